@@ -1,0 +1,34 @@
+#pragma once
+// Everything the core asks of a person goes through this interface: the GUI shows real windows,
+// the CLI asks on the console, the tests answer from a script and keep a log of what was shown.
+// All texts are UTF-8.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace zw {
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // A modal message box with an OK button.
+    virtual void showMessage(const std::string& text) = 0;
+
+    // A Yes/No message box; true for Yes.
+    virtual bool askYesNo(const std::string& caption, const std::string& text) = 0;
+
+    // The open-file dialog. `filter` is "description|pattern"; nullopt when the user cancels.
+    virtual std::optional<std::filesystem::path> chooseFileToOpen(const std::string& filter,
+                                                                 const std::filesystem::path& initialFolder) = 0;
+
+    // The input box: one line of text; nullopt when the user cancels.
+    virtual std::optional<std::string> askText(const std::string& caption, const std::string& prompt,
+                                               const std::string& defaultText) = 0;
+
+    // The clipboard's text, empty when it holds none.
+    virtual std::string clipboardText() = 0;
+};
+
+}  // namespace zw

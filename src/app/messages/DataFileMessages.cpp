@@ -1,0 +1,14 @@
+#include "app/messages/MessageTables.h"
+
+namespace zw::messages {
+namespace {
+
+constexpr MessageText kMessages[] = {
+    {"", "", ""},  // placeholder until this table is filled
+};
+
+}  // namespace
+
+std::span<const MessageText> dataFileMessages() { return {kMessages, std::size(kMessages) - 1}; }
+
+}  // namespace zw::messages

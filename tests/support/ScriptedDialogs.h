@@ -1,0 +1,45 @@
+#pragma once
+// Dialogs for tests: answers come from queues filled by the test, and every message and question is
+// logged in order, so a test asserts exactly what a user would have seen.
+
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/Dialogs.h"
+
+namespace zw::test {
+
+struct DialogEvent {
+    enum class Kind { Message, Question, OpenFile, InputBox, Clipboard };
+    Kind kind;
+    std::string caption;  // question and input box captions; the filter for OpenFile
+    std::string text;     // message text, question text, input prompt; the initial folder for OpenFile
+};
+
+class ScriptedDialogs : public Dialogs {
+public:
+    std::deque<bool> yesNoAnswers;                                   // empty queue: No
+    std::deque<std::optional<std::filesystem::path>> filesToOpen;    // empty queue: cancelled
+    std::deque<std::optional<std::string>> textAnswers;              // empty queue: cancelled
+    std::string clipboard;
+
+    std::vector<DialogEvent> log;
+
+    void showMessage(const std::string& text) override;
+    bool askYesNo(const std::string& caption, const std::string& text) override;
+    std::optional<std::filesystem::path> chooseFileToOpen(const std::string& filter,
+                                                         const std::filesystem::path& initialFolder) override;
+    std::optional<std::string> askText(const std::string& caption, const std::string& prompt,
+                                       const std::string& defaultText) override;
+    std::string clipboardText() override;
+
+    // The texts of the message boxes shown so far, in order.
+    std::vector<std::string> messages() const;
+    // The texts of the questions asked so far, in order.
+    std::vector<std::string> questions() const;
+};
+
+}  // namespace zw::test
