@@ -1,14 +1,48 @@
 #include "app/messages/MessageTables.h"
 
+// Main window and options.
+// Numbered messages first, then the unnumbered texts (questions, captions, notices).
+
 namespace zw::messages {
 namespace {
 
 constexpr MessageText kMessages[] = {
-    {"", "", ""},  // placeholder until this table is filled
+    {"231",
+     "Fehler 231! Automatisches Lesen des RCT3.exe-Programmpfads aus Registry nicht erfolgreich.\r\nEs wird der standard RCT3.exe-Programmpfad verwendet; bitte gegebenenfalls in den Optionen per Hand ändern.",
+     ""},
+    {"221",
+     "Fehler 221! Dateiinhalt von Zorbaltwerk_Options.txt ist falsch.\r\nBitte Optionsbildschirm aufrufen, um eine fehlerfreie Optionsdatei neu zu erstellen.",
+     "Error 221! File content of Zorbaltwerk_Options.txt is wrong.\r\nPlease call up the options screen in order to create a new file without errors."},
+    {"088",
+     "Fehler 088! Haha, netter Versuch an die Hidden Settings zu kommen...! Automatische Umschaltung auf 0.\r\nBitte Optionsbildschirm aufrufen, um eine fehlerfreie Optionsdatei zu erstellen.",
+     "Error 088! Haha, nice try to access the hidden settings...! Automatical reset to 0.\r\nPlease call up the options screen in order to create a options file without errors."},
+    // First start without an options file (German only).
+    {"welcome",
+     "Willkommen bei Zorbaltwerk!\r\nDieses Tool dient zur Erstellung von CustomTrackedRides für das Spiel\r\nRollercoasterTycoon3 von Atari/Frontier. Bitte zunächst den Optionsbildschirm\r\naufrufen, um für die Benutzung wichtige Daten festzulegen. Zur Bedienung\r\nvon Zorbaltwerk bitte das Tutorial lesen.\r\n\r\nHinweis:\r\nEs wird keine Verantwortung für vom Programm verursachte Schäden über-\r\nnommen. Die Benutzung erfolgt auf eigenes Risiko. Das Erstellen einer Sicher-\r\nheitskopie der RCT3-Daten wird empfohlen, auch wenn bisher keine Probleme\r\n bekannt sind, bei denen RCT3-Daten beschädigt wurden.",
+     ""},
+    // Options confirmed with German while English was in force (German only).
+    {"restartForLanguageGerman",
+     "Bitte Zorbaltwerk neustarten, um die Umschaltung der Sprache wirksam zu machen.",
+     ""},
+    // Options confirmed with English while German was in force (English only).
+    {"restartForLanguageEnglish",
+     "",
+     "Please restart Zorbaltwerk for the change of language to take effect."},
+    // Yes/No question when the add-ons are switched on in the options.
+    {"promiseCaption",
+     "Wichtiges Versprechen",
+     "Important Promise"},
+    {"promiseText",
+     "Alle Downloads von CTR-Bahnen, die für RCT3 MIT ADDONS gemacht sind, müssen ein README mit folgendem Text beinhalten:\r\n\r\n'Diese CTR-Bahn funktioniert nur in RCT3 MIT BEIDEN ADDONS Soaked/Wild! Die Installation ohne AddOns führt zum Absturz von RCT3.\r\nThis CTR-Ride requires RCT3 WITH BOTH ADDONS Soaked/Wild! The installation without AddOns will cause RCT3 to crash.'\r\n\r\nVersprechen Sie, dass Sie ein solches README zu Ihren downloadbaren CTR-Bahnen erstellen?",
+     "All downloads of CTR-Rides, which are made for RCT3 WITH ADDONS, have to include a README with the following text:\r\n\r\n'This CTR-Ride requires RCT3 WITH BOTH ADDONS Soaked/Wild! The installation without AddOns will cause RCT3 to crash.\r\nDiese CTR-Bahn funktioniert nur in RCT3 MIT BEIDEN ADDONS Soaked/Wild! Die Installation ohne AddOns führt zum Absturz von RCT3.'\r\n\r\nDo you promise to write such a README for your downloadable CTR-Rides?"},
+    // Caption of every overwrite question.
+    {"warningCaption",
+     "Warnung",
+     "Warning"},
 };
 
 }  // namespace
 
-std::span<const MessageText> applicationMessages() { return {kMessages, std::size(kMessages) - 1}; }
+std::span<const MessageText> applicationMessages() { return kMessages; }
 
 }  // namespace zw::messages

@@ -1,14 +1,68 @@
 #include "app/messages/MessageTables.h"
 
+// Data file reader, ride and car data files and their rewrites.
+// Numbered messages first, then the unnumbered texts (questions, captions, notices).
+
 namespace zw::messages {
 namespace {
 
 constexpr MessageText kMessages[] = {
-    {"", "", ""},  // placeholder until this table is filled
+    {"101",
+     "Fehler 101! CTR_BahnDaten Datei konnte nicht geöffnet werden.",
+     "Error 101! CTR_BahnDaten file cannot be opened."},
+    {"121",
+     "Fehler 121! Dateiinhalt entspricht nicht der CTR_BahnDaten Struktur.",
+     "Error 121! File content does not match the CTR_BahnDaten structure."},
+    {"122",
+     "Fehler 122! Dateiinhalt entspricht nicht der CTR_BahnDaten Struktur oder scheint zu einer anderen Zorbaltwerk-Version zu gehören.",
+     "Error 122! File content does not match the CTR_BahnDaten structure or it originates from another Zorbaltwerk version."},
+    {"116",
+     "Fehler 116! CTR_BahnDaten Datei enthält mehr als 5000 Zeilen.",
+     "Error 116! CTR_BahnDaten file includes more than 5000 lines."},
+    {"161",
+     "Fehler 161! CTR_WagenDaten Datei konnte nicht geöffnet werden.",
+     "Error 161! CTR_WagenDaten file cannot be opened."},
+    {"162",
+     "Fehler 162! Dateiinhalt entspricht nicht der CTR_WagenDaten Struktur.",
+     "Error 162! File content does not match the CTR_WagenDaten structure."},
+    {"163",
+     "Fehler 163! Dateiinhalt entspricht nicht der CTR_WagenDaten Struktur oder scheint zu einer anderen Zorbaltwerk-Version zu gehören.",
+     "Error 163! File content does not match the CTR_WagenDaten structure or it originates from another Zorbaltwerk version."},
+    {"167",
+     "Fehler 167! CTR_WagenDaten Datei enthält mehr als 5000 Zeilen.",
+     "Error 167! CTR_WagenDaten file includes more than 5000 lines."},
+    {"911",
+     "Fehler 911! Hexadezimale Zahlenangabe noch nicht unterstützt.",
+     "Error 911! Hexadecimal values are not supported yet."},
+    {"912",
+     "Fehler 912! CTR_BahnDaten Datei enthält mehr als 500 Werte für eine BahnDaten Angabe.",
+     "Error 912! CTR_BahnDaten file includes more than 500 values."},
+    {"913",
+     "Fehler 913! CTR_WagenDaten Datei enthält mehr als 500 Werte für eine WagenDaten Angabe.",
+     "Error 913! CTR_WagenDaten file includes more than 500 values."},
+    {"917",
+     "Fehler 917! CTR_BahnDaten Datei enthält mehr als 500 Dezimalwerte für eine BahnDaten Angabe.",
+     "Error 917! CTR_BahnDaten file includes more than 500 decimal numbers."},
+    {"918",
+     "Fehler 918! CTR_WagenDaten Datei enthält mehr als 500 Dezimalwerte für eine WagenDaten Angabe.",
+     "Error 918! CTR_WagenDaten file includes more than 500 decimal numbers."},
+    {"922",
+     "Fehler 922! CTR_BahnDaten Datei enthält mehr als 500 Texte für eine BahnDaten Angabe.",
+     "Error 922! CTR_BahnDaten file includes more than 500 text entries."},
+    {"923",
+     "Fehler 923! CTR_WagenDaten Datei enthält mehr als 500 Texte für eine WagenDaten Angabe.",
+     "Error 923! CTR_WagenDaten file includes more than 500 text entries."},
+    // Yes/No questions before a data file is rewritten over an existing one (caption warningCaption).
+    {"overwriteRideDataFile",
+     "Beim Überschreiben der BahnDaten.txt-Datei werden fehlerhafte Schlüsselwörter und falsche Angaben entfernt. Fortsetzen?",
+     "Wrong keywords and values will be removed when overwriting the file. Continue?"},
+    {"overwriteCarDataFile",
+     "Beim Überschreiben der WagenDaten.txt-Datei werden fehlerhafte Schlüsselwörter und falsche Angaben entfernt. Fortsetzen?",
+     "Wrong keywords and values will be removed when overwriting the file. Continue?"},
 };
 
 }  // namespace
 
-std::span<const MessageText> dataFileMessages() { return {kMessages, std::size(kMessages) - 1}; }
+std::span<const MessageText> dataFileMessages() { return kMessages; }
 
 }  // namespace zw::messages
