@@ -39,6 +39,18 @@ constexpr MessageText kMessages[] = {
     {"warningCaption",
      "Warnung",
      "Warning"},
+    // The options file could not be written; the settings hold for this session.
+    {"optionsFileWriteFailed",
+     "Zorbaltwerk_Options.txt konnte nicht geschrieben werden: {1} ({2}).\r\nDie gewählten Optionen gelten nur bis zum Ende dieser Sitzung; die bisherige Datei bleibt unverändert.",
+     "Zorbaltwerk_Options.txt could not be written: {1} ({2}).\r\nThe chosen options apply only until the end of this session; the previous file is left unchanged."},
+    // Options confirmed with an empty game folder; nothing is saved.
+    {"optionsGamePathEmpty",
+     "Bitte im Optionsbildschirm den RCT3.exe-Programmpfad angeben; die Optionen wurden nicht gespeichert.",
+     "Please enter the RCT3.exe application path in the options screen; the options were not saved."},
+    // Command line: a command other than "options" while the options are missing or wrong.
+    {"cliOptionsNotConfirmed",
+     "Die Optionen sind noch nicht bestätigt. Bitte zuerst \"zorbaltwerk-cli options set\" ausführen (mit --english/--german, --addons/--no-addons, --game-path ORDNER, --overwrite/--no-overwrite).",
+     "The options are not confirmed yet. Please run \"zorbaltwerk-cli options set\" first (with --english/--german, --addons/--no-addons, --game-path FOLDER, --overwrite/--no-overwrite)."},
 };
 
 }  // namespace

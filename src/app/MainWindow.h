@@ -1,0 +1,121 @@
+#pragma once
+// The main window (TForm1) without a toolkit: its sixteen command buttons' enabled states, its
+// captions in both languages, and the workflow that decides which commands are offered when.
+// The window classes of a front end show this model and forward their clicks to it.
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "app/ProjectState.h"
+#include "app/Settings.h"
+
+namespace zw {
+
+class Dialogs;
+class Registry;
+
+inline constexpr std::string_view kMainWindowCaption = "Zorbaltwerk Version 0.85";
+
+// The command buttons, in the order of the button-state table's columns.
+enum class Button {
+    NeustartButton,
+    InstallDeinstallButton,
+    OptionenButton,
+    GUIfuerCTRBahnDatenButton,
+    CTRBahnDatenLesenButton,
+    CTRBahnDatenSchreibenButton,
+    BahnOVLsErstellenButton,
+    BahnOVLsInstallierenButton,
+    CTRSchienenDatenLesenButton,
+    CTRSchienenDatenSchreibenButton,
+    SchienenOVLsErstellenButton,
+    SchienenOVLsInstallierenButton,
+    CTRWagenDatenLesenButton,
+    CTRWagenDatenSchreibenButton,
+    WagenOVLsErstellenButton,
+    WagenOVLsInstallierenButton,
+};
+inline constexpr std::size_t kButtonCount = 16;
+
+std::string_view buttonName(Button button);
+
+// The moments at which the workflow changes the buttons, one per row of the button-state table.
+enum class ButtonMoment {
+    WindowCreated,          // initial state
+    OptionsMissingOrWrong,  // at creation
+    OptionsConfirmed,       // options window closed with OK
+    RideRead,               // ride file read successfully (result 1)
+    RideRewritten,          // result 1
+    RideBuilt,              // result 1
+    RideInstalled,          // or its install folder could not be made
+    CarRead,
+    CarRewritten,
+    CarBuilt,
+    CarInstalled,           // or its install folder could not be made
+    Restart,
+};
+
+// A control of the window with its caption in both languages (UTF-8).
+struct ControlCaption {
+    std::string_view name;
+    std::string_view german;
+    std::string_view english;
+};
+
+// Every captioned control of the main window: group boxes, labels and buttons.
+std::span<const ControlCaption> mainWindowCaptions();
+
+// The files the OVL writer may leave in TempFolder; restart deletes them.
+std::span<const std::string_view> temporaryFileNames();
+
+class MainWindow {
+public:
+    // Creation (FormCreate): the folders from `startFolder`, the settings from its options file
+    // (messages shown on `dialogs`), the captions in the loaded language, and the initial buttons.
+    MainWindow(Dialogs& dialogs, Registry& registry, const std::filesystem::path& startFolder);
+
+    ProjectState& state() { return state_; }
+    const ProjectState& state() const { return state_; }
+    Dialogs& dialogs() { return dialogs_; }
+
+    // How the options file was found at creation; Fine after the options window's OK.
+    OptionsStatus optionsStatus() const { return optionsStatus_; }
+
+    bool enabled(Button button) const { return enabled_[static_cast<std::size_t>(button)]; }
+    // By control name; throws std::out_of_range for a name that is no button.
+    bool enabled(std::string_view buttonName) const;
+
+    // The caption a control shows (set once at creation in the language then in force);
+    // throws std::out_of_range for an unknown control.
+    std::string_view caption(std::string_view controlName) const;
+    bool showsEnglishCaptions() const { return englishCaptions_; }
+
+    void setEnabled(Button button, bool value) { enabled_[static_cast<std::size_t>(button)] = value; }
+
+    // Changes the buttons as the table row of `moment` says (+ enable, - disable, blank keep).
+    void applyMoment(ButtonMoment moment);
+
+    // Restart: the restart buttons, then the temporary files and the empty TempFolder are removed;
+    // failures are ignored.
+    void NeustartButtonClick();
+
+    // Called when the options window was confirmed with OK.
+    void optionsConfirmed();
+
+    // For the click handlers of the ride commands, which return 1 when they completed their work and
+    // 0 otherwise (message shown or dialog cancelled): runs `command` and applies `moment` after a 1.
+    int runCommand(const std::function<int()>& command, ButtonMoment moment);
+
+private:
+    Dialogs& dialogs_;
+    ProjectState state_;
+    OptionsStatus optionsStatus_ = OptionsStatus::Fine;
+    bool englishCaptions_ = false;
+    std::array<bool, kButtonCount> enabled_{};
+};
+
+}  // namespace zw

@@ -1,0 +1,21 @@
+#pragma once
+// The main window's state record, one for the program's whole life. Readers fill it; rewriters and
+// builders read it. Each subsystem adds its own record below (keep additions to one line each).
+
+#include <filesystem>
+
+#include "app/Settings.h"
+
+namespace zw {
+
+struct ProjectState {
+    Settings settings;
+
+    // The working folder when the main window was created: the options file lives here, and it is
+    // the initial folder of the open dialogs.
+    std::filesystem::path StartFolder;
+    // StartFolder/Temp: the OVL writer's part files and help files.
+    std::filesystem::path TempFolder;
+};
+
+}  // namespace zw

@@ -1,0 +1,27 @@
+#include "app/SystemRegistry.h"
+
+#include "app/WineRegistry.h"
+
+namespace zw {
+namespace {
+
+// A registry without keys: the game folder falls back to its default with a message.
+class EmptyRegistry : public Registry {
+public:
+    bool keyExists(const std::string&) override { return false; }
+    std::optional<std::string> readString(const std::string&, const std::string&) override { return std::nullopt; }
+};
+
+}  // namespace
+
+#ifdef _WIN32
+// Until the reader of the Windows registry takes this place, Windows finds no game folder.
+std::unique_ptr<Registry> makeSystemRegistry() { return std::make_unique<EmptyRegistry>(); }
+#else
+std::unique_ptr<Registry> makeSystemRegistry() {
+    if (auto prefix = defaultWinePrefix()) return std::make_unique<WineRegistry>(*prefix);
+    return std::make_unique<EmptyRegistry>();
+}
+#endif
+
+}  // namespace zw
