@@ -1,0 +1,80 @@
+#include "datafiles/Formatters.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace zw {
+
+std::string KostenToString(int32_t amount) {
+    // Integer division gives the same units and rest as multiplying by 0.01 in double precision
+    // for every 32-bit amount.
+    const uint32_t value = static_cast<uint32_t>(amount);
+    const uint32_t units = value / 100u;
+    const uint32_t rest = value % 100u;
+    std::string text = std::to_string(units);
+    text += '.';
+    text += static_cast<char>('0' + rest / 10u);
+    text += static_cast<char>('0' + rest % 10u);
+    return text;
+}
+
+std::string FloatToString(double x) {
+    std::string text;
+    if (!(x >= 0.0)) {
+        text += '-';
+        x = -x;
+    }
+    if (std::isnan(x)) x = 0.0;
+    double taken = std::trunc(x);
+    char integerPart[400];
+    std::snprintf(integerPart, sizeof integerPart, "%.0f", taken);
+    text += integerPart;
+    text += '.';
+    for (int place = 0; place < 3; ++place) {
+        x = (x - taken) * 10.0;
+        double digit = std::trunc(x);
+        if (!(digit >= 0.0 && digit <= 9.0)) digit = 0.0;  // only an infinite value gets here
+        text += static_cast<char>('0' + static_cast<int>(digit));
+        taken = digit;
+    }
+    return text;
+}
+
+std::string ShortIntToStr(int32_t v) {
+    const uint32_t u = static_cast<uint32_t>(v);
+    return {static_cast<char>(u & 0xFF), static_cast<char>((u >> 8) & 0xFF)};
+}
+
+std::string LongIntToStr(int32_t v) {
+    const uint32_t u = static_cast<uint32_t>(v);
+    return {static_cast<char>(u & 0xFF), static_cast<char>((u >> 8) & 0xFF), static_cast<char>((u >> 16) & 0xFF),
+            static_cast<char>((u >> 24) & 0xFF)};
+}
+
+std::string StringToguitxt(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() * 2 + 1);
+    for (char c : text) {
+        out += c;
+        out += '\0';
+    }
+    out += '\0';
+    return out;
+}
+
+int32_t toHundredths(double x) {
+    // The decimal scan reads at most three decimals, so a value read is a whole number of
+    // thousandths up to the rounding of its place-by-place sum. Rounding to thousandths first
+    // keeps that rounding from costing a hundredth (0.58 would otherwise give 57).
+    constexpr double kLimit = 9.2e18;
+    double thousandths = std::round(x * 1000.0);
+    if (std::isnan(thousandths)) thousandths = 0.0;
+    thousandths = thousandths > kLimit ? kLimit : (thousandths < -kLimit ? -kLimit : thousandths);
+    const int64_t hundredths = static_cast<int64_t>(thousandths) / 10;  // truncates toward zero
+    // Wrapped to 32 bits, so an amount that KostenToString wrote unsigned reads back to itself.
+    return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(hundredths)));
+}
+
+std::string integerText(int64_t v) { return std::to_string(v); }
+
+}  // namespace zw

@@ -1,0 +1,35 @@
+#pragma once
+// The value formatters of the rewriters and the OVL builders, and the conversion of a decimal
+// read from a data file into an amount of money.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zw {
+
+// An amount in hundredths as decimal text with two decimals (1600 -> "16.00"); the amount is taken
+// as an unsigned 32-bit number.
+std::string KostenToString(int32_t amount);
+
+// "-" below zero, the integer part, "." and exactly three truncated decimals (0.9999 -> "0.999").
+std::string FloatToString(double x);
+
+// The low two bytes of v, least significant first.
+std::string ShortIntToStr(int32_t v);
+
+// The four bytes of v, least significant first.
+std::string LongIntToStr(int32_t v);
+
+// Each character followed by a zero byte, then one more zero byte (2n + 1 bytes).
+std::string StringToguitxt(std::string_view text);
+
+// A decimal read from a data file as an amount in hundredths: the written decimal x 100, truncated
+// toward zero (2.5 -> 250, 12.999 -> 1299), wrapped to 32 bits, so that every amount written by
+// KostenToString reads back to itself.
+int32_t toHundredths(double x);
+
+// Decimal integer text: optional "-", no leading zeros.
+std::string integerText(int64_t v);
+
+}  // namespace zw

@@ -1,0 +1,156 @@
+#include "datafiles/Lookups.h"
+
+#include <algorithm>
+
+namespace zw {
+namespace {
+
+constexpr int32_t CR = 13, LF = 10;
+
+bool isDigit(int32_t c) { return c >= '0' && c <= '9'; }
+bool isSeparator(int32_t c) { return c == ' ' || c == '\t' || c == ','; }
+bool isCommentStart(const DataFileText& c, size_t a) { return charAt(c, a) == '/' && charAt(c, a + 1) == '/'; }
+bool isLineEnd(const DataFileText& c, size_t a) {
+    return charAt(c, a) == CR || charAt(c, a) == LF || isCommentStart(c, a);
+}
+bool startsValue(const DataFileText& c, size_t a) {
+    return isDigit(charAt(c, a)) || (charAt(c, a) == '-' && isDigit(charAt(c, a + 1)));
+}
+
+bool lineBeginsWith(const DataFileText& c, size_t start, std::string_view key) {
+    for (size_t i = 0; i < key.size(); ++i) {
+        if (charAt(c, start + i) != static_cast<unsigned char>(key[i])) return false;
+    }
+    return true;
+}
+
+// Digits accumulate in 32 bits and wrap; a leading "-" negates.
+int32_t readInteger(const DataFileText& c, size_t& a) {
+    const bool negative = charAt(c, a) == '-';
+    if (negative) ++a;
+    uint32_t value = 0;
+    while (isDigit(charAt(c, a))) value = value * 10u + static_cast<uint32_t>(charAt(c, a++) - '0');
+    return static_cast<int32_t>(negative ? 0u - value : value);
+}
+
+// At most three decimals; the comma is never a decimal mark. After the last decimal digit read
+// the scan stands on that digit (the next step of the scan steps over it); after a "." that no
+// digit follows it stands on the character after the ".".
+double readDecimal(const DataFileText& c, size_t& a) {
+    const bool negative = charAt(c, a) == '-';
+    if (negative) ++a;
+    double acc = 0.0;
+    while (isDigit(charAt(c, a))) acc = acc * 10.0 + (charAt(c, a++) - '0');
+    if (charAt(c, a) == '.') {
+        if (!isDigit(charAt(c, a + 1))) {
+            ++a;
+        } else {
+            static constexpr double kPlace[] = {0.1, 0.01, 0.001};
+            ++a;
+            for (int place = 0; place < 3; ++place) {
+                acc = acc + (charAt(c, a) - '0') * kPlace[place];
+                if (place == 2 || !isDigit(charAt(c, a + 1))) break;
+                ++a;
+            }
+        }
+    }
+    return negative ? -acc : acc;
+}
+
+std::string readText(const DataFileText& c, size_t& a, bool withSpaces) {
+    std::string value;
+    while (!isLineEnd(c, a)) {
+        const int32_t ch = charAt(c, a);
+        if (ch == '\t' || (!withSpaces && (ch == ' ' || ch == ','))) break;
+        value.push_back(static_cast<char>(ch));
+        ++a;
+    }
+    return value;
+}
+
+}  // namespace
+
+size_t Lookups::countOf(ValueKind kind) const {
+    switch (kind) {
+        case ValueKind::Integer: return results_.FoundInts.size();
+        case ValueKind::Decimal: return results_.FoundDecimals.size();
+        default: return results_.FoundTexts.size();
+    }
+}
+
+void Lookups::showMessage(std::string_view id) { dialogs_.showMessage(message(id, language_)); }
+
+void Lookups::collect(DataFileKind file, ValueKind kind, std::string_view key) {
+    const bool ride = file == DataFileKind::Ride;
+    const DataFileText& c = ride ? files_.RideFileText : files_.CarFileText;
+    std::string_view limitMessage;
+    switch (kind) {
+        case ValueKind::Integer:
+            results_.FoundInts.clear();
+            limitMessage = ride ? "912" : "913";
+            break;
+        case ValueKind::Decimal:
+            results_.FoundDecimals.clear();
+            limitMessage = ride ? "917" : "918";
+            break;
+        default:
+            results_.FoundTexts.clear();
+            limitMessage = ride ? "922" : "923";
+            break;
+    }
+
+    const auto& lines = files_.Lines;
+    const size_t lineCount = std::min<size_t>(lines.LineCount, lines.LineStart.size());
+    for (size_t line = 0; line < lineCount; ++line) {
+        const size_t start = static_cast<size_t>(lines.LineStart[line]);
+        if (!lineBeginsWith(c, start, key)) continue;
+        size_t a = start + key.size();
+        while (!isLineEnd(c, a)) {
+            // The character the scan stands on is stepped over unexamined, then blanks, tabs, commas.
+            ++a;
+            while (isSeparator(charAt(c, a))) ++a;
+
+            switch (kind) {
+                case ValueKind::Integer:
+                    if (charAt(c, a) == '$') {
+                        showMessage("911");
+                        return;
+                    }
+                    if (!startsValue(c, a)) continue;
+                    if (results_.FoundInts.size() == LookupResults::kValueLimit) {
+                        showMessage(limitMessage);
+                        return;
+                    }
+                    results_.FoundInts.push_back(readInteger(c, a));
+                    break;
+                case ValueKind::Decimal:
+                    if (!startsValue(c, a)) continue;
+                    if (results_.FoundDecimals.size() == LookupResults::kValueLimit) {
+                        showMessage(limitMessage);
+                        return;
+                    }
+                    results_.FoundDecimals.push_back(readDecimal(c, a));
+                    break;
+                case ValueKind::Text:
+                case ValueKind::TextWithSpaces:
+                    if (isLineEnd(c, a)) break;
+                    if (results_.FoundTexts.size() == LookupResults::kValueLimit) {
+                        showMessage(limitMessage);
+                        return;
+                    }
+                    results_.FoundTexts.push_back(readText(c, a, kind == ValueKind::TextWithSpaces));
+                    break;
+            }
+        }
+    }
+}
+
+size_t Lookups::collectWithAliases(DataFileKind file, ValueKind kind, std::initializer_list<std::string_view> names) {
+    for (std::string_view name : names) {
+        collect(file, kind, name);
+        if (countOf(kind) != 0) break;
+    }
+    return countOf(kind);
+}
+
+}  // namespace zw
