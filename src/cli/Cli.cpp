@@ -1,0 +1,159 @@
+#include "cli/Cli.h"
+
+#include <algorithm>
+#include <exception>
+#include <istream>
+#include <ostream>
+
+#include "app/ConsoleDialogs.h"
+#include "app/Encoding.h"
+#include "app/MainWindow.h"
+#include "cli/Commands.h"
+
+namespace zw::cli {
+namespace {
+
+std::vector<CommandGroup>& registry() {
+    static std::vector<CommandGroup> groups;  // filled during static initialisation, so built on first use
+    return groups;
+}
+
+void printUsage(std::ostream& out) {
+    out << "usage: zorbaltwerk-cli [global flags] COMMAND ...\n"
+           "\n"
+           "global flags (before the command; they hold for this run and are not saved):\n"
+           "  --workdir DIR            the working folder with Zorbaltwerk_Options.txt and Temp (default: current)\n"
+           "  --english | --german     language of the messages\n"
+           "  --addons | --no-addons   the rides are made for the game with both add-ons, or without\n"
+           "  --game-path DIR          the game's installation folder\n"
+           "  --overwrite              replace existing files without asking\n"
+           "  --yes | --no             the answer to every yes/no question (otherwise asked on a terminal,\n"
+           "                           answered no without one)\n"
+           "  --help                   this text\n"
+           "\n"
+           "commands:\n";
+    for (const auto& group : commandGroups()) {
+        std::string_view usage = group.usage;
+        while (!usage.empty()) {
+            const auto end = usage.find('\n');
+            out << "  zorbaltwerk-cli " << usage.substr(0, end) << '\n';
+            usage = end == std::string_view::npos ? std::string_view() : usage.substr(end + 1);
+        }
+    }
+    out << "\n"
+           "Until the options are confirmed with \"options set\", every other command stops.\n"
+           "Exit status: 0 done, 1 the command stopped with a message, 2 wrong command line.\n";
+}
+
+int usageError(std::ostream& err, const std::string& problem) {
+    err << "zorbaltwerk-cli: " << problem << '\n';
+    err << "Run \"zorbaltwerk-cli --help\" for the commands.\n";
+    return ExitCode::UsageError;
+}
+
+// The global flags up to the command's name; `next` is left on the name.
+GlobalFlags readGlobalFlags(std::span<const std::string> args, std::size_t& next) {
+    GlobalFlags flags;
+    auto value = [&](const std::string& flag) -> const std::string& {
+        if (next + 1 >= args.size()) throw UsageProblem(flag + " needs a value");
+        return args[++next];
+    };
+    for (; next < args.size() && args[next].starts_with("--"); ++next) {
+        const std::string& flag = args[next];
+        if (flag == "--workdir") {
+            flags.workFolder = pathFromArgument(value(flag));
+        } else if (flag == "--english" || flag == "--german") {
+            flags.english = flag == "--english";
+        } else if (flag == "--addons" || flag == "--no-addons") {
+            flags.addOns = flag == "--addons";
+        } else if (flag == "--overwrite" || flag == "--no-overwrite") {
+            flags.overwrite = flag == "--overwrite";
+        } else if (flag == "--game-path") {
+            flags.gamePath = value(flag);
+        } else if (flag == "--yes" || flag == "--no") {
+            flags.answer = flag == "--yes";
+        } else {
+            throw UsageProblem("unknown flag " + flag);
+        }
+    }
+    return flags;
+}
+
+void applyOverrides(Settings& settings, const GlobalFlags& flags) {
+    if (flags.english) settings.UseEnglish = *flags.english;
+    if (flags.addOns) settings.AddOnsEnabled = *flags.addOns;
+    if (flags.overwrite) settings.OverwriteWithoutPrompt = *flags.overwrite;
+    if (flags.gamePath) settings.GamePath = normaliseGamePath(utf8ToCp1252(*flags.gamePath));
+}
+
+}  // namespace
+
+Registration::Registration(const CommandGroup& group) { registry().push_back(group); }
+
+std::vector<CommandGroup> commandGroups() {
+    std::vector<CommandGroup> groups = registry();
+    std::sort(groups.begin(), groups.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
+    return groups;
+}
+
+std::filesystem::path pathFromArgument(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err, std::istream* terminal,
+           Registry& registry) {
+    if (std::find(args.begin(), args.end(), "--help") != args.end() ||
+        (!args.empty() && args.front() == "help")) {
+        printUsage(out);
+        return ExitCode::Done;
+    }
+
+    std::size_t next = 0;
+    GlobalFlags flags;
+    try {
+        flags = readGlobalFlags(args, next);
+        if (flags.gamePath) {
+            utf8ToCp1252(*flags.gamePath);
+            if (normaliseGamePath(*flags.gamePath).empty()) throw UsageProblem("--game-path needs a folder");
+        }
+    } catch (const UsageProblem& problem) {
+        return usageError(err, problem.what());
+    } catch (const EncodingError&) {
+        return usageError(err, "--game-path holds characters that Windows-1252 cannot hold");
+    }
+    if (next >= args.size()) return usageError(err, "no command given");
+
+    const std::string& name = args[next];
+    const auto groups = commandGroups();
+    const auto group = std::find_if(groups.begin(), groups.end(), [&](const auto& g) { return g.name == name; });
+    if (group == groups.end()) return usageError(err, "unknown command " + name);
+
+    std::error_code ec;
+    if (flags.workFolder.empty()) flags.workFolder = std::filesystem::current_path(ec);
+    if (ec || !std::filesystem::is_directory(flags.workFolder, ec)) {
+        return usageError(err, "the working folder " + flags.workFolder.string() + " does not exist");
+    }
+
+    ConsoleDialogs dialogs(err, terminal);
+    dialogs.setForcedAnswer(flags.answer);
+    try {
+        MainWindow window(dialogs, registry, flags.workFolder);
+        Context context(window, dialogs, flags, out);
+        if (!group->allowedWithoutConfirmedOptions) {
+            applyOverrides(window.state().settings, flags);
+            if (window.optionsStatus() != OptionsStatus::Fine) {
+                context.showMessage("cliOptionsNotConfirmed");
+                return ExitCode::Stopped;
+            }
+        }
+        return group->run(context, args.subspan(next + 1));
+    } catch (const UsageProblem& problem) {
+        return usageError(err, problem.what());
+    } catch (const std::exception& error) {
+        // As the main window does with an exception that escapes a command: show it, stop the command.
+        dialogs.showMessage(error.what());
+        return ExitCode::Stopped;
+    }
+}
+
+}  // namespace zw::cli

@@ -1,0 +1,19 @@
+#pragma once
+// zorbaltwerk-cli's dispatcher: global flags, start-up, the options check, the command groups.
+
+#include <iosfwd>
+#include <span>
+#include <string>
+
+namespace zw {
+class Registry;
+}
+
+namespace zw::cli {
+
+// Runs the command line `args` (without the program name). Messages and questions go to `err`,
+// results to `out`; `terminal` is the interactive input or nullptr. Returns the exit status.
+int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err, std::istream* terminal,
+           Registry& registry);
+
+}  // namespace zw::cli

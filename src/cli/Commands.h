@@ -1,0 +1,101 @@
+#pragma once
+// The command groups of zorbaltwerk-cli and how a group joins the program.
+//
+// Each group ("options", "ride", "car", "install", "uninstall", "list", "inspect") lives in its own
+// .cpp file in this folder and registers itself while the program starts:
+//
+//     namespace {
+//     int run(zw::cli::Context& context, std::span<const std::string> args) { ... }
+//     const zw::cli::Registration registration{{
+//         .name = "ride",
+//         .usage = "ride read|rewrite|build|install FILE   CTR_BahnDaten_<name>.txt",
+//         .run = run,
+//     }};
+//     }  // namespace
+//
+// Nothing else needs an edit: the build picks the file up, and the dispatcher (Cli.cpp) has already
+// read the global flags, created the main window (which loads the options and shows the start-up
+// messages), applied the one-run overrides to the settings, and refused the command when the options
+// are missing or wrong (unless the group sets `allowedWithoutConfirmedOptions`). `run` gets the words
+// after the group's name and returns an ExitCode; it may throw UsageError for wrong arguments.
+// Messages go through context.dialogs(), in the language of context.language().
+
+#include <filesystem>
+#include <iosfwd>
+#include <optional>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/ConsoleDialogs.h"
+#include "app/MainWindow.h"
+#include "app/Messages.h"
+
+namespace zw::cli {
+
+enum ExitCode : int {
+    Done = 0,
+    Stopped = 1,     // the command stopped with a message
+    UsageError = 2,  // the command line was wrong
+};
+
+// Wrong arguments; the dispatcher prints the text and the usage and exits with 2.
+struct UsageProblem : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// What the global flags before the command said.
+struct GlobalFlags {
+    std::filesystem::path workFolder;
+    std::optional<bool> english;
+    std::optional<bool> addOns;
+    std::optional<bool> overwrite;
+    std::optional<std::string> gamePath;  // UTF-8 as given
+    std::optional<bool> answer;           // --yes / --no
+};
+
+class Context {
+public:
+    Context(MainWindow& window, ConsoleDialogs& dialogs, const GlobalFlags& flags, std::ostream& out)
+        : window_(window), dialogs_(dialogs), flags_(flags), out_(out) {}
+
+    MainWindow& window() { return window_; }
+    ProjectState& state() { return window_.state(); }
+    ConsoleDialogs& dialogs() { return dialogs_; }
+    const GlobalFlags& flags() const { return flags_; }
+    // Standard output, for what a command prints as its result (lists, settings).
+    std::ostream& out() { return out_; }
+    Language language() const { return languageOf(window_.state().settings.UseEnglish); }
+
+    // Shows catalogue message `id` in the active language.
+    void showMessage(std::string_view id, std::initializer_list<std::string_view> cp1252Args = {}) {
+        dialogs_.showMessage(message(id, language(), cp1252Args));
+    }
+
+private:
+    MainWindow& window_;
+    ConsoleDialogs& dialogs_;
+    const GlobalFlags& flags_;
+    std::ostream& out_;
+};
+
+struct CommandGroup {
+    std::string_view name;
+    std::string_view usage;  // one or more lines for --help, each starting with the group's name
+    int (*run)(Context& context, std::span<const std::string> args) = nullptr;
+    bool allowedWithoutConfirmedOptions = false;
+};
+
+struct Registration {
+    explicit Registration(const CommandGroup& group);
+};
+
+// Every registered group, sorted by name.
+std::vector<CommandGroup> commandGroups();
+
+// A path from a command-line word (UTF-8).
+std::filesystem::path pathFromArgument(const std::string& utf8);
+
+}  // namespace zw::cli
