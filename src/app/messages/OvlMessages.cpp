@@ -83,6 +83,10 @@ constexpr MessageText kMessages[] = {
     {"196",
      "Fehler 196! In einer BoneShape-Struktur (:bsh) fehlen die EffectBones.",
      "Error 196! The EffectBones are missing in a BoneShape-Structure (:bsh)."},
+    // {1} the path of an output OVL file, {2} the system's reason
+    {"ovlFileNotWritten",
+     "Die Datei {1} konnte nicht geschrieben werden ({2}).",
+     "The file {1} could not be written ({2})."},
 };
 
 }  // namespace

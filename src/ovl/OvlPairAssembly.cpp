@@ -1,0 +1,195 @@
+#include "ovl/OvlPairAssembly.h"
+
+#include <array>
+#include <limits>
+#include <stdexcept>
+
+#include "app/Dialogs.h"
+#include "app/Encoding.h"
+#include "app/SafeFile.h"
+#include "ovl/ByteWriter.h"
+#include "ovl/OvlSymbolOrder.h"
+#include "ovl/OvlWriter.h"
+
+namespace zw {
+namespace {
+
+using PartFiles = std::array<OvlPartFile, part::Count>;
+using Bases = std::array<uint32_t, part::Count + 1>;  // index 1 … 9
+
+void resolvePointers(PartFiles& parts, const Bases& base, const std::vector<OvlPointer>& pointers) {
+    for (int n = 1; n <= part::Count; ++n) {
+        OvlPartFile& file = parts[n - 1];
+        for (uint32_t position : file.relocations()) {
+            const uint32_t number = file.wordAt(position);
+            if (number < 1 || number > pointers.size()) {
+                throw std::logic_error("part file " + std::to_string(n) + " holds no pointer placeholder at " +
+                                       std::to_string(position));
+            }
+            const OvlPointer& target = pointers[number - 1];
+            file.patchWord(position, base[target.targetPart] + target.targetOffset);
+        }
+    }
+}
+
+// Puts one symbol table in name order; each loader whose symbol field is a pointer into the table
+// follows its symbol to the symbol's new place.
+void sortSymbols(PartFiles& parts, const Bases& base, int symbolPart, int loaderPart) {
+    OvlPartFile& symbols = parts[symbolPart - 1];
+    OvlPartFile& loaders = parts[loaderPart - 1];
+    const size_t count = symbols.end() / kSymbolEntrySize;
+    if (count < 2) return;
+
+    const std::string& strings = parts[part::StringTable - 1].bytes();
+    std::vector<std::string_view> names(count);
+    std::vector<std::array<uint32_t, 2>> words(count);
+    for (size_t i = 0; i < count; ++i) {
+        const uint32_t at = static_cast<uint32_t>(i * kSymbolEntrySize);
+        words[i] = {symbols.wordAt(at), symbols.wordAt(at + 4)};
+        const uint32_t nameAt = words[i][0] - base[part::StringTable];
+        if (nameAt >= strings.size()) throw std::logic_error("a symbol name lies outside the string table");
+        const size_t nul = strings.find('\0', nameAt);
+        names[i] = std::string_view(strings).substr(nameAt, nul - nameAt);
+    }
+    const std::vector<size_t> order = sortedSymbolOrder(names);
+    std::vector<size_t> newPlace(count);
+    for (size_t place = 0; place < count; ++place) {
+        newPlace[order[place]] = place;
+        const uint32_t at = static_cast<uint32_t>(place * kSymbolEntrySize);
+        symbols.patchWord(at, words[order[place]][0]);
+        symbols.patchWord(at + 4, words[order[place]][1]);
+    }
+
+    const uint32_t tableStart = base[symbolPart];
+    for (uint32_t position : loaders.relocations()) {
+        if (position % kLoaderEntrySize != kLoaderSymbolField) continue;
+        const uint32_t symbolAddress = loaders.wordAt(position);
+        if (symbolAddress < tableStart) continue;
+        const uint32_t offset = symbolAddress - tableStart;
+        if (offset % kSymbolEntrySize != 0 || offset / kSymbolEntrySize >= count) continue;
+        loaders.patchWord(position,
+                          tableStart + static_cast<uint32_t>(newPlace[offset / kSymbolEntrySize] * kSymbolEntrySize));
+    }
+}
+
+void shortText(ByteWriter& out, const std::string& text) {
+    if (text.size() > std::numeric_limits<uint16_t>::max()) throw std::length_error("a header text is too long");
+    out.u16(static_cast<uint16_t>(text.size()));
+    out.bytes(text);
+}
+
+void header(ByteWriter& out, const std::vector<std::string>& references, const std::vector<LoaderType>& types) {
+    out.bytes("FGRK");
+    out.u32(0);
+    out.u32(kOvlVersion);
+    out.u32(static_cast<uint32_t>(references.size()));
+    for (const std::string& reference : references) shortText(out, reference);
+    out.u32(0);
+    out.u32(static_cast<uint32_t>(types.size()));
+    for (const LoaderType& type : types) {
+        shortText(out, type.loader);
+        shortText(out, type.type);
+        out.u32(type.number);
+        shortText(out, type.tag);
+    }
+}
+
+void blocks(ByteWriter& out, const OvlPartFile& file) {
+    for (size_t b = 1; b <= file.blocks().size(); ++b) {
+        out.u32(file.blocks()[b - 1].size);
+        Datenin1000erSchrittenkopieren(file, b, [&](std::string_view piece) { out.bytes(piece); });
+    }
+}
+
+void relocations(ByteWriter& out, const PartFiles& parts, const Bases& base, int first, int last) {
+    uint32_t count = 0;
+    for (int n = first; n <= last; ++n) count += static_cast<uint32_t>(parts[n - 1].relocations().size());
+    out.u32(count);
+    for (int n = first; n <= last; ++n) {
+        for (uint32_t position : parts[n - 1].relocations()) out.u32(base[n] + position);
+    }
+}
+
+uint32_t blockCount(const PartFiles& parts, int n) { return static_cast<uint32_t>(parts[n - 1].blocks().size()); }
+
+std::string asciiOnly(const std::string& text) {
+    std::string ascii;
+    for (char c : text) ascii += static_cast<unsigned char>(c) < 0x80 ? c : '?';
+    return ascii;
+}
+
+std::string shownPath(const std::filesystem::path& path) {
+    try {
+        return pathToCp1252(path);
+    } catch (const EncodingError&) {
+        return asciiOnly(path.generic_string());
+    }
+}
+
+}  // namespace
+
+OvlPairBytes assemblePairBytes(const OvlWriter& writer, const OvlPairContents& contents) {
+    PartFiles parts;
+    for (int n = 1; n <= part::Count; ++n) parts[n - 1] = writer.partFile(n);
+
+    Bases base{};
+    base[1] = 0;
+    for (int n = 1; n < part::Count; ++n) base[n + 1] = base[n] + parts[n - 1].end();
+
+    resolvePointers(parts, base, writer.pointers());
+    sortSymbols(parts, base, part::CommonSymbols, part::CommonLoaders);
+    sortSymbols(parts, base, part::UniqueSymbols, part::UniqueLoaders);
+
+    OvlPairBytes pair;
+    {
+        ByteWriter out;
+        header(out, contents.commonReferences, contents.loaderTypes);
+        for (uint32_t count : {1 + blockCount(parts, part::CommonData), 0u, 2u, 0u,
+                               blockCount(parts, part::CommonStructures), 0u, 0u, 0u, 0u}) {
+            out.u32(count);
+        }
+        for (int n : {part::StringTable, part::CommonData, part::CommonSymbols, part::CommonLoaders,
+                      part::CommonStructures}) {
+            blocks(out, parts[n - 1]);
+        }
+        relocations(out, parts, base, part::StringTable, part::CommonStructures);
+        for (const std::string& entry : contents.commonExtraData) {
+            out.u32(static_cast<uint32_t>(entry.size()));
+            out.bytes(entry);
+        }
+        pair.common = out.take();
+    }
+    {
+        ByteWriter out;
+        header(out, contents.uniqueReferences, contents.loaderTypes);
+        for (uint32_t count : {0u, 0u, 3 + blockCount(parts, part::UniqueStructures), 0u, 0u, 0u, 0u, 0u, 0u}) {
+            out.u32(count);
+        }
+        for (int n : {part::UniqueSymbols, part::UniqueLoaders, part::SymbolReferences, part::UniqueStructures}) {
+            blocks(out, parts[n - 1]);
+        }
+        relocations(out, parts, base, part::UniqueSymbols, part::UniqueStructures);
+        pair.unique = out.take();
+    }
+    return pair;
+}
+
+bool assemblePair(OvlWriter& writer, const OvlPairContents& contents, const std::filesystem::path& commonPath,
+                  const std::filesystem::path& uniquePath, Dialogs& dialogs, Language language,
+                  const std::vector<std::filesystem::path>& temporaryFiles) {
+    const OvlPairBytes pair = assemblePairBytes(writer, contents);
+    for (const auto& [path, bytes] : {std::pair{&commonPath, &pair.common}, std::pair{&uniquePath, &pair.unique}}) {
+        if (std::error_code error = writeFileAtomically(*path, *bytes)) {
+            dialogs.showMessage(message("ovlFileNotWritten", language, {shownPath(*path), asciiOnly(error.message())}));
+            return false;
+        }
+    }
+    writer.clear();
+    for (const auto& path : temporaryFiles) {
+        std::error_code ignored;  // a temporary file already gone is no failure
+        std::filesystem::remove(path, ignored);
+    }
+    return true;
+}
+
+}  // namespace zw

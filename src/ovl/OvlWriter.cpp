@@ -1,0 +1,243 @@
+#include "ovl/OvlWriter.h"
+
+#include <cstring>
+#include <stdexcept>
+
+#include "app/Dialogs.h"
+
+namespace zw {
+namespace {
+
+void checkPartNumber(int part) {
+    if (part < 1 || part > part::Count) throw std::out_of_range("part file " + std::to_string(part) + " does not exist");
+}
+
+int symbolPart(OvlFileKind file) { return file == OvlFileKind::Common ? part::CommonSymbols : part::UniqueSymbols; }
+int loaderPart(OvlFileKind file) { return file == OvlFileKind::Common ? part::CommonLoaders : part::UniqueLoaders; }
+int structurePart(OvlFileKind file) {
+    return file == OvlFileKind::Common ? part::CommonStructures : part::UniqueStructures;
+}
+
+}  // namespace
+
+// ---- OvlPartWriter ----
+
+uint32_t OvlPartWriter::offset() const { return writer_->end(part_); }
+
+OvlPartWriter& OvlPartWriter::word(uint32_t value) {
+    writer_->partRef(part_).appendWord(value);
+    return *this;
+}
+
+OvlPartWriter& OvlPartWriter::signedWord(int32_t value) { return word(static_cast<uint32_t>(value)); }
+
+OvlPartWriter& OvlPartWriter::floatWord(double value) {
+    const float single = static_cast<float>(value);
+    uint32_t raw;
+    std::memcpy(&raw, &single, sizeof raw);
+    return word(raw);
+}
+
+OvlPartWriter& OvlPartWriter::shortWord(uint16_t value) {
+    const char raw[2] = {static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};
+    return bytes(std::string_view(raw, 2));
+}
+
+OvlPartWriter& OvlPartWriter::byte(uint8_t value) {
+    const char raw = static_cast<char>(value);
+    return bytes(std::string_view(&raw, 1));
+}
+
+OvlPartWriter& OvlPartWriter::bytes(std::string_view raw) {
+    writer_->partRef(part_).append(raw);
+    return *this;
+}
+
+OvlPartWriter& OvlPartWriter::zeros(size_t count) { return bytes(std::string(count, '\0')); }
+
+OvlPartWriter& OvlPartWriter::string(std::string_view text) {
+    const uint32_t position = offset();
+    writer_->DeklarationAnlegen(text, part_, position);
+    return word(writer_->placeholder());
+}
+
+OvlPartWriter& OvlPartWriter::freshString(std::string_view text) {
+    const uint32_t position = offset();
+    writer_->DeklarationimmerneuAnlegen(text, part_, position);
+    return word(writer_->placeholder());
+}
+
+OvlPartWriter& OvlPartWriter::pointer(int targetPart, uint32_t targetOffset) {
+    writer_->PointerAnlegen(targetPart, targetOffset, offset(), part_);
+    return word(writer_->placeholder());
+}
+
+OvlPartWriter& OvlPartWriter::reference(std::string_view symbolName) {
+    writer_->SymbolAnlegen(symbolName, part_, offset());
+    return word(0);
+}
+
+// ---- OvlWriter ----
+
+void OvlWriter::beginPair(Dialogs& dialogs, Language language) {
+    dialogs_ = &dialogs;
+    language_ = language;
+    clear();
+    begun_ = true;
+}
+
+void OvlWriter::clear() {
+    for (int n = 1; n <= part::Count; ++n) {
+        const bool oneBlock = n != part::CommonData && n != part::CommonStructures && n != part::UniqueStructures;
+        parts_[n - 1].reset(oneBlock ? 1 : 0);
+    }
+    pointers_.clear();
+    strings_.clear();
+    currentSymbolPosition_ = 0;
+    currentLoaderPosition_ = 0;
+    currentUniqueLoaderPosition_ = 0;
+    haveUniqueLoader_ = false;
+    loaderSymbolRefCount_ = 0;
+    begun_ = false;
+}
+
+OvlPartFile& OvlWriter::partRef(int part) {
+    checkPartNumber(part);
+    if (!begun_) throw std::logic_error("the OVL writer was used before a pair was begun");
+    return parts_[part - 1];
+}
+
+const OvlPartFile& OvlWriter::partFile(int part) const {
+    checkPartNumber(part);
+    return parts_[part - 1];
+}
+
+uint32_t OvlWriter::end(int part) const { return partFile(part).end(); }
+
+void OvlWriter::startBlock(int part) {
+    if (part != part::CommonData && part != part::CommonStructures && part != part::UniqueStructures) {
+        throw std::logic_error("only part files 2, 5 and 9 get new blocks");
+    }
+    partRef(part).startBlock();
+}
+
+OvlPartWriter OvlWriter::into(int part) {
+    partRef(part);
+    return OvlPartWriter(*this, part);
+}
+
+void OvlWriter::writeWordAt(int part, uint32_t position, uint32_t value) {
+    OvlPartFile& file = partRef(part);
+    if (position == file.end()) {
+        file.appendWord(value);
+    } else {
+        file.patchWord(position, value);
+    }
+}
+
+void OvlWriter::warn(std::string_view messageId) {
+    if (dialogs_ != nullptr) dialogs_->showMessage(message(messageId, language_));
+}
+
+void OvlWriter::recordRelocation(int part, uint32_t position) {
+    OvlPartFile& file = partRef(part);
+    file.addRelocation(position);
+    if (file.relocations().size() == kRelocationWarningCount) warn("931");
+}
+
+void OvlWriter::recordPointer(int targetPart, uint32_t targetOffset) {
+    checkPartNumber(targetPart);
+    pointers_.push_back(OvlPointer{targetPart, targetOffset});
+    if (pointers_.size() == kPointerWarningCount) warn("932");
+}
+
+void OvlWriter::declare(std::string_view name, int part, uint32_t position, bool alwaysNew) {
+    partRef(part::StringTable);
+    std::optional<uint32_t> offset = alwaysNew ? std::nullopt : strings_.find(name);
+    if (!offset) {
+        offset = strings_.append(name);
+        OvlPartFile& table = parts_[part::StringTable - 1];
+        table.append(name);
+        table.append(std::string_view("\0", 1));
+    }
+    recordRelocation(part, position);
+    recordPointer(part::StringTable, *offset);
+}
+
+void OvlWriter::DeklarationAnlegen(std::string_view name, int part, uint32_t position) {
+    declare(name, part, position, false);
+}
+
+void OvlWriter::DeklarationimmerneuAnlegen(std::string_view name, int part, uint32_t position) {
+    declare(name, part, position, true);
+}
+
+void OvlWriter::PointerAnlegen(int targetPart, uint32_t targetOffset, uint32_t position, int part) {
+    recordRelocation(part, position);
+    recordPointer(targetPart, targetOffset);
+}
+
+void OvlWriter::SymbolAnlegen(std::string_view name, int targetPart, uint32_t targetOffset) {
+    if (!haveUniqueLoader_) throw std::logic_error("a symbol reference was made outside a unique structure");
+    const int refs = part::SymbolReferences;
+    const uint32_t e = end(refs);
+    PointerAnlegen(targetPart, targetOffset, e, refs);
+    writeWordAt(refs, e, placeholder());
+    DeklarationAnlegen(name, refs, e + 4);
+    writeWordAt(refs, e + 4, placeholder());
+    PointerAnlegen(part::UniqueLoaders, currentUniqueLoaderPosition_, e + 8, refs);
+    writeWordAt(refs, e + 8, placeholder());
+    ++loaderSymbolRefCount_;
+}
+
+void OvlWriter::makeSymbolAndLoader(OvlFileKind file, std::string_view symbolName, uint32_t loaderType) {
+    const int symbols = symbolPart(file);
+    const int loaders = loaderPart(file);
+    const int structures = structurePart(file);
+    const uint32_t structure = end(structures);
+
+    currentSymbolPosition_ = end(symbols);
+    OvlPartWriter symbol = into(symbols);
+    symbol.string(symbolName);
+    symbol.pointer(structures, structure);
+    symbol.word(1);
+
+    currentLoaderPosition_ = end(loaders);
+    OvlPartWriter loader = into(loaders);
+    loader.word(loaderType);
+    loader.pointer(structures, structure);
+    loader.word(0);
+    loader.pointer(symbols, currentSymbolPosition_);
+    loader.word(0);
+
+    if (file == OvlFileKind::Unique) {
+        currentUniqueLoaderPosition_ = currentLoaderPosition_;
+        haveUniqueLoader_ = true;
+        loaderSymbolRefCount_ = 0;
+    }
+}
+
+void OvlWriter::makeLoaderWithoutSymbol(OvlFileKind file, uint32_t loaderType, bool hasExtraData) {
+    const int loaders = loaderPart(file);
+    const int structures = structurePart(file);
+    currentLoaderPosition_ = end(loaders);
+    OvlPartWriter loader = into(loaders);
+    loader.word(loaderType);
+    loader.pointer(structures, end(structures));
+    loader.word(hasExtraData ? 1 : 0);
+    loader.word(0);
+    loader.word(0);
+    if (file == OvlFileKind::Unique) {
+        currentUniqueLoaderPosition_ = currentLoaderPosition_;
+        haveUniqueLoader_ = true;
+        loaderSymbolRefCount_ = 0;
+    }
+}
+
+void OvlWriter::closeUniqueStructure() {
+    const uint32_t loaderEnd = end(part::UniqueLoaders);
+    if (loaderEnd < kLoaderEntrySize) throw std::logic_error("a unique structure was closed before any unique loader");
+    writeWordAt(part::UniqueLoaders, loaderEnd - 4, loaderSymbolRefCount_);
+}
+
+}  // namespace zw

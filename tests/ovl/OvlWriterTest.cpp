@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include "ovl/OvlWriter.h"
+#include "support/ScriptedDialogs.h"
+
+namespace zw {
+namespace {
+
+using namespace std::string_literals;
+
+std::string words(std::initializer_list<uint32_t> values) {
+    std::string out;
+    for (uint32_t v : values) {
+        for (int i = 0; i < 4; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
+    }
+    return out;
+}
+
+struct OvlWriterFixture : ::testing::Test {
+    test::ScriptedDialogs dialogs;
+    OvlWriter w;
+    void SetUp() override { w.beginPair(dialogs, Language::English); }
+};
+
+TEST_F(OvlWriterFixture, BeginsWithOneEmptyBlockInTheTablePartFilesAndNoneInTheOthers) {
+    for (int n = 1; n <= part::Count; ++n) {
+        const bool builderBlocks = n == 2 || n == 5 || n == 9;
+        EXPECT_EQ(w.partFile(n).blocks().size(), builderBlocks ? 0u : 1u) << "part file " << n;
+        EXPECT_EQ(w.end(n), 0u);
+    }
+    EXPECT_THROW(w.into(part::UniqueStructures).word(1), std::logic_error);  // no block started yet
+    EXPECT_THROW(w.startBlock(part::CommonSymbols), std::logic_error);
+    EXPECT_THROW(w.into(10), std::out_of_range);
+}
+
+TEST_F(OvlWriterFixture, BlocksFollowOneAnotherAndGrowWithTheBytesWritten) {
+    w.startBlock(part::CommonStructures);
+    w.into(part::CommonStructures).word(1).shortWord(2).byte(3);
+    w.startBlock(part::CommonStructures);  // an empty block
+    w.startBlock(part::CommonStructures);
+    w.into(part::CommonStructures).zeros(5);
+    const auto& blocks = w.partFile(part::CommonStructures).blocks();
+    ASSERT_EQ(blocks.size(), 3u);
+    EXPECT_EQ(blocks[0].offset, 0u);
+    EXPECT_EQ(blocks[0].size, 7u);
+    EXPECT_EQ(blocks[1].offset, 7u);
+    EXPECT_EQ(blocks[1].size, 0u);
+    EXPECT_EQ(blocks[2].offset, 7u);
+    EXPECT_EQ(blocks[2].size, 5u);
+    EXPECT_EQ(w.end(part::CommonStructures), 12u);
+    EXPECT_EQ(w.partFile(part::CommonStructures).bytes(), "\x01\0\0\0\x02\0\x03\0\0\0\0\0"s);
+}
+
+TEST_F(OvlWriterFixture, KeepsWritingIntoTheLastBlockBeyondTwoHundredFiftyBlocks) {
+    for (int b = 0; b < 251; ++b) {
+        w.startBlock(part::CommonData);
+        w.into(part::CommonData).byte(static_cast<uint8_t>(b));
+    }
+    const auto& blocks = w.partFile(part::CommonData).blocks();
+    ASSERT_EQ(blocks.size(), 250u);
+    EXPECT_EQ(blocks.back().offset, 249u);
+    EXPECT_EQ(blocks.back().size, 2u);
+    EXPECT_EQ(w.end(part::CommonData), 251u);
+}
+
+TEST_F(OvlWriterFixture, FieldsRecordStringsPointersAndPlaceholders) {
+    w.startBlock(part::UniqueStructures);
+    OvlPartWriter s = w.into(part::UniqueStructures);
+    s.floatWord(0.5).string("Car").string("Car").freshString("Car").pointer(part::CommonStructures, 40).signedWord(-2);
+    EXPECT_EQ(w.partFile(part::UniqueStructures).bytes(), words({0x3F000000, 1, 2, 3, 4, 0xFFFFFFFE}));
+    EXPECT_EQ(w.stringTable().text(), "Car\0Car\0"s);
+    EXPECT_EQ(w.partFile(part::StringTable).bytes(), "Car\0Car\0"s);
+    EXPECT_EQ(w.partFile(part::StringTable).blocks()[0].size, 8u);
+    ASSERT_EQ(w.pointers().size(), 4u);
+    EXPECT_EQ(w.pointers()[0].targetPart, 1);
+    EXPECT_EQ(w.pointers()[0].targetOffset, 0u);
+    EXPECT_EQ(w.pointers()[1].targetOffset, 0u);  // the same copy
+    EXPECT_EQ(w.pointers()[2].targetOffset, 4u);  // a fresh copy
+    EXPECT_EQ(w.pointers()[3].targetPart, 5);
+    EXPECT_EQ(w.pointers()[3].targetOffset, 40u);
+    EXPECT_EQ(w.partFile(part::UniqueStructures).relocations(), (std::vector<uint32_t>{4, 8, 12, 16}));
+    // After a fresh copy the shared lookup points at the last copy.
+    w.DeklarationAnlegen("Car", part::UniqueStructures, 24);
+    EXPECT_EQ(w.pointers()[4].targetOffset, 4u);
+}
+
+TEST_F(OvlWriterFixture, MakesSymbolLoaderAndReferenceEntries) {
+    w.startBlock(part::UniqueStructures);
+    w.into(part::UniqueStructures).word(0xAA);  // the structure starts at 4
+    w.makeSymbolAndLoader(OvlFileKind::Unique, "Car:ric", 3);
+    EXPECT_EQ(w.CurrentSymbolPosition(), 0u);
+    EXPECT_EQ(w.CurrentLoaderPosition(), 0u);
+    OvlPartWriter car = w.into(part::UniqueStructures);
+    car.reference("Model:svd").reference("Model:svd");
+    w.closeUniqueStructure();
+
+    // Pointers 1 … 5: symbol name, symbol structure, loader structure, loader symbol.
+    EXPECT_EQ(w.partFile(part::UniqueSymbols).bytes(), words({1, 2, 1}));
+    EXPECT_EQ(w.partFile(part::UniqueLoaders).bytes(), words({3, 3, 0, 4, 2}));
+    // Each reference: slot pointer, name, loader pointer.
+    EXPECT_EQ(w.partFile(part::SymbolReferences).bytes(), words({5, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(w.partFile(part::UniqueStructures).bytes(), words({0xAA, 0, 0}));
+    EXPECT_EQ(w.stringTable().text(), "Car:ric\0Model:svd\0"s);
+    EXPECT_EQ(w.LoaderSymbolRefCount(), 2u);
+    const auto& p = w.pointers();
+    ASSERT_EQ(p.size(), 10u);
+    EXPECT_EQ(p[1].targetPart, 9);
+    EXPECT_EQ(p[1].targetOffset, 4u);
+    EXPECT_EQ(p[3].targetPart, 6);
+    EXPECT_EQ(p[4].targetPart, 9);  // first slot
+    EXPECT_EQ(p[4].targetOffset, 4u);
+    EXPECT_EQ(p[5].targetOffset, 8u);  // the name, stored once
+    EXPECT_EQ(p[8].targetOffset, 8u);
+    EXPECT_EQ(p[7].targetOffset, 8u);  // second slot
+    EXPECT_EQ(p[6].targetPart, 7);
+    EXPECT_EQ(p[6].targetOffset, 0u);
+    EXPECT_EQ(w.partFile(part::SymbolReferences).relocations(), (std::vector<uint32_t>{0, 4, 8, 12, 16, 20}));
+    EXPECT_EQ(w.partFile(part::SymbolReferences).blocks()[0].size, 24u);
+}
+
+TEST_F(OvlWriterFixture, AReferenceBelongsToTheLastUniqueLoaderEvenAfterACommonOne) {
+    EXPECT_THROW(w.SymbolAnlegen("X:svd", 9, 0), std::logic_error);
+    w.startBlock(part::UniqueStructures);
+    w.startBlock(part::CommonStructures);
+    w.makeSymbolAndLoader(OvlFileKind::Unique, "First:ric", 0);
+    w.into(part::UniqueStructures).word(0);
+    w.makeSymbolAndLoader(OvlFileKind::Unique, "Second:ric", 0);  // loader at 20 of part file 7
+    w.makeSymbolAndLoader(OvlFileKind::Common, "Data:spl", 1);
+    EXPECT_EQ(w.CurrentLoaderPosition(), 0u);  // of part file 4
+    w.into(part::UniqueStructures).reference("Data:spl");
+    EXPECT_EQ(w.pointers().back().targetPart, part::UniqueLoaders);
+    EXPECT_EQ(w.pointers().back().targetOffset, 20u);
+    w.closeUniqueStructure();
+    EXPECT_EQ(w.partFile(part::UniqueLoaders).wordAt(36), 1u);
+    EXPECT_EQ(w.partFile(part::UniqueLoaders).wordAt(16), 0u);
+}
+
+TEST_F(OvlWriterFixture, ALoaderWithoutSymbolHasAPlainZeroAndItsExtraDataMark) {
+    w.startBlock(part::CommonStructures);
+    w.into(part::CommonStructures).zeros(20);
+    w.makeLoaderWithoutSymbol(OvlFileKind::Common, 0, true);
+    EXPECT_EQ(w.partFile(part::CommonLoaders).bytes(), words({0, 1, 1, 0, 0}));
+    EXPECT_EQ(w.partFile(part::CommonLoaders).relocations(), std::vector<uint32_t>{4});
+    EXPECT_EQ(w.pointers()[0].targetOffset, 20u);
+    EXPECT_EQ(w.end(part::CommonSymbols), 0u);
+}
+
+TEST_F(OvlWriterFixture, WarnsOnceAtTheSixThousandthRelocationOfOnePartFileAndStoresOn) {
+    for (uint32_t i = 0; i < 5999; ++i) w.PointerAnlegen(5, 0, 4 * i, 5);
+    EXPECT_TRUE(dialogs.messages().empty());
+    w.PointerAnlegen(5, 0, 4 * 5999, 5);
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0],
+              "Error 931! Relocation count is greater than 6000 in one file. Please contact Jaskel.");
+    w.PointerAnlegen(5, 0, 4 * 6000, 5);
+    EXPECT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(w.partFile(5).relocations().size(), 6001u);
+    EXPECT_EQ(w.partFile(5).relocations().back(), 24000u);
+
+    // Relocations of other part files are counted apart; the 12000th pointer of the pair warns.
+    for (uint32_t i = 0; i < 5998; ++i) w.PointerAnlegen(5, 0, 4 * i, 2);
+    EXPECT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(w.pointers().size(), 11999u);
+    w.PointerAnlegen(5, 0, 0, 9);
+    ASSERT_EQ(dialogs.messages().size(), 2u);
+    EXPECT_EQ(dialogs.messages()[1], "Error 932! Pointer count is greater than 12000 in one file. Please contact Jaskel.");
+    w.PointerAnlegen(5, 0, 4, 9);
+    EXPECT_EQ(dialogs.messages().size(), 2u);
+    EXPECT_EQ(w.pointers().size(), 12001u);
+}
+
+TEST_F(OvlWriterFixture, BeginningAgainForgetsThePairBefore) {
+    w.startBlock(part::UniqueStructures);
+    w.into(part::UniqueStructures).string("Old");
+    w.beginPair(dialogs, Language::German);
+    EXPECT_TRUE(w.pointers().empty());
+    EXPECT_TRUE(w.stringTable().text().empty());
+    EXPECT_TRUE(w.partFile(part::UniqueStructures).blocks().empty());
+    EXPECT_TRUE(w.partFile(part::UniqueStructures).relocations().empty());
+    EXPECT_EQ(w.partFile(part::StringTable).blocks().size(), 1u);
+    EXPECT_EQ(w.partFile(part::StringTable).blocks()[0].size, 0u);
+}
+
+}  // namespace
+}  // namespace zw
