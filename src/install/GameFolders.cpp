@@ -1,0 +1,87 @@
+#include "install/GameFolders.h"
+
+#include "app/Encoding.h"
+
+namespace zw {
+
+namespace fs = std::filesystem;
+
+fs::path gameFolderOf(CtrKind kind, const fs::path& gamePath) {
+    if (kind == CtrKind::Car) return gamePath / "Cars" / "TrackedRideCars";
+    return gamePath / "tracks" / "TrackedRides";
+}
+
+std::string_view namePrefixOf(CtrKind kind) { return kind == CtrKind::Track ? "TrackCTR_" : "CTR_"; }
+
+bool nameStartsWith(const fs::path& name, std::string_view asciiPrefix) {
+    const auto& text = name.native();
+    if (text.size() < asciiPrefix.size()) return false;
+    for (size_t i = 0; i < asciiPrefix.size(); ++i) {
+        if (text[i] != static_cast<fs::path::value_type>(asciiPrefix[i])) return false;
+    }
+    return true;
+}
+
+bool nameHasDot(const fs::path& name) {
+    return name.native().find(static_cast<fs::path::value_type>('.')) != fs::path::string_type::npos;
+}
+
+bool isPlainEntryName(const fs::path& name) {
+    if (name.empty() || name == "." || name == "..") return false;
+    for (auto c : name.native()) {
+        if (c == static_cast<fs::path::value_type>('/') || c == static_cast<fs::path::value_type>('\\')) return false;
+    }
+    return !name.has_root_name();
+}
+
+std::vector<fs::path> listUndottedEntries(const fs::path& folder, std::error_code& error) {
+    std::vector<fs::path> names;
+    error.clear();
+    fs::directory_iterator it(folder, error);
+    if (error) return {};
+    for (; it != fs::directory_iterator(); it.increment(error)) {
+        if (error) return {};
+        fs::path name = it->path().filename();
+        if (!nameHasDot(name)) names.push_back(std::move(name));
+    }
+    if (error) return {};
+    return names;
+}
+
+std::vector<fs::path> listInstalledObjects(CtrKind kind, const fs::path& gamePath, std::error_code& error) {
+    std::vector<fs::path> objects;
+    for (auto& name : listUndottedEntries(gameFolderOf(kind, gamePath), error)) {
+        if (nameStartsWith(name, namePrefixOf(kind))) objects.push_back(std::move(name));
+    }
+    return objects;
+}
+
+std::string nameForMessage(const fs::path& name) {
+    try {
+        return pathToCp1252(name);
+    } catch (const EncodingError&) {
+    }
+    // Convert character by character so that one strange character does not hide the whole name.
+    const std::u8string utf8 = name.u8string();
+    std::string out;
+    for (size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 1;
+        if (i + length > utf8.size()) length = 1;
+        try {
+            out += utf8ToCp1252(std::string_view(reinterpret_cast<const char*>(utf8.data()) + i, length));
+        } catch (const EncodingError&) {
+            out += '?';
+        }
+        i += length;
+    }
+    return out;
+}
+
+fs::path withTrailingSeparator(const fs::path& folder) {
+    fs::path::string_type text = folder.native();
+    if (text.empty() || text.back() != fs::path::preferred_separator) text += fs::path::preferred_separator;
+    return fs::path(text);
+}
+
+}  // namespace zw

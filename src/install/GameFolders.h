@@ -1,0 +1,45 @@
+#pragma once
+// Where the game keeps custom rides, track sets and cars, and which folder entries count as such
+// objects. Rides and track sets share one folder; their name prefixes keep them apart.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+namespace zw {
+
+enum class CtrKind { Ride, Track, Car };
+
+// The folder below the game folder that holds the objects of `kind`.
+std::filesystem::path gameFolderOf(CtrKind kind, const std::filesystem::path& gamePath);
+
+// "CTR_" for rides and cars, "TrackCTR_" for track sets.
+std::string_view namePrefixOf(CtrKind kind);
+
+// True when the entry name starts with `asciiPrefix`, compared case-sensitively.
+bool nameStartsWith(const std::filesystem::path& name, std::string_view asciiPrefix);
+
+// Entry names holding a dot (files with an extension) are never listed.
+bool nameHasDot(const std::filesystem::path& name);
+
+// A single plain entry name: not empty, no separator, not "." or "..".
+bool isPlainEntryName(const std::filesystem::path& name);
+
+// The entries of `folder` other than ".", ".." and names with a dot, in the order the file system
+// delivers them; files and folders alike. `error` is set when the folder cannot be listed.
+std::vector<std::filesystem::path> listUndottedEntries(const std::filesystem::path& folder, std::error_code& error);
+
+// The installed objects of `kind`: the undotted entries of its game folder with the kind's prefix.
+std::vector<std::filesystem::path> listInstalledObjects(CtrKind kind, const std::filesystem::path& gamePath,
+                                                        std::error_code& error);
+
+// An entry name as a Windows-1252 domain string for messages; characters that Windows-1252 cannot
+// hold become "?".
+std::string nameForMessage(const std::filesystem::path& name);
+
+// A folder's text with one separator at its end, the form the install window keeps its folder in.
+std::filesystem::path withTrailingSeparator(const std::filesystem::path& folder);
+
+}  // namespace zw

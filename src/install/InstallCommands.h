@@ -1,0 +1,32 @@
+#pragma once
+// Installing into the game folder: the pair that the ride or car builder has just written, and a
+// prepared CTR folder picked on disk (a ride, a car or a track set, told apart by name and content).
+
+#include <filesystem>
+#include <string>
+
+#include "app/Dialogs.h"
+#include "install/GameFolders.h"
+#include "install/InstallSettings.h"
+
+namespace zw {
+
+enum class InstallOutcome {
+    Installed,          // every file is in place
+    Declined,           // the user answered No to the overwrite question
+    FolderNotCreated,   // the target folder could not be made (717, 718, 719)
+    NotInstallable,     // not a CTR folder, or its files could not be read (731, 738, 739, damaged)
+    CopyFailed,         // a copy failed (732, 733, 741, 742); files copied before stay
+};
+
+// The main window's install of a built pair: `builtFolder` holds `objectName`.common.ovl and
+// .unique.ovl; they go to the game's ride (kind Ride) or car (kind Car) folder named after the
+// object. `objectName` is a Windows-1252 domain string.
+InstallOutcome installBuiltPair(CtrKind kind, const InstallSettings& settings, Dialogs& dialogs,
+                                const std::filesystem::path& builtFolder, const std::string& objectName);
+
+// Installs the prepared folder `parentFolder`/`item` (a name beginning with "CTR_" or "TrackCTR_").
+InstallOutcome installCtrFolder(const InstallSettings& settings, Dialogs& dialogs,
+                                const std::filesystem::path& parentFolder, const std::filesystem::path& item);
+
+}  // namespace zw

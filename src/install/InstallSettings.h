@@ -1,0 +1,17 @@
+#pragma once
+// The settings that installing and uninstalling work with, taken from the program's settings at the
+// moment a command runs.
+
+#include <filesystem>
+
+#include "app/Messages.h"
+
+namespace zw {
+
+struct InstallSettings {
+    std::filesystem::path gamePath;  // the game's installation folder
+    bool overwriteWithoutPrompt = false;
+    Language language = Language::German;
+};
+
+}  // namespace zw

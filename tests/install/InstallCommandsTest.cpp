@@ -1,0 +1,118 @@
+#include "install/InstallCommands.h"
+
+#include <gtest/gtest.h>
+
+#include "support/GameFolderFixture.h"
+#include "support/ScriptedDialogs.h"
+
+namespace zw {
+namespace {
+
+namespace fs = std::filesystem;
+using test::fileContent;
+
+class BuiltPairInstall : public ::testing::Test {
+protected:
+    test::GameFolderFixture game;
+    test::ScriptedDialogs dialogs;
+    InstallSettings settings{game.gamePath(), false, Language::German};
+    fs::path built = game.makeRideFolder(game.author(), "CTR_Blitz", "new");
+
+    InstallOutcome install(CtrKind kind = CtrKind::Ride) {
+        return installBuiltPair(kind, settings, dialogs, built, "CTR_Blitz");
+    }
+    fs::path target() const { return game.ridesFolder() / "CTR_Blitz"; }
+    void installOldPair() {
+        test::writeBytes(target() / "CTR_Blitz.common.ovl", "old common");
+        test::writeBytes(target() / "CTR_Blitz.unique.ovl", "old unique");
+    }
+};
+
+TEST_F(BuiltPairInstall, CopiesThePairIntoANewFolderWithoutAsking) {
+    EXPECT_EQ(install(), InstallOutcome::Installed);
+    EXPECT_EQ(fileContent(target() / "CTR_Blitz.common.ovl"), fileContent(built / "CTR_Blitz.common.ovl"));
+    EXPECT_EQ(fileContent(target() / "CTR_Blitz.unique.ovl"), fileContent(built / "CTR_Blitz.unique.ovl"));
+    EXPECT_EQ(test::entryNames(target()), (std::vector<std::string>{"CTR_Blitz.common.ovl", "CTR_Blitz.unique.ovl"}));
+    EXPECT_TRUE(dialogs.log.empty());
+}
+
+TEST_F(BuiltPairInstall, CarsGoToTheCarFolder) {
+    built = game.makeCarFolder(game.author(), "CTR_Blitz");
+    EXPECT_EQ(install(CtrKind::Car), InstallOutcome::Installed);
+    EXPECT_EQ(fileContent(game.carsFolder() / "CTR_Blitz" / "CTR_Blitz.unique.ovl"),
+              fileContent(built / "CTR_Blitz.unique.ovl"));
+    EXPECT_FALSE(fs::exists(target()));
+}
+
+TEST_F(BuiltPairInstall, AsksBeforeReplacingAnInstalledPair) {
+    installOldPair();
+    EXPECT_EQ(install(), InstallOutcome::Declined);  // the script answers No
+    ASSERT_EQ(dialogs.log.size(), 1u);
+    EXPECT_EQ(dialogs.log[0].caption, "Warnung");
+    EXPECT_EQ(dialogs.log[0].text, "Eine gleichnamige Bahn existiert bereits. Möchten Sie sie überschreiben?");
+    EXPECT_EQ(fileContent(target() / "CTR_Blitz.common.ovl"), "old common");
+
+    dialogs.yesNoAnswers = {true};
+    EXPECT_EQ(install(), InstallOutcome::Installed);
+    EXPECT_EQ(fileContent(target() / "CTR_Blitz.common.ovl"), fileContent(built / "CTR_Blitz.common.ovl"));
+}
+
+TEST_F(BuiltPairInstall, OverwriteWithoutPromptReplacesSilently) {
+    installOldPair();
+    settings.overwriteWithoutPrompt = true;
+    EXPECT_EQ(install(), InstallOutcome::Installed);
+    EXPECT_TRUE(dialogs.log.empty());
+    EXPECT_EQ(fileContent(target() / "CTR_Blitz.unique.ovl"), fileContent(built / "CTR_Blitz.unique.ovl"));
+}
+
+TEST_F(BuiltPairInstall, AFolderThatCannotBeMadeGivesItsErrorNumber) {
+    // A wrong game path: the game's ride folder is missing and is not created.
+    settings.gamePath = game.root() / "NoGame";
+    EXPECT_EQ(install(), InstallOutcome::FolderNotCreated);
+    const int missing = std::make_error_code(std::errc::no_such_file_or_directory).value();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0], "Fehler 717! Bahn-Ordner konnte nicht erstellt werden (ErrorValue=" +
+                                         std::to_string(missing) +
+                                         ").\r\nIst möglicherweise der RCT3.exe-Programmpfad in den Optionen falsch "
+                                         "angegeben?");
+    EXPECT_FALSE(fs::exists(game.root() / "NoGame"));
+
+    // A file where the object's folder belongs: no privilege gets past that.
+    settings.gamePath = game.gamePath();
+    settings.language = Language::English;
+    test::writeBytes(game.carsFolder() / "CTR_Blitz", "a file");
+    dialogs.log.clear();
+    EXPECT_EQ(install(CtrKind::Car), InstallOutcome::FolderNotCreated);
+    const int exists = std::make_error_code(std::errc::file_exists).value();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0], "Error 718! Wagen-Folder cannot be created (ErrorValue=" + std::to_string(exists) +
+                                         ").\r\nMaybe the RCT3.exe-application path in the options is wrong?");
+}
+
+TEST_F(BuiltPairInstall, AFailedCopyIsReportedAndLeavesTheOldPair) {
+    // No built pair at all.
+    fs::remove_all(built);
+    EXPECT_EQ(install(), InstallOutcome::CopyFailed);
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"Fehler 732! CTR_Blitz.common.ovl konnte nicht "
+                                                           "kopiert/installiert werden."});
+
+    // The unique file cannot be replaced: the old common file must stay with it.
+    built = game.makeRideFolder(game.author(), "CTR_Blitz", "new");
+    test::writeBytes(target() / "CTR_Blitz.common.ovl", "old common");
+    test::writeBytes(target() / "CTR_Blitz.unique.ovl" / "in the way", "x");
+    settings.overwriteWithoutPrompt = true;
+    dialogs.log.clear();
+    EXPECT_EQ(install(), InstallOutcome::CopyFailed);
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"Fehler 733! CTR_Blitz.unique.ovl konnte nicht "
+                                                           "kopiert/installiert werden."});
+    EXPECT_EQ(fileContent(target() / "CTR_Blitz.common.ovl"), "old common");
+    EXPECT_EQ(test::entryNames(target()), (std::vector<std::string>{"CTR_Blitz.common.ovl", "CTR_Blitz.unique.ovl"}));
+
+    // The same without an old common file: no lone new common file stays behind.
+    fs::remove(target() / "CTR_Blitz.common.ovl");
+    EXPECT_EQ(install(), InstallOutcome::CopyFailed);
+    EXPECT_EQ(test::entryNames(target()), std::vector<std::string>{"CTR_Blitz.unique.ovl"});
+}
+
+}  // namespace
+}  // namespace zw
