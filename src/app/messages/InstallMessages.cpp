@@ -80,6 +80,22 @@ constexpr MessageText kMessages[] = {
     {"installedTracks",
      "Alles okay! Die ausgewählten CTR-Schienen wurde erfolgreich in RCT3 installiert.",
      "Everything okay! The CTR-Tracks have been installed successfully in RCT3."},
+    // A track set's common file whose header or string table is cut short or names a section that
+    // is no plain file name. {1} the name of the track set, {2} what is wrong.
+    {"trackSetDamagedInstall",
+     "Die Datei {1}.common.ovl, welche zum Ermitteln der zu kopierenden/installierenden Dateien geöffnet wurde, ist beschädigt: {2}",
+     "The file {1}.common.ovl which is needed to determine which files have to be copied/installed is damaged: {2}"},
+    {"trackSetDamagedUninstall",
+     "Die Datei {1}.common.ovl, welche zum Ermitteln der zu löschenden Dateien geöffnet wurde, ist beschädigt: {2}",
+     "The file {1}.common.ovl which is needed to determine which files have to be deleted is damaged: {2}"},
+    // Uninstall: a file of the object could not be deleted. {1} the file name, {2} the system error number.
+    {"installedFileNotDeleted",
+     "{1} konnte nicht gelöscht werden (ErrorValue={2}).",
+     "{1} could not be deleted (ErrorValue={2})."},
+    // Uninstall by name: no such object of that kind is installed. {1} the name.
+    {"notInstalled",
+     "{1} ist in RCT3 nicht installiert.",
+     "{1} is not installed in RCT3."},
 };
 
 }  // namespace
