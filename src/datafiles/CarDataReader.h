@@ -1,0 +1,33 @@
+#pragma once
+// Settling the car fields from a loaded car data file: every train key and, for each of the six
+// roles, every role key, German name first and then its aliases, with the defaults and the
+// per-role rules applied.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "datafiles/CarData.h"
+
+namespace zw {
+
+class Dialogs;
+
+// The four car lookups over the loaded car text. Each returns every value found for the key (an
+// empty list when the key is missing); limit and format messages are shown by the lookup itself.
+class CarKeyLookup {
+public:
+    virtual ~CarKeyLookup() = default;
+    virtual std::vector<std::int32_t> integers(std::string_view key) = 0;
+    virtual std::vector<double> decimals(std::string_view key) = 0;
+    virtual std::vector<std::string> texts(std::string_view key) = 0;
+    virtual std::vector<std::string> textsWithSpaces(std::string_view key) = 0;
+};
+
+// Every field but CarFolder and CarObjectName, which come from the file's path. Keys marked hidden
+// are looked up in every case (their lookups may show messages) but used only with
+// `hiddenSettings` on. A seating list longer than the room for it is cut, with a message.
+CarData readCarFields(CarKeyLookup& lookup, bool hiddenSettings, Dialogs& dialogs, bool useEnglish);
+
+}  // namespace zw

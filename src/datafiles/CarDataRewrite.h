@@ -1,0 +1,26 @@
+#pragma once
+// The canonical form of a car data file: fixed header, every key in a fixed order with its value in
+// column 41, German or English key names, hidden keys only in German and only when asked for.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "datafiles/CarData.h"
+
+namespace zw {
+
+// One key line: the key, the separator run that puts the value in column 41 (tab stops every eight
+// columns; one space after a key of 40 or more characters; three tabs after the two English
+// PenultimateCar inertia keys), the value and CR LF.
+std::string carKeyLine(std::string_view key, std::string_view value);
+
+// The whole file: header, the body in the chosen language, a final empty line.
+std::string composeCarDataFile(const CarData& car, bool useEnglish, bool hiddenSettings);
+
+// Where the rewrite writes: the folder that was read, "CTR_WagenDaten_" and the object name
+// without its "CTR_" prefix. A file read with an empty name part was given the object name
+// "CTR_UnbenannterWagen", so its rewrite lands beside it as CTR_WagenDaten_UnbenannterWagen.txt.
+std::filesystem::path carDataTargetPath(const CarData& car);
+
+}  // namespace zw
