@@ -59,6 +59,17 @@ constexpr MessageText kMessages[] = {
     {"overwriteCarDataFile",
      "Beim Überschreiben der WagenDaten.txt-Datei werden fehlerhafte Schlüsselwörter und falsche Angaben entfernt. Fortsetzen?",
      "Wrong keywords and values will be removed when overwriting the file. Continue?"},
+    // Car data file: a seating list longer than a car has room for, a file name that cannot become
+    // an object name, a rewrite that could not be written.
+    {"peepSeatingPositionsCut",
+     "{1}_PeepSitzposition gibt {2} Sitzpositionen an; ein Wagen hat Platz für {3}. Nur die ersten {3} werden verwendet.",
+     "{1}_PeepSeatingPosition gives {2} seating positions; a car has room for {3}. Only the first {3} are used."},
+    {"carFileNameNotWindows1252",
+     "Der Name der CTR_WagenDaten Datei enthält Zeichen, die in Objektnamen des Spiels nicht vorkommen können. Bitte die Datei umbenennen.",
+     "The name of the CTR_WagenDaten file includes characters that the game's object names cannot hold. Please rename the file."},
+    {"carDataFileNotWritten",
+     "Die CTR_WagenDaten Datei {1} konnte nicht geschrieben werden ({2}). Die bisherige Datei ist unverändert.",
+     "The CTR_WagenDaten file {1} could not be written ({2}). The previous file is unchanged."},
 };
 
 }  // namespace

@@ -1,0 +1,134 @@
+#include "datafiles/CarDataCommands.h"
+
+#include <string>
+
+#include "app/Dialogs.h"
+#include "app/Encoding.h"
+#include "app/Messages.h"
+#include "app/ProjectState.h"
+#include "app/SafeFile.h"
+#include "datafiles/CarDataHeader.h"
+#include "datafiles/CarDataReader.h"
+#include "datafiles/CarDataRewrite.h"
+#include "datafiles/HeaderCheck.h"
+#include "datafiles/LineIndex.h"
+#include "datafiles/Lookups.h"
+
+namespace zw {
+namespace {
+
+constexpr std::string_view kCarFileFilter = "CTR_WagenDaten_*.txt|CTR_WagenDaten_*.txt";
+constexpr std::size_t kCarFilePrefixLength = 15;  // "CTR_WagenDaten_", which the dialog's filter ensures
+constexpr std::size_t kCarFileSuffixLength = 4;   // ".txt"
+
+// The car lookups of the project state, handing back their result areas.
+class StateCarLookup : public CarKeyLookup {
+public:
+    explicit StateCarLookup(Lookups& lookups) : lookups_(lookups) {}
+    std::vector<std::int32_t> integers(std::string_view key) override {
+        lookups_.SammelWerteWagen(key);
+        return lookups_.results().FoundInts;
+    }
+    std::vector<double> decimals(std::string_view key) override {
+        lookups_.SammelDezimalwerteWagen(key);
+        return lookups_.results().FoundDecimals;
+    }
+    std::vector<std::string> texts(std::string_view key) override {
+        lookups_.SammelTexteWagen(key);
+        return lookups_.results().FoundTexts;
+    }
+    std::vector<std::string> textsWithSpaces(std::string_view key) override {
+        lookups_.SammelTexteWagenmitLeerzeichen(key);
+        return lookups_.results().FoundTexts;
+    }
+
+private:
+    Lookups& lookups_;
+};
+
+AcceptedHeaderSums acceptedCarHeaders() {
+    return {headerSums(kCarDataHeader), kCarHeaderFullSumOffsets, kCarHeaderStrideSumOffsets};
+}
+
+// A path as a Windows-1252 text for a message; the file name alone when the path holds characters
+// that code page lacks.
+std::string shownPath(const std::filesystem::path& path) {
+    try {
+        return pathToCp1252(path);
+    } catch (const EncodingError&) {
+        return "CTR_WagenDaten";
+    }
+}
+
+}  // namespace
+
+bool CTRWagenDatenLesenAuslagerung(ProjectState& state, Dialogs& dialogs) {
+    const auto chosen = dialogs.chooseFileToOpen(std::string(kCarFileFilter), state.StartFolder);
+    if (!chosen) return false;
+    return readCarDataFile(state, dialogs, *chosen);
+}
+
+bool readCarDataFile(ProjectState& state, Dialogs& dialogs, const std::filesystem::path& path) {
+    const Language language = languageOf(state.settings.UseEnglish);
+    // The object name becomes part of OVL symbol names, which hold Windows-1252 characters only.
+    std::string fileName;
+    try {
+        fileName = pathToCp1252(path.filename());
+    } catch (const EncodingError&) {
+        dialogs.showMessage(message("carFileNameNotWindows1252", language));
+        return false;
+    }
+    const auto bytes = readWholeFile(path);
+    if (!bytes) {
+        dialogs.showMessage(message("161", language));
+        return false;
+    }
+    LoadedDataFiles& files = state.dataFiles;
+    files.CarFileText = makeDataFileText(*bytes);
+
+    switch (checkHeader(files.CarFileText, bytes->size(), acceptedCarHeaders())) {
+        case HeaderCheckResult::TooShort:
+            dialogs.showMessage(message("162", language));
+            return false;
+        case HeaderCheckResult::NotAccepted:
+            dialogs.showMessage(message("163", language));
+            return false;
+        case HeaderCheckResult::Accepted:
+            break;
+    }
+    if (!buildLineIndex(files.CarFileText, bytes->size(), files.Lines)) {
+        dialogs.showMessage(message("167", language));
+        return false;
+    }
+
+    const std::size_t affixes = kCarFilePrefixLength + kCarFileSuffixLength;
+    const std::string namePart =
+        fileName.size() > affixes ? fileName.substr(kCarFilePrefixLength, fileName.size() - affixes) : std::string();
+
+    Lookups lookups(files, state.lookupResults, dialogs, language);
+    StateCarLookup carLookup(lookups);
+    CarData car = readCarFields(carLookup, state.settings.HiddenSettings, dialogs, state.settings.UseEnglish);
+    car.CarFolder = path.parent_path();
+    car.CarObjectName = namePart.empty() ? "CTR_UnbenannterWagen" : "CTR_" + namePart;
+    state.car = std::move(car);
+    return true;
+}
+
+bool CTRWagenDatenSchreibenAuslagerung(const ProjectState& state, Dialogs& dialogs) {
+    const Language language = languageOf(state.settings.UseEnglish);
+    const std::filesystem::path target = carDataTargetPath(state.car);
+    std::error_code ignored;
+    if (std::filesystem::exists(target, ignored) && !state.settings.OverwriteWithoutPrompt) {
+        if (!dialogs.askYesNo(message("warningCaption", language), message("overwriteCarDataFile", language)))
+            return false;
+    }
+    const std::string text = composeCarDataFile(state.car, state.settings.UseEnglish, state.settings.HiddenSettings);
+    // Written beside the target and renamed over it, so a failure leaves the old file as it was.
+    if (const std::error_code error = writeFileAtomically(target, text)) {
+        dialogs.showMessage(message("carDataFileNotWritten", language, {shownPath(target), error.message()}));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace zw

@@ -1,0 +1,24 @@
+#pragma once
+// The main window's two car data file commands: read a car data file into the project state, and
+// write the car fields back in canonical form. Both report every failure in a message box; the
+// caller sets the buttons after a success.
+
+#include <filesystem>
+
+namespace zw {
+
+struct ProjectState;
+class Dialogs;
+
+// Picks a car data file in the open dialog and reads it. False when the dialog was cancelled or the
+// read stopped with a message; the car fields then hold what they held before.
+bool CTRWagenDatenLesenAuslagerung(ProjectState& state, Dialogs& dialogs);
+
+// Reads the car data file at `path` (the work of the command after the dialog).
+bool readCarDataFile(ProjectState& state, Dialogs& dialogs, const std::filesystem::path& path);
+
+// Writes the car fields to the file they were read from, after asking before an existing file is
+// replaced. False when the user declined or the file could not be written (message shown).
+bool CTRWagenDatenSchreibenAuslagerung(const ProjectState& state, Dialogs& dialogs);
+
+}  // namespace zw
