@@ -5,6 +5,8 @@
 #include <filesystem>
 
 #include "app/Settings.h"
+#include "datafiles/CarData.h"
+#include "datafiles/Lookups.h"
 
 namespace zw {
 
@@ -16,6 +18,10 @@ struct ProjectState {
     std::filesystem::path StartFolder;
     // StartFolder/Temp: the OVL writer's part files and help files.
     std::filesystem::path TempFolder;
+
+    LoadedDataFiles dataFiles;    // the ride and car texts loaded last and the shared line index
+    LookupResults lookupResults;  // the result areas of the lookup family
+    CarData car;                  // the car fields of the car data file read last
 };
 
 }  // namespace zw

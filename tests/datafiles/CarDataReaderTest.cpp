@@ -192,7 +192,7 @@ TEST(CarDataReader, EveryAliasIsReadWhenTheKeysBeforeItGiveNothing) {
     EXPECT_EQ(link.InertiaPartB, 12.0);
     EXPECT_EQ(link.TurnaxisType, 2);
     EXPECT_EQ(link.TurnaxisStability, 3.25);
-    EXPECT_EQ(link.TurnaxisMomentum, 0.75);
+    EXPECT_DOUBLE_EQ(link.TurnaxisMomentum, 0.75);
     EXPECT_EQ(link.TurnaxisStopper, 45.0);
     EXPECT_EQ(link.PeepSeatingPositions, (std::vector<int32_t>{1, 2}));
     EXPECT_EQ(link.SideSwing, 0.5);
