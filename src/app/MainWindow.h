@@ -110,6 +110,11 @@ public:
     // 0 otherwise (message shown or dialog cancelled): runs `command` and applies `moment` after a 1.
     int runCommand(const std::function<int()>& command, ButtonMoment moment);
 
+    // The car data file commands (MainWindowCar.cpp): read a file chosen in the open dialog, write
+    // the car fields back. Each sets its buttons after a success and says whether it succeeded.
+    bool CTRWagenDatenLesenButtonClick();
+    bool CTRWagenDatenSchreibenButtonClick();
+
 private:
     Dialogs& dialogs_;
     ProjectState state_;
