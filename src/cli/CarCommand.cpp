@@ -1,0 +1,127 @@
+// "car read FILE" reads a car data file as the main window's read button does and tells what it
+// found (--dump: every car field); "car rewrite FILE" reads it and writes it back in canonical form.
+
+#include <charconv>
+#include <ostream>
+
+#include "app/Encoding.h"
+#include "cli/Commands.h"
+#include "datafiles/CarData.h"
+
+namespace zw::cli {
+namespace {
+
+// The shortest text that reads back as the same double, so a dump shows what the reader settled.
+std::string decimal(double value) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::string text(const std::string& cp1252) { return '"' + cp1252ToUtf8(cp1252) + '"'; }
+
+template <typename T, typename Format>
+std::string list(const std::vector<T>& values, Format format) {
+    std::string out;
+    for (std::size_t i = 0; i < values.size(); ++i) out += (i ? ", " : "") + format(values[i]);
+    return out;
+}
+
+void dump(std::ostream& out, const CarData& car) {
+    out << "CarFolder: " << car.CarFolder.string() << '\n';
+    out << "CarObjectName: " << text(car.CarObjectName) << '\n';
+    out << "IncludePaths: " << list(car.IncludePaths, text) << '\n';
+    out << "TrainName: " << text(car.TrainName) << '\n';
+    out << "CarCountPerTrainMin: " << car.CarCountPerTrainMin << '\n';
+    out << "CarCountPerTrainMax: " << car.CarCountPerTrainMax << '\n';
+    out << "CarCountPerTrainPreset: " << car.CarCountPerTrainPreset << '\n';
+    out << "CameraLookahead: " << decimal(car.CameraLookahead) << '\n';
+    out << "CameraLATiltfactor: " << decimal(car.CameraLATiltfactor) << '\n';
+    out << "JetSkiUnknown: " << decimal(car.JetSkiUnknown) << '\n';
+    out << "WaterUnknownA: " << decimal(car.WaterUnknownA) << '\n';
+    out << "WaterUnknownB: " << decimal(car.WaterUnknownB) << '\n';
+    out << "WaterUnknownC: " << decimal(car.WaterUnknownC) << '\n';
+    out << "WaterUnknownD: " << decimal(car.WaterUnknownD) << '\n';
+    out << "WaterUnknownE: " << decimal(car.WaterUnknownE) << '\n';
+    out << "WaterUnknownF: " << decimal(car.WaterUnknownF) << '\n';
+    out << "OvertakeFlag: " << car.OvertakeFlag << '\n';
+    out << "PriorityStationType: " << text(car.PriorityStationType) << '\n';
+    for (CarRole r : kCarRoles) {
+        const CarRoleData& role = car.role(r);
+        const std::string p = std::string(carRoleName(r)) + ".";
+        out << p << "defined: " << (role.isDefined() ? "yes" : "no") << '\n';
+        out << p << "IncludeRIC: " << text(role.IncludeRIC) << '\n';
+        out << p << "IncludeSVDPartA: " << text(role.IncludeSVDPartA) << '\n';
+        out << p << "IncludeSVDPartB: " << text(role.IncludeSVDPartB) << '\n';
+        out << p << "ModelNamePartA: " << text(role.ModelNamePartA) << '\n';
+        out << p << "ModelNamePartB: " << text(role.ModelNamePartB) << '\n';
+        out << p << "InertiaPartA: " << decimal(role.InertiaPartA) << '\n';
+        out << p << "InertiaPartB: " << decimal(role.InertiaPartB) << '\n';
+        out << p << "TurnaxisType: " << role.TurnaxisType << '\n';
+        out << p << "TurnaxisStability: " << decimal(role.TurnaxisStability) << '\n';
+        out << p << "TurnaxisMomentum: " << decimal(role.TurnaxisMomentum) << '\n';
+        out << p << "TurnaxisStopper: " << decimal(role.TurnaxisStopper) << '\n';
+        out << p << "TurnaxisUnknown: " << decimal(role.TurnaxisUnknown) << '\n';
+        out << p << "PeepSeatingPositions: "
+            << list(role.PeepSeatingPositions, [](std::int32_t v) { return std::to_string(v); }) << '\n';
+        out << p << "SideSwing: " << decimal(role.SideSwing) << '\n';
+        out << p << "HeightSwing: " << decimal(role.HeightSwing) << '\n';
+        for (const auto& event : kCarAnimEvents) out << p << "Anim" << event.name << ": " << role.*event.field << '\n';
+    }
+}
+
+void summary(std::ostream& out, const CarData& car) {
+    out << "car object: " << cp1252ToUtf8(car.CarObjectName) << '\n';
+    out << "train: " << cp1252ToUtf8(car.TrainName) << '\n';
+    for (CarRole r : kCarRoles) {
+        const CarRoleData& role = car.role(r);
+        if (!role.isDefined()) continue;
+        out << carRoleName(r) << ": " << cp1252ToUtf8(role.ModelNamePartA);
+        if (!role.ModelNamePartB.empty()) out << " + " << cp1252ToUtf8(role.ModelNamePartB);
+        out << '\n';
+    }
+}
+
+// Reads FILE through the main window's read command (the file stands in for the open dialog).
+bool readFile(Context& context, const std::string& file) {
+    context.dialogs().setFileToOpen(pathFromArgument(file));
+    return context.window().CTRWagenDatenLesenButtonClick();
+}
+
+int run(Context& context, std::span<const std::string> args) {
+    if (args.empty()) throw UsageProblem("car needs read or rewrite and a file");
+    const std::string& action = args[0];
+    if (action == "read") {
+        bool dumpAll = false;
+        std::optional<std::string> file;
+        for (const auto& word : args.subspan(1)) {
+            if (word == "--dump") {
+                dumpAll = true;
+            } else if (!file && !word.starts_with("--")) {
+                file = word;
+            } else {
+                throw UsageProblem("car read: unexpected word " + word);
+            }
+        }
+        if (!file) throw UsageProblem("car read needs a CTR_WagenDaten file");
+        if (!readFile(context, *file)) return ExitCode::Stopped;
+        dumpAll ? dump(context.out(), context.state().car) : summary(context.out(), context.state().car);
+        return ExitCode::Done;
+    }
+    if (action == "rewrite") {
+        if (args.size() != 2) throw UsageProblem("car rewrite needs one CTR_WagenDaten file");
+        if (!readFile(context, args[1])) return ExitCode::Stopped;
+        return context.window().CTRWagenDatenSchreibenButtonClick() ? ExitCode::Done : ExitCode::Stopped;
+    }
+    throw UsageProblem("car needs read or rewrite, not " + action);
+}
+
+const Registration registration{{
+    .name = "car",
+    .usage = "car read FILE [--dump]   CTR_WagenDaten_<name>.txt; --dump prints every car field\n"
+             "car rewrite FILE         writes the file back in canonical form",
+    .run = run,
+}};
+
+}  // namespace
+}  // namespace zw::cli
