@@ -8,4 +8,5 @@ cli=$PWD/build/native/zorbaltwerk-cli
 work=build/example-run
 rm -rf "$work" && mkdir -p "$work"
 cp examples/CTR_BahnDaten_* "$work"/ 2>/dev/null || true
+cp examples/CTR_WagenDaten_* "$work"/ 2>/dev/null || true
 "$cli" --help
