@@ -4,6 +4,7 @@
 #include "ovl/OvlPairAssembly.h"
 #include "ovl/OvlSymbolOrder.h"
 #include "ovl/OvlWriter.h"
+#include "support/SampleOvlPair.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
@@ -49,27 +50,11 @@ struct OvlPairFixture : ::testing::Test {
     }
 };
 
-// A small pair: two common structures with symbols (stored out of name order), two blocks of
-// common data, one unique structure with a shared string, a reference and a pointer to itself,
-// a reference in the unique header and an extra-data entry.
-TEST_F(OvlPairFixture, AssemblesASmallPairByteForByte) {
-    w.startBlock(part::CommonStructures);
-    w.makeSymbolAndLoader(OvlFileKind::Common, "zeta:ab", 0);
-    w.into(part::CommonStructures).word(7).string("x").pointer(part::CommonData, 0);
-    w.makeSymbolAndLoader(OvlFileKind::Common, "beta:ab", 0);
-    w.into(part::CommonStructures).word(9);
-    w.startBlock(part::CommonData);
-    w.into(part::CommonData).bytes("PIX1");
-    w.startBlock(part::CommonData);
-    w.into(part::CommonData).bytes("QQ");
-    w.startBlock(part::UniqueStructures);
-    w.makeSymbolAndLoader(OvlFileKind::Unique, "Alpha:cd", 1);
-    w.into(part::UniqueStructures).string("x").reference("zeta:ab").pointer(part::UniqueStructures, 0);
-    w.closeUniqueStructure();
-    contents.uniqueReferences = {"R1"};
-    contents.commonExtraData = {"EX"};
-
-    const OvlPairBytes pair = assemblePairBytes(w, contents);
+// The sample pair (see its maker): symbols stored out of name order, two blocks of common data,
+// a unique structure with a shared string, a reference and a pointer to itself, a header reference
+// and an extra-data entry.
+TEST(OvlPairAssembly, AssemblesASmallPairByteForByte) {
+    const OvlPairBytes pair = test::sampleOvlPair();
 
     // Part file lengths 27, 6, 24, 40, 16 | 12, 20, 12, 12: bases 0, 27, 33, 57, 97 | 113, 125, 145, 157.
     const std::string loaderTypes = W({2}) + T("RCT3") + T("Ab") + W({1}) + T("ab") + T("FGDK") + T("Cd") + W({2}) + T("cd");

@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/Cli.h"
+#include "cli/Commands.h"
+#include "support/FakeRegistry.h"
+#include "support/SampleOvlPair.h"
+#include "support/TempFolder.h"
+
+namespace zw::cli {
+namespace {
+
+struct InspectCommand : ::testing::Test {
+    test::TempFolder work;
+    test::FakeRegistry registry;
+    std::ostringstream out, err;
+
+    void SetUp() override {
+        test::writeBytes(work / "Zorbaltwerk_Options.txt",
+                         "'English'\r\n'D:/RCT3'\r\n'AddOns 0'\r\n'Ueberschreiben 0'\r\n'HiddenSettings 0'\r\n");
+    }
+    void writePair(const OvlPairBytes& pair) {
+        test::writeBytes(work / "pair" / "P.common.ovl", pair.common);
+        test::writeBytes(work / "pair" / "P.unique.ovl", pair.unique);
+    }
+    int run(const std::string& pair) {
+        out.str("");
+        err.str("");
+        std::vector<std::string> args{"--workdir", work.path().string(), "inspect", pair};
+        return runCli(args, out, err, nullptr, registry);
+    }
+};
+
+TEST_F(InspectCommand, ListsASoundPairAndExitsWith0) {
+    writePair(test::sampleOvlPair());
+    for (const std::string given : {"P", "P.unique.ovl"}) {
+        EXPECT_EQ(run((work / "pair" / given).string()), ExitCode::Done) << err.str();
+        EXPECT_EQ(out.str().rfind("P.common.ovl\n", 0), 0u);
+        EXPECT_NE(out.str().find("P.unique.ovl\n"), std::string::npos);
+        EXPECT_EQ(err.str(), "");
+    }
+}
+
+TEST_F(InspectCommand, PrintsOneLinePerViolationAndExitsWith1) {
+    OvlPairBytes pair = test::sampleOvlPair();
+    pair.unique[8] = 2;     // version 2
+    pair.unique[164] = 7;   // the reference slot
+    writePair(pair);
+    EXPECT_EQ(run((work / "pair" / "P").string()), ExitCode::Stopped);
+    EXPECT_EQ(err.str(),
+              "P.unique.ovl: version 2 instead of 1.\n"
+              "P.unique.ovl: symbol reference 1 (\"zeta:ab\"): the slot at address 161 holds 7 instead of 0.\n");
+    EXPECT_NE(out.str().find("symbol references: 1"), std::string::npos);
+}
+
+TEST_F(InspectCommand, StopsWithAMessageForAMissingOrTruncatedFile) {
+    EXPECT_EQ(run((work / "pair" / "P").string()), ExitCode::Stopped);
+    EXPECT_EQ(err.str(), "The file P.common.ovl could not be opened.\n");
+
+    OvlPairBytes pair = test::sampleOvlPair();
+    pair.unique.resize(150);
+    writePair(pair);
+    EXPECT_EQ(run((work / "pair" / "P").string()), ExitCode::Stopped);
+    EXPECT_EQ(err.str().rfind("P.unique.ovl is no readable OVL file: reading ", 0), 0u) << err.str();
+    EXPECT_EQ(out.str(), "");
+
+    EXPECT_EQ(run(""), ExitCode::Stopped);  // no pair named: nothing to open
+}
+
+}  // namespace
+}  // namespace zw::cli

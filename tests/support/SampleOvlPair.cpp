@@ -1,0 +1,33 @@
+#include "support/SampleOvlPair.h"
+
+#include "ovl/OvlWriter.h"
+#include "support/ScriptedDialogs.h"
+
+namespace zw::test {
+
+OvlPairBytes sampleOvlPair() {
+    ScriptedDialogs dialogs;
+    OvlWriter w;
+    w.beginPair(dialogs, Language::English);
+    w.startBlock(part::CommonStructures);
+    w.makeSymbolAndLoader(OvlFileKind::Common, "zeta:ab", 0);
+    w.into(part::CommonStructures).word(7).string("x").pointer(part::CommonData, 0);
+    w.makeSymbolAndLoader(OvlFileKind::Common, "beta:ab", 0);
+    w.into(part::CommonStructures).word(9);
+    w.startBlock(part::CommonData);
+    w.into(part::CommonData).bytes("PIX1");
+    w.startBlock(part::CommonData);
+    w.into(part::CommonData).bytes("QQ");
+    w.startBlock(part::UniqueStructures);
+    w.makeSymbolAndLoader(OvlFileKind::Unique, "Alpha:cd", 1);
+    w.into(part::UniqueStructures).string("x").reference("zeta:ab").pointer(part::UniqueStructures, 0);
+    w.closeUniqueStructure();
+
+    OvlPairContents contents;
+    contents.loaderTypes = {{"RCT3", "Ab", 1, "ab"}, {"FGDK", "Cd", 2, "cd"}};
+    contents.uniqueReferences = {"R1"};
+    contents.commonExtraData = {"EX"};
+    return assemblePairBytes(w, contents);
+}
+
+}  // namespace zw::test
