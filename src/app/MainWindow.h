@@ -106,6 +106,11 @@ public:
     // Called when the options window was confirmed with OK.
     void optionsConfirmed();
 
+    // The ride data file commands (open dialog and read; canonical rewrite): 1 when done, and the
+    // buttons change as after a read or a rewrite.
+    int CTRBahnDatenLesenButtonClick();
+    int CTRBahnDatenSchreibenButtonClick();
+
     // For the click handlers of the ride commands, which return 1 when they completed their work and
     // 0 otherwise (message shown or dialog cancelled): runs `command` and applies `moment` after a 1.
     int runCommand(const std::function<int()>& command, ButtonMoment moment);

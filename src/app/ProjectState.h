@@ -7,6 +7,7 @@
 #include "app/Settings.h"
 #include "datafiles/CarData.h"
 #include "datafiles/Lookups.h"
+#include "datafiles/RideData.h"
 
 namespace zw {
 
@@ -22,6 +23,7 @@ struct ProjectState {
     LoadedDataFiles dataFiles;    // the ride and car texts loaded last and the shared line index
     LookupResults lookupResults;  // the result areas of the lookup family
     CarData car;                  // the car fields of the car data file read last
+    RideData ride;                // the ride fields of the ride data file read last
 };
 
 }  // namespace zw

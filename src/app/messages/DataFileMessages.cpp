@@ -56,6 +56,10 @@ constexpr MessageText kMessages[] = {
     {"overwriteRideDataFile",
      "Beim Überschreiben der BahnDaten.txt-Datei werden fehlerhafte Schlüsselwörter und falsche Angaben entfernt. Fortsetzen?",
      "Wrong keywords and values will be removed when overwriting the file. Continue?"},
+    // A rewrite that could not be written; the file that was there is unchanged. {1} the file, {2} the system's reason.
+    {"rideDataFileNotWritten",
+     "Die CTR_BahnDaten Datei {1} konnte nicht geschrieben werden ({2}). Die bisherige Datei bleibt unverändert.",
+     "The CTR_BahnDaten file {1} could not be written ({2}). The previous file is unchanged."},
     {"overwriteCarDataFile",
      "Beim Überschreiben der WagenDaten.txt-Datei werden fehlerhafte Schlüsselwörter und falsche Angaben entfernt. Fortsetzen?",
      "Wrong keywords and values will be removed when overwriting the file. Continue?"},

@@ -1,0 +1,33 @@
+#pragma once
+// The ride reader: loads a ride data file, checks its header and line count, and fills every ride
+// field from the file or from its default. Every field is set on every complete read, so nothing
+// of an earlier ride survives; a read that stops with a message leaves the ride fields as they were.
+
+#include <filesystem>
+
+#include "app/Messages.h"
+#include "datafiles/Lookups.h"
+#include "datafiles/RideData.h"
+
+namespace zw {
+
+class Dialogs;
+struct ProjectState;
+
+// The open dialog's filter for ride data files.
+inline constexpr const char* kRideDataFileFilter = "CTR_BahnDaten_*.txt|CTR_BahnDaten_*.txt";
+
+// Reads `file` (messages 101, 121, 122, 116 and the lookup messages on `dialogs`). Returns 1 after
+// a complete read, 0 when the read stopped with a message.
+int readRideDataFile(const std::filesystem::path& file, LoadedDataFiles& files, LookupResults& results,
+                     RideData& ride, Dialogs& dialogs, Language language);
+
+// The ride fields of a file's keys, with `file` naming the folder and the object name. Used by the
+// reader once the text is loaded and indexed.
+RideData rideDataFromKeys(Lookups& lookups, const std::filesystem::path& file);
+
+// The main window's command: the open dialog in the start folder, then the read. 1 after a
+// complete read; 0 when cancelled or stopped with a message.
+int CTRBahnDatenLesenAuslagerung(ProjectState& state, Dialogs& dialogs);
+
+}  // namespace zw

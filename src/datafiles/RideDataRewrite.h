@@ -1,0 +1,32 @@
+#pragma once
+// The canonical rewrite of a ride data file: the standard header, every key in a fixed order and
+// tab layout with German or English names, the values in the program's number formats, and the
+// add-on block only when the add-ons are switched on.
+
+#include <filesystem>
+#include <string>
+
+#include "datafiles/RideData.h"
+
+namespace zw {
+
+class Dialogs;
+struct ProjectState;
+struct Settings;
+
+// The whole file as it is written (Windows-1252 bytes, lines ended by CR LF).
+std::string rideDataFileContent(const RideData& ride, bool english, bool addOnsEnabled);
+
+// DataFileFolder + "CTR_BahnDaten_" + the object name without "CTR_" + ".txt".
+std::filesystem::path rideDataRewriteTarget(const RideData& ride);
+
+// Writes the file: asks before replacing an existing one unless OverwriteWithoutPrompt is on.
+// The file is replaced through a temporary file beside it, so a declined or failed rewrite leaves
+// the old file as it was. Returns 1 when written; 0 when declined or when writing failed (message
+// shown).
+int rewriteRideDataFile(const RideData& ride, const Settings& settings, Dialogs& dialogs);
+
+// The main window's command on the ride read last.
+int CTRBahnDatenSchreibenAuslagerung(const ProjectState& state, Dialogs& dialogs);
+
+}  // namespace zw
