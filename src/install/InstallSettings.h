@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/Messages.h"
+#include "app/Settings.h"
 
 namespace zw {
 
@@ -13,5 +14,9 @@ struct InstallSettings {
     bool overwriteWithoutPrompt = false;
     Language language = Language::German;
 };
+
+inline InstallSettings installSettingsOf(const Settings& settings) {
+    return {settings.gameFolder(), settings.OverwriteWithoutPrompt, languageOf(settings.UseEnglish)};
+}
 
 }  // namespace zw

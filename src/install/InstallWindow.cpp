@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "app/MainWindow.h"
 #include "install/FolderLevelUp.h"
 #include "install/InstallCommands.h"
 #include "install/Uninstall.h"
@@ -70,6 +71,10 @@ InstallWindow::InstallWindow(Dialogs& dialogs, std::function<InstallSettings()> 
     const bool english = settings_().language == Language::English;
     for (const auto& t : kControlTexts) captions_.emplace_back(t.control, std::string(english ? t.english : t.german));
 }
+
+InstallWindow::InstallWindow(MainWindow& mainWindow)
+    : InstallWindow(mainWindow.dialogs(), [&mainWindow] { return installSettingsOf(mainWindow.state().settings); },
+                    mainWindow.state().StartFolder) {}
 
 const std::string& InstallWindow::caption(std::string_view control) const {
     for (const auto& [name, text] : captions_) {

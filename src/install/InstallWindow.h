@@ -15,6 +15,8 @@
 
 namespace zw {
 
+class MainWindow;
+
 class InstallWindow {
 public:
     enum class Tab { InstallOrdnerTab, DeinstallBahnTab, DeinstallSchienenTab, DeinstallWagenTab };
@@ -28,6 +30,8 @@ public:
     // `settings` gives the settings in force when a handler runs; the captions follow the language
     // in force now, as the window is created once at program start.
     InstallWindow(Dialogs& dialogs, std::function<InstallSettings()> settings, std::filesystem::path startFolder);
+    // The window as the program creates it: the main window's dialogs, settings and start folder.
+    explicit InstallWindow(MainWindow& mainWindow);
 
     // The text of a control of controlNames() (UTF-8).
     const std::string& caption(std::string_view control) const;

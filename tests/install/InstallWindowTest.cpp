@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "app/MainWindow.h"
 #include "install/FolderLevelUp.h"
+#include "support/FakeRegistry.h"
 #include "support/GameFolderFixture.h"
 #include "support/ScriptedDialogs.h"
 
@@ -201,6 +203,26 @@ TEST_F(InstallWindowTest, NamesListedElsewhereAreNeverUsedBelowTheGameFolder) {
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("730", Language::German)});
     EXPECT_TRUE(fs::exists(game.ridesFolder() / "CTR_Mine" / "CTR_Mine.common.ovl"));
     EXPECT_TRUE(fs::exists(game.author() / "CTR_Mine" / "CTR_Mine.common.ovl"));
+}
+
+TEST_F(InstallWindowTest, TheProgramsWindowFollowsTheMainWindowsSettings) {
+    test::writeBytes(game.root() / "Zorbaltwerk_Options.txt",
+                     "'English'\r\n'" + game.gamePath().string() +
+                         "'\r\n'AddOns 0'\r\n'Ueberschreiben 0'\r\n'HiddenSettings 0'\r\n");
+    game.makeCarFolder(game.carsFolder(), "CTR_Car");
+    test::FakeRegistry registry;
+    MainWindow mainWindow(dialogs, registry, game.root());
+    InstallWindow programs(mainWindow);
+    EXPECT_EQ(programs.caption("TForm3"), "Install/Uninstall CTRs");
+    programs.FormActivate();
+    EXPECT_EQ(programs.BrowseFolder.string(), folderText(game.root()));
+    programs.TabSheetKomplettChange(Tab::DeinstallWagenTab);
+    EXPECT_EQ(programs.ListBox, std::vector<std::string>{"CTR_Car"});
+
+    // A game folder changed in the options later counts from the next command on.
+    mainWindow.state().settings.GamePath = (game.root() / "Nowhere").string();
+    programs.TabSheetKomplettChange(Tab::DeinstallBahnTab);
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("730", Language::English)});
 }
 
 TEST_F(InstallWindowTest, CloseEndsTheWindow) {

@@ -1,0 +1,95 @@
+// "install FOLDER" installs a prepared CTR folder as the install window's folder tab does;
+// "uninstall ride|track|car NAME" and "list rides|tracks|cars" work like the window's other tabs.
+
+#include <algorithm>
+#include <ostream>
+
+#include "cli/Commands.h"
+#include "install/GameFolders.h"
+#include "install/InstallCommands.h"
+#include "install/Uninstall.h"
+
+namespace zw::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string shown(const fs::path& name) {
+    const std::u8string text = name.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+CtrKind kindFromWord(const std::string& word, const char* ride, const char* track, const char* car,
+                     const char* group) {
+    if (word == ride) return CtrKind::Ride;
+    if (word == track) return CtrKind::Track;
+    if (word == car) return CtrKind::Car;
+    throw UsageProblem(std::string(group) + " needs " + ride + ", " + track + " or " + car + ", not " + word);
+}
+
+int install(Context& context, std::span<const std::string> args) {
+    if (args.size() != 1) throw UsageProblem("install needs one FOLDER");
+    fs::path folder = fs::absolute(pathFromArgument(args[0])).lexically_normal();
+    if (!folder.has_filename()) folder = folder.parent_path();
+    const InstallOutcome outcome =
+        installCtrFolder(installSettingsOf(context.state().settings), context.dialogs(), folder.parent_path(),
+                         folder.filename());
+    return outcome == InstallOutcome::Installed ? ExitCode::Done : ExitCode::Stopped;
+}
+
+int uninstall(Context& context, std::span<const std::string> args) {
+    if (args.size() != 2) throw UsageProblem("uninstall needs ride, track or car and a NAME");
+    const CtrKind kind = kindFromWord(args[0], "ride", "track", "car", "uninstall");
+    const InstallSettings settings = installSettingsOf(context.state().settings);
+    const fs::path name = pathFromArgument(args[1]);
+
+    // Only a name that the kind's list shows is uninstalled, as in the window.
+    std::error_code error;
+    const auto installed = listInstalledObjects(kind, settings.gamePath, error);
+    if (error) {
+        context.showMessage("730");
+        return ExitCode::Stopped;
+    }
+    if (std::find(installed.begin(), installed.end(), name) == installed.end()) {
+        context.showMessage("notInstalled", {nameForMessage(name)});
+        return ExitCode::Stopped;
+    }
+    const UninstallOutcome outcome = uninstallObject(kind, settings.language, context.dialogs(),
+                                                     gameFolderOf(kind, settings.gamePath), name);
+    return outcome == UninstallOutcome::Removed ? ExitCode::Done : ExitCode::Stopped;
+}
+
+int list(Context& context, std::span<const std::string> args) {
+    if (args.size() != 1) throw UsageProblem("list needs rides, tracks or cars");
+    const CtrKind kind = kindFromWord(args[0], "rides", "tracks", "cars", "list");
+    std::error_code error;
+    auto installed = listInstalledObjects(kind, installSettingsOf(context.state().settings).gamePath, error);
+    if (error) {
+        context.showMessage("730");
+        return ExitCode::Stopped;
+    }
+    std::sort(installed.begin(), installed.end());
+    for (const auto& name : installed) context.out() << shown(name) << '\n';
+    return ExitCode::Done;
+}
+
+const Registration installRegistration{{
+    .name = "install",
+    .usage = "install FOLDER                   a prepared CTR_ or TrackCTR_ folder",
+    .run = install,
+}};
+
+const Registration uninstallRegistration{{
+    .name = "uninstall",
+    .usage = "uninstall ride|track|car NAME",
+    .run = uninstall,
+}};
+
+const Registration listRegistration{{
+    .name = "list",
+    .usage = "list rides|tracks|cars            the CTRs installed in the game folder",
+    .run = list,
+}};
+
+}  // namespace
+}  // namespace zw::cli

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/Messages.h"
+#include "cli/Cli.h"
+#include "cli/Commands.h"
+#include "support/FakeRegistry.h"
+#include "support/GameFolderFixture.h"
+
+namespace zw::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct InstallCli : ::testing::Test {
+    test::GameFolderFixture game;
+    test::FakeRegistry registry;
+    std::ostringstream out, err;
+
+    void SetUp() override {
+        test::writeBytes(game.root() / "Zorbaltwerk_Options.txt",
+                         "'English'\r\n'" + game.gamePath().string() +
+                             "'\r\n'AddOns 0'\r\n'Ueberschreiben 0'\r\n'HiddenSettings 0'\r\n");
+    }
+    int run(std::vector<std::string> args) {
+        args.insert(args.begin(), {"--workdir", game.root().string()});
+        out.str("");
+        err.str("");
+        return runCli(args, out, err, nullptr, registry);
+    }
+};
+
+TEST_F(InstallCli, ListsEachKindApart) {
+    game.makeRideFolder(game.ridesFolder(), "CTR_B");
+    game.makeRideFolder(game.ridesFolder(), "CTR_A");
+    game.makeTrackSetFolder(game.ridesFolder(), "TrackCTR_T", {});
+    game.makeCarFolder(game.carsFolder(), "CTR_C");
+    EXPECT_EQ(run({"list", "rides"}), ExitCode::Done);
+    EXPECT_EQ(out.str(), "CTR_A\nCTR_B\n");
+    EXPECT_EQ(run({"list", "tracks"}), ExitCode::Done);
+    EXPECT_EQ(out.str(), "TrackCTR_T\n");
+    EXPECT_EQ(run({"list", "cars"}), ExitCode::Done);
+    EXPECT_EQ(out.str(), "CTR_C\n");
+    EXPECT_EQ(run({"list", "boats"}), ExitCode::UsageError);
+
+    EXPECT_EQ(run({"--game-path", (game.root() / "Nowhere").string(), "list", "rides"}), ExitCode::Stopped);
+    EXPECT_NE(err.str().find("Error 730!"), std::string::npos);
+}
+
+TEST_F(InstallCli, InstallsAFolderAndUninstallsItByName) {
+    game.makeRideFolder(game.author(), "CTR_Ride");
+    EXPECT_EQ(run({"install", (game.author() / "CTR_Ride").string() + "/"}), ExitCode::Done);
+    EXPECT_NE(err.str().find("Everything okay! The CTR-Ride"), std::string::npos);
+    EXPECT_TRUE(fs::exists(game.ridesFolder() / "CTR_Ride" / "CTR_Ride.unique.ovl"));
+
+    // Again: the question is answered No without a terminal; --overwrite replaces without asking.
+    EXPECT_EQ(run({"install", (game.author() / "CTR_Ride").string()}), ExitCode::Stopped);
+    EXPECT_EQ(run({"--overwrite", "install", (game.author() / "CTR_Ride").string()}), ExitCode::Done);
+
+    EXPECT_EQ(run({"uninstall", "car", "CTR_Ride"}), ExitCode::Stopped);
+    EXPECT_NE(err.str().find("CTR_Ride is not installed in RCT3."), std::string::npos);
+    EXPECT_EQ(run({"uninstall", "ride", "../RCT3"}), ExitCode::Stopped);
+    EXPECT_TRUE(fs::exists(game.ridesFolder() / "CTR_Ride"));
+
+    EXPECT_EQ(run({"uninstall", "ride", "CTR_Ride"}), ExitCode::Done);
+    EXPECT_FALSE(fs::exists(game.ridesFolder() / "CTR_Ride"));
+    EXPECT_EQ(run({"uninstall", "ride"}), ExitCode::UsageError);
+}
+
+TEST_F(InstallCli, AFolderThatIsNoCtrFolderStops) {
+    fs::create_directories(game.author() / "Holiday");
+    EXPECT_EQ(run({"install", (game.author() / "Holiday").string()}), ExitCode::Stopped);
+    EXPECT_NE(err.str().find("Error 731!"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zw::cli
