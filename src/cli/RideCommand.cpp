@@ -1,0 +1,191 @@
+// "ride read FILE" reads a ride data file as the main window's read button does and tells what it
+// found (--dump: every ride field); "ride rewrite FILE" reads it and writes it back in canonical form.
+
+#include <charconv>
+#include <ostream>
+
+#include "app/Encoding.h"
+#include "cli/Commands.h"
+#include "datafiles/RideData.h"
+
+namespace zw::cli {
+namespace {
+
+// The shortest text that reads back as the same double, so a dump shows what the reader settled.
+std::string decimal(double value) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::string text(const std::string& cp1252) { return '"' + cp1252ToUtf8(cp1252) + '"'; }
+
+template <typename T, typename Format>
+std::string list(const std::vector<T>& values, Format format) {
+    std::string out;
+    for (std::size_t i = 0; i < values.size(); ++i) out += (i ? ", " : "") + format(values[i]);
+    return out;
+}
+
+void dump(std::ostream& out, const RideData& r) {
+    auto field = [&](std::string_view name, const std::string& value) { out << name << ": " << value << '\n'; };
+    auto integer = [&](std::string_view name, int64_t value) { field(name, std::to_string(value)); };
+    auto real = [&](std::string_view name, double value) { field(name, decimal(value)); };
+    auto texts = [&](std::string_view name, const std::vector<std::string>& values) {
+        field(name, list(values, text));
+    };
+
+    field("DataFileFolder", r.DataFileFolder.string());
+    field("RideObjectName", text(r.RideObjectName));
+    real("SpeedUnitFactor", r.SpeedUnitFactor);
+    integer("RideFlags", r.RideFlags);
+    field("BahnName", text(r.BahnName));
+    field("BahnDescription", text(r.BahnDescription));
+    field("BahnIcon", text(r.BahnIcon));
+    integer("BahnKategorie", r.BahnKategorie);
+    texts("WagentypName", r.WagentypName);
+    field("TrackTyp", text(r.TrackTyp));
+    texts("TrackSectionName", r.TrackSectionName);
+    field("TrackSectionKosten", list(r.TrackSectionKosten, [](int32_t v) { return std::to_string(v); }));
+    integer("BaukostenHoehe4H", r.BaukostenHoehe4H);
+    field("Stationstyp", text(r.Stationstyp));
+    real("LichtraumprofilHoehe", r.LichtraumprofilHoehe);
+    integer("BauhoeheMax", r.BauhoeheMax);
+    integer("BahnstartPreset", r.BahnstartPreset);
+    integer("BahnstartMoeglichkeiten", r.BahnstartMoeglichkeiten);
+    integer("BlockaufteilungsFlag", r.BlockaufteilungsFlag);
+    integer("RundenanzahlMin", r.RundenanzahlMin);
+    integer("RundenanzahlMax", r.RundenanzahlMax);
+    integer("AutoFertigstellungFlag", r.AutoFertigstellungFlag);
+    integer("WagenRotationswinkelFlag", r.WagenRotationswinkelFlag);
+    integer("SchleifenUnzulaessigFlag", r.SchleifenUnzulaessigFlag);
+    integer("AnjederStelleabbaubarFlag", r.AnjederStelleabbaubarFlag);
+    real("InAusStationRollgeschw", r.InAusStationRollgeschw);
+    real("LiftkettengeschwMin", r.LiftkettengeschwMin);
+    real("LiftkettengeschwMax", r.LiftkettengeschwMax);
+    real("LiftkettengeschwPreset", r.LiftkettengeschwPreset);
+    real("StartgeschwMin", r.StartgeschwMin);
+    real("StartgeschwMax", r.StartgeschwMax);
+    real("StartgeschwPreset", r.StartgeschwPreset);
+    integer("KonstantgeschwFlag", r.KonstantgeschwFlag);
+    real("KonstantgeschwMin", r.KonstantgeschwMin);
+    real("KonstantgeschwMax", r.KonstantgeschwMax);
+    real("KonstantgeschwPreset", r.KonstantgeschwPreset);
+    real("BergaufabAbweichung", r.BergaufabAbweichung);
+    integer("BahnkostenVorschau", r.BahnkostenVorschau);
+    integer("BetriebskostenBasis", r.BetriebskostenBasis);
+    integer("BetriebskostenproZug", r.BetriebskostenproZug);
+    integer("BetriebskostenproWagen", r.BetriebskostenproWagen);
+    integer("BetriebskostenproStation", r.BetriebskostenproStation);
+    for (std::size_t row = 0; row < kRatingRowCount; ++row) {
+        const std::string stem(kRatingRows[row].germanStem);
+        const auto& values = r.RatingCoefficients[row];
+        real("Err" + stem, values[Excitement]);
+        real("Int" + stem, values[Intensity]);
+        real("Ueb" + stem, values[Nausea]);
+        real("Faktor" + stem, values[Factor]);
+    }
+    real("Zuverlaessigkeitsabnahme", r.Zuverlaessigkeitsabnahme);
+    integer("PeepAttraktivitaet", r.PeepAttraktivitaet);
+    field("SpezialTrackSectionNameAMitte", text(r.SpezialTrackSectionNameAMitte));
+    field("SpezialTrackSectionNameAEnde", text(r.SpezialTrackSectionNameAEnde));
+    field("SpezialTrackSectionNameBMitte", text(r.SpezialTrackSectionNameBMitte));
+    field("SpezialTrackSectionNameBEnde", text(r.SpezialTrackSectionNameBEnde));
+    real("TowerRideSpitzenDauer", r.TowerRideSpitzenDauer);
+    real("TowerRideSpitzenAbstand", r.TowerRideSpitzenAbstand);
+    field("PeepLoopSplineName", text(r.PeepLoopSplineName));
+    texts("PeepPathSplineName", r.PeepPathSplineName);
+    field("SpezialWagentypAName", text(r.SpezialWagentypAName));
+    real("SpezialWagentypAVersatzWarten", r.SpezialWagentypAVersatzWarten);
+    real("SpezialWagentypAVersatzEinhaken", r.SpezialWagentypAVersatzEinhaken);
+    real("SpezialWagentypABergaufGeschw", r.SpezialWagentypABergaufGeschw);
+    real("SpezialWagentypABergabGeschw", r.SpezialWagentypABergabGeschw);
+    field("SpezialWagentypBName", text(r.SpezialWagentypBName));
+    texts("ZusatzTrackTyp", r.ZusatzTrackTyp);
+    integer("VorRueckFreiRotationFlag", r.VorRueckFreiRotationFlag);
+    integer("VierAchsenRotationswinkelFlag", r.VierAchsenRotationswinkelFlag);
+    integer("VertikalInversionswechselFlag", r.VertikalInversionswechselFlag);
+    integer("ZuganzahlPreset", r.ZuganzahlPreset);
+    integer("StationenSyncFlag", r.StationenSyncFlag);
+    real("WaterSectionKonstantgeschw", r.WaterSectionKonstantgeschw);
+    real("WaterSectionBeschleunigung", r.WaterSectionBeschleunigung);
+    real("WaterSectionAbbremsung", r.WaterSectionAbbremsung);
+    integer("StationshoeheueberGleis", r.StationshoeheueberGleis);
+    integer("BaunuraufWasserFlag", r.BaunuraufWasserFlag);
+    integer("BetriebsmodusanzeigenFlag", r.BetriebsmodusanzeigenFlag);
+    real("LiftkettengeschwStep", r.LiftkettengeschwStep);
+    real("StartgeschwStep", r.StartgeschwStep);
+    real("KonstantgeschwStep", r.KonstantgeschwStep);
+    real("LiftkettenEinrastung", r.LiftkettenEinrastung);
+    integer("EintrittspreisPreset", r.EintrittspreisPreset);
+    integer("TowerRideUnknown1", r.TowerRideUnknown1);
+    integer("TowerRideUnknown2", r.TowerRideUnknown2);
+    integer("Unknowns", r.Unknowns);
+}
+
+void summary(std::ostream& out, const RideData& r) {
+    out << "ride object: " << cp1252ToUtf8(r.RideObjectName) << '\n';
+    out << "name: " << cp1252ToUtf8(r.BahnName) << '\n';
+    out << "track type: " << cp1252ToUtf8(r.TrackTyp) << '\n';
+    out << "car types: " << cp1252ToUtf8(list(r.WagentypName, [](const std::string& s) { return s; })) << '\n';
+    out << "track sections: " << r.TrackSectionName.size() << '\n';
+}
+
+// The open dialog offers only files named CTR_BahnDaten_*.txt; the command line takes no other.
+std::filesystem::path rideFileArgument(const std::string& word) {
+    const std::filesystem::path path = pathFromArgument(word);
+    const std::u8string utf8Name = path.filename().u8string();
+    const std::string name(utf8Name.begin(), utf8Name.end());
+    auto lower = [](std::string s) {
+        for (char& c : s)
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        return s;
+    };
+    if (!lower(name).starts_with("ctr_bahndaten_") || !lower(name).ends_with(".txt"))
+        throw UsageProblem("ride: the file must be named CTR_BahnDaten_<name>.txt, not " + name);
+    return path;
+}
+
+// Reads FILE through the main window's read command (the file stands in for the open dialog).
+bool readFile(Context& context, const std::string& file) {
+    context.dialogs().setFileToOpen(rideFileArgument(file));
+    return context.window().CTRBahnDatenLesenButtonClick() == 1;
+}
+
+int run(Context& context, std::span<const std::string> args) {
+    if (args.empty()) throw UsageProblem("ride needs read or rewrite and a file");
+    const std::string& action = args[0];
+    if (action == "read") {
+        bool dumpAll = false;
+        std::optional<std::string> file;
+        for (const auto& word : args.subspan(1)) {
+            if (word == "--dump") {
+                dumpAll = true;
+            } else if (!file && !word.starts_with("--")) {
+                file = word;
+            } else {
+                throw UsageProblem("ride read: unexpected word " + word);
+            }
+        }
+        if (!file) throw UsageProblem("ride read needs a CTR_BahnDaten file");
+        if (!readFile(context, *file)) return ExitCode::Stopped;
+        dumpAll ? dump(context.out(), context.state().ride) : summary(context.out(), context.state().ride);
+        return ExitCode::Done;
+    }
+    if (action == "rewrite") {
+        if (args.size() != 2) throw UsageProblem("ride rewrite needs one CTR_BahnDaten file");
+        if (!readFile(context, args[1])) return ExitCode::Stopped;
+        return context.window().CTRBahnDatenSchreibenButtonClick() == 1 ? ExitCode::Done : ExitCode::Stopped;
+    }
+    throw UsageProblem("ride needs read or rewrite, not " + action);
+}
+
+const Registration registration{{
+    .name = "ride",
+    .usage = "ride read FILE [--dump]   CTR_BahnDaten_<name>.txt; --dump prints every ride field\n"
+             "ride rewrite FILE         writes the file back in canonical form",
+    .run = run,
+}};
+
+}  // namespace
+}  // namespace zw::cli
