@@ -10,3 +10,10 @@ rm -rf "$work" && mkdir -p "$work"
 cp examples/CTR_BahnDaten_* "$work"/ 2>/dev/null || true
 cp examples/CTR_WagenDaten_* "$work"/ 2>/dev/null || true
 "$cli" --help
+# The options first (German, with add-ons), then the example ride read, dumped and rewritten.
+"$cli" --workdir "$work" --yes options set --german --addons --game-path "$PWD/$work/RCT3"
+ride=$work/CTR_BahnDaten_Beispielbahn.txt
+"$cli" --workdir "$work" ride read "$ride"
+"$cli" --workdir "$work" ride read --dump "$ride" >"$work/ride-dump.txt"
+"$cli" --workdir "$work" --yes ride rewrite "$ride"
+"$cli" --workdir "$work" ride read "$ride" >/dev/null
