@@ -311,9 +311,12 @@ TEST(CarDataReader, SeatingListIsCutAfterOneHundredWithAMessage) {
     CarReading r;
     r.state.settings.UseEnglish = true;
     std::string values;
-    for (int i = 1; i <= 120; ++i) values += " " + std::to_string(i);
     std::string exactly;
-    for (int i = 1; i <= 100; ++i) exactly += " " + std::to_string(i);
+    for (int i = 1; i <= 120; ++i) {
+        (i <= 100 ? exactly : values) += ' ';
+        (i <= 100 ? exactly : values) += std::to_string(i);
+    }
+    values = exactly + values;
     ASSERT_TRUE(r.read(carFile("MiddleCar_PeepSitzposition\t" + values + "\r\nRearCar_PeepSitzposition\t" + exactly +
                                "\r\n")));
     ASSERT_EQ(r.role(CarRole::MiddleCar).PeepSeatingPositions.size(), 100u);
