@@ -50,13 +50,13 @@ AcceptedHeaderSums acceptedCarHeaders() {
     return {headerSums(kCarDataHeader), kCarHeaderFullSumOffsets, kCarHeaderStrideSumOffsets};
 }
 
-// A path as a Windows-1252 text for a message; the file name alone when the path holds characters
-// that code page lacks.
-std::string shownPath(const std::filesystem::path& path) {
+// The target as a Windows-1252 text for a message; its file name alone (made from the object name,
+// so always in that code page) when the folder holds characters the code page lacks.
+std::string shownPath(const std::filesystem::path& target) {
     try {
-        return pathToCp1252(path);
+        return pathToCp1252(target);
     } catch (const EncodingError&) {
-        return "CTR_WagenDaten";
+        return pathToCp1252(target.filename());
     }
 }
 

@@ -42,6 +42,15 @@ TEST(CarDataReader, NamesComeFromThePath) {
     EXPECT_TRUE(r.dialogs.log.empty());
 }
 
+TEST(CarDataReader, ANameTheGameCannotHoldIsRefused) {
+    CarReading r;
+    const auto path = r.dir.path() / std::filesystem::path(u8"CTR_WagenDaten_\u65E5.txt");
+    test::writeBytes(path, carFile(""));
+    EXPECT_FALSE(readCarDataFile(r.state, r.dialogs, path));
+    EXPECT_EQ(r.dialogs.messages(), std::vector<std::string>{message("carFileNameNotWindows1252", Language::German)});
+    EXPECT_EQ(r.car().CarObjectName, "");
+}
+
 TEST(CarDataReader, RefusesMissingShortAndForeignFilesAndKeepsTheFieldsItHad) {
     CarReading r;
     ASSERT_TRUE(r.read(carFile("ZugName\tFirst\r\n")));

@@ -72,7 +72,7 @@ constexpr MessageText kMessages[] = {
      "Der Name der CTR_WagenDaten Datei enthält Zeichen, die in Objektnamen des Spiels nicht vorkommen können. Bitte die Datei umbenennen.",
      "The name of the CTR_WagenDaten file includes characters that the game's object names cannot hold. Please rename the file."},
     {"carDataFileNotWritten",
-     "Die CTR_WagenDaten Datei {1} konnte nicht geschrieben werden ({2}). Die bisherige Datei ist unverändert.",
+     "Die CTR_WagenDaten Datei {1} konnte nicht geschrieben werden ({2}). Die bisherige Datei bleibt unverändert.",
      "The CTR_WagenDaten file {1} could not be written ({2}). The previous file is unchanged."},
 };
 
