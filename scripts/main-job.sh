@@ -17,3 +17,9 @@ ride=$work/CTR_BahnDaten_Beispielbahn.txt
 "$cli" --workdir "$work" ride read --dump "$ride" >"$work/ride-dump.txt"
 "$cli" --workdir "$work" --yes ride rewrite "$ride"
 "$cli" --workdir "$work" ride read "$ride" >/dev/null
+# The example cars: read, dumped and rewritten.
+car=$work/CTR_WagenDaten_Beispielbahn.txt
+"$cli" --workdir "$work" car read "$car"
+"$cli" --workdir "$work" car read --dump "$car" >"$work/car-dump.txt"
+"$cli" --workdir "$work" --yes car rewrite "$car"
+"$cli" --workdir "$work" car read "$car" >/dev/null
