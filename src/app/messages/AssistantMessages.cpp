@@ -42,6 +42,25 @@ constexpr MessageText kMessages[] = {
     {"inputErrorText",
      "Es wurde ein Fehler festgestellt! Bitte überprüfen Sie alle Eingaben, bevor Sie es erneut versuchen.",
      ""},
+    // Found by the assistant itself.
+    {"assistantListsUnreadable",
+     "Die Listen des Assistenten konnten nicht gelesen werden: {1}",
+     "The assistant's lists could not be read: {1}"},
+    {"assistantTrackTypeUnreadable",
+     "Die Tracksektionen des Streckentyps {1} konnten nicht aus {2} gelesen werden: {3}",
+     "The track sections of track type {1} could not be read from {2}: {3}"},
+    {"assistantNotANumber",
+     "Der Wert \"{1}\" im Feld \"{2}\" ist keine gültige Zahl. Es wurde nichts gespeichert.",
+     "The value \"{1}\" in the field \"{2}\" is not a valid number. Nothing was stored."},
+    {"assistantTextNotStorable",
+     "Der Text im Feld \"{1}\" enthält Zeichen, die eine BahnDaten-Datei nicht speichern kann. Es wurde nichts gespeichert.",
+     "The text in the field \"{1}\" holds characters that a ride data file cannot store. Nothing was stored."},
+    {"assistantBadName",
+     "Der Name \"{1}\" kann nicht als Datei- oder Ordnername verwendet werden.",
+     "The name \"{1}\" cannot be used as a file or folder name."},
+    {"assistantSaveFailed",
+     "Die Bahn konnte nicht gespeichert werden: {1}",
+     "The ride could not be saved: {1}"},
 };
 
 }  // namespace

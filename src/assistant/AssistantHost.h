@@ -1,0 +1,34 @@
+#pragma once
+// What the assistant needs from the main window: the ride fields and settings of its state record,
+// and its ride commands. The assistant keeps no ride data of its own besides its controls.
+
+#include <filesystem>
+
+namespace zw {
+
+struct RideData;
+
+class AssistantHost {
+public:
+    virtual ~AssistantHost() = default;
+
+    virtual RideData& rideData() = 0;
+    virtual bool useEnglish() const = 0;
+    virtual bool addOnsEnabled() const = 0;
+    virtual void setAddOnsEnabled(bool enabled) = 0;
+    // The game folder; the track catalogue reads section names of the game's track types from it.
+    virtual std::filesystem::path gamePath() const = 0;
+    // The folder of the program's executable: where the assistant builds a ride.
+    virtual std::filesystem::path executableFolder() const = 0;
+
+    // The main window's ride commands: 1 when they completed their work, 0 otherwise.
+    virtual int CTRBahnDatenLesenAuslagerung() = 0;
+    virtual int CTRBahnDatenSchreibenAuslagerung() = 0;
+    virtual int BahnOVLsErstellenAuslagerung() = 0;
+    // The main window's restart command.
+    virtual void NeustartButtonClick() = 0;
+    // Opens the install/uninstall window, modal.
+    virtual void showInstallWindow() = 0;
+};
+
+}  // namespace zw
