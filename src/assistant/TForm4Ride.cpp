@@ -230,16 +230,13 @@ void TForm4::SetOvlInformation() {
 
 namespace {
 
-// Moves the item named `name` from `available` to the end of `chosen`; a name the list does not
-// offer is put into the chosen list as it is, so nothing of the file is lost.
+// Puts `name` from the file into `chosen` as the file spells it and takes it (in any letter case)
+// out of `available`; a name the list does not offer is chosen all the same, so nothing of the
+// file is lost.
 void choose(TListBox& available, TListBox& chosen, const std::string& name) {
     int index = findIdentifier(available.Items, name);
-    if (index >= 0) {
-        chosen.Items.push_back(available.Items[static_cast<size_t>(index)]);
-        available.Items.erase(available.Items.begin() + index);
-    } else {
-        chosen.Items.push_back(name);
-    }
+    if (index >= 0) available.Items.erase(available.Items.begin() + index);
+    chosen.Items.push_back(name);
 }
 
 // Selects the item named `name`, adding it when the list does not offer it.

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "AssistantFixture.h"
+#include "app/MainWindow.h"
+#include "assistant/MainWindowAssistantHost.h"
+#include "datafiles/RideDataReader.h"
+#include "support/FakeRegistry.h"
+#include "support/TempFolder.h"
+
+namespace zw {
+namespace {
+
+// The example ride goes through the assistant on the real main window: opened with the ride
+// reader, stored from the controls, saved with the rewrite under a new name, and read again.
+TEST(AssistantRoundTrip, ExampleRideSavedThroughTheAssistantReadsBackTheSame) {
+    test::TempFolder folder;
+    test::writeBytes(folder / "Zorbaltwerk_Options.txt",
+                     "'Deutsch'\r\n'D:/RCT3'\r\n'AddOns 0'\r\n'Ueberschreiben 0'\r\n'HiddenSettings 0'\r\n");
+    const char* source = std::getenv("ZW_SOURCE_DIR");
+    ASSERT_TRUE(source);
+    const auto original = folder / "rides" / "CTR_BahnDaten_Beispielbahn.txt";
+    std::filesystem::create_directories(original.parent_path());
+    std::filesystem::copy_file(std::filesystem::path(source) / "examples" / "CTR_BahnDaten_Beispielbahn.txt", original);
+
+    test::ScriptedDialogs dialogs;
+    test::FakeRegistry registry;
+    MainWindow window(dialogs, registry, folder.path());
+    MainWindowAssistantHost host(window, folder.path());
+    TForm4 form(host, dialogs, test::testLists());
+    form.FormCreate();
+
+    dialogs.filesToOpen = {original};
+    form.ToolButton2Click();
+    ASSERT_EQ(form.txtBahnName.Text, "Beispielbahn Deluxe");
+    EXPECT_TRUE(form.chkAddOn.Checked);  // the example presets two trains
+    EXPECT_TRUE(window.state().settings.AddOnsEnabled);
+    const RideData read = window.state().ride;
+
+    dialogs.textAnswers = {std::string("Kopie")};
+    form.ToolButton3Click();
+    const auto saved = folder / "rides" / "CTR_BahnDaten_Kopie.txt";
+    ASSERT_TRUE(std::filesystem::exists(saved));
+    EXPECT_TRUE(window.enabled(Button::GUIfuerCTRBahnDatenButton));  // the main window's buttons stay
+
+    dialogs.filesToOpen = {saved};
+    ASSERT_EQ(CTRBahnDatenLesenAuslagerung(window.state(), dialogs), 1);
+    RideData back = window.state().ride;
+    EXPECT_EQ(back.RideObjectName, "CTR_Kopie");
+    back.RideObjectName = read.RideObjectName;
+    // Decimals pass through texts with three places.
+    for (auto field : {&RideData::LichtraumprofilHoehe, &RideData::InAusStationRollgeschw,
+                       &RideData::LiftkettengeschwMin, &RideData::LiftkettengeschwMax,
+                       &RideData::LiftkettengeschwPreset, &RideData::StartgeschwMin, &RideData::StartgeschwMax,
+                       &RideData::StartgeschwPreset, &RideData::KonstantgeschwMin, &RideData::KonstantgeschwMax,
+                       &RideData::KonstantgeschwPreset, &RideData::BergaufabAbweichung,
+                       &RideData::Zuverlaessigkeitsabnahme, &RideData::TowerRideSpitzenAbstand,
+                       &RideData::WaterSectionKonstantgeschw, &RideData::WaterSectionBeschleunigung,
+                       &RideData::WaterSectionAbbremsung, &RideData::SpezialWagentypABergaufGeschw,
+                       &RideData::SpezialWagentypABergabGeschw}) {
+        EXPECT_NEAR(back.*field, read.*field, 0.002);
+        back.*field = read.*field;
+    }
+    for (size_t r = 0; r < back.RatingCoefficients.size(); ++r) {
+        for (size_t c = 0; c < 4; ++c) {
+            EXPECT_NEAR(back.RatingCoefficients[r][c], read.RatingCoefficients[r][c], 0.002) << r;
+            back.RatingCoefficients[r][c] = read.RatingCoefficients[r][c];
+        }
+    }
+    EXPECT_EQ(back.TrackSectionName, read.TrackSectionName);
+    EXPECT_EQ(back.TrackSectionKosten, read.TrackSectionKosten);
+    EXPECT_EQ(back.ZusatzTrackTyp, (std::vector<std::string>{"Track1", "Track4"}));
+    EXPECT_EQ(back.ZuganzahlPreset, 2);
+    EXPECT_EQ(back.Stationstyp, "Standard");  // the list's item for the file's "standard"
+    back.Stationstyp = read.Stationstyp;
+    EXPECT_TRUE(back == read);
+}
+
+}  // namespace
+}  // namespace zw
