@@ -106,6 +106,11 @@ public:
     // Called when the options window was confirmed with OK.
     void optionsConfirmed();
 
+    // Click handlers of the read, rewrite, build and install buttons are declared here by the
+    // subsystems that do the work and defined in their own files (MainWindowRides.cpp,
+    // MainWindowCars.cpp, ...): e.g. `int CTRBahnDatenLesenButtonClick();` running the reader through
+    // runCommand(..., ButtonMoment::RideRead). The track buttons get none: nothing enables them.
+
     // The ride data file commands (open dialog and read; canonical rewrite): 1 when done, and the
     // buttons change as after a read or a rewrite.
     int CTRBahnDatenLesenButtonClick();
