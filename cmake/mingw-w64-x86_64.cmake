@@ -17,6 +17,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Tests (and anything else CMake runs from the build) run under Wine, in a prefix of their own
 # inside the build folder; scripts/wine-run.sh creates it headless on first use.
+get_filename_component(ZW_WINE_RUN "${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh" ABSOLUTE)
+set(ZW_WINE_PREFIX "${CMAKE_BINARY_DIR}/wineprefix")
 if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
-  set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh;${CMAKE_BINARY_DIR}/wineprefix")
+  set(CMAKE_CROSSCOMPILING_EMULATOR "${ZW_WINE_RUN};${ZW_WINE_PREFIX}")
 endif()
