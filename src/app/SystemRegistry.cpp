@@ -1,6 +1,7 @@
 #include "app/SystemRegistry.h"
 
 #include "app/WineRegistry.h"
+#include "app/WindowsRegistry.h"
 
 namespace zw {
 namespace {
@@ -15,8 +16,7 @@ public:
 }  // namespace
 
 #ifdef _WIN32
-// Until the reader of the Windows registry takes this place, Windows finds no game folder.
-std::unique_ptr<Registry> makeSystemRegistry() { return std::make_unique<EmptyRegistry>(); }
+std::unique_ptr<Registry> makeSystemRegistry() { return std::make_unique<WindowsRegistry>(); }
 #else
 std::unique_ptr<Registry> makeSystemRegistry() {
     if (auto prefix = defaultWinePrefix()) return std::make_unique<WineRegistry>(*prefix);
