@@ -125,6 +125,12 @@ public:
     bool CTRWagenDatenLesenButtonClick();
     bool CTRWagenDatenSchreibenButtonClick();
 
+    // The install commands (MainWindowInstall.cpp): the pair built last goes into the game folder.
+    // The install button is withdrawn after the install and when its folder cannot be made; true when
+    // the pair was installed.
+    bool BahnOVLsInstallierenButtonClick();
+    bool WagenOVLsInstallierenButtonClick();
+
 private:
     Dialogs& dialogs_;
     ProjectState state_;

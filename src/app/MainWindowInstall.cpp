@@ -1,0 +1,36 @@
+// The main window's install commands: the ride or car pair built last is copied into the game folder.
+#include "app/Encoding.h"
+#include "app/MainWindow.h"
+#include "install/InstallCommands.h"
+
+namespace zw {
+
+namespace {
+
+// Installed, or the folder cannot be made (the command cannot succeed until the options change):
+// the install button is withdrawn. A declined question or a failed copy leave it for another try.
+bool withdrawsInstallButton(InstallOutcome outcome) {
+    return outcome == InstallOutcome::Installed || outcome == InstallOutcome::FolderNotCreated;
+}
+
+}  // namespace
+
+bool MainWindow::BahnOVLsInstallierenButtonClick() {
+    const RideData& ride = state_.ride;
+    const InstallOutcome outcome =
+        installBuiltPair(CtrKind::Ride, installSettingsOf(state_.settings), dialogs_,
+                         ride.DataFileFolder / pathFromCp1252(ride.RideObjectName), ride.RideObjectName);
+    if (withdrawsInstallButton(outcome)) applyMoment(ButtonMoment::RideInstalled);
+    return outcome == InstallOutcome::Installed;
+}
+
+bool MainWindow::WagenOVLsInstallierenButtonClick() {
+    const CarData& car = state_.car;
+    const InstallOutcome outcome =
+        installBuiltPair(CtrKind::Car, installSettingsOf(state_.settings), dialogs_,
+                         car.CarFolder / pathFromCp1252(car.CarObjectName), car.CarObjectName);
+    if (withdrawsInstallButton(outcome)) applyMoment(ButtonMoment::CarInstalled);
+    return outcome == InstallOutcome::Installed;
+}
+
+}  // namespace zw
