@@ -157,8 +157,8 @@ TEST_F(FolderInstall, ADamagedTrackSetIsReportedAndNothingIsCopied) {
 TEST_F(FolderInstall, ATrackFolderThatCannotBeMadeGives719) {
     game.makeTrackSetFolder(game.author(), "TrackCTR_Set", {"Loop"});
     test::writeBytes(game.ridesFolder() / "TrackCTR_Set", "a file in the way");
+    const int exists = test::folderCreationError(game.ridesFolder() / "TrackCTR_Set");
     EXPECT_EQ(install("TrackCTR_Set"), InstallOutcome::FolderNotCreated);
-    const int exists = std::make_error_code(std::errc::file_exists).value();
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("719", Language::German, {std::to_string(exists)})});
     EXPECT_NE(dialogs.messages()[0].find("(ErrorValue=" + std::to_string(exists) + ")"), std::string::npos);
 
@@ -167,8 +167,8 @@ TEST_F(FolderInstall, ATrackFolderThatCannotBeMadeGives719) {
     fs::remove_all(game.ridesFolder());
     test::writeBytes(game.ridesFolder(), "not a folder");
     dialogs.log.clear();
+    const int notFolder = test::folderCreationError(game.ridesFolder() / "CTR_Ride");
     EXPECT_EQ(install("CTR_Ride"), InstallOutcome::FolderNotCreated);
-    const int notFolder = std::make_error_code(std::errc::not_a_directory).value();
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("717", Language::German, {std::to_string(notFolder)})});
 }
 

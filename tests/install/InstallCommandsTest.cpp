@@ -21,7 +21,7 @@ protected:
     InstallOutcome install(CtrKind kind = CtrKind::Ride) {
         return installBuiltPair(kind, settings, dialogs, built, "CTR_Blitz");
     }
-    fs::path target() const { return game.ridesFolder() / "CTR_Blitz"; }
+    fs::path target() const { return gameFolderOf(CtrKind::Ride, settings.gamePath) / "CTR_Blitz"; }
     void installOldPair() {
         test::writeBytes(target() / "CTR_Blitz.common.ovl", "old common");
         test::writeBytes(target() / "CTR_Blitz.unique.ovl", "old unique");
@@ -68,8 +68,9 @@ TEST_F(BuiltPairInstall, OverwriteWithoutPromptReplacesSilently) {
 TEST_F(BuiltPairInstall, AFolderThatCannotBeMadeGivesItsErrorNumber) {
     // A wrong game path: the game's ride folder is missing and is not created.
     settings.gamePath = game.root() / "NoGame";
+    ASSERT_EQ(target(), game.root() / "NoGame" / "tracks" / "TrackedRides" / "CTR_Blitz");
+    const int missing = test::folderCreationError(target());
     EXPECT_EQ(install(), InstallOutcome::FolderNotCreated);
-    const int missing = std::make_error_code(std::errc::no_such_file_or_directory).value();
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0], "Fehler 717! Bahn-Ordner konnte nicht erstellt werden (ErrorValue=" +
                                          std::to_string(missing) +
@@ -82,8 +83,8 @@ TEST_F(BuiltPairInstall, AFolderThatCannotBeMadeGivesItsErrorNumber) {
     settings.language = Language::English;
     test::writeBytes(game.carsFolder() / "CTR_Blitz", "a file");
     dialogs.log.clear();
+    const int exists = test::folderCreationError(game.carsFolder() / "CTR_Blitz");
     EXPECT_EQ(install(CtrKind::Car), InstallOutcome::FolderNotCreated);
-    const int exists = std::make_error_code(std::errc::file_exists).value();
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0], "Error 718! Wagen-Folder cannot be created (ErrorValue=" + std::to_string(exists) +
                                          ").\r\nMaybe the RCT3.exe-application path in the options is wrong?");

@@ -62,9 +62,9 @@ TEST_F(MainWindowInstall, ADeclinedQuestionOrAFailedCopyLeavesTheButtonForAnothe
 
 TEST_F(MainWindowInstall, AFolderThatCannotBeMadeWithdrawsTheButton) {
     window->state().settings.GamePath = (game.root() / "Elsewhere").string();
+    const int missing = test::folderCreationError(game.root() / "Elsewhere" / "tracks" / "TrackedRides" / "CTR_Blitz");
     EXPECT_FALSE(window->BahnOVLsInstallierenButtonClick());
     EXPECT_FALSE(window->enabled(Button::BahnOVLsInstallierenButton));
-    const int missing = std::make_error_code(std::errc::no_such_file_or_directory).value();
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("717", Language::German, {std::to_string(missing)})});
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 
 namespace zw::test {
 
@@ -91,6 +92,13 @@ fs::path GameFolderFixture::makeTrackSetFolder(const fs::path& parent, const std
         writeBytes(folder / (s + "_data.unique.ovl"), "section unique " + s);
     }
     return folder;
+}
+
+int folderCreationError(const fs::path& folder) {
+    std::error_code ec;
+    if (fs::create_directory(folder, ec)) throw std::logic_error("the folder could be made: " + folder.string());
+    if (!ec) ec = std::make_error_code(std::errc::file_exists);
+    return ec.value();
 }
 
 std::string fileContent(const fs::path& path) {

@@ -70,6 +70,10 @@ private:
     TempFolder temp_;
 };
 
+// The system error number that making `folder` (its last level only) fails with on this system, for
+// a folder that cannot be made; a name taken by a file counts as "file exists".
+int folderCreationError(const std::filesystem::path& folder);
+
 // The bytes of a file, or "<missing>".
 std::string fileContent(const std::filesystem::path& path);
 
