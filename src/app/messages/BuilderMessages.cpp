@@ -104,6 +104,14 @@ constexpr MessageText kMessages[] = {
     {"overwriteCarOvls",
      "Gleichnamige Wagen.ovls existieren bereits. Möchten Sie sie überschreiben?",
      "File already exists. Overwrite?"},
+    // {1} the path of a folder a build writes into, {2} the system's reason
+    {"outputFolderNotCreated",
+     "Der Ordner {1} konnte nicht angelegt werden ({2}).",
+     "The folder {1} could not be created ({2})."},
+    // {1} the path of a file a build left in the temporary folder, {2} the reason
+    {"temporaryFileNotRead",
+     "Die temporäre Datei {1} konnte nicht gelesen werden ({2}).",
+     "The temporary file {1} could not be read ({2})."},
 };
 
 }  // namespace

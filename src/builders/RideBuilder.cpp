@@ -1,0 +1,147 @@
+#include "builders/RideBuilder.h"
+
+#include <optional>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "app/Dialogs.h"
+#include "app/Encoding.h"
+#include "app/SafeFile.h"
+#include "app/Settings.h"
+#include "builders/RideDataBlock.h"
+#include "builders/RidePairLayout.h"
+#include "builders/TrackedRide.h"
+#include "datafiles/RideData.h"
+#include "ovl/ByteReader.h"
+#include "ovl/OvlPairAssembly.h"
+#include "ovl/OvlWriter.h"
+
+namespace zw {
+namespace {
+
+// Message arguments are Windows-1252; a path or a system text that cannot be put so shows '?'.
+std::string asciiOnly(std::string_view text) {
+    std::string ascii;
+    for (char c : text) ascii += static_cast<unsigned char>(c) < 0x80 ? c : '?';
+    return ascii;
+}
+
+std::string shownPath(const std::filesystem::path& path) {
+    try {
+        return pathToCp1252(path);
+    } catch (const EncodingError&) {
+        return asciiOnly(path.generic_string());
+    }
+}
+
+// Step 1. True when the build may go on.
+bool prepareOutputFolder(const RideData& ride, const Settings& settings, Dialogs& dialogs, Language language) {
+    const std::filesystem::path folder = rideOutputFolder(ride);
+    std::error_code error;
+    if (std::filesystem::create_directory(folder, error)) return true;
+    if (!std::filesystem::is_directory(folder)) {
+        // Not there and not made (or a file of that name): nothing could be written into it.
+        dialogs.showMessage(message("outputFolderNotCreated", language,
+                                    {shownPath(folder), asciiOnly(error ? error.message() : "not a folder")}));
+        return false;
+    }
+    const bool earlierPair = std::filesystem::exists(rideCommonFile(ride)) || std::filesystem::exists(rideUniqueFile(ride));
+    if (!earlierPair || settings.OverwriteWithoutPrompt) return true;
+    return dialogs.askYesNo(message("warningCaption", language), message("overwriteRideOvls", language));
+}
+
+// The picture data that step 9 left in the temporary folder: one extra-data entry.
+std::optional<std::string> readIconExtraData(const std::filesystem::path& file, Dialogs& dialogs, Language language) {
+    std::error_code error;
+    const std::optional<std::string> bytes = readWholeFile(file, &error);
+    if (!bytes) {
+        dialogs.showMessage(message("temporaryFileNotRead", language, {shownPath(file), asciiOnly(error.message())}));
+        return std::nullopt;
+    }
+    try {
+        ByteReader in(*bytes, shownPath(file));
+        const uint32_t size = in.u32();
+        return std::string(in.bytes(size));
+    } catch (const BinaryReadError& failure) {
+        dialogs.showMessage(message("temporaryFileNotRead", language, {shownPath(file), asciiOnly(failure.what())}));
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+RideBuildSteps defaultRideBuildSteps() {
+    // The splines (steps 7 and 8) and the icon (step 9) are not part of this program yet.
+    return {};
+}
+
+std::filesystem::path rideOutputFolder(const RideData& ride) {
+    return pathFromCp1252(ride.DataFileFolder + ride.RideObjectName);
+}
+
+std::filesystem::path rideCommonFile(const RideData& ride) {
+    return rideOutputFolder(ride) / pathFromCp1252(ride.RideObjectName + ".common.ovl");
+}
+
+std::filesystem::path rideUniqueFile(const RideData& ride) {
+    return rideOutputFolder(ride) / pathFromCp1252(ride.RideObjectName + ".unique.ovl");
+}
+
+int BahnOVLsErstellenAuslagerung(const RideData& ride, const Settings& settings,
+                                 const std::filesystem::path& TempFolder, OvlWriter& writer, Dialogs& dialogs,
+                                 const RideBuildSteps& steps) {
+    const Language language = languageOf(settings.UseEnglish);
+    const bool addOns = settings.AddOnsEnabled;
+
+    if (!prepareOutputFolder(ride, settings, dialogs, language)) return 0;
+
+    std::error_code error;
+    std::filesystem::create_directories(TempFolder, error);
+    if (error) {
+        dialogs.showMessage(message("outputFolderNotCreated", language, {shownPath(TempFolder), asciiOnly(error.message())}));
+        return 0;
+    }
+    writer.beginPair(dialogs, language);
+
+    writer.startBlock(part::UniqueStructures);
+    writer.startBlock(part::CommonStructures);
+    writer.makeSymbolAndLoader(OvlFileKind::Unique, ride.RideObjectName + ":trr", rideLoaderType::TrackedRide);
+
+    const RideDataBlockLayout data = rideDataBlockLayout(ride, addOns, writer.end(part::CommonStructures));
+    if (!writeTrackedRide(writer, ride, addOns, data, dialogs, language)) return 0;
+    if (!writeRideDataBlock(writer, ride, addOns, data, dialogs, language)) return 0;
+    writer.closeUniqueStructure();
+
+    RideBuild build{ride, settings, writer, dialogs, language, TempFolder};
+    if (ride.SpezialTrackSectionNameAMitte.empty() && ride.SpezialTrackSectionNameAEnde.empty() &&
+        steps.makeGeneratedSplines && !steps.makeGeneratedSplines(build)) {
+        return 0;
+    }
+    if ((!ride.PeepLoopSplineName.empty() || !ride.PeepPathSplineName.empty()) && steps.copyPeepSplines &&
+        !steps.copyPeepSplines(build)) {
+        return 0;
+    }
+    const bool ownIcon = isOwnRideIcon(ride.BahnIcon) && steps.makeRideIcon;
+    if (ownIcon && !steps.makeRideIcon(build)) return 0;
+
+    OvlPairContents contents;
+    contents.loaderTypes = rideLoaderTypeList();
+    const std::filesystem::path iconExtraData = TempFolder / std::string(kIconExtraDataFileName);
+    if (ownIcon) {
+        std::optional<std::string> picture = readIconExtraData(iconExtraData, dialogs, language);
+        if (!picture) return 0;
+        contents.commonExtraData.push_back(std::move(*picture));
+    } else {
+        contents.uniqueReferences.emplace_back(kRideIconsReference);
+    }
+    const std::vector<std::filesystem::path> temporaryFiles = {iconExtraData, TempFolder / "_TempOVLHelp.ovl"};
+    if (!assemblePair(writer, contents, rideCommonFile(ride), rideUniqueFile(ride), dialogs, language, temporaryFiles)) {
+        return 0;
+    }
+    // Only an empty folder is removed: whatever else stands in it is not the build's.
+    std::filesystem::remove(TempFolder, error);
+    return 1;
+}
+
+}  // namespace zw

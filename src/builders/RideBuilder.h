@@ -1,0 +1,71 @@
+#pragma once
+// The ride builder ("Bahn.ovls erstellen"): turns the ride data record into the ride pair
+// <RideObjectName>.common.ovl / .unique.ovl in the folder <DataFileFolder><RideObjectName>.
+//
+// Build order:
+//   1. the output folder, and the overwrite question when an earlier pair is there;
+//   2. the temporary folder, and a new pair;
+//   3. a block in part file 9 (the TrackedRide) and one in part file 5 (the RideDataBlock), the
+//      TrackedRide's symbol "<RideObjectName>:trr" and its loader;
+//   4. the TrackedRide;  5. the RideDataBlock;  6. the TrackedRide's reference count;
+//   7. the generated splines, when both special A track sections are empty;
+//   8. the peep splines, when there are any;
+//   9. the ride's own icon, for BahnIcon "Style", "style", "CTR" or "ctr";
+//  10. the assembly: the LoaderTypeList, the unique header's reference to the game's ride icons
+//      (unless step 9 ran), and the icon's picture data after the common file's relocations.
+//
+// Steps 7 to 9 come from the splines and the icon of the pair (RideBuildSteps). Both output files
+// are replaced together only after the whole pair was made; a build that stops leaves an earlier
+// pair as it was.
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "app/Messages.h"
+
+namespace zw {
+
+class Dialogs;
+class OvlWriter;
+struct ProjectState;
+struct RideData;
+struct Settings;
+
+// What a step of the build works with.
+struct RideBuild {
+    const RideData& ride;
+    const Settings& settings;
+    OvlWriter& writer;  // the pair under construction
+    Dialogs& dialogs;
+    Language language;
+    std::filesystem::path TempFolder;  // exists while the build runs
+};
+
+// The steps that other parts of the ride pair contribute. Each returns false when it stopped the
+// build, its message already shown; an empty step is not run.
+struct RideBuildSteps {
+    // Step 7: "carcar:spl" and "tracktrack:spl" in a new block of part file 5.
+    std::function<bool(RideBuild&)> makeGeneratedSplines;
+    // Step 8: the peep splines copied from the spline pair beside the data file.
+    std::function<bool(RideBuild&)> copyPeepSplines;
+    // Step 9: the icon structures, with the picture data left in TempFolder/_IconExtradaten.ovl
+    // (a size word and that many bytes).
+    std::function<bool(RideBuild&)> makeRideIcon;
+};
+
+// The steps of this program.
+RideBuildSteps defaultRideBuildSteps();
+
+// The output folder and files of the ride pair.
+std::filesystem::path rideOutputFolder(const RideData& ride);
+std::filesystem::path rideCommonFile(const RideData& ride);
+std::filesystem::path rideUniqueFile(const RideData& ride);
+
+// Builds the ride pair. Returns 1 when both output files were written, 0 when the build stopped (a
+// refused overwrite, or a message shown).
+int BahnOVLsErstellenAuslagerung(const RideData& ride, const Settings& settings,
+                                 const std::filesystem::path& TempFolder, OvlWriter& writer, Dialogs& dialogs,
+                                 const RideBuildSteps& steps = defaultRideBuildSteps());
+
+}  // namespace zw

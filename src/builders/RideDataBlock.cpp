@@ -1,0 +1,119 @@
+#include "builders/RideDataBlock.h"
+
+#include <array>
+#include <stdexcept>
+#include <string>
+
+#include "app/Dialogs.h"
+#include "builders/RideTrackPath.h"
+#include "datafiles/RideData.h"
+#include "ovl/OvlWriter.h"
+
+namespace zw {
+namespace {
+
+constexpr uint32_t kTrackSectionEntrySize = 8;
+constexpr uint32_t kRatingPointerWords = kRatingRecordCount + 1;  // 30 pointers and a final 0
+
+// The sizes of the 30 records, in order: three head records, 25 rating records, two tail records.
+constexpr std::array<uint32_t, kRatingRecordCount> kRatingRecordSizes = [] {
+    std::array<uint32_t, kRatingRecordCount> sizes{};
+    sizes[0] = 16;
+    sizes[1] = 12;
+    sizes[2] = 4;
+    for (int i = 3; i < 28; ++i) sizes[i] = 24;
+    sizes[28] = 4;
+    sizes[29] = 12;
+    return sizes;
+}();
+
+// The rating number of each rating record (records 4 … 28), in the order of RatingCoefficients.
+constexpr std::array<uint32_t, 25> kRatingNumbers = {0,  2,  3,  4,  5,  6,  7,  9,  10, 11, 13, 14, 15,
+                                                     16, 17, 18, 19, 20, 21, 22, 24, 25, 32, 34, 35};
+
+constexpr uint32_t ratingTableSize() {
+    uint32_t size = 4 * kRatingPointerWords;
+    for (uint32_t s : kRatingRecordSizes) size += s;
+    return size;
+}
+static_assert(ratingTableSize() == kRatingTableSize);
+
+// Only the letters A … Z are lowered; other bytes (umlauts among them) keep their case.
+std::string lowerAsciiLetters(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return text;
+}
+
+}  // namespace
+
+RideDataBlockLayout rideDataBlockLayout(const RideData& ride, bool addOns, uint32_t start) {
+    RideDataBlockLayout layout;
+    layout.carTypeNames = start;
+    layout.trackSections = layout.carTypeNames + 4 * static_cast<uint32_t>(ride.WagentypName.size());
+    layout.trackPaths = layout.trackSections + kTrackSectionEntrySize * static_cast<uint32_t>(ride.TrackSectionName.size());
+    layout.ratingTable = layout.trackPaths + (addOns ? 4 * (1 + static_cast<uint32_t>(ride.ZusatzTrackTyp.size())) : 0);
+    layout.end = layout.ratingTable + kRatingTableSize;
+    return layout;
+}
+
+void writeRatingTable(OvlWriter& writer, const RideData& ride) {
+    OvlPartWriter out = writer.into(part::CommonStructures);
+    uint32_t record = out.offset() + 4 * kRatingPointerWords;
+    for (uint32_t size : kRatingRecordSizes) {
+        out.pointer(part::CommonStructures, record);
+        record += size;
+    }
+    out.word(0);
+
+    out.word(12).word(0).word(0).word(0);
+    out.word(10).floatWord(ride.Zuverlaessigkeitsabnahme).word(0);
+    out.word(0);
+    for (size_t row = 0; row < kRatingNumbers.size(); ++row) {
+        const auto& c = ride.RatingCoefficients[row];  // excitement, intensity, nausea, factor
+        out.word(8).floatWord(c[0]).floatWord(c[1]).floatWord(c[2]).word(kRatingNumbers[row]).floatWord(c[3]);
+    }
+    out.word(0);
+    // The generated splines stand in for the special A track sections; the last record tells the
+    // game whether they are there.
+    const bool generatedSplines = ride.SpezialTrackSectionNameAMitte.empty() && ride.SpezialTrackSectionNameAEnde.empty();
+    out.word(11).floatWord(generatedSplines ? 1.0 : 0.0).word(generatedSplines ? 29 : 0);
+}
+
+bool writeRideDataBlock(OvlWriter& writer, const RideData& ride, bool addOns, const RideDataBlockLayout& layout,
+                        Dialogs& dialogs, Language language) {
+    OvlPartWriter out = writer.into(part::CommonStructures);
+    if (out.offset() != layout.carTypeNames) throw std::logic_error("the RideDataBlock does not start where planned");
+
+    for (const std::string& name : ride.WagentypName) out.string(name);
+
+    for (size_t i = 0; i < ride.TrackSectionName.size(); ++i) {
+        // The reader gives every section a cost; 1000 is its default for a section without one.
+        const int32_t cost = i < ride.TrackSectionKosten.size() ? ride.TrackSectionKosten[i] : 1000;
+        out.string(lowerAsciiLetters(ride.TrackSectionName[i])).signedWord(cost);
+    }
+
+    if (addOns) {
+        const std::optional<std::string> path = TrackPath(ride.TrackTyp);
+        if (!path) {
+            dialogs.showMessage(message("468", language));
+            return false;
+        }
+        out.string(*path);
+        for (const std::string& extra : ride.ZusatzTrackTyp) {
+            const std::optional<std::string> extraPath = TrackPath(extra);
+            if (!extraPath) {
+                dialogs.showMessage(message("469", language));
+                return false;
+            }
+            out.string(*extraPath);
+        }
+    }
+
+    if (out.offset() != layout.ratingTable) throw std::logic_error("the RatingTable does not start where planned");
+    writeRatingTable(writer, ride);
+    return true;
+}
+
+}  // namespace zw
