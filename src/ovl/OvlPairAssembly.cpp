@@ -3,6 +3,7 @@
 #include <array>
 #include <limits>
 #include <stdexcept>
+#include <tuple>
 
 #include "app/Dialogs.h"
 #include "app/Encoding.h"
@@ -178,8 +179,26 @@ bool assemblePair(OvlWriter& writer, const OvlPairContents& contents, const std:
                   const std::filesystem::path& uniquePath, Dialogs& dialogs, Language language,
                   const std::vector<std::filesystem::path>& temporaryFiles) {
     const OvlPairBytes pair = assemblePairBytes(writer, contents);
-    for (const auto& [path, bytes] : {std::pair{&commonPath, &pair.common}, std::pair{&uniquePath, &pair.unique}}) {
-        if (std::error_code error = writeFileAtomically(*path, *bytes)) {
+    // Both files are written in full under temporary names before either replaces an earlier file,
+    // so a failed write never leaves a new file beside an old partner.
+    const std::filesystem::path stagedCommon = temporarySibling(commonPath);
+    const std::filesystem::path stagedUnique = temporarySibling(uniquePath);
+    const auto dropStaged = [&] {
+        std::error_code ignored;
+        std::filesystem::remove(stagedCommon, ignored);
+        std::filesystem::remove(stagedUnique, ignored);
+    };
+    for (const auto& [path, staged, bytes] : {std::tuple{&commonPath, &stagedCommon, &pair.common},
+                                              std::tuple{&uniquePath, &stagedUnique, &pair.unique}}) {
+        if (std::error_code error = writeFileAtomically(*staged, *bytes)) {
+            dropStaged();
+            dialogs.showMessage(message("ovlFileNotWritten", language, {shownPath(*path), asciiOnly(error.message())}));
+            return false;
+        }
+    }
+    for (const auto& [path, staged] : {std::pair{&commonPath, &stagedCommon}, std::pair{&uniquePath, &stagedUnique}}) {
+        if (std::error_code error = replaceFile(*staged, *path)) {
+            dropStaged();
             dialogs.showMessage(message("ovlFileNotWritten", language, {shownPath(*path), asciiOnly(error.message())}));
             return false;
         }

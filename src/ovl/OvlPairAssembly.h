@@ -44,8 +44,9 @@ struct OvlPairBytes {
 // Throws std::logic_error when a slot does not hold a valid placeholder.
 OvlPairBytes assemblePairBytes(const OvlWriter& writer, const OvlPairContents& contents);
 
-// Assembles the pair and writes it to `commonPath` and `uniquePath`, each through a temporary file
-// beside it. On success the writer's tables are freed, `temporaryFiles` (e.g. a help file) are
+// Assembles the pair and writes it to `commonPath` and `uniquePath`: both files are first written
+// in full under temporary names beside them, and only then renamed over earlier files, so a failed
+// write leaves an earlier pair as it was. On success the writer's tables are freed, `temporaryFiles` (e.g. a help file) are
 // deleted and true is returned; on failure a message naming the file is shown and false returned.
 bool assemblePair(OvlWriter& writer, const OvlPairContents& contents, const std::filesystem::path& commonPath,
                   const std::filesystem::path& uniquePath, Dialogs& dialogs, Language language,

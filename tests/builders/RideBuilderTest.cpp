@@ -211,3 +211,25 @@ TEST_F(RideBuildTest, MalformedIconDataIsReportedNotWritten) {
 
 }  // namespace
 }  // namespace zw::test
+
+namespace zw::test {
+namespace {
+
+TEST_F(RideBuildTest, FailedWriteOfOneFileKeepsTheEarlierPair) {
+    ASSERT_EQ(build(), 1);
+    const std::string common = *readWholeFile(rideCommonFile(ride));
+    const std::string unique = *readWholeFile(rideUniqueFile(ride));
+    // A folder in the way of the unique file's temporary name makes its write fail.
+    std::filesystem::create_directories(temporarySibling(temporarySibling(rideUniqueFile(ride))));
+    settings.OverwriteWithoutPrompt = true;
+    ride.BahnName = "Changed";
+    EXPECT_EQ(build(), 0);
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_NE(dialogs.messages()[0].find("CTR_Testbahn.unique.ovl"), std::string::npos);
+    EXPECT_EQ(*readWholeFile(rideCommonFile(ride)), common);
+    EXPECT_EQ(*readWholeFile(rideUniqueFile(ride)), unique);
+    EXPECT_FALSE(std::filesystem::exists(temporarySibling(rideCommonFile(ride))));
+}
+
+}  // namespace
+}  // namespace zw::test
