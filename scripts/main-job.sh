@@ -5,13 +5,13 @@ cd "$(dirname "$0")/.."
 scripts/setup-debian.sh
 scripts/build.sh native
 cli=$PWD/build/native/zorbaltwerk-cli
-work=build/example-run
-rm -rf "$work" && mkdir -p "$work"
+work=$PWD/build/example-run
+rm -rf "$work" && mkdir -p "$work/RCT3"
 cp examples/CTR_BahnDaten_* "$work"/ 2>/dev/null || true
 cp examples/CTR_WagenDaten_* "$work"/ 2>/dev/null || true
 "$cli" --help
 # The options first (German, with add-ons), then the example ride read, dumped and rewritten.
-"$cli" --workdir "$work" --yes options set --german --addons --game-path "$PWD/$work/RCT3"
+"$cli" --workdir "$work" --yes options set --german --addons --game-path "$work/RCT3"
 ride=$work/CTR_BahnDaten_Beispielbahn.txt
 "$cli" --workdir "$work" ride read "$ride"
 "$cli" --workdir "$work" ride read --dump "$ride" >"$work/ride-dump.txt"
@@ -23,3 +23,9 @@ car=$work/CTR_WagenDaten_Beispielbahn.txt
 "$cli" --workdir "$work" car read --dump "$car" >"$work/car-dump.txt"
 "$cli" --workdir "$work" --yes car rewrite "$car"
 "$cli" --workdir "$work" car read "$car" >/dev/null
+# The example ride built in both layouts; the inspector checks each pair.
+object=CTR_Beispielbahn
+for layout in --no-addons --addons; do
+  "$cli" --workdir "$work" --overwrite "$layout" ride build "$ride"
+  "$cli" --workdir "$work" inspect "$work/$object/$object"
+done

@@ -131,6 +131,9 @@ public:
     bool BahnOVLsInstallierenButtonClick();
     bool WagenOVLsInstallierenButtonClick();
 
+    // "Bahn.ovls erstellen" (MainWindowRideBuild.cpp): builds the ride pair; 1 when it was written.
+    int BahnOVLsErstellenButtonClick();
+
 private:
     Dialogs& dialogs_;
     ProjectState state_;

@@ -8,6 +8,7 @@
 #include "datafiles/CarData.h"
 #include "datafiles/Lookups.h"
 #include "datafiles/RideData.h"
+#include "ovl/OvlWriter.h"
 
 namespace zw {
 
@@ -24,6 +25,7 @@ struct ProjectState {
     LookupResults lookupResults;  // the result areas of the lookup family
     CarData car;                  // the car fields of the car data file read last
     RideData ride;                // the ride fields of the ride data file read last
+    OvlWriter ovlWriter;          // the tables of the OVL pair under construction
 };
 
 }  // namespace zw

@@ -7,6 +7,7 @@
 
 #include "app/Dialogs.h"
 #include "app/Encoding.h"
+#include "app/ProjectState.h"
 #include "app/SafeFile.h"
 #include "app/Settings.h"
 #include "builders/RideDataBlock.h"
@@ -77,7 +78,7 @@ RideBuildSteps defaultRideBuildSteps() {
 }
 
 std::filesystem::path rideOutputFolder(const RideData& ride) {
-    return pathFromCp1252(ride.DataFileFolder + ride.RideObjectName);
+    return ride.DataFileFolder / pathFromCp1252(ride.RideObjectName);
 }
 
 std::filesystem::path rideCommonFile(const RideData& ride) {
@@ -142,6 +143,10 @@ int BahnOVLsErstellenAuslagerung(const RideData& ride, const Settings& settings,
     // Only an empty folder is removed: whatever else stands in it is not the build's.
     std::filesystem::remove(TempFolder, error);
     return 1;
+}
+
+int BahnOVLsErstellenAuslagerung(ProjectState& state, Dialogs& dialogs) {
+    return BahnOVLsErstellenAuslagerung(state.ride, state.settings, state.TempFolder, state.ovlWriter, dialogs);
 }
 
 }  // namespace zw

@@ -68,4 +68,7 @@ int BahnOVLsErstellenAuslagerung(const RideData& ride, const Settings& settings,
                                  const std::filesystem::path& TempFolder, OvlWriter& writer, Dialogs& dialogs,
                                  const RideBuildSteps& steps = defaultRideBuildSteps());
 
+// The same from the main window's state: its ride record, settings, temporary folder and writer.
+int BahnOVLsErstellenAuslagerung(ProjectState& state, Dialogs& dialogs);
+
 }  // namespace zw

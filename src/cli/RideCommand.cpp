@@ -1,10 +1,13 @@
 // "ride read FILE" reads a ride data file as the main window's read button does and tells what it
-// found (--dump: every ride field); "ride rewrite FILE" reads it and writes it back in canonical form.
+// found (--dump: every ride field); "ride rewrite FILE" reads it and writes it back in canonical form;
+// "ride build FILE" reads it and builds the ride pair into <data file folder>/<RideObjectName>/, as
+// the window's build button does.
 
 #include <charconv>
 #include <ostream>
 
 #include "app/Encoding.h"
+#include "builders/RideBuilder.h"
 #include "cli/Commands.h"
 #include "datafiles/RideData.h"
 
@@ -153,7 +156,7 @@ bool readFile(Context& context, const std::string& file) {
 }
 
 int run(Context& context, std::span<const std::string> args) {
-    if (args.empty()) throw UsageProblem("ride needs read or rewrite and a file");
+    if (args.empty()) throw UsageProblem("ride needs read, rewrite or build and a file");
     const std::string& action = args[0];
     if (action == "read") {
         bool dumpAll = false;
@@ -177,13 +180,25 @@ int run(Context& context, std::span<const std::string> args) {
         if (!readFile(context, args[1])) return ExitCode::Stopped;
         return context.window().CTRBahnDatenSchreibenButtonClick() == 1 ? ExitCode::Done : ExitCode::Stopped;
     }
-    throw UsageProblem("ride needs read or rewrite, not " + action);
+    if (action == "build") {
+        if (args.size() != 2) throw UsageProblem("ride build needs one CTR_BahnDaten file");
+        if (!readFile(context, args[1])) return ExitCode::Stopped;
+        if (context.window().BahnOVLsErstellenButtonClick() != 1) return ExitCode::Stopped;
+        const RideData& ride = context.state().ride;
+        for (const auto& file : {rideCommonFile(ride), rideUniqueFile(ride)}) {
+            const std::u8string utf8 = file.u8string();
+            context.out() << std::string(utf8.begin(), utf8.end()) << '\n';
+        }
+        return ExitCode::Done;
+    }
+    throw UsageProblem("ride needs read, rewrite or build, not " + action);
 }
 
 const Registration registration{{
     .name = "ride",
     .usage = "ride read FILE [--dump]   CTR_BahnDaten_<name>.txt; --dump prints every ride field\n"
-             "ride rewrite FILE         writes the file back in canonical form",
+             "ride rewrite FILE         writes the file back in canonical form\n"
+             "ride build FILE           builds <folder>/<RideObjectName>/<RideObjectName>.common.ovl and .unique.ovl",
     .run = run,
 }};
 

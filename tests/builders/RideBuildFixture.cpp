@@ -1,12 +1,22 @@
 #include "RideBuildFixture.h"
 
-#include "app/Encoding.h"
+#include "app/SafeFile.h"
+#include "ovl/OvlPairInspection.h"
 
 namespace zw::test {
 
+ParsedRidePair RideBuildTest::built() const {
+    const std::string common = *readWholeFile(rideCommonFile(ride));
+    const std::string unique = *readWholeFile(rideUniqueFile(ride));
+    const OvlPairInspection inspection =
+        inspectOvlPair(OvlPairReader(common, "common", unique, "unique"), Language::English);
+    EXPECT_TRUE(inspection.violations.empty()) << ::testing::PrintToString(inspection.violations);
+    return parseRidePair(rideCommonFile(ride), rideUniqueFile(ride));
+}
+
 RideData distinctRide(const std::filesystem::path& folder) {
     RideData r;
-    r.DataFileFolder = pathToCp1252(folder) + std::string(1, static_cast<char>(std::filesystem::path::preferred_separator));
+    r.DataFileFolder = folder;
     r.RideObjectName = "CTR_Testbahn";
     r.SpeedUnitFactor = 0.5;
     r.RideFlags = 131;

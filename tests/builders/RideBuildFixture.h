@@ -32,7 +32,8 @@ protected:
     int build(const RideBuildSteps& steps = {}) {
         return BahnOVLsErstellenAuslagerung(ride, settings, tempFolder(), writer, dialogs, steps);
     }
-    ParsedRidePair built() const { return parseRidePair(rideCommonFile(ride), rideUniqueFile(ride)); }
+    // The pair just built, read back; the pair inspector must find nothing wrong with it.
+    ParsedRidePair built() const;
 };
 
 // Checks the fields of one structure of a parsed pair, each against the word the layout asks for.

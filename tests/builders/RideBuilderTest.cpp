@@ -233,3 +233,36 @@ TEST_F(RideBuildTest, FailedWriteOfOneFileKeepsTheEarlierPair) {
 
 }  // namespace
 }  // namespace zw::test
+
+#include "app/MainWindow.h"
+#include "support/FakeRegistry.h"
+
+namespace zw::test {
+namespace {
+
+TEST(RideBuildButton, SuccessSwapsBuildForInstallFailureChangesNothing) {
+    TempFolder temp;
+    writeBytes(temp / "Zorbaltwerk_Options.txt",
+               "'Deutsch'\r\n'D:/RCT3'\r\n'AddOns 0'\r\n'Ueberschreiben 0'\r\n'HiddenSettings 0'\r\n");
+    ScriptedDialogs dialogs;
+    FakeRegistry registry;
+    MainWindow window(dialogs, registry, temp.path());
+    window.applyMoment(ButtonMoment::RideRead);
+    window.state().ride = distinctRide(temp.path());
+
+    window.state().ride.TrackTyp = "Schiene";
+    EXPECT_EQ(window.BahnOVLsErstellenButtonClick(), 0);
+    EXPECT_TRUE(window.enabled(Button::BahnOVLsErstellenButton));
+    EXPECT_FALSE(window.enabled(Button::BahnOVLsInstallierenButton));
+
+    window.state().ride.TrackTyp = "Track8";
+    EXPECT_EQ(window.BahnOVLsErstellenButtonClick(), 1);
+    EXPECT_FALSE(window.enabled(Button::BahnOVLsErstellenButton));
+    EXPECT_TRUE(window.enabled(Button::BahnOVLsInstallierenButton));
+    EXPECT_TRUE(std::filesystem::exists(rideUniqueFile(window.state().ride)));
+    // The build used the window's temporary folder and removed it afterwards.
+    EXPECT_FALSE(std::filesystem::exists(temp / "Temp"));
+}
+
+}  // namespace
+}  // namespace zw::test
