@@ -1,0 +1,202 @@
+#include "ovl/ModelPair.h"
+
+#include <limits>
+
+#include "app/Dialogs.h"
+#include "app/Encoding.h"
+#include "app/SafeFile.h"
+#include "ovl/OvlFileReader.h"
+
+namespace zw {
+namespace {
+
+size_t fileIndex(OvlFileKind file) { return file == OvlFileKind::Common ? 0 : 1; }
+
+// A check that refuses the pair with the user's own message.
+struct Refusal {
+    std::string_view id;
+};
+
+}  // namespace
+
+bool hasTag(std::string_view name, std::string_view tag) { return name.ends_with(tag); }
+
+uint32_t ModelBlockIndex::count(OvlFileKind file, int type) const {
+    return static_cast<uint32_t>(blocks[fileIndex(file)][type].size());
+}
+
+const ModelBlock* ModelBlockIndex::block(OvlFileKind file, int type, uint32_t index) const {
+    const auto& list = blocks[fileIndex(file)][type];
+    if (index == 0 || index > list.size()) return nullptr;
+    return &list[index - 1];
+}
+
+std::optional<std::string_view> ModelPair::findString(uint32_t address) const {
+    auto it = strings_.find(address);
+    if (it == strings_.end()) return std::nullopt;
+    return std::string_view(it->second);
+}
+
+size_t ModelPair::countSymbolsWithTag(std::string_view tag) const {
+    size_t count = 0;
+    for (const ModelSymbol& s : symbols_) count += hasTag(s.name, tag) ? 1 : 0;
+    return count;
+}
+
+std::optional<size_t> ModelPair::findSymbolByDataAddress(uint32_t address) const {
+    for (size_t i = 0; i < symbols_.size(); ++i) {
+        if (symbols_[i].dataAddress == address) return i;
+    }
+    return std::nullopt;
+}
+
+std::optional<size_t> ModelPair::findSymbolReferenceBySlot(uint32_t address) const {
+    for (size_t i = 0; i < references_.size(); ++i) {
+        if (references_[i].slotAddress == address) return i;
+    }
+    return std::nullopt;
+}
+
+void ModelPair::fail(OvlFileKind source, const std::string& what) const {
+    throw BinaryReadError(fileName(source), what);
+}
+
+std::string_view ModelPair::bytes(uint32_t address, uint64_t count, OvlFileKind source) const {
+    if (address > helpData_.size() || count > helpData_.size() - address) {
+        fail(source, std::to_string(count) + " bytes at address " + std::to_string(address) +
+                         " lie outside the data of the pair (" + std::to_string(helpData_.size()) + " bytes)");
+    }
+    return std::string_view(helpData_).substr(address, static_cast<size_t>(count));
+}
+
+uint32_t ModelPair::word(uint32_t address, OvlFileKind source) const {
+    const std::string_view raw = bytes(address, 4, source);
+    uint32_t value = 0;
+    for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<uint8_t>(raw[i]);
+    return value;
+}
+
+std::string_view ModelPair::stringAt(uint32_t address, OvlFileKind source) const {
+    std::optional<std::string_view> text = findString(address);
+    if (!text) fail(source, "the name address " + std::to_string(address) + " leads to no string of the string table");
+    return *text;
+}
+
+void ModelPair::readSymbolReferences() {
+    references_.clear();
+    const ModelBlock* table = blocks_.block(OvlFileKind::Unique, 2, 3);
+    if (table == nullptr) return;
+    for (uint32_t at = 0; table->size - at >= kSymbolReferenceEntrySize; at += kSymbolReferenceEntrySize) {
+        const uint32_t entry = table->position + at;
+        ModelSymbolReference reference;
+        reference.slotAddress = word(entry, OvlFileKind::Unique);
+        reference.name = std::string(stringAt(word(entry + 4, OvlFileKind::Unique), OvlFileKind::Unique));
+        references_.push_back(std::move(reference));
+    }
+}
+
+// The reading steps; a friend of ModelPair so that the pair is only ever seen whole.
+class ModelPairReading {
+public:
+    ModelPairReading(ModelPair& pair, const ModelPairMessageIds& ids, std::string_view modelName)
+        : pair_(pair), ids_(ids) {
+        pair_.commonName_ = std::string(modelName) + ".common.ovl";
+        pair_.uniqueName_ = std::string(modelName) + ".unique.ovl";
+    }
+
+    // One file of the pair: header, version, block counts, blocks into the help data.
+    void readFile(OvlFileKind file, const std::string& bytes) {
+        const bool common = file == OvlFileKind::Common;
+        ByteReader in(bytes, pair_.fileName(file));
+        in.u32();  // the magic is not checked
+        in.u32();
+        if (in.u32() != kOvlVersion) throw Refusal{common ? ids_.versionCommon : ids_.versionUnique};
+        in.seek(0);
+        readOvlFileHeader(in);  // references and loader types are skipped
+        OvlBlockCounts counts{};
+        for (uint32_t& count : counts) {
+            count = in.u32();
+            if (count >= ModelBlockIndex::kBlockLimit) throw Refusal{common ? ids_.blocksCommon : ids_.blocksUnique};
+        }
+        for (const OvlBlock& block : readOvlBlocks(in, counts)) {
+            if (block.size > std::numeric_limits<uint32_t>::max() - pair_.helpData_.size()) {
+                in.fail("the blocks of the pair pass 4 GB");
+            }
+            ModelBlock placed{block.size, static_cast<uint32_t>(pair_.helpData_.size())};
+            pair_.helpData_.append(bytes, block.fileOffset, block.size);
+            pair_.blocks_.blocks[fileIndex(file)][block.type].push_back(placed);
+        }
+        if (common) pair_.commonSize_ = static_cast<uint32_t>(pair_.helpData_.size());
+    }
+
+    // The string table into the string map: a string starts at the table's start and after each NUL.
+    void readStrings() {
+        const ModelBlock* table = pair_.blocks_.block(OvlFileKind::Common, 0, 1);
+        if (table == nullptr || table->size == 0) throw Refusal{ids_.noDeclarations};
+        const std::string_view data = pair_.bytes(table->position, table->size, OvlFileKind::Common);
+        for (size_t start = 0; start < data.size();) {
+            const size_t nul = data.find('\0', start);
+            if (nul == std::string_view::npos) {
+                pair_.fail(OvlFileKind::Common, "the string table's last string has no end");
+            }
+            pair_.strings_.emplace(table->position + static_cast<uint32_t>(start), std::string(data.substr(start, nul - start)));
+            start = nul + 1;
+        }
+    }
+
+    // The symbol table of `file` (type 2, block 1; 12-byte entries: name, data address, a word
+    // that is skipped) appended to the symbol list.
+    void readSymbols(OvlFileKind file) {
+        const ModelBlock* table = pair_.blocks_.block(file, 2, 1);
+        if (table == nullptr) return;
+        for (uint32_t at = 0; table->size - at >= kSymbolEntrySize; at += kSymbolEntrySize) {
+            const uint32_t entry = table->position + at;
+            ModelSymbol symbol;
+            symbol.name = std::string(pair_.stringAt(pair_.word(entry, file), file));
+            symbol.dataAddress = pair_.word(entry + 4, file);
+            symbol.file = file;
+            pair_.symbols_.push_back(std::move(symbol));
+        }
+    }
+
+private:
+    ModelPair& pair_;
+    const ModelPairMessageIds& ids_;
+};
+
+void showModelPairFault(const BinaryReadError& fault, Dialogs& dialogs, Language language) {
+    std::string detail = fault.what();
+    if (detail.rfind(fault.source + ": ", 0) == 0) detail.erase(0, fault.source.size() + 2);
+    dialogs.showMessage(message("ovlFileMalformed", language, {fault.source, detail}));
+}
+
+std::optional<ModelPair> readModelPair(const std::filesystem::path& folder, std::string_view modelName,
+                                       const ModelPairMessageIds& ids, Dialogs& dialogs, Language language) {
+    ModelPair pair;
+    ModelPairReading reading(pair, ids, modelName);
+    try {
+        for (OvlFileKind file : {OvlFileKind::Common, OvlFileKind::Unique}) {
+            const bool common = file == OvlFileKind::Common;
+            std::optional<std::string> bytes;
+            try {
+                bytes = readWholeFile(folder / pathFromCp1252(pair.fileName(file)));
+            } catch (const EncodingError&) {
+                // A name that no file of this system can carry: that file cannot be opened.
+            }
+            if (!bytes) throw Refusal{common ? ids.openCommon : ids.openUnique};
+            reading.readFile(file, *bytes);
+        }
+        reading.readStrings();
+        reading.readSymbols(OvlFileKind::Common);
+        reading.readSymbols(OvlFileKind::Unique);
+    } catch (const Refusal& refusal) {
+        dialogs.showMessage(message(refusal.id, language, {modelName}));
+        return std::nullopt;
+    } catch (const BinaryReadError& fault) {
+        showModelPairFault(fault, dialogs, language);
+        return std::nullopt;
+    }
+    return pair;
+}
+
+}  // namespace zw

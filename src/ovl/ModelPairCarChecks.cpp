@@ -1,0 +1,46 @@
+#include "ovl/ModelPairCarChecks.h"
+
+#include <string>
+
+#include "app/Dialogs.h"
+
+namespace zw {
+
+std::optional<std::string_view> failedCarModelTagCheck(const ModelPair& model, std::string_view modelName) {
+    if (model.countSymbolsWithTag(":shs") > 0) return "181";
+    if (model.countSymbolsWithTag(":ric") > 0) return "182";
+    if (model.countSymbolsWithTag(":rit") > 0) return "183";
+    const size_t visuals = model.countSymbolsWithTag(":svd");
+    if (visuals == 0) return "190";
+    if (visuals > 1) return "191";
+    for (const ModelSymbol& symbol : model.symbols()) {
+        if (hasTag(symbol.name, ":svd") && symbol.name != std::string(modelName) + ":svd") return "188";
+    }
+    if (model.countSymbolsWithTag(":bsh") == 0) return "186";
+    if (model.countSymbolsWithTag(":ftx") == 0) return "193";
+    return std::nullopt;
+}
+
+std::optional<ModelPair> readCarModelPair(const std::filesystem::path& folder, std::string_view modelName,
+                                          Dialogs& dialogs, Language language) {
+    std::optional<ModelPair> model = readModelPair(folder, modelName, kCarModelMessageIds, dialogs, language);
+    if (!model) return std::nullopt;
+    if (std::optional<std::string_view> failed = failedCarModelTagCheck(*model, modelName)) {
+        dialogs.showMessage(message(*failed, language, {modelName}));
+        return std::nullopt;
+    }
+    const ModelBlock* references = model->blockIndex().block(OvlFileKind::Unique, 2, 3);
+    if (references == nullptr || references->size / kSymbolReferenceEntrySize == 0) {
+        dialogs.showMessage(message("194", language, {modelName}));
+        return std::nullopt;
+    }
+    try {
+        model->readSymbolReferences();
+    } catch (const BinaryReadError& fault) {
+        showModelPairFault(fault, dialogs, language);
+        return std::nullopt;
+    }
+    return model;
+}
+
+}  // namespace zw
