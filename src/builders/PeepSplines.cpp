@@ -1,0 +1,75 @@
+#include "builders/PeepSplines.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/Dialogs.h"
+#include "datafiles/RideData.h"
+#include "ovl/ModelPair.h"
+#include "ovl/ModelSplineCopy.h"
+#include "ovl/OvlWriter.h"
+
+namespace zw {
+
+uint32_t PeepSplineCount(const RideData& ride) {
+    return static_cast<uint32_t>(ride.PeepPathSplineName.size()) + (ride.PeepLoopSplineName.empty() ? 0 : 1);
+}
+
+bool copyPeepSplines(OvlWriter& writer, const RideData& ride, uint32_t splineLoaderType, Dialogs& dialogs,
+                     Language language) {
+    const uint32_t wanted = PeepSplineCount(ride);
+    if (wanted == 0) return true;
+    const std::optional<ModelPair> pair =
+        readModelPair(ride.DataFileFolder, kPeepSplinePairName, kPeepSplineMessageIds, dialogs, language);
+    if (!pair) return false;
+
+    if (pair->countSymbolsWithTag(":trr") > 0) {
+        dialogs.showMessage(message("149", language));
+        return false;
+    }
+    const size_t found = pair->countSymbolsWithTag(":spl");
+    if (found == 0) {
+        dialogs.showMessage(message("150", language));
+        return false;
+    }
+    if (found != wanted) {
+        const std::string have = std::to_string(found);
+        const std::string named = std::to_string(wanted);
+        dialogs.showMessage(message(found < wanted ? "151" : "152", language, {have, named}));
+        return false;
+    }
+
+    // The loop spline first, then the path splines in their order.
+    struct Wanted {
+        const std::string& name;
+        const char* missingId;
+    };
+    std::vector<Wanted> splines;
+    if (!ride.PeepLoopSplineName.empty()) splines.push_back({ride.PeepLoopSplineName, "153"});
+    for (const std::string& name : ride.PeepPathSplineName) splines.push_back({name, "154"});
+
+    writer.startBlock(part::CommonStructures);
+    for (const Wanted& spline : splines) {
+        const std::string symbolName = spline.name + ":spl";
+        const ModelSymbol* match = nullptr;
+        for (const ModelSymbol& symbol : pair->symbols()) {
+            if (symbol.name == symbolName) match = &symbol;  // the last match wins
+        }
+        if (match == nullptr) {
+            dialogs.showMessage(message(spline.missingId, language, {spline.name}));
+            return false;
+        }
+        try {
+            // A malformed spline stops the build, which then writes no output.
+            writer.makeSymbolAndLoader(OvlFileKind::Common, match->name, splineLoaderType);
+            copyModelSpline(writer, *pair, match->dataAddress, match->file);
+        } catch (const BinaryReadError& fault) {
+            showModelPairFault(fault, dialogs, language);
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace zw

@@ -1,0 +1,35 @@
+#pragma once
+// The peep splines of a ride: the splines that the ride data names (PeepLoopSplineName, then the
+// PeepPathSplineName list) copied from the spline pair PeepPathSpline.common.ovl / .unique.ovl
+// beside the ride data file into a new block of part file 5, each under its own name with a common
+// symbol and a Spline loader.
+//
+// The pair is read by the model pair reader with messages 141 … 147 and 155. Then: a ":trr"
+// symbol refuses it (149); the ":spl" symbols must be exactly as many as the peep splines (none
+// 150, fewer 151, more 152); each wanted name is looked up over the whole symbol list, the last
+// match winning (missing: 153 for the loop spline, 154 for a path spline). Messages other than 141
+// and 143 exist in German only.
+
+#include <cstdint>
+#include <filesystem>
+
+#include "app/Messages.h"
+
+namespace zw {
+
+class Dialogs;
+class OvlWriter;
+struct RideData;
+
+// The base name of the spline pair.
+inline constexpr const char* kPeepSplinePairName = "PeepPathSpline";
+
+// PeepSplineCount: the path splines, and the loop spline when it is named.
+uint32_t PeepSplineCount(const RideData& ride);
+
+// Copies the peep splines from the pair in `ride.DataFileFolder`. Returns false when it stopped the
+// build, its message shown. With no peep splines it does nothing and does not open the pair.
+bool copyPeepSplines(OvlWriter& writer, const RideData& ride, uint32_t splineLoaderType, Dialogs& dialogs,
+                     Language language);
+
+}  // namespace zw
