@@ -10,6 +10,8 @@
 #include "app/ProjectState.h"
 #include "app/SafeFile.h"
 #include "app/Settings.h"
+#include "builders/GeneratedSplines.h"
+#include "builders/PeepSplines.h"
 #include "builders/RideDataBlock.h"
 #include "builders/RidePairLayout.h"
 #include "builders/TrackedRide.h"
@@ -73,8 +75,16 @@ std::optional<std::string> readIconExtraData(const std::filesystem::path& file, 
 }  // namespace
 
 RideBuildSteps defaultRideBuildSteps() {
-    // The splines (steps 7 and 8) and the icon (step 9) are not part of this program yet.
-    return {};
+    RideBuildSteps steps;
+    steps.makeGeneratedSplines = [](RideBuild& build) {
+        makeGeneratedSplines(build.writer, rideLoaderType::Spline);
+        return true;
+    };
+    steps.copyPeepSplines = [](RideBuild& build) {
+        return copyPeepSplines(build.writer, build.ride, rideLoaderType::Spline, build.dialogs, build.language);
+    };
+    // The icon (step 9) is not part of this program yet.
+    return steps;
 }
 
 std::filesystem::path rideOutputFolder(const RideData& ride) {
