@@ -224,6 +224,14 @@ TEST_F(RideReader, LoadMessagesStopTheReadAndKeepTheEarlierRide) {
     EXPECT_EQ(read(folder / "CTR_BahnDaten_Zipper.txt"), 1);
 }
 
+TEST_F(RideReader, ANameTheWindowsCodePageCannotHoldIsAFileThatCannotBeOpened) {
+#ifndef _WIN32
+    const auto path = write("", "CTR_BahnDaten_\xE4\xB8\xAD.txt");  // a CJK character in UTF-8
+    EXPECT_EQ(read(path, Language::English), 0);
+    EXPECT_EQ(dialogs.messages(), Strings{"Error 101! CTR_BahnDaten file cannot be opened."});
+#endif
+}
+
 TEST_F(RideReader, HeadersOfEarlierVersionsAreAccepted) {
     // Full sum H1 - 46 and stride sum H2 + 51.
     std::string earlier = rideHeader();
