@@ -79,7 +79,7 @@ const OvlBlock* OvlFile::block(int type, uint32_t index) const {
     return nullptr;
 }
 
-OvlFile readOvlFile(std::string bytes, std::string name) {
+OvlFile readOvlFile(std::string bytes, std::string name, OvlFileExtent extent) {
     OvlFile file;
     file.name = std::move(name);
     file.bytes = std::move(bytes);
@@ -87,6 +87,7 @@ OvlFile readOvlFile(std::string bytes, std::string name) {
     file.header = readOvlFileHeader(in);
     file.blockCounts = readOvlBlockCounts(in);
     file.blocks = readOvlBlocks(in, file.blockCounts);
+    if (extent == OvlFileExtent::UpToBlocks) return file;
     file.relocations = readOvlRelocations(in);
     file.extraData = readOvlExtraData(in);
     return file;

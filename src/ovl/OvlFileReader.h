@@ -66,6 +66,10 @@ struct OvlFile {
     std::string_view data(const OvlExtraData& entry) const { return std::string_view(bytes).substr(entry.fileOffset, entry.size); }
 };
 
-OvlFile readOvlFile(std::string bytes, std::string name);
+// How much of a file to read: all of it, or up to the last block (a model pair's relocations and
+// whatever follows them are not needed and not checked).
+enum class OvlFileExtent { Whole, UpToBlocks };
+
+OvlFile readOvlFile(std::string bytes, std::string name, OvlFileExtent extent = OvlFileExtent::Whole);
 
 }  // namespace zw

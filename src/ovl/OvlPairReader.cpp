@@ -29,8 +29,10 @@ OvlPairPaths ovlPairPaths(const std::filesystem::path& pairOrFile) {
 
 OvlPairReader::OvlPairReader(std::string commonBytes, std::string commonName, std::string uniqueBytes,
                              std::string uniqueName)
-    : common_(readOvlFile(std::move(commonBytes), std::move(commonName))),
-      unique_(readOvlFile(std::move(uniqueBytes), std::move(uniqueName))) {
+    : OvlPairReader(readOvlFile(std::move(commonBytes), std::move(commonName)),
+                    readOvlFile(std::move(uniqueBytes), std::move(uniqueName))) {}
+
+OvlPairReader::OvlPairReader(OvlFile common, OvlFile unique) : common_(std::move(common)), unique_(std::move(unique)) {
     uint64_t address = 0;
     for (OvlFileKind kind : {OvlFileKind::Common, OvlFileKind::Unique}) {
         const OvlFile& f = file(kind);

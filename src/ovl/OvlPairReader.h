@@ -53,6 +53,8 @@ class OvlPairReader {
 public:
     // Reads both files from bytes; throws BinaryReadError naming the file that is malformed.
     OvlPairReader(std::string commonBytes, std::string commonName, std::string uniqueBytes, std::string uniqueName);
+    // A pair of files read already (e.g. step by step, with checks between the steps).
+    OvlPairReader(OvlFile common, OvlFile unique);
 
     const OvlFile& file(OvlFileKind kind) const { return kind == OvlFileKind::Common ? common_ : unique_; }
     const OvlFile& common() const { return common_; }

@@ -108,10 +108,14 @@ TEST_F(Inspect, RejectsAWrongVersionAndRefusesATruncatedFile) {
     } catch (const BinaryReadError& e) {
         EXPECT_EQ(e.source, "P.common.ovl");
     }
-    // A relocation count that runs past the end is refused before anything is reserved for it.
+    // A relocation count that runs past the end is refused before anything is reserved for it;
+    // a reader that needs only the blocks does not look at it.
     pair = test::sampleOvlPair();
     setWord(pair.unique, 172, 0xFFFFFFF0);
     EXPECT_THROW(violations(), BinaryReadError);
+    const OvlFile blocksOnly = readOvlFile(pair.unique, "P.unique.ovl", OvlFileExtent::UpToBlocks);
+    EXPECT_EQ(blocksOnly.blocks.size(), 4u);
+    EXPECT_TRUE(blocksOnly.relocations.empty());
 }
 
 TEST(OvlPairPaths, AcceptsThePairNameOrEitherFile) {
