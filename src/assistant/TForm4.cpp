@@ -154,7 +154,11 @@ TListBox* TForm4::listBox(std::string_view name) {
 void TForm4::FormCreate() {
     LanguageData(host_.useEnglish());
     chkAddOn.Checked = host_.addOnsEnabled();
-    BahnNeustart();
+    // A new ride, but without the main window's restart: creating the window must not change the
+    // main window's buttons (at the first start it would offer the commands the missing options
+    // hold back).
+    BahnReset();
+    newRideValues();
 }
 
 void TForm4::FormClose() {
@@ -376,6 +380,10 @@ void TForm4::BahnReset() {
 void TForm4::BahnNeustart() {
     host_.NeustartButtonClick();
     BahnReset();
+    newRideValues();
+}
+
+void TForm4::newRideValues() {
     rideFromFile_ = false;
 
     txtBahnName.Text = "Mein CTR";

@@ -156,6 +156,7 @@ public:
     void SetOvlInformation();
 
 private:
+    void newRideValues();
     void openRide();
     void saveRide();
     void buildRide();

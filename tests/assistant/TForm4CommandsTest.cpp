@@ -299,6 +299,8 @@ TEST(AssistantWindow, ClosingStartsANewRide) {
     t.form.ToolButton8Click();
     EXPECT_FALSE(t.form.Visible);
     EXPECT_EQ(t.form.txtBahnName.Text, "Mein CTR");
+    EXPECT_EQ(t.host.restarts, 1);  // the main window's restart comes with the new ride
+    t.form.ToolButton1Click();
     EXPECT_EQ(t.host.restarts, 2);
     t.host.addOns = false;
     t.form.chkAddOn.Checked = true;
