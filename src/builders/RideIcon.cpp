@@ -1,0 +1,61 @@
+#include "builders/RideIcon.h"
+
+#include "builders/RideIconExtraData.h"
+#include "builders/RideIconPicture.h"
+#include "ovl/OvlWriter.h"
+
+namespace zw {
+namespace {
+
+// Positions of the icon's types in the ride pair's LoaderTypeList.
+constexpr uint32_t kFlicLoader = 0;
+constexpr uint32_t kGUISkinItemLoader = 1;
+constexpr uint32_t kTextureLoader = 3;
+
+constexpr uint32_t kGUISkinItemSize = 16;
+constexpr uint32_t kFlicListOffset = 16;
+constexpr uint32_t kFlicOffset = 20;
+
+}  // namespace
+
+void writeRideIconStructures(OvlWriter& writer) {
+    writer.startBlock(part::UniqueStructures);
+    writer.startBlock(part::CommonStructures);
+    const uint32_t common = writer.end(part::CommonStructures);
+    OvlPartWriter unique = writer.into(part::UniqueStructures);
+    OvlPartWriter data = writer.into(part::CommonStructures);
+
+    writer.makeSymbolAndLoader(OvlFileKind::Unique, "StyleIcon:gsi", kGUISkinItemLoader);
+    unique.word(0);
+    unique.reference(kStyleIconTextureSymbol);
+    unique.pointer(part::CommonStructures, common);  // the icon rectangle
+    unique.word(0);
+    data.word(0).word(0).word(kRideIconPixels).word(kRideIconPixels);
+    writer.closeUniqueStructure();
+
+    const uint32_t texture = writer.end(part::UniqueStructures);
+    static_assert(kGUISkinItemSize == 16);
+    writer.makeSymbolAndLoader(OvlFileKind::Unique, kStyleIconTextureSymbol, kTextureLoader);
+    for (int i = 0; i < 16; ++i) unique.shortWord(7);
+    unique.word(1).word(8).word(16);
+    unique.reference("GUIIcon:txs");
+    unique.word(1);
+    unique.pointer(part::CommonStructures, common + kFlicListOffset);
+    unique.pointer(part::UniqueStructures, texture + 60);
+    unique.pointer(part::UniqueStructures, texture);
+    unique.pointer(part::CommonStructures, common + kFlicOffset);
+    data.pointer(part::CommonStructures, common + kFlicOffset);  // the Flic list's one entry
+    writer.closeUniqueStructure();
+
+    writer.makeLoaderWithoutSymbol(OvlFileKind::Common, kFlicLoader, true);
+    data.word(0).word(1).floatWord(1.0);
+}
+
+bool makeRideIcon(std::string_view BahnIcon, const std::filesystem::path& DataFileFolder,
+                  const std::filesystem::path& TempFolder, OvlWriter& writer, Dialogs& dialogs, Language language) {
+    if (!writeIconExtraData(BahnIcon, DataFileFolder, TempFolder, dialogs, language)) return false;
+    writeRideIconStructures(writer);
+    return true;
+}
+
+}  // namespace zw

@@ -1,0 +1,138 @@
+#include "builders/RideIconExtraData.h"
+
+#include <array>
+#include <system_error>
+
+#include "app/Dialogs.h"
+#include "app/Encoding.h"
+#include "app/SafeFile.h"
+#include "builders/RideIconPicture.h"
+#include "ovl/ByteReader.h"
+#include "ovl/ByteWriter.h"
+
+namespace zw {
+namespace {
+
+// A block count this high is refused (50 is the most a read pair may hold per block type).
+constexpr uint32_t kRefusedBlockCount = 51;
+
+// The messages of one file of the icon pair.
+struct IconFileMessages {
+    std::string_view notOpened;
+    std::string_view wrongVersion;
+    std::string_view tooManyBlocks;
+};
+constexpr IconFileMessages kCommonMessages{"450", "451", "452"};
+constexpr IconFileMessages kUniqueMessages{"453", "454", "455"};
+
+std::string asciiOnly(std::string_view text) {
+    std::string ascii;
+    for (char c : text) ascii += static_cast<unsigned char>(c) < 0x80 ? c : '?';
+    return ascii;
+}
+
+std::string shownPath(const std::filesystem::path& path) {
+    try {
+        return pathToCp1252(path);
+    } catch (const EncodingError&) {
+        return asciiOnly(path.generic_string());
+    }
+}
+
+void skipShortText(ByteReader& in) { in.skip(in.u16()); }
+
+enum class Outcome { Found, NotFound, Stopped };
+
+// Reads one icon file up to its extra data and takes the first entry that is not 4 bytes long.
+Outcome readIconFile(const std::filesystem::path& path, std::string_view BahnIcon, const IconFileMessages& messages,
+                     std::string& entry, Dialogs& dialogs, Language language) {
+    const std::optional<std::string> bytes = readWholeFile(path);
+    if (!bytes) {
+        dialogs.showMessage(message(messages.notOpened, language, {BahnIcon}));
+        return Outcome::Stopped;
+    }
+    try {
+        ByteReader in(*bytes, shownPath(path));
+        in.u32();  // magic
+        in.u32();  // reserved
+        if (in.u32() != 1) {
+            dialogs.showMessage(message(messages.wrongVersion, language, {BahnIcon}));
+            return Outcome::Stopped;
+        }
+        const uint32_t references = in.u32();
+        for (uint32_t i = 0; i < references; ++i) skipShortText(in);
+        in.u32();  // spare
+        const uint32_t loaderTypes = in.u32();
+        for (uint32_t i = 0; i < loaderTypes; ++i) {
+            skipShortText(in);
+            skipShortText(in);
+            in.u32();
+            skipShortText(in);
+        }
+        std::array<uint32_t, 9> counts{};
+        for (uint32_t& count : counts) {
+            count = in.u32();
+            if (count >= kRefusedBlockCount) {
+                dialogs.showMessage(message(messages.tooManyBlocks, language, {BahnIcon}));
+                return Outcome::Stopped;
+            }
+        }
+        for (uint32_t count : counts) {
+            for (uint32_t i = 0; i < count; ++i) in.skip(in.u32());
+        }
+        const uint32_t relocations = in.u32();
+        if (relocations > (in.size() - in.position()) / 4) in.fail("relocation count runs past the end");
+        in.skip(size_t{relocations} * 4);
+        while (!in.atEnd()) {
+            const uint32_t size = in.u32();
+            std::string_view data = in.bytes(size);
+            if (size == 4) continue;  // not picture data
+            ByteWriter out;
+            out.u32(size);
+            out.bytes(data);
+            entry = out.take();
+            return Outcome::Found;
+        }
+        return Outcome::NotFound;
+    } catch (const BinaryReadError& failure) {
+        dialogs.showMessage(message("ovlFileMalformed", language, {shownPath(path), asciiOnly(failure.what())}));
+        return Outcome::Stopped;
+    }
+}
+
+}  // namespace
+
+std::optional<std::string> obtainIconExtraData(std::string_view BahnIcon, const std::filesystem::path& DataFileFolder,
+                                               Dialogs& dialogs, Language language) {
+    if (BahnIcon == "CTR" || BahnIcon == "ctr") {
+        ByteWriter out;
+        out.u32(kRideIconPictureSize);
+        out.bytes(builtInRideIconPicture());
+        return out.take();
+    }
+    std::string entry;
+    const std::string name(BahnIcon);
+    Outcome outcome = readIconFile(DataFileFolder / pathFromCp1252(name + ".common.ovl"), BahnIcon, kCommonMessages,
+                                   entry, dialogs, language);
+    if (outcome == Outcome::NotFound) {
+        outcome = readIconFile(DataFileFolder / pathFromCp1252(name + ".unique.ovl"), BahnIcon, kUniqueMessages, entry,
+                               dialogs, language);
+        if (outcome == Outcome::NotFound) dialogs.showMessage(message("456", language, {BahnIcon}));
+    }
+    if (outcome != Outcome::Found) return std::nullopt;
+    return entry;
+}
+
+bool writeIconExtraData(std::string_view BahnIcon, const std::filesystem::path& DataFileFolder,
+                        const std::filesystem::path& TempFolder, Dialogs& dialogs, Language language) {
+    const std::optional<std::string> entry = obtainIconExtraData(BahnIcon, DataFileFolder, dialogs, language);
+    if (!entry) return false;
+    const std::filesystem::path file = TempFolder / std::string(kIconExtraDataFile);
+    if (const std::error_code error = writeFileAtomically(file, *entry)) {
+        dialogs.showMessage(message("ovlFileNotWritten", language, {shownPath(file), asciiOnly(error.message())}));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace zw
