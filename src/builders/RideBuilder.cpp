@@ -13,6 +13,7 @@
 #include "builders/GeneratedSplines.h"
 #include "builders/PeepSplines.h"
 #include "builders/RideDataBlock.h"
+#include "builders/RideIcon.h"
 #include "builders/RidePairLayout.h"
 #include "builders/TrackedRide.h"
 #include "datafiles/RideData.h"
@@ -83,7 +84,10 @@ RideBuildSteps defaultRideBuildSteps() {
     steps.copyPeepSplines = [](RideBuild& build) {
         return copyPeepSplines(build.writer, build.ride, rideLoaderType::Spline, build.dialogs, build.language);
     };
-    // The icon (step 9) is not part of this program yet.
+    steps.makeRideIcon = [](RideBuild& build) {
+        return makeRideIcon(build.ride.BahnIcon, build.ride.DataFileFolder, build.TempFolder, build.writer,
+                            build.dialogs, build.language);
+    };
     return steps;
 }
 

@@ -2,17 +2,12 @@
 
 #include "builders/RideIconExtraData.h"
 #include "builders/RideIconPicture.h"
+#include "builders/RidePairLayout.h"
 #include "ovl/OvlWriter.h"
 
 namespace zw {
 namespace {
 
-// Positions of the icon's types in the ride pair's LoaderTypeList.
-constexpr uint32_t kFlicLoader = 0;
-constexpr uint32_t kGUISkinItemLoader = 1;
-constexpr uint32_t kTextureLoader = 3;
-
-constexpr uint32_t kGUISkinItemSize = 16;
 constexpr uint32_t kFlicListOffset = 16;
 constexpr uint32_t kFlicOffset = 20;
 
@@ -25,7 +20,7 @@ void writeRideIconStructures(OvlWriter& writer) {
     OvlPartWriter unique = writer.into(part::UniqueStructures);
     OvlPartWriter data = writer.into(part::CommonStructures);
 
-    writer.makeSymbolAndLoader(OvlFileKind::Unique, "StyleIcon:gsi", kGUISkinItemLoader);
+    writer.makeSymbolAndLoader(OvlFileKind::Unique, kStyleIconSymbol, rideLoaderType::GUISkinItem);
     unique.word(0);
     unique.reference(kStyleIconTextureSymbol);
     unique.pointer(part::CommonStructures, common);  // the icon rectangle
@@ -34,8 +29,7 @@ void writeRideIconStructures(OvlWriter& writer) {
     writer.closeUniqueStructure();
 
     const uint32_t texture = writer.end(part::UniqueStructures);
-    static_assert(kGUISkinItemSize == 16);
-    writer.makeSymbolAndLoader(OvlFileKind::Unique, kStyleIconTextureSymbol, kTextureLoader);
+    writer.makeSymbolAndLoader(OvlFileKind::Unique, kStyleIconTextureSymbol, rideLoaderType::Texture);
     for (int i = 0; i < 16; ++i) unique.shortWord(7);
     unique.word(1).word(8).word(16);
     unique.reference("GUIIcon:txs");
@@ -47,7 +41,7 @@ void writeRideIconStructures(OvlWriter& writer) {
     data.pointer(part::CommonStructures, common + kFlicOffset);  // the Flic list's one entry
     writer.closeUniqueStructure();
 
-    writer.makeLoaderWithoutSymbol(OvlFileKind::Common, kFlicLoader, true);
+    writer.makeLoaderWithoutSymbol(OvlFileKind::Common, rideLoaderType::Flic, true);
     data.word(0).word(1).floatWord(1.0);
 }
 

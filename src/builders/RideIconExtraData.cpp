@@ -7,6 +7,7 @@
 #include "app/Encoding.h"
 #include "app/SafeFile.h"
 #include "builders/RideIconPicture.h"
+#include "builders/RidePairLayout.h"
 #include "ovl/ByteReader.h"
 #include "ovl/ByteWriter.h"
 
@@ -127,7 +128,7 @@ bool writeIconExtraData(std::string_view BahnIcon, const std::filesystem::path& 
                         const std::filesystem::path& TempFolder, Dialogs& dialogs, Language language) {
     const std::optional<std::string> entry = obtainIconExtraData(BahnIcon, DataFileFolder, dialogs, language);
     if (!entry) return false;
-    const std::filesystem::path file = TempFolder / std::string(kIconExtraDataFile);
+    const std::filesystem::path file = TempFolder / std::string(kIconExtraDataFileName);
     if (const std::error_code error = writeFileAtomically(file, *entry)) {
         dialogs.showMessage(message("ovlFileNotWritten", language, {shownPath(file), asciiOnly(error.message())}));
         return false;

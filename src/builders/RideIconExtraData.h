@@ -20,8 +20,6 @@ namespace zw {
 
 class Dialogs;
 
-inline constexpr std::string_view kIconExtraDataFile = "_IconExtradaten.ovl";
-
 // The extra-data entry (size word and bytes) for `BahnIcon`; nullopt after showing a message
 // (450 … 456, or a malformed icon file named). `BahnIcon` must be one of the four own-icon names.
 std::optional<std::string> obtainIconExtraData(std::string_view BahnIcon, const std::filesystem::path& DataFileFolder,
