@@ -191,14 +191,22 @@ int run(Context& context, std::span<const std::string> args) {
         }
         return ExitCode::Done;
     }
-    throw UsageProblem("ride needs read, rewrite or build, not " + action);
+    if (action == "install") {
+        // Read, build and install, as the window's buttons do one after the other.
+        if (args.size() != 2) throw UsageProblem("ride install needs one CTR_BahnDaten file");
+        if (!readFile(context, args[1])) return ExitCode::Stopped;
+        if (context.window().BahnOVLsErstellenButtonClick() != 1) return ExitCode::Stopped;
+        return context.window().BahnOVLsInstallierenButtonClick() ? ExitCode::Done : ExitCode::Stopped;
+    }
+    throw UsageProblem("ride needs read, rewrite, build or install, not " + action);
 }
 
 const Registration registration{{
     .name = "ride",
     .usage = "ride read FILE [--dump]   CTR_BahnDaten_<name>.txt; --dump prints every ride field\n"
              "ride rewrite FILE         writes the file back in canonical form\n"
-             "ride build FILE           builds <folder>/<RideObjectName>/<RideObjectName>.common.ovl and .unique.ovl",
+             "ride build FILE           builds <folder>/<RideObjectName>/<RideObjectName>.common.ovl and .unique.ovl\n"
+             "ride install FILE         builds the pair and installs it into the game's ride folder",
     .run = run,
 }};
 

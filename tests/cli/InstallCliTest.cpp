@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <sstream>
 
 #include "app/Messages.h"
@@ -66,6 +67,21 @@ TEST_F(InstallCli, InstallsAFolderAndUninstallsItByName) {
     EXPECT_EQ(run({"uninstall", "ride", "CTR_Ride"}), ExitCode::Done);
     EXPECT_FALSE(fs::exists(game.ridesFolder() / "CTR_Ride"));
     EXPECT_EQ(run({"uninstall", "ride"}), ExitCode::UsageError);
+}
+
+TEST_F(InstallCli, RideInstallReadsBuildsAndInstallsTheExample) {
+    const char* source = std::getenv("ZW_SOURCE_DIR");
+    ASSERT_NE(source, nullptr);
+    const auto example = fs::path(source) / "examples" / "CTR_BahnDaten_Beispielbahn.txt";
+    fs::copy_file(example, game.author() / example.filename());
+    ASSERT_EQ(run({"ride", "install", (game.author() / example.filename()).string()}), ExitCode::Done) << err.str();
+    const fs::path installed = game.ridesFolder() / "CTR_Beispielbahn";
+    EXPECT_EQ(test::entryNames(installed),
+              (std::vector<std::string>{"CTR_Beispielbahn.common.ovl", "CTR_Beispielbahn.unique.ovl"}));
+    EXPECT_EQ(test::fileContent(installed / "CTR_Beispielbahn.unique.ovl"),
+              test::fileContent(game.author() / "CTR_Beispielbahn" / "CTR_Beispielbahn.unique.ovl"));
+    EXPECT_EQ(run({"list", "rides"}), ExitCode::Done);
+    EXPECT_EQ(out.str(), "CTR_Beispielbahn\n");
 }
 
 TEST_F(InstallCli, AFolderThatIsNoCtrFolderStops) {
