@@ -63,7 +63,9 @@ TEST(RideIconPicture, ShowsTheLettersCTRInTheMiddleRows) {
     const std::vector<std::string> rows = decode(builtInRideIconPicture());
     for (int y = 0; y < 64; ++y) {
         const bool middle = y >= 25 && y < 39;
-        if (!middle) EXPECT_EQ(rows[y], std::string(64, 'W')) << "row " << y;
+        if (!middle) {
+            EXPECT_EQ(rows[y], std::string(64, 'W')) << "row " << y;
+        }
     }
     // C from x 13, T from x 27, R from x 41; letters 10 pixels wide, 14 high, top at row 25; each
     // glyph pixel is 2 x 2.
