@@ -92,20 +92,9 @@ int run(Context& context, std::span<const std::string> args) {
     if (args.empty()) throw UsageProblem("car needs read or rewrite and a file");
     const std::string& action = args[0];
     if (action == "read") {
-        bool dumpAll = false;
-        std::optional<std::string> file;
-        for (const auto& word : args.subspan(1)) {
-            if (word == "--dump") {
-                dumpAll = true;
-            } else if (!file && !word.starts_with("--")) {
-                file = word;
-            } else {
-                throw UsageProblem("car read: unexpected word " + word);
-            }
-        }
-        if (!file) throw UsageProblem("car read needs a CTR_WagenDaten file");
-        if (!readFile(context, *file)) return ExitCode::Stopped;
-        dumpAll ? dump(context.out(), context.state().car) : summary(context.out(), context.state().car);
+        const ReadArguments read = parseReadArguments(args.subspan(1), "car read", "CTR_WagenDaten");
+        if (!readFile(context, read.file)) return ExitCode::Stopped;
+        read.dumpAll ? dump(context.out(), context.state().car) : summary(context.out(), context.state().car);
         return ExitCode::Done;
     }
     if (action == "rewrite") {

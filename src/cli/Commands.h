@@ -98,4 +98,28 @@ std::vector<CommandGroup> commandGroups();
 // A path from a command-line word (UTF-8).
 std::filesystem::path pathFromArgument(const std::string& utf8);
 
+// The words after "read": a file and an optional "--dump"; `command` ("ride read") names the
+// command in usage errors, `fileKind` the file it needs.
+struct ReadArguments {
+    std::string file;
+    bool dumpAll = false;
+};
+inline ReadArguments parseReadArguments(std::span<const std::string> words, const std::string& command,
+                                        const std::string& fileKind) {
+    ReadArguments parsed;
+    std::optional<std::string> file;
+    for (const auto& word : words) {
+        if (word == "--dump") {
+            parsed.dumpAll = true;
+        } else if (!file && !word.starts_with("--")) {
+            file = word;
+        } else {
+            throw UsageProblem(command + ": unexpected word " + word);
+        }
+    }
+    if (!file) throw UsageProblem(command + " needs a " + fileKind + " file");
+    parsed.file = *file;
+    return parsed;
+}
+
 }  // namespace zw::cli

@@ -159,20 +159,9 @@ int run(Context& context, std::span<const std::string> args) {
     if (args.empty()) throw UsageProblem("ride needs read, rewrite or build and a file");
     const std::string& action = args[0];
     if (action == "read") {
-        bool dumpAll = false;
-        std::optional<std::string> file;
-        for (const auto& word : args.subspan(1)) {
-            if (word == "--dump") {
-                dumpAll = true;
-            } else if (!file && !word.starts_with("--")) {
-                file = word;
-            } else {
-                throw UsageProblem("ride read: unexpected word " + word);
-            }
-        }
-        if (!file) throw UsageProblem("ride read needs a CTR_BahnDaten file");
-        if (!readFile(context, *file)) return ExitCode::Stopped;
-        dumpAll ? dump(context.out(), context.state().ride) : summary(context.out(), context.state().ride);
+        const ReadArguments read = parseReadArguments(args.subspan(1), "ride read", "CTR_BahnDaten");
+        if (!readFile(context, read.file)) return ExitCode::Stopped;
+        read.dumpAll ? dump(context.out(), context.state().ride) : summary(context.out(), context.state().ride);
         return ExitCode::Done;
     }
     if (action == "rewrite") {
