@@ -52,18 +52,19 @@ prepare_once() {
 }
 
 create_prefix() {
-  WINEPREFIX=$prefix WINEDLLOVERRIDES="mscoree,mshtml=" "$wine" wineboot --init >/dev/null 2>&1
-  WINEPREFIX=$prefix "$wineserver" -w
+  WINEPREFIX=$1 WINEDLLOVERRIDES="mscoree,mshtml=" "$wine" wineboot --init >/dev/null 2>&1
+  WINEPREFIX=$1 "$wineserver" -w
 }
 
+# A prefix of its own, booted afresh: copying the shared prefix while other tests write their
+# temporary files into it (and its wineserver rewrites the registry files) is not safe.
 create_gamekey_prefix() {
-  cp -a "$prefix" "$prefix-gamekey"
-  rm -f "$prefix-gamekey/.zw-ready"
+  create_prefix "$prefix-gamekey"
   WINEPREFIX=$prefix-gamekey "$wine" reg add "$registry_key" /v InstallLocation /d "$registry_value" /reg:32 /f >/dev/null
   WINEPREFIX=$prefix-gamekey "$wineserver" -w
 }
 
-prepare_once "$prefix" create_prefix
+prepare_once "$prefix" create_prefix "$prefix"
 if [ $game_key = 1 ]; then
   prepare_once "$prefix-gamekey" create_gamekey_prefix
   export WINEPREFIX=$prefix-gamekey ZW_WINE_REGISTRY_KEY=$registry_key ZW_WINE_REGISTRY_VALUE=$registry_value
