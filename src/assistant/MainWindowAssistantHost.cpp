@@ -3,17 +3,16 @@
 #include <stdexcept>
 
 #include "app/MainWindow.h"
+#include "builders/RideBuilder.h"
 #include "datafiles/RideDataReader.h"
 #include "datafiles/RideDataRewrite.h"
 
 namespace zw {
 
 MainWindowAssistantHost::MainWindowAssistantHost(MainWindow& mainWindow, std::filesystem::path executableFolder,
-                                                 std::function<int()> buildRide,
                                                  std::function<void()> showInstallWindow)
     : mainWindow_(mainWindow),
       executableFolder_(std::move(executableFolder)),
-      buildRide_(std::move(buildRide)),
       showInstallWindow_(std::move(showInstallWindow)) {}
 
 RideData& MainWindowAssistantHost::rideData() { return mainWindow_.state().ride; }
@@ -33,8 +32,7 @@ int MainWindowAssistantHost::CTRBahnDatenSchreibenAuslagerung() {
 }
 
 int MainWindowAssistantHost::BahnOVLsErstellenAuslagerung() {
-    if (!buildRide_) throw std::logic_error("the assistant was opened without the ride builder");
-    return buildRide_();
+    return zw::BahnOVLsErstellenAuslagerung(mainWindow_.state(), mainWindow_.dialogs());
 }
 
 void MainWindowAssistantHost::NeustartButtonClick() { mainWindow_.NeustartButtonClick(); }

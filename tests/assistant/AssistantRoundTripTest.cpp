@@ -77,5 +77,37 @@ TEST(AssistantRoundTrip, ExampleRideSavedThroughTheAssistantReadsBackTheSame) {
     EXPECT_TRUE(back == read);
 }
 
+// The assistant's build runs the main window's ride builder into the program's folder, then opens the
+// install window; the main window's buttons stay as they were.
+TEST(AssistantRoundTrip, BuildWritesThePairBesideTheProgramAndOpensTheInstallWindow) {
+    test::TempFolder folder;
+    test::writeBytes(folder / "Zorbaltwerk_Options.txt",
+                     "'Deutsch'\r\n'D:/RCT3'\r\n'AddOns 0'\r\n'Ueberschreiben 0'\r\n'HiddenSettings 0'\r\n");
+    const char* source = std::getenv("ZW_SOURCE_DIR");
+    ASSERT_TRUE(source);
+    const auto ride = folder / "CTR_BahnDaten_Beispielbahn.txt";
+    std::filesystem::copy_file(std::filesystem::path(source) / "examples" / "CTR_BahnDaten_Beispielbahn.txt", ride);
+    const auto program = folder / "program";
+    std::filesystem::create_directories(program);
+
+    test::ScriptedDialogs dialogs;
+    test::FakeRegistry registry;
+    MainWindow window(dialogs, registry, folder.path());
+    int installWindowOpened = 0;
+    MainWindowAssistantHost host(window, program, [&] { ++installWindowOpened; });
+    TForm4 form(host, dialogs, test::testLists());
+    form.FormCreate();
+    dialogs.filesToOpen = {ride};
+    form.ToolButton2Click();
+    ASSERT_EQ(form.txtBahnName.Text, "Beispielbahn Deluxe");
+
+    dialogs.textAnswers = {std::string("Gebaut")};
+    form.ToolButton4Click();
+    EXPECT_TRUE(std::filesystem::exists(program / "CTR_Gebaut" / "CTR_Gebaut.common.ovl"));
+    EXPECT_TRUE(std::filesystem::exists(program / "CTR_Gebaut" / "CTR_Gebaut.unique.ovl"));
+    EXPECT_EQ(installWindowOpened, 1);
+    EXPECT_FALSE(window.enabled(Button::BahnOVLsInstallierenButton));  // the main window's buttons stay
+}
+
 }  // namespace
 }  // namespace zw
