@@ -10,6 +10,7 @@
 #include "app/ProjectState.h"
 #include "app/SafeFile.h"
 #include "app/Settings.h"
+#include "builders/BuildOutputFolder.h"
 #include "builders/GeneratedSplines.h"
 #include "builders/PeepSplines.h"
 #include "builders/RideDataBlock.h"
@@ -24,51 +25,20 @@
 namespace zw {
 namespace {
 
-// Message arguments are Windows-1252; a path or a system text that cannot be put so shows '?'.
-std::string asciiOnly(std::string_view text) {
-    std::string ascii;
-    for (char c : text) ascii += static_cast<unsigned char>(c) < 0x80 ? c : '?';
-    return ascii;
-}
-
-std::string shownPath(const std::filesystem::path& path) {
-    try {
-        return pathToCp1252(path);
-    } catch (const EncodingError&) {
-        return asciiOnly(path.generic_string());
-    }
-}
-
-// Step 1. True when the build may go on.
-bool prepareOutputFolder(const RideData& ride, const Settings& settings, Dialogs& dialogs, Language language) {
-    const std::filesystem::path folder = rideOutputFolder(ride);
-    std::error_code error;
-    if (std::filesystem::create_directory(folder, error)) return true;
-    if (!std::filesystem::is_directory(folder)) {
-        // Not there and not made (or a file of that name): nothing could be written into it.
-        dialogs.showMessage(message("outputFolderNotCreated", language,
-                                    {shownPath(folder), asciiOnly(error ? error.message() : "not a folder")}));
-        return false;
-    }
-    const bool earlierPair = std::filesystem::exists(rideCommonFile(ride)) || std::filesystem::exists(rideUniqueFile(ride));
-    if (!earlierPair || settings.OverwriteWithoutPrompt) return true;
-    return dialogs.askYesNo(message("warningCaption", language), message("overwriteRideOvls", language));
-}
-
 // The picture data that step 9 left in the temporary folder: one extra-data entry.
 std::optional<std::string> readIconExtraData(const std::filesystem::path& file, Dialogs& dialogs, Language language) {
     std::error_code error;
     const std::optional<std::string> bytes = readWholeFile(file, &error);
     if (!bytes) {
-        dialogs.showMessage(message("temporaryFileNotRead", language, {shownPath(file), asciiOnly(error.message())}));
+        dialogs.showMessage(message("temporaryFileNotRead", language, {shownBuildPath(file), asciiOnlyText(error.message())}));
         return std::nullopt;
     }
     try {
-        ByteReader in(*bytes, shownPath(file));
+        ByteReader in(*bytes, shownBuildPath(file));
         const uint32_t size = in.u32();
         return std::string(in.bytes(size));
     } catch (const BinaryReadError& failure) {
-        dialogs.showMessage(message("temporaryFileNotRead", language, {shownPath(file), asciiOnly(failure.what())}));
+        dialogs.showMessage(message("temporaryFileNotRead", language, {shownBuildPath(file), asciiOnlyText(failure.what())}));
         return std::nullopt;
     }
 }
@@ -109,14 +79,11 @@ int BahnOVLsErstellenAuslagerung(const RideData& ride, const Settings& settings,
     const Language language = languageOf(settings.UseEnglish);
     const bool addOns = settings.AddOnsEnabled;
 
-    if (!prepareOutputFolder(ride, settings, dialogs, language)) return 0;
-
-    std::error_code error;
-    std::filesystem::create_directories(TempFolder, error);
-    if (error) {
-        dialogs.showMessage(message("outputFolderNotCreated", language, {shownPath(TempFolder), asciiOnly(error.message())}));
+    if (!prepareBuildOutputFolder(rideOutputFolder(ride), rideCommonFile(ride), rideUniqueFile(ride),
+                                  settings.OverwriteWithoutPrompt, "overwriteRideOvls", dialogs, language)) {
         return 0;
     }
+    if (!prepareBuildTempFolder(TempFolder, dialogs, language)) return 0;
     writer.beginPair(dialogs, language);
 
     writer.startBlock(part::UniqueStructures);
@@ -155,6 +122,7 @@ int BahnOVLsErstellenAuslagerung(const RideData& ride, const Settings& settings,
         return 0;
     }
     // Only an empty folder is removed: whatever else stands in it is not the build's.
+    std::error_code error;
     std::filesystem::remove(TempFolder, error);
     return 1;
 }
