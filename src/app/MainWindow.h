@@ -133,6 +133,8 @@ public:
 
     // "Bahn.ovls erstellen" (MainWindowRideBuild.cpp): builds the ride pair; 1 when it was written.
     int BahnOVLsErstellenButtonClick();
+    // "Wagen.ovls erstellen" (MainWindowCarBuild.cpp): builds the car pair; 1 when it was written.
+    int WagenOVLsErstellenButtonClick();
 
 private:
     Dialogs& dialogs_;
