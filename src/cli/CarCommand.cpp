@@ -1,10 +1,13 @@
 // "car read FILE" reads a car data file as the main window's read button does and tells what it
-// found (--dump: every car field); "car rewrite FILE" reads it and writes it back in canonical form.
+// found (--dump: every car field); "car rewrite FILE" reads it and writes it back in canonical form;
+// "car build FILE" reads it and builds the car pair into <data file folder>/<CarObjectName>/, as the
+// window's build button does; "car install FILE" builds the pair and installs it.
 
 #include <charconv>
 #include <ostream>
 
 #include "app/Encoding.h"
+#include "builders/CarBuilder.h"
 #include "cli/Commands.h"
 #include "datafiles/CarData.h"
 
@@ -89,7 +92,7 @@ bool readFile(Context& context, const std::string& file) {
 }
 
 int run(Context& context, std::span<const std::string> args) {
-    if (args.empty()) throw UsageProblem("car needs read or rewrite and a file");
+    if (args.empty()) throw UsageProblem("car needs read, rewrite, build or install and a file");
     const std::string& action = args[0];
     if (action == "read") {
         const ReadArguments read = parseReadArguments(args.subspan(1), "car read", "CTR_WagenDaten");
@@ -102,13 +105,33 @@ int run(Context& context, std::span<const std::string> args) {
         if (!readFile(context, args[1])) return ExitCode::Stopped;
         return context.window().CTRWagenDatenSchreibenButtonClick() ? ExitCode::Done : ExitCode::Stopped;
     }
-    throw UsageProblem("car needs read or rewrite, not " + action);
+    if (action == "build") {
+        if (args.size() != 2) throw UsageProblem("car build needs one CTR_WagenDaten file");
+        if (!readFile(context, args[1])) return ExitCode::Stopped;
+        if (context.window().WagenOVLsErstellenButtonClick() != 1) return ExitCode::Stopped;
+        const CarData& car = context.state().car;
+        for (const auto& file : {carCommonFile(car), carUniqueFile(car)}) {
+            const std::u8string utf8 = file.u8string();
+            context.out() << std::string(utf8.begin(), utf8.end()) << '\n';
+        }
+        return ExitCode::Done;
+    }
+    if (action == "install") {
+        // Read, build and install, as the window's buttons do one after the other.
+        if (args.size() != 2) throw UsageProblem("car install needs one CTR_WagenDaten file");
+        if (!readFile(context, args[1])) return ExitCode::Stopped;
+        if (context.window().WagenOVLsErstellenButtonClick() != 1) return ExitCode::Stopped;
+        return context.window().WagenOVLsInstallierenButtonClick() ? ExitCode::Done : ExitCode::Stopped;
+    }
+    throw UsageProblem("car needs read, rewrite, build or install, not " + action);
 }
 
 const Registration registration{{
     .name = "car",
     .usage = "car read FILE [--dump]   CTR_WagenDaten_<name>.txt; --dump prints every car field\n"
-             "car rewrite FILE         writes the file back in canonical form",
+             "car rewrite FILE         writes the file back in canonical form\n"
+             "car build FILE           builds <folder>/<CarObjectName>/<CarObjectName>.common.ovl and .unique.ovl\n"
+             "car install FILE         builds the pair and installs it into the game's car folder",
     .run = run,
 }};
 
