@@ -5,6 +5,7 @@
 namespace zw {
 
 CarBuildSteps defaultCarBuildSteps() {
+    // The model re-emission joins here; without it a build that names a model stops with a message.
     CarBuildSteps steps;
     return steps;
 }
