@@ -83,6 +83,10 @@ constexpr MessageText kMessages[] = {
     {"196",
      "Fehler 196! In einer BoneShape-Struktur (:bsh) fehlen die EffectBones.",
      "Error 196! The EffectBones are missing in a BoneShape-Structure (:bsh)."},
+    // {1} the model file that holds the word, {2} its address in the model pair (decimal)
+    {"modelReferenceUnmatched",
+     "{1} kann nicht verwendet werden: das Wort an Adresse {2} muss eine Symbolreferenz sein, aber die Symbolliste des Modells nennt keine für diese Stelle.",
+     "{1} cannot be used: the word at address {2} must be a symbol reference, but the model's symbol list names none for that place."},
     // {1} the path of an output OVL file, {2} the system's reason
     {"ovlFileNotWritten",
      "Die Datei {1} konnte nicht geschrieben werden ({2}).",

@@ -1,0 +1,115 @@
+// The BoneShape as re-emitted. Header, 60 bytes in part file 9 (E5 = the end of part file 5 when it
+// is written, B = bone count, T = mesh count):
+//    0 … 28  eight words copied       44  copied: B (0 stops with 196)
+//   32       copied: T (0 stops with 195)   48  pointer to E5, the bones
+//   36       copied                   52  pointer to E5 + 8·B, the first matrices
+//   40       pointer to 60            56  pointer to E5 + 72·B, the second matrices
+//   60       T pointers to the mesh records, which follow, 40 bytes each
+// In part file 5 from E5: B bones (string: name; one word copied), B and B matrices of 64 bytes.
+// Mesh record (E = the end of part file 5 when it is written; V vertices, I indices):
+//    0 copied   8 reference   16, 20 copied   28 copied: I          36 pointer to E + 44·V
+//    4 reference  12 copied: P  24 copied: V  32 pointer to E
+// then in part file 5: V vertices of 44 bytes, I/3 groups of three 16-bit values, and when P is not
+// 0 a further I/3 groups of six 16-bit values, which follow the first groups in the model.
+
+#include <vector>
+
+#include "ovl/ModelReading.h"
+#include "ovl/ModelStructureReEmission.h"
+#include "ovl/OvlWriter.h"
+
+namespace zw {
+namespace {
+
+constexpr uint32_t kHeaderSize = 60;
+constexpr uint32_t kMeshCount = 32;
+constexpr uint32_t kMeshPointers = 40;
+constexpr uint32_t kBoneCount = 44;
+constexpr uint32_t kBones = 48;
+constexpr uint32_t kFirstMatrices = 52;
+constexpr uint32_t kSecondMatrices = 56;
+constexpr uint32_t kBoneSize = 8;
+constexpr uint32_t kMatrixSize = 64;
+
+constexpr uint32_t kMeshSize = 40;
+constexpr uint32_t kMeshFirstReference = 4;
+constexpr uint32_t kMeshSecondReference = 8;
+constexpr uint32_t kMeshGroupKind = 12;
+constexpr uint32_t kMeshVertexCount = 24;
+constexpr uint32_t kMeshIndexCount = 28;
+constexpr uint32_t kMeshVertices = 32;
+constexpr uint32_t kMeshIndices = 36;
+constexpr uint32_t kVertexSize = 44;
+constexpr uint32_t kTripleSize = 6;
+constexpr uint32_t kSextupleSize = 12;
+
+void writeMesh(OvlWriter& writer, const ModelReading& model, uint32_t mesh) {
+    const std::string_view raw = model.bytes(mesh, kMeshSize);
+    const uint64_t vertexCount = model.word(uint64_t{mesh} + kMeshVertexCount);
+    const uint64_t groups = model.word(uint64_t{mesh} + kMeshIndexCount) / 3;
+    const bool sixValueGroups = model.word(uint64_t{mesh} + kMeshGroupKind) != 0;
+    const std::string_view vertices = model.bytes(model.word(uint64_t{mesh} + kMeshVertices), kVertexSize * vertexCount);
+    const uint32_t indexAddress = model.word(uint64_t{mesh} + kMeshIndices);
+    const std::string_view triples = model.bytes(indexAddress, kTripleSize * groups);
+    const std::string_view sextuples =
+        sixValueGroups ? model.bytes(uint64_t{indexAddress} + triples.size(), kSextupleSize * groups) : std::string_view();
+
+    const uint32_t e = writer.end(part::CommonStructures);
+    fitOffset(model, mesh, uint64_t{e} + vertices.size() + triples.size() + sextuples.size());
+    OvlPartWriter record = writer.into(part::UniqueStructures);
+    record.bytes(raw.substr(0, 4));
+    record.reference(model.referenceAt(uint64_t{mesh} + kMeshFirstReference));
+    record.reference(model.referenceAt(uint64_t{mesh} + kMeshSecondReference));
+    record.bytes(raw.substr(kMeshGroupKind, kMeshVertices - kMeshGroupKind));  // P, 16, 20, V, I
+    record.pointer(part::CommonStructures, e);
+    record.pointer(part::CommonStructures, e + static_cast<uint32_t>(vertices.size()));
+    writer.into(part::CommonStructures).bytes(vertices).bytes(triples).bytes(sextuples);
+}
+
+}  // namespace
+
+void reEmitBoneShape(OvlWriter& writer, const ModelReading& model, uint32_t address, std::string_view symbolName,
+                     uint32_t loaderType) {
+    const std::string_view header = model.bytes(address, kHeaderSize);
+    const uint32_t meshCount = model.word(uint64_t{address} + kMeshCount);
+    const uint32_t boneCount = model.word(uint64_t{address} + kBoneCount);
+
+    writer.makeSymbolAndLoader(OvlFileKind::Unique, symbolName, loaderType);
+    const uint32_t start = writer.end(part::UniqueStructures);
+    const uint32_t e5 = writer.end(part::CommonStructures);
+    OvlPartWriter out = writer.into(part::UniqueStructures);
+    out.bytes(header.substr(0, kMeshCount + 4));
+    if (meshCount == 0) throw ModelReEmissionStop{"195", {}, {}};
+    out.bytes(header.substr(kMeshCount + 4, 4));
+    out.pointer(part::UniqueStructures, start + kHeaderSize);
+    out.bytes(header.substr(kBoneCount, 4));
+    if (boneCount == 0) throw ModelReEmissionStop{"196", {}, {}};
+
+    const uint32_t bones = model.word(uint64_t{address} + kBones);
+    model.bytes(bones, uint64_t{kBoneSize} * boneCount);
+    const std::string_view first = model.bytes(model.word(uint64_t{address} + kFirstMatrices), uint64_t{kMatrixSize} * boneCount);
+    const std::string_view second = model.bytes(model.word(uint64_t{address} + kSecondMatrices), uint64_t{kMatrixSize} * boneCount);
+    const uint32_t meshPointers = model.word(uint64_t{address} + kMeshPointers);
+    model.bytes(meshPointers, uint64_t{4} * meshCount);
+    fitOffset(model, address, uint64_t{e5} + (kBoneSize + 2 * kMatrixSize) * uint64_t{boneCount});
+    fitOffset(model, address, uint64_t{start} + kHeaderSize + (4 + kMeshSize) * uint64_t{meshCount});
+
+    out.pointer(part::CommonStructures, e5);
+    out.pointer(part::CommonStructures, e5 + kBoneSize * boneCount);
+    out.pointer(part::CommonStructures, e5 + (kBoneSize + kMatrixSize) * boneCount);
+
+    OvlPartWriter data = writer.into(part::CommonStructures);
+    for (uint32_t b = 0; b < boneCount; ++b) {
+        const uint64_t bone = uint64_t{bones} + kBoneSize * b;
+        data.string(model.nameAt(bone));
+        data.bytes(model.bytes(bone + 4, 4));
+    }
+    data.bytes(first).bytes(second);
+
+    const uint32_t records = start + kHeaderSize + 4 * meshCount;
+    for (uint32_t t = 0; t < meshCount; ++t) out.pointer(part::UniqueStructures, records + kMeshSize * t);
+    for (uint32_t t = 0; t < meshCount; ++t) writeMesh(writer, model, model.word(uint64_t{meshPointers} + 4 * t));
+    writer.closeUniqueStructure();
+}
+
+}  // namespace zw

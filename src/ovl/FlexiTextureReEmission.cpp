@@ -1,0 +1,98 @@
+// The FlexiTexture as re-emitted (part file 5; W = edge length, C = the word at 20, F = frames):
+//    0  copied      20  copied: C                  36           C words copied
+//    4  copied: W   24  pointer to 36              36 + 4·C     F frame records of 28 bytes
+//    8, 12, 16 copied   28  copied: F              36 + 4·C + 28·F  F palettes of 1024 bytes
+//                   32  pointer to 36 + 4·C
+// Frame record: four words copied; pointer to its palette; pointer to its pixels in part file 2;
+// pointer to its alpha data in part file 2, or 0 when the model has none. Pixels and alpha are
+// W·W bytes each, in a new block of part file 2: frame 1 pixels, frame 1 alpha, frame 2 pixels, …
+
+#include <vector>
+
+#include "ovl/ModelReading.h"
+#include "ovl/ModelStructureReEmission.h"
+#include "ovl/OvlWriter.h"
+
+namespace zw {
+namespace {
+
+constexpr uint32_t kHeaderSize = 36;
+constexpr uint32_t kEdge = 4;
+constexpr uint32_t kWordCount = 20;
+constexpr uint32_t kWords = 24;
+constexpr uint32_t kFrameCount = 28;
+constexpr uint32_t kFrames = 32;
+constexpr uint32_t kFrameSize = 28;
+constexpr uint32_t kFramePalette = 16;
+constexpr uint32_t kFramePixels = 20;
+constexpr uint32_t kFrameAlpha = 24;
+constexpr uint32_t kPaletteSize = 1024;
+
+struct Frame {
+    std::string_view record;
+    std::string_view palette;
+    std::string_view pixels;
+    std::string_view alpha;
+    bool hasAlpha = false;
+};
+
+}  // namespace
+
+void reEmitFlexiTexture(OvlWriter& writer, const ModelReading& model, uint32_t address,
+                        std::string_view symbolName, uint32_t loaderType) {
+    const std::string_view header = model.bytes(address, kHeaderSize);
+    const uint64_t edge = model.word(uint64_t{address} + kEdge);
+    const uint32_t wordCount = model.word(uint64_t{address} + kWordCount);
+    const uint32_t frameCount = model.word(uint64_t{address} + kFrameCount);
+    const std::string_view words = model.bytes(model.word(uint64_t{address} + kWords), uint64_t{4} * wordCount);
+    const uint32_t frames = model.word(uint64_t{address} + kFrames);
+    model.bytes(frames, uint64_t{kFrameSize} * frameCount);
+    std::vector<Frame> list(frameCount);
+    uint64_t pictureBytes = 0;
+    for (uint32_t f = 0; f < frameCount; ++f) {
+        const uint64_t at = uint64_t{frames} + kFrameSize * f;
+        Frame& frame = list[f];
+        frame.record = model.bytes(at, kFrameSize);
+        frame.palette = model.bytes(model.word(at + kFramePalette), kPaletteSize);
+        frame.pixels = model.bytes(model.word(at + kFramePixels), edge * edge);
+        const uint32_t alpha = model.word(at + kFrameAlpha);
+        frame.hasAlpha = alpha != 0;
+        if (frame.hasAlpha) frame.alpha = model.bytes(alpha, edge * edge);
+        pictureBytes += frame.pixels.size() + frame.alpha.size();
+    }
+
+    writer.startBlock(part::CommonData);
+    writer.makeSymbolAndLoader(OvlFileKind::Common, symbolName, loaderType);
+    const uint32_t start = writer.end(part::CommonStructures);
+    const uint32_t pictures = writer.end(part::CommonData);
+    const uint32_t frameRecords = fitOffset(model, address, uint64_t{start} + kHeaderSize + words.size());
+    const uint32_t palettes = fitOffset(model, address, uint64_t{frameRecords} + uint64_t{kFrameSize} * frameCount);
+    fitOffset(model, address, uint64_t{palettes} + uint64_t{kPaletteSize} * frameCount);
+    fitOffset(model, address, uint64_t{pictures} + pictureBytes);
+
+    OvlPartWriter out = writer.into(part::CommonStructures);
+    out.bytes(header.substr(0, kWords));
+    out.pointer(part::CommonStructures, start + kHeaderSize);
+    out.bytes(header.substr(kFrameCount, 4));
+    out.pointer(part::CommonStructures, frameRecords);
+    out.bytes(words);
+    uint32_t picture = pictures;
+    for (uint32_t f = 0; f < frameCount; ++f) {
+        const Frame& frame = list[f];
+        out.bytes(frame.record.substr(0, kFramePalette));
+        out.pointer(part::CommonStructures, palettes + kPaletteSize * f);
+        out.pointer(part::CommonData, picture);
+        picture += static_cast<uint32_t>(frame.pixels.size());
+        if (frame.hasAlpha) {
+            out.pointer(part::CommonData, picture);
+            picture += static_cast<uint32_t>(frame.alpha.size());
+        } else {
+            out.word(0);
+        }
+    }
+    for (const Frame& frame : list) out.bytes(frame.palette);
+    OvlPartWriter data = writer.into(part::CommonData);
+    for (const Frame& frame : list) data.bytes(frame.pixels).bytes(frame.alpha);
+}
+
+}  // namespace zw

@@ -1,0 +1,57 @@
+#include "ovl/ModelReEmission.h"
+
+#include "app/Dialogs.h"
+#include "ovl/ModelPair.h"
+#include "ovl/ModelReading.h"
+#include "ovl/ModelSplineCopy.h"
+#include "ovl/ModelStructureReEmission.h"
+#include "ovl/OvlWriter.h"
+
+namespace zw {
+namespace {
+
+// The BoneAnim that the Importer adds to every model as a template; it is not copied.
+constexpr std::string_view kAnimationTemplate = "AnimationTemplate:ban";
+
+}  // namespace
+
+bool reEmitModel(OvlWriter& writer, const ModelPair& model, const std::string& modelName, Dialogs& dialogs,
+                 Language language, const ModelLoaderTypes& loaderTypes) {
+    const ModelReading reading(model);
+    try {
+        for (const ModelSymbol& s : model.symbols()) {
+            if (hasTag(s.name, ":svd")) {
+                reEmitSceneryItemVisual(writer, reading, s.dataAddress, modelName + ":svd", loaderTypes.sceneryItemVisual);
+            }
+        }
+        for (const ModelSymbol& s : model.symbols()) {
+            if (hasTag(s.name, ":bsh")) reEmitBoneShape(writer, reading, s.dataAddress, s.name, loaderTypes.boneShape);
+        }
+        writer.startBlock(part::CommonStructures);
+        for (const ModelSymbol& s : model.symbols()) {
+            if (hasTag(s.name, ":ban") && s.name != kAnimationTemplate) {
+                reEmitBoneAnim(writer, reading, s.dataAddress, s.name, loaderTypes.boneAnim);
+            }
+        }
+        writer.startBlock(part::CommonStructures);
+        for (const ModelSymbol& s : model.symbols()) {
+            if (hasTag(s.name, ":ftx")) reEmitFlexiTexture(writer, reading, s.dataAddress, s.name, loaderTypes.flexiTexture);
+        }
+        writer.startBlock(part::CommonStructures);
+        for (const ModelSymbol& s : model.symbols()) {
+            if (hasTag(s.name, ":spl")) {
+                writer.makeSymbolAndLoader(OvlFileKind::Common, s.name, loaderTypes.spline);
+                copyModelSpline(writer, model, s.dataAddress, s.file);
+            }
+        }
+    } catch (const ModelReEmissionStop& stop) {
+        dialogs.showMessage(message(stop.id, language, {stop.first, stop.second}));
+        return false;
+    } catch (const BinaryReadError& fault) {
+        showModelPairFault(fault, dialogs, language);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace zw
