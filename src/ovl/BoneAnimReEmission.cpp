@@ -33,18 +33,18 @@ void reEmitBoneAnim(OvlWriter& writer, const ModelReading& model, uint32_t addre
                     uint32_t loaderType) {
     const std::string_view header = model.bytes(address, kHeaderSize);
     const uint32_t count = model.word(address);
+    model.follow(uint64_t{address} + kBoneRecords, uint64_t{kBoneSize} * count);
     const uint32_t records = model.word(uint64_t{address} + kBoneRecords);
-    model.bytes(records, uint64_t{kBoneSize} * count);
     std::vector<Bone> bones(count);
     uint64_t size = kHeaderSize + uint64_t{kBoneSize} * count;
     for (uint32_t b = 0; b < count; ++b) {
         Bone& bone = bones[b];
         bone.record = uint64_t{records} + kBoneSize * b;
         if (const uint32_t keys = model.word(bone.record + 4); keys > 0) {
-            bone.translations = model.bytes(model.word(bone.record + 8), uint64_t{kKeySize} * keys);
+            bone.translations = model.follow(bone.record + 8, uint64_t{kKeySize} * keys);
         }
         if (const uint32_t keys = model.word(bone.record + 12); keys > 0) {
-            bone.rotations = model.bytes(model.word(bone.record + 16), uint64_t{kKeySize} * keys);
+            bone.rotations = model.follow(bone.record + 16, uint64_t{kKeySize} * keys);
         }
         size += bone.translations.size() + bone.rotations.size();
     }

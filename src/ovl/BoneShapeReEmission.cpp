@@ -48,11 +48,12 @@ void writeMesh(OvlWriter& writer, const ModelReading& model, uint32_t mesh) {
     const uint64_t vertexCount = model.word(uint64_t{mesh} + kMeshVertexCount);
     const uint64_t groups = model.word(uint64_t{mesh} + kMeshIndexCount) / 3;
     const bool sixValueGroups = model.word(uint64_t{mesh} + kMeshGroupKind) != 0;
-    const std::string_view vertices = model.bytes(model.word(uint64_t{mesh} + kMeshVertices), kVertexSize * vertexCount);
-    const uint32_t indexAddress = model.word(uint64_t{mesh} + kMeshIndices);
-    const std::string_view triples = model.bytes(indexAddress, kTripleSize * groups);
-    const std::string_view sextuples =
-        sixValueGroups ? model.bytes(uint64_t{indexAddress} + triples.size(), kSextupleSize * groups) : std::string_view();
+    const std::string_view vertices = model.follow(uint64_t{mesh} + kMeshVertices, kVertexSize * vertexCount);
+    const uint64_t tripleBytes = kTripleSize * groups;
+    const std::string_view indices =
+        model.follow(uint64_t{mesh} + kMeshIndices, tripleBytes + (sixValueGroups ? kSextupleSize * groups : 0));
+    const std::string_view triples = indices.substr(0, tripleBytes);
+    const std::string_view sextuples = indices.substr(tripleBytes);
 
     const uint32_t e = writer.end(part::CommonStructures);
     fitOffset(model, mesh, uint64_t{e} + vertices.size() + triples.size() + sextuples.size());
@@ -85,12 +86,12 @@ void reEmitBoneShape(OvlWriter& writer, const ModelReading& model, uint32_t addr
     out.bytes(header.substr(kBoneCount, 4));
     if (boneCount == 0) throw ModelReEmissionStop{"196", {}, {}};
 
+    model.follow(uint64_t{address} + kBones, uint64_t{kBoneSize} * boneCount);
     const uint32_t bones = model.word(uint64_t{address} + kBones);
-    model.bytes(bones, uint64_t{kBoneSize} * boneCount);
-    const std::string_view first = model.bytes(model.word(uint64_t{address} + kFirstMatrices), uint64_t{kMatrixSize} * boneCount);
-    const std::string_view second = model.bytes(model.word(uint64_t{address} + kSecondMatrices), uint64_t{kMatrixSize} * boneCount);
+    const std::string_view first = model.follow(uint64_t{address} + kFirstMatrices, uint64_t{kMatrixSize} * boneCount);
+    const std::string_view second = model.follow(uint64_t{address} + kSecondMatrices, uint64_t{kMatrixSize} * boneCount);
+    model.follow(uint64_t{address} + kMeshPointers, uint64_t{4} * meshCount);
     const uint32_t meshPointers = model.word(uint64_t{address} + kMeshPointers);
-    model.bytes(meshPointers, uint64_t{4} * meshCount);
     fitOffset(model, address, uint64_t{e5} + (kBoneSize + 2 * kMatrixSize) * uint64_t{boneCount});
     fitOffset(model, address, uint64_t{start} + kHeaderSize + (4 + kMeshSize) * uint64_t{meshCount});
 
@@ -108,7 +109,11 @@ void reEmitBoneShape(OvlWriter& writer, const ModelReading& model, uint32_t addr
 
     const uint32_t records = start + kHeaderSize + 4 * meshCount;
     for (uint32_t t = 0; t < meshCount; ++t) out.pointer(part::UniqueStructures, records + kMeshSize * t);
-    for (uint32_t t = 0; t < meshCount; ++t) writeMesh(writer, model, model.word(uint64_t{meshPointers} + 4 * t));
+    for (uint32_t t = 0; t < meshCount; ++t) {
+        const uint64_t pointer = uint64_t{meshPointers} + 4 * t;
+        model.follow(pointer, kMeshSize);
+        writeMesh(writer, model, model.word(pointer));
+    }
     writer.closeUniqueStructure();
 }
 

@@ -44,20 +44,19 @@ void reEmitFlexiTexture(OvlWriter& writer, const ModelReading& model, uint32_t a
     const uint64_t edge = model.word(uint64_t{address} + kEdge);
     const uint32_t wordCount = model.word(uint64_t{address} + kWordCount);
     const uint32_t frameCount = model.word(uint64_t{address} + kFrameCount);
-    const std::string_view words = model.bytes(model.word(uint64_t{address} + kWords), uint64_t{4} * wordCount);
+    const std::string_view words = model.follow(uint64_t{address} + kWords, uint64_t{4} * wordCount);
+    model.follow(uint64_t{address} + kFrames, uint64_t{kFrameSize} * frameCount);
     const uint32_t frames = model.word(uint64_t{address} + kFrames);
-    model.bytes(frames, uint64_t{kFrameSize} * frameCount);
     std::vector<Frame> list(frameCount);
     uint64_t pictureBytes = 0;
     for (uint32_t f = 0; f < frameCount; ++f) {
         const uint64_t at = uint64_t{frames} + kFrameSize * f;
         Frame& frame = list[f];
         frame.record = model.bytes(at, kFrameSize);
-        frame.palette = model.bytes(model.word(at + kFramePalette), kPaletteSize);
-        frame.pixels = model.bytes(model.word(at + kFramePixels), edge * edge);
-        const uint32_t alpha = model.word(at + kFrameAlpha);
-        frame.hasAlpha = alpha != 0;
-        if (frame.hasAlpha) frame.alpha = model.bytes(alpha, edge * edge);
+        frame.palette = model.follow(at + kFramePalette, kPaletteSize);
+        frame.pixels = model.follow(at + kFramePixels, edge * edge);
+        frame.hasAlpha = model.word(at + kFrameAlpha) != 0;
+        if (frame.hasAlpha) frame.alpha = model.follow(at + kFrameAlpha, edge * edge);
         pictureBytes += frame.pixels.size() + frame.alpha.size();
     }
 

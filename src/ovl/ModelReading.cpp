@@ -24,6 +24,10 @@ std::string_view ModelReading::bytes(uint64_t address, uint64_t count) const {
     return model_.bytes(checked(address), count, holder(address));
 }
 
+std::string_view ModelReading::follow(uint64_t wordAddress, uint64_t count) const {
+    return model_.bytes(word(wordAddress), count, holder(wordAddress));
+}
+
 std::string_view ModelReading::nameAt(uint64_t wordAddress) const {
     return model_.stringAt(word(wordAddress), holder(wordAddress));
 }

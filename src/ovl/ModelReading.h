@@ -1,6 +1,6 @@
 #pragma once
 // Reading the structures of a model pair for their re-emission: every read is bounds-checked and
-// blamed on the file of the pair that holds the bytes read, and a word that must be a symbol
+// blamed on the file of the pair that holds the bytes read (or the address word that led there), and a word that must be a symbol
 // reference is looked up among the model's symbol references by its own address.
 //
 // Addresses are taken as 64-bit values, so a structure's address plus a field offset cannot wrap
@@ -30,6 +30,9 @@ public:
 
     uint32_t word(uint64_t address) const;
     std::string_view bytes(uint64_t address, uint64_t count) const;
+    // The `count` bytes at the address that the word at `wordAddress` holds; a read outside the pair
+    // is blamed on the file that holds the word.
+    std::string_view follow(uint64_t wordAddress, uint64_t count) const;
     // The string whose address is the word at `wordAddress`.
     std::string_view nameAt(uint64_t wordAddress) const;
     // The name of the symbol reference whose slot is `slotAddress`; throws ModelReEmissionStop

@@ -64,18 +64,18 @@ void reEmitSceneryItemVisual(OvlWriter& writer, const ModelReading& model, uint3
                              std::string_view symbolName, uint32_t loaderType) {
     const std::string_view header = model.bytes(address, kHeaderSize);
     const uint32_t count = model.word(uint64_t{address} + kLevelCount);
+    model.follow(uint64_t{address} + kLevelPointers, uint64_t{4} * count);  // checked before anything is kept
     const uint32_t levelPointers = model.word(uint64_t{address} + kLevelPointers);
-    model.bytes(levelPointers, uint64_t{4} * count);  // the count is checked before anything is kept
     std::vector<Level> levels(count);
     uint64_t size = kHeaderSize + uint64_t{4} * count;
     for (uint32_t d = 0; d < count; ++d) {
         Level& level = levels[d];
+        model.follow(uint64_t{levelPointers} + 4 * d, kLevelSize);
         level.address = model.word(uint64_t{levelPointers} + 4 * d);
-        model.bytes(level.address, kLevelSize);
         level.animations = model.word(uint64_t{level.address} + kAnimationCount);
         if (level.animations > 0) {
+            model.follow(uint64_t{level.address} + kAnimationPointers, uint64_t{4} * level.animations);
             level.animationPointers = model.word(uint64_t{level.address} + kAnimationPointers);
-            model.bytes(level.animationPointers, uint64_t{4} * level.animations);
         }
         size += kLevelSize + uint64_t{8} * level.animations;
     }

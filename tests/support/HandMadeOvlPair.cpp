@@ -14,7 +14,8 @@ std::string leFloat(float value) {
 
 namespace {
 
-uint32_t pieceSize(const HandMadeOvlPair::Piece& p) { return p.target >= 0 ? 4 : static_cast<uint32_t>(p.raw.size()); }
+bool isWord(const HandMadeOvlPair::Piece& p) { return p.target >= 0 || p.string >= 0; }
+uint32_t pieceSize(const HandMadeOvlPair::Piece& p) { return isWord(p) ? 4 : static_cast<uint32_t>(p.raw.size()); }
 
 }  // namespace
 
@@ -22,6 +23,7 @@ uint32_t pieceSize(const HandMadeOvlPair::Piece& p) { return p.target >= 0 ? 4 :
 struct HandMadeOvlPair::Layout {
     std::vector<uint32_t> symbolNameOffset;     // per symbol, in the string table
     std::vector<uint32_t> referenceNameOffset;  // per reference
+    std::vector<uint32_t> stringOffset;         // per further string
     std::string strings;
     uint32_t stringsAt = 0, commonSymbolsAt = 0, commonLoadersAt = 0, commonItemsAt = 0, commonDataAt = 0;
     uint32_t uniqueSymbolsAt = 0, uniqueLoadersAt = 0, referencesAt = 0, uniqueItemsAt = 0, uniqueDataAt = 0, end = 0;
@@ -51,6 +53,10 @@ HandMadeOvlPair::Layout HandMadeOvlPair::layout() const {
     for (const Reference& r : references) {
         l.referenceNameOffset.push_back(static_cast<uint32_t>(l.strings.size()));
         l.strings += r.name + '\0';
+    }
+    for (const std::string& text : strings) {
+        l.stringOffset.push_back(static_cast<uint32_t>(l.strings.size()));
+        l.strings += text + '\0';
     }
     for (size_t i = 0; i < symbols.size(); ++i) {
         (symbols[i].file == File::Common ? l.commonSymbols : l.uniqueSymbols).push_back(static_cast<int>(i));
@@ -147,6 +153,9 @@ std::string HandMadeOvlPair::commonBytes() const {
                 if (p.target >= 0) {
                     f.relocations.push_back(at);
                     block += le32(l.itemAddress.at(p.target) + p.plus);
+                } else if (p.string >= 0) {
+                    f.relocations.push_back(at);
+                    block += le32(l.stringsAt + l.stringOffset.at(p.string));
                 } else {
                     block += p.raw;
                 }
@@ -195,6 +204,9 @@ std::string HandMadeOvlPair::uniqueBytes() const {
                 if (p.target >= 0) {
                     f.relocations.push_back(at);
                     block += le32(l.itemAddress.at(p.target) + p.plus);
+                } else if (p.string >= 0) {
+                    f.relocations.push_back(at);
+                    block += le32(l.stringsAt + l.stringOffset.at(p.string));
                 } else {
                     block += p.raw;
                 }

@@ -3,16 +3,16 @@
 // pairs out, without the program's writer. For tests of the readers of model and spline pairs.
 //
 // Layout made:
-//   .common: type 0 block 1 the string table (symbol names, then reference names, each with a NUL);
-//            type 2 block 1 the symbols (12 bytes: name address, data address, 1), block 2 the
-//            loaders (20 bytes: type, data address, 0, symbol address, 0);
+//   .common: type 0 block 1 the string table (symbol names, then reference names, then the further
+//            strings, each with a NUL); type 2 block 1 the symbols (12 bytes: name address, data
+//            address, 1), block 2 the loaders (20 bytes: type, data address, 0, symbol address, 0);
 //            type 4 block 1 the common items, block 2 the common data items.
 //   .unique: type 2 blocks 1 … 3 symbols, loaders, symbol references (12 bytes: slot address,
 //            name address, loader address of the first unique loader or 0); block 4 the unique
 //            items; block 5 the unique data items.
 // Items are pieces of bytes; a piece may be a word holding the address of another item (plus an
-// offset), resolved when the bytes are made. Each such word and each address field of the tables
-// is listed in the relocation table.
+// offset) or of a further string, resolved when the bytes are made. Each such word and each
+// address field of the tables is listed in the relocation table.
 
 #include <array>
 #include <cstdint>
@@ -37,6 +37,7 @@ public:
         std::string raw;        // used when target < 0
         int target = -1;        // an item number: the piece is a word with that item's address + plus
         uint32_t plus = 0;
+        int string = -1;        // an entry of `strings`: the piece is a word with that string's address
     };
     struct Item {
         File file = File::Common;
@@ -68,6 +69,7 @@ public:
     std::vector<Item> items;
     std::vector<Symbol> symbols;
     std::vector<Reference> references;
+    std::vector<std::string> strings;  // further names of the string table, after those of symbols and references
     FileFaults commonFaults;
     FileFaults uniqueFaults;
     std::vector<std::string> headerReferences;  // references listed in both headers
