@@ -448,7 +448,7 @@ TEST(ModelReEmission, AReferenceWordWithoutSymbolReferenceStopsNamingTheModelFil
         ReEmission r;
         EXPECT_FALSE(r.run(o, language, "Wagen\xC4"));  // a Windows-1252 name is shown in UTF-8
         ASSERT_EQ(r.dialogs.messages().size(), 1u);
-        const std::string& text = r.dialogs.messages()[0];
+        const std::string text = r.dialogs.messages()[0];
         const std::string start = language == Language::German ? "Wagen\xC3\x84.unique.ovl kann nicht verwendet werden"
                                                                : "Wagen\xC3\x84.unique.ovl cannot be used";
         EXPECT_EQ(text.substr(0, start.size()), start) << text;
@@ -463,7 +463,7 @@ TEST(ModelReEmission, AddressesAndCountsOutsideTheModelAreRefusedNamingTheFile) 
         ReEmission r;
         EXPECT_FALSE(r.run(o));
         ASSERT_EQ(r.dialogs.messages().size(), 1u);
-        const std::string& text = r.dialogs.messages()[0];
+        const std::string text = r.dialogs.messages()[0];
         EXPECT_EQ(text.rfind("Bob.unique.ovl is no readable OVL file: ", 0), 0u) << text;
     }
 }
