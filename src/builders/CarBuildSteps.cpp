@@ -1,12 +1,26 @@
-// The car build's steps that other parts of the program contribute.
+// The car build's steps that other parts of the program contribute: the model re-emission, with the
+// car pair's loader types.
 #include "app/Dialogs.h"
 #include "builders/CarBuilder.h"
+#include "builders/CarPairLayout.h"
+#include "ovl/ModelPair.h"
+#include "ovl/ModelReEmission.h"
+#include "ovl/OvlWriter.h"
 
 namespace zw {
 
 CarBuildSteps defaultCarBuildSteps() {
-    // The model re-emission joins here; without it a build that names a model stops with a message.
     CarBuildSteps steps;
+    steps.reEmitModel = [](OvlWriter& writer, const ModelPair& model, const std::string& modelName, Dialogs& dialogs,
+                           Language language) {
+        ModelLoaderTypes types;
+        types.boneAnim = carLoaderType::BoneAnim;
+        types.boneShape = carLoaderType::BoneShape;
+        types.flexiTexture = carLoaderType::FlexiTexture;
+        types.spline = carLoaderType::Spline;
+        types.sceneryItemVisual = carLoaderType::SceneryItemVisual;
+        return reEmitModel(writer, model, modelName, dialogs, language, types);
+    };
     return steps;
 }
 

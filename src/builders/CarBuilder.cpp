@@ -25,10 +25,6 @@ bool emitModel(const CarData& car, const std::string& modelName, OvlWriter& writ
                Language language, const CarBuildSteps& steps) {
     const std::optional<ModelPair> model = readCarModelPair(car.CarFolder, modelName, dialogs, language);
     if (!model) return false;
-    if (!steps.reEmitModel) {
-        dialogs.showMessage(message("modelReEmissionUnavailable", language, {modelName}));
-        return false;
-    }
     try {
         return steps.reEmitModel(writer, *model, modelName, dialogs, language);
     } catch (const BinaryReadError& fault) {

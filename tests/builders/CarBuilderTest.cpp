@@ -297,17 +297,3 @@ TEST(CarBuildButton, SuccessSwapsBuildForInstallFailureChangesNothing) {
 
 }  // namespace
 }  // namespace zw::test
-
-namespace zw::test {
-namespace {
-
-TEST_F(CarBuildTest, WithoutAReEmissionAModelStopsTheBuildWithAMessage) {
-    writeModel(temp.path(), "Body");
-    car.role(CarRole::FrontCar).ModelNamePartA = "Body";
-    EXPECT_EQ(build(CarBuildSteps{}), 0);
-    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("modelReEmissionUnavailable", Language::German, {"Body"})});
-    EXPECT_TRUE(noOutput());
-}
-
-}  // namespace
-}  // namespace zw::test

@@ -104,10 +104,6 @@ constexpr MessageText kMessages[] = {
     {"overwriteCarOvls",
      "Gleichnamige Wagen.ovls existieren bereits. Möchten Sie sie überschreiben?",
      "File already exists. Overwrite?"},
-    // {1} a model name: this build of the program cannot copy car models yet
-    {"modelReEmissionUnavailable",
-     "Das Modell {1} kann von dieser Programmversion noch nicht in Wagen.ovls übernommen werden.",
-     "This version of the program cannot put the model {1} into car OVLs yet."},
     // {1} the path of a folder a build writes into, {2} the system's reason
     {"outputFolderNotCreated",
      "Der Ordner {1} konnte nicht angelegt werden ({2}).",
