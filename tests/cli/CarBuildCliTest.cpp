@@ -1,6 +1,7 @@
 // "car build" and "car install": read, build (and install) as the main window's buttons do.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <sstream>
 
 #include "app/Messages.h"
@@ -9,6 +10,7 @@
 #include "datafiles/CarDataHeader.h"
 #include "support/FakeRegistry.h"
 #include "support/GameFolderFixture.h"
+#include "support/ModelPairFixture.h"
 
 namespace zw::cli {
 namespace {
@@ -48,6 +50,69 @@ TEST_F(CarBuildCli, BuildStopsWithTheBuildersMessage) {
     EXPECT_EQ(run({"car", "build"}), ExitCode::UsageError);
     EXPECT_EQ(run({"car", "build", file.string(), "more"}), ExitCode::UsageError);
     EXPECT_EQ(run({"car", "install"}), ExitCode::UsageError);
+}
+
+// A car file naming two models, whose pairs lie beside it.
+void writeCarsWithModels(CarBuildCli& t) {
+    test::writeBytes(t.file, std::string(kCarDataHeader) +
+                                 "ZugName\tSled Train\r\nFrontCar_ModellnameTeilA\tSledFront\r\n"
+                                 "MiddleCar_ModellnameTeilA\tSledMid\r\nMiddleCar_PeepSitzposition\t1, 2\r\n");
+    test::writeModelPairFixture(t.game.author(), "SledFront");
+    test::writeModelPairFixture(t.game.author(), "SledMid");
+}
+
+TEST_F(CarBuildCli, BuildWritesThePairThatInspectAccepts) {
+    writeCarsWithModels(*this);
+    ASSERT_EQ(run({"car", "build", file.string()}), ExitCode::Done) << err.str();
+    EXPECT_EQ(out.str(), pair.string() + ".common.ovl\n" + pair.string() + ".unique.ovl\n");
+    EXPECT_EQ(err.str(), "");
+    ASSERT_EQ(run({"inspect", pair.string()}), ExitCode::Done) << err.str();
+    for (const char* name : {"CTR_SledFrontCar:ric", "CTR_SledMiddleCar:ric", "CTR_Sled:rit", "SledFront:svd",
+                             "SledMid:svd"}) {
+        EXPECT_NE(out.str().find(name), std::string::npos) << name;
+    }
+
+    // Again: the overwrite question is answered No without a terminal; --overwrite or --yes build.
+    EXPECT_EQ(run({"car", "build", file.string()}), ExitCode::Stopped);
+    EXPECT_NE(err.str().find("File already exists. Overwrite?"), std::string::npos);
+    EXPECT_EQ(run({"--overwrite", "car", "build", file.string()}), ExitCode::Done) << err.str();
+    EXPECT_EQ(run({"--yes", "car", "build", file.string()}), ExitCode::Done) << err.str();
+}
+
+TEST_F(CarBuildCli, InstallReadsBuildsAndInstallsThePair) {
+    writeCarsWithModels(*this);
+    ASSERT_EQ(run({"car", "install", file.string()}), ExitCode::Done) << err.str();
+    const fs::path installed = game.carsFolder() / "CTR_Sled";
+    EXPECT_EQ(test::entryNames(installed), (std::vector<std::string>{"CTR_Sled.common.ovl", "CTR_Sled.unique.ovl"}));
+    EXPECT_EQ(test::fileContent(installed / "CTR_Sled.unique.ovl"), test::fileContent(pair.string() + ".unique.ovl"));
+    EXPECT_EQ(run({"list", "cars"}), ExitCode::Done);
+    EXPECT_EQ(out.str(), "CTR_Sled\n");
+
+    // Built and installed already: without an answer the build's question stops it; with --overwrite
+    // both steps replace their pair.
+    EXPECT_EQ(run({"car", "install", file.string()}), ExitCode::Stopped);
+    EXPECT_EQ(run({"--overwrite", "car", "install", file.string()}), ExitCode::Done) << err.str();
+}
+
+// The example that ships with the program builds from the demo models beside it.
+TEST_F(CarBuildCli, TheExampleCarsBuild) {
+    const char* source = std::getenv("ZW_SOURCE_DIR");
+    ASSERT_NE(source, nullptr);
+    for (const auto& entry : fs::directory_iterator(fs::path(source) / "examples")) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with("CTR_WagenDaten_") || name.ends_with(".ovl")) {
+            fs::copy_file(entry.path(), game.author() / entry.path().filename());
+        }
+    }
+    const fs::path example = game.author() / "CTR_WagenDaten_Beispielbahn.txt";
+    ASSERT_EQ(run({"car", "build", example.string()}), ExitCode::Done) << err.str();
+    const fs::path built = game.author() / "CTR_Beispielbahn" / "CTR_Beispielbahn";
+    ASSERT_EQ(run({"inspect", built.string()}), ExitCode::Done) << err.str();
+    for (const char* name : {"CTR_BeispielbahnFrontCar:ric", "CTR_BeispielbahnMiddleCar:ric",
+                             "CTR_BeispielbahnRearCar:ric", "CTR_Beispielbahn:rit", "Beispielbahn_Front:svd",
+                             "Beispielbahn_MitteBuegel:svd"}) {
+        EXPECT_NE(out.str().find(name), std::string::npos) << name;
+    }
 }
 
 }  // namespace
