@@ -7,8 +7,12 @@ scripts/build.sh native
 cli=$PWD/build/native/zorbaltwerk-cli
 work=$PWD/build/example-run
 rm -rf "$work" && mkdir -p "$work/RCT3"
-cp examples/CTR_BahnDaten_* "$work"/ 2>/dev/null || true
-cp examples/CTR_WagenDaten_* "$work"/ 2>/dev/null || true
+cp examples/CTR_BahnDaten_* "$work"/
+# The example cars get a folder of their own, with the demo model pairs their file names: their
+# object name is the ride's, so their pair would otherwise take the ride pair's place.
+cars=$work/cars
+mkdir -p "$cars"
+cp examples/CTR_WagenDaten_* examples/*.common.ovl examples/*.unique.ovl "$cars"/
 "$cli" --help
 # The options first (German, with add-ons), then the example ride read, dumped and rewritten.
 "$cli" --workdir "$work" --yes options set --german --addons --game-path "$work/RCT3"
@@ -18,7 +22,7 @@ ride=$work/CTR_BahnDaten_Beispielbahn.txt
 "$cli" --workdir "$work" --yes ride rewrite "$ride"
 "$cli" --workdir "$work" ride read "$ride" >/dev/null
 # The example cars: read, dumped and rewritten.
-car=$work/CTR_WagenDaten_Beispielbahn.txt
+car=$cars/CTR_WagenDaten_Beispielbahn.txt
 "$cli" --workdir "$work" car read "$car"
 "$cli" --workdir "$work" car read --dump "$car" >"$work/car-dump.txt"
 "$cli" --workdir "$work" --yes car rewrite "$car"
@@ -29,3 +33,6 @@ for layout in --no-addons --addons; do
   "$cli" --workdir "$work" --overwrite "$layout" ride build "$ride"
   "$cli" --workdir "$work" inspect "$work/$object/$object"
 done
+# The example car pair, built from the demo models, and inspected.
+"$cli" --workdir "$work" --overwrite car build "$car"
+"$cli" --workdir "$work" inspect "$cars/$object/$object"
