@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "app/SafeFile.h"
@@ -112,6 +113,25 @@ TEST(CarModelPair, ReEmittedModelsPassThePairInspection) {
         EXPECT_NE(inspection.listing.find(name), std::string::npos) << name;
     }
     EXPECT_EQ(inspection.listing.find("AnimationTemplate:ban\n"), std::string::npos);
+}
+
+// The scattered variant really puts a structure's parts away from it: the level pointers do not
+// follow the svd header, and the level records stand before it.
+TEST(CarModelPair, ScatteredModelsKeepNoPartBehindItsStructure) {
+    test::TempFolder folder;
+    test::ScriptedDialogs dialogs;
+    ModelFixtureOptions o;
+    o.scattered = true;
+    test::writeModelPairFixture(folder.path(), "Bob", o);
+    const std::optional<ModelPair> model = readCarModelPair(folder.path(), "Bob", dialogs, Language::English);
+    ASSERT_TRUE(model);
+    const auto found = std::find_if(model->symbols().begin(), model->symbols().end(),
+                                    [](const ModelSymbol& s) { return s.name == "Bob:svd"; });
+    ASSERT_NE(found, model->symbols().end());
+    const ModelSymbol& visual = *found;
+    const uint32_t levels = model->word(visual.dataAddress + 24, OvlFileKind::Unique);
+    EXPECT_NE(levels, visual.dataAddress + 52);
+    EXPECT_LT(model->word(levels, OvlFileKind::Unique), visual.dataAddress);
 }
 
 std::filesystem::path examplesFolder() {
