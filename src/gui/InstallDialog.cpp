@@ -1,0 +1,138 @@
+#include "gui/InstallDialog.h"
+
+#include <wx/button.h>
+#include <wx/listbox.h>
+#include <wx/notebook.h>
+#include <wx/panel.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+
+#include <functional>
+
+#include "gui/WxText.h"
+#include "install/InstallWindow.h"
+
+namespace zw::gui {
+namespace {
+
+constexpr long kFixedDialog = wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxMINIMIZE_BOX;
+
+using Tab = InstallWindow::Tab;
+
+struct TabControls {
+    Tab tab;
+    std::string_view page;
+    std::string_view label;
+    std::string_view button;
+    void (InstallWindow::*click)();
+};
+
+// In the order of the page control's pages.
+constexpr TabControls kTabs[] = {
+    {Tab::InstallOrdnerTab, "InstallOrdnerTab", "Label1", "OrdnerInstallButton", &InstallWindow::OrdnerInstallButtonClick},
+    {Tab::DeinstallBahnTab, "DeinstallBahnTab", "Label2", "BahnDeinstallButton", &InstallWindow::BahnDeinstallButtonClick},
+    {Tab::DeinstallSchienenTab, "DeinstallSchienenTab", "Label3", "SchienenDeinstallButton",
+     &InstallWindow::SchienenDeinstallButtonClick},
+    {Tab::DeinstallWagenTab, "DeinstallWagenTab", "Label4", "WagenDeinstallButton",
+     &InstallWindow::WagenDeinstallButtonClick},
+};
+
+wxString wxName(std::string_view name) { return wxString::FromUTF8(name.data(), name.size()); }
+
+}  // namespace
+
+TForm3::TForm3(wxWindow* parent, InstallWindow& model)
+    : wxDialog(parent, wxID_ANY, toWx(model.caption("TForm3")), wxDefaultPosition, wxDefaultSize, kFixedDialog),
+      model_(model) {
+    SetName("TForm3");
+    auto* column = new wxBoxSizer(wxVERTICAL);
+
+    auto* pages = new wxNotebook(this, wxID_ANY);
+    pages->SetName("TabSheetKomplett");
+    for (const TabControls& tab : kTabs) {
+        auto* page = new wxPanel(pages);
+        page->SetName(wxName(tab.page));
+        auto* pageSizer = new wxBoxSizer(wxVERTICAL);
+        auto* label = new wxStaticText(page, wxID_ANY, toWx(model_.caption(tab.label)));
+        label->SetName(wxName(tab.label));
+        auto* button = new wxButton(page, wxID_ANY, toWx(model_.caption(tab.button)));
+        button->SetName(wxName(tab.button));
+        button->Bind(wxEVT_BUTTON, [this, click = tab.click](wxCommandEvent&) {
+            (model_.*click)();
+            afterHandler();
+        });
+        pageSizer->Add(label, 0, wxALL, 6);
+        pageSizer->Add(button, 0, wxALL, 6);
+        page->SetSizer(pageSizer);
+        pages->AddPage(page, toWx(model_.caption(tab.page)));
+    }
+    pages->Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, [this](wxBookCtrlEvent& event) {
+        const int page = event.GetSelection();
+        if (page < 0 || page >= static_cast<int>(std::size(kTabs))) return;
+        model_.TabSheetKomplettChange(kTabs[page].tab);
+        afterHandler();
+    });
+    // Wide enough for all four tabs side by side.
+    int tabsWidth = 0;
+    for (std::size_t i = 0; i < pages->GetPageCount(); ++i) {
+        tabsWidth += pages->GetTextExtent(pages->GetPageText(i)).x + FromDIP(40);
+    }
+    pages->SetMinSize(wxSize(tabsWidth, -1));
+    column->Add(pages, 0, wxEXPAND | wxALL, 6);
+
+    auto* list = new wxListBox(this, wxID_ANY, wxDefaultPosition, wxSize(FromDIP(420), FromDIP(260)), 0, nullptr,
+                               wxLB_SINGLE | wxLB_HSCROLL);
+    list->SetName("ListBox");
+    list->Bind(wxEVT_LISTBOX, [this](wxCommandEvent& event) { model_.ListBoxClick(event.GetSelection()); });
+    list->Bind(wxEVT_LISTBOX_DCLICK, [this](wxCommandEvent& event) {
+        model_.ListBoxClick(event.GetSelection());
+        model_.ListBoxDblClick();
+        afterHandler();
+    });
+    column->Add(list, 1, wxEXPAND | wxLEFT | wxRIGHT, 6);
+
+    auto* close = new wxButton(this, wxID_ANY, toWx(model_.caption("CloseButton")));
+    close->SetName("CloseButton");
+    close->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+        model_.CloseButtonClick();
+        afterHandler();
+    });
+    column->Add(close, 0, wxALIGN_RIGHT | wxALL, 6);
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) {
+        model_.CloseButtonClick();
+        afterHandler();
+    });
+
+    SetSizerAndFit(column);
+    SetSizeHints(GetSize(), GetSize());
+}
+
+void TForm3::refreshFromModel() {
+    auto* pages = dynamic_cast<wxNotebook*>(FindWindowByName("TabSheetKomplett", this));
+    for (std::size_t i = 0; i < std::size(kTabs); ++i) {
+        if (kTabs[i].tab == model_.ActivePage && pages->GetSelection() != static_cast<int>(i)) {
+            pages->ChangeSelection(i);  // no page-change event: the model has already changed
+        }
+    }
+    auto* list = dynamic_cast<wxListBox*>(FindWindowByName("ListBox", this));
+    wxArrayString items;
+    for (const std::string& item : model_.ListBox) items.Add(toWx(item));
+    if (list->GetStrings() != items) list->Set(items);
+    if (model_.ItemIndex >= 0 && model_.ItemIndex < static_cast<int>(list->GetCount())) {
+        list->SetSelection(model_.ItemIndex);
+    } else {
+        list->SetSelection(wxNOT_FOUND);
+    }
+}
+
+void TForm3::afterHandler() {
+    if (model_.Closed) {
+        model_.Closed = false;
+        if (IsModal()) EndModal(wxID_CLOSE);
+        else Hide();
+        return;
+    }
+    refreshFromModel();
+}
+
+}  // namespace zw::gui

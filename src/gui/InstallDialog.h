@@ -1,0 +1,26 @@
+#pragma once
+// The install/uninstall window (TForm3), bound to the InstallWindow model: the page control with its
+// four tabs, the one list that all tabs share, the tabs' buttons and the close button.
+
+#include <wx/dialog.h>
+
+namespace zw {
+class InstallWindow;
+}
+
+namespace zw::gui {
+
+class TForm3 : public wxDialog {
+public:
+    TForm3(wxWindow* parent, InstallWindow& model);
+
+    // The active tab, the list's items and its selection as the model holds them.
+    void refreshFromModel();
+
+private:
+    void afterHandler();
+
+    InstallWindow& model_;
+};
+
+}  // namespace zw::gui

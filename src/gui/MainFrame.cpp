@@ -1,0 +1,120 @@
+#include "gui/MainFrame.h"
+
+#include <wx/button.h>
+#include <wx/panel.h>
+#include <wx/sizer.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+
+#include "app/MainWindow.h"
+#include "gui/Program.h"
+#include "gui/WxText.h"
+
+namespace zw::gui {
+namespace {
+
+constexpr long kFixedFrame = wxDEFAULT_FRAME_STYLE & ~(wxRESIZE_BORDER | wxMAXIMIZE_BOX);
+
+wxString captionOf(const MainWindow& model, std::string_view control) {
+    return toWx(std::string(model.caption(control)));
+}
+
+}  // namespace
+
+TForm1::TForm1(Program& program)
+    : wxFrame(nullptr, wxID_ANY, toWx(std::string(kMainWindowCaption)), wxDefaultPosition, wxDefaultSize,
+              kFixedFrame),
+      program_(program) {
+    SetName("TForm1");
+    const MainWindow& model = program_.mainModel();
+    auto* panel = new wxPanel(this);
+    auto* column = new wxBoxSizer(wxVERTICAL);
+
+    auto addButton = [&](wxWindow* parent, wxSizer* sizer, Button which) {
+        const std::string_view name = buttonName(which);
+        auto* button = new wxButton(parent, wxID_ANY, captionOf(model, name));
+        button->SetName(wxString::FromUTF8(name.data(), name.size()));
+        button->Bind(wxEVT_BUTTON, [this, button](wxCommandEvent&) { onButton(button); });
+        sizer->Add(button, 0, wxEXPAND | wxALL, 3);
+    };
+    auto groupBox = [&](std::string_view name) {
+        auto* box = new wxStaticBoxSizer(wxVERTICAL, panel, captionOf(model, name));
+        box->GetStaticBox()->SetName(wxString::FromUTF8(name.data(), name.size()));
+        return box;
+    };
+    auto label = [&](wxWindow* parent, std::string_view name) {
+        auto* text = new wxStaticText(parent, wxID_ANY, captionOf(model, name));
+        text->SetName(wxString::FromUTF8(name.data(), name.size()));
+        return text;
+    };
+
+    auto* general = groupBox("GroupBoxAllgemein");
+    wxStaticText* intro = label(general->GetStaticBox(), "Label1Allgemein");
+    intro->Wrap(FromDIP(600));
+    general->Add(intro, 0, wxALL, 5);
+    auto* generalButtons = new wxGridSizer(2, 2, 0, 0);
+    for (Button b : {Button::NeustartButton, Button::OptionenButton, Button::InstallDeinstallButton,
+                     Button::GUIfuerCTRBahnDatenButton}) {
+        addButton(general->GetStaticBox(), generalButtons, b);
+    }
+    general->Add(generalButtons, 0, wxEXPAND);
+    column->Add(general, 0, wxEXPAND | wxALL, 6);
+
+    auto* groups = new wxBoxSizer(wxHORIZONTAL);
+    const std::pair<std::string_view, Button> kGroups[] = {
+        {"GroupBoxBahnen", Button::CTRBahnDatenLesenButton},
+        {"GroupBoxSchienen", Button::CTRSchienenDatenLesenButton},
+        {"GroupBoxWagen", Button::CTRWagenDatenLesenButton},
+    };
+    for (const auto& [name, first] : kGroups) {
+        auto* box = groupBox(name);
+        // Each group holds its read, rewrite, build and install buttons, which follow one another.
+        for (int step = 0; step < 4; ++step) {
+            addButton(box->GetStaticBox(), box, static_cast<Button>(static_cast<int>(first) + step));
+        }
+        groups->Add(box, 1, wxEXPAND | wxALL, 6);
+    }
+    column->Add(groups, 0, wxEXPAND);
+
+    for (std::string_view name : {"VersionLabel", "DankeLabel", "AssistentCreditsLabel"}) {
+        column->Add(label(panel, name), 0, wxLEFT | wxRIGHT | wxBOTTOM, 8);
+    }
+
+    panel->SetSizer(column);
+    auto* frameSizer = new wxBoxSizer(wxVERTICAL);
+    frameSizer->Add(panel, 1, wxEXPAND);
+    SetSizerAndFit(frameSizer);
+    // A fixed size: the window cannot be resized.
+    SetSizeHints(GetSize(), GetSize());
+    refreshFromModel();
+}
+
+void TForm1::refreshFromModel() {
+    const MainWindow& model = program_.mainModel();
+    for (std::size_t i = 0; i < kButtonCount; ++i) {
+        const std::string_view name = buttonName(static_cast<Button>(i));
+        if (wxWindow* button = FindWindowByName(wxString::FromUTF8(name.data(), name.size()), this)) {
+            button->Enable(model.enabled(static_cast<Button>(i)));
+        }
+    }
+}
+
+void TForm1::onButton(wxWindow* button) {
+    MainWindow& model = program_.mainModel();
+    const std::string name = fromWx(button->GetName());
+    if (name == "NeustartButton") model.NeustartButtonClick();
+    else if (name == "OptionenButton") program_.showOptions();
+    else if (name == "InstallDeinstallButton") program_.showInstall();
+    else if (name == "GUIfuerCTRBahnDatenButton") program_.showAssistant();
+    else if (name == "CTRBahnDatenLesenButton") model.CTRBahnDatenLesenButtonClick();
+    else if (name == "CTRBahnDatenSchreibenButton") model.CTRBahnDatenSchreibenButtonClick();
+    else if (name == "BahnOVLsErstellenButton") model.BahnOVLsErstellenButtonClick();
+    else if (name == "BahnOVLsInstallierenButton") model.BahnOVLsInstallierenButtonClick();
+    else if (name == "CTRWagenDatenLesenButton") model.CTRWagenDatenLesenButtonClick();
+    else if (name == "CTRWagenDatenSchreibenButton") model.CTRWagenDatenSchreibenButtonClick();
+    else if (name == "WagenOVLsInstallierenButton") model.WagenOVLsInstallierenButtonClick();
+    // The track buttons have no command: nothing ever enables them.
+    refreshFromModel();
+}
+
+}  // namespace zw::gui

@@ -1,0 +1,78 @@
+#include "gui/WxDialogs.h"
+
+#include <wx/app.h>
+#include <wx/clipbrd.h>
+#include <wx/dataobj.h>
+#include <wx/filedlg.h>
+#include <wx/msgdlg.h>
+#include <wx/textdlg.h>
+#include <wx/toplevel.h>
+
+#include <stdexcept>
+
+#include "gui/WxText.h"
+
+namespace zw::gui {
+namespace {
+
+const char* const kTitle = "Zorbaltwerk";
+
+}  // namespace
+
+wxWindow* WxDialogs::parent() const {
+    if (wxWindow* active = wxGetActiveWindow()) return wxGetTopLevelParent(active);
+    return parent_;
+}
+
+void WxDialogs::showMessage(const std::string& text) {
+    wxMessageDialog box(parent(), toWx(text), kTitle, wxOK | wxCENTRE);
+    box.ShowModal();
+}
+
+bool WxDialogs::askYesNo(const std::string& caption, const std::string& text) {
+    wxMessageDialog box(parent(), toWx(text), toWx(caption), wxYES_NO | wxCENTRE | wxICON_QUESTION);
+    return box.ShowModal() == wxID_YES;
+}
+
+std::optional<std::filesystem::path> WxDialogs::chooseFileToOpen(const std::string& filter,
+                                                                 const std::filesystem::path& initialFolder) {
+    // The filter is "description|pattern", which is wx's own wildcard form.
+    wxFileDialog dialog(parent(), wxEmptyString, pathToWx(initialFolder), wxEmptyString, toWx(filter),
+                        wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    if (dialog.ShowModal() != wxID_OK) return std::nullopt;
+    return pathFromWx(dialog.GetPath());
+}
+
+std::optional<std::string> WxDialogs::askText(const std::string& caption, const std::string& prompt,
+                                              const std::string& defaultText) {
+    wxTextEntryDialog box(parent(), toWx(prompt), toWx(caption), toWx(defaultText));
+    if (box.ShowModal() != wxID_OK) return std::nullopt;
+    return fromWx(box.GetValue());
+}
+
+std::string WxDialogs::clipboardText() {
+    std::string text;
+    if (!wxTheClipboard->Open()) return text;
+    if (wxTheClipboard->IsSupported(wxDF_UNICODETEXT) || wxTheClipboard->IsSupported(wxDF_TEXT)) {
+        wxTextDataObject data;
+        if (wxTheClipboard->GetData(data)) text = fromWx(data.GetText());
+    }
+    wxTheClipboard->Close();
+    return text;
+}
+
+void showExceptionBox(std::exception_ptr error) {
+    wxString text = "?";
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        text = toWx(e.what());
+    } catch (...) {
+        text = "Unknown exception";
+    }
+    wxWindow* active = wxGetActiveWindow();
+    wxMessageDialog box(active ? wxGetTopLevelParent(active) : nullptr, text, kTitle, wxOK | wxICON_ERROR | wxCENTRE);
+    box.ShowModal();
+}
+
+}  // namespace zw::gui

@@ -1,0 +1,36 @@
+#pragma once
+// The desktop's Dialogs: modal message boxes captioned with the program's title, Yes/No boxes with
+// their own captions, the open-file dialog with its filter, the input box and the clipboard.
+
+#include <exception>
+
+#include "app/Dialogs.h"
+
+class wxWindow;
+
+namespace zw::gui {
+
+class WxDialogs : public Dialogs {
+public:
+    // The boxes open above the program's active window (or `parent` until there is one).
+    explicit WxDialogs(wxWindow* parent = nullptr) : parent_(parent) {}
+    void setParent(wxWindow* parent) { parent_ = parent; }
+
+    void showMessage(const std::string& text) override;
+    bool askYesNo(const std::string& caption, const std::string& text) override;
+    std::optional<std::filesystem::path> chooseFileToOpen(const std::string& filter,
+                                                         const std::filesystem::path& initialFolder) override;
+    std::optional<std::string> askText(const std::string& caption, const std::string& prompt,
+                                       const std::string& defaultText) override;
+    std::string clipboardText() override;
+
+private:
+    wxWindow* parent() const;
+    wxWindow* parent_;
+};
+
+// The box for an exception that escaped a command: its text, captioned with the program's title;
+// the program goes on afterwards.
+void showExceptionBox(std::exception_ptr error);
+
+}  // namespace zw::gui

@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+#include <wx/dialog.h>
+
+#include <algorithm>
+
+#include "GuiFixture.h"
+#include "app/MainWindow.h"
+#include "app/Messages.h"
+
+namespace zw::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Enabled buttons of the main window, by name, as the window shows them.
+std::vector<std::string> enabledButtons(wxWindow* window) {
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < kButtonCount; ++i) {
+        const std::string name(buttonName(static_cast<Button>(i)));
+        if (control(window, name)->IsEnabled()) names.push_back(name);
+    }
+    return names;
+}
+
+std::vector<std::string> sorted(std::vector<std::string> names) {
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Every captioned control carries its identifier as its name and shows its caption in `english` or
+// German.
+void expectCaptions(wxWindow* window, bool english) {
+    EXPECT_EQ(labelOf(window), "Zorbaltwerk Version 0.85");
+    for (const ControlCaption& caption : mainWindowCaptions()) {
+        wxWindow* shown = control(window, std::string(caption.name));
+        if (!shown) continue;
+        std::string label = labelOf(shown);
+        std::replace(label.begin(), label.end(), '\n', ' ');  // the long label is wrapped
+        EXPECT_EQ(label, english ? caption.english : caption.german) << caption.name;
+    }
+}
+
+TEST_F(GuiTest, MainWindowShowsGermanCaptionsAfterAGermanOptionsFile) {
+    start();
+    expectCaptions(program->mainWindow(), false);
+    EXPECT_TRUE(dialogs.log.empty());
+}
+
+TEST_F(GuiTest, MainWindowShowsEnglishCaptionsAfterAnEnglishOptionsFile) {
+    language = "English";
+    start();
+    expectCaptions(program->mainWindow(), true);
+}
+
+TEST_F(GuiTest, MainWindowHasAFixedSize) {
+    start();
+    gui::TForm1* window = program->mainWindow();
+    EXPECT_EQ(window->GetMinSize(), window->GetSize());
+    EXPECT_EQ(window->GetMaxSize(), window->GetSize());
+    EXPECT_FALSE(window->GetWindowStyleFlag() & wxRESIZE_BORDER);
+    EXPECT_FALSE(window->GetWindowStyleFlag() & wxMAXIMIZE_BOX);
+}
+
+TEST_F(GuiTest, FirstStartOffersOnlyTheOptions) {
+    writeOptions = false;
+    start();
+    ASSERT_FALSE(dialogs.messages().empty());
+    EXPECT_EQ(dialogs.messages().front(), message("welcome", Language::German));
+    EXPECT_EQ(enabledButtons(program->mainWindow()), std::vector<std::string>{"OptionenButton"});
+}
+
+TEST_F(GuiTest, ARideIsReadRewrittenBuiltAndInstalledByClicks) {
+    start();
+    wxWindow* window = program->mainWindow();
+    EXPECT_EQ(sorted(enabledButtons(window)),
+              sorted({"InstallDeinstallButton", "OptionenButton", "GUIfuerCTRBahnDatenButton",
+                      "CTRBahnDatenLesenButton", "CTRWagenDatenLesenButton"}));
+
+    dialogs.filesToOpen.push_back(exampleRide());
+    click(window, "CTRBahnDatenLesenButton");
+    ASSERT_TRUE(dialogs.messages().empty()) << dialogs.messages().front();
+    EXPECT_EQ(program->mainModel().state().ride.RideObjectName, "CTR_Beispielbahn");
+    EXPECT_EQ(sorted(enabledButtons(window)),
+              sorted({"NeustartButton", "CTRBahnDatenSchreibenButton", "BahnOVLsErstellenButton"}));
+
+    click(window, "CTRBahnDatenSchreibenButton");
+    EXPECT_EQ(sorted(enabledButtons(window)), sorted({"NeustartButton", "BahnOVLsErstellenButton"}));
+
+    click(window, "BahnOVLsErstellenButton");
+    ASSERT_TRUE(dialogs.messages().empty()) << dialogs.messages().front();
+    EXPECT_TRUE(fs::exists(game.author() / "CTR_Beispielbahn" / "CTR_Beispielbahn.common.ovl"));
+    EXPECT_EQ(sorted(enabledButtons(window)), sorted({"NeustartButton", "BahnOVLsInstallierenButton"}));
+
+    click(window, "BahnOVLsInstallierenButton");
+    EXPECT_TRUE(fs::exists(game.ridesFolder() / "CTR_Beispielbahn" / "CTR_Beispielbahn.unique.ovl"));
+    EXPECT_EQ(enabledButtons(window), std::vector<std::string>{"NeustartButton"});
+
+    click(window, "NeustartButton");
+    EXPECT_EQ(sorted(enabledButtons(window)),
+              sorted({"InstallDeinstallButton", "GUIfuerCTRBahnDatenButton", "CTRBahnDatenLesenButton",
+                      "CTRWagenDatenLesenButton"}));
+    EXPECT_TRUE(dialogs.messages().empty());
+}
+
+TEST_F(GuiTest, ACancelledOpenDialogChangesNoButton) {
+    start();
+    wxWindow* window = program->mainWindow();
+    const auto before = enabledButtons(window);
+    click(window, "CTRBahnDatenLesenButton");  // the script cancels the open dialog
+    ASSERT_EQ(dialogs.log.size(), 1u);
+    EXPECT_EQ(dialogs.log[0].kind, DialogEvent::Kind::OpenFile);
+    EXPECT_EQ(dialogs.log[0].caption, "CTR_BahnDaten_*.txt|CTR_BahnDaten_*.txt");
+    EXPECT_EQ(enabledButtons(window), before);
+}
+
+TEST_F(GuiTest, ACarFileIsReadAndRewrittenByClicks) {
+    start();
+    wxWindow* window = program->mainWindow();
+    dialogs.filesToOpen.push_back(exampleCar());
+    click(window, "CTRWagenDatenLesenButton");
+    ASSERT_TRUE(dialogs.messages().empty()) << dialogs.messages().front();
+    EXPECT_EQ(sorted(enabledButtons(window)),
+              sorted({"NeustartButton", "CTRWagenDatenSchreibenButton", "WagenOVLsErstellenButton"}));
+    click(window, "CTRWagenDatenSchreibenButton");
+    EXPECT_EQ(sorted(enabledButtons(window)), sorted({"NeustartButton", "WagenOVLsErstellenButton"}));
+}
+
+TEST_F(GuiTest, TheOptionsButtonOpensTheOptionsWindowModally) {
+    start();
+    bool wasModal = false;
+    // The modal window's own loop runs this; Cancel ends it.
+    wxTheApp->CallAfter([&] {
+        wasModal = program->optionsWindow()->IsModal();
+        click(program->optionsWindow(), "CancelButton");
+    });
+    click(program->mainWindow(), "OptionenButton");
+    EXPECT_TRUE(wasModal);
+    EXPECT_FALSE(program->optionsWindow()->IsShown());
+}
+
+}  // namespace
+}  // namespace zw::test
