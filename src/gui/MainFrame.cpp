@@ -112,6 +112,7 @@ void TForm1::onButton(wxWindow* button) {
     else if (name == "BahnOVLsInstallierenButton") model.BahnOVLsInstallierenButtonClick();
     else if (name == "CTRWagenDatenLesenButton") model.CTRWagenDatenLesenButtonClick();
     else if (name == "CTRWagenDatenSchreibenButton") model.CTRWagenDatenSchreibenButtonClick();
+    else if (name == "WagenOVLsErstellenButton") model.WagenOVLsErstellenButtonClick();
     else if (name == "WagenOVLsInstallierenButton") model.WagenOVLsInstallierenButtonClick();
     // The track buttons have no command: nothing ever enables them.
     refreshFromModel();

@@ -67,6 +67,8 @@ void showExceptionBox(std::exception_ptr error) {
         std::rethrow_exception(error);
     } catch (const std::exception& e) {
         text = toWx(e.what());
+        // A text that is no UTF-8 is shown byte by byte rather than not at all.
+        if (text.empty() && *e.what()) text = wxString(e.what(), wxConvISO8859_1);
     } catch (...) {
         text = "Unknown exception";
     }

@@ -6,6 +6,7 @@
 #include "GuiFixture.h"
 #include "app/MainWindow.h"
 #include "app/Messages.h"
+#include "assistant/TForm4.h"
 
 namespace zw::test {
 namespace {
@@ -113,7 +114,7 @@ TEST_F(GuiTest, ACancelledOpenDialogChangesNoButton) {
     EXPECT_EQ(enabledButtons(window), before);
 }
 
-TEST_F(GuiTest, ACarFileIsReadAndRewrittenByClicks) {
+TEST_F(GuiTest, ACarFileIsReadRewrittenAndBuiltByClicks) {
     start();
     wxWindow* window = program->mainWindow();
     dialogs.filesToOpen.push_back(exampleCar());
@@ -122,6 +123,11 @@ TEST_F(GuiTest, ACarFileIsReadAndRewrittenByClicks) {
     EXPECT_EQ(sorted(enabledButtons(window)),
               sorted({"NeustartButton", "CTRWagenDatenSchreibenButton", "WagenOVLsErstellenButton"}));
     click(window, "CTRWagenDatenSchreibenButton");
+    EXPECT_EQ(sorted(enabledButtons(window)), sorted({"NeustartButton", "WagenOVLsErstellenButton"}));
+    // The example names car models that are not beside it: the build stops with a message and the
+    // button stays for another try.
+    click(window, "WagenOVLsErstellenButton");
+    EXPECT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(sorted(enabledButtons(window)), sorted({"NeustartButton", "WagenOVLsErstellenButton"}));
 }
 
@@ -136,6 +142,25 @@ TEST_F(GuiTest, TheOptionsButtonOpensTheOptionsWindowModally) {
     click(program->mainWindow(), "OptionenButton");
     EXPECT_TRUE(wasModal);
     EXPECT_FALSE(program->optionsWindow()->IsShown());
+}
+
+TEST_F(GuiTest, TheAssistantOpensModallyAndItsCloseBoxClosesIt) {
+    start();
+    wxWindow* window = program->mainWindow();
+    ASSERT_NE(program->assistantWindow(), nullptr);
+    bool wasModal = false;
+    wxTheApp->CallAfter([&] {
+        wasModal = program->assistantWindow()->IsModal();
+        program->assistantWindow()->Close();  // the frame's close box
+    });
+    click(window, "GUIfuerCTRBahnDatenButton");
+    EXPECT_TRUE(wasModal);
+    EXPECT_FALSE(program->assistantWindow()->IsShown());
+    EXPECT_FALSE(program->assistantModel()->Visible);
+    // Closing ran the main window's restart; the main window shows the buttons of the start.
+    EXPECT_FALSE(control(window, "NeustartButton")->IsEnabled());
+    EXPECT_TRUE(control(window, "CTRBahnDatenLesenButton")->IsEnabled());
+    EXPECT_TRUE(control(window, "OptionenButton")->IsEnabled());
 }
 
 }  // namespace
