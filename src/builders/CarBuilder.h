@@ -40,7 +40,7 @@ using ModelReEmitter =
                        Language language)>;
 
 struct CarBuildSteps {
-    ModelReEmitter reEmitModel;
+    ModelReEmitter reEmitModel;  // must be set when the car data names a model
 };
 
 // The steps of this program.
