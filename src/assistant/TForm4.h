@@ -155,6 +155,9 @@ public:
     // when a control cannot be stored.
     void SetOvlInformation();
 
+    // The language the host's settings choose now; the window takes its title from it.
+    Language language() const;
+
 private:
     void newRideValues();
     void openRide();
@@ -167,7 +170,6 @@ private:
     void moveToChosenSections(size_t availableIndex);
     void returnChosenSections();
     std::optional<std::string> askName(const char* captionId, const char* promptId, const std::string& defaultName);
-    Language language() const;
 
     AssistantHost& host_;
     Dialogs& dialogs_;

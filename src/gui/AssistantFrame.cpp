@@ -1,21 +1,310 @@
-// Placeholder, replaced by the assistant window: an empty modal window with the assistant's caption
-// and a close box that runs the model's FormClose, so the program can open and close it.
 #include "gui/AssistantFrame.h"
 
-#include <wx/dialog.h>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/checklst.h>
+#include <wx/choice.h>
+#include <wx/combobox.h>
+#include <wx/listbox.h>
+#include <wx/menu.h>
+#include <wx/notebook.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
 
+#include "app/Messages.h"
+#include "assistant/CheckInput.h"
 #include "assistant/TForm4.h"
 
 namespace zw::gui {
+namespace {
 
-wxDialog* createAssistantWindow(wxWindow* parent, TForm4& model, Dialogs&) {
-    auto* window = new wxDialog(parent, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(640, 480));
-    window->SetName("TForm4");
-    window->Bind(wxEVT_CLOSE_WINDOW, [window, &model](wxCloseEvent&) {
-        model.FormClose();
-        window->EndModal(wxID_CANCEL);
+constexpr int kTrackMenuFirstId = wxID_HIGHEST + 100;
+
+wxString shown(const std::string& utf8) { return wxString::FromUTF8(utf8.data(), utf8.size()); }
+
+std::string utf8(const wxString& text) {
+    const wxScopedCharBuffer bytes = text.utf8_str();
+    return std::string(bytes.data(), bytes.length());
+}
+
+// The caret of a text control as a byte position in the UTF-8 text the model holds.
+size_t caretBytes(const wxString& text, long insertionPoint) {
+    if (insertionPoint <= 0) return 0;
+    return utf8(text.Left(static_cast<size_t>(insertionPoint))).size();
+}
+
+// Brings a control's items to `items`. A change in the middle (one item moved in or out) is made in
+// place, so a long list keeps its scroll position; a larger change refills the control.
+void syncItems(wxItemContainer& control, std::vector<std::string>& shownItems, const std::vector<std::string>& items) {
+    if (shownItems == items) return;
+    size_t prefix = 0;
+    while (prefix < shownItems.size() && prefix < items.size() && shownItems[prefix] == items[prefix]) ++prefix;
+    size_t suffix = 0;
+    while (suffix < shownItems.size() - prefix && suffix < items.size() - prefix &&
+           shownItems[shownItems.size() - 1 - suffix] == items[items.size() - 1 - suffix]) {
+        ++suffix;
+    }
+    const size_t removed = shownItems.size() - prefix - suffix;
+    const size_t added = items.size() - prefix - suffix;
+    if (removed + added > 64 || control.GetCount() != shownItems.size()) {
+        wxArrayString all;
+        all.reserve(items.size());
+        for (const auto& item : items) all.Add(shown(item));
+        control.Set(all);
+    } else {
+        for (size_t i = 0; i < removed; ++i) control.Delete(static_cast<unsigned>(prefix));
+        if (added > 0) {
+            wxArrayString inserted;
+            for (size_t i = prefix; i < prefix + added; ++i) inserted.Add(shown(items[i]));
+            control.Insert(inserted, static_cast<unsigned>(prefix));
+        }
+    }
+    shownItems = items;
+}
+
+void syncSelection(wxItemContainer& control, int index) {
+    if (index < 0 || static_cast<unsigned>(index) >= control.GetCount()) index = wxNOT_FOUND;
+    if (control.GetSelection() != index) control.SetSelection(index);
+}
+
+}  // namespace
+
+int assistantTrackMenuId(size_t index) { return kTrackMenuFirstId + static_cast<int>(index); }
+
+wxDialog* createAssistantWindow(wxWindow* parent, TForm4& model, Dialogs& /*dialogs: the model holds its own*/) {
+    return new AssistantFrame(parent, model);
+}
+
+AssistantFrame::AssistantFrame(wxWindow* parent, TForm4& model)
+    : wxDialog(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,
+               wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxMINIMIZE_BOX, "TForm4"),
+      model_(model) {
+    SetTitle(shown(message("assistantWindowCaption", model_.language())));
+
+    auto* top = new wxBoxSizer(wxVERTICAL);
+    buildToolBar(top);
+    pages_ = new wxNotebook(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, "PageControl1");
+    buildPropertiesPage(pages_);
+    buildTrackPage(pages_);
+    buildGeneralPage(pages_);
+    buildAdvancedPage(pages_);
+    buildAddOnPage(pages_);
+    buildStatisticsPage(pages_);
+    buildAboutPage(pages_);
+    top->Add(pages_, 1, wxEXPAND | wxALL, 4);
+    SetSizer(top);
+
+    applyCaptions();
+    refreshFromModel();
+    bindEvents();
+
+    // A fixed window: as large as its widest page needs in the language it was made in.
+    top->SetSizeHints(this);
+    const wxSize size = GetSize();
+    SetMinSize(size);
+    SetMaxSize(size);
+    CentreOnParent();
+}
+
+int AssistantFrame::ShowModal() {
+    model_.Visible = true;
+    refreshFromModel();
+    return wxDialog::ShowModal();
+}
+
+// ---- binding ---------------------------------------------------------------------------------------
+
+void AssistantFrame::readIntoModel() {
+    for (auto& binding : edits_) {
+        const wxString text = binding.control->GetValue();
+        binding.model->Text = utf8(text);
+        binding.model->SelStart = caretBytes(text, binding.control->GetInsertionPoint());
+    }
+    for (auto& binding : checks_) binding.model->Checked = binding.control->GetValue();
+    for (auto& binding : lists_) binding.model->ItemIndex = binding.control->GetSelection();
+    for (auto& binding : checkLists_) {
+        auto& list = *binding.model;
+        for (size_t i = 0; i < list.Checked.size() && i < binding.control->GetCount(); ++i) {
+            list.Checked[i] = binding.control->IsChecked(static_cast<unsigned>(i));
+        }
+        list.ItemIndex = binding.control->GetSelection();
+    }
+    model_.lstIcons.ItemIndex = icons_->GetSelection();
+    model_.lstIcons.Text = utf8(icons_->GetValue());
+}
+
+void AssistantFrame::refreshFromModel() {
+    for (auto& binding : edits_) {
+        const wxString text = shown(binding.model->Text);
+        if (binding.control->GetValue() != text) binding.control->ChangeValue(text);
+    }
+    for (auto& binding : checks_) {
+        if (binding.control->GetValue() != binding.model->Checked) binding.control->SetValue(binding.model->Checked);
+    }
+    for (auto& binding : lists_) {
+        if (binding.shown != binding.model->Items) {
+            binding.window->Freeze();
+            syncItems(*binding.control, binding.shown, binding.model->Items);
+            binding.window->Thaw();
+        }
+        syncSelection(*binding.control, binding.model->ItemIndex);
+    }
+    for (auto& binding : checkLists_) {
+        const auto& list = *binding.model;
+        auto* control = binding.control;
+        if (control->GetCount() != list.Items.size()) {
+            wxArrayString items;
+            for (const auto& item : list.Items) items.Add(shown(item));
+            control->Set(items);
+        }
+        for (size_t i = 0; i < list.Items.size(); ++i) {
+            const auto n = static_cast<unsigned>(i);
+            if (control->GetString(n) != shown(list.Items[i])) control->SetString(n, shown(list.Items[i]));
+            const bool checked = i < list.Checked.size() && list.Checked[i];
+            if (control->IsChecked(n) != checked) control->Check(n, checked);
+        }
+        syncSelection(*control, list.ItemIndex);
+    }
+    syncItems(*icons_, iconsShown_, model_.lstIcons.Items);
+    syncSelection(*icons_, model_.lstIcons.ItemIndex);
+    if (icons_->GetValue() != shown(model_.lstIcons.Text)) icons_->ChangeValue(shown(model_.lstIcons.Text));
+    applyCaptions();
+}
+
+void AssistantFrame::applyCaptions() {
+    for (const auto& [target, text] : model_.Captions) {
+        const wxString caption = shown(text);
+        if (target.rfind("Tab", 0) == 0) {
+            for (size_t page = 0; page < pages_->GetPageCount(); ++page) {
+                if (pages_->GetPage(page)->GetName() == target && pages_->GetPageText(page) != caption) {
+                    pages_->SetPageText(page, caption);
+                }
+            }
+            continue;
+        }
+        wxWindow* control = wxWindow::FindWindowByName(shown(target), this);
+        if (control && control->GetLabel() != caption) control->SetLabel(caption);
+    }
+}
+
+template <class Handler>
+void AssistantFrame::handle(Handler&& handler) {
+    readIntoModel();
+    try {
+        handler();
+    } catch (...) {
+        // The escaped-exception box shows the failure; the window still shows what the model holds.
+        refreshFromModel();
+        throw;
+    }
+    refreshFromModel();
+    if (!model_.Visible) {
+        if (IsModal()) {
+            EndModal(wxID_CLOSE);
+        } else {
+            Hide();
+        }
+    }
+}
+
+// ---- events ----------------------------------------------------------------------------------------
+
+void AssistantFrame::onNumericChar(wxKeyEvent& event) {
+    auto* control = dynamic_cast<wxTextCtrl*>(event.GetEventObject());
+    const int key = event.GetUnicodeKey();
+    // Keys that type no character (arrows, Delete, Tab, Enter, Escape) are no key presses of the
+    // field: they move the caret, delete, or leave the field, as everywhere.
+    if (!control || key == WXK_NONE || key == WXK_TAB || key == WXK_RETURN || key == WXK_ESCAPE ||
+        key == WXK_DELETE) {
+        event.Skip();
+        return;
+    }
+    const wxString text = control->GetValue();
+    size_t caret = caretBytes(text, control->GetInsertionPoint());
+    // Characters beyond ASCII can never belong to a number; they reach the filter as a refused key.
+    const char typed = key < 0x80 ? static_cast<char>(key) : '\0';
+    if (!CheckInput(utf8(text), caret, typed)) return;  // the key is dropped
+    if (caret == 0 && typed == '-') control->SetInsertionPoint(0);
+    event.Skip();
+}
+
+void AssistantFrame::bindEvents() {
+    auto on = [this](const char* name) { return wxWindow::FindWindowByName(name, this); };
+    auto button = [&](const char* name, void (TForm4::*handler)()) {
+        on(name)->Bind(wxEVT_BUTTON, [this, handler](wxCommandEvent&) { handle([&] { (model_.*handler)(); }); });
+    };
+    button("ToolButton1", &TForm4::ToolButton1Click);
+    button("ToolButton2", &TForm4::ToolButton2Click);
+    button("ToolButton3", &TForm4::ToolButton3Click);
+    button("ToolButton4", &TForm4::ToolButton4Click);
+    button("ToolButton8", &TForm4::ToolButton8Click);
+    button("btnInsertTrackSections", &TForm4::btnInsertTrackSectionsClick);
+    button("btnAchterbahn", &TForm4::btnAchterbahnClick);
+    button("btnThemenfahrt", &TForm4::btnThemenfahrtClick);
+
+    auto doubleClick = [&](const char* name, void (TForm4::*handler)()) {
+        on(name)->Bind(wxEVT_LISTBOX_DCLICK,
+                       [this, handler](wxCommandEvent&) { handle([&] { (model_.*handler)(); }); });
+    };
+    doubleClick("txtWagentypen", &TForm4::txtWagentypenDblClick);
+    doubleClick("lstSelWagen", &TForm4::lstSelWagenDblClick);
+    doubleClick("txtStreckensektionen", &TForm4::txtStreckensektionenDblClick);
+    doubleClick("lstSelSektionen", &TForm4::lstSelSektionenDblClick);
+    doubleClick("lstStreckensektionskosten", &TForm4::lstStreckensektionskostenDblClick);
+    doubleClick("lstZusatzTrackListe", &TForm4::lstZusatzTrackListeDblClick);
+    doubleClick("SelZusatzTrackListe", &TForm4::SelZusatzTrackListeDblClick);
+
+    auto click = [&](const char* name, void (TForm4::*handler)()) {
+        on(name)->Bind(wxEVT_LISTBOX, [this, handler](wxCommandEvent&) { handle([&] { (model_.*handler)(); }); });
+    };
+    click("lstSelSektionen", &TForm4::lstSelSektionenClick);
+    click("lstStreckensektionskosten", &TForm4::lstStreckensektionskostenClick);
+
+    // Releasing the right mouse button over a chosen list returns its items; over a start option
+    // list it clears the checks.
+    auto rightUp = [&](const char* name, void (TForm4::*handler)(bool)) {
+        on(name)->Bind(wxEVT_RIGHT_UP, [this, handler](wxMouseEvent& event) {
+            handle([&] { (model_.*handler)(true); });
+            event.Skip();
+        });
+    };
+    rightUp("lstSelWagen", &TForm4::lstSelWagenMouseUp);
+    rightUp("lstSelSektionen", &TForm4::lstSelSektionenMouseUp);
+    rightUp("SelZusatzTrackListe", &TForm4::SelZusatzTrackListeMouseUp);
+    rightUp("lstBahnStartArt", &TForm4::lstBahnStartArtMouseUp);
+    rightUp("lstPreStart", &TForm4::lstPreStartMouseUp);
+
+    on("lstPreStart")->Bind(wxEVT_CHECKLISTBOX, [this](wxCommandEvent& event) {
+        const int index = event.GetInt();
+        handle([&] { model_.lstPreStartClickCheck(index); });
     });
-    return window;
+    on("chkAddOn")->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { handle([&] { model_.chkAddOnClick(); }); });
+
+    // "Track auswählen": the menu over the catalogue, opened at the mouse position.
+    on("Button1")->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+        wxMenu menu;
+        for (size_t i = 0; i < model_.PopupMenu1.size(); ++i) {
+            menu.Append(assistantTrackMenuId(i), shown(model_.PopupMenu1[i].trackType));
+        }
+        PopupMenu(&menu);
+    });
+    if (!model_.PopupMenu1.empty()) {
+        Bind(
+            wxEVT_MENU,
+            [this](wxCommandEvent& event) {
+                const auto index = static_cast<size_t>(event.GetId() - kTrackMenuFirstId);
+                handle([&] { model_.PopupMenuItemClick(index); });
+            },
+            assistantTrackMenuId(0), assistantTrackMenuId(model_.PopupMenu1.size() - 1));
+    }
+
+    for (auto name : TForm4::numericFields()) {
+        on(std::string(name).c_str())->Bind(wxEVT_CHAR, &AssistantFrame::onNumericChar, this);
+    }
+
+    // The frame's close box (and Escape) close the assistant as its own button does.
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { handle([&] { model_.FormClose(); }); });
 }
 
 }  // namespace zw::gui

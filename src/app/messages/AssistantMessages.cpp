@@ -58,6 +58,14 @@ constexpr MessageText kMessages[] = {
     {"assistantBadName",
      "Der Name \"{1}\" kann nicht als Datei- oder Ordnername verwendet werden.",
      "The name \"{1}\" cannot be used as a file or folder name."},
+    // The assistant window's title (the caption of the main window's button that opens it) and the
+    // text of its "Über" page.
+    {"assistantWindowCaption",
+     "GUI für CTR_BahnDaten",
+     "GUI for CTR_BahnDaten"},
+    {"assistantAbout",
+     "Zorbaltwerk Version 0.85\r\n\r\nDer Assistent schreibt BahnDaten-Dateien (CTR_BahnDaten_<Name>.txt) und baut aus ihnen die OVL-Dateien einer Bahn.\r\nListen: rechte Maustaste leert die gewählten Einträge; Doppelklick verschiebt einen Eintrag.",
+     "Zorbaltwerk Version 0.85\r\n\r\nThe assistant writes ride data files (CTR_BahnDaten_<name>.txt) and builds a ride's OVL files from them.\r\nLists: the right mouse button clears the chosen items; a double click moves an item."},
     {"assistantSaveFailed",
      "Die Bahn konnte nicht gespeichert werden: {1}",
      "The ride could not be saved: {1}"},
