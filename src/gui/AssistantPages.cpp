@@ -65,8 +65,9 @@ wxTextCtrl* AssistantFrame::edit(wxWindow* parent, const char* name, int width) 
 }
 
 wxCheckBox* AssistantFrame::checkBox(wxWindow* parent, const char* name) {
-    auto* control = new wxCheckBox(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, 0,
-                                   wxDefaultValidator, name);
+    // Made with its name as label, which the caption replaces: GTK cannot lay out an empty one.
+    auto* control = new wxCheckBox(parent, wxID_ANY, name, wxDefaultPosition, wxDefaultSize, 0, wxDefaultValidator,
+                                   name);
     checks_.push_back({model_.checkBox(name), control});
     return control;
 }

@@ -308,5 +308,13 @@ TEST(AssistantWindow, ClosingStartsANewRide) {
     EXPECT_TRUE(t.host.addOns);
 }
 
+// The window titles itself in the language the settings choose when it is made.
+TEST(AssistantLanguage, FollowsTheSettingsOfTheMoment) {
+    test::AssistantTest t;
+    EXPECT_EQ(t.form.language(), Language::German);
+    t.host.english = true;
+    EXPECT_EQ(t.form.language(), Language::English);
+}
+
 }  // namespace
 }  // namespace zw
