@@ -303,7 +303,7 @@ void AssistantFrame::bindEvents() {
         on(std::string(name).c_str())->Bind(wxEVT_CHAR, &AssistantFrame::onNumericChar, this);
     }
 
-    // The frame's close box (and Escape) close the assistant as its own button does.
+    // The frame's close box closes the assistant as its own button does.
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { handle([&] { model_.FormClose(); }); });
 }
 

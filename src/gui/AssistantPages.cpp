@@ -25,7 +25,12 @@ namespace {
 
 constexpr int kGap = 4;
 
-wxString shownText(const std::string& utf8) { return wxString::FromUTF8(utf8.data(), utf8.size()); }
+// A catalogue text for a label: its line ends are "\r\n", a label's are "\n".
+wxString shownText(const std::string& utf8) {
+    wxString text = wxString::FromUTF8(utf8.data(), utf8.size());
+    text.Replace("\r\n", "\n");
+    return text;
+}
 
 // A group box named `name`; its controls are made with the box as their parent.
 wxStaticBoxSizer* group(wxWindow* parent, const char* name, int orient) {
