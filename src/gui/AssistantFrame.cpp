@@ -15,18 +15,15 @@
 #include "app/Messages.h"
 #include "assistant/CheckInput.h"
 #include "assistant/TForm4.h"
+#include "gui/WxText.h"
 
 namespace zw::gui {
 namespace {
 
 constexpr int kTrackMenuFirstId = wxID_HIGHEST + 100;
 
-wxString shown(const std::string& utf8) { return wxString::FromUTF8(utf8.data(), utf8.size()); }
-
-std::string utf8(const wxString& text) {
-    const wxScopedCharBuffer bytes = text.utf8_str();
-    return std::string(bytes.data(), bytes.length());
-}
+wxString shown(const std::string& utf8) { return toWx(utf8); }
+std::string utf8(const wxString& text) { return fromWx(text); }
 
 // The caret of a text control as a byte position in the UTF-8 text the model holds.
 size_t caretBytes(const wxString& text, long insertionPoint) {

@@ -19,18 +19,13 @@
 #include "app/Messages.h"
 #include "assistant/TForm4.h"
 #include "gui/AssistantFrame.h"
+#include "gui/WxText.h"
 
 namespace zw::gui {
 namespace {
 
 constexpr int kGap = 4;
 
-// A catalogue text for a label: its line ends are "\r\n", a label's are "\n".
-wxString shownText(const std::string& utf8) {
-    wxString text = wxString::FromUTF8(utf8.data(), utf8.size());
-    text.Replace("\r\n", "\n");
-    return text;
-}
 
 // A group box named `name`; its controls are made with the box as their parent.
 wxStaticBoxSizer* group(wxWindow* parent, const char* name, int orient) {
@@ -384,7 +379,7 @@ void AssistantFrame::buildAboutPage(wxNotebook* book) {
     auto* top = new wxBoxSizer(wxVERTICAL);
     top->Add(label(panel, "lblUeber", ""), 0, wxALL, 4 * kGap);
     static_cast<wxStaticText*>(wxWindow::FindWindowByName("lblUeber", panel))
-        ->SetLabel(shownText(message("assistantAbout", model_.language())));
+        ->SetLabel(toWx(message("assistantAbout", model_.language())));
     panel->SetSizer(top);
 }
 
