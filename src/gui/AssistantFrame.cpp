@@ -222,7 +222,13 @@ void AssistantFrame::onNumericChar(wxKeyEvent& event) {
     // Characters beyond ASCII can never belong to a number; they reach the filter as a refused key.
     const char typed = key < 0x80 ? static_cast<char>(key) : '\0';
     if (!CheckInput(utf8(text), caret, typed)) return;  // the key is dropped
-    if (caret == 0 && typed == '-') control->SetInsertionPoint(0);
+    if (typed == '-') {
+        // The filter moved the caret to the start: the minus sign goes in front, put there here
+        // because the toolkit would insert the key where its own caret stood.
+        control->SetInsertionPoint(static_cast<long>(caret));
+        control->WriteText("-");
+        return;
+    }
     event.Skip();
 }
 

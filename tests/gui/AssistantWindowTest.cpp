@@ -92,7 +92,8 @@ struct AssistantWindow {
         wxMouseEvent event(wxEVT_RIGHT_UP);
         send(control, event);
     }
-    // Types `key` into a field at its caret; false when the window dropped the key.
+    // Types `key` into a field; true when the key goes on to the field as typed, false when the
+    // window dropped it or typed it itself.
     bool type(const std::string& name, wxChar key) const {
         auto* control = edit(name);
         wxKeyEvent event(wxEVT_CHAR);
@@ -255,12 +256,13 @@ TEST(AssistantWindow, NumericFieldsDropRefusedKeys) {
     height->SetInsertionPointEnd();
     EXPECT_FALSE(w.type("txtMaxBauHoehe", ','));  // a second comma
 
-    height->ChangeValue("3");
-    height->SetInsertionPointEnd();
-    EXPECT_TRUE(w.type("txtMaxBauHoehe", '-'));
-    EXPECT_EQ(height->GetInsertionPoint(), 0);  // the minus sign goes in front
-    height->ChangeValue("-3");
+    // The minus sign goes in front, wherever the caret stood.
+    height->ChangeValue("35");
+    height->SetInsertionPoint(1);
+    w.type("txtMaxBauHoehe", '-');
+    EXPECT_EQ(text(height->GetValue()), "-35");
     EXPECT_FALSE(w.type("txtMaxBauHoehe", '-'));
+    EXPECT_EQ(text(height->GetValue()), "-35");
 
     // The last field of the list filters as well; a text field does not.
     w.edit("lblSpezialWagenEinhakpositionA")->ChangeValue("");
