@@ -1,5 +1,7 @@
 #include "gui/AssistantFrame.h"
 
+#include <functional>
+
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/checklst.h>
@@ -234,49 +236,43 @@ void AssistantFrame::onNumericChar(wxKeyEvent& event) {
 
 void AssistantFrame::bindEvents() {
     auto on = [this](const char* name) { return wxWindow::FindWindowByName(name, this); };
-    auto button = [&](const char* name, void (TForm4::*handler)()) {
-        on(name)->Bind(wxEVT_BUTTON, [this, handler](wxCommandEvent&) { handle([&] { (model_.*handler)(); }); });
+    using Action = std::function<void()>;
+    auto bind = [&](const char* name, wxEventTypeTag<wxCommandEvent> type, Action action) {
+        on(name)->Bind(type, [this, action](wxCommandEvent&) { handle(action); });
     };
-    button("ToolButton1", &TForm4::ToolButton1Click);
-    button("ToolButton2", &TForm4::ToolButton2Click);
-    button("ToolButton3", &TForm4::ToolButton3Click);
-    button("ToolButton4", &TForm4::ToolButton4Click);
-    button("ToolButton8", &TForm4::ToolButton8Click);
-    button("btnInsertTrackSections", &TForm4::btnInsertTrackSectionsClick);
-    button("btnAchterbahn", &TForm4::btnAchterbahnClick);
-    button("btnThemenfahrt", &TForm4::btnThemenfahrtClick);
+    bind("ToolButton1", wxEVT_BUTTON, [this] { model_.ToolButton1Click(); });
+    bind("ToolButton2", wxEVT_BUTTON, [this] { model_.ToolButton2Click(); });
+    bind("ToolButton3", wxEVT_BUTTON, [this] { model_.ToolButton3Click(); });
+    bind("ToolButton4", wxEVT_BUTTON, [this] { model_.ToolButton4Click(); });
+    bind("ToolButton8", wxEVT_BUTTON, [this] { model_.ToolButton8Click(); });
+    bind("btnInsertTrackSections", wxEVT_BUTTON, [this] { model_.btnInsertTrackSectionsClick(); });
+    bind("btnAchterbahn", wxEVT_BUTTON, [this] { model_.btnAchterbahnClick(); });
+    bind("btnThemenfahrt", wxEVT_BUTTON, [this] { model_.btnThemenfahrtClick(); });
 
-    auto doubleClick = [&](const char* name, void (TForm4::*handler)()) {
-        on(name)->Bind(wxEVT_LISTBOX_DCLICK,
-                       [this, handler](wxCommandEvent&) { handle([&] { (model_.*handler)(); }); });
-    };
-    doubleClick("txtWagentypen", &TForm4::txtWagentypenDblClick);
-    doubleClick("lstSelWagen", &TForm4::lstSelWagenDblClick);
-    doubleClick("txtStreckensektionen", &TForm4::txtStreckensektionenDblClick);
-    doubleClick("lstSelSektionen", &TForm4::lstSelSektionenDblClick);
-    doubleClick("lstStreckensektionskosten", &TForm4::lstStreckensektionskostenDblClick);
-    doubleClick("lstZusatzTrackListe", &TForm4::lstZusatzTrackListeDblClick);
-    doubleClick("SelZusatzTrackListe", &TForm4::SelZusatzTrackListeDblClick);
+    bind("txtWagentypen", wxEVT_LISTBOX_DCLICK, [this] { model_.txtWagentypenDblClick(); });
+    bind("lstSelWagen", wxEVT_LISTBOX_DCLICK, [this] { model_.lstSelWagenDblClick(); });
+    bind("txtStreckensektionen", wxEVT_LISTBOX_DCLICK, [this] { model_.txtStreckensektionenDblClick(); });
+    bind("lstSelSektionen", wxEVT_LISTBOX_DCLICK, [this] { model_.lstSelSektionenDblClick(); });
+    bind("lstStreckensektionskosten", wxEVT_LISTBOX_DCLICK, [this] { model_.lstStreckensektionskostenDblClick(); });
+    bind("lstZusatzTrackListe", wxEVT_LISTBOX_DCLICK, [this] { model_.lstZusatzTrackListeDblClick(); });
+    bind("SelZusatzTrackListe", wxEVT_LISTBOX_DCLICK, [this] { model_.SelZusatzTrackListeDblClick(); });
 
-    auto click = [&](const char* name, void (TForm4::*handler)()) {
-        on(name)->Bind(wxEVT_LISTBOX, [this, handler](wxCommandEvent&) { handle([&] { (model_.*handler)(); }); });
-    };
-    click("lstSelSektionen", &TForm4::lstSelSektionenClick);
-    click("lstStreckensektionskosten", &TForm4::lstStreckensektionskostenClick);
+    bind("lstSelSektionen", wxEVT_LISTBOX, [this] { model_.lstSelSektionenClick(); });
+    bind("lstStreckensektionskosten", wxEVT_LISTBOX, [this] { model_.lstStreckensektionskostenClick(); });
 
     // Releasing the right mouse button over a chosen list returns its items; over a start option
     // list it clears the checks.
-    auto rightUp = [&](const char* name, void (TForm4::*handler)(bool)) {
-        on(name)->Bind(wxEVT_RIGHT_UP, [this, handler](wxMouseEvent& event) {
-            handle([&] { (model_.*handler)(true); });
+    auto rightUp = [&](const char* name, Action action) {
+        on(name)->Bind(wxEVT_RIGHT_UP, [this, action](wxMouseEvent& event) {
+            handle(action);
             event.Skip();
         });
     };
-    rightUp("lstSelWagen", &TForm4::lstSelWagenMouseUp);
-    rightUp("lstSelSektionen", &TForm4::lstSelSektionenMouseUp);
-    rightUp("SelZusatzTrackListe", &TForm4::SelZusatzTrackListeMouseUp);
-    rightUp("lstBahnStartArt", &TForm4::lstBahnStartArtMouseUp);
-    rightUp("lstPreStart", &TForm4::lstPreStartMouseUp);
+    rightUp("lstSelWagen", [this] { model_.lstSelWagenMouseUp(true); });
+    rightUp("lstSelSektionen", [this] { model_.lstSelSektionenMouseUp(true); });
+    rightUp("SelZusatzTrackListe", [this] { model_.SelZusatzTrackListeMouseUp(true); });
+    rightUp("lstBahnStartArt", [this] { model_.lstBahnStartArtMouseUp(true); });
+    rightUp("lstPreStart", [this] { model_.lstPreStartMouseUp(true); });
 
     on("lstPreStart")->Bind(wxEVT_CHECKLISTBOX, [this](wxCommandEvent& event) {
         const int index = event.GetInt();
