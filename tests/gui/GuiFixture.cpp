@@ -34,7 +34,8 @@ void click(wxWindow* parent, const std::string& buttonName) {
     ASSERT_TRUE(button->IsEnabled()) << buttonName << " is disabled: a user could not click it";
     wxCommandEvent event(wxEVT_BUTTON, button->GetId());
     event.SetEventObject(button);
-    button->GetEventHandler()->ProcessEvent(event);
+    // As the toolkit delivers it: an exception that escapes the handler goes to the application.
+    button->GetEventHandler()->SafelyProcessEvent(event);
 }
 
 std::string labelOf(wxWindow* window) {

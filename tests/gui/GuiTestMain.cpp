@@ -1,16 +1,40 @@
-// The windows' suite starts wx itself (on the X display that xvfb-run provides) before the tests run.
+// The windows' suite starts wx itself (on the X display that xvfb-run provides) with the program's own
+// application object, so an exception that escapes a click meets the program's exception box.
 #include <gtest/gtest.h>
-#include <wx/app.h>
 #include <wx/init.h>
+#include <wx/modalhook.h>
+#include <wx/msgdlg.h>
+
+#include "gui/WxText.h"
+#include "gui/ZorbaltwerkApp.h"
+
+namespace {
+
+// A message box that no test expected would wait for a click forever: it fails the test instead.
+class UnexpectedMessageBoxes : public wxModalDialogHook {
+protected:
+    int Enter(wxDialog* dialog) override {
+        auto* box = dynamic_cast<wxMessageDialogBase*>(dialog);
+        if (!box) return wxID_NONE;
+        ADD_FAILURE() << "unexpected message box: " << zw::gui::fromWx(box->GetMessage());
+        return wxID_OK;
+    }
+    void Exit(wxDialog*) override {}
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
-    wxApp::SetInstance(new wxApp());
+    wxApp::SetInstance(new zw::gui::ZorbaltwerkApp());
     if (!wxEntryStart(argc, argv)) {
         std::fprintf(stderr, "wx could not start (no X display?)\n");
         return 1;
     }
+    UnexpectedMessageBoxes hook;
+    hook.Register();
     const int result = RUN_ALL_TESTS();
+    hook.Unregister();
     wxEntryCleanup();
     return result;
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <wx/checkbox.h>
+#include <wx/modalhook.h>
 #include <wx/radiobut.h>
 #include <wx/textctrl.h>
 
@@ -106,6 +107,28 @@ TEST_F(GuiTest, OkayAtTheFirstStartOffersTheMainWindowsCommands) {
         EXPECT_TRUE(control(program->mainWindow(), name)->IsEnabled()) << name;
     }
     EXPECT_FALSE(control(program->mainWindow(), "CTRSchienenDatenLesenButton")->IsEnabled());
+}
+
+TEST_F(GuiTest, AGameFolderTheOptionsFileCannotHoldIsShownAsAnErrorAndNothingIsSaved) {
+    start();
+    wxWindow* window = program->optionsWindow();
+    const std::string before = fileContent(game.root() / "Zorbaltwerk_Options.txt");
+    std::vector<std::string> boxes;
+    struct Catcher : wxModalDialogHook {
+        std::vector<std::string>& boxes;
+        explicit Catcher(std::vector<std::string>& b) : boxes(b) { Register(); }
+        ~Catcher() override { Unregister(); }
+        int Enter(wxDialog* dialog) override {
+            boxes.push_back(gui::fromWx(dialog->GetTitle()));
+            return wxID_OK;
+        }
+        void Exit(wxDialog*) override {}
+    } catcher(boxes);
+    control<wxTextCtrl>(window, "RCT3PfadEdit")->SetValue(wxString::FromUTF8("C:/Spiele/\xe9\x81\x8a\xe6\x88\xb2"));
+    click(window, "OkayButton");
+    EXPECT_EQ(boxes, std::vector<std::string>{"Zorbaltwerk"});
+    EXPECT_EQ(fileContent(game.root() / "Zorbaltwerk_Options.txt"), before);
+    EXPECT_EQ(program->mainModel().state().settings.GamePath, game.gamePath().string());
 }
 
 }  // namespace
