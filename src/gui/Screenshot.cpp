@@ -2,6 +2,7 @@
 
 #include <wx/app.h>
 #include <wx/bitmap.h>
+#include <wx/brush.h>
 #include <wx/dcmemory.h>
 #include <wx/dcscreen.h>
 #include <wx/image.h>
@@ -21,12 +22,24 @@ bool saveScreenshot(wxWindow* window, const wxString& file) {
     window->Update();
     wxTheApp->Yield(true);
 
+    // The virtual display has no window manager, so the picture gets a plain title bar of its own
+    // with the window's caption, as a desktop would frame it.
     const wxRect area = window->GetScreenRect();
-    wxBitmap picture(area.width, area.height, 24);
+    const int titleHeight = window->FromDIP(28);
+    wxBitmap picture(area.width + 2, area.height + titleHeight + 1, 24);
     {
-        wxScreenDC screen;
         wxMemoryDC memory(picture);
-        if (!memory.Blit(0, 0, area.width, area.height, &screen, area.x, area.y)) return false;
+        memory.SetBackground(wxBrush(wxColour(60, 60, 60)));
+        memory.Clear();
+        wxFont font = window->GetFont();
+        font.MakeBold();
+        memory.SetFont(font);
+        memory.SetTextForeground(*wxWHITE);
+        const wxString title = window->GetLabel();
+        const int textHeight = memory.GetTextExtent(title).y;
+        memory.DrawText(title, window->FromDIP(10), (titleHeight - textHeight) / 2);
+        wxScreenDC screen;
+        if (!memory.Blit(1, titleHeight, area.width, area.height, &screen, area.x, area.y)) return false;
     }
     if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
     return picture.ConvertToImage().SaveFile(file, wxBITMAP_TYPE_PNG);
