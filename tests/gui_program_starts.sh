@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# The desktop program starts on a virtual X display and opens each of its four windows (the hidden
+# picture switch shows a window, saves it and ends); at a first start without an options file it
+# greets the user (in picture mode on stderr instead of a box) and still opens:
+#   tests/gui_program_starts.sh WORK PROGRAM
+set -euo pipefail
+work=$1
+program=$2
+fail() { echo "FAILED: $*" >&2; exit 1; }
+export NO_AT_BRIDGE=1 GDK_BACKEND=x11
+run() { xvfb-run -a -s "-screen 0 1280x1024x24" "$program" "$@"; }
+is_png() { [ "$(head -c 8 "$1" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ]; }
+
+rm -rf "$work"
+mkdir -p "$work/RCT3"
+cd "$work"
+printf "'English'\r\n'%s'\r\n'AddOns 0'\r\n'Ueberschreiben 0'\r\n'HiddenSettings 0'\r\n" "$work/RCT3" \
+  >Zorbaltwerk_Options.txt
+for window in main options install assistant; do
+  run --screenshot "$window" "$window.png" 2>"$window.err" || fail "$window: $(cat "$window.err")"
+  is_png "$window.png" || fail "$window.png is no PNG picture"
+  [ ! -s "$window.err" ] || fail "$window showed messages: $(cat "$window.err")"
+done
+
+rm Zorbaltwerk_Options.txt
+run --screenshot main first.png 2>first.err || fail "first start: $(cat first.err)"
+grep -q "Willkommen bei Zorbaltwerk" first.err || fail "no greeting at the first start: $(cat first.err)"
+is_png first.png || fail "first.png is no PNG picture"
+
+if run --screenshot nowindow x.png 2>/dev/null; then fail "an unknown window was accepted"; fi
+echo "all windows opened"
