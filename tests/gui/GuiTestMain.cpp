@@ -1,6 +1,7 @@
 // The windows' suite starts wx itself (on the X display that xvfb-run provides) with the program's own
 // application object, so an exception that escapes a click meets the program's exception box.
 #include <gtest/gtest.h>
+#include <wx/debug.h>
 #include <wx/init.h>
 #include <wx/modalhook.h>
 #include <wx/msgdlg.h>
@@ -31,6 +32,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "wx could not start (no X display?)\n");
         return 1;
     }
+    // A failed wx assertion would open a box of its own: it fails the test instead.
+    wxSetAssertHandler([](const wxString& file, int line, const wxString&, const wxString& condition,
+                          const wxString& text) {
+        ADD_FAILURE() << "wx assertion failed at " << file.utf8_string() << ":" << line << ": "
+                      << condition.utf8_string() << " " << text.utf8_string();
+    });
     UnexpectedMessageBoxes hook;
     hook.Register();
     const int result = RUN_ALL_TESTS();
