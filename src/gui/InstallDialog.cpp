@@ -24,17 +24,14 @@ struct TabControls {
     std::string_view page;
     std::string_view label;
     std::string_view button;
-    void (InstallWindow::*click)();
 };
 
 // In the order of the page control's pages.
 constexpr TabControls kTabs[] = {
-    {Tab::InstallOrdnerTab, "InstallOrdnerTab", "Label1", "OrdnerInstallButton", &InstallWindow::OrdnerInstallButtonClick},
-    {Tab::DeinstallBahnTab, "DeinstallBahnTab", "Label2", "BahnDeinstallButton", &InstallWindow::BahnDeinstallButtonClick},
-    {Tab::DeinstallSchienenTab, "DeinstallSchienenTab", "Label3", "SchienenDeinstallButton",
-     &InstallWindow::SchienenDeinstallButtonClick},
-    {Tab::DeinstallWagenTab, "DeinstallWagenTab", "Label4", "WagenDeinstallButton",
-     &InstallWindow::WagenDeinstallButtonClick},
+    {Tab::InstallOrdnerTab, "InstallOrdnerTab", "Label1", "OrdnerInstallButton"},
+    {Tab::DeinstallBahnTab, "DeinstallBahnTab", "Label2", "BahnDeinstallButton"},
+    {Tab::DeinstallSchienenTab, "DeinstallSchienenTab", "Label3", "SchienenDeinstallButton"},
+    {Tab::DeinstallWagenTab, "DeinstallWagenTab", "Label4", "WagenDeinstallButton"},
 };
 
 wxString wxName(std::string_view name) { return wxString::FromUTF8(name.data(), name.size()); }
@@ -57,10 +54,7 @@ TForm3::TForm3(wxWindow* parent, InstallWindow& model)
         label->SetName(wxName(tab.label));
         auto* button = new wxButton(page, wxID_ANY, toWx(model_.caption(tab.button)));
         button->SetName(wxName(tab.button));
-        button->Bind(wxEVT_BUTTON, [this, click = tab.click](wxCommandEvent&) {
-            (model_.*click)();
-            afterHandler();
-        });
+        button->Bind(wxEVT_BUTTON, [this, which = tab.tab](wxCommandEvent&) { onTabButton(which); });
         pageSizer->Add(label, 0, wxALL, 6);
         pageSizer->Add(button, 0, wxALL, 6);
         page->SetSizer(pageSizer);
@@ -123,6 +117,16 @@ void TForm3::refreshFromModel() {
     } else {
         list->SetSelection(wxNOT_FOUND);
     }
+}
+
+void TForm3::onTabButton(InstallWindow::Tab tab) {
+    switch (tab) {
+        case Tab::InstallOrdnerTab: model_.OrdnerInstallButtonClick(); break;
+        case Tab::DeinstallBahnTab: model_.BahnDeinstallButtonClick(); break;
+        case Tab::DeinstallSchienenTab: model_.SchienenDeinstallButtonClick(); break;
+        case Tab::DeinstallWagenTab: model_.WagenDeinstallButtonClick(); break;
+    }
+    afterHandler();
 }
 
 void TForm3::afterHandler() {

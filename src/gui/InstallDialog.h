@@ -4,9 +4,7 @@
 
 #include <wx/dialog.h>
 
-namespace zw {
-class InstallWindow;
-}
+#include "install/InstallWindow.h"
 
 namespace zw::gui {
 
@@ -18,6 +16,7 @@ public:
     void refreshFromModel();
 
 private:
+    void onTabButton(InstallWindow::Tab tab);  // the button on the tab
     void afterHandler();
 
     InstallWindow& model_;
