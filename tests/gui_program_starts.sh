@@ -9,6 +9,8 @@ program=$2
 fail() { echo "FAILED: $*" >&2; exit 1; }
 export NO_AT_BRIDGE=1 GDK_BACKEND=x11
 run() { xvfb-run -a -s "-screen 0 1280x1024x24" "$program" "$@"; }
+# What the program said on stderr, without the toolkit's own log lines ("(zorbaltwerk:PID): Gtk-...").
+said() { grep -v -e '^(zorbaltwerk:[0-9]*): ' -e '^$' "$1" || true; }
 is_png() { [ "$(head -c 8 "$1" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ]; }
 
 rm -rf "$work"
@@ -19,7 +21,7 @@ printf "'English'\r\n'%s'\r\n'AddOns 0'\r\n'Ueberschreiben 0'\r\n'HiddenSettings
 for window in main options install assistant; do
   run --screenshot "$window" "$window.png" 2>"$window.err" || fail "$window: $(cat "$window.err")"
   is_png "$window.png" || fail "$window.png is no PNG picture"
-  [ ! -s "$window.err" ] || fail "$window showed messages: $(cat "$window.err")"
+  [ -z "$(said "$window.err")" ] || fail "$window showed messages: $(said "$window.err")"
 done
 
 rm Zorbaltwerk_Options.txt
