@@ -61,7 +61,7 @@ std::string WxDialogs::clipboardText() {
     return text;
 }
 
-void showExceptionBox(std::exception_ptr error) {
+void showExceptionBox(std::exception_ptr error, Language language) {
     wxString text = "?";
     try {
         std::rethrow_exception(error);
@@ -70,7 +70,7 @@ void showExceptionBox(std::exception_ptr error) {
         // A text that is no UTF-8 is shown byte by byte rather than not at all.
         if (text.empty() && *e.what()) text = wxString(e.what(), wxConvISO8859_1);
     } catch (...) {
-        text = "Unknown exception";
+        text = toWx(message("unknownException", language));
     }
     wxWindow* active = wxGetActiveWindow();
     wxMessageDialog box(active ? wxGetTopLevelParent(active) : nullptr, text, kTitle, wxOK | wxICON_ERROR | wxCENTRE);

@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "app/Dialogs.h"
+#include "app/Messages.h"
 
 class wxWindow;
 
@@ -30,7 +31,7 @@ private:
 };
 
 // The box for an exception that escaped a command: its text, captioned with the program's title;
-// the program goes on afterwards.
-void showExceptionBox(std::exception_ptr error);
+// the program goes on afterwards. `language` is for an exception without a text.
+void showExceptionBox(std::exception_ptr error, Language language);
 
 }  // namespace zw::gui

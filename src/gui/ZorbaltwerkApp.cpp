@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "app/ConsoleDialogs.h"
+#include "app/MainWindow.h"
 #include "app/SystemRegistry.h"
 #include "gui/InstallDialog.h"
 #include "gui/MainFrame.h"
@@ -44,7 +45,8 @@ int ZorbaltwerkApp::OnExit() {
 }
 
 bool ZorbaltwerkApp::OnExceptionInMainLoop() {
-    showExceptionBox(std::current_exception());
+    const bool english = program_ && program_->mainModel().state().settings.UseEnglish;
+    showExceptionBox(std::current_exception(), languageOf(english));
     return true;
 }
 

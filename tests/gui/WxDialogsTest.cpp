@@ -111,12 +111,12 @@ TEST(WxDialogs, TheClipboardIsReadAsText) {
 TEST(WxDialogs, AnEscapedExceptionIsShownWithItsText) {
     DialogCatcher catcher;
     catcher.answer = [](wxDialog*) { return wxID_OK; };
-    gui::showExceptionBox(std::make_exception_ptr(std::runtime_error("Datei kaputt")));
-    gui::showExceptionBox(std::make_exception_ptr(42));
+    gui::showExceptionBox(std::make_exception_ptr(std::runtime_error("Datei kaputt")), Language::German);
+    gui::showExceptionBox(std::make_exception_ptr(42), Language::English);
     ASSERT_EQ(catcher.shown.size(), 2u);
     EXPECT_EQ(catcher.shown[0].title, "Zorbaltwerk");
     EXPECT_EQ(catcher.shown[0].text, "Datei kaputt");
-    EXPECT_FALSE(catcher.shown[1].text.empty());
+    EXPECT_EQ(catcher.shown[1].text, "Unknown exception.");
 }
 
 }  // namespace

@@ -35,6 +35,10 @@ constexpr MessageText kMessages[] = {
     {"promiseText",
      "Alle Downloads von CTR-Bahnen, die für RCT3 MIT ADDONS gemacht sind, müssen ein README mit folgendem Text beinhalten:\r\n\r\n'Diese CTR-Bahn funktioniert nur in RCT3 MIT BEIDEN ADDONS Soaked/Wild! Die Installation ohne AddOns führt zum Absturz von RCT3.\r\nThis CTR-Ride requires RCT3 WITH BOTH ADDONS Soaked/Wild! The installation without AddOns will cause RCT3 to crash.'\r\n\r\nVersprechen Sie, dass Sie ein solches README zu Ihren downloadbaren CTR-Bahnen erstellen?",
      "All downloads of CTR-Rides, which are made for RCT3 WITH ADDONS, have to include a README with the following text:\r\n\r\n'This CTR-Ride requires RCT3 WITH BOTH ADDONS Soaked/Wild! The installation without AddOns will cause RCT3 to crash.\r\nDiese CTR-Bahn funktioniert nur in RCT3 MIT BEIDEN ADDONS Soaked/Wild! Die Installation ohne AddOns führt zum Absturz von RCT3.'\r\n\r\nDo you promise to write such a README for your downloadable CTR-Rides?"},
+    // The exception box of the desktop program, for an exception that carries no text of its own.
+    {"unknownException",
+     "Unbekannte Ausnahme.",
+     "Unknown exception."},
     // Caption of every overwrite question.
     {"warningCaption",
      "Warnung",
