@@ -110,10 +110,7 @@ int run(Context& context, std::span<const std::string> args) {
         if (!readFile(context, args[1])) return ExitCode::Stopped;
         if (context.window().WagenOVLsErstellenButtonClick() != 1) return ExitCode::Stopped;
         const CarData& car = context.state().car;
-        for (const auto& file : {carCommonFile(car), carUniqueFile(car)}) {
-            const std::u8string utf8 = file.u8string();
-            context.out() << std::string(utf8.begin(), utf8.end()) << '\n';
-        }
+        for (const auto& file : {carCommonFile(car), carUniqueFile(car)}) context.out() << shownPath(file) << '\n';
         return ExitCode::Done;
     }
     if (action == "install") {

@@ -100,6 +100,11 @@ std::filesystem::path pathFromArgument(const std::string& utf8) {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
+std::string shownPath(const std::filesystem::path& path) {
+    const std::u8string utf8 = path.u8string();
+    return std::string(utf8.begin(), utf8.end());
+}
+
 int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err, std::istream* terminal,
            Registry& registry) {
     if (std::find(args.begin(), args.end(), "--help") != args.end() ||

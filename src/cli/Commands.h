@@ -97,6 +97,8 @@ std::vector<CommandGroup> commandGroups();
 
 // A path from a command-line word (UTF-8).
 std::filesystem::path pathFromArgument(const std::string& utf8);
+// A path as the command line shows it (UTF-8).
+std::string shownPath(const std::filesystem::path& path);
 
 // The words after "read": a file and an optional "--dump"; `command` ("ride read") names the
 // command in usage errors, `fileKind` the file it needs.

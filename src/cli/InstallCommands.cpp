@@ -14,11 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string shown(const fs::path& name) {
-    const std::u8string text = name.u8string();
-    return std::string(text.begin(), text.end());
-}
-
 CtrKind kindFromWord(const std::string& word, const char* ride, const char* track, const char* car,
                      const char* group) {
     if (word == ride) return CtrKind::Ride;
@@ -69,7 +64,7 @@ int list(Context& context, std::span<const std::string> args) {
         return ExitCode::Stopped;
     }
     std::sort(installed.begin(), installed.end());
-    for (const auto& name : installed) context.out() << shown(name) << '\n';
+    for (const auto& name : installed) context.out() << shownPath(name) << '\n';
     return ExitCode::Done;
 }
 

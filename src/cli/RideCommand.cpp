@@ -137,8 +137,7 @@ void summary(std::ostream& out, const RideData& r) {
 // The open dialog offers only files named CTR_BahnDaten_*.txt; the command line takes no other.
 std::filesystem::path rideFileArgument(const std::string& word) {
     const std::filesystem::path path = pathFromArgument(word);
-    const std::u8string utf8Name = path.filename().u8string();
-    const std::string name(utf8Name.begin(), utf8Name.end());
+    const std::string name = shownPath(path.filename());
     auto lower = [](std::string s) {
         for (char& c : s)
             if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
@@ -174,10 +173,7 @@ int run(Context& context, std::span<const std::string> args) {
         if (!readFile(context, args[1])) return ExitCode::Stopped;
         if (context.window().BahnOVLsErstellenButtonClick() != 1) return ExitCode::Stopped;
         const RideData& ride = context.state().ride;
-        for (const auto& file : {rideCommonFile(ride), rideUniqueFile(ride)}) {
-            const std::u8string utf8 = file.u8string();
-            context.out() << std::string(utf8.begin(), utf8.end()) << '\n';
-        }
+        for (const auto& file : {rideCommonFile(ride), rideUniqueFile(ride)}) context.out() << shownPath(file) << '\n';
         return ExitCode::Done;
     }
     if (action == "install") {
