@@ -75,4 +75,18 @@ std::string pathToCp1252(const std::filesystem::path& path) {
     return utf8ToCp1252(std::string_view(reinterpret_cast<const char*>(utf8.data()), utf8.size()));
 }
 
+std::string asciiOnlyText(std::string_view text) {
+    std::string ascii;
+    for (char c : text) ascii += static_cast<unsigned char>(c) < 0x80 ? c : '?';
+    return ascii;
+}
+
+std::string pathForMessage(const std::filesystem::path& path) {
+    try {
+        return pathToCp1252(path);
+    } catch (const EncodingError&) {
+        return asciiOnlyText(path.generic_string());
+    }
+}
+
 }  // namespace zw

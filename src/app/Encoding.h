@@ -25,4 +25,9 @@ std::string utf8ToCp1252(std::string_view utf8);
 std::filesystem::path pathFromCp1252(std::string_view cp1252);
 std::string pathToCp1252(const std::filesystem::path& path);
 
+// Texts for message arguments (Windows-1252). A system text shows anything beyond ASCII as '?'; a
+// path shows as its Windows-1252 name, or ASCII-only when the code page cannot hold it.
+std::string asciiOnlyText(std::string_view text);
+std::string pathForMessage(const std::filesystem::path& path);
+
 }  // namespace zw

@@ -7,20 +7,6 @@
 
 namespace zw {
 
-std::string asciiOnlyText(std::string_view text) {
-    std::string ascii;
-    for (char c : text) ascii += static_cast<unsigned char>(c) < 0x80 ? c : '?';
-    return ascii;
-}
-
-std::string shownBuildPath(const std::filesystem::path& path) {
-    try {
-        return pathToCp1252(path);
-    } catch (const EncodingError&) {
-        return asciiOnlyText(path.generic_string());
-    }
-}
-
 bool prepareBuildOutputFolder(const std::filesystem::path& folder, const std::filesystem::path& commonFile,
                               const std::filesystem::path& uniqueFile, bool OverwriteWithoutPrompt,
                               std::string_view questionId, Dialogs& dialogs, Language language) {
@@ -29,7 +15,7 @@ bool prepareBuildOutputFolder(const std::filesystem::path& folder, const std::fi
     if (!std::filesystem::is_directory(folder)) {
         // Not there and not made (or a file of that name): nothing could be written into it.
         dialogs.showMessage(message("outputFolderNotCreated", language,
-                                    {shownBuildPath(folder), asciiOnlyText(error ? error.message() : "not a folder")}));
+                                    {pathForMessage(folder), asciiOnlyText(error ? error.message() : "not a folder")}));
         return false;
     }
     const bool earlierPair = std::filesystem::exists(commonFile) || std::filesystem::exists(uniqueFile);
@@ -42,7 +28,7 @@ bool prepareBuildTempFolder(const std::filesystem::path& TempFolder, Dialogs& di
     std::filesystem::create_directories(TempFolder, error);
     if (!error) return true;
     dialogs.showMessage(
-        message("outputFolderNotCreated", language, {shownBuildPath(TempFolder), asciiOnlyText(error.message())}));
+        message("outputFolderNotCreated", language, {pathForMessage(TempFolder), asciiOnlyText(error.message())}));
     return false;
 }
 

@@ -22,10 +22,4 @@ bool prepareBuildOutputFolder(const std::filesystem::path& folder, const std::fi
 // Makes the temporary folder of a build (an existing one is used); reports a failure.
 bool prepareBuildTempFolder(const std::filesystem::path& TempFolder, Dialogs& dialogs, Language language);
 
-// A path as a message argument (Windows-1252); what the code page cannot hold shows as '?'.
-std::string shownBuildPath(const std::filesystem::path& path);
-
-// A system text as a message argument: anything beyond ASCII shows as '?'.
-std::string asciiOnlyText(std::string_view text);
-
 }  // namespace zw

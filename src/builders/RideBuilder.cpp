@@ -30,15 +30,15 @@ std::optional<std::string> readIconExtraData(const std::filesystem::path& file, 
     std::error_code error;
     const std::optional<std::string> bytes = readWholeFile(file, &error);
     if (!bytes) {
-        dialogs.showMessage(message("temporaryFileNotRead", language, {shownBuildPath(file), asciiOnlyText(error.message())}));
+        dialogs.showMessage(message("temporaryFileNotRead", language, {pathForMessage(file), asciiOnlyText(error.message())}));
         return std::nullopt;
     }
     try {
-        ByteReader in(*bytes, shownBuildPath(file));
+        ByteReader in(*bytes, pathForMessage(file));
         const uint32_t size = in.u32();
         return std::string(in.bytes(size));
     } catch (const BinaryReadError& failure) {
-        dialogs.showMessage(message("temporaryFileNotRead", language, {shownBuildPath(file), asciiOnlyText(failure.what())}));
+        dialogs.showMessage(message("temporaryFileNotRead", language, {pathForMessage(file), asciiOnlyText(failure.what())}));
         return std::nullopt;
     }
 }

@@ -26,20 +26,6 @@ struct IconFileMessages {
 constexpr IconFileMessages kCommonMessages{"450", "451", "452"};
 constexpr IconFileMessages kUniqueMessages{"453", "454", "455"};
 
-std::string asciiOnly(std::string_view text) {
-    std::string ascii;
-    for (char c : text) ascii += static_cast<unsigned char>(c) < 0x80 ? c : '?';
-    return ascii;
-}
-
-std::string shownPath(const std::filesystem::path& path) {
-    try {
-        return pathToCp1252(path);
-    } catch (const EncodingError&) {
-        return asciiOnly(path.generic_string());
-    }
-}
-
 void skipShortText(ByteReader& in) { in.skip(in.u16()); }
 
 enum class Outcome { Found, NotFound, Stopped };
@@ -53,7 +39,7 @@ Outcome readIconFile(const std::filesystem::path& path, std::string_view BahnIco
         return Outcome::Stopped;
     }
     try {
-        ByteReader in(*bytes, shownPath(path));
+        ByteReader in(*bytes, pathForMessage(path));
         in.u32();  // magic
         in.u32();  // reserved
         if (in.u32() != 1) {
@@ -96,7 +82,7 @@ Outcome readIconFile(const std::filesystem::path& path, std::string_view BahnIco
         }
         return Outcome::NotFound;
     } catch (const BinaryReadError& failure) {
-        dialogs.showMessage(message("ovlFileMalformed", language, {shownPath(path), asciiOnly(failure.what())}));
+        dialogs.showMessage(message("ovlFileMalformed", language, {pathForMessage(path), asciiOnlyText(failure.what())}));
         return Outcome::Stopped;
     }
 }
@@ -130,7 +116,7 @@ bool writeIconExtraData(std::string_view BahnIcon, const std::filesystem::path& 
     if (!entry) return false;
     const std::filesystem::path file = TempFolder / std::string(kIconExtraDataFileName);
     if (const std::error_code error = writeFileAtomically(file, *entry)) {
-        dialogs.showMessage(message("ovlFileNotWritten", language, {shownPath(file), asciiOnly(error.message())}));
+        dialogs.showMessage(message("ovlFileNotWritten", language, {pathForMessage(file), asciiOnlyText(error.message())}));
         return false;
     }
     return true;

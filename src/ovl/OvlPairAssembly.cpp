@@ -113,20 +113,6 @@ void relocations(ByteWriter& out, const PartFiles& parts, const Bases& base, int
 
 uint32_t blockCount(const PartFiles& parts, int n) { return static_cast<uint32_t>(parts[n - 1].blocks().size()); }
 
-std::string asciiOnly(const std::string& text) {
-    std::string ascii;
-    for (char c : text) ascii += static_cast<unsigned char>(c) < 0x80 ? c : '?';
-    return ascii;
-}
-
-std::string shownPath(const std::filesystem::path& path) {
-    try {
-        return pathToCp1252(path);
-    } catch (const EncodingError&) {
-        return asciiOnly(path.generic_string());
-    }
-}
-
 }  // namespace
 
 OvlPairBytes assemblePairBytes(const OvlWriter& writer, const OvlPairContents& contents) {
@@ -192,14 +178,14 @@ bool assemblePair(OvlWriter& writer, const OvlPairContents& contents, const std:
                                               std::tuple{&uniquePath, &stagedUnique, &pair.unique}}) {
         if (std::error_code error = writeFileAtomically(*staged, *bytes)) {
             dropStaged();
-            dialogs.showMessage(message("ovlFileNotWritten", language, {shownPath(*path), asciiOnly(error.message())}));
+            dialogs.showMessage(message("ovlFileNotWritten", language, {pathForMessage(*path), asciiOnlyText(error.message())}));
             return false;
         }
     }
     for (const auto& [path, staged] : {std::pair{&commonPath, &stagedCommon}, std::pair{&uniquePath, &stagedUnique}}) {
         if (std::error_code error = replaceFile(*staged, *path)) {
             dropStaged();
-            dialogs.showMessage(message("ovlFileNotWritten", language, {shownPath(*path), asciiOnly(error.message())}));
+            dialogs.showMessage(message("ovlFileNotWritten", language, {pathForMessage(*path), asciiOnlyText(error.message())}));
             return false;
         }
     }
