@@ -7,7 +7,7 @@
 #include "builders/GeneratedSplines.h"
 #include "ovl/OvlWriter.h"
 #include "support/ScriptedDialogs.h"
-#include "builders/SplineWriterProbe.h"
+#include "support/OvlWriterProbe.h"
 
 namespace zw {
 namespace {
@@ -21,7 +21,7 @@ TEST(GeneratedSplines, TwoCopiesOfTheFixedSplineWithSymbolsAndLoaders) {
     writer.startBlock(part::CommonStructures);
     writer.into(part::CommonStructures).word(0xAAAAAAAA);  // an earlier block of part file 5
     makeGeneratedSplines(writer, 2);
-    const test::WriterProbe probe{writer};
+    const test::OvlWriterProbe probe{writer};
 
     const OvlPartFile& structures = writer.partFile(part::CommonStructures);
     ASSERT_EQ(structures.blocks().size(), 2u);

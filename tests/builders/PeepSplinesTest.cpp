@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "builders/PeepSplines.h"
-#include "builders/SplineWriterProbe.h"
+#include "support/OvlWriterProbe.h"
 #include "datafiles/RideData.h"
 #include "ovl/OvlWriter.h"
 #include "support/PeepPathSplinePair.h"
@@ -50,7 +50,7 @@ TEST(PeepSplines, CopiesLoopThenPathSplinesFieldByField) {
     const std::vector<FixtureSpline> splines = {kLoopAndPath[1], kLoopAndPath[0]};
     ASSERT_TRUE(r.run(test::peepSplinePair(splines))) << testing::PrintToString(r.messages());
     EXPECT_TRUE(r.messages().empty());
-    const test::WriterProbe probe{r.writer};
+    const test::OvlWriterProbe probe{r.writer};
     const OvlPartFile& part5 = r.writer.partFile(part::CommonStructures);
     ASSERT_EQ(part5.blocks().size(), 1u);
     // Loop: n 3, c 1, m 3: 32 + 108 + 12 + 42 = 194, then 2 padding bytes. Path1: n 3, c 0, m 2: 176.

@@ -127,6 +127,27 @@ std::string fileBytes(const FileBuilder& f, uint32_t magic, uint32_t version, co
 
 }  // namespace
 
+std::string HandMadeOvlPair::itemBlock(const Layout& l, File file, Area area, std::vector<uint32_t>& relocations) const {
+    std::string block;
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (items[i].file != file || items[i].area != area) continue;
+        uint32_t at = l.itemAddress[i];
+        for (const Piece& p : items[i].pieces) {
+            if (p.target >= 0) {
+                relocations.push_back(at);
+                block += le32(l.itemAddress.at(p.target) + p.plus);
+            } else if (p.string >= 0) {
+                relocations.push_back(at);
+                block += le32(l.stringsAt + l.stringOffset.at(p.string));
+            } else {
+                block += p.raw;
+            }
+            at += pieceSize(p);
+        }
+    }
+    return block;
+}
+
 std::string HandMadeOvlPair::commonBytes() const {
     const Layout l = layout();
     FileBuilder f;
@@ -144,26 +165,7 @@ std::string HandMadeOvlPair::commonBytes() const {
     }
     f.blocks.push_back({2, symbolsBlock});
     f.blocks.push_back({2, loadersBlock});
-    for (Area area : {Area::Structures, Area::Data}) {
-        std::string block;
-        for (size_t i = 0; i < items.size(); ++i) {
-            if (items[i].file != File::Common || items[i].area != area) continue;
-            uint32_t at = l.itemAddress[i];
-            for (const Piece& p : items[i].pieces) {
-                if (p.target >= 0) {
-                    f.relocations.push_back(at);
-                    block += le32(l.itemAddress.at(p.target) + p.plus);
-                } else if (p.string >= 0) {
-                    f.relocations.push_back(at);
-                    block += le32(l.stringsAt + l.stringOffset.at(p.string));
-                } else {
-                    block += p.raw;
-                }
-                at += pieceSize(p);
-            }
-        }
-        f.blocks.push_back({4, block});
-    }
+    for (Area area : {Area::Structures, Area::Data}) f.blocks.push_back({4, itemBlock(l, File::Common, area, f.relocations)});
     for (uint32_t i = 0; i < commonFaults.emptyType5Blocks; ++i) f.blocks.push_back({5, std::string()});
     return fileBytes(f, commonFaults.magic, commonFaults.version, headerReferences, commonFaults.blockCounts);
 }
@@ -195,26 +197,7 @@ std::string HandMadeOvlPair::uniqueBytes() const {
     f.blocks.push_back({2, symbolsBlock});
     f.blocks.push_back({2, loadersBlock});
     f.blocks.push_back({2, referencesBlock});
-    for (Area area : {Area::Structures, Area::Data}) {
-        std::string block;
-        for (size_t i = 0; i < items.size(); ++i) {
-            if (items[i].file != File::Unique || items[i].area != area) continue;
-            uint32_t at = l.itemAddress[i];
-            for (const Piece& p : items[i].pieces) {
-                if (p.target >= 0) {
-                    f.relocations.push_back(at);
-                    block += le32(l.itemAddress.at(p.target) + p.plus);
-                } else if (p.string >= 0) {
-                    f.relocations.push_back(at);
-                    block += le32(l.stringsAt + l.stringOffset.at(p.string));
-                } else {
-                    block += p.raw;
-                }
-                at += pieceSize(p);
-            }
-        }
-        f.blocks.push_back({2, block});
-    }
+    for (Area area : {Area::Structures, Area::Data}) f.blocks.push_back({2, itemBlock(l, File::Unique, area, f.relocations)});
     for (uint32_t i = 0; i < uniqueFaults.emptyType5Blocks; ++i) f.blocks.push_back({5, std::string()});
     return fileBytes(f, uniqueFaults.magic, uniqueFaults.version, headerReferences, uniqueFaults.blockCounts);
 }

@@ -88,6 +88,9 @@ public:
 private:
     struct Layout;
     Layout layout() const;
+    // The bytes of the items of `file` in `area`, laid out as `layout` places them; the address words
+    // among them are added to `relocations`.
+    std::string itemBlock(const Layout& layout, File file, Area area, std::vector<uint32_t>& relocations) const;
 };
 
 }  // namespace zw::test

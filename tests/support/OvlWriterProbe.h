@@ -15,10 +15,11 @@
 
 namespace zw::test {
 
+// The word a float is written as.
+inline uint32_t floatBits(float value) { return std::bit_cast<uint32_t>(value); }
+
 struct OvlWriterProbe {
     const OvlWriter& writer;
-
-    static uint32_t floatBits(float value) { return std::bit_cast<uint32_t>(value); }
 
     uint32_t word(int part, uint32_t position) const { return writer.partFile(part).wordAt(position); }
     std::string bytes(int part, uint32_t position, size_t count) const {
