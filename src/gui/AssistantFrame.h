@@ -5,7 +5,9 @@
 // in the model.
 
 #include <cstddef>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <wx/dialog.h>
@@ -98,6 +100,9 @@ private:
     // Label and edit in one row of a two-column grid.
     wxTextCtrl* labelledEdit(wxWindow* parent, wxSizer* grid, const char* labelName, const char* editName,
                              int width = 90, const char* fixedText = "");
+    // A group box named `groupName` holding one labelled edit per (label, edit) pair.
+    wxSizer* editGroup(wxWindow* parent, const char* groupName,
+                       std::initializer_list<std::pair<const char*, const char*>> edits);
 
     void bindEvents();
     void onNumericChar(wxKeyEvent& event);

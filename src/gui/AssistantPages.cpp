@@ -111,6 +111,15 @@ wxTextCtrl* AssistantFrame::labelledEdit(wxWindow* parent, wxSizer* rows, const 
     return control;
 }
 
+wxSizer* AssistantFrame::editGroup(wxWindow* parent, const char* groupName,
+                                   std::initializer_list<std::pair<const char*, const char*>> edits) {
+    auto* sizer = group(parent, groupName, wxVERTICAL);
+    auto* rows = grid();
+    for (const auto& [labelName, editName] : edits) labelledEdit(sizer->GetStaticBox(), rows, labelName, editName);
+    sizer->Add(rows, 0, wxALL, kGap);
+    return sizer;
+}
+
 // ---- tool bar and pages ----------------------------------------------------------------------------
 
 void AssistantFrame::buildToolBar(wxSizer* sizer) {
@@ -262,25 +271,18 @@ void AssistantFrame::buildAdvancedPage(wxNotebook* book) {
     top->Add(speed, 0, wxEXPAND | wxALL, 2 * kGap);
 
     auto* right = new wxBoxSizer(wxVERTICAL);
-    auto* costs = group(panel, "GroupBoxKosten", wxVERTICAL);
-    box = costs->GetStaticBox();
-    auto* costRows = grid();
-    labelledEdit(box, costRows, "lblKostenVorschau", "txtKostenVorschau");
-    labelledEdit(box, costRows, "lblKostenProZug", "txtKostenProZug");
-    labelledEdit(box, costRows, "lblKostenProStation", "txtKostenProStation");
-    labelledEdit(box, costRows, "lblKostenBasis", "txtKostenBasis");
-    labelledEdit(box, costRows, "lblKostenProWagen", "txtKostenProWagen");
-    costs->Add(costRows, 0, wxALL, kGap);
-    right->Add(costs, 0, wxEXPAND | wxBOTTOM, 2 * kGap);
-
-    auto* factors = group(panel, "GroupBoxWeitereFaktoren", wxVERTICAL);
-    box = factors->GetStaticBox();
-    auto* factorRows = grid();
-    labelledEdit(box, factorRows, "lblZuverlaessigkeit", "txtZuverlaessigkeit");
-    labelledEdit(box, factorRows, "lblAttraktionsAttraktivitaet", "txtAttraktionsAttraktivitaet");
-    labelledEdit(box, factorRows, "lblBergAufAbEinfluss", "txtBergAufAbEinfluss");
-    factors->Add(factorRows, 0, wxALL, kGap);
-    right->Add(factors, 0, wxEXPAND);
+    right->Add(editGroup(panel, "GroupBoxKosten",
+                         {{"lblKostenVorschau", "txtKostenVorschau"},
+                          {"lblKostenProZug", "txtKostenProZug"},
+                          {"lblKostenProStation", "txtKostenProStation"},
+                          {"lblKostenBasis", "txtKostenBasis"},
+                          {"lblKostenProWagen", "txtKostenProWagen"}}),
+               0, wxEXPAND | wxBOTTOM, 2 * kGap);
+    right->Add(editGroup(panel, "GroupBoxWeitereFaktoren",
+                         {{"lblZuverlaessigkeit", "txtZuverlaessigkeit"},
+                          {"lblAttraktionsAttraktivitaet", "txtAttraktionsAttraktivitaet"},
+                          {"lblBergAufAbEinfluss", "txtBergAufAbEinfluss"}}),
+               0, wxEXPAND);
     top->Add(right, 1, wxEXPAND | wxALL, 2 * kGap);
     panel->SetSizer(top);
 }
@@ -309,14 +311,11 @@ void AssistantFrame::buildAddOnPage(wxNotebook* book) {
         other->Add(checkBox(box, name), 0, wxALL, 2);
     }
     middle->Add(other, 0, wxEXPAND | wxBOTTOM, 2 * kGap);
-    auto* water = group(panel, "GroupBoxWasserbahnen", wxVERTICAL);
-    box = water->GetStaticBox();
-    auto* waterRows = grid();
-    labelledEdit(box, waterRows, "lblWasserBeschleunigung", "txtWasserBeschleunigung");
-    labelledEdit(box, waterRows, "lblWasserBremsFaktor", "txtWasserBremsFaktor");
-    labelledEdit(box, waterRows, "lblKonstWasserGeschwindigkeit", "txtKonstWasserGeschwindigkeit");
-    water->Add(waterRows, 0, wxALL, kGap);
-    middle->Add(water, 0, wxEXPAND);
+    middle->Add(editGroup(panel, "GroupBoxWasserbahnen",
+                          {{"lblWasserBeschleunigung", "txtWasserBeschleunigung"},
+                           {"lblWasserBremsFaktor", "txtWasserBremsFaktor"},
+                           {"lblKonstWasserGeschwindigkeit", "txtKonstWasserGeschwindigkeit"}}),
+                0, wxEXPAND);
     columns->Add(middle, 0, wxEXPAND | wxALL, kGap);
 
     // Tower rides and special cars: labelled edits, the label above its field.
