@@ -41,7 +41,7 @@ public:
     void FormClose() { refreshFromSettings(); }
 
     // OK: Optionstxtschreiben. Returns true when the window closes (false when the game folder
-    // was empty and nothing was saved).
+    // was refused and nothing was saved).
     bool OkayButtonClick();
     OptionsWriteResult lastWriteResult() const { return lastResult_; }
 

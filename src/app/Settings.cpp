@@ -171,6 +171,12 @@ OptionsWriteResult Optionstxtschreiben(Settings& settings, OptionsChoice& choice
         dialogs.showMessage(message("optionsGamePathEmpty", languageOf(settings.UseEnglish)));
         return OptionsWriteResult::Refused;
     }
+    // The file encloses each value in single quotes: a quote inside would cut the game folder short
+    // at the next start, which then calls the whole file wrong.
+    if (gamePath.find('\'') != std::string::npos) {
+        dialogs.showMessage(message("optionsGamePathApostrophe", languageOf(settings.UseEnglish), {gamePath}));
+        return OptionsWriteResult::Refused;
+    }
 
     std::string content;
     if (!choice.English) {

@@ -66,7 +66,7 @@ OptionsChoice choiceFromSettings(const Settings& settings);
 enum class OptionsWriteResult {
     Written,
     NotWritten,  // the settings changed, but the file could not be written (message shown; old file intact)
-    Refused,     // nothing changed (message shown): the game folder was empty
+    Refused,     // nothing changed (message shown): the game folder was empty or held a single quote
 };
 
 // Takes the confirmed choice into the settings and writes the options file in `workFolder`

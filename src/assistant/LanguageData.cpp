@@ -135,6 +135,19 @@ constexpr LanguageText kTexts[] = {
     {"lblSpezialWagenB.EditLabel", "Spezialwagentyp (B)", "Special car (B)"},
 };
 
+constexpr LanguageText kUncaptioned[] = {
+    {"lblStreckentypen", "TrackTyp", "Track type"},
+    {"lblEintrittspreis", "EintrittspreisPreset", "preset entrance fee"},
+    {"lblHoeheUeberGleis", "StationshoeheueberGleis", "station height above track"},
+    {"txtNurWasser", "BaunuraufWasserFlag", "build on water only"},
+    {"txtAbrissMoeglichkeit", "AnjederStelleabbaubarFlag", "can be demolished anywhere"},
+    {"txtAlleModi", "BetriebsmodusanzeigenFlag", "show all operating modes"},
+    {"lblStartSchrittweite", "StartgeschwStep", "launch speed step"},
+    {"lblKettenSchrittweite", "LiftkettengeschwStep", "lift chain speed step"},
+    {"lblLiftkettenEinrastung", "LiftkettenEinrastung", "lift chain engagement"},
+    {"lblKonstanteGeschwindigkeitSchrittweite", "KonstantgeschwStep", "constant speed step"},
+};
+
 // The start options without a translation keep their text in both languages.
 constexpr std::string_view kStartOptions[16] = {
     "", "", "", "", "", "Shuttle", "", "", "", "", "Slide", "ReverseCableLifthill", "Water Transport", "Aquarium",
@@ -160,6 +173,8 @@ std::vector<std::string> itemsOf(std::string_view prefix, size_t count, bool eng
 }  // namespace
 
 std::span<const LanguageText> languageTable() { return {kTexts, std::size(kTexts)}; }
+
+std::span<const LanguageText> uncaptionedControlTexts() { return {kUncaptioned, std::size(kUncaptioned)}; }
 
 std::vector<std::string> categoryItems(bool english) { return itemsOf("lstKategorie[", 10, english); }
 

@@ -19,6 +19,10 @@ struct LanguageText {
 // The whole table, in its order.
 std::span<const LanguageText> languageTable();
 
+// The controls the table gives no caption: in German the ride data key each one writes, in English
+// a text in the manner of the table.
+std::span<const LanguageText> uncaptionedControlTexts();
+
 // The ten items of `lstKategorie` and the sixteen start options, in the chosen language.
 std::vector<std::string> categoryItems(bool english);
 std::vector<std::string> startOptionItems(bool english);

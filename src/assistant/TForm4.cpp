@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "app/Encoding.h"
 #include "assistant/CheckInput.h"
 #include "assistant/LanguageData.h"
 
@@ -305,8 +306,15 @@ void TForm4::SelectTrackSection(size_t first, size_t last) {
 
 void TForm4::PopupMenuItemClick(size_t menuIndex) {
     if (menuIndex >= PopupMenu1.size()) return;
+    const TrackMenuItem& item = PopupMenu1[menuIndex];
+    if (item.first == item.end) {
+        // Neither the shipped lists nor the game folder named a section of this type.
+        dialogs_.showMessage(message("assistantNoTrackSections", language(),
+                                     {item.trackType, pathForMessage(host_.gamePath())}));
+        return;
+    }
     // The menu item's positions run to the next header, so every section of the type is added.
-    SelectTrackSection(PopupMenu1[menuIndex].first, PopupMenu1[menuIndex].end);
+    SelectTrackSection(item.first, item.end);
 }
 
 void TForm4::chkAddOnClick() { host_.setAddOnsEnabled(chkAddOn.Checked); }
@@ -330,6 +338,7 @@ void TForm4::btnThemenfahrtClick() {
 // ---- input ---------------------------------------------------------------------------------------
 
 bool TForm4::KeyPress(TEdit& field, char key) {
+    key = numberFieldKey(key);
     size_t caret = std::min(field.SelStart, field.Text.size());
     if (!CheckInput(field.Text, caret, key)) return false;
     if (key == kBackspaceKey) {
@@ -345,6 +354,12 @@ bool TForm4::KeyPress(TEdit& field, char key) {
     }
     field.SelStart = caret;
     return true;
+}
+
+void TForm4::PasteIntoNumberField(TEdit& field) {
+    for (char c : dialogs_.clipboardText()) {
+        if (c != kBackspaceKey) KeyPress(field, c);
+    }
 }
 
 bool TForm4::ErrorAnalyse() {
@@ -451,6 +466,9 @@ void TForm4::newRideValues() {
 void TForm4::LanguageData(bool english) {
     for (const auto& text : languageTable()) {
         if (text.target.find('[') != std::string_view::npos) continue;  // list items, below
+        Captions[std::string(text.target)] = std::string(english ? text.english : text.german);
+    }
+    for (const auto& text : uncaptionedControlTexts()) {
         Captions[std::string(text.target)] = std::string(english ? text.english : text.german);
     }
     lstKategorie.Items = categoryItems(english);

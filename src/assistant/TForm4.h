@@ -143,9 +143,12 @@ public:
     void btnAchterbahnClick();
     void btnThemenfahrtClick();
 
-    // A key typed into a numeric field: filtered by `CheckInput`, then applied at the caret.
-    // Returns whether the key was accepted.
+    // A key typed into a numeric field: a point becomes the comma (numberFieldKey), then it is
+    // filtered by `CheckInput` and applied at the caret. Returns whether the key was accepted.
     bool KeyPress(TEdit& field, char key);
+    // The clipboard's text pasted into a numeric field at the caret: each character as if typed, so
+    // "1.5" enters "1,5" and what no number holds stays out.
+    void PasteIntoNumberField(TEdit& field);
 
     void BahnReset();
     void BahnNeustart();

@@ -1,6 +1,6 @@
 #pragma once
 // The first step of a pair build: the output folder, and the overwrite question when an earlier
-// pair stands in it.
+// pair stands in it; and, when the build stops, the folder it made taken away again.
 
 #include <filesystem>
 #include <string>
@@ -12,12 +12,40 @@ namespace zw {
 
 class Dialogs;
 
-// Makes `folder`. When it was there already and holds `commonFile` or `uniqueFile`, asks the
-// question `questionId` (caption "Warnung"/"Warning") unless `OverwriteWithoutPrompt`. A folder that
-// is neither there nor made is reported ("outputFolderNotCreated"). True when the build may go on.
-bool prepareBuildOutputFolder(const std::filesystem::path& folder, const std::filesystem::path& commonFile,
-                              const std::filesystem::path& uniqueFile, bool OverwriteWithoutPrompt,
-                              std::string_view questionId, Dialogs& dialogs, Language language);
+class BuildOutputFolder {
+public:
+    explicit BuildOutputFolder(std::filesystem::path folder) : folder_(std::move(folder)) {}
+
+    // Makes the folder. When it was there already and holds `commonFile` or `uniqueFile`, asks the
+    // question `questionId` (caption "Warnung"/"Warning") unless `OverwriteWithoutPrompt`. A folder
+    // that is neither there nor made is reported ("outputFolderNotCreated"). True when the build may
+    // go on.
+    bool prepare(const std::filesystem::path& commonFile, const std::filesystem::path& uniqueFile,
+                 bool OverwriteWithoutPrompt, std::string_view questionId, Dialogs& dialogs, Language language);
+
+    // Runs `build` (1 when the pair was written, 0 when it stopped with a message) and, when it
+    // stopped or threw, removes the folder if `prepare` made it and it is still empty, so a stopped
+    // build leaves nothing behind. A folder that was there before is never removed.
+    template <class Build>
+    int runBuild(Build&& build, Dialogs& dialogs, Language language) {
+        int result = 0;
+        try {
+            result = build();
+        } catch (...) {
+            removeIfMadeAndEmpty(nullptr, language);
+            throw;
+        }
+        if (result == 0) removeIfMadeAndEmpty(&dialogs, language);
+        return result;
+    }
+
+private:
+    // A removal that fails is reported on `dialogs` when given.
+    void removeIfMadeAndEmpty(Dialogs* dialogs, Language language);
+
+    std::filesystem::path folder_;
+    bool made_ = false;
+};
 
 // Makes the temporary folder of a build (an existing one is used); reports a failure.
 bool prepareBuildTempFolder(const std::filesystem::path& TempFolder, Dialogs& dialogs, Language language);

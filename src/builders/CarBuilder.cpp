@@ -34,27 +34,10 @@ bool emitModel(const CarData& car, const std::string& modelName, OvlWriter& writ
     }
 }
 
-}  // namespace
-
-std::filesystem::path carOutputFolder(const CarData& car) { return car.CarFolder / pathFromCp1252(car.CarObjectName); }
-
-std::filesystem::path carCommonFile(const CarData& car) {
-    return carOutputFolder(car) / pathFromCp1252(car.CarObjectName + ".common.ovl");
-}
-
-std::filesystem::path carUniqueFile(const CarData& car) {
-    return carOutputFolder(car) / pathFromCp1252(car.CarObjectName + ".unique.ovl");
-}
-
-int WagenOVLsErstellenAuslagerung(const CarData& car, const Settings& settings,
-                                  const std::filesystem::path& TempFolder, OvlWriter& writer, Dialogs& dialogs,
-                                  const CarBuildSteps& steps) {
+// Steps 3 to 10, into an output folder that is ready: 1 when the pair was written, else 0.
+int buildCarPair(const CarData& car, const Settings& settings, const std::filesystem::path& TempFolder,
+                 OvlWriter& writer, Dialogs& dialogs, const CarBuildSteps& steps) {
     const Language language = languageOf(settings.UseEnglish);
-
-    if (!prepareBuildOutputFolder(carOutputFolder(car), carCommonFile(car), carUniqueFile(car),
-                                  settings.OverwriteWithoutPrompt, "overwriteCarOvls", dialogs, language)) {
-        return 0;
-    }
     if (!prepareBuildTempFolder(TempFolder, dialogs, language)) return 0;
     writer.beginPair(dialogs, language);
     writer.startBlock(part::UniqueStructures);
@@ -94,6 +77,31 @@ int WagenOVLsErstellenAuslagerung(const CarData& car, const Settings& settings,
     std::error_code error;
     std::filesystem::remove(TempFolder, error);
     return 1;
+}
+
+}  // namespace
+
+std::filesystem::path carOutputFolder(const CarData& car) { return car.CarFolder / pathFromCp1252(car.CarObjectName); }
+
+std::filesystem::path carCommonFile(const CarData& car) {
+    return carOutputFolder(car) / pathFromCp1252(car.CarObjectName + ".common.ovl");
+}
+
+std::filesystem::path carUniqueFile(const CarData& car) {
+    return carOutputFolder(car) / pathFromCp1252(car.CarObjectName + ".unique.ovl");
+}
+
+int WagenOVLsErstellenAuslagerung(const CarData& car, const Settings& settings,
+                                  const std::filesystem::path& TempFolder, OvlWriter& writer, Dialogs& dialogs,
+                                  const CarBuildSteps& steps) {
+    const Language language = languageOf(settings.UseEnglish);
+    BuildOutputFolder output(carOutputFolder(car));
+    if (!output.prepare(carCommonFile(car), carUniqueFile(car), settings.OverwriteWithoutPrompt, "overwriteCarOvls",
+                        dialogs, language)) {
+        return 0;
+    }
+    return output.runBuild([&] { return buildCarPair(car, settings, TempFolder, writer, dialogs, steps); }, dialogs,
+                           language);
 }
 
 int WagenOVLsErstellenAuslagerung(ProjectState& state, Dialogs& dialogs) {

@@ -73,16 +73,13 @@ std::filesystem::path rideUniqueFile(const RideData& ride) {
     return rideOutputFolder(ride) / pathFromCp1252(ride.RideObjectName + ".unique.ovl");
 }
 
-int BahnOVLsErstellenAuslagerung(const RideData& ride, const Settings& settings,
-                                 const std::filesystem::path& TempFolder, OvlWriter& writer, Dialogs& dialogs,
-                                 const RideBuildSteps& steps) {
+namespace {
+
+// Everything after the output folder: 1 when the pair was written, else 0.
+int buildRidePair(const RideData& ride, const Settings& settings, const std::filesystem::path& TempFolder,
+                  OvlWriter& writer, Dialogs& dialogs, const RideBuildSteps& steps) {
     const Language language = languageOf(settings.UseEnglish);
     const bool addOns = settings.AddOnsEnabled;
-
-    if (!prepareBuildOutputFolder(rideOutputFolder(ride), rideCommonFile(ride), rideUniqueFile(ride),
-                                  settings.OverwriteWithoutPrompt, "overwriteRideOvls", dialogs, language)) {
-        return 0;
-    }
     if (!prepareBuildTempFolder(TempFolder, dialogs, language)) return 0;
     writer.beginPair(dialogs, language);
 
@@ -125,6 +122,21 @@ int BahnOVLsErstellenAuslagerung(const RideData& ride, const Settings& settings,
     std::error_code error;
     std::filesystem::remove(TempFolder, error);
     return 1;
+}
+
+}  // namespace
+
+int BahnOVLsErstellenAuslagerung(const RideData& ride, const Settings& settings,
+                                 const std::filesystem::path& TempFolder, OvlWriter& writer, Dialogs& dialogs,
+                                 const RideBuildSteps& steps) {
+    const Language language = languageOf(settings.UseEnglish);
+    BuildOutputFolder output(rideOutputFolder(ride));
+    if (!output.prepare(rideCommonFile(ride), rideUniqueFile(ride), settings.OverwriteWithoutPrompt,
+                        "overwriteRideOvls", dialogs, language)) {
+        return 0;
+    }
+    return output.runBuild([&] { return buildRidePair(ride, settings, TempFolder, writer, dialogs, steps); }, dialogs,
+                           language);
 }
 
 int BahnOVLsErstellenAuslagerung(ProjectState& state, Dialogs& dialogs) {

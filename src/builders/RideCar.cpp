@@ -34,7 +34,11 @@ void writeRideCar(OvlWriter& writer, const CarData& car, CarRole role, bool AddO
     OvlPartWriter out = writer.into(part::UniqueStructures);
     out.string(car.CarObjectName + std::string(carRoleName(role)));  // 0
     out.string("WagenNameUnknown2totalegal");                        // 4
-    out.signedWord(seats.front());                                   // 8
+    if (seatingList) {
+        out.signedWord(AddOnsEnabled ? kSeatingListMarkerWithAddOns : kSeatingListMarker);  // 8
+    } else {
+        out.signedWord(seats.front());
+    }
     symbolSlot(out, rideCarModelSymbol(r.ModelNamePartA, r.IncludeSVDPartA));  // 12
     out.floatWord(r.InertiaPartA);                                   // 16
     symbolSlot(out, rideCarModelSymbol(r.ModelNamePartB, r.IncludeSVDPartB));  // 20
@@ -59,7 +63,7 @@ void writeRideCar(OvlWriter& writer, const CarData& car, CarRole role, bool AddO
     }
     for (int i = 0; i < 8; ++i) out.signedWord(-1);                  // 124 … 152
     if (seatingList) {
-        out.word(AddOnsEnabled ? kSeatWordWithAddOns : kSeatWord);   // 156
+        out.word(static_cast<uint32_t>(seats.size()));               // 156
         // The list goes into a block of part file 5 that starts at its current end.
         out.pointer(part::CommonStructures, writer.end(part::CommonStructures));  // 160
     } else {

@@ -222,7 +222,7 @@ void AssistantFrame::onNumericChar(wxKeyEvent& event) {
     const wxString text = control->GetValue();
     size_t caret = caretBytes(text, control->GetInsertionPoint());
     // Characters beyond ASCII can never belong to a number; they reach the filter as a refused key.
-    const char typed = key < 0x80 ? static_cast<char>(key) : '\0';
+    const char typed = numberFieldKey(key < 0x80 ? static_cast<char>(key) : '\0');
     if (!CheckInput(utf8(text), caret, typed)) return;  // the key is dropped
     if (typed == '-') {
         // The filter moved the caret to the start: the minus sign goes in front, put there here
@@ -231,7 +231,25 @@ void AssistantFrame::onNumericChar(wxKeyEvent& event) {
         control->WriteText("-");
         return;
     }
+    if (typed != key) {
+        // A point enters the comma: typed here, as the toolkit would insert the point itself.
+        control->WriteText(wxString(wxUniChar(typed)));
+        return;
+    }
     event.Skip();
+}
+
+void AssistantFrame::onNumericPaste(wxClipboardTextEvent& event) {
+    // Not skipped: the toolkit pastes nothing itself. The model takes the clipboard's text as typed
+    // keys, in place of the selection.
+    auto* control = dynamic_cast<wxTextCtrl*>(event.GetEventObject());
+    TEdit* field = control ? model_.edit(utf8(control->GetName())) : nullptr;
+    if (!field) return;
+    long from = 0, to = 0;
+    control->GetSelection(&from, &to);
+    if (from != to) control->Remove(from, to);
+    handle([&] { model_.PasteIntoNumberField(*field); });
+    control->SetInsertionPoint(static_cast<long>(shown(field->Text.substr(0, field->SelStart)).length()));
 }
 
 void AssistantFrame::bindEvents() {
@@ -300,6 +318,7 @@ void AssistantFrame::bindEvents() {
 
     for (auto name : TForm4::numericFields()) {
         on(std::string(name).c_str())->Bind(wxEVT_CHAR, &AssistantFrame::onNumericChar, this);
+        on(std::string(name).c_str())->Bind(wxEVT_TEXT_PASTE, &AssistantFrame::onNumericPaste, this);
     }
 
     // The frame's close box closes the assistant as its own button does.

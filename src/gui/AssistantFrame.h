@@ -95,17 +95,18 @@ private:
     wxWindow* choice(wxWindow* parent, const char* name);
     wxCheckListBox* checkListBox(wxWindow* parent, TCheckListBox& model, const char* name, wxSize size);
     wxComboBox* iconBox(wxWindow* parent);
-    // A label whose caption comes from the language table (or stays `fixedText` when it has none).
-    wxWindow* label(wxWindow* parent, const char* name, const char* fixedText = "");
+    // A label whose caption comes from the model's captions.
+    wxWindow* label(wxWindow* parent, const char* name);
     // Label and edit in one row of a two-column grid.
     wxTextCtrl* labelledEdit(wxWindow* parent, wxSizer* grid, const char* labelName, const char* editName,
-                             int width = 90, const char* fixedText = "");
+                             int width = 90);
     // A group box named `groupName` holding one labelled edit per (label, edit) pair.
     wxSizer* editGroup(wxWindow* parent, const char* groupName,
                        std::initializer_list<std::pair<const char*, const char*>> edits);
 
     void bindEvents();
     void onNumericChar(wxKeyEvent& event);
+    void onNumericPaste(wxClipboardTextEvent& event);
     void applyCaptions();
 
     TForm4& model_;

@@ -1,6 +1,6 @@
 // The assistant window's tool bar and its seven pages: which control stands where. Captions come
-// from the model's language table; the few controls it has no caption for are labelled with the
-// ride data key they write, which is the same in both languages.
+// from the model: its language table, and texts of its own for the few controls the table leaves
+// without a caption.
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -99,13 +99,13 @@ wxComboBox* AssistantFrame::iconBox(wxWindow* parent) {
     return icons_;
 }
 
-wxWindow* AssistantFrame::label(wxWindow* parent, const char* name, const char* fixedText) {
-    return new wxStaticText(parent, wxID_ANY, fixedText, wxDefaultPosition, wxDefaultSize, 0, name);
+wxWindow* AssistantFrame::label(wxWindow* parent, const char* name) {
+    return new wxStaticText(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, 0, name);
 }
 
 wxTextCtrl* AssistantFrame::labelledEdit(wxWindow* parent, wxSizer* rows, const char* labelName, const char* editName,
-                                         int width, const char* fixedText) {
-    rows->Add(label(parent, labelName, fixedText), 0, wxALIGN_CENTER_VERTICAL);
+                                         int width) {
+    rows->Add(label(parent, labelName), 0, wxALIGN_CENTER_VERTICAL);
     auto* control = edit(parent, editName, width);
     rows->Add(control, 0, wxALIGN_CENTER_VERTICAL);
     return control;
@@ -167,7 +167,7 @@ void AssistantFrame::buildTrackPage(wxNotebook* book) {
     wxWindow* box = track->GetStaticBox();
 
     auto* lists = new wxBoxSizer(wxHORIZONTAL);
-    lists->Add(column(label(box, "lblStreckentypen", "TrackTyp"), listBox(box, "lstStreckentypen", wxSize(150, 360))),
+    lists->Add(column(label(box, "lblStreckentypen"), listBox(box, "lstStreckentypen", wxSize(150, 360))),
                0, wxEXPAND | wxALL, kGap);
     lists->Add(column(label(box, "lblVerfuegbareSektionen"), listBox(box, "txtStreckensektionen", wxSize(240, 360))),
                1, wxEXPAND | wxALL, kGap);
@@ -199,7 +199,7 @@ void AssistantFrame::buildGeneralPage(wxNotebook* book) {
     auto* rounds = grid();
     labelledEdit(panel, rounds, "lblMinRunden", "txtMinRunden");
     labelledEdit(panel, rounds, "lblMaxRunden", "txtMaxRunden");
-    labelledEdit(panel, rounds, "lblEintrittspreis", "txtEintrittspreis", 90, "EintrittspreisPreset");
+    labelledEdit(panel, rounds, "lblEintrittspreis", "txtEintrittspreis", 90);
     left->Add(rounds, 0, wxALL, kGap);
     left->Add(column(label(panel, "lblStationstyp"), listBox(panel, "lstStationstyp", wxSize(180, 330))), 1,
               wxEXPAND | wxALL, kGap);
@@ -220,7 +220,7 @@ void AssistantFrame::buildGeneralPage(wxNotebook* book) {
     labelledEdit(box, heights, "lblBauKostenHoehe", "txtBauKostenHoehe");
     labelledEdit(box, heights, "lblMaxBauHoehe", "txtMaxBauHoehe");
     labelledEdit(box, heights, "lblLichtraumProfilhoehe", "txtLichtraumProfilhoehe");
-    heights->Add(label(box, "lblHoeheUeberGleis", "StationshoeheueberGleis"), 0, wxALIGN_CENTER_VERTICAL);
+    heights->Add(label(box, "lblHoeheUeberGleis"), 0, wxALIGN_CENTER_VERTICAL);
     heights->Add(edit(box, "txtHoeheUeberGleis"));
     build->Add(heights, 0, wxALL, kGap);
     for (const char* name : {"txtGeschlosseneStrecke", "txtFertigstellung", "txtWagenrotation", "txtNurVolllast",
@@ -228,12 +228,8 @@ void AssistantFrame::buildGeneralPage(wxNotebook* book) {
                              "txtStreckenVerlauf"}) {
         build->Add(checkBox(box, name), 0, wxALL, 2);
     }
-    // Flags the language table gives no caption: labelled with their ride data keys.
-    checkBox(box, "txtNurWasser")->SetLabel("BaunuraufWasserFlag");
-    checkBox(box, "txtAbrissMoeglichkeit")->SetLabel("AnjederStelleabbaubarFlag");
-    checkBox(box, "txtAlleModi")->SetLabel("BetriebsmodusanzeigenFlag");
     for (const char* name : {"txtNurWasser", "txtAbrissMoeglichkeit", "txtAlleModi"}) {
-        build->Add(wxWindow::FindWindowByName(name, box), 0, wxALL, 2);
+        build->Add(checkBox(box, name), 0, wxALL, 2);
     }
     // The early animation end is a flag no data file key sets; it stays unseen.
     checkBox(box, "txtAnimFahrtEnde")->Hide();
@@ -254,19 +250,18 @@ void AssistantFrame::buildAdvancedPage(wxNotebook* book) {
     labelledEdit(box, speeds, "lblMinStartgeschwindigkeit", "txtMinStartgeschwindigkeit");
     labelledEdit(box, speeds, "lblMaxStartgeschwindigkeit", "txtMaxStartgeschwindigkeit");
     labelledEdit(box, speeds, "lblStdGeschwindigkeit", "txtStdGeschwindigkeit");
-    labelledEdit(box, speeds, "lblStartSchrittweite", "txtStartSchrittweite", 90, "StartgeschwStep");
+    labelledEdit(box, speeds, "lblStartSchrittweite", "txtStartSchrittweite", 90);
     labelledEdit(box, speeds, "lblMinLiftkettenGeschwindigkeit", "txtMinLiftkettenGeschwindigkeit");
     labelledEdit(box, speeds, "lblMaxLiftkettenGeschwindigkeit", "txtMaxLiftkettenGeschwindigkeit");
     labelledEdit(box, speeds, "lblStdLiftkettenGeschwindigkeit", "txtStdLiftkettenGeschwindigkeit");
-    labelledEdit(box, speeds, "lblKettenSchrittweite", "txtKettenSchrittweite", 90, "LiftkettengeschwStep");
-    labelledEdit(box, speeds, "lblLiftkettenEinrastung", "txtLiftkettenEinrastung", 90, "LiftkettenEinrastung");
+    labelledEdit(box, speeds, "lblKettenSchrittweite", "txtKettenSchrittweite", 90);
+    labelledEdit(box, speeds, "lblLiftkettenEinrastung", "txtLiftkettenEinrastung", 90);
     speeds->Add(checkBox(box, "txtKonstanteGeschwindigkeit"), 0, wxALIGN_CENTER_VERTICAL);
     speeds->AddSpacer(0);
     labelledEdit(box, speeds, "lblMinKonstanteGeschwindigkeit", "txtMinKonstanteGeschwindigkeit");
     labelledEdit(box, speeds, "lblMaxKonstanteGeschwindigkeit", "txtMaxKonstanteGeschwindigkeit");
     labelledEdit(box, speeds, "lblStdKonstanteGeschwindigkeit", "txtStdKonstanteGeschwindigkeit");
-    labelledEdit(box, speeds, "lblKonstanteGeschwindigkeitSchrittweite", "txtKonstanteGeschwindigkeitSchrittweite", 90,
-                 "KonstantgeschwStep");
+    labelledEdit(box, speeds, "lblKonstanteGeschwindigkeitSchrittweite", "txtKonstanteGeschwindigkeitSchrittweite", 90);
     speed->Add(speeds, 0, wxALL, kGap);
     top->Add(speed, 0, wxEXPAND | wxALL, 2 * kGap);
 
@@ -376,7 +371,7 @@ void AssistantFrame::buildStatisticsPage(wxNotebook* book) {
 void AssistantFrame::buildAboutPage(wxNotebook* book) {
     wxPanel* panel = page(book, "TabUeber");
     auto* top = new wxBoxSizer(wxVERTICAL);
-    top->Add(label(panel, "lblUeber", ""), 0, wxALL, 4 * kGap);
+    top->Add(label(panel, "lblUeber"), 0, wxALL, 4 * kGap);
     static_cast<wxStaticText*>(wxWindow::FindWindowByName("lblUeber", panel))
         ->SetLabel(toWx(message("assistantAbout", model_.language())));
     panel->SetSizer(top);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/FilePairReplace.h"
 #include "app/SafeFile.h"
 
 namespace zw {
@@ -27,7 +28,6 @@ std::optional<PairCopyFailure> replacePair(const fs::path& fromCommon, const fs:
                                            const fs::path& toCommon, const fs::path& toUnique) {
     const fs::path stagedCommon = withSuffix(toCommon, ".zwnew");
     const fs::path stagedUnique = withSuffix(toUnique, ".zwnew");
-    const fs::path formerCommon = withSuffix(toCommon, ".zwold");
 
     // 1. Both copies beside their targets; nothing in the game folder has changed yet.
     if (std::error_code ec = copyFileAtomically(fromCommon, stagedCommon)) {
@@ -40,39 +40,10 @@ std::optional<PairCopyFailure> replacePair(const fs::path& fromCommon, const fs:
         return PairCopyFailure{PairFile::Unique, ec};
     }
 
-    // 2. The old common file is set aside, so it can be put back if the unique file cannot follow.
-    // A folder standing where the common file belongs is not moved; the copy over it fails below.
-    std::error_code probe;
-    const fs::file_status former = fs::symlink_status(toCommon, probe);
-    const bool hadCommon = fs::exists(former) && !fs::is_directory(former);
-    if (hadCommon) {
-        if (std::error_code ec = replaceFile(toCommon, formerCommon)) {
-            removeQuietly(stagedCommon);
-            removeQuietly(stagedUnique);
-            return PairCopyFailure{PairFile::Common, ec};
-        }
+    // 2. Both renamed over the installed pair; a unique file that cannot follow sets the common file back.
+    if (auto failure = replaceFilePair(stagedCommon, toCommon, stagedUnique, toUnique)) {
+        return PairCopyFailure{failure->secondFile ? PairFile::Unique : PairFile::Common, failure->error};
     }
-    auto restoreCommon = [&] {
-        if (hadCommon) replaceFile(formerCommon, toCommon);
-    };
-
-    // 3. The new common file, then the new unique file.
-    if (std::error_code ec = replaceFile(stagedCommon, toCommon)) {
-        restoreCommon();
-        removeQuietly(stagedCommon);
-        removeQuietly(stagedUnique);
-        return PairCopyFailure{PairFile::Common, ec};
-    }
-    if (std::error_code ec = replaceFile(stagedUnique, toUnique)) {
-        if (hadCommon) {
-            restoreCommon();
-        } else {
-            removeQuietly(toCommon);
-        }
-        removeQuietly(stagedUnique);
-        return PairCopyFailure{PairFile::Unique, ec};
-    }
-    if (hadCommon) removeQuietly(formerCommon);
     return std::nullopt;
 }
 

@@ -7,6 +7,7 @@
 
 #include "app/Dialogs.h"
 #include "app/Encoding.h"
+#include "app/FilePairReplace.h"
 #include "app/SafeFile.h"
 #include "ovl/ByteWriter.h"
 #include "ovl/OvlSymbolOrder.h"
@@ -113,6 +114,32 @@ void relocations(ByteWriter& out, const PartFiles& parts, const Bases& base, int
 
 uint32_t blockCount(const PartFiles& parts, int n) { return static_cast<uint32_t>(parts[n - 1].blocks().size()); }
 
+// A file that could not replace its predecessor; when the unique file failed after the common file
+// had replaced its own, also what became of the common file.
+void showPairReplaceFailure(const FilePairReplaceFailure& failure, const std::filesystem::path& commonPath,
+                            const std::filesystem::path& uniquePath, Dialogs& dialogs, Language language) {
+    const std::string failed = pathForMessage(failure.secondFile ? uniquePath : commonPath);
+    const std::string reason = asciiOnlyText(failure.error.message());
+    const std::string common = pathForMessage(commonPath);
+    const std::string rollbackReason = asciiOnlyText(failure.rollbackError.message());
+    switch (failure.rollback) {
+        case FirstFileRollback::None:
+            dialogs.showMessage(message("ovlFileNotWritten", language, {failed, reason}));
+            return;
+        case FirstFileRollback::OldFilePutBack:
+        case FirstFileRollback::NewFileRemoved:
+            dialogs.showMessage(message("ovlPairSetBack", language, {failed, reason, common}));
+            return;
+        case FirstFileRollback::OldFileKept:
+            dialogs.showMessage(message("ovlPairOldFileKept", language,
+                                        {failed, reason, common, rollbackReason, pathForMessage(formerFileName(commonPath))}));
+            return;
+        case FirstFileRollback::NewFileKept:
+            dialogs.showMessage(message("ovlPairNewFileKept", language, {failed, reason, common, rollbackReason}));
+            return;
+    }
+}
+
 }  // namespace
 
 OvlPairBytes assemblePairBytes(const OvlWriter& writer, const OvlPairContents& contents) {
@@ -182,12 +209,9 @@ bool assemblePair(OvlWriter& writer, const OvlPairContents& contents, const std:
             return false;
         }
     }
-    for (const auto& [path, staged] : {std::pair{&commonPath, &stagedCommon}, std::pair{&uniquePath, &stagedUnique}}) {
-        if (std::error_code error = replaceFile(*staged, *path)) {
-            dropStaged();
-            dialogs.showMessage(message("ovlFileNotWritten", language, {pathForMessage(*path), asciiOnlyText(error.message())}));
-            return false;
-        }
+    if (auto failure = replaceFilePair(stagedCommon, commonPath, stagedUnique, uniquePath)) {
+        showPairReplaceFailure(*failure, commonPath, uniquePath, dialogs, language);
+        return false;
     }
     writer.clear();
     for (const auto& path : temporaryFiles) {

@@ -45,9 +45,10 @@ struct OvlPairBytes {
 OvlPairBytes assemblePairBytes(const OvlWriter& writer, const OvlPairContents& contents);
 
 // Assembles the pair and writes it to `commonPath` and `uniquePath`: both files are first written
-// in full under temporary names beside them, and only then renamed over earlier files, so a failed
-// write leaves an earlier pair as it was. On success the writer's tables are freed, `temporaryFiles` (e.g. a help file) are
-// deleted and true is returned; on failure a message naming the file is shown and false returned.
+// in full under temporary names beside them, and only then renamed over earlier files as one step
+// (FilePairReplace.h), so a failed write leaves an earlier pair as it was. On success the writer's
+// tables are freed, `temporaryFiles` (e.g. a help file) are deleted and true is returned; on
+// failure a message naming the file, and what became of the common file, is shown and false returned.
 bool assemblePair(OvlWriter& writer, const OvlPairContents& contents, const std::filesystem::path& commonPath,
                   const std::filesystem::path& uniquePath, Dialogs& dialogs, Language language,
                   const std::vector<std::filesystem::path>& temporaryFiles = {});

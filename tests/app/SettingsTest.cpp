@@ -291,14 +291,30 @@ TEST_F(Writing, FailureIsReportedAndLeavesTheOldFileIntact) {
     EXPECT_EQ(shown[1].substr(0, 40), en("optionsFileWriteFailed").substr(0, 40));
 }
 
-TEST_F(Writing, AnEmptyGameFolderIsRefusedBeforeAnythingChanges) {
-    test::writeBytes(folder / "Zorbaltwerk_Options.txt", "old content");
-    choice.GamePathText = "";
-    choice.English = true;
-    EXPECT_EQ(write(), OptionsWriteResult::Refused);
-    EXPECT_EQ(dialogs.messages(), Messages{de("optionsGamePathEmpty")});
-    EXPECT_FALSE(settings.UseEnglish);
-    EXPECT_EQ(file(), "old content");
+// An empty game folder, and one with a single quote (which would cut the value short at the next
+// start), are refused before anything changes.
+TEST_F(Writing, AGameFolderTheFileCannotHoldIsRefusedBeforeAnythingChanges) {
+    const std::string apostrophe = "C:\\Users\\O'Brien\\Games\\RCT3";
+    const struct {
+        std::string gamePath, shown;
+    } cases[] = {
+        {"", de("optionsGamePathEmpty")},
+        {apostrophe, message("optionsGamePathApostrophe", Language::German, {normaliseGamePath(apostrophe)})},
+        {"'", message("optionsGamePathApostrophe", Language::German, {"'"})},
+    };
+    for (const auto& c : cases) {
+        test::writeBytes(folder / "Zorbaltwerk_Options.txt", "old content");
+        dialogs.log.clear();
+        choice.GamePathText = c.gamePath;
+        choice.English = true;
+        EXPECT_EQ(write(), OptionsWriteResult::Refused) << c.gamePath;
+        EXPECT_EQ(dialogs.messages(), Messages{c.shown});
+        EXPECT_FALSE(settings.UseEnglish);
+        EXPECT_EQ(settings.GamePath, Settings{}.GamePath);
+        EXPECT_EQ(file(), "old content");
+    }
+    EXPECT_NE(message("optionsGamePathApostrophe", Language::English, {"O'Brien"}).find("the character ' (apostrophe)"),
+              std::string::npos);
 }
 
 }  // namespace

@@ -21,6 +21,15 @@ TEST(LanguageData, TableHoldsEveryPairOnceTargetedInTableOrder) {
     }
 }
 
+TEST(LanguageData, ControlsWithoutACaptionInTheTableGetTextsOfTheirOwn) {
+    std::set<std::string_view> targets;
+    for (const auto& text : languageTable()) targets.insert(text.target);
+    for (const auto& text : uncaptionedControlTexts()) {
+        EXPECT_TRUE(targets.insert(text.target).second) << "twice: " << text.target;
+        EXPECT_FALSE(text.german.empty() || text.english.empty() || text.german == text.english) << text.target;
+    }
+}
+
 TEST(LanguageData, CategoryAndStartOptionItems) {
     auto german = categoryItems(false);
     ASSERT_EQ(german.size(), 10u);

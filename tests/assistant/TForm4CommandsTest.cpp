@@ -229,6 +229,28 @@ TEST(AssistantSave, AsksForTheNameAndRewritesUnderIt) {
     EXPECT_EQ(t.dialogs.messages().back(), "Die Bahn konnte nicht gespeichert werden: disk full");
 }
 
+TEST(AssistantInput, InputBoxesAskInTheLanguageOfTheSettings) {
+    for (const bool english : {false, true}) {
+        AssistantTest t;
+        t.host.english = english;
+        t.form.ToolButton3Click();  // save, cancelled
+        t.form.ToolButton4Click();  // build, cancelled
+        t.form.lstStreckensektionskosten.ItemIndex = 0;
+        t.form.lstStreckensektionskostenDblClick();
+        Items asked;  // caption and prompt of each box
+        for (const auto& e : t.dialogs.log) {
+            if (e.kind == test::DialogEvent::Kind::InputBox) asked.insert(asked.end(), {e.caption, e.text});
+        }
+        const Items expected =
+            english ? Items{"Ride name", "Enter the name of your ride here:", "Folder name",
+                            "Please enter a name for the folder:", "New value", "Please enter the section costs:"}
+                    : Items{"Bahnname", "Tragen Sie hier den Namen ihrer Bahn ein:", "Ordnername",
+                            "Geben Sie Bitte einen Namen für den Ordnernamen an:", "Neuer Wert",
+                            "Bitte geben Sie die Sektionskosten ein:"};
+        EXPECT_EQ(asked, expected);
+    }
+}
+
 TEST(AssistantBuild, FolderNameRulesBuilderAndInstallWindow) {
     struct Case {
         const char* answer;

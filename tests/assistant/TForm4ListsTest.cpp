@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "AssistantFixture.h"
+#include "app/Encoding.h"
+#include "app/Messages.h"
 #include "assistant/CheckInput.h"
 
 namespace zw {
@@ -138,7 +140,16 @@ TEST(AssistantLists, TrackMenuTwiceAddsEachSectionOnce) {
     EXPECT_EQ(f.lstStreckensektionskosten.Items, (Items{"10", "10", "10"}));
     f.PopupMenuItemClick(1);
     EXPECT_EQ(f.lstSelSektionen.Items, (Items{"T1Start", "T1Loop", "T1End", "T2Curve", "straight"}));
-    f.PopupMenuItemClick(2);  // Track3: no sections known
+    EXPECT_TRUE(t.dialogs.log.empty());
+    t.host.game = "D:/RCT3";
+    f.PopupMenuItemClick(2);  // Track3: no sections known, which the message says
+    EXPECT_EQ(t.dialogs.messages(), Items{message("assistantNoTrackSections", Language::German,
+                                                  {"Track3", pathForMessage("D:/RCT3")})});
+    t.host.english = true;
+    f.PopupMenuItemClick(2);
+    EXPECT_EQ(t.dialogs.messages().back(),
+              "No track section of the track type Track3 is known: neither the assistant's lists nor the RCT3 "
+              "folder D:/RCT3 name one (the file Track3.common.ovl was looked for there).");
     f.PopupMenuItemClick(999);
     EXPECT_EQ(f.lstSelSektionen.Items.size(), 5u);
     f.SelectTrackSection(3, 100000);  // positions past the end are skipped
@@ -219,6 +230,7 @@ TEST(AssistantLanguage, CaptionsAndItemsFollowTheLanguage) {
     auto& f = t.form;
     EXPECT_EQ(f.Captions.at("ToolButton1"), "Neue Bahn beginnen");
     EXPECT_EQ(f.Captions.at("txtAmpelTestphase"), "Ampelphase mit Testmodus");
+    EXPECT_EQ(f.Captions.at("lblKettenSchrittweite"), "LiftkettengeschwStep");  // no caption: its key
     f.lstKategorie.ItemIndex = 8;
     f.LanguageData(true);
     EXPECT_EQ(f.Captions.at("ToolButton1"), "New Ride");
@@ -236,6 +248,8 @@ TEST(AssistantLanguage, CaptionsAndItemsFollowTheLanguage) {
     TForm4 english(host, dialogs, test::testLists());
     english.FormCreate();
     EXPECT_EQ(english.Captions.at("TabUeber"), "About");
+    EXPECT_EQ(english.Captions.at("lblKettenSchrittweite"), "lift chain speed step");
+    EXPECT_EQ(english.Captions.at("txtNurWasser"), "build on water only");
     EXPECT_TRUE(english.chkAddOn.Checked);
 }
 
@@ -268,6 +282,37 @@ TEST(AssistantInput, KeyFilterOnTheNumericFields) {
 
     for (auto name : TForm4::numericFields()) EXPECT_NE(f.edit(name), nullptr) << name;
     for (auto name : TForm4::requiredFields()) EXPECT_NE(f.edit(name), nullptr) << name;
+}
+
+// A point, typed or pasted, enters the decimal comma; a paste is typed character by character at
+// the caret, so the filter's rules hold for it as well.
+TEST(AssistantInput, APointIsTheDecimalCommaTypedOrPasted) {
+    AssistantTest t;
+    TEdit& field = t.form.txtLichtraumProfilhoehe;
+    field = TEdit{"1", 1};
+    EXPECT_TRUE(t.form.KeyPress(field, '.'));
+    EXPECT_FALSE(t.form.KeyPress(field, '.'));
+    EXPECT_EQ(field.Text, "1,");
+
+    const struct {
+        TEdit before;
+        std::string clipboard;
+        TEdit after;
+    } cases[] = {
+        {{"", 0}, "1.5", {"1,5", 3}},
+        {{"", 0}, "-12.75\r\n", {"-12,75", 6}},
+        {{"20", 2}, ".5", {"20,5", 4}},
+        {{"1,5", 3}, "2.5", {"1,525", 5}},  // one separator only
+        {{"", 0}, "1.5e3 m", {"1,53", 4}},
+        {{"8", 1}, "abc\b", {"8", 1}},
+    };
+    for (const auto& c : cases) {
+        field = c.before;
+        t.dialogs.clipboard = c.clipboard;
+        t.form.PasteIntoNumberField(field);
+        EXPECT_EQ(field.Text, c.after.Text) << c.clipboard;
+        EXPECT_EQ(field.SelStart, c.after.SelStart) << c.clipboard;
+    }
 }
 
 }  // namespace

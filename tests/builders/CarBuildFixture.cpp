@@ -71,9 +71,7 @@ int CarBuildTest::build() {
     return build(steps);
 }
 
-bool CarBuildTest::noOutput() const {
-    return !std::filesystem::exists(carCommonFile(car)) && !std::filesystem::exists(carUniqueFile(car));
-}
+bool CarBuildTest::noOutput() const { return !std::filesystem::exists(carOutputFolder(car)); }
 
 ParsedRidePair CarBuildTest::built() const {
     const std::string common = *readWholeFile(carCommonFile(car));

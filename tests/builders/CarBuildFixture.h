@@ -38,6 +38,7 @@ protected:
     int build(const CarBuildSteps& steps) {
         return WagenOVLsErstellenAuslagerung(car, settings, tempFolder(), writer, dialogs, steps);
     }
+    // A stopped build leaves nothing: no pair, and not the output folder it made.
     bool noOutput() const;
     // The pair just built, read back; the pair inspector must find nothing wrong with it.
     ParsedRidePair built() const;

@@ -240,6 +240,13 @@ TEST_F(CarBuildTest, StoppedOrFailedBuildLeavesTheEarlierPairIntact) {
     EXPECT_EQ(*readWholeFile(carUniqueFile(car)), unique);
 }
 
+TEST_F(CarBuildTest, AStoppedBuildKeepsAnOutputFolderThatWasThereBefore) {
+    std::filesystem::create_directories(carOutputFolder(car));
+    car.role(CarRole::FrontCar).ModelNamePartA = "Missing";
+    EXPECT_EQ(build(), 0);
+    EXPECT_TRUE(std::filesystem::is_directory(carOutputFolder(car)));
+}
+
 TEST_F(CarBuildTest, OutputFolderThatCannotBeMadeIsReported) {
     writeBytes(carOutputFolder(car), "a file where the folder should be");
     EXPECT_EQ(build(), 0);

@@ -33,9 +33,8 @@ TEST(RideIcon, OnlyFourSpellingsMakeTheOwnIcon) {
     EXPECT_EQ(rideIconSymbol("Wooden"), "Wooden:gsi");
 }
 
-bool noOutput(const RideData& ride) {
-    return !std::filesystem::exists(rideCommonFile(ride)) && !std::filesystem::exists(rideUniqueFile(ride));
-}
+// A stopped build leaves nothing: no pair, and not the output folder it made.
+bool noOutput(const RideData& ride) { return !std::filesystem::exists(rideOutputFolder(ride)); }
 
 TEST_F(RideBuildTest, WrongTrackTypeStopsWith468InBothLayouts) {
     ride.TrackTyp = "track8";

@@ -3,7 +3,10 @@
 
 #include "CarBuildFixture.h"
 #include "RideBuildFixture.h"
+#include "app/SafeFile.h"
 #include "builders/RideTrain.h"
+#include "ovl/OvlPairInspection.h"
+#include "ovl/OvlPairReader.h"
 
 namespace zw::test {
 namespace {
@@ -38,7 +41,7 @@ TEST_F(CarBuildTest, RideCarWithThreeSeatsAndHeightSwing) {
     const FieldCheck f(pair, front);
     f.string(0, "CTR_BobFrontCar");
     f.string(4, "WagenNameUnknown2totalegal");
-    f.word(8, 5);
+    f.word(8, 27);  // the seats are in the list
     f.reference(12, "ForeignFront:svd");
     f.floatWord(16, 250.5f);
     f.word(20, 0);  // no part B
@@ -57,7 +60,7 @@ TEST_F(CarBuildTest, RideCarWithThreeSeatsAndHeightSwing) {
     f.floatWord(72, 0.0f);
     // FeatureStart … DoorClosedIdle were given the numbers 1 … 12 in the order of this table.
     for (uint32_t i = 0; i < 12; ++i) f.word(76 + 4 * i, i + 1);
-    f.word(156, 27);
+    f.word(156, 3);
     f.pointer(160, seats.address);
     expectRideCarTail(f);
 }
@@ -92,16 +95,58 @@ TEST_F(CarBuildTest, RideCarWithOneSeatTwoPartsAndSideSwing) {
     EXPECT_EQ(pair.common.blockCounts[4], 1u + 1u);  // the seating list and the (empty) model block
 }
 
-TEST_F(CarBuildTest, SeatWordWithAddOnsAndNoSwingFlag) {
+TEST_F(CarBuildTest, SeatingMarkerWithAddOnsAndNoSwingFlag) {
     settings.AddOnsEnabled = true;
     car.role(CarRole::FrontCar).HeightSwing = 0.0;
     ASSERT_EQ(build(), 1);
     const ParsedRidePair pair = built();
     const FieldCheck f(pair, pair.unique.block(2, 3).address);
+    f.word(8, 35);
     f.word(60, 0);
     f.floatWord(68, 0.0f);
-    f.word(156, 35);
+    f.word(156, 3);
     f.pointer(160, pair.common.block(4, 0).address);
+}
+
+// The game reads as many seats as offset 156 counts from the list at 160: the inspector reports a
+// count that runs past the list's block (27, the marker, stood there once) or a list outside the pair.
+TEST_F(CarBuildTest, InspectorFollowsTheSeatCountToTheList) {
+    ASSERT_EQ(build(), 1);
+    const std::string common = *readWholeFile(carCommonFile(car));
+    const std::string unique = *readWholeFile(carUniqueFile(car));
+    const ParsedRidePair pair = built();
+    const uint32_t front = pair.unique.block(2, 3).address;
+    const uint32_t list = pair.common.block(4, 0).address;
+    const size_t frontInFile = OvlPairReader(common, "c", unique, "u").locate(front)->fileOffset;
+    const std::string reported = "C.unique.ovl: the RideCar at address " + std::to_string(front) + " counts ";
+    const struct {
+        uint32_t count, list;
+        std::string violation;
+    } cases[] = {
+        {3, list, ""},
+        {4, list, reported + "4 seating positions at offset 156, but its list at address " + std::to_string(list) +
+                      " has room for only 3 in its block."},
+        {27, list, reported + "27 seating positions at offset 156, but its list at address " + std::to_string(list) +
+                       " has room for only 3 in its block."},
+        {1, 1u << 30, reported + "1 seating positions at offset 156, but its list at address 1073741824 has room "
+                                 "for only 0 in its block."},
+    };
+    for (const auto& c : cases) {
+        std::string patched = unique;
+        for (int i = 0; i < 4; ++i) {
+            patched[frontInFile + 156 + i] = static_cast<char>(c.count >> (8 * i));
+            patched[frontInFile + 160 + i] = static_cast<char>(c.list >> (8 * i));
+        }
+        const auto violations =
+            inspectOvlPair(OvlPairReader(common, "C.common.ovl", patched, "C.unique.ovl"), Language::English).violations;
+        // A list address outside the pair is a relocation fault as well; only the seat check is looked at.
+        std::vector<std::string> seats;
+        for (const auto& v : violations) {
+            if (v.find("RideCar") != std::string::npos) seats.push_back(v);
+        }
+        EXPECT_EQ(seats, c.violation.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.violation})
+            << c.count;
+    }
 }
 
 TEST_F(CarBuildTest, LoadersOfTheCarsAndTheTrainCountTheirReferences) {

@@ -142,6 +142,9 @@ TEST_F(Cli, OptionsSetThatCannotSaveExitsWith1) {
     test::writeBytes(work / "Zorbaltwerk_Options.txt", kGoodOptions);
     EXPECT_EQ(run({"options", "set", "--game-path", ""}), ExitCode::Stopped);
     EXPECT_TRUE(saw("optionsGamePathEmpty", Language::German));
+    EXPECT_EQ(run({"options", "set", "--game-path", "C:/Users/O'Brien/RCT3"}), ExitCode::Stopped);
+    EXPECT_NE(err.str().find("das Zeichen ' (Apostroph)"), std::string::npos) << err.str();
+    EXPECT_EQ(optionsFile(), kGoodOptions);
 
     std::filesystem::create_directory(temporarySibling(work / "Zorbaltwerk_Options.txt"));
     EXPECT_EQ(run({"options", "set", "--overwrite"}), ExitCode::Stopped);

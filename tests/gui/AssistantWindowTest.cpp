@@ -159,6 +159,11 @@ TEST(AssistantWindow, CaptionsFollowTheLanguageOfTheSettings) {
         EXPECT_EQ(text(w.find<wxChoice>("lstKategorie")->GetString(3)), e.category3);
         EXPECT_EQ(text(w.find<wxCheckListBox>("lstPreStart")->GetString(0)), e.start0);
         EXPECT_EQ(text(w.find<wxCheckListBox>("lstBahnStartArt")->GetString(11)), "ReverseCableLifthill");
+        // The controls the table leaves without a caption have texts of their own.
+        for (const auto& entry : uncaptionedControlTexts()) {
+            EXPECT_EQ(text(w.find(std::string(entry.target))->GetLabel()), e.english ? entry.english : entry.german)
+                << entry.target;
+        }
     }
 }
 
@@ -263,6 +268,19 @@ TEST(AssistantWindow, NumericFieldsDropRefusedKeys) {
     EXPECT_EQ(text(height->GetValue()), "-35");
     EXPECT_FALSE(w.type("txtMaxBauHoehe", '-'));
     EXPECT_EQ(text(height->GetValue()), "-35");
+
+    // A point enters the comma, which the window types itself; a paste goes through the model.
+    height->ChangeValue("1");
+    height->SetInsertionPointEnd();
+    EXPECT_FALSE(w.type("txtMaxBauHoehe", '.'));
+    EXPECT_EQ(text(height->GetValue()), "1,");
+    height->ChangeValue("7");
+    height->SetSelection(0, 1);
+    w.dialogs.clipboard = "2.5x";
+    wxClipboardTextEvent paste(wxEVT_TEXT_PASTE, height->GetId());
+    w.send(height, paste);
+    EXPECT_EQ(text(height->GetValue()), "2,5");
+    EXPECT_EQ(height->GetInsertionPoint(), 3);
 
     // The last field of the list filters as well; a text field does not.
     w.edit("lblSpezialWagenEinhakpositionA")->ChangeValue("");

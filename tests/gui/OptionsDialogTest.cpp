@@ -133,3 +133,26 @@ TEST_F(GuiTest, AGameFolderTheOptionsFileCannotHoldIsShownAsAnErrorAndNothingIsS
 
 }  // namespace
 }  // namespace zw::test
+
+namespace zw::test {
+namespace {
+
+TEST_F(GuiTest, AGameFolderWithAnApostropheIsRefusedAndTheWindowStaysUsable) {
+    start();
+    wxWindow* window = program->optionsWindow();
+    const std::string before = fileContent(game.root() / "Zorbaltwerk_Options.txt");
+    control<wxTextCtrl>(window, "RCT3PfadEdit")->SetValue("D:/O'Brien/RCT3");
+    click(window, "OkayButton");
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("optionsGamePathApostrophe", Language::German,
+                                                                   {normaliseGamePath("D:/O'Brien/RCT3")})});
+    EXPECT_EQ(fileContent(game.root() / "Zorbaltwerk_Options.txt"), before);
+    EXPECT_EQ(program->mainModel().state().settings.GamePath, game.gamePath().string());
+
+    control<wxTextCtrl>(window, "RCT3PfadEdit")->SetValue("D:/OBrien/RCT3");
+    click(window, "OkayButton");
+    EXPECT_NE(fileContent(game.root() / "Zorbaltwerk_Options.txt").find(normaliseGamePath("D:/OBrien/RCT3")),
+              std::string::npos);
+}
+
+}  // namespace
+}  // namespace zw::test

@@ -4,6 +4,7 @@
 #include "ovl/OvlPairAssembly.h"
 #include "ovl/OvlSymbolOrder.h"
 #include "ovl/OvlWriter.h"
+#include "support/GameFolderFixture.h"
 #include "support/SampleOvlPair.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
@@ -212,6 +213,39 @@ TEST_F(OvlPairFixture, WritesBothFilesAndReportsAFileItCannotWrite) {
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0].rfind("The file ", 0), 0u);
     EXPECT_NE(dialogs.messages()[0].find("Q.common.ovl could not be written"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zw
+
+namespace zw {
+namespace {
+
+// The unique file cannot follow (a folder stands in its place): the common file is set back to what
+// it was, the earlier one or none, and the message says so; no staged file stays behind.
+TEST_F(OvlPairFixture, AUniqueFileThatCannotFollowSetsTheCommonFileBack) {
+    for (const bool earlierCommon : {true, false}) {
+        test::TempFolder folder;
+        const auto common = folder / "P.common.ovl", unique = folder / "P.unique.ovl";
+        if (earlierCommon) test::writeBytes(common, "old common");
+        test::writeBytes(unique / "in the way", "x");
+        dialogs.log.clear();
+        w.beginPair(dialogs, Language::English);
+        EXPECT_FALSE(assemblePair(w, contents, common, unique, dialogs, Language::English));
+        ASSERT_EQ(dialogs.messages().size(), 1u);
+        const std::string shown = dialogs.messages()[0];
+        EXPECT_EQ(shown.rfind("The file " + unique.string() + " could not be written (", 0), 0u) << shown;
+        EXPECT_NE(shown.find("). " + common.string() + " was set back to what it was before, so no half-replaced "
+                             "pair is left."),
+                  std::string::npos)
+            << shown;
+        const std::vector<std::string> left =
+            earlierCommon ? std::vector<std::string>{"P.common.ovl", "P.unique.ovl"} : std::vector<std::string>{"P.unique.ovl"};
+        EXPECT_EQ(test::entryNames(folder.path()), left);
+        if (earlierCommon) {
+            EXPECT_EQ(readWholeFile(common), "old common");
+        }
+    }
 }
 
 }  // namespace

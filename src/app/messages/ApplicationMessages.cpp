@@ -51,6 +51,11 @@ constexpr MessageText kMessages[] = {
     {"optionsGamePathEmpty",
      "Bitte im Optionsbildschirm den RCT3.exe-Programmpfad angeben; die Optionen wurden nicht gespeichert.",
      "Please enter the RCT3.exe application path in the options screen; the options were not saved."},
+    // Options confirmed with a game folder the options file cannot hold, since it encloses each value
+    // in single quotes; nothing is saved. {1} the game folder as entered.
+    {"optionsGamePathApostrophe",
+     "Der RCT3.exe-Programmpfad \"{1}\" enthält das Zeichen ' (Apostroph), das die Optionsdatei nicht speichern kann. Bitte einen Ordner ohne dieses Zeichen wählen; die Optionen wurden nicht gespeichert.",
+     "The RCT3.exe application path \"{1}\" contains the character ' (apostrophe), which the options file cannot store. Please choose a folder without this character; the options were not saved."},
     // Command line: a command other than "options" while the options are missing or wrong.
     {"cliOptionsNotConfirmed",
      "Die Optionen sind noch nicht bestätigt. Bitte zuerst \"zorbaltwerk-cli options set\" ausführen (mit --english/--german, --addons/--no-addons, --game-path ORDNER, --overwrite/--no-overwrite).",

@@ -14,27 +14,27 @@ constexpr MessageText kMessages[] = {
     {"addOnSettingsText",
      "Achtung, die von Ihnen geladene Datei enthält AddOn Einstellungen! Die erstellten OVL's können nur mit RCT3 und den AddOns verwendet werden!",
      ""},
-    // Input box asking for the ride name when saving (German only).
+    // Input box asking for the ride name when saving; the caption is the window's own "Bahnname".
     {"rideNameCaption",
      "Bahnname",
-     ""},
+     "Ride name"},
     {"rideNamePrompt",
      "Tragen Sie hier den Namen ihrer Bahn ein:",
-     ""},
-    // Input box asking for the output folder name when building (German only).
+     "Enter the name of your ride here:"},
+    // Input box asking for the output folder name when building.
     {"folderNameCaption",
      "Ordnername",
-     ""},
+     "Folder name"},
     {"folderNamePrompt",
      "Geben Sie Bitte einen Namen für den Ordnernamen an:",
-     ""},
-    // Input box for a new track section cost (German only).
+     "Please enter a name for the folder:"},
+    // Input box for a new track section cost.
     {"sectionCostCaption",
      "Neuer Wert",
-     ""},
+     "New value"},
     {"sectionCostPrompt",
      "Bitte geben Sie die Sektionskosten ein:",
-     ""},
+     "Please enter the section costs:"},
     // The error analysis found a missing input (German only).
     {"inputErrorCaption",
      "Fehler",
@@ -69,6 +69,11 @@ constexpr MessageText kMessages[] = {
     {"assistantSaveFailed",
      "Die Bahn konnte nicht gespeichert werden: {1}",
      "The ride could not be saved: {1}"},
+    // "Track auswählen" chose a track type of which no section is known. {1} the track type,
+    // {2} the RCT3 folder searched for its "<track type>.common.ovl".
+    {"assistantNoTrackSections",
+     "Vom Streckentyp {1} ist keine Tracksektion bekannt: Weder die Listen des Assistenten noch der RCT3-Ordner {2} nennen eine (gesucht wurde dort die Datei {1}.common.ovl).",
+     "No track section of the track type {1} is known: neither the assistant's lists nor the RCT3 folder {2} name one (the file {1}.common.ovl was looked for there)."},
 };
 
 }  // namespace

@@ -112,6 +112,11 @@ constexpr MessageText kMessages[] = {
     {"temporaryFileNotRead",
      "Die temporäre Datei {1} konnte nicht gelesen werden ({2}).",
      "The temporary file {1} could not be read ({2})."},
+    // A build stopped: the output folder it made is empty and taken away again. {1} the folder,
+    // {2} the system's reason.
+    {"outputFolderNotRemoved",
+     "Der leere Ordner {1} konnte nicht entfernt werden ({2}).",
+     "The empty folder {1} could not be removed ({2})."},
 };
 
 }  // namespace
