@@ -10,6 +10,9 @@ namespace zw {
 struct ProjectState;
 class Dialogs;
 
+// The open dialog's filter for car data files.
+inline constexpr const char* kCarDataFileFilter = "CTR_WagenDaten_*.txt|CTR_WagenDaten_*.txt";
+
 // Picks a car data file in the open dialog and reads it. False when the dialog was cancelled or the
 // read stopped with a message; the car fields then hold what they held before.
 bool CTRWagenDatenLesenAuslagerung(ProjectState& state, Dialogs& dialogs);
