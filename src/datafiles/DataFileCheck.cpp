@@ -380,7 +380,8 @@ private:
         const bool all = takesAllValues(key.values);
         for (const auto* s : counted) {
             for (const auto& value : usedTexts(key, s->values)) {
-                if (value.empty() || std::find(list.begin(), list.end(), value) != list.end()) continue;
+                const auto known = [&](const std::string& name) { return sameNameIgnoringCase(name, value); };
+                if (value.empty() || std::any_of(list.begin(), list.end(), known)) continue;
                 const auto suggestion = nearestName(value, list);
                 note(s->line->number, suggestion ? say("checkNotInCatalogueSuggest", {s->line->word, value, *suggestion})
                                                  : say("checkNotInCatalogue", {s->line->word, value}));

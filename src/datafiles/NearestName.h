@@ -8,6 +8,10 @@
 
 namespace zw {
 
+// True when `a` and `b` are the same name, ignoring the case of ASCII letters (the game's names are
+// found whatever their case).
+bool sameNameIgnoringCase(std::string_view a, std::string_view b);
+
 // The number of single-character insertions, deletions and substitutions that turn `a` into `b`,
 // ignoring the case of ASCII letters.
 size_t editDistance(std::string_view a, std::string_view b);
