@@ -270,9 +270,9 @@ private:
                 const bool emptyAllowed = s.raw.empty() && fallback.empty() && scanKindOf(key.values) != ValueKind::Integer &&
                                           scanKindOf(key.values) != ValueKind::Decimal;
                 if (emptyAllowed) continue;
-                if (key.settledByRule)
+                if (key.settledByRule) {
                     error(s.line->number, say("checkNothingReadByRule", {s.line->word, s.raw}) + hint(key, s));
-                else {
+                } else {
                     error(s.line->number, say("checkNothingRead", {s.line->word, s.raw, fallback}) + hint(key, s));
                     findings_.back().usedValue = fallback;
                 }
