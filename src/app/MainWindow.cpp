@@ -151,7 +151,7 @@ int MainWindow::runCommand(const std::function<int()>& command, ButtonMoment mom
 std::string MainWindow::statusText() const {
     if (statusCommand_.empty()) return statusFile_;
     if (statusFile_.empty()) return statusCommand_;
-    return statusFile_ + " \u2013 " + statusCommand_;
+    return statusFile_ + "\n" + statusCommand_;
 }
 
 void MainWindow::afterRead(DataFileKind kind, const std::filesystem::path& file, const std::string& objectName) {
@@ -164,7 +164,13 @@ void MainWindow::afterRead(DataFileKind kind, const std::filesystem::path& file,
 }
 
 void MainWindow::setCommandStatus(std::string_view id, const std::filesystem::path& path) {
-    statusCommand_ = message(id, languageOf(state_.settings.UseEnglish), {pathForMessage(path)});
+    // The path's last two parts after an ellipsis (Windows-1252 0x85), which the line has room for.
+    std::filesystem::path shortened = path.parent_path().filename() / path.filename();
+    const std::string shown = path.parent_path().has_parent_path()
+                                  ? "\x85" + std::string(1, static_cast<char>(std::filesystem::path::preferred_separator)) +
+                                        pathForMessage(shortened)
+                                  : pathForMessage(path);
+    statusCommand_ = message(id, languageOf(state_.settings.UseEnglish), {shown});
 }
 
 }  // namespace zw

@@ -146,8 +146,9 @@ public:
     // The findings of the check after the last successful read (shown in one message after it).
     const std::vector<DataFileFinding>& readFindings() const { return readFindings_; }
 
-    // The status line under the buttons (UTF-8): the data file read last and its object name, then
-    // the result of the last command with the path it wrote; empty at the start and after restart.
+    // The status line under the buttons (UTF-8): the data file read last and its object name, and on
+    // a second line the result of the last command with the path it wrote (its last two parts,
+    // "…/CTR_X/CTR_X.common.ovl"); empty at the start and after restart.
     std::string statusText() const;
 
 private:

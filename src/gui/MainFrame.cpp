@@ -77,9 +77,9 @@ TForm1::TForm1(Program& program)
     }
     column->Add(groups, 0, wxEXPAND);
 
-    // The status line: the file read and the last command's result. Its height is kept for one line
-    // and long paths are shortened in the middle, so the fixed window never changes its size.
-    auto* status = new wxStaticText(panel, wxID_ANY, " ", wxDefaultPosition, wxDefaultSize,
+    // The status line: the file read, and below it the last command's result. Its height is kept for
+    // two lines and long texts are shortened in the middle, so the fixed window never changes its size.
+    auto* status = new wxStaticText(panel, wxID_ANY, " \n ", wxDefaultPosition, wxDefaultSize,
                                     wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_MIDDLE);
     status->SetName(kStatusLabel);
     column->Add(status, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 8);

@@ -70,19 +70,21 @@ TEST_F(Feedback, TheStatusLineNamesTheFileAndTheLastResultWithItsPath) {
     ASSERT_EQ(read(window, "BahnName\tMy Ride\r\n"), 1);
     EXPECT_EQ(window.statusText(), "Read: CTR_BahnDaten_Zipper.txt (CTR_Zipper)");
 
+    // Written paths show their last two parts.
+    const std::string read = "Read: CTR_BahnDaten_Zipper.txt (CTR_Zipper)\n";
+    const std::string ellipsis = "\u2026" + std::string(1, static_cast<char>(std::filesystem::path::preferred_separator));
     ASSERT_EQ(window.CTRBahnDatenSchreibenButtonClick(), 1);
-    EXPECT_EQ(window.statusText(),
-              "Read: CTR_BahnDaten_Zipper.txt (CTR_Zipper) \u2013 Written: " + pathToCp1252(file));
+    EXPECT_EQ(window.statusText(), read + "Written: " + ellipsis + pathToCp1252(folder.path().filename() / file.filename()));
 
     ASSERT_EQ(window.BahnOVLsErstellenButtonClick(), 1) << (dialogs.messages().empty() ? "" : dialogs.messages()[0]);
-    const auto common = folder / "CTR_Zipper" / "CTR_Zipper.common.ovl";
-    EXPECT_EQ(window.statusText(), "Read: CTR_BahnDaten_Zipper.txt (CTR_Zipper) \u2013 Built " + pathToCp1252(common));
+    EXPECT_EQ(window.statusText(),
+              read + "Built " + ellipsis + pathToCp1252(std::filesystem::path("CTR_Zipper") / "CTR_Zipper.common.ovl"));
 
     ASSERT_TRUE(window.BahnOVLsInstallierenButtonClick()) << dialogs.messages().back();
     const auto installed = folder / "RCT3" / "tracks" / "TrackedRides" / "CTR_Zipper";
     EXPECT_TRUE(std::filesystem::exists(installed / "CTR_Zipper.common.ovl"));
     EXPECT_EQ(window.statusText(),
-              "Read: CTR_BahnDaten_Zipper.txt (CTR_Zipper) \u2013 Installed into " + pathToCp1252(installed));
+              read + "Installed into " + ellipsis + pathToCp1252(std::filesystem::path("TrackedRides") / "CTR_Zipper"));
 
     window.NeustartButtonClick();
     EXPECT_EQ(window.statusText(), "");
