@@ -61,12 +61,6 @@ std::string shownPath(const std::filesystem::path& target) {
 
 }  // namespace
 
-bool CTRWagenDatenLesenAuslagerung(ProjectState& state, Dialogs& dialogs) {
-    const auto chosen = dialogs.chooseFileToOpen(kCarDataFileFilter, state.StartFolder);
-    if (!chosen) return false;
-    return readCarDataFile(state, dialogs, *chosen);
-}
-
 bool readCarDataFile(ProjectState& state, Dialogs& dialogs, const std::filesystem::path& path) {
     const Language language = languageOf(state.settings.UseEnglish);
     // The object name becomes part of OVL symbol names, which hold Windows-1252 characters only.
