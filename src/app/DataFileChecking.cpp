@@ -14,7 +14,7 @@ GameCatalogue readGameCatalogue(const std::filesystem::path& executableFolder, c
     if (gameFolder.empty() || !std::filesystem::is_directory(gameFolder, error)) return catalogue;
     const auto folder = findAssistantDataFolder(executableFolder);
     if (!folder) {
-        catalogue.problem = pathForMessage(executableFolder / "data" / "assistant" / kTrackCatalogueFile);
+        catalogue.problem = pathForMessage(executableFolder / "data" / "assistant" / kTrackCatalogueFile) + ": not found";
         return catalogue;
     }
     try {
