@@ -3,7 +3,9 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "app/DataFileChecking.h"
 #include "app/Dialogs.h"
+#include "app/Encoding.h"
 #include "app/Registry.h"
 
 namespace zw {
@@ -127,6 +129,8 @@ void MainWindow::applyMoment(ButtonMoment moment) {
 
 void MainWindow::NeustartButtonClick() {
     applyMoment(ButtonMoment::Restart);
+    statusFile_.clear();
+    statusCommand_.clear();
     std::error_code ignored;
     for (std::string_view name : kTemporaryFiles) std::filesystem::remove(state_.TempFolder / name, ignored);
     // remove() takes a folder only when it is empty; a file called Temp is not ours to delete.
@@ -142,6 +146,31 @@ int MainWindow::runCommand(const std::function<int()>& command, ButtonMoment mom
     const int result = command();
     if (result == 1) applyMoment(moment);
     return result;
+}
+
+std::string MainWindow::statusText() const {
+    if (statusCommand_.empty()) return statusFile_;
+    if (statusFile_.empty()) return statusCommand_;
+    return statusFile_ + "\n" + statusCommand_;
+}
+
+void MainWindow::afterRead(DataFileKind kind, const std::filesystem::path& file, const std::string& objectName) {
+    const Language language = languageOf(state_.settings.UseEnglish);
+    statusFile_ = message("statusRead", language, {pathForMessage(file.filename()), objectName});
+    statusCommand_.clear();
+    readFindings_ = checkReadDataFile(kind, state_, executableFolder_);
+    if (!readFindings_.empty())
+        dialogs_.showMessage(findingsMessage(pathForMessage(file.filename()), readFindings_, language));
+}
+
+void MainWindow::setCommandStatus(std::string_view id, const std::filesystem::path& path) {
+    // The path's last two parts after an ellipsis (Windows-1252 0x85), which the line has room for.
+    std::filesystem::path shortened = path.parent_path().filename() / path.filename();
+    const std::string shown = path.parent_path().has_parent_path()
+                                  ? "\x85" + std::string(1, static_cast<char>(std::filesystem::path::preferred_separator)) +
+                                        pathForMessage(shortened)
+                                  : pathForMessage(path);
+    statusCommand_ = message(id, languageOf(state_.settings.UseEnglish), {shown});
 }
 
 }  // namespace zw

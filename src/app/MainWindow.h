@@ -9,9 +9,13 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/ProjectState.h"
 #include "app/Settings.h"
+#include "datafiles/DataFileCheck.h"
+#include "install/GameFolders.h"
+#include "install/InstallCommands.h"
 
 namespace zw {
 
@@ -136,12 +140,35 @@ public:
     // "Wagen.ovls erstellen" (MainWindowCarBuild.cpp): builds the car pair; 1 when it was written.
     int WagenOVLsErstellenButtonClick();
 
+    // Where the program lies: the game's catalogue for the check after a read is read from there.
+    void setExecutableFolder(std::filesystem::path folder) { executableFolder_ = std::move(folder); }
+
+    // The findings of the check after the last successful read (shown in one message after it).
+    const std::vector<DataFileFinding>& readFindings() const { return readFindings_; }
+
+    // The status line under the buttons (UTF-8): the data file read last and its object name, and on
+    // a second line the result of the last command with the path it wrote (its last two parts,
+    // "…/CTR_X/CTR_X.common.ovl"); empty at the start and after restart.
+    std::string statusText() const;
+
 private:
+    // After a successful read of `file`: the check, its findings in one message, the status line.
+    void afterRead(DataFileKind kind, const std::filesystem::path& file, const std::string& objectName);
+    // The last command's part of the status line: message `id` with the path, or nothing.
+    void setCommandStatus(std::string_view id, const std::filesystem::path& path);
+    void clearCommandStatus() { statusCommand_.clear(); }
+    // "Installed into ..." after an install, nothing after one that failed.
+    void showInstallStatus(InstallOutcome outcome, CtrKind kind, const std::string& objectName);
+
     Dialogs& dialogs_;
     ProjectState state_;
     OptionsStatus optionsStatus_ = OptionsStatus::Fine;
     bool englishCaptions_ = false;
     std::array<bool, kButtonCount> enabled_{};
+    std::filesystem::path executableFolder_;
+    std::vector<DataFileFinding> readFindings_;
+    std::string statusFile_;     // UTF-8
+    std::string statusCommand_;  // UTF-8
 };
 
 }  // namespace zw

@@ -1,17 +1,25 @@
 // The main window's car data file commands.
+#include "app/Dialogs.h"
 #include "app/MainWindow.h"
 #include "datafiles/CarDataCommands.h"
+#include "datafiles/CarDataRewrite.h"
 
 namespace zw {
 
 bool MainWindow::CTRWagenDatenLesenButtonClick() {
-    if (!CTRWagenDatenLesenAuslagerung(state_, dialogs_)) return false;
+    const auto file = dialogs_.chooseFileToOpen(kCarDataFileFilter, state_.StartFolder);
+    if (!file || !readCarDataFile(state_, dialogs_, *file)) return false;
+    afterRead(DataFileKind::Car, *file, state_.car.CarObjectName);
     applyMoment(ButtonMoment::CarRead);
     return true;
 }
 
 bool MainWindow::CTRWagenDatenSchreibenButtonClick() {
-    if (!CTRWagenDatenSchreibenAuslagerung(state_, dialogs_)) return false;
+    if (!CTRWagenDatenSchreibenAuslagerung(state_, dialogs_)) {
+        clearCommandStatus();
+        return false;
+    }
+    setCommandStatus("statusRewritten", carDataTargetPath(state_.car));
     applyMoment(ButtonMoment::CarRewritten);
     return true;
 }

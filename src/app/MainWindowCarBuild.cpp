@@ -5,7 +5,11 @@
 namespace zw {
 
 int MainWindow::WagenOVLsErstellenButtonClick() {
-    return runCommand([this] { return WagenOVLsErstellenAuslagerung(state_, dialogs_); }, ButtonMoment::CarBuilt);
+    const int result =
+        runCommand([this] { return WagenOVLsErstellenAuslagerung(state_, dialogs_); }, ButtonMoment::CarBuilt);
+    if (result == 1) setCommandStatus("statusBuilt", carCommonFile(state_.car));
+    else clearCommandStatus();
+    return result;
 }
 
 }  // namespace zw

@@ -1,6 +1,7 @@
 // The main window's install commands: the ride or car pair built last is copied into the game folder.
 #include "app/Encoding.h"
 #include "app/MainWindow.h"
+#include "install/GameFolders.h"
 #include "install/InstallCommands.h"
 
 namespace zw {
@@ -15,12 +16,22 @@ bool withdrawsInstallButton(InstallOutcome outcome) {
 
 }  // namespace
 
+void MainWindow::showInstallStatus(InstallOutcome outcome, CtrKind kind, const std::string& objectName) {
+    if (outcome != InstallOutcome::Installed) {
+        clearCommandStatus();
+        return;
+    }
+    setCommandStatus("statusInstalled",
+                     gameFolderOf(kind, state_.settings.gameFolder()) / pathFromCp1252(objectName));
+}
+
 bool MainWindow::BahnOVLsInstallierenButtonClick() {
     const RideData& ride = state_.ride;
     const InstallOutcome outcome =
         installBuiltPair(CtrKind::Ride, installSettingsOf(state_.settings), dialogs_,
                          ride.DataFileFolder / pathFromCp1252(ride.RideObjectName), ride.RideObjectName);
     if (withdrawsInstallButton(outcome)) applyMoment(ButtonMoment::RideInstalled);
+    showInstallStatus(outcome, CtrKind::Ride, ride.RideObjectName);
     return outcome == InstallOutcome::Installed;
 }
 
@@ -30,6 +41,7 @@ bool MainWindow::WagenOVLsInstallierenButtonClick() {
         installBuiltPair(CtrKind::Car, installSettingsOf(state_.settings), dialogs_,
                          car.CarFolder / pathFromCp1252(car.CarObjectName), car.CarObjectName);
     if (withdrawsInstallButton(outcome)) applyMoment(ButtonMoment::CarInstalled);
+    showInstallStatus(outcome, CtrKind::Car, car.CarObjectName);
     return outcome == InstallOutcome::Installed;
 }
 

@@ -5,7 +5,11 @@
 namespace zw {
 
 int MainWindow::BahnOVLsErstellenButtonClick() {
-    return runCommand([this] { return BahnOVLsErstellenAuslagerung(state_, dialogs_); }, ButtonMoment::RideBuilt);
+    const int result =
+        runCommand([this] { return BahnOVLsErstellenAuslagerung(state_, dialogs_); }, ButtonMoment::RideBuilt);
+    if (result == 1) setCommandStatus("statusBuilt", rideCommonFile(state_.ride));
+    else clearCommandStatus();
+    return result;
 }
 
 }  // namespace zw

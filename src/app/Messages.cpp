@@ -15,7 +15,7 @@ const std::vector<MessageText>& catalogue() {
         std::vector<MessageText> v;
         for (auto table : {messages::applicationMessages(), messages::dataFileMessages(), messages::ovlMessages(),
                            messages::builderMessages(), messages::installMessages(),
-                           messages::assistantMessages()}) {
+                           messages::assistantMessages(), messages::checkMessages()}) {
             v.insert(v.end(), table.begin(), table.end());
         }
         return v;

@@ -1,4 +1,5 @@
-// "car read FILE" reads a car data file as the main window's read button does and tells what it
+// "car check FILE" reads it and lists its findings (what the reader takes differently from what is
+// written, what a rewrite would drop). "car read FILE" reads a car data file as the main window's read button does and tells what it
 // found (--dump: every car field); "car rewrite FILE" reads it and writes it back in canonical form;
 // "car build FILE" reads it and builds the car pair into <data file folder>/<CarObjectName>/, as the
 // window's build button does; "car install FILE" builds the pair and installs it.
@@ -6,10 +7,12 @@
 #include <charconv>
 #include <ostream>
 
+#include "app/DataFileChecking.h"
 #include "app/Encoding.h"
 #include "builders/CarBuilder.h"
 #include "cli/Commands.h"
 #include "datafiles/CarData.h"
+#include "datafiles/CarDataCommands.h"
 
 namespace zw::cli {
 namespace {
@@ -87,7 +90,7 @@ void summary(std::ostream& out, const CarData& car) {
 
 // Reads FILE through the main window's read command (the file stands in for the open dialog).
 bool readFile(Context& context, const std::string& file) {
-    context.dialogs().setFileToOpen(pathFromArgument(file));
+    context.dialogs().setFileToOpen(dataFileArgument(file, "CTR_WagenDaten_", "car"));
     return context.window().CTRWagenDatenLesenButtonClick();
 }
 
@@ -99,6 +102,14 @@ int run(Context& context, std::span<const std::string> args) {
         if (!readFile(context, read.file)) return ExitCode::Stopped;
         read.dumpAll ? dump(context.out(), context.state().car) : summary(context.out(), context.state().car);
         return ExitCode::Done;
+    }
+    if (action == "check") {
+        // Read as the window reads, without its message of findings: they are the result here.
+        if (args.size() != 2) throw UsageProblem("car check needs one CTR_WagenDaten file");
+        const auto path = dataFileArgument(args[1], "CTR_WagenDaten_", "car");
+        if (!readCarDataFile(context.state(), context.dialogs(), path)) return ExitCode::Stopped;
+        return printFindings(context,
+                             checkReadDataFile(DataFileKind::Car, context.state(), context.executableFolder()));
     }
     if (action == "rewrite") {
         if (args.size() != 2) throw UsageProblem("car rewrite needs one CTR_WagenDaten file");
@@ -120,16 +131,18 @@ int run(Context& context, std::span<const std::string> args) {
         if (context.window().WagenOVLsErstellenButtonClick() != 1) return ExitCode::Stopped;
         return context.window().WagenOVLsInstallierenButtonClick() ? ExitCode::Done : ExitCode::Stopped;
     }
-    throw UsageProblem("car needs read, rewrite, build or install, not " + action);
+    throw UsageProblem("car needs read, check, rewrite, build or install, not " + action);
 }
 
 const Registration registration{{
     .name = "car",
     .usage = "car read FILE [--dump]   CTR_WagenDaten_<name>.txt; --dump prints every car field\n"
+             "car check FILE           lists what the reader takes differently from what is written (exit 1 on errors)\n"
              "car rewrite FILE         writes the file back in canonical form\n"
              "car build FILE           builds <folder>/<CarObjectName>/<CarObjectName>.common.ovl and .unique.ovl\n"
              "car install FILE         builds the pair and installs it into the game's car folder",
     .run = run,
+    .touchesNoGame = isCheckCommand,
 }};
 
 }  // namespace

@@ -79,6 +79,34 @@ GlobalFlags readGlobalFlags(std::span<const std::string> args, std::size_t& next
     return flags;
 }
 
+// Says nothing while the main window starts (its start-up messages are about the options and the
+// game), then passes everything on.
+class QuietStartDialogs : public Dialogs {
+public:
+    explicit QuietStartDialogs(Dialogs& inner) : inner_(inner) {}
+    void started() { quiet_ = false; }
+
+    void showMessage(const std::string& text) override {
+        if (!quiet_) inner_.showMessage(text);
+    }
+    bool askYesNo(const std::string& caption, const std::string& text) override {
+        return !quiet_ && inner_.askYesNo(caption, text);
+    }
+    std::optional<std::filesystem::path> chooseFileToOpen(const std::string& filter,
+                                                         const std::filesystem::path& initialFolder) override {
+        return inner_.chooseFileToOpen(filter, initialFolder);
+    }
+    std::optional<std::string> askText(const std::string& caption, const std::string& prompt,
+                                       const std::string& defaultText) override {
+        return inner_.askText(caption, prompt, defaultText);
+    }
+    std::string clipboardText() override { return inner_.clipboardText(); }
+
+private:
+    Dialogs& inner_;
+    bool quiet_ = true;
+};
+
 void applyOverrides(Settings& settings, const GlobalFlags& flags) {
     if (flags.english) settings.UseEnglish = *flags.english;
     if (flags.addOns) settings.AddOnsEnabled = *flags.addOns;
@@ -106,7 +134,7 @@ std::string shownPath(const std::filesystem::path& path) {
 }
 
 int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err, std::istream* terminal,
-           Registry& registry) {
+           Registry& registry, const std::filesystem::path& executableFolder) {
     if (std::find(args.begin(), args.end(), "--help") != args.end() ||
         (!args.empty() && args.front() == "help")) {
         printUsage(out);
@@ -141,17 +169,26 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
 
     ConsoleDialogs dialogs(err, terminal);
     dialogs.setForcedAnswer(flags.answer);
+    const auto commandArgs = args.subspan(next + 1);
+    const bool touchesNoGame = group->touchesNoGame && group->touchesNoGame(commandArgs);
+    QuietStartDialogs windowDialogs(dialogs);
+    if (!touchesNoGame) windowDialogs.started();
     try {
-        MainWindow window(dialogs, registry, flags.workFolder);
+        MainWindow window(windowDialogs, registry, flags.workFolder);
+        windowDialogs.started();
+        window.setExecutableFolder(executableFolder);
         Context context(window, dialogs, flags, out);
-        if (!group->allowedWithoutConfirmedOptions) {
+        context.setExecutableFolder(executableFolder);
+        if (touchesNoGame) {
+            applyOverrides(window.state().settings, flags);
+        } else if (!group->allowedWithoutConfirmedOptions) {
             applyOverrides(window.state().settings, flags);
             if (window.optionsStatus() != OptionsStatus::Fine) {
                 context.showMessage("cliOptionsNotConfirmed");
                 return ExitCode::Stopped;
             }
         }
-        return group->run(context, args.subspan(next + 1));
+        return group->run(context, commandArgs);
     } catch (const UsageProblem& problem) {
         return usageError(err, problem.what());
     } catch (const std::exception& error) {

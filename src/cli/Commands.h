@@ -32,6 +32,7 @@
 #include "app/ConsoleDialogs.h"
 #include "app/MainWindow.h"
 #include "app/Messages.h"
+#include "datafiles/DataFileCheck.h"
 
 namespace zw::cli {
 
@@ -62,6 +63,9 @@ public:
         : window_(window), dialogs_(dialogs), flags_(flags), out_(out) {}
 
     MainWindow& window() { return window_; }
+    // The folder of the program, where the assistant's lists (the game's catalogue) lie.
+    const std::filesystem::path& executableFolder() const { return executableFolder_; }
+    void setExecutableFolder(std::filesystem::path folder) { executableFolder_ = std::move(folder); }
     ProjectState& state() { return window_.state(); }
     ConsoleDialogs& dialogs() { return dialogs_; }
     const GlobalFlags& flags() const { return flags_; }
@@ -79,6 +83,7 @@ private:
     ConsoleDialogs& dialogs_;
     const GlobalFlags& flags_;
     std::ostream& out_;
+    std::filesystem::path executableFolder_;
 };
 
 struct CommandGroup {
@@ -86,6 +91,10 @@ struct CommandGroup {
     std::string_view usage;  // one or more lines for --help, each starting with the group's name
     int (*run)(Context& context, std::span<const std::string> args) = nullptr;
     bool allowedWithoutConfirmedOptions = false;
+    // True for the commands (by the words after the group's name) that touch nothing of the game:
+    // they run without confirmed options and without the start-up messages, in the options'
+    // language where there are options.
+    bool (*touchesNoGame)(std::span<const std::string> args) = nullptr;
 };
 
 struct Registration {
@@ -99,6 +108,18 @@ std::vector<CommandGroup> commandGroups();
 std::filesystem::path pathFromArgument(const std::string& utf8);
 // A path as the command line shows it (UTF-8).
 std::string shownPath(const std::filesystem::path& path);
+
+// A data file named on the command line. The open dialog offers only files named
+// <prefix><name>.txt (prefix "CTR_BahnDaten_" or "CTR_WagenDaten_"); the command line takes no other.
+// Throws UsageProblem naming `group` for any other name.
+std::filesystem::path dataFileArgument(const std::string& word, std::string_view prefix, std::string_view group);
+
+// Prints the findings of a data file check, one a line, then how many errors and notes there are.
+// Done when there is no error; Stopped otherwise.
+int printFindings(Context& context, const std::vector<DataFileFinding>& findings);
+
+// "check FILE": the command that touches nothing of the game in the ride and car groups.
+bool isCheckCommand(std::span<const std::string> args);
 
 // The words after "read": a file and an optional "--dump"; `command` ("ride read") names the
 // command in usage errors, `fileKind` the file it needs.

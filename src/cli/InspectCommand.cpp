@@ -53,6 +53,8 @@ const Registration registration{{
     .name = "inspect",
     .usage = "inspect PAIR   DIR/NAME or either file of an OVL pair: lists it and checks it",
     .run = run,
+    // Reads the pair and nothing of the game.
+    .touchesNoGame = [](std::span<const std::string>) { return true; },
 }};
 
 }  // namespace

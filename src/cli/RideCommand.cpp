@@ -1,4 +1,5 @@
-// "ride read FILE" reads a ride data file as the main window's read button does and tells what it
+// "ride check FILE" reads it and lists its findings (what the reader takes differently from what is
+// written, what a rewrite would drop). "ride read FILE" reads a ride data file as the main window's read button does and tells what it
 // found (--dump: every ride field); "ride rewrite FILE" reads it and writes it back in canonical form;
 // "ride build FILE" reads it and builds the ride pair into <data file folder>/<RideObjectName>/, as
 // the window's build button does.
@@ -6,10 +7,12 @@
 #include <charconv>
 #include <ostream>
 
+#include "app/DataFileChecking.h"
 #include "app/Encoding.h"
 #include "builders/RideBuilder.h"
 #include "cli/Commands.h"
 #include "datafiles/RideData.h"
+#include "datafiles/RideDataReader.h"
 
 namespace zw::cli {
 namespace {
@@ -134,23 +137,9 @@ void summary(std::ostream& out, const RideData& r) {
     out << "track sections: " << r.TrackSectionName.size() << '\n';
 }
 
-// The open dialog offers only files named CTR_BahnDaten_*.txt; the command line takes no other.
-std::filesystem::path rideFileArgument(const std::string& word) {
-    const std::filesystem::path path = pathFromArgument(word);
-    const std::string name = shownPath(path.filename());
-    auto lower = [](std::string s) {
-        for (char& c : s)
-            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        return s;
-    };
-    if (!lower(name).starts_with("ctr_bahndaten_") || !lower(name).ends_with(".txt"))
-        throw UsageProblem("ride: the file must be named CTR_BahnDaten_<name>.txt, not " + name);
-    return path;
-}
-
 // Reads FILE through the main window's read command (the file stands in for the open dialog).
 bool readFile(Context& context, const std::string& file) {
-    context.dialogs().setFileToOpen(rideFileArgument(file));
+    context.dialogs().setFileToOpen(dataFileArgument(file, "CTR_BahnDaten_", "ride"));
     return context.window().CTRBahnDatenLesenButtonClick() == 1;
 }
 
@@ -162,6 +151,16 @@ int run(Context& context, std::span<const std::string> args) {
         if (!readFile(context, read.file)) return ExitCode::Stopped;
         read.dumpAll ? dump(context.out(), context.state().ride) : summary(context.out(), context.state().ride);
         return ExitCode::Done;
+    }
+    if (action == "check") {
+        // Read as the window reads, without its message of findings: they are the result here.
+        if (args.size() != 2) throw UsageProblem("ride check needs one CTR_BahnDaten file");
+        const auto path = dataFileArgument(args[1], "CTR_BahnDaten_", "ride");
+        ProjectState& state = context.state();
+        if (readRideDataFile(path, state.dataFiles, state.lookupResults, state.ride, context.dialogs(),
+                             context.language()) != 1)
+            return ExitCode::Stopped;
+        return printFindings(context, checkReadDataFile(DataFileKind::Ride, state, context.executableFolder()));
     }
     if (action == "rewrite") {
         if (args.size() != 2) throw UsageProblem("ride rewrite needs one CTR_BahnDaten file");
@@ -183,16 +182,18 @@ int run(Context& context, std::span<const std::string> args) {
         if (context.window().BahnOVLsErstellenButtonClick() != 1) return ExitCode::Stopped;
         return context.window().BahnOVLsInstallierenButtonClick() ? ExitCode::Done : ExitCode::Stopped;
     }
-    throw UsageProblem("ride needs read, rewrite, build or install, not " + action);
+    throw UsageProblem("ride needs read, check, rewrite, build or install, not " + action);
 }
 
 const Registration registration{{
     .name = "ride",
     .usage = "ride read FILE [--dump]   CTR_BahnDaten_<name>.txt; --dump prints every ride field\n"
+             "ride check FILE           lists what the reader takes differently from what is written (exit 1 on errors)\n"
              "ride rewrite FILE         writes the file back in canonical form\n"
              "ride build FILE           builds <folder>/<RideObjectName>/<RideObjectName>.common.ovl and .unique.ovl\n"
              "ride install FILE         builds the pair and installs it into the game's ride folder",
     .run = run,
+    .touchesNoGame = isCheckCommand,
 }};
 
 }  // namespace

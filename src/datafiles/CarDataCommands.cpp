@@ -17,7 +17,6 @@
 namespace zw {
 namespace {
 
-constexpr std::string_view kCarFileFilter = "CTR_WagenDaten_*.txt|CTR_WagenDaten_*.txt";
 constexpr std::size_t kCarFilePrefixLength = 15;  // "CTR_WagenDaten_", which the dialog's filter ensures
 constexpr std::size_t kCarFileSuffixLength = 4;   // ".txt"
 
@@ -61,12 +60,6 @@ std::string shownPath(const std::filesystem::path& target) {
 }
 
 }  // namespace
-
-bool CTRWagenDatenLesenAuslagerung(ProjectState& state, Dialogs& dialogs) {
-    const auto chosen = dialogs.chooseFileToOpen(std::string(kCarFileFilter), state.StartFolder);
-    if (!chosen) return false;
-    return readCarDataFile(state, dialogs, *chosen);
-}
 
 bool readCarDataFile(ProjectState& state, Dialogs& dialogs, const std::filesystem::path& path) {
     const Language language = languageOf(state.settings.UseEnglish);

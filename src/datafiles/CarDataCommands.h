@@ -10,11 +10,11 @@ namespace zw {
 struct ProjectState;
 class Dialogs;
 
-// Picks a car data file in the open dialog and reads it. False when the dialog was cancelled or the
-// read stopped with a message; the car fields then hold what they held before.
-bool CTRWagenDatenLesenAuslagerung(ProjectState& state, Dialogs& dialogs);
+// The open dialog's filter for car data files.
+inline constexpr const char* kCarDataFileFilter = "CTR_WagenDaten_*.txt|CTR_WagenDaten_*.txt";
 
-// Reads the car data file at `path` (the work of the command after the dialog).
+// Reads the car data file at `path`, chosen in the open dialog (filter kCarDataFileFilter). False when
+// the read stopped with a message; the car fields then hold what they held before.
 bool readCarDataFile(ProjectState& state, Dialogs& dialogs, const std::filesystem::path& path);
 
 // Writes the car fields to the file they were read from, after asking before an existing file is

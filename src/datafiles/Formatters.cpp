@@ -1,5 +1,6 @@
 #include "datafiles/Formatters.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -18,6 +19,25 @@ std::string KostenToString(int32_t amount) {
     return text;
 }
 
+namespace {
+
+// A value read with three decimals is a whole number of thousandths up to the rounding of the
+// decimal scan's place-by-place sum, a few units in the last place of the value. Below this many
+// thousandths the value and that rounding can still be told apart (2^52).
+constexpr double kExactThousandthsLimit = 4503599627370496.0;
+
+// The whole thousandths of x >= 0, truncated; a value within the scan's rounding of a thousandth
+// counts as that thousandth, so 1.4, held as 1.39999..., gives 1400 and not 1399.
+double truncatedThousandths(double x) {
+    const double nearest = std::round(x * 1000.0);
+    const double offset = std::fma(x, 1000.0, -nearest);  // x * 1000 - nearest, rounded once
+    const double scanRounding = 8.0 * (std::nextafter(nearest, INFINITY) - nearest) + 1e-9;
+    if (std::fabs(offset) <= scanRounding) return nearest;
+    return offset < 0.0 ? nearest - 1.0 : nearest;
+}
+
+}  // namespace
+
 std::string FloatToString(double x) {
     std::string text;
     if (!(x >= 0.0)) {
@@ -25,10 +45,21 @@ std::string FloatToString(double x) {
         x = -x;
     }
     if (std::isnan(x)) x = 0.0;
+    char digits[400];
+    if (x * 1000.0 < kExactThousandthsLimit) {
+        const auto thousandths = static_cast<uint64_t>(truncatedThousandths(x));
+        char* end = std::to_chars(digits, digits + 32, thousandths / 1000).ptr;
+        const auto decimals = static_cast<unsigned>(thousandths % 1000);
+        *end++ = '.';
+        *end++ = static_cast<char>('0' + decimals / 100);
+        *end++ = static_cast<char>('0' + decimals / 10 % 10);
+        *end++ = static_cast<char>('0' + decimals % 10);
+        return text.append(digits, end);
+    }
+    // Beyond that the decimals are below the value's precision: each is taken in double arithmetic.
     double taken = std::trunc(x);
-    char integerPart[400];
-    std::snprintf(integerPart, sizeof integerPart, "%.0f", taken);
-    text += integerPart;
+    std::snprintf(digits, sizeof digits, "%.0f", taken);
+    text += digits;
     text += '.';
     for (int place = 0; place < 3; ++place) {
         x = (x - taken) * 10.0;

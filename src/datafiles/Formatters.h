@@ -13,6 +13,8 @@ namespace zw {
 std::string KostenToString(int32_t amount);
 
 // "-" below zero, the integer part, "." and exactly three truncated decimals (0.9999 -> "0.999").
+// A value that the decimal scan read with three decimals is held a hair off its written value; it
+// is written as it was read (1.4 -> "1.400", not "1.399"), so a rewrite of a rewrite changes nothing.
 std::string FloatToString(double x);
 
 // The low two bytes of v, least significant first.

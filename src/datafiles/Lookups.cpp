@@ -17,13 +17,6 @@ bool startsValue(const DataFileText& c, size_t a) {
     return isDigit(charAt(c, a)) || (charAt(c, a) == '-' && isDigit(charAt(c, a + 1)));
 }
 
-bool lineBeginsWith(const DataFileText& c, size_t start, std::string_view key) {
-    for (size_t i = 0; i < key.size(); ++i) {
-        if (charAt(c, start + i) != static_cast<unsigned char>(key[i])) return false;
-    }
-    return true;
-}
-
 // Digits accumulate in 32 bits and wrap; a leading "-" negates.
 int32_t readInteger(const DataFileText& c, size_t& a) {
     const bool negative = charAt(c, a) == '-';
@@ -33,10 +26,35 @@ int32_t readInteger(const DataFileText& c, size_t& a) {
     return static_cast<int32_t>(negative ? 0u - value : value);
 }
 
+std::string readText(const DataFileText& c, size_t& a, bool withSpaces) {
+    std::string value;
+    while (!isLineEnd(c, a)) {
+        const int32_t ch = charAt(c, a);
+        if (ch == '\t' || (!withSpaces && (ch == ' ' || ch == ','))) break;
+        value.push_back(static_cast<char>(ch));
+        ++a;
+    }
+    return value;
+}
+
+}  // namespace
+
+bool lineBeginsWithKey(const DataFileText& c, size_t lineStart, std::string_view key) {
+    for (size_t i = 0; i < key.size(); ++i) {
+        if (charAt(c, lineStart + i) != static_cast<unsigned char>(key[i])) return false;
+    }
+    return true;
+}
+
+size_t lineContentEnd(const DataFileText& c, size_t a) {
+    while (!isLineEnd(c, a)) ++a;
+    return a;
+}
+
 // At most three decimals; the comma is never a decimal mark. After the last decimal digit read
 // the scan stands on that digit (the next step of the scan steps over it); after a "." that no
 // digit follows it stands on the character after the ".".
-double readDecimal(const DataFileText& c, size_t& a) {
+double scanDecimalAt(const DataFileText& c, size_t& a) {
     const bool negative = charAt(c, a) == '-';
     if (negative) ++a;
     double acc = 0.0;
@@ -57,18 +75,38 @@ double readDecimal(const DataFileText& c, size_t& a) {
     return negative ? -acc : acc;
 }
 
-std::string readText(const DataFileText& c, size_t& a, bool withSpaces) {
-    std::string value;
+LineScanEnd scanKeyLine(const DataFileText& c, size_t afterKey, ValueKind kind,
+                        const std::function<bool(const LineValue&)>& visit) {
+    size_t a = afterKey;
+    LineValue value;
     while (!isLineEnd(c, a)) {
-        const int32_t ch = charAt(c, a);
-        if (ch == '\t' || (!withSpaces && (ch == ' ' || ch == ','))) break;
-        value.push_back(static_cast<char>(ch));
+        // The character the scan stands on is stepped over unexamined, then blanks, tabs, commas.
         ++a;
-    }
-    return value;
-}
+        while (isSeparator(charAt(c, a))) ++a;
 
-}  // namespace
+        value.begin = a;
+        switch (kind) {
+            case ValueKind::Integer:
+                if (charAt(c, a) == '$') return LineScanEnd::Hexadecimal;
+                if (!startsValue(c, a)) continue;
+                value.integer = readInteger(c, a);
+                break;
+            case ValueKind::Decimal:
+                if (!startsValue(c, a)) continue;
+                value.decimal = scanDecimalAt(c, a);
+                break;
+            case ValueKind::Text:
+            case ValueKind::TextWithSpaces:
+                if (isLineEnd(c, a)) continue;
+                value.text = readText(c, a, kind == ValueKind::TextWithSpaces);
+                break;
+        }
+        // A decimal scan stands on its last digit; every other scan on the character after the value.
+        value.end = kind == ValueKind::Decimal && a < c.size() && isDigit(charAt(c, a)) ? a + 1 : a;
+        if (!visit(value)) return LineScanEnd::Stopped;
+    }
+    return LineScanEnd::LineDone;
+}
 
 size_t Lookups::countOf(ValueKind kind) const {
     switch (kind) {
@@ -103,44 +141,27 @@ void Lookups::collect(DataFileKind file, ValueKind kind, std::string_view key) {
     const size_t lineCount = std::min<size_t>(lines.LineCount, lines.LineStart.size());
     for (size_t line = 0; line < lineCount; ++line) {
         const size_t start = static_cast<size_t>(lines.LineStart[line]);
-        if (!lineBeginsWith(c, start, key)) continue;
-        size_t a = start + key.size();
-        while (!isLineEnd(c, a)) {
-            // The character the scan stands on is stepped over unexamined, then blanks, tabs, commas.
-            ++a;
-            while (isSeparator(charAt(c, a))) ++a;
-
-            switch (kind) {
-                case ValueKind::Integer:
-                    if (charAt(c, a) == '$') {
-                        showMessage("911");
-                        return;
-                    }
-                    if (!startsValue(c, a)) continue;
-                    if (results_.FoundInts.size() == LookupResults::kValueLimit) {
-                        showMessage(limitMessage);
-                        return;
-                    }
-                    results_.FoundInts.push_back(readInteger(c, a));
-                    break;
-                case ValueKind::Decimal:
-                    if (!startsValue(c, a)) continue;
-                    if (results_.FoundDecimals.size() == LookupResults::kValueLimit) {
-                        showMessage(limitMessage);
-                        return;
-                    }
-                    results_.FoundDecimals.push_back(readDecimal(c, a));
-                    break;
-                case ValueKind::Text:
-                case ValueKind::TextWithSpaces:
-                    if (isLineEnd(c, a)) break;
-                    if (results_.FoundTexts.size() == LookupResults::kValueLimit) {
-                        showMessage(limitMessage);
-                        return;
-                    }
-                    results_.FoundTexts.push_back(readText(c, a, kind == ValueKind::TextWithSpaces));
-                    break;
+        if (!lineBeginsWithKey(c, start, key)) continue;
+        bool limitReached = false;
+        const LineScanEnd end = scanKeyLine(c, start + key.size(), kind, [&](const LineValue& value) {
+            if (countOf(kind) == LookupResults::kValueLimit) {
+                limitReached = true;
+                return false;
             }
+            switch (kind) {
+                case ValueKind::Integer: results_.FoundInts.push_back(value.integer); break;
+                case ValueKind::Decimal: results_.FoundDecimals.push_back(value.decimal); break;
+                default: results_.FoundTexts.push_back(value.text); break;
+            }
+            return true;
+        });
+        if (end == LineScanEnd::Hexadecimal) {
+            showMessage("911");
+            return;
+        }
+        if (limitReached) {
+            showMessage(limitMessage);
+            return;
         }
     }
 }

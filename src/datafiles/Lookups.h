@@ -5,6 +5,7 @@
 // the caller applies its default.
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -41,6 +42,38 @@ enum class ValueKind {
     Text,            // SammelTexte: a value ends at a blank, tab, comma, line end or "//"
     TextWithSpaces,  // SammelTextemitLeerzeichen: a value ends only at a tab, line end or "//"
 };
+
+// One value of a key line, as every lookup reads it: the characters it was read from, [begin, end)
+// of the loaded text, and the value of the lookup's kind.
+struct LineValue {
+    size_t begin = 0;
+    size_t end = 0;
+    int32_t integer = 0;  // Integer
+    double decimal = 0;   // Decimal
+    std::string text;     // Text, TextWithSpaces: Windows-1252 bytes
+};
+
+enum class LineScanEnd {
+    LineDone,     // the line ended
+    Stopped,      // the visitor asked to stop
+    Hexadecimal,  // an integer value began with "$" (the lookup shows 911 and ends)
+};
+
+// Scans the key line whose key ends at `afterKey` and hands every value read to `visit`, which
+// returns false to stop. This is the scan of every lookup: the character after the key and after
+// each value is stepped over unexamined, then blanks, tabs and commas.
+LineScanEnd scanKeyLine(const DataFileText& c, size_t afterKey, ValueKind kind,
+                        const std::function<bool(const LineValue&)>& visit);
+
+// True when the indexed line starting at `lineStart` begins with `key` (the lookups' key match).
+bool lineBeginsWithKey(const DataFileText& c, size_t lineStart, std::string_view key);
+
+// The position of the carriage return, line feed or "//" that ends the line at or after `a`.
+size_t lineContentEnd(const DataFileText& c, size_t a);
+
+// The decimal scan of one value starting at `a` (a digit, or "-" and a digit); `a` is left on the
+// last character that belongs to the value (the line scan steps over it).
+double scanDecimalAt(const DataFileText& c, size_t& a);
 
 class Lookups {
 public:

@@ -6,6 +6,7 @@
 #include "app/Encoding.h"
 #include "app/ProjectState.h"
 #include "app/SafeFile.h"
+#include "datafiles/DataFileKeys.h"
 #include "datafiles/Formatters.h"
 #include "datafiles/RideDataHeader.h"
 
@@ -60,10 +61,10 @@ private:
     const LookupResults& found_;
 };
 
+// An unknown unit counts as SI.
 double speedUnitFactorOf(const std::string& unit) {
-    if (unit == "SI" || unit == "m/s") return 1.0;
-    if (unit == "Metrisch" || unit == "Metric" || unit == "km/h") return 0.277778;
-    if (unit == "Englisch" || unit == "Imperial" || unit == "mph") return 0.44704;
+    for (const SpeedUnitName& known : speedUnitNames())
+        if (known.name == unit) return known.factor;
     return 1.0;
 }
 

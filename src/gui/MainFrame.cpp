@@ -14,6 +14,7 @@ namespace zw::gui {
 namespace {
 
 constexpr long kFixedFrame = wxDEFAULT_FRAME_STYLE & ~(wxRESIZE_BORDER | wxMAXIMIZE_BOX);
+constexpr const char* kStatusLabel = "StatusLabel";
 
 wxString captionOf(const MainWindow& model, std::string_view control) {
     return toWx(std::string(model.caption(control)));
@@ -76,6 +77,13 @@ TForm1::TForm1(Program& program)
     }
     column->Add(groups, 0, wxEXPAND);
 
+    // The status line: the file read, and below it the last command's result. Its height is kept for
+    // two lines and long texts are shortened in the middle, so the fixed window never changes its size.
+    auto* status = new wxStaticText(panel, wxID_ANY, " \n ", wxDefaultPosition, wxDefaultSize,
+                                    wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_MIDDLE);
+    status->SetName(kStatusLabel);
+    column->Add(status, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 8);
+
     for (std::string_view name : {"VersionLabel", "DankeLabel", "AssistentCreditsLabel"}) {
         column->Add(label(panel, name), 0, wxLEFT | wxRIGHT | wxBOTTOM, 8);
     }
@@ -91,6 +99,13 @@ TForm1::TForm1(Program& program)
 
 void TForm1::refreshFromModel() {
     const MainWindow& model = program_.mainModel();
+    if (wxWindow* status = FindWindowByName(kStatusLabel, this)) {
+        const wxString text = toWx(model.statusText());
+        if (status->GetLabel() != text) {
+            status->SetLabel(text);
+            status->SetToolTip(text);
+        }
+    }
     for (std::size_t i = 0; i < kButtonCount; ++i) {
         const std::string_view name = buttonName(static_cast<Button>(i));
         if (wxWindow* button = FindWindowByName(wxString::FromUTF8(name.data(), name.size()), this)) {

@@ -19,6 +19,7 @@ Program::Program(Dialogs& dialogs, Registry& registry, const std::filesystem::pa
                  std::filesystem::path executableFolder)
     : dialogs_(dialogs), executableFolder_(std::move(executableFolder)) {
     main_ = std::make_unique<MainWindow>(dialogs_, registry, startFolder);
+    main_->setExecutableFolder(executableFolder_);
     form1_ = new TForm1(*this);
     form1_->Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& event) {
         if (event.GetEventObject() == form1_) form1_ = nullptr;

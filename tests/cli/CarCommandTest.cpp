@@ -76,5 +76,27 @@ TEST_F(CarCli, BadFilesStopAndBadCommandLinesAreUsageErrors) {
     EXPECT_EQ(run({"car", "polish", file.string()}), ExitCode::UsageError);
 }
 
+// Only CTR_WagenDaten_<name>.txt is a car data file: another name would give the object a made-up
+// name and its rewrite a new file beside it.
+TEST_F(CarCli, OtherFileNamesAreRefused) {
+    const auto cars = work / "cars.txt";
+    test::writeBytes(cars, std::string(kCarDataHeader) + "ZugName\tSled\r\n");
+    for (const char* action : {"read", "check", "rewrite", "build", "install"}) {
+        EXPECT_EQ(run({"--yes", "car", action, cars.string()}), ExitCode::UsageError) << action;
+        EXPECT_NE(err.str().find("car: the file must be named CTR_WagenDaten_<name>.txt, not cars.txt"),
+                  std::string::npos)
+            << err.str();
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(work.path()), {}), 2);  // options and cars.txt
+}
+
+TEST_F(CarCli, CheckListsTheFindings) {
+    test::writeBytes(file, std::string(kCarDataHeader) + "ZugNamee\tSled\r\nUeberholenFlag\t1\r\n");
+    EXPECT_EQ(run({"car", "check", file.string()}), ExitCode::Stopped);
+    EXPECT_EQ(out.str(),
+              "line 7: unknown key \"ZugNamee\" (did you mean ZugName?); the line is read as ZugName: Sled\n"
+              "1 errors, 0 notes\n");
+}
+
 }  // namespace
 }  // namespace zw::cli

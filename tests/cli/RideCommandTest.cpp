@@ -88,7 +88,50 @@ TEST_F(RideCli, TheExampleRideReads) {
                              "ZusatzTrackTyp: \"Track1\", \"Track4\"\n", "PeepLoopSplineName: \"\"\n"}) {
         EXPECT_NE(dump.find(line), std::string::npos) << line;
     }
-    EXPECT_TRUE(err.str().empty()) << err.str();
+    // Its comments and its add-on keys are notes of a check, no errors.
+    EXPECT_EQ(run({"ride", "check", (work / example.filename()).string()}), ExitCode::Done) << out.str();
+    EXPECT_NE(out.str().find("note: comments are not kept by a rewrite"), std::string::npos);
+}
+
+const std::string kMistypedRide = "BahnNamee\tMy Ride\r\nStartgeschwMax\t1,1\r\n";
+
+TEST_F(RideCli, CheckListsTheFindingsAndStopsOnErrorsWhileReadStillSucceeds) {
+    test::writeBytes(file, rideDataHeader() + kMistypedRide);
+    EXPECT_EQ(run({"ride", "check", file.string()}), ExitCode::Stopped);
+    EXPECT_EQ(out.str(),
+              "line 7: unknown key \"BahnNamee\" (did you mean BahnName?); the line is read as BahnName: My Ride\n"
+              "line 8: StartgeschwMax \"1,1\": read as 1.000; data files write decimals with \".\"\n"
+              "2 errors, 0 notes\n");
+    EXPECT_EQ(err.str(), "");
+
+    EXPECT_EQ(run({"ride", "read", file.string()}), ExitCode::Done);
+    EXPECT_NE(err.str().find("CTR_BahnDaten_Zipper.txt was read. What was noticed:\nline 7: unknown key"),
+              std::string::npos)
+        << err.str();
+    EXPECT_NE(err.str().find("\nline 8: StartgeschwMax"), std::string::npos);
+
+    test::writeBytes(file, rideDataHeader() + "BahnName\tMy Ride\r\n");
+    EXPECT_EQ(run({"ride", "check", file.string()}), ExitCode::Done);
+    EXPECT_EQ(out.str(), "0 errors, 0 notes\n");
+}
+
+// Checking a file touches nothing of the game: no options, no greeting; German without options,
+// else the options' language.
+TEST_F(RideCli, CheckAndInspectNeedNoConfirmedOptions) {
+    std::filesystem::remove(work / "Zorbaltwerk_Options.txt");
+    test::writeBytes(file, rideDataHeader() + kMistypedRide);
+    EXPECT_EQ(run({"ride", "check", file.string()}), ExitCode::Stopped);
+    EXPECT_NE(out.str().find("Zeile 8: StartgeschwMax \"1,1\": gelesen als 1.000"), std::string::npos) << out.str();
+    EXPECT_EQ(err.str(), "");
+    EXPECT_EQ(run({"--english", "ride", "check", file.string()}), ExitCode::Stopped);
+    EXPECT_NE(out.str().find("2 errors, 0 notes"), std::string::npos);
+    EXPECT_EQ(run({"inspect", (work / "None").string()}), ExitCode::Stopped);
+    EXPECT_EQ(err.str().find("Willkommen"), std::string::npos) << err.str();
+    EXPECT_EQ(err.str().find("zorbaltwerk-cli options set"), std::string::npos) << err.str();
+    EXPECT_FALSE(std::filesystem::exists(work / "Zorbaltwerk_Options.txt"));
+    // Every other command still waits for the options.
+    EXPECT_EQ(run({"ride", "read", file.string()}), ExitCode::Stopped);
+    EXPECT_NE(err.str().find("Willkommen"), std::string::npos);
 }
 
 }  // namespace

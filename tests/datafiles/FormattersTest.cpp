@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
+
 #include "datafiles/Formatters.h"
+#include "datafiles/Lookups.h"
 
 namespace zw {
 namespace {
@@ -24,10 +27,47 @@ TEST(FloatToString, ThreeTruncatedDecimals) {
     EXPECT_EQ(FloatToString(0.0), "0.000");
     EXPECT_EQ(FloatToString(30000.0), "30000.000");
     EXPECT_EQ(FloatToString(50 / 0.277778), "179.999");
-    // Each step subtracts the digit taken and multiplies by ten in double precision.
-    // A value read from 1.235 is held as slightly less than 1.235.
-    EXPECT_EQ(FloatToString(((1.0 + 2 * 0.1) + 3 * 0.01) + 5 * 0.001), "1.234");
     EXPECT_EQ(FloatToString(0.9), "0.900");
+    EXPECT_EQ(FloatToString(0.0004999), "0.000");
+    EXPECT_EQ(FloatToString(-1.9996), "-1.999");
+}
+
+// A value read from 1.235 is held a hair below 1.235, and 1.4 as 1.39999...: both are written as
+// they were read, so a rewrite of a rewrite never loses a thousandth.
+TEST(FloatToString, ValuesReadWithThreeDecimalsAreWrittenAsRead) {
+    EXPECT_EQ(FloatToString(((1.0 + 2 * 0.1) + 3 * 0.01) + 5 * 0.001), "1.235");
+    EXPECT_EQ(FloatToString(1.4), "1.400");
+    EXPECT_EQ(FloatToString(0.012), "0.012");
+    EXPECT_EQ(FloatToString(179 + 0.9 + 0.09 + 0.009), "179.999");
+    EXPECT_EQ(FloatToString(-(3 + 0.5 + 0.09 + 0.009)), "-3.599");
+}
+
+// Every value with three decimals in a wide range, scanned as the data file reader scans it, is
+// written back exactly as it was written: every thousandth from -1000.000 to 1000.000, and every
+// 31st beyond that up to 100000.000 either way (all of them once took 20 s; they passed too).
+TEST(FloatToString, EveryThreeDecimalValueScannedIsWrittenBackAsWritten) {
+    DataFileText text(32, 13);
+    char written[32];
+    size_t failures = 0;
+    constexpr int64_t kEvery = 1'000'000, kLimit = 100'000'000;  // thousandths
+    for (int64_t thousandths = -kLimit; thousandths <= kLimit;
+         thousandths += (thousandths >= -kEvery && thousandths < kEvery) ? 1 : 31) {
+        const uint64_t magnitude = static_cast<uint64_t>(thousandths < 0 ? -thousandths : thousandths);
+        char* end = written;
+        if (thousandths < 0) *end++ = '-';
+        end = std::to_chars(end, written + 24, magnitude / 1000).ptr;
+        *end++ = '.';
+        for (uint64_t place = 100; place > 0; place /= 10) *end++ = static_cast<char>('0' + magnitude / place % 10);
+        const size_t length = static_cast<size_t>(end - written);
+        for (size_t i = 0; i < length; ++i) text[i] = written[i];
+        text[length] = 13;
+
+        size_t position = 0;
+        const std::string formatted = FloatToString(scanDecimalAt(text, position));
+        if (formatted != std::string_view(written, length) && ++failures <= 5)
+            ADD_FAILURE() << std::string_view(written, length) << " is written as " << formatted;
+    }
+    EXPECT_EQ(failures, 0u);
 }
 
 TEST(FloatToString, ValuesBeyondAnyIntegerTypeStillPrint) {

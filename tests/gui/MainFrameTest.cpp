@@ -79,7 +79,12 @@ TEST_F(GuiTest, ARideIsReadRewrittenBuiltAndInstalledByClicks) {
 
     dialogs.filesToOpen.push_back(exampleRide());
     click(window, "CTRBahnDatenLesenButton");
-    ASSERT_TRUE(dialogs.messages().empty()) << dialogs.messages().front();
+    // The example's comments and add-on keys are notes of the check, shown in one message.
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_TRUE(dialogs.messages()[0].starts_with("CTR_BahnDaten_Beispielbahn.txt wurde gelesen. Dabei fiel auf:\n"))
+        << dialogs.messages()[0];
+    dialogs.log.clear();
+    EXPECT_EQ(labelOf(control(window, "StatusLabel")), "Gelesen: CTR_BahnDaten_Beispielbahn.txt (CTR_Beispielbahn)");
     EXPECT_EQ(program->mainModel().state().ride.RideObjectName, "CTR_Beispielbahn");
     EXPECT_EQ(sorted(enabledButtons(window)),
               sorted({"NeustartButton", "CTRBahnDatenSchreibenButton", "BahnOVLsErstellenButton"}));
@@ -90,6 +95,8 @@ TEST_F(GuiTest, ARideIsReadRewrittenBuiltAndInstalledByClicks) {
     click(window, "BahnOVLsErstellenButton");
     ASSERT_TRUE(dialogs.messages().empty()) << dialogs.messages().front();
     EXPECT_TRUE(fs::exists(game.author() / "CTR_Beispielbahn" / "CTR_Beispielbahn.common.ovl"));
+    EXPECT_EQ(labelOf(control(window, "StatusLabel")), program->mainModel().statusText());
+    EXPECT_TRUE(program->mainModel().statusText().ends_with("CTR_Beispielbahn.common.ovl"));
     EXPECT_EQ(sorted(enabledButtons(window)), sorted({"NeustartButton", "BahnOVLsInstallierenButton"}));
 
     click(window, "BahnOVLsInstallierenButton");
@@ -101,6 +108,7 @@ TEST_F(GuiTest, ARideIsReadRewrittenBuiltAndInstalledByClicks) {
               sorted({"InstallDeinstallButton", "GUIfuerCTRBahnDatenButton", "CTRBahnDatenLesenButton",
                       "CTRWagenDatenLesenButton"}));
     EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(labelOf(control(window, "StatusLabel")), "");
 }
 
 TEST_F(GuiTest, ACancelledOpenDialogChangesNoButton) {

@@ -13,5 +13,6 @@ std::span<const MessageText> ovlMessages();          // OVL writer, model reader
 std::span<const MessageText> builderMessages();      // ride and car pairs, splines, icon
 std::span<const MessageText> installMessages();      // install and uninstall
 std::span<const MessageText> assistantMessages();    // the ride assistant
+std::span<const MessageText> checkMessages();        // the data file check and the status line
 
 }  // namespace zw::messages

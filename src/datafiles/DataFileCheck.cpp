@@ -1,0 +1,462 @@
+#include "datafiles/DataFileCheck.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <optional>
+
+#include "datafiles/CarDataHeader.h"
+#include "datafiles/DataFileKeys.h"
+#include "datafiles/Formatters.h"
+#include "datafiles/NearestName.h"
+#include "datafiles/RideData.h"
+#include "datafiles/RideDataHeader.h"
+
+namespace zw {
+namespace {
+
+constexpr int32_t CR = 13, LF = 10;
+
+bool isBlank(int32_t c) { return c == ' ' || c == '\t'; }
+bool isSeparator(int32_t c) { return c == ' ' || c == '\t' || c == ','; }
+bool isDigit(int32_t c) { return c >= '0' && c <= '9'; }
+
+std::string textOf(const DataFileText& c, size_t begin, size_t end) {
+    std::string out;
+    for (size_t a = begin; a < end && a < c.size(); ++a) out.push_back(static_cast<char>(charAt(c, a)));
+    return out;
+}
+
+std::string trimmed(std::string text) {
+    while (!text.empty() && isBlank(static_cast<unsigned char>(text.back()))) text.pop_back();
+    size_t first = 0;
+    while (first < text.size() && isBlank(static_cast<unsigned char>(text[first]))) ++first;
+    return text.substr(first);
+}
+
+std::string joined(const std::vector<std::string>& parts) {
+    std::string out;
+    for (size_t i = 0; i < parts.size(); ++i) out += (i ? ", " : "") + parts[i];
+    return out;
+}
+
+// One indexed line of the file.
+struct FileLine {
+    uint32_t number = 0;  // the file's line number
+    size_t start = 0;
+    size_t end = 0;         // the line break that ends it
+    size_t contentEnd = 0;  // the line break or the "//" of a comment
+    std::string word;       // the first word: up to a blank, tab, comma, line end or "//"
+    bool blank = false;
+    bool comment = false;  // nothing but a comment
+};
+
+std::vector<FileLine> fileLines(const DataFileText& c, const LineIndex& index) {
+    std::vector<FileLine> lines;
+    const size_t count = std::min<size_t>(index.LineCount, index.LineStart.size());
+    for (size_t i = 0; i < count; ++i) {
+        FileLine line;
+        line.number = static_cast<uint32_t>(i + 2);  // the first line is never indexed
+        line.start = static_cast<size_t>(index.LineStart[i]);
+        line.end = line.start;
+        while (charAt(c, line.end) != CR && charAt(c, line.end) != LF) ++line.end;
+        line.contentEnd = lineContentEnd(c, line.start);
+        size_t first = line.start;
+        while (isBlank(charAt(c, first))) ++first;
+        line.blank = first == line.end;
+        line.comment = !line.blank && first == line.contentEnd;
+        size_t wordEnd = line.start;
+        while (wordEnd < line.contentEnd && !isSeparator(charAt(c, wordEnd))) ++wordEnd;
+        line.word = textOf(c, line.start, wordEnd);
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+// The comment lines that a rewrite writes itself: the header's and the dividing lines.
+std::vector<std::string> ownCommentLines() {
+    std::vector<std::string> own;
+    for (std::string_view header : {std::string_view(rideDataHeader()), kCarDataHeader}) {
+        size_t from = 0;
+        for (size_t end; (end = header.find("\r\n", from)) != std::string_view::npos; from = end + 2)
+            own.emplace_back(header.substr(from, end - from));
+    }
+    own.push_back("// BahnDaten mit AddOns");
+    own.push_back("// " + std::string(37, '-'));
+    return own;
+}
+
+// A key line's values as the reader scans them for the name the line was matched by.
+struct ScannedLine {
+    const FileLine* line = nullptr;
+    size_t nameIndex = 0;
+    std::vector<LineValue> values;
+    LineScanEnd end = LineScanEnd::LineDone;
+    bool wordIsName = false;  // the line's word is a known name (else the name is only its beginning)
+    std::string raw;          // what follows the word, up to the line's end or comment
+    bool fullyRead = true;    // every character after the word but separators belongs to a value
+};
+
+class Checker {
+public:
+    Checker(DataFileKind kind, const LoadedDataFiles& files, const DataFileCheckSettings& settings)
+        : c_(kind == DataFileKind::Ride ? files.RideFileText : files.CarFileText),
+          keys_(kind == DataFileKind::Ride ? rideKeys() : carKeys()),
+          settings_(settings),
+          lines_(fileLines(c_, files.Lines)) {
+        for (const auto& key : keys_) allNames_.insert(allNames_.end(), key.names.begin(), key.names.end());
+    }
+
+    std::vector<DataFileFinding> run() {
+        std::vector<bool> read(lines_.size(), false);
+        for (const auto& key : keys_) checkKey(key, read);
+        for (size_t i = 0; i < lines_.size(); ++i) {
+            if (!read[i]) checkUnreadLine(lines_[i]);
+        }
+        checkComments();
+        if (!settings_.catalogueProblem.empty())
+            note(0, say("checkCatalogueUnreadable", {settings_.catalogueProblem}));
+        std::stable_sort(findings_.begin(), findings_.end(),
+                         [](const auto& a, const auto& b) { return a.line < b.line; });
+        return std::move(findings_);
+    }
+
+private:
+    std::string say(std::string_view id, std::initializer_list<std::string_view> args = {}) const {
+        return message(id, settings_.language, args);
+    }
+    void error(uint32_t line, std::string text) { findings_.push_back({line, FindingSeverity::Error, std::move(text), std::nullopt}); }
+    void note(uint32_t line, std::string text) { findings_.push_back({line, FindingSeverity::Note, std::move(text), std::nullopt}); }
+
+    bool isKnownName(const std::string& word) const {
+        return std::find(allNames_.begin(), allNames_.end(), word) != allNames_.end();
+    }
+
+    ScannedLine scan(const FileLine& line, const DataFileKey& key, size_t nameIndex) const {
+        ScannedLine s;
+        s.line = &line;
+        s.nameIndex = nameIndex;
+        s.wordIsName = isKnownName(line.word);
+        const size_t nameEnd = line.start + key.names[nameIndex].size();
+        s.end = scanKeyLine(c_, nameEnd, scanKindOf(key.values), [&](const LineValue& value) {
+            s.values.push_back(value);
+            return true;
+        });
+        const size_t from = line.start + line.word.size();
+        s.raw = trimmed(textOf(c_, from, line.contentEnd));
+        for (size_t a = from; a < line.contentEnd; ++a) {
+            if (isSeparator(charAt(c_, a))) continue;
+            const bool covered = std::any_of(s.values.begin(), s.values.end(),
+                                             [a](const LineValue& v) { return a >= v.begin && a < v.end; });
+            if (!covered) s.fullyRead = false;
+        }
+        return s;
+    }
+
+    // A value as the rewrite writes what the reader made of it.
+    std::string usedText(const DataFileKey& key, const LineValue& value) const {
+        switch (key.values) {
+            case KeyValues::Integer:
+            case KeyValues::IntegerList: return integerText(value.integer);
+            case KeyValues::Flag: return value.integer == 1 ? "1" : "0";
+            case KeyValues::Decimal:
+            case KeyValues::Speed: return FloatToString(value.decimal);
+            case KeyValues::Money:
+            case KeyValues::MoneyList: return KostenToString(toHundredths(value.decimal));
+            case KeyValues::SpeedUnit: return unitKnown(value.text) ? value.text : "SI";
+            default: return value.text;
+        }
+    }
+    std::vector<std::string> usedTexts(const DataFileKey& key, const std::vector<LineValue>& values) const {
+        std::vector<std::string> out;
+        for (const auto& v : values) out.push_back(usedText(key, v));
+        return out;
+    }
+
+    std::string defaultText(const DataFileKey& key) const {
+        if (key.values == KeyValues::Speed) return FloatToString(key.speedDefault / speedUnitFactor_);
+        return key.defaultText;
+    }
+
+    static bool unitKnown(const std::string& unit) {
+        const auto& units = speedUnitNames();
+        return std::any_of(units.begin(), units.end(), [&](const SpeedUnitName& u) { return u.name == unit; });
+    }
+
+    // Why a value was not read as written, as far as the written text tells.
+    std::string hint(const DataFileKey& key, const ScannedLine& s) const {
+        const std::string& raw = s.raw;
+        auto between = [&](char mark) {
+            for (size_t i = 1; i + 1 < raw.size(); ++i)
+                if (raw[i] == mark && isDigit(static_cast<unsigned char>(raw[i - 1])) &&
+                    isDigit(static_cast<unsigned char>(raw[i + 1])))
+                    return true;
+            return false;
+        };
+        const ValueKind kind = scanKindOf(key.values);
+        if (s.end == LineScanEnd::Hexadecimal) return say("checkHintHexadecimal");
+        if (kind == ValueKind::Decimal && between(',')) return say("checkHintDecimalComma");
+        if (kind == ValueKind::Integer && (between('.') || between(','))) return say("checkHintWholeNumbers");
+        if (kind == ValueKind::Decimal) {
+            const size_t dot = raw.find('.');
+            if (dot != std::string::npos && dot + 4 < raw.size() &&
+                std::all_of(raw.begin() + static_cast<long>(dot) + 1, raw.begin() + static_cast<long>(dot) + 5,
+                            [](char ch) { return isDigit(static_cast<unsigned char>(ch)); }))
+                return say("checkHintThreeDecimals");
+        }
+        if (!takesAllValues(key.values) && s.values.size() > 1 && s.fullyRead) return say("checkHintOneValue");
+        return {};
+    }
+
+    void readAs(const DataFileKey& key, const ScannedLine& s, const std::string& used, const std::string& extra = {}) {
+        std::string why = extra.empty() ? hint(key, s) : extra;
+        error(s.line->number, say("checkValueReadAs", {s.line->word, s.raw, used}) + why);
+        if (!key.settledByRule) findings_.back().usedValue = used;
+    }
+
+    void checkKey(const DataFileKey& key, std::vector<bool>& read) {
+        // Every line that a lookup of one of the key's names matches, name by name as the reader looks.
+        std::vector<ScannedLine> matched;
+        for (size_t n = 0; n < key.names.size(); ++n) {
+            for (size_t i = 0; i < lines_.size(); ++i) {
+                if (lines_[i].blank || lines_[i].comment || !lineBeginsWithKey(c_, lines_[i].start, key.names[n]))
+                    continue;
+                // A line that an earlier name matches ("TrackTyp" for "TrackType") is that name's.
+                if (std::any_of(matched.begin(), matched.end(), [&](const ScannedLine& s) { return s.line == &lines_[i]; }))
+                    continue;
+                read[i] = true;
+                matched.push_back(scan(lines_[i], key, n));
+            }
+        }
+        // The reader takes the values of the first name that gives any.
+        std::optional<size_t> chosenName;
+        for (const auto& s : matched)
+            if (!s.values.empty() && (!chosenName || s.nameIndex < *chosenName)) chosenName = s.nameIndex;
+        std::vector<const ScannedLine*> counted;
+        std::vector<LineValue> used;
+        for (const auto& s : matched) {
+            if (chosenName && s.nameIndex == *chosenName && !s.values.empty()) {
+                counted.push_back(&s);
+                used.insert(used.end(), s.values.begin(), s.values.end());
+            }
+        }
+        if (key.values == KeyValues::SpeedUnit) {
+            const std::string unit = used.empty() ? std::string() : used.front().text;
+            for (const auto& u : speedUnitNames())
+                if (u.name == unit) speedUnitFactor_ = u.factor;
+        }
+        usedByKey_[key.names.front()] = usedTexts(key, used);
+        const bool all = takesAllValues(key.values);
+
+        for (const auto& s : matched) {
+            if (!s.wordIsName) {
+                const std::string values = joined(usedTexts(key, s.values));
+                error(s.line->number, say("checkKeyReadAs", {s.line->word, key.names[s.nameIndex], values}));
+            }
+        }
+        if (key.use == KeyUse::Hidden && !settings_.hiddenSettings) {
+            if (!counted.empty()) error(counted.front()->line->number, say("checkHiddenKey", {counted.front()->line->word}));
+            return;
+        }
+        if (key.use == KeyUse::AddOn && !settings_.addOnsEnabled && !counted.empty())
+            note(counted.front()->line->number, say("checkAddOnKeyDropped", {counted.front()->line->word}));
+
+        for (const auto& s : matched) {
+            const bool isCounted = std::find(counted.begin(), counted.end(), &s) != counted.end();
+            if (!s.wordIsName) continue;  // reported with what it is read as
+            if (used.empty()) {
+                // Nothing found anywhere: the default is used.
+                const std::string fallback = defaultText(key);
+                const bool emptyAllowed = s.raw.empty() && fallback.empty() && scanKindOf(key.values) != ValueKind::Integer &&
+                                          scanKindOf(key.values) != ValueKind::Decimal;
+                if (emptyAllowed) continue;
+                if (key.settledByRule) {
+                    error(s.line->number, say("checkNothingReadByRule", {s.line->word, s.raw}) + hint(key, s));
+                } else {
+                    error(s.line->number, say("checkNothingRead", {s.line->word, s.raw, fallback}) + hint(key, s));
+                    findings_.back().usedValue = fallback;
+                }
+                continue;
+            }
+            if (!isCounted && !(all && chosenName && s.nameIndex == *chosenName)) {
+                const uint32_t countingLine = counted.front()->line->number;
+                const bool same = !s.values.empty() && usedTexts(key, s.values) == usedTexts(key, counted.front()->values);
+                const std::string text = say("checkGivenAgain", {s.line->word, std::to_string(countingLine)});
+                same ? note(s.line->number, text) : error(s.line->number, text);
+                continue;
+            }
+            if (all) {
+                checkListLine(key, s);
+            } else if (&s == counted.front()) {
+                checkSingleValue(key, s);
+            } else {
+                // A later line of the same key: its values follow the first line's and are not used.
+                const bool same = usedTexts(key, s.values) == usedTexts(key, counted.front()->values);
+                const std::string text =
+                    say("checkGivenAgain", {s.line->word, std::to_string(counted.front()->line->number)});
+                same ? note(s.line->number, text) : error(s.line->number, text);
+            }
+        }
+        if (key.names.front() == "TrackSectionKosten") checkCostCount(counted, used);
+        if (key.names.front() == "ZusatzTrackTyp") checkAdditionalTrackTypes(key, counted);
+        if (key.list != KnownList::None && settings_.known) checkKnown(key, counted);
+    }
+
+    void checkSingleValue(const DataFileKey& key, const ScannedLine& s) {
+        const LineValue& first = s.values.front();
+        const std::string used = usedText(key, first);
+        if (key.values == KeyValues::SpeedUnit) {
+            if (!unitKnown(first.text)) readAs(key, s, used, say("checkHintSpeedUnit"));
+            return;  // the canonical unit line names the unit twice ("SI [m/s]")
+        }
+        if (!s.fullyRead || s.values.size() > 1 || s.end == LineScanEnd::Hexadecimal) {
+            readAs(key, s, used);
+        } else if (key.values == KeyValues::Flag && first.integer != 0 && first.integer != 1) {
+            readAs(key, s, used, say("checkHintFlag"));
+        } else if (key.values == KeyValues::Money && !wholeHundredths(first.decimal)) {
+            readAs(key, s, used, say("checkHintMoney"));
+        }
+    }
+
+    void checkListLine(const DataFileKey& key, const ScannedLine& s) {
+        const bool truncated = key.values == KeyValues::MoneyList &&
+                               std::any_of(s.values.begin(), s.values.end(),
+                                           [](const LineValue& v) { return !wholeHundredths(v.decimal); });
+        if (!s.fullyRead || s.end == LineScanEnd::Hexadecimal) {
+            readAs(key, s, s.values.empty() ? std::string() : joined(usedTexts(key, s.values)));
+        } else if (truncated) {
+            readAs(key, s, joined(usedTexts(key, s.values)), say("checkHintMoney"));
+        }
+    }
+
+    static bool wholeHundredths(double value) {
+        const double thousandths = std::round(std::fabs(value) * 1000.0);
+        return std::fmod(thousandths, 10.0) == 0.0;
+    }
+
+    void checkCostCount(const std::vector<const ScannedLine*>& counted, const std::vector<LineValue>& costs) {
+        const size_t sections = usedByKey_["TrackSectionName"].empty() ? 3 : usedByKey_["TrackSectionName"].size();
+        if (counted.empty() || costs.size() == sections) return;
+        const uint32_t line = counted.front()->line->number;
+        const std::string word = counted.front()->line->word;
+        if (costs.size() > sections) {
+            error(line, say("checkTooManyCosts", {word, std::to_string(costs.size()), std::to_string(sections),
+                                                  std::to_string(costs.size() - sections)}));
+        } else {
+            note(line, say("checkTooFewCosts", {word, std::to_string(costs.size()), std::to_string(sections),
+                                                KostenToString(1000)}));
+        }
+    }
+
+    void checkAdditionalTrackTypes(const DataFileKey& key, const std::vector<const ScannedLine*>& counted) {
+        if (counted.empty()) return;
+        const auto& trackType = usedByKey_["TrackTyp"];
+        const std::string type = trackType.empty() ? "Track8" : trackType.front();
+        const uint32_t line = counted.front()->line->number;
+        const std::string word = counted.front()->line->word;
+        if (type.rfind("TrackCTR", 0) == 0) {
+            error(line, say("checkNoAdditionalTrackTypes", {word, type}));
+            return;
+        }
+        // The reader keeps the first ten and drops the TrackCTR types among them.
+        std::vector<std::string> beyondTen, ctrTypes;
+        size_t index = 0;
+        for (const auto* s : counted) {
+            for (const auto& value : usedTexts(key, s->values)) {
+                if (index++ >= kZusatzTrackTypLimit) beyondTen.push_back(value);
+                else if (value.rfind("TrackCTR", 0) == 0) ctrTypes.push_back(value);
+            }
+        }
+        if (!ctrTypes.empty()) error(line, say("checkCtrAdditionalTrackType", {word, joined(ctrTypes)}));
+        if (!beyondTen.empty()) error(line, say("checkAdditionalTrackTypesBeyondTen", {word, joined(beyondTen)}));
+    }
+
+    void checkKnown(const DataFileKey& key, const std::vector<const ScannedLine*>& counted) {
+        const KnownNames& known = *settings_.known;
+        const std::vector<std::string>& list = key.list == KnownList::CarTypes        ? known.carTypes
+                                               : key.list == KnownList::TrackSections ? known.trackSections
+                                               : key.list == KnownList::Icons         ? known.icons
+                                                                                      : known.stations;
+        const bool all = takesAllValues(key.values);
+        for (const auto* s : counted) {
+            for (const auto& value : usedTexts(key, s->values)) {
+                const auto known = [&](const std::string& name) { return sameNameIgnoringCase(name, value); };
+                if (value.empty() || std::any_of(list.begin(), list.end(), known)) continue;
+                const auto suggestion = nearestName(value, list);
+                note(s->line->number, suggestion ? say("checkNotInCatalogueSuggest", {s->line->word, value, *suggestion})
+                                                 : say("checkNotInCatalogue", {s->line->word, value}));
+                if (!all) break;
+            }
+            if (!all) break;
+        }
+    }
+
+    void checkUnreadLine(const FileLine& line) {
+        if (line.blank || line.comment) return;
+        if (line.word.empty()) {
+            error(line.number, say("checkNotFirstColumn"));
+            return;
+        }
+        const auto suggestion = nearestName(line.word, allNames_);
+        error(line.number, suggestion ? say("checkUnknownKeySuggest", {line.word, *suggestion})
+                                      : say("checkUnknownKey", {line.word}));
+    }
+
+    void checkComments() {
+        static const std::vector<std::string> own = ownCommentLines();
+        std::vector<uint32_t> dropped;
+        for (const auto& line : lines_) {
+            if (line.contentEnd == line.end) continue;
+            if (line.comment) {
+                size_t first = line.start;
+                while (isBlank(charAt(c_, first))) ++first;
+                const std::string text = textOf(c_, first, line.end);
+                if (std::find(own.begin(), own.end(), text) != own.end()) continue;
+            }
+            dropped.push_back(line.number);
+        }
+        if (dropped.empty()) return;
+        std::string numbers;
+        for (size_t i = 0; i < dropped.size() && i < 5; ++i) numbers += (i ? ", " : "") + std::to_string(dropped[i]);
+        if (dropped.size() > 5) numbers += ", ...";
+        note(dropped.front(), say("checkCommentsDropped", {numbers}));
+    }
+
+    const DataFileText& c_;
+    const std::vector<DataFileKey>& keys_;
+    const DataFileCheckSettings& settings_;
+    std::vector<FileLine> lines_;
+    std::vector<std::string> allNames_;
+    std::vector<DataFileFinding> findings_;
+    double speedUnitFactor_ = 1.0;
+    std::map<std::string, std::vector<std::string>> usedByKey_;  // by German name: what the reader took
+};
+
+}  // namespace
+
+std::vector<DataFileFinding> checkDataFile(DataFileKind kind, const LoadedDataFiles& files,
+                                           const DataFileCheckSettings& settings) {
+    return Checker(kind, files, settings).run();
+}
+
+bool hasErrors(const std::vector<DataFileFinding>& findings) {
+    return std::any_of(findings.begin(), findings.end(),
+                       [](const DataFileFinding& f) { return f.severity == FindingSeverity::Error; });
+}
+
+std::string findingLine(const DataFileFinding& finding, Language language) {
+    std::string line = finding.line ? message("checkLinePrefix", language, {std::to_string(finding.line)}) : "";
+    if (finding.severity == FindingSeverity::Note) line += message("checkNotePrefix", language);
+    return line + finding.text;
+}
+
+std::string findingsMessage(const std::string& fileName, const std::vector<DataFileFinding>& findings,
+                            Language language, size_t shown) {
+    std::string text = message("checkFindingsHeading", language, {fileName});
+    for (size_t i = 0; i < findings.size() && i < shown; ++i) text += "\n" + findingLine(findings[i], language);
+    if (findings.size() > shown)
+        text += "\n" + message("checkFindingsMore", language, {std::to_string(findings.size() - shown)});
+    return text;
+}
+
+}  // namespace zw

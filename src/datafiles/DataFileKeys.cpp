@@ -1,0 +1,40 @@
+// What the key tables of both data file kinds share.
+#include "datafiles/DataFileKeys.h"
+
+namespace zw {
+
+DataFileKey dataFileKey(std::vector<std::string> names, KeyValues values, std::string defaultText) {
+    DataFileKey key;
+    key.names = std::move(names);
+    key.values = values;
+    key.defaultText = std::move(defaultText);
+    return key;
+}
+
+const std::vector<SpeedUnitName>& speedUnitNames() {
+    static const std::vector<SpeedUnitName> names = {
+        {"SI", 1.0},           {"m/s", 1.0},          {"Metrisch", 0.277778}, {"Metric", 0.277778},
+        {"km/h", 0.277778},    {"Englisch", 0.44704}, {"Imperial", 0.44704},  {"mph", 0.44704},
+    };
+    return names;
+}
+
+ValueKind scanKindOf(KeyValues values) {
+    switch (values) {
+        case KeyValues::Integer:
+        case KeyValues::Flag:
+        case KeyValues::IntegerList: return ValueKind::Integer;
+        case KeyValues::Decimal:
+        case KeyValues::Speed:
+        case KeyValues::Money:
+        case KeyValues::MoneyList: return ValueKind::Decimal;
+        case KeyValues::TextWithSpaces: return ValueKind::TextWithSpaces;
+        default: return ValueKind::Text;
+    }
+}
+
+bool takesAllValues(KeyValues values) {
+    return values == KeyValues::TextList || values == KeyValues::MoneyList || values == KeyValues::IntegerList;
+}
+
+}  // namespace zw
