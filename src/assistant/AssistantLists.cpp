@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/SafeFile.h"
+#include "base/SafeFile.h"
 
 namespace zw {
 namespace {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 
-#include "app/Encoding.h"
 #include "assistant/CheckInput.h"
 #include "assistant/LanguageData.h"
+#include "base/Encoding.h"
 
 namespace zw {
 namespace {

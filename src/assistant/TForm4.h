@@ -15,12 +15,12 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Dialogs.h"
-#include "app/Messages.h"
 #include "assistant/AssistantHost.h"
 #include "assistant/AssistantLists.h"
 #include "assistant/Controls.h"
 #include "assistant/TrackCatalogue.h"
+#include "base/Dialogs.h"
+#include "base/Messages.h"
 
 namespace zw {
 

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/Encoding.h"
 #include "assistant/CommaDecimal.h"
 #include "assistant/TForm4.h"
+#include "base/Encoding.h"
 #include "datafiles/RideData.h"
 
 namespace zw {

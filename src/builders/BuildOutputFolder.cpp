@@ -2,8 +2,8 @@
 
 #include <system_error>
 
-#include "app/Dialogs.h"
-#include "app/Encoding.h"
+#include "base/Dialogs.h"
+#include "base/Encoding.h"
 
 namespace zw {
 

@@ -3,10 +3,9 @@
 #include <optional>
 #include <system_error>
 
-#include "app/Dialogs.h"
-#include "app/Encoding.h"
-#include "app/ProjectState.h"
-#include "app/Settings.h"
+#include "base/Dialogs.h"
+#include "base/Encoding.h"
+#include "base/Settings.h"
 #include "builders/BuildOutputFolder.h"
 #include "builders/CarPairLayout.h"
 #include "builders/CarRoleChecks.h"
@@ -102,10 +101,6 @@ int WagenOVLsErstellenAuslagerung(const CarData& car, const Settings& settings,
     }
     return output.runBuild([&] { return buildCarPair(car, settings, TempFolder, writer, dialogs, steps); }, dialogs,
                            language);
-}
-
-int WagenOVLsErstellenAuslagerung(ProjectState& state, Dialogs& dialogs) {
-    return WagenOVLsErstellenAuslagerung(state.car, state.settings, state.TempFolder, state.ovlWriter, dialogs);
 }
 
 }  // namespace zw

@@ -22,7 +22,7 @@
 #include <functional>
 #include <string>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 
 namespace zw {
 
@@ -30,7 +30,6 @@ class Dialogs;
 class ModelPair;
 class OvlWriter;
 struct CarData;
-struct ProjectState;
 struct Settings;
 
 // Copies a model's structures into the pair under construction. Returns false when it stopped the
@@ -56,8 +55,5 @@ std::filesystem::path carUniqueFile(const CarData& car);
 int WagenOVLsErstellenAuslagerung(const CarData& car, const Settings& settings,
                                   const std::filesystem::path& TempFolder, OvlWriter& writer, Dialogs& dialogs,
                                   const CarBuildSteps& steps = defaultCarBuildSteps());
-
-// The same from the main window's state: its car record, settings, temporary folder and writer.
-int WagenOVLsErstellenAuslagerung(ProjectState& state, Dialogs& dialogs);
 
 }  // namespace zw

@@ -5,11 +5,10 @@
 #include <system_error>
 #include <vector>
 
-#include "app/Dialogs.h"
-#include "app/Encoding.h"
-#include "app/ProjectState.h"
-#include "app/SafeFile.h"
-#include "app/Settings.h"
+#include "base/Dialogs.h"
+#include "base/Encoding.h"
+#include "base/SafeFile.h"
+#include "base/Settings.h"
 #include "builders/BuildOutputFolder.h"
 #include "builders/GeneratedSplines.h"
 #include "builders/PeepSplines.h"
@@ -137,10 +136,6 @@ int BahnOVLsErstellenAuslagerung(const RideData& ride, const Settings& settings,
     }
     return output.runBuild([&] { return buildRidePair(ride, settings, TempFolder, writer, dialogs, steps); }, dialogs,
                            language);
-}
-
-int BahnOVLsErstellenAuslagerung(ProjectState& state, Dialogs& dialogs) {
-    return BahnOVLsErstellenAuslagerung(state.ride, state.settings, state.TempFolder, state.ovlWriter, dialogs);
 }
 
 }  // namespace zw

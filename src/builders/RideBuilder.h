@@ -22,13 +22,12 @@
 #include <functional>
 #include <string>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 
 namespace zw {
 
 class Dialogs;
 class OvlWriter;
-struct ProjectState;
 struct RideData;
 struct Settings;
 
@@ -67,8 +66,5 @@ std::filesystem::path rideUniqueFile(const RideData& ride);
 int BahnOVLsErstellenAuslagerung(const RideData& ride, const Settings& settings,
                                  const std::filesystem::path& TempFolder, OvlWriter& writer, Dialogs& dialogs,
                                  const RideBuildSteps& steps = defaultRideBuildSteps());
-
-// The same from the main window's state: its ride record, settings, temporary folder and writer.
-int BahnOVLsErstellenAuslagerung(ProjectState& state, Dialogs& dialogs);
 
 }  // namespace zw

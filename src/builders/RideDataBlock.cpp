@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/Dialogs.h"
+#include "base/Dialogs.h"
 #include "builders/RideTrackPath.h"
 #include "datafiles/RideData.h"
 #include "ovl/OvlWriter.h"

@@ -3,9 +3,9 @@
 #include <array>
 #include <system_error>
 
-#include "app/Dialogs.h"
-#include "app/Encoding.h"
-#include "app/SafeFile.h"
+#include "base/Dialogs.h"
+#include "base/Encoding.h"
+#include "base/SafeFile.h"
 #include "builders/RideIconPicture.h"
 #include "builders/RidePairLayout.h"
 #include "ovl/ByteReader.h"

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/Dialogs.h"
+#include "base/Dialogs.h"
 #include "builders/RideDataBlock.h"
 #include "builders/RidePairLayout.h"
 #include "builders/RideTrackPath.h"

@@ -7,12 +7,13 @@
 #include <charconv>
 #include <ostream>
 
-#include "app/DataFileChecking.h"
-#include "app/Encoding.h"
+#include "base/Encoding.h"
 #include "builders/CarBuilder.h"
 #include "cli/Commands.h"
 #include "datafiles/CarData.h"
 #include "datafiles/CarDataCommands.h"
+#include "workflow/DataFileChecking.h"
+#include "workflow/ProjectCommands.h"
 
 namespace zw::cli {
 namespace {

@@ -29,10 +29,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ConsoleDialogs.h"
-#include "app/MainWindow.h"
-#include "app/Messages.h"
+#include "base/ConsoleDialogs.h"
+#include "base/Messages.h"
 #include "datafiles/DataFileCheck.h"
+#include "workflow/MainWindow.h"
 
 namespace zw::cli {
 

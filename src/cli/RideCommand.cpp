@@ -7,12 +7,12 @@
 #include <charconv>
 #include <ostream>
 
-#include "app/DataFileChecking.h"
-#include "app/Encoding.h"
+#include "base/Encoding.h"
 #include "builders/RideBuilder.h"
 #include "cli/Commands.h"
 #include "datafiles/RideData.h"
 #include "datafiles/RideDataReader.h"
+#include "workflow/DataFileChecking.h"
 
 namespace zw::cli {
 namespace {

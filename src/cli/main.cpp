@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/SystemRegistry.h"
+#include "base/SystemRegistry.h"
 #include "cli/Cli.h"
 
 #ifdef _WIN32

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "app/Dialogs.h"
-#include "app/Encoding.h"
-#include "app/Messages.h"
-#include "app/ProjectState.h"
-#include "app/SafeFile.h"
+#include "base/Dialogs.h"
+#include "base/Encoding.h"
+#include "base/Messages.h"
+#include "base/SafeFile.h"
+#include "base/Settings.h"
 #include "datafiles/CarDataHeader.h"
 #include "datafiles/CarDataReader.h"
 #include "datafiles/CarDataRewrite.h"
@@ -61,8 +61,9 @@ std::string shownPath(const std::filesystem::path& target) {
 
 }  // namespace
 
-bool readCarDataFile(ProjectState& state, Dialogs& dialogs, const std::filesystem::path& path) {
-    const Language language = languageOf(state.settings.UseEnglish);
+bool readCarDataFile(const std::filesystem::path& path, LoadedDataFiles& files, LookupResults& results,
+                     CarData& carFields, const Settings& settings, Dialogs& dialogs) {
+    const Language language = languageOf(settings.UseEnglish);
     // The object name becomes part of OVL symbol names, which hold Windows-1252 characters only.
     std::string fileName;
     try {
@@ -76,7 +77,6 @@ bool readCarDataFile(ProjectState& state, Dialogs& dialogs, const std::filesyste
         dialogs.showMessage(message("161", language));
         return false;
     }
-    LoadedDataFiles& files = state.dataFiles;
     files.CarFileText = makeDataFileText(*bytes);
 
     switch (checkHeader(files.CarFileText, bytes->size(), acceptedCarHeaders())) {
@@ -98,24 +98,24 @@ bool readCarDataFile(ProjectState& state, Dialogs& dialogs, const std::filesyste
     const std::string namePart =
         fileName.size() > affixes ? fileName.substr(kCarFilePrefixLength, fileName.size() - affixes) : std::string();
 
-    Lookups lookups(files, state.lookupResults, dialogs, language);
+    Lookups lookups(files, results, dialogs, language);
     StateCarLookup carLookup(lookups);
-    CarData car = readCarFields(carLookup, state.settings.HiddenSettings, dialogs, state.settings.UseEnglish);
+    CarData car = readCarFields(carLookup, settings.HiddenSettings, dialogs, settings.UseEnglish);
     car.CarFolder = path.parent_path();
     car.CarObjectName = namePart.empty() ? "CTR_UnbenannterWagen" : "CTR_" + namePart;
-    state.car = std::move(car);
+    carFields = std::move(car);
     return true;
 }
 
-bool CTRWagenDatenSchreibenAuslagerung(const ProjectState& state, Dialogs& dialogs) {
-    const Language language = languageOf(state.settings.UseEnglish);
-    const std::filesystem::path target = carDataTargetPath(state.car);
+bool rewriteCarDataFile(const CarData& car, const Settings& settings, Dialogs& dialogs) {
+    const Language language = languageOf(settings.UseEnglish);
+    const std::filesystem::path target = carDataTargetPath(car);
     std::error_code ignored;
-    if (std::filesystem::exists(target, ignored) && !state.settings.OverwriteWithoutPrompt) {
+    if (std::filesystem::exists(target, ignored) && !settings.OverwriteWithoutPrompt) {
         if (!dialogs.askYesNo(message("warningCaption", language), message("overwriteCarDataFile", language)))
             return false;
     }
-    const std::string text = composeCarDataFile(state.car, state.settings.UseEnglish, state.settings.HiddenSettings);
+    const std::string text = composeCarDataFile(car, settings.UseEnglish, settings.HiddenSettings);
     // Written beside the target and renamed over it, so a failure leaves the old file as it was.
     if (const std::error_code error = writeFileAtomically(target, text)) {
         dialogs.showMessage(message("carDataFileNotWritten", language, {shownPath(target), error.message()}));

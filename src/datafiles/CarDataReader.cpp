@@ -3,8 +3,8 @@
 #include <initializer_list>
 #include <type_traits>
 
-#include "app/Dialogs.h"
-#include "app/Messages.h"
+#include "base/Dialogs.h"
+#include "base/Messages.h"
 
 namespace zw {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/Encoding.h"
+#include "base/Encoding.h"
 #include "datafiles/CarDataHeader.h"
 #include "datafiles/Formatters.h"
 

@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Dialogs.h"
-#include "app/Messages.h"
+#include "base/Dialogs.h"
+#include "base/Messages.h"
 #include "datafiles/DataFileText.h"
 #include "datafiles/LineIndex.h"
 

@@ -2,10 +2,9 @@
 
 #include <optional>
 
-#include "app/Dialogs.h"
-#include "app/Encoding.h"
-#include "app/ProjectState.h"
-#include "app/SafeFile.h"
+#include "base/Dialogs.h"
+#include "base/Encoding.h"
+#include "base/SafeFile.h"
 #include "datafiles/DataFileKeys.h"
 #include "datafiles/Formatters.h"
 #include "datafiles/RideDataHeader.h"
@@ -262,13 +261,6 @@ int readRideDataFile(const std::filesystem::path& file, LoadedDataFiles& files, 
     Lookups lookups(files, results, dialogs, language);
     ride = rideDataFromKeys(lookups, file);
     return 1;
-}
-
-int CTRBahnDatenLesenAuslagerung(ProjectState& state, Dialogs& dialogs) {
-    const auto file = dialogs.chooseFileToOpen(kRideDataFileFilter, state.StartFolder);
-    if (!file) return 0;
-    return readRideDataFile(*file, state.dataFiles, state.lookupResults, state.ride, dialogs,
-                            languageOf(state.settings.UseEnglish));
 }
 
 }  // namespace zw

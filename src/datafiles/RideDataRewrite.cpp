@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "app/Dialogs.h"
-#include "app/Encoding.h"
-#include "app/Messages.h"
-#include "app/ProjectState.h"
-#include "app/SafeFile.h"
+#include "base/Dialogs.h"
+#include "base/Encoding.h"
+#include "base/Messages.h"
+#include "base/SafeFile.h"
+#include "base/Settings.h"
 #include "datafiles/Formatters.h"
 #include "datafiles/RideDataHeader.h"
 
@@ -221,10 +221,6 @@ int rewriteRideDataFile(const RideData& ride, const Settings& settings, Dialogs&
         return 0;
     }
     return 1;
-}
-
-int CTRBahnDatenSchreibenAuslagerung(const ProjectState& state, Dialogs& dialogs) {
-    return rewriteRideDataFile(state.ride, state.settings, dialogs);
 }
 
 }  // namespace zw

@@ -11,7 +11,6 @@
 namespace zw {
 
 class Dialogs;
-struct ProjectState;
 struct Settings;
 
 // The whole file as it is written (Windows-1252 bytes, lines ended by CR LF).
@@ -25,8 +24,5 @@ std::filesystem::path rideDataRewriteTarget(const RideData& ride);
 // the old file as it was. Returns 1 when written; 0 when declined or when writing failed (message
 // shown).
 int rewriteRideDataFile(const RideData& ride, const Settings& settings, Dialogs& dialogs);
-
-// The main window's command on the ride read last.
-int CTRBahnDatenSchreibenAuslagerung(const ProjectState& state, Dialogs& dialogs);
 
 }  // namespace zw

@@ -14,9 +14,9 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "app/Messages.h"
 #include "assistant/CheckInput.h"
 #include "assistant/TForm4.h"
+#include "base/Messages.h"
 #include "gui/WxText.h"
 
 namespace zw::gui {

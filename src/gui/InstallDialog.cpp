@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "gui/WxText.h"
-#include "install/InstallWindow.h"
+#include "workflow/InstallWindow.h"
 
 namespace zw::gui {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <wx/dialog.h>
 
-#include "install/InstallWindow.h"
+#include "workflow/InstallWindow.h"
 
 namespace zw::gui {
 

@@ -6,9 +6,9 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
-#include "app/MainWindow.h"
 #include "gui/Program.h"
 #include "gui/WxText.h"
+#include "workflow/MainWindow.h"
 
 namespace zw::gui {
 namespace {

@@ -7,8 +7,8 @@
 #include <wx/statbox.h>
 #include <wx/textctrl.h>
 
-#include "app/OptionsWindow.h"
 #include "gui/WxText.h"
+#include "workflow/OptionsWindow.h"
 
 namespace zw::gui {
 namespace {

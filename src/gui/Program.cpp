@@ -2,16 +2,16 @@
 
 #include <wx/dialog.h>
 
-#include "app/MainWindow.h"
-#include "app/OptionsWindow.h"
 #include "assistant/AssistantStart.h"
-#include "assistant/MainWindowAssistantHost.h"
 #include "assistant/TForm4.h"
 #include "gui/AssistantFrame.h"
 #include "gui/InstallDialog.h"
 #include "gui/MainFrame.h"
 #include "gui/OptionsDialog.h"
-#include "install/InstallWindow.h"
+#include "workflow/InstallWindow.h"
+#include "workflow/MainWindow.h"
+#include "workflow/MainWindowAssistantHost.h"
+#include "workflow/OptionsWindow.h"
 
 namespace zw::gui {
 

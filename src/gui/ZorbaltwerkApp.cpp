@@ -6,9 +6,8 @@
 
 #include <iostream>
 
-#include "app/ConsoleDialogs.h"
-#include "app/MainWindow.h"
-#include "app/SystemRegistry.h"
+#include "base/ConsoleDialogs.h"
+#include "base/SystemRegistry.h"
 #include "gui/InstallDialog.h"
 #include "gui/MainFrame.h"
 #include "gui/OptionsDialog.h"
@@ -16,7 +15,8 @@
 #include "gui/Screenshot.h"
 #include "gui/WxDialogs.h"
 #include "gui/WxText.h"
-#include "install/InstallWindow.h"
+#include "workflow/InstallWindow.h"
+#include "workflow/MainWindow.h"
 
 namespace zw::gui {
 

@@ -2,9 +2,9 @@
 
 #include <limits>
 
-#include "app/Dialogs.h"
-#include "app/Encoding.h"
-#include "app/SafeFile.h"
+#include "base/Dialogs.h"
+#include "base/Encoding.h"
+#include "base/SafeFile.h"
 #include "ovl/OvlFileReader.h"
 
 namespace zw {

@@ -5,10 +5,10 @@
 #include <stdexcept>
 #include <tuple>
 
-#include "app/Dialogs.h"
-#include "app/Encoding.h"
-#include "app/FilePairReplace.h"
-#include "app/SafeFile.h"
+#include "base/Dialogs.h"
+#include "base/Encoding.h"
+#include "base/FilePairReplace.h"
+#include "base/SafeFile.h"
 #include "ovl/ByteWriter.h"
 #include "ovl/OvlSymbolOrder.h"
 #include "ovl/OvlWriter.h"

@@ -3,7 +3,7 @@
 #include <map>
 #include <sstream>
 
-#include "app/Encoding.h"
+#include "base/Encoding.h"
 #include "ovl/OvlSymbolOrder.h"
 
 namespace zw {

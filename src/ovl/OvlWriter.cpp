@@ -3,7 +3,7 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "app/Dialogs.h"
+#include "base/Dialogs.h"
 
 namespace zw {
 namespace {

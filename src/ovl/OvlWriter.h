@@ -43,7 +43,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "ovl/OvlFormat.h"
 #include "ovl/OvlPartFile.h"
 #include "ovl/OvlStringTable.h"

@@ -3,11 +3,12 @@
 #include <cstdlib>
 
 #include "AssistantFixture.h"
-#include "app/MainWindow.h"
-#include "assistant/MainWindowAssistantHost.h"
 #include "datafiles/RideDataReader.h"
 #include "support/FakeRegistry.h"
 #include "support/TempFolder.h"
+#include "workflow/MainWindow.h"
+#include "workflow/MainWindowAssistantHost.h"
+#include "workflow/ProjectCommands.h"
 
 namespace zw {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "AssistantFixture.h"
-#include "app/Encoding.h"
-#include "app/Messages.h"
 #include "assistant/CheckInput.h"
+#include "base/Encoding.h"
+#include "base/Messages.h"
 
 namespace zw {
 namespace {

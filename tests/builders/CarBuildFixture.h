@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "ParsedRidePair.h"
-#include "app/Settings.h"
+#include "base/Settings.h"
 #include "builders/CarBuilder.h"
 #include "datafiles/CarData.h"
 #include "ovl/OvlWriter.h"

@@ -4,14 +4,14 @@
 
 #include "CarBuildFixture.h"
 #include "RideBuildFixture.h"
-#include "app/MainWindow.h"
-#include "app/Messages.h"
-#include "app/SafeFile.h"
+#include "base/Messages.h"
+#include "base/SafeFile.h"
 #include "builders/CarRoleChecks.h"
-#include "ovl/ModelPair.h"
 #include "ovl/ByteReader.h"
+#include "ovl/ModelPair.h"
 #include "support/FakeRegistry.h"
 #include "support/HandMadeOvlPair.h"
+#include "workflow/MainWindow.h"
 
 namespace zw::test {
 namespace {

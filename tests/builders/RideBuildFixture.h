@@ -8,7 +8,7 @@
 #include <string>
 
 #include "ParsedRidePair.h"
-#include "app/Settings.h"
+#include "base/Settings.h"
 #include "builders/RideBuilder.h"
 #include "datafiles/RideData.h"
 #include "ovl/OvlWriter.h"

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "RideBuildFixture.h"
-#include "app/Messages.h"
-#include "app/SafeFile.h"
+#include "base/Messages.h"
+#include "base/SafeFile.h"
 #include "builders/RidePairLayout.h"
 #include "builders/RideTrackPath.h"
 
@@ -233,8 +233,8 @@ TEST_F(RideBuildTest, FailedWriteOfOneFileKeepsTheEarlierPair) {
 }  // namespace
 }  // namespace zw::test
 
-#include "app/MainWindow.h"
 #include "support/FakeRegistry.h"
+#include "workflow/MainWindow.h"
 
 namespace zw::test {
 namespace {

@@ -2,13 +2,14 @@
 
 #include <string>
 
-#include "app/Messages.h"
-#include "app/ProjectState.h"
-#include "app/SafeFile.h"
+#include "base/Messages.h"
+#include "base/SafeFile.h"
 #include "datafiles/CarDataCommands.h"
 #include "datafiles/CarDataHeader.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
+#include "workflow/ProjectCommands.h"
+#include "workflow/ProjectState.h"
 
 namespace zw {
 namespace {

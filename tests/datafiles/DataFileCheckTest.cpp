@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "app/SafeFile.h"
+#include "base/SafeFile.h"
 #include "datafiles/CarDataCommands.h"
 #include "datafiles/CarDataHeader.h"
 #include "datafiles/CarDataRewrite.h"
@@ -14,6 +14,7 @@
 #include "datafiles/Formatters.h"
 #include "datafiles/RideDataRewrite.h"
 #include "datafiles/RideFiles.h"
+#include "workflow/ProjectCommands.h"
 
 namespace zw {
 namespace {

@@ -3,6 +3,7 @@
 #include "RideFiles.h"
 #include "datafiles/HeaderCheck.h"
 #include "datafiles/RideDataHeader.h"
+#include "workflow/ProjectCommands.h"
 
 namespace zw {
 namespace {

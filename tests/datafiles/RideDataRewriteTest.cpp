@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "RideFiles.h"
-#include "app/MainWindow.h"
-#include "app/SafeFile.h"
+#include "base/SafeFile.h"
 #include "datafiles/RideDataRewrite.h"
 #include "support/FakeRegistry.h"
+#include "workflow/MainWindow.h"
 
 namespace zw {
 namespace {

@@ -17,16 +17,16 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/MainWindow.h"
+#include "GuiFixture.h"
 #include "assistant/AssistantFixture.h"
 #include "assistant/LanguageData.h"
-#include "assistant/MainWindowAssistantHost.h"
 #include "assistant/TForm4.h"
 #include "gui/AssistantFrame.h"
 #include "gui/WxText.h"
 #include "support/FakeRegistry.h"
 #include "support/TempFolder.h"
-#include "GuiFixture.h"
+#include "workflow/MainWindow.h"
+#include "workflow/MainWindowAssistantHost.h"
 
 namespace zw {
 namespace {

@@ -5,7 +5,7 @@
 #include <wx/notebook.h>
 
 #include "GuiFixture.h"
-#include "install/InstallWindow.h"
+#include "workflow/InstallWindow.h"
 
 namespace zw::test {
 namespace {

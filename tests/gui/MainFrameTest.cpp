@@ -4,9 +4,9 @@
 #include <algorithm>
 
 #include "GuiFixture.h"
-#include "app/MainWindow.h"
-#include "app/Messages.h"
 #include "assistant/TForm4.h"
+#include "base/Messages.h"
+#include "workflow/MainWindow.h"
 
 namespace zw::test {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/SafeFile.h"
+#include "base/SafeFile.h"
 #include "ovl/OvlPairAssembly.h"
 #include "ovl/OvlSymbolOrder.h"
 #include "ovl/OvlWriter.h"

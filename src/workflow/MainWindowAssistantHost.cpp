@@ -1,0 +1,46 @@
+#include "workflow/MainWindowAssistantHost.h"
+
+#include <stdexcept>
+
+#include "builders/RideBuilder.h"
+#include "datafiles/RideDataReader.h"
+#include "datafiles/RideDataRewrite.h"
+#include "workflow/MainWindow.h"
+#include "workflow/ProjectCommands.h"
+
+namespace zw {
+
+MainWindowAssistantHost::MainWindowAssistantHost(MainWindow& mainWindow, std::filesystem::path executableFolder,
+                                                 std::function<void()> showInstallWindow)
+    : mainWindow_(mainWindow),
+      executableFolder_(std::move(executableFolder)),
+      showInstallWindow_(std::move(showInstallWindow)) {}
+
+RideData& MainWindowAssistantHost::rideData() { return mainWindow_.state().ride; }
+bool MainWindowAssistantHost::useEnglish() const { return mainWindow_.state().settings.UseEnglish; }
+bool MainWindowAssistantHost::addOnsEnabled() const { return mainWindow_.state().settings.AddOnsEnabled; }
+void MainWindowAssistantHost::setAddOnsEnabled(bool enabled) { mainWindow_.state().settings.AddOnsEnabled = enabled; }
+std::filesystem::path MainWindowAssistantHost::gamePath() const { return mainWindow_.state().settings.gameFolder(); }
+
+// The assistant runs the main window's commands themselves, not their buttons: the main window's
+// buttons stay as they were.
+int MainWindowAssistantHost::CTRBahnDatenLesenAuslagerung() {
+    return zw::CTRBahnDatenLesenAuslagerung(mainWindow_.state(), mainWindow_.dialogs());
+}
+
+int MainWindowAssistantHost::CTRBahnDatenSchreibenAuslagerung() {
+    return zw::CTRBahnDatenSchreibenAuslagerung(mainWindow_.state(), mainWindow_.dialogs());
+}
+
+int MainWindowAssistantHost::BahnOVLsErstellenAuslagerung() {
+    return zw::BahnOVLsErstellenAuslagerung(mainWindow_.state(), mainWindow_.dialogs());
+}
+
+void MainWindowAssistantHost::NeustartButtonClick() { mainWindow_.NeustartButtonClick(); }
+
+void MainWindowAssistantHost::showInstallWindow() {
+    if (!showInstallWindow_) throw std::logic_error("the assistant was opened without the install window");
+    showInstallWindow_();
+}
+
+}  // namespace zw
