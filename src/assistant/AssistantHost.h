@@ -21,12 +21,12 @@ public:
     // The folder of the program's executable: where the assistant builds a ride.
     virtual std::filesystem::path executableFolder() const = 0;
 
-    // The main window's ride commands: 1 when they completed their work, 0 otherwise.
-    virtual int CTRBahnDatenLesenAuslagerung() = 0;
-    virtual int CTRBahnDatenSchreibenAuslagerung() = 0;
-    virtual int BahnOVLsErstellenAuslagerung() = 0;
+    // The main window's ride commands: true when they completed their work.
+    virtual bool chooseAndReadRideFile() = 0;
+    virtual bool rewriteRideFile() = 0;
+    virtual bool buildRidePair() = 0;
     // The main window's restart command.
-    virtual void NeustartButtonClick() = 0;
+    virtual void restart() = 0;
     // Opens the install/uninstall window, modal.
     virtual void showInstallWindow() = 0;
 };

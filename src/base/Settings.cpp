@@ -162,7 +162,7 @@ OptionsChoice choiceFromSettings(const Settings& settings) {
     return {settings.UseEnglish, settings.GamePath, settings.AddOnsEnabled, settings.OverwriteWithoutPrompt};
 }
 
-OptionsWriteResult Optionstxtschreiben(Settings& settings, OptionsChoice& choice,
+OptionsWriteResult writeOptionsFile(Settings& settings, OptionsChoice& choice,
                                        const std::filesystem::path& workFolder, Dialogs& dialogs) {
     // An empty game folder would make the next start call the file wrong and, until then, put
     // installed rides below the root of the drive; it is refused before anything changes.

@@ -73,7 +73,7 @@ enum class OptionsWriteResult {
 // (asking the add-ons promise question and showing the language restart message as needed).
 // `choice` is updated as the window shows it afterwards: the normalised game folder, and
 // "without add-ons" when the promise was declined.
-OptionsWriteResult Optionstxtschreiben(Settings& settings, OptionsChoice& choice,
+OptionsWriteResult writeOptionsFile(Settings& settings, OptionsChoice& choice,
                                        const std::filesystem::path& workFolder, Dialogs& dialogs);
 
 }  // namespace zw

@@ -23,19 +23,19 @@ public:
     bool prepare(const std::filesystem::path& commonFile, const std::filesystem::path& uniqueFile,
                  bool OverwriteWithoutPrompt, std::string_view questionId, Dialogs& dialogs, Language language);
 
-    // Runs `build` (1 when the pair was written, 0 when it stopped with a message) and, when it
+    // Runs `build` (true when the pair was written, false when it stopped with a message) and, when it
     // stopped or threw, removes the folder if `prepare` made it and it is still empty, so a stopped
     // build leaves nothing behind. A folder that was there before is never removed.
     template <class Build>
-    int runBuild(Build&& build, Dialogs& dialogs, Language language) {
-        int result = 0;
+    bool runBuild(Build&& build, Dialogs& dialogs, Language language) {
+        bool result = false;
         try {
             result = build();
         } catch (...) {
             removeIfMadeAndEmpty(nullptr, language);
             throw;
         }
-        if (result == 0) removeIfMadeAndEmpty(&dialogs, language);
+        if (!result) removeIfMadeAndEmpty(&dialogs, language);
         return result;
     }
 

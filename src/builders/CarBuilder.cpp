@@ -33,11 +33,11 @@ bool emitModel(const CarData& car, const std::string& modelName, OvlWriter& writ
     }
 }
 
-// Steps 3 to 10, into an output folder that is ready: 1 when the pair was written, else 0.
-int buildCarPair(const CarData& car, const Settings& settings, const std::filesystem::path& TempFolder,
+// Steps 3 to 10, into an output folder that is ready: true when the pair was written.
+bool assembleCarPair(const CarData& car, const Settings& settings, const std::filesystem::path& TempFolder,
                  OvlWriter& writer, Dialogs& dialogs, const CarBuildSteps& steps) {
     const Language language = languageOf(settings.UseEnglish);
-    if (!prepareBuildTempFolder(TempFolder, dialogs, language)) return 0;
+    if (!prepareBuildTempFolder(TempFolder, dialogs, language)) return false;
     writer.beginPair(dialogs, language);
     writer.startBlock(part::UniqueStructures);
 
@@ -47,7 +47,7 @@ int buildCarPair(const CarData& car, const Settings& settings, const std::filesy
         } else {
             dialogs.showMessage(message(failed->messageId, language, {failed->argument}));
         }
-        return 0;
+        return false;
     }
 
     for (CarRole role : kCarRoles) {
@@ -61,7 +61,7 @@ int buildCarPair(const CarData& car, const Settings& settings, const std::filesy
         const CarRoleData& r = car.role(role);
         for (const std::string* modelName : {&r.ModelNamePartA, &r.ModelNamePartB}) {
             if (modelName->empty()) continue;
-            if (!emitModel(car, *modelName, writer, dialogs, language, steps)) return 0;
+            if (!emitModel(car, *modelName, writer, dialogs, language, steps)) return false;
         }
     }
 
@@ -70,12 +70,12 @@ int buildCarPair(const CarData& car, const Settings& settings, const std::filesy
     contents.uniqueReferences = carUniqueReferences(car);
     if (!assemblePair(writer, contents, carCommonFile(car), carUniqueFile(car), dialogs, language,
                       {TempFolder / "_TempOVLHelp.ovl"})) {
-        return 0;
+        return false;
     }
     // Only an empty folder is removed: whatever else stands in it is not the build's.
     std::error_code error;
     std::filesystem::remove(TempFolder, error);
-    return 1;
+    return true;
 }
 
 }  // namespace
@@ -90,16 +90,16 @@ std::filesystem::path carUniqueFile(const CarData& car) {
     return carOutputFolder(car) / pathFromCp1252(car.CarObjectName + ".unique.ovl");
 }
 
-int WagenOVLsErstellenAuslagerung(const CarData& car, const Settings& settings,
+bool buildCarPair(const CarData& car, const Settings& settings,
                                   const std::filesystem::path& TempFolder, OvlWriter& writer, Dialogs& dialogs,
                                   const CarBuildSteps& steps) {
     const Language language = languageOf(settings.UseEnglish);
     BuildOutputFolder output(carOutputFolder(car));
     if (!output.prepare(carCommonFile(car), carUniqueFile(car), settings.OverwriteWithoutPrompt, "overwriteCarOvls",
                         dialogs, language)) {
-        return 0;
+        return false;
     }
-    return output.runBuild([&] { return buildCarPair(car, settings, TempFolder, writer, dialogs, steps); }, dialogs,
+    return output.runBuild([&] { return assembleCarPair(car, settings, TempFolder, writer, dialogs, steps); }, dialogs,
                            language);
 }
 

@@ -50,9 +50,9 @@ std::filesystem::path carOutputFolder(const CarData& car);
 std::filesystem::path carCommonFile(const CarData& car);
 std::filesystem::path carUniqueFile(const CarData& car);
 
-// Builds the car pair. Returns 1 when both output files were written, 0 when the build stopped (a
+// Builds the car pair. True when both output files were written, false when the build stopped (a
 // refused overwrite, or a message shown).
-int WagenOVLsErstellenAuslagerung(const CarData& car, const Settings& settings,
+bool buildCarPair(const CarData& car, const Settings& settings,
                                   const std::filesystem::path& TempFolder, OvlWriter& writer, Dialogs& dialogs,
                                   const CarBuildSteps& steps = defaultCarBuildSteps());
 

@@ -74,12 +74,12 @@ std::filesystem::path rideUniqueFile(const RideData& ride) {
 
 namespace {
 
-// Everything after the output folder: 1 when the pair was written, else 0.
-int buildRidePair(const RideData& ride, const Settings& settings, const std::filesystem::path& TempFolder,
+// Everything after the output folder: true when the pair was written.
+bool assembleRidePair(const RideData& ride, const Settings& settings, const std::filesystem::path& TempFolder,
                   OvlWriter& writer, Dialogs& dialogs, const RideBuildSteps& steps) {
     const Language language = languageOf(settings.UseEnglish);
     const bool addOns = settings.AddOnsEnabled;
-    if (!prepareBuildTempFolder(TempFolder, dialogs, language)) return 0;
+    if (!prepareBuildTempFolder(TempFolder, dialogs, language)) return false;
     writer.beginPair(dialogs, language);
 
     writer.startBlock(part::UniqueStructures);
@@ -87,54 +87,54 @@ int buildRidePair(const RideData& ride, const Settings& settings, const std::fil
     writer.makeSymbolAndLoader(OvlFileKind::Unique, ride.RideObjectName + ":trr", rideLoaderType::TrackedRide);
 
     const RideDataBlockLayout data = rideDataBlockLayout(ride, addOns, writer.end(part::CommonStructures));
-    if (!writeTrackedRide(writer, ride, addOns, data, dialogs, language)) return 0;
-    if (!writeRideDataBlock(writer, ride, addOns, data, dialogs, language)) return 0;
+    if (!writeTrackedRide(writer, ride, addOns, data, dialogs, language)) return false;
+    if (!writeRideDataBlock(writer, ride, addOns, data, dialogs, language)) return false;
     writer.closeUniqueStructure();
 
     RideBuild build{ride, settings, writer, dialogs, language, TempFolder};
     if (ride.SpezialTrackSectionNameAMitte.empty() && ride.SpezialTrackSectionNameAEnde.empty() &&
         steps.makeGeneratedSplines && !steps.makeGeneratedSplines(build)) {
-        return 0;
+        return false;
     }
     if ((!ride.PeepLoopSplineName.empty() || !ride.PeepPathSplineName.empty()) && steps.copyPeepSplines &&
         !steps.copyPeepSplines(build)) {
-        return 0;
+        return false;
     }
     const bool ownIcon = isOwnRideIcon(ride.BahnIcon) && steps.makeRideIcon;
-    if (ownIcon && !steps.makeRideIcon(build)) return 0;
+    if (ownIcon && !steps.makeRideIcon(build)) return false;
 
     OvlPairContents contents;
     contents.loaderTypes = rideLoaderTypeList();
     const std::filesystem::path iconExtraData = TempFolder / std::string(kIconExtraDataFileName);
     if (ownIcon) {
         std::optional<std::string> picture = readIconExtraData(iconExtraData, dialogs, language);
-        if (!picture) return 0;
+        if (!picture) return false;
         contents.commonExtraData.push_back(std::move(*picture));
     } else {
         contents.uniqueReferences.emplace_back(kRideIconsReference);
     }
     const std::vector<std::filesystem::path> temporaryFiles = {iconExtraData, TempFolder / "_TempOVLHelp.ovl"};
     if (!assemblePair(writer, contents, rideCommonFile(ride), rideUniqueFile(ride), dialogs, language, temporaryFiles)) {
-        return 0;
+        return false;
     }
     // Only an empty folder is removed: whatever else stands in it is not the build's.
     std::error_code error;
     std::filesystem::remove(TempFolder, error);
-    return 1;
+    return true;
 }
 
 }  // namespace
 
-int BahnOVLsErstellenAuslagerung(const RideData& ride, const Settings& settings,
+bool buildRidePair(const RideData& ride, const Settings& settings,
                                  const std::filesystem::path& TempFolder, OvlWriter& writer, Dialogs& dialogs,
                                  const RideBuildSteps& steps) {
     const Language language = languageOf(settings.UseEnglish);
     BuildOutputFolder output(rideOutputFolder(ride));
     if (!output.prepare(rideCommonFile(ride), rideUniqueFile(ride), settings.OverwriteWithoutPrompt,
                         "overwriteRideOvls", dialogs, language)) {
-        return 0;
+        return false;
     }
-    return output.runBuild([&] { return buildRidePair(ride, settings, TempFolder, writer, dialogs, steps); }, dialogs,
+    return output.runBuild([&] { return assembleRidePair(ride, settings, TempFolder, writer, dialogs, steps); }, dialogs,
                            language);
 }
 

@@ -61,9 +61,9 @@ std::filesystem::path rideOutputFolder(const RideData& ride);
 std::filesystem::path rideCommonFile(const RideData& ride);
 std::filesystem::path rideUniqueFile(const RideData& ride);
 
-// Builds the ride pair. Returns 1 when both output files were written, 0 when the build stopped (a
+// Builds the ride pair. True when both output files were written, false when the build stopped (a
 // refused overwrite, or a message shown).
-int BahnOVLsErstellenAuslagerung(const RideData& ride, const Settings& settings,
+bool buildRidePair(const RideData& ride, const Settings& settings,
                                  const std::filesystem::path& TempFolder, OvlWriter& writer, Dialogs& dialogs,
                                  const RideBuildSteps& steps = defaultRideBuildSteps());
 

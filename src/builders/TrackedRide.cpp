@@ -36,8 +36,8 @@ void optionalString(OvlPartWriter& out, const std::string& text) {
 // `peepPaths` is where the peep path references stand.
 void writeIdentity(OvlPartWriter& out, const RideData& ride, uint32_t categoryAddend, uint32_t peepPaths) {
     out.word(static_cast<uint32_t>(ride.BahnKategorie) + categoryAddend);
-    out.freshString(StringToguitxt(ride.BahnName));
-    out.freshString(StringToguitxt(ride.BahnDescription));
+    out.freshString(toGuiText(ride.BahnName));
+    out.freshString(toGuiText(ride.BahnDescription));
     out.reference(rideIconSymbol(ride.BahnIcon));
     out.signedWord(ride.TowerRideUnknown1).signedWord(ride.TowerRideUnknown2);
     out.word(0).word(0);

@@ -92,7 +92,7 @@ void summary(std::ostream& out, const CarData& car) {
 // Reads FILE through the main window's read command (the file stands in for the open dialog).
 bool readFile(Context& context, const std::string& file) {
     context.dialogs().setFileToOpen(dataFileArgument(file, "CTR_WagenDaten_", "car"));
-    return context.window().CTRWagenDatenLesenButtonClick();
+    return context.window().readCarFile();
 }
 
 int run(Context& context, std::span<const std::string> args) {
@@ -115,12 +115,12 @@ int run(Context& context, std::span<const std::string> args) {
     if (action == "rewrite") {
         if (args.size() != 2) throw UsageProblem("car rewrite needs one CTR_WagenDaten file");
         if (!readFile(context, args[1])) return ExitCode::Stopped;
-        return context.window().CTRWagenDatenSchreibenButtonClick() ? ExitCode::Done : ExitCode::Stopped;
+        return context.window().rewriteCarFile() ? ExitCode::Done : ExitCode::Stopped;
     }
     if (action == "build") {
         if (args.size() != 2) throw UsageProblem("car build needs one CTR_WagenDaten file");
         if (!readFile(context, args[1])) return ExitCode::Stopped;
-        if (context.window().WagenOVLsErstellenButtonClick() != 1) return ExitCode::Stopped;
+        if (!context.window().buildCarPair()) return ExitCode::Stopped;
         const CarData& car = context.state().car;
         for (const auto& file : {carCommonFile(car), carUniqueFile(car)}) context.out() << shownPath(file) << '\n';
         return ExitCode::Done;
@@ -129,8 +129,8 @@ int run(Context& context, std::span<const std::string> args) {
         // Read, build and install, as the window's buttons do one after the other.
         if (args.size() != 2) throw UsageProblem("car install needs one CTR_WagenDaten file");
         if (!readFile(context, args[1])) return ExitCode::Stopped;
-        if (context.window().WagenOVLsErstellenButtonClick() != 1) return ExitCode::Stopped;
-        return context.window().WagenOVLsInstallierenButtonClick() ? ExitCode::Done : ExitCode::Stopped;
+        if (!context.window().buildCarPair()) return ExitCode::Stopped;
+        return context.window().installCarPair() ? ExitCode::Done : ExitCode::Stopped;
     }
     throw UsageProblem("car needs read, check, rewrite, build or install, not " + action);
 }

@@ -140,7 +140,7 @@ void summary(std::ostream& out, const RideData& r) {
 // Reads FILE through the main window's read command (the file stands in for the open dialog).
 bool readFile(Context& context, const std::string& file) {
     context.dialogs().setFileToOpen(dataFileArgument(file, "CTR_BahnDaten_", "ride"));
-    return context.window().CTRBahnDatenLesenButtonClick() == 1;
+    return context.window().readRideFile();
 }
 
 int run(Context& context, std::span<const std::string> args) {
@@ -165,12 +165,12 @@ int run(Context& context, std::span<const std::string> args) {
     if (action == "rewrite") {
         if (args.size() != 2) throw UsageProblem("ride rewrite needs one CTR_BahnDaten file");
         if (!readFile(context, args[1])) return ExitCode::Stopped;
-        return context.window().CTRBahnDatenSchreibenButtonClick() == 1 ? ExitCode::Done : ExitCode::Stopped;
+        return context.window().rewriteRideFile() ? ExitCode::Done : ExitCode::Stopped;
     }
     if (action == "build") {
         if (args.size() != 2) throw UsageProblem("ride build needs one CTR_BahnDaten file");
         if (!readFile(context, args[1])) return ExitCode::Stopped;
-        if (context.window().BahnOVLsErstellenButtonClick() != 1) return ExitCode::Stopped;
+        if (!context.window().buildRidePair()) return ExitCode::Stopped;
         const RideData& ride = context.state().ride;
         for (const auto& file : {rideCommonFile(ride), rideUniqueFile(ride)}) context.out() << shownPath(file) << '\n';
         return ExitCode::Done;
@@ -179,8 +179,8 @@ int run(Context& context, std::span<const std::string> args) {
         // Read, build and install, as the window's buttons do one after the other.
         if (args.size() != 2) throw UsageProblem("ride install needs one CTR_BahnDaten file");
         if (!readFile(context, args[1])) return ExitCode::Stopped;
-        if (context.window().BahnOVLsErstellenButtonClick() != 1) return ExitCode::Stopped;
-        return context.window().BahnOVLsInstallierenButtonClick() ? ExitCode::Done : ExitCode::Stopped;
+        if (!context.window().buildRidePair()) return ExitCode::Stopped;
+        return context.window().installRidePair() ? ExitCode::Done : ExitCode::Stopped;
     }
     throw UsageProblem("ride needs read, check, rewrite, build or install, not " + action);
 }

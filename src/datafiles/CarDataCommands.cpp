@@ -25,19 +25,19 @@ class StateCarLookup : public CarKeyLookup {
 public:
     explicit StateCarLookup(Lookups& lookups) : lookups_(lookups) {}
     std::vector<std::int32_t> integers(std::string_view key) override {
-        lookups_.SammelWerteWagen(key);
+        lookups_.collect(DataFileKind::Car, ValueKind::Integer, key);
         return lookups_.results().FoundInts;
     }
     std::vector<double> decimals(std::string_view key) override {
-        lookups_.SammelDezimalwerteWagen(key);
+        lookups_.collect(DataFileKind::Car, ValueKind::Decimal, key);
         return lookups_.results().FoundDecimals;
     }
     std::vector<std::string> texts(std::string_view key) override {
-        lookups_.SammelTexteWagen(key);
+        lookups_.collect(DataFileKind::Car, ValueKind::Text, key);
         return lookups_.results().FoundTexts;
     }
     std::vector<std::string> textsWithSpaces(std::string_view key) override {
-        lookups_.SammelTexteWagenmitLeerzeichen(key);
+        lookups_.collect(DataFileKind::Car, ValueKind::TextWithSpaces, key);
         return lookups_.results().FoundTexts;
     }
 

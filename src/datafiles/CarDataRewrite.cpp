@@ -13,7 +13,7 @@ constexpr std::size_t kValueColumn = 40;  // 0-based: values start in the 41st c
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kRoleSeparator = "\r\n// -------------------------------------\r\n\r\n";
 
-std::string decimalText(double value) { return FloatToString(value); }
+std::string decimalText(double value) { return formatDecimal(value); }
 
 template <typename T, typename Format>
 std::string joined(const std::vector<T>& values, Format format) {

@@ -14,7 +14,7 @@ DataFileKey key(std::vector<std::string> names, KeyValues values, std::string de
     return k;
 }
 
-std::string decimal(double v) { return FloatToString(v); }
+std::string decimal(double v) { return formatDecimal(v); }
 
 void addRoleKeys(std::vector<DataFileKey>& keys, CarRole carRole) {
     using V = KeyValues;

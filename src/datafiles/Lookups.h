@@ -37,10 +37,10 @@ struct LookupResults {
 enum class DataFileKind { Ride, Car };
 
 enum class ValueKind {
-    Integer,         // SammelWerte
-    Decimal,         // SammelDezimalwerte
-    Text,            // SammelTexte: a value ends at a blank, tab, comma, line end or "//"
-    TextWithSpaces,  // SammelTextemitLeerzeichen: a value ends only at a tab, line end or "//"
+    Integer,
+    Decimal,
+    Text,            // a value ends at a blank, tab, comma, line end or "//"
+    TextWithSpaces,  // a value ends only at a tab, line end or "//"
 };
 
 // One value of a key line, as every lookup reads it: the characters it was read from, [begin, end)
@@ -79,19 +79,6 @@ class Lookups {
 public:
     Lookups(const LoadedDataFiles& files, LookupResults& results, Dialogs& dialogs, Language language)
         : files_(files), results_(results), dialogs_(dialogs), language_(language) {}
-
-    void SammelWerte(std::string_view key) { collect(DataFileKind::Ride, ValueKind::Integer, key); }
-    void SammelWerteWagen(std::string_view key) { collect(DataFileKind::Car, ValueKind::Integer, key); }
-    void SammelDezimalwerte(std::string_view key) { collect(DataFileKind::Ride, ValueKind::Decimal, key); }
-    void SammelDezimalwerteWagen(std::string_view key) { collect(DataFileKind::Car, ValueKind::Decimal, key); }
-    void SammelTexte(std::string_view key) { collect(DataFileKind::Ride, ValueKind::Text, key); }
-    void SammelTextemitLeerzeichen(std::string_view key) {
-        collect(DataFileKind::Ride, ValueKind::TextWithSpaces, key);
-    }
-    void SammelTexteWagen(std::string_view key) { collect(DataFileKind::Car, ValueKind::Text, key); }
-    void SammelTexteWagenmitLeerzeichen(std::string_view key) {
-        collect(DataFileKind::Car, ValueKind::TextWithSpaces, key);
-    }
 
     // One lookup of `kind` in the file of `file`.
     void collect(DataFileKind file, ValueKind kind, std::string_view key);

@@ -231,7 +231,7 @@ RideData rideDataFromKeys(Lookups& lookups, const std::filesystem::path& file) {
     return r;
 }
 
-int readRideDataFile(const std::filesystem::path& file, LoadedDataFiles& files, LookupResults& results,
+bool readRideDataFile(const std::filesystem::path& file, LoadedDataFiles& files, LookupResults& results,
                      RideData& ride, Dialogs& dialogs, Language language) {
     auto show = [&](std::string_view id) { dialogs.showMessage(message(id, language)); };
 
@@ -246,21 +246,21 @@ int readRideDataFile(const std::filesystem::path& file, LoadedDataFiles& files, 
     }
     if (!bytes) {
         show("101");
-        return 0;
+        return false;
     }
     files.RideFileText = makeDataFileText(*bytes);
     switch (checkHeader(files.RideFileText, bytes->size(), acceptedRideHeaderSums())) {
-        case HeaderCheckResult::TooShort: show("121"); return 0;
-        case HeaderCheckResult::NotAccepted: show("122"); return 0;
+        case HeaderCheckResult::TooShort: show("121"); return false;
+        case HeaderCheckResult::NotAccepted: show("122"); return false;
         case HeaderCheckResult::Accepted: break;
     }
     if (!buildLineIndex(files.RideFileText, bytes->size(), files.Lines)) {
         show("116");
-        return 0;
+        return false;
     }
     Lookups lookups(files, results, dialogs, language);
     ride = rideDataFromKeys(lookups, file);
-    return 1;
+    return true;
 }
 
 }  // namespace zw

@@ -16,9 +16,9 @@ class Dialogs;
 // The open dialog's filter for ride data files.
 inline constexpr const char* kRideDataFileFilter = "CTR_BahnDaten_*.txt|CTR_BahnDaten_*.txt";
 
-// Reads `file` (messages 101, 121, 122, 116 and the lookup messages on `dialogs`). Returns 1 after
-// a complete read, 0 when the read stopped with a message.
-int readRideDataFile(const std::filesystem::path& file, LoadedDataFiles& files, LookupResults& results,
+// Reads `file` (messages 101, 121, 122, 116 and the lookup messages on `dialogs`). True after a
+// complete read, false when the read stopped with a message.
+bool readRideDataFile(const std::filesystem::path& file, LoadedDataFiles& files, LookupResults& results,
                      RideData& ride, Dialogs& dialogs, Language language);
 
 // The ride fields of a file's keys, with `file` naming the folder and the object name. Used by the

@@ -47,15 +47,15 @@ std::string moneyList(const std::vector<int32_t>& amounts) {
     std::string out;
     for (size_t i = 0; i < amounts.size(); ++i) {
         if (i) out += ", ";
-        out += KostenToString(amounts[i]);
+        out += formatMoney(amounts[i]);
     }
     return out;
 }
 
 std::string flagBit(uint32_t flags, uint32_t bit) { return (flags & bit) ? "1" : "0"; }
 std::string integer(int32_t v) { return integerText(v); }
-std::string decimal(double v) { return FloatToString(v); }
-std::string money(int32_t v) { return KostenToString(v); }
+std::string decimal(double v) { return formatDecimal(v); }
+std::string money(int32_t v) { return formatMoney(v); }
 
 // The rating rows that are written, with the tabs after each of their three keys.
 struct RatingLayout {
@@ -201,13 +201,13 @@ std::filesystem::path rideDataRewriteTarget(const RideData& ride) {
     return ride.DataFileFolder / pathFromCp1252("CTR_BahnDaten_" + name + ".txt");
 }
 
-int rewriteRideDataFile(const RideData& ride, const Settings& settings, Dialogs& dialogs) {
+bool rewriteRideDataFile(const RideData& ride, const Settings& settings, Dialogs& dialogs) {
     const Language language = languageOf(settings.UseEnglish);
     const std::filesystem::path target = rideDataRewriteTarget(ride);
     std::error_code ignored;
     if (std::filesystem::exists(target, ignored) && !settings.OverwriteWithoutPrompt) {
         if (!dialogs.askYesNo(message("warningCaption", language), message("overwriteRideDataFile", language)))
-            return 0;
+            return false;
     }
     const std::string content = rideDataFileContent(ride, settings.UseEnglish, settings.AddOnsEnabled);
     if (const std::error_code error = writeFileAtomically(target, content)) {
@@ -218,9 +218,9 @@ int rewriteRideDataFile(const RideData& ride, const Settings& settings, Dialogs&
             shownName = pathToCp1252(target.filename());
         }
         dialogs.showMessage(message("rideDataFileNotWritten", language, {shownName, error.message()}));
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }
 
 }  // namespace zw

@@ -21,8 +21,8 @@ std::filesystem::path rideDataRewriteTarget(const RideData& ride);
 
 // Writes the file: asks before replacing an existing one unless OverwriteWithoutPrompt is on.
 // The file is replaced through a temporary file beside it, so a declined or failed rewrite leaves
-// the old file as it was. Returns 1 when written; 0 when declined or when writing failed (message
+// the old file as it was. True when written; false when declined or when writing failed (message
 // shown).
-int rewriteRideDataFile(const RideData& ride, const Settings& settings, Dialogs& dialogs);
+bool rewriteRideDataFile(const RideData& ride, const Settings& settings, Dialogs& dialogs);
 
 }  // namespace zw

@@ -24,8 +24,8 @@ DataFileKey addOn(DataFileKey k) {
     return k;
 }
 
-std::string decimal(double v) { return FloatToString(v); }
-std::string money(int32_t hundredths) { return KostenToString(hundredths); }
+std::string decimal(double v) { return formatDecimal(v); }
+std::string money(int32_t hundredths) { return formatMoney(hundredths); }
 
 std::vector<DataFileKey> makeRideKeys() {
     using V = KeyValues;

@@ -99,7 +99,7 @@ void header(ByteWriter& out, const std::vector<std::string>& references, const s
 void blocks(ByteWriter& out, const OvlPartFile& file) {
     for (size_t b = 1; b <= file.blocks().size(); ++b) {
         out.u32(file.blocks()[b - 1].size);
-        Datenin1000erSchrittenkopieren(file, b, [&](std::string_view piece) { out.bytes(piece); });
+        copyBlockInChunks(file, b, [&](std::string_view piece) { out.bytes(piece); });
     }
 }
 

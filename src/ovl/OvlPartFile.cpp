@@ -48,7 +48,7 @@ void OvlPartFile::patchWord(uint32_t position, uint32_t value) {
     for (int i = 0; i < 4; ++i) bytes_[position + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
-void Datenin1000erSchrittenkopieren(const OvlPartFile& part, size_t block,
+void copyBlockInChunks(const OvlPartFile& part, size_t block,
                                    const std::function<void(std::string_view)>& destination) {
     if (block < 1 || block > part.blocks().size()) throw std::out_of_range("no such block in a part file");
     const OvlPartFile::Block& b = part.blocks()[block - 1];

@@ -57,23 +57,23 @@ OvlPartWriter& OvlPartWriter::zeros(size_t count) { return bytes(std::string(cou
 
 OvlPartWriter& OvlPartWriter::string(std::string_view text) {
     const uint32_t position = offset();
-    writer_->DeklarationAnlegen(text, part_, position);
+    writer_->addSharedString(text, part_, position);
     return word(writer_->placeholder());
 }
 
 OvlPartWriter& OvlPartWriter::freshString(std::string_view text) {
     const uint32_t position = offset();
-    writer_->DeklarationimmerneuAnlegen(text, part_, position);
+    writer_->addString(text, part_, position);
     return word(writer_->placeholder());
 }
 
 OvlPartWriter& OvlPartWriter::pointer(int targetPart, uint32_t targetOffset) {
-    writer_->PointerAnlegen(targetPart, targetOffset, offset(), part_);
+    writer_->addPointer(targetPart, targetOffset, offset(), part_);
     return word(writer_->placeholder());
 }
 
 OvlPartWriter& OvlPartWriter::reference(std::string_view symbolName) {
-    writer_->SymbolAnlegen(symbolName, part_, offset());
+    writer_->addSymbolReference(symbolName, part_, offset());
     return word(0);
 }
 
@@ -164,28 +164,28 @@ void OvlWriter::declare(std::string_view name, int part, uint32_t position, bool
     recordPointer(part::StringTable, *offset);
 }
 
-void OvlWriter::DeklarationAnlegen(std::string_view name, int part, uint32_t position) {
+void OvlWriter::addSharedString(std::string_view name, int part, uint32_t position) {
     declare(name, part, position, false);
 }
 
-void OvlWriter::DeklarationimmerneuAnlegen(std::string_view name, int part, uint32_t position) {
+void OvlWriter::addString(std::string_view name, int part, uint32_t position) {
     declare(name, part, position, true);
 }
 
-void OvlWriter::PointerAnlegen(int targetPart, uint32_t targetOffset, uint32_t position, int part) {
+void OvlWriter::addPointer(int targetPart, uint32_t targetOffset, uint32_t position, int part) {
     recordRelocation(part, position);
     recordPointer(targetPart, targetOffset);
 }
 
-void OvlWriter::SymbolAnlegen(std::string_view name, int targetPart, uint32_t targetOffset) {
+void OvlWriter::addSymbolReference(std::string_view name, int targetPart, uint32_t targetOffset) {
     if (!haveUniqueLoader_) throw std::logic_error("a symbol reference was made outside a unique structure");
     const int refs = part::SymbolReferences;
     const uint32_t e = end(refs);
-    PointerAnlegen(targetPart, targetOffset, e, refs);
+    addPointer(targetPart, targetOffset, e, refs);
     writeWordAt(refs, e, placeholder());
-    DeklarationAnlegen(name, refs, e + 4);
+    addSharedString(name, refs, e + 4);
     writeWordAt(refs, e + 4, placeholder());
-    PointerAnlegen(part::UniqueLoaders, currentUniqueLoaderPosition_, e + 8, refs);
+    addPointer(part::UniqueLoaders, currentUniqueLoaderPosition_, e + 8, refs);
     writeWordAt(refs, e + 8, placeholder());
     ++loaderSymbolRefCount_;
 }

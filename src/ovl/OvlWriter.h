@@ -69,13 +69,13 @@ public:
     OvlPartWriter& bytes(std::string_view raw);
     OvlPartWriter& zeros(size_t count);
 
-    // A pointer slot to a shared copy of `text` in the string table (`DeklarationAnlegen`).
+    // A pointer slot to a shared copy of `text` in the string table (`addSharedString`).
     OvlPartWriter& string(std::string_view text);
-    // A pointer slot to a fresh copy of `text` (`DeklarationimmerneuAnlegen`), e.g. for 16-bit texts.
+    // A pointer slot to a fresh copy of `text` (`addString`), e.g. for 16-bit texts.
     OvlPartWriter& freshString(std::string_view text);
-    // A pointer slot to byte `targetOffset` of part file `targetPart` (`PointerAnlegen`).
+    // A pointer slot to byte `targetOffset` of part file `targetPart` (`addPointer`).
     OvlPartWriter& pointer(int targetPart, uint32_t targetOffset);
-    // A symbol reference slot: `SymbolAnlegen` for this slot, and the slot written as 0.
+    // A symbol reference slot: `addSymbolReference` for this slot, and the slot written as 0.
     OvlPartWriter& reference(std::string_view symbolName);
 
 private:
@@ -125,11 +125,11 @@ public:
     void closeUniqueStructure();
 
     // The primitives. Each records what its slot needs; the caller then writes the placeholder
-    // (`placeholder()`) at `position`, except for SymbolAnlegen, whose slot the caller writes as 0.
-    void DeklarationAnlegen(std::string_view name, int part, uint32_t position);
-    void DeklarationimmerneuAnlegen(std::string_view name, int part, uint32_t position);
-    void PointerAnlegen(int targetPart, uint32_t targetOffset, uint32_t position, int part);
-    void SymbolAnlegen(std::string_view name, int targetPart, uint32_t targetOffset);
+    // (`placeholder()`) at `position`, except for addSymbolReference, whose slot the caller writes as 0.
+    void addSharedString(std::string_view name, int part, uint32_t position);
+    void addString(std::string_view name, int part, uint32_t position);
+    void addPointer(int targetPart, uint32_t targetOffset, uint32_t position, int part);
+    void addSymbolReference(std::string_view name, int targetPart, uint32_t targetOffset);
     // The placeholder of the slot recorded last: its pointer number.
     uint32_t placeholder() const { return static_cast<uint32_t>(pointers_.size()); }
 

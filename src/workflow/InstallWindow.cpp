@@ -90,19 +90,19 @@ void InstallWindow::FormActivate() {
     listedMode_ = 0;
     ActivePage = Tab::InstallOrdnerTab;
     BrowseFolder = withTrailingSeparator(startFolder_);
-    ListenboxAktualisieren(1);
+    refreshList(1);
 }
 
 void InstallWindow::TabSheetKomplettChange(Tab newPage) {
     ActivePage = newPage;
-    ListenboxAktualisieren(modeOf(newPage));
+    refreshList(modeOf(newPage));
 }
 
 void InstallWindow::ListBoxClick(int index) {
     ItemIndex = index >= 0 && index < static_cast<int>(ListBox.size()) ? index : -1;
 }
 
-void InstallWindow::ListenboxAktualisieren(int mode) {
+void InstallWindow::refreshList(int mode) {
     const InstallSettings settings = settings_();
     const fs::path folder = mode == 1 ? BrowseFolder : gameFolderOf(kindOfMode(mode), settings.gamePath);
     std::error_code error;
@@ -154,10 +154,10 @@ void InstallWindow::ListBoxDblClick() {
             BrowseFolder = candidate;
         }
     }
-    ListenboxAktualisieren(1);
+    refreshList(1);
 }
 
-void InstallWindow::OrdnerInstallButtonClick() {
+void InstallWindow::installFolder() {
     const Entry* entry = selectedEntryListedFor(1);
     if (!entry) return;
     const InstallSettings settings = settings_();
@@ -173,12 +173,12 @@ void InstallWindow::uninstallSelected(CtrKind kind, int mode) {
     if (!entry) return;
     const UninstallOutcome outcome =
         uninstallObject(kind, settings_().language, dialogs_, listedFolder_, entry->name);
-    if (outcome == UninstallOutcome::Removed || outcome == UninstallOutcome::FolderKept) ListenboxAktualisieren(mode);
+    if (outcome == UninstallOutcome::Removed || outcome == UninstallOutcome::FolderKept) refreshList(mode);
 }
 
-void InstallWindow::BahnDeinstallButtonClick() { uninstallSelected(CtrKind::Ride, 2); }
-void InstallWindow::SchienenDeinstallButtonClick() { uninstallSelected(CtrKind::Track, 3); }
-void InstallWindow::WagenDeinstallButtonClick() { uninstallSelected(CtrKind::Car, 4); }
+void InstallWindow::uninstallRide() { uninstallSelected(CtrKind::Ride, 2); }
+void InstallWindow::uninstallTrackSet() { uninstallSelected(CtrKind::Track, 3); }
+void InstallWindow::uninstallCar() { uninstallSelected(CtrKind::Car, 4); }
 
 void InstallWindow::CloseButtonClick() { Closed = true; }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The install/uninstall window (TForm3) without a window toolkit: its controls' state under the
+// The install/uninstall window (InstallDialog) without a window toolkit: its controls' state under the
 // controls' names and its event handlers. One list serves all four tabs: the install tab lists the
 // folders of `BrowseFolder`, the other tabs list the installed rides, track sets and cars.
 
@@ -48,15 +48,15 @@ public:
     void TabSheetKomplettChange(Tab newPage);
     void ListBoxClick(int index);  // selects an item (-1 for none)
     void ListBoxDblClick();
-    void OrdnerInstallButtonClick();
-    void BahnDeinstallButtonClick();
-    void SchienenDeinstallButtonClick();
-    void WagenDeinstallButtonClick();
+    void installFolder();
+    void uninstallRide();
+    void uninstallTrackSet();
+    void uninstallCar();
     void CloseButtonClick();
 
     // Fills the list: 1 the entries of `BrowseFolder`, 2 installed rides, 3 track sets, 4 cars.
     // A folder that cannot be listed shows message 730 and the list keeps its items.
-    void ListenboxAktualisieren(int mode);
+    void refreshList(int mode);
 
 private:
     struct Entry {

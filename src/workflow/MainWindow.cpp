@@ -11,7 +11,7 @@
 namespace zw {
 namespace {
 
-constexpr std::array<std::string_view, kButtonCount> kButtonNames = {
+constexpr std::array<std::string_view, kCommandCount> kButtonNames = {
     "NeustartButton",
     "InstallDeinstallButton",
     "OptionenButton",
@@ -30,7 +30,7 @@ constexpr std::array<std::string_view, kButtonCount> kButtonNames = {
     "WagenOVLsInstallierenButton",
 };
 
-// One row per moment, one column per button in the order of `Button`, grouped by four:
+// One row per moment, one column per button in the order of `Command`, grouped by four:
 // general (restart, install/uninstall, options, assistant), rides, tracks, cars; each group read,
 // rewrite, build, install. '+' enables, '-' disables, ' ' keeps. No row enables a track button.
 constexpr std::string_view kMomentRows[] = {
@@ -89,7 +89,7 @@ constexpr std::string_view kTemporaryFiles[] = {
 
 }  // namespace
 
-std::string_view buttonName(Button button) { return kButtonNames[static_cast<std::size_t>(button)]; }
+std::string_view buttonName(Command button) { return kButtonNames[static_cast<std::size_t>(button)]; }
 
 std::span<const ControlCaption> mainWindowCaptions() { return kCaptions; }
 
@@ -106,7 +106,7 @@ MainWindow::MainWindow(Dialogs& dialogs, Registry& registry, const std::filesyst
 }
 
 bool MainWindow::enabled(std::string_view name) const {
-    for (std::size_t i = 0; i < kButtonCount; ++i) {
+    for (std::size_t i = 0; i < kCommandCount; ++i) {
         if (kButtonNames[i] == name) return enabled_[i];
     }
     throw std::out_of_range("no button " + std::string(name));
@@ -121,13 +121,13 @@ std::string_view MainWindow::caption(std::string_view controlName) const {
 
 void MainWindow::applyMoment(ButtonMoment moment) {
     const std::string_view row = kMomentRows[static_cast<std::size_t>(moment)];
-    for (std::size_t i = 0; i < kButtonCount; ++i) {
+    for (std::size_t i = 0; i < kCommandCount; ++i) {
         if (row[i] == '+') enabled_[i] = true;
         if (row[i] == '-') enabled_[i] = false;
     }
 }
 
-void MainWindow::NeustartButtonClick() {
+void MainWindow::restart() {
     applyMoment(ButtonMoment::Restart);
     statusFile_.clear();
     statusCommand_.clear();
@@ -142,9 +142,9 @@ void MainWindow::optionsConfirmed() {
     applyMoment(ButtonMoment::OptionsConfirmed);
 }
 
-int MainWindow::runCommand(const std::function<int()>& command, ButtonMoment moment) {
-    const int result = command();
-    if (result == 1) applyMoment(moment);
+bool MainWindow::runCommand(const std::function<bool()>& command, ButtonMoment moment) {
+    const bool result = command();
+    if (result) applyMoment(moment);
     return result;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The main window (TForm1) without a toolkit: its sixteen command buttons' enabled states, its
+// The main window (MainFrame) without a toolkit: its sixteen command buttons' enabled states, its
 // captions in both languages, and the workflow that decides which commands are offered when.
 // The window classes of a front end show this model and forward their clicks to it.
 
@@ -24,37 +24,37 @@ class Registry;
 
 inline constexpr std::string_view kMainWindowCaption = "Zorbaltwerk Version 0.85";
 
-// The command buttons, in the order of the button-state table's columns.
-enum class Button {
-    NeustartButton,
-    InstallDeinstallButton,
-    OptionenButton,
-    GUIfuerCTRBahnDatenButton,
-    CTRBahnDatenLesenButton,
-    CTRBahnDatenSchreibenButton,
-    BahnOVLsErstellenButton,
-    BahnOVLsInstallierenButton,
-    CTRSchienenDatenLesenButton,
-    CTRSchienenDatenSchreibenButton,
-    SchienenOVLsErstellenButton,
-    SchienenOVLsInstallierenButton,
-    CTRWagenDatenLesenButton,
-    CTRWagenDatenSchreibenButton,
-    WagenOVLsErstellenButton,
-    WagenOVLsInstallierenButton,
+// The main window's commands, one per button, in the order of the button-state table's columns.
+enum class Command {
+    Restart,           // NeustartButton
+    InstallUninstall,  // InstallDeinstallButton
+    Options,           // OptionenButton
+    RideAssistant,     // GUIfuerCTRBahnDatenButton
+    ReadRideFile,      // CTRBahnDatenLesenButton
+    RewriteRideFile,   // CTRBahnDatenSchreibenButton
+    BuildRidePair,     // BahnOVLsErstellenButton
+    InstallRidePair,   // BahnOVLsInstallierenButton
+    ReadTrackFile,     // CTRSchienenDatenLesenButton
+    RewriteTrackFile,  // CTRSchienenDatenSchreibenButton
+    BuildTrackPair,    // SchienenOVLsErstellenButton
+    InstallTrackPair,  // SchienenOVLsInstallierenButton
+    ReadCarFile,       // CTRWagenDatenLesenButton
+    RewriteCarFile,    // CTRWagenDatenSchreibenButton
+    BuildCarPair,      // WagenOVLsErstellenButton
+    InstallCarPair,    // WagenOVLsInstallierenButton
 };
-inline constexpr std::size_t kButtonCount = 16;
+inline constexpr std::size_t kCommandCount = 16;
 
-std::string_view buttonName(Button button);
+std::string_view buttonName(Command button);
 
 // The moments at which the workflow changes the buttons, one per row of the button-state table.
 enum class ButtonMoment {
     WindowCreated,          // initial state
     OptionsMissingOrWrong,  // at creation
     OptionsConfirmed,       // options window closed with OK
-    RideRead,               // ride file read successfully (result 1)
-    RideRewritten,          // result 1
-    RideBuilt,              // result 1
+    RideRead,               // ride file read successfully
+    RideRewritten,          // after success
+    RideBuilt,              // after success
     RideInstalled,          // or its install folder could not be made
     CarRead,
     CarRewritten,
@@ -89,7 +89,7 @@ public:
     // How the options file was found at creation; Fine after the options window's OK.
     OptionsStatus optionsStatus() const { return optionsStatus_; }
 
-    bool enabled(Button button) const { return enabled_[static_cast<std::size_t>(button)]; }
+    bool enabled(Command button) const { return enabled_[static_cast<std::size_t>(button)]; }
     // By control name; throws std::out_of_range for a name that is no button.
     bool enabled(std::string_view buttonName) const;
 
@@ -98,47 +98,46 @@ public:
     std::string_view caption(std::string_view controlName) const;
     bool showsEnglishCaptions() const { return englishCaptions_; }
 
-    void setEnabled(Button button, bool value) { enabled_[static_cast<std::size_t>(button)] = value; }
+    void setEnabled(Command button, bool value) { enabled_[static_cast<std::size_t>(button)] = value; }
 
     // Changes the buttons as the table row of `moment` says (+ enable, - disable, blank keep).
     void applyMoment(ButtonMoment moment);
 
     // Restart: the restart buttons, then the temporary files and the empty TempFolder are removed;
     // failures are ignored.
-    void NeustartButtonClick();
+    void restart();
 
     // Called when the options window was confirmed with OK.
     void optionsConfirmed();
 
-    // Click handlers of the read, rewrite, build and install buttons are declared here by the
-    // subsystems that do the work and defined in their own files (MainWindowRides.cpp,
-    // MainWindowCars.cpp, ...): e.g. `int CTRBahnDatenLesenButtonClick();` running the reader through
-    // runCommand(..., ButtonMoment::RideRead). The track buttons get none: nothing enables them.
+    // The commands of the read, rewrite, build and install buttons, defined in their own files
+    // (MainWindowRideCommands.cpp, MainWindowCar.cpp, ...). Each returns true when it completed its
+    // work and false when it stopped (message shown) or was cancelled. The track buttons get none:
+    // nothing enables them.
 
-    // The ride data file commands (open dialog and read; canonical rewrite): 1 when done, and the
-    // buttons change as after a read or a rewrite.
-    int CTRBahnDatenLesenButtonClick();
-    int CTRBahnDatenSchreibenButtonClick();
+    // The ride data file commands (open dialog and read; canonical rewrite): the buttons change as
+    // after a read or a rewrite.
+    bool readRideFile();
+    bool rewriteRideFile();
 
-    // For the click handlers of the ride commands, which return 1 when they completed their work and
-    // 0 otherwise (message shown or dialog cancelled): runs `command` and applies `moment` after a 1.
-    int runCommand(const std::function<int()>& command, ButtonMoment moment);
+    // Runs `command` and applies `moment` when it completed its work.
+    bool runCommand(const std::function<bool()>& command, ButtonMoment moment);
 
     // The car data file commands (MainWindowCar.cpp): read a file chosen in the open dialog, write
     // the car fields back. Each sets its buttons after a success and says whether it succeeded.
-    bool CTRWagenDatenLesenButtonClick();
-    bool CTRWagenDatenSchreibenButtonClick();
+    bool readCarFile();
+    bool rewriteCarFile();
 
     // The install commands (MainWindowInstall.cpp): the pair built last goes into the game folder.
     // The install button is withdrawn after the install and when its folder cannot be made; true when
     // the pair was installed.
-    bool BahnOVLsInstallierenButtonClick();
-    bool WagenOVLsInstallierenButtonClick();
+    bool installRidePair();
+    bool installCarPair();
 
-    // "Bahn.ovls erstellen" (MainWindowRideBuild.cpp): builds the ride pair; 1 when it was written.
-    int BahnOVLsErstellenButtonClick();
-    // "Wagen.ovls erstellen" (MainWindowCarBuild.cpp): builds the car pair; 1 when it was written.
-    int WagenOVLsErstellenButtonClick();
+    // "Bahn.ovls erstellen" (MainWindowRideBuild.cpp): builds the ride pair.
+    bool buildRidePair();
+    // "Wagen.ovls erstellen" (MainWindowCarBuild.cpp): builds the car pair.
+    bool buildCarPair();
 
     // Where the program lies: the game's catalogue for the check after a read is read from there.
     void setExecutableFolder(std::filesystem::path folder) { executableFolder_ = std::move(folder); }
@@ -164,7 +163,7 @@ private:
     ProjectState state_;
     OptionsStatus optionsStatus_ = OptionsStatus::Fine;
     bool englishCaptions_ = false;
-    std::array<bool, kButtonCount> enabled_{};
+    std::array<bool, kCommandCount> enabled_{};
     std::filesystem::path executableFolder_;
     std::vector<DataFileFinding> readFindings_;
     std::string statusFile_;     // UTF-8

@@ -24,19 +24,19 @@ std::filesystem::path MainWindowAssistantHost::gamePath() const { return mainWin
 
 // The assistant runs the main window's commands themselves, not their buttons: the main window's
 // buttons stay as they were.
-int MainWindowAssistantHost::CTRBahnDatenLesenAuslagerung() {
-    return zw::CTRBahnDatenLesenAuslagerung(mainWindow_.state(), mainWindow_.dialogs());
+bool MainWindowAssistantHost::chooseAndReadRideFile() {
+    return zw::chooseAndReadRideFile(mainWindow_.state(), mainWindow_.dialogs());
 }
 
-int MainWindowAssistantHost::CTRBahnDatenSchreibenAuslagerung() {
-    return zw::CTRBahnDatenSchreibenAuslagerung(mainWindow_.state(), mainWindow_.dialogs());
+bool MainWindowAssistantHost::rewriteRideFile() {
+    return zw::rewriteRideFile(mainWindow_.state(), mainWindow_.dialogs());
 }
 
-int MainWindowAssistantHost::BahnOVLsErstellenAuslagerung() {
-    return zw::BahnOVLsErstellenAuslagerung(mainWindow_.state(), mainWindow_.dialogs());
+bool MainWindowAssistantHost::buildRidePair() {
+    return zw::buildRidePair(mainWindow_.state(), mainWindow_.dialogs());
 }
 
-void MainWindowAssistantHost::NeustartButtonClick() { mainWindow_.NeustartButtonClick(); }
+void MainWindowAssistantHost::restart() { mainWindow_.restart(); }
 
 void MainWindowAssistantHost::showInstallWindow() {
     if (!showInstallWindow_) throw std::logic_error("the assistant was opened without the install window");

@@ -26,10 +26,10 @@ public:
     std::filesystem::path gamePath() const override;
     std::filesystem::path executableFolder() const override { return executableFolder_; }
 
-    int CTRBahnDatenLesenAuslagerung() override;
-    int CTRBahnDatenSchreibenAuslagerung() override;
-    int BahnOVLsErstellenAuslagerung() override;
-    void NeustartButtonClick() override;
+    bool chooseAndReadRideFile() override;
+    bool rewriteRideFile() override;
+    bool buildRidePair() override;
+    void restart() override;
     void showInstallWindow() override;
 
 private:

@@ -7,7 +7,7 @@
 
 namespace zw {
 
-bool MainWindow::CTRWagenDatenLesenButtonClick() {
+bool MainWindow::readCarFile() {
     const auto file = dialogs_.chooseFileToOpen(kCarDataFileFilter, state_.StartFolder);
     if (!file || !readCarDataFile(state_, dialogs_, *file)) return false;
     afterRead(DataFileKind::Car, *file, state_.car.CarObjectName);
@@ -15,8 +15,8 @@ bool MainWindow::CTRWagenDatenLesenButtonClick() {
     return true;
 }
 
-bool MainWindow::CTRWagenDatenSchreibenButtonClick() {
-    if (!CTRWagenDatenSchreibenAuslagerung(state_, dialogs_)) {
+bool MainWindow::rewriteCarFile() {
+    if (!zw::rewriteCarFile(state_, dialogs_)) {
         clearCommandStatus();
         return false;
     }

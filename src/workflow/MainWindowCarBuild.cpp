@@ -5,10 +5,10 @@
 
 namespace zw {
 
-int MainWindow::WagenOVLsErstellenButtonClick() {
-    const int result =
-        runCommand([this] { return WagenOVLsErstellenAuslagerung(state_, dialogs_); }, ButtonMoment::CarBuilt);
-    if (result == 1) setCommandStatus("statusBuilt", carCommonFile(state_.car));
+bool MainWindow::buildCarPair() {
+    const bool result =
+        runCommand([this] { return zw::buildCarPair(state_, dialogs_); }, ButtonMoment::CarBuilt);
+    if (result) setCommandStatus("statusBuilt", carCommonFile(state_.car));
     else clearCommandStatus();
     return result;
 }

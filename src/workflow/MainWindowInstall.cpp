@@ -25,7 +25,7 @@ void MainWindow::showInstallStatus(InstallOutcome outcome, CtrKind kind, const s
                      gameFolderOf(kind, state_.settings.gameFolder()) / pathFromCp1252(objectName));
 }
 
-bool MainWindow::BahnOVLsInstallierenButtonClick() {
+bool MainWindow::installRidePair() {
     const RideData& ride = state_.ride;
     const InstallOutcome outcome =
         installBuiltPair(CtrKind::Ride, installSettingsOf(state_.settings), dialogs_,
@@ -35,7 +35,7 @@ bool MainWindow::BahnOVLsInstallierenButtonClick() {
     return outcome == InstallOutcome::Installed;
 }
 
-bool MainWindow::WagenOVLsInstallierenButtonClick() {
+bool MainWindow::installCarPair() {
     const CarData& car = state_.car;
     const InstallOutcome outcome =
         installBuiltPair(CtrKind::Car, installSettingsOf(state_.settings), dialogs_,

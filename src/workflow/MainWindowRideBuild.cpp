@@ -5,10 +5,10 @@
 
 namespace zw {
 
-int MainWindow::BahnOVLsErstellenButtonClick() {
-    const int result =
-        runCommand([this] { return BahnOVLsErstellenAuslagerung(state_, dialogs_); }, ButtonMoment::RideBuilt);
-    if (result == 1) setCommandStatus("statusBuilt", rideCommonFile(state_.ride));
+bool MainWindow::buildRidePair() {
+    const bool result =
+        runCommand([this] { return zw::buildRidePair(state_, dialogs_); }, ButtonMoment::RideBuilt);
+    if (result) setCommandStatus("statusBuilt", rideCommonFile(state_.ride));
     else clearCommandStatus();
     return result;
 }

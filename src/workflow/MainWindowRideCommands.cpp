@@ -7,24 +7,24 @@
 
 namespace zw {
 
-int MainWindow::CTRBahnDatenLesenButtonClick() {
+bool MainWindow::readRideFile() {
     return runCommand(
         [this] {
             const auto file = dialogs_.chooseFileToOpen(kRideDataFileFilter, state_.StartFolder);
-            if (!file) return 0;
-            if (readRideDataFile(*file, state_.dataFiles, state_.lookupResults, state_.ride, dialogs_,
-                                 languageOf(state_.settings.UseEnglish)) != 1)
-                return 0;
+            if (!file) return false;
+            if (!readRideDataFile(*file, state_.dataFiles, state_.lookupResults, state_.ride, dialogs_,
+                                  languageOf(state_.settings.UseEnglish)))
+                return false;
             afterRead(DataFileKind::Ride, *file, state_.ride.RideObjectName);
-            return 1;
+            return true;
         },
         ButtonMoment::RideRead);
 }
 
-int MainWindow::CTRBahnDatenSchreibenButtonClick() {
-    const int result = runCommand([this] { return CTRBahnDatenSchreibenAuslagerung(state_, dialogs_); },
-                                  ButtonMoment::RideRewritten);
-    if (result == 1) setCommandStatus("statusRewritten", rideDataRewriteTarget(state_.ride));
+bool MainWindow::rewriteRideFile() {
+    const bool result = runCommand([this] { return zw::rewriteRideFile(state_, dialogs_); },
+                                   ButtonMoment::RideRewritten);
+    if (result) setCommandStatus("statusRewritten", rideDataRewriteTarget(state_.ride));
     else clearCommandStatus();
     return result;
 }

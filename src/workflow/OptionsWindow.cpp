@@ -74,7 +74,7 @@ std::string OptionsWindow::RCT3PfadEditText() const { return cp1252ToUtf8(choice
 void OptionsWindow::setRCT3PfadEditText(const std::string& utf8) { choice_.GamePathText = utf8ToCp1252(utf8); }
 
 bool OptionsWindow::OkayButtonClick() {
-    lastResult_ = Optionstxtschreiben(main_.state().settings, choice_, main_.state().StartFolder, main_.dialogs());
+    lastResult_ = writeOptionsFile(main_.state().settings, choice_, main_.state().StartFolder, main_.dialogs());
     if (lastResult_ == OptionsWriteResult::Refused) return false;
     main_.optionsConfirmed();
     return true;

@@ -1,5 +1,5 @@
 #pragma once
-// The options window (TForm2) without a toolkit: its controls' state and captions, and its handlers.
+// The options window (OptionsDialog) without a toolkit: its controls' state and captions, and its handlers.
 
 #include <span>
 #include <string>
@@ -40,7 +40,7 @@ public:
     void CancelButtonClick() { refreshFromSettings(); }
     void FormClose() { refreshFromSettings(); }
 
-    // OK: Optionstxtschreiben. Returns true when the window closes (false when the game folder
+    // OK: writeOptionsFile. Returns true when the window closes (false when the game folder
     // was refused and nothing was saved).
     bool OkayButtonClick();
     OptionsWriteResult lastWriteResult() const { return lastResult_; }

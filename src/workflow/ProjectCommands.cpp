@@ -10,14 +10,14 @@
 
 namespace zw {
 
-int CTRBahnDatenLesenAuslagerung(ProjectState& state, Dialogs& dialogs) {
+bool chooseAndReadRideFile(ProjectState& state, Dialogs& dialogs) {
     const auto file = dialogs.chooseFileToOpen(kRideDataFileFilter, state.StartFolder);
-    if (!file) return 0;
+    if (!file) return false;
     return readRideDataFile(*file, state.dataFiles, state.lookupResults, state.ride, dialogs,
                             languageOf(state.settings.UseEnglish));
 }
 
-int CTRBahnDatenSchreibenAuslagerung(const ProjectState& state, Dialogs& dialogs) {
+bool rewriteRideFile(const ProjectState& state, Dialogs& dialogs) {
     return rewriteRideDataFile(state.ride, state.settings, dialogs);
 }
 
@@ -25,16 +25,16 @@ bool readCarDataFile(ProjectState& state, Dialogs& dialogs, const std::filesyste
     return readCarDataFile(path, state.dataFiles, state.lookupResults, state.car, state.settings, dialogs);
 }
 
-bool CTRWagenDatenSchreibenAuslagerung(const ProjectState& state, Dialogs& dialogs) {
+bool rewriteCarFile(const ProjectState& state, Dialogs& dialogs) {
     return rewriteCarDataFile(state.car, state.settings, dialogs);
 }
 
-int BahnOVLsErstellenAuslagerung(ProjectState& state, Dialogs& dialogs) {
-    return BahnOVLsErstellenAuslagerung(state.ride, state.settings, state.TempFolder, state.ovlWriter, dialogs);
+bool buildRidePair(ProjectState& state, Dialogs& dialogs) {
+    return buildRidePair(state.ride, state.settings, state.TempFolder, state.ovlWriter, dialogs);
 }
 
-int WagenOVLsErstellenAuslagerung(ProjectState& state, Dialogs& dialogs) {
-    return WagenOVLsErstellenAuslagerung(state.car, state.settings, state.TempFolder, state.ovlWriter, dialogs);
+bool buildCarPair(ProjectState& state, Dialogs& dialogs) {
+    return buildCarPair(state.car, state.settings, state.TempFolder, state.ovlWriter, dialogs);
 }
 
 }  // namespace zw

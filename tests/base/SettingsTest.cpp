@@ -206,7 +206,7 @@ struct Writing : ::testing::Test {
     Settings settings;
     OptionsChoice choice{false, "D:/Games/RCT3/", false, false};
 
-    OptionsWriteResult write() { return Optionstxtschreiben(settings, choice, folder.path(), dialogs); }
+    OptionsWriteResult write() { return writeOptionsFile(settings, choice, folder.path(), dialogs); }
     std::string file() { return readWholeFile(folder / "Zorbaltwerk_Options.txt").value_or("<none>"); }
 };
 

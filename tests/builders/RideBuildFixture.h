@@ -30,7 +30,7 @@ protected:
 
     std::filesystem::path tempFolder() const { return temp.path() / "work" / "Temp"; }
     int build(const RideBuildSteps& steps = {}) {
-        return BahnOVLsErstellenAuslagerung(ride, settings, tempFolder(), writer, dialogs, steps);
+        return buildRidePair(ride, settings, tempFolder(), writer, dialogs, steps);
     }
     // The pair just built, read back; the pair inspector must find nothing wrong with it.
     ParsedRidePair built() const;

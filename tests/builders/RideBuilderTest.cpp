@@ -250,14 +250,14 @@ TEST(RideBuildButton, SuccessSwapsBuildForInstallFailureChangesNothing) {
     window.state().ride = distinctRide(temp.path());
 
     window.state().ride.TrackTyp = "Schiene";
-    EXPECT_EQ(window.BahnOVLsErstellenButtonClick(), 0);
-    EXPECT_TRUE(window.enabled(Button::BahnOVLsErstellenButton));
-    EXPECT_FALSE(window.enabled(Button::BahnOVLsInstallierenButton));
+    EXPECT_EQ(window.buildRidePair(), 0);
+    EXPECT_TRUE(window.enabled(Command::BuildRidePair));
+    EXPECT_FALSE(window.enabled(Command::InstallRidePair));
 
     window.state().ride.TrackTyp = "Track8";
-    EXPECT_EQ(window.BahnOVLsErstellenButtonClick(), 1);
-    EXPECT_FALSE(window.enabled(Button::BahnOVLsErstellenButton));
-    EXPECT_TRUE(window.enabled(Button::BahnOVLsInstallierenButton));
+    EXPECT_EQ(window.buildRidePair(), 1);
+    EXPECT_FALSE(window.enabled(Command::BuildRidePair));
+    EXPECT_TRUE(window.enabled(Command::InstallRidePair));
     EXPECT_TRUE(std::filesystem::exists(rideUniqueFile(window.state().ride)));
     // The build used the window's temporary folder and removed it afterwards.
     EXPECT_FALSE(std::filesystem::exists(temp / "Temp"));

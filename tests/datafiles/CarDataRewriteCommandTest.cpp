@@ -44,7 +44,7 @@ struct Project {
     std::filesystem::path file = dir / "CTR_WagenDaten_Great.txt";
 
     bool read(const std::filesystem::path& path) { return readCarDataFile(state, dialogs, path); }
-    bool rewrite() { return CTRWagenDatenSchreibenAuslagerung(state, dialogs); }
+    bool rewrite() { return rewriteCarFile(state, dialogs); }
 };
 
 TEST(CarDataRewriteCommand, ReadingTheRewrittenFileGivesTheSameFields) {

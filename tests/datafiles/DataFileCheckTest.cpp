@@ -149,7 +149,7 @@ std::string writtenAs(KeyValues values, const std::string& raw) {
         case KeyValues::Flag: std::snprintf(out, sizeof out, "%lld", std::atoll(raw.c_str())); break;
         case KeyValues::Money:
             // An amount below zero is written as its unsigned 32-bit twin, which reads back to it.
-            if (number < 0) return KostenToString(static_cast<int32_t>(std::llround(number * 100)));
+            if (number < 0) return formatMoney(static_cast<int32_t>(std::llround(number * 100)));
             std::snprintf(out, sizeof out, "%.2f", number);
             break;
         default: std::snprintf(out, sizeof out, "%.3f", number); break;

@@ -154,16 +154,16 @@ TEST_F(InstallWindowTest, UninstallTabsKeepRidesTracksAndCarsApart) {
 TEST_F(InstallWindowTest, InstallsTheSelectedFolder) {
     game.makeCarFolder(game.author(), "CTR_Car");
     window.FormActivate();
-    window.OrdnerInstallButtonClick();  // no selection: nothing
+    window.installFolder();  // no selection: nothing
     EXPECT_TRUE(dialogs.log.empty());
 
     window.ListBoxClick(0);  // the level-up item is no CTR folder
-    window.OrdnerInstallButtonClick();
+    window.installFolder();
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("731", Language::German)});
 
     select("CTR_Car");
     dialogs.log.clear();
-    window.OrdnerInstallButtonClick();
+    window.installFolder();
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("installedCar", Language::German)});
     EXPECT_TRUE(fs::exists(game.carsFolder() / "CTR_Car" / "CTR_Car.common.ovl"));
 }
@@ -174,14 +174,14 @@ TEST_F(InstallWindowTest, UninstallRefillsItsList) {
     test::writeBytes(game.ridesFolder() / "CTR_Kept" / "mine.txt", "user file");
     window.FormActivate();
     window.TabSheetKomplettChange(Tab::DeinstallBahnTab);
-    window.BahnDeinstallButtonClick();  // no selection: nothing
+    window.uninstallRide();  // no selection: nothing
     EXPECT_TRUE(dialogs.log.empty());
 
     select("CTR_Gone");
-    window.BahnDeinstallButtonClick();
+    window.uninstallRide();
     EXPECT_EQ(window.ListBox, std::vector<std::string>{"CTR_Kept"});
     select("CTR_Kept");
-    window.BahnDeinstallButtonClick();
+    window.uninstallRide();
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("735", Language::German)});
     EXPECT_EQ(window.ListBox, std::vector<std::string>{"CTR_Kept"});
 }
@@ -199,7 +199,7 @@ TEST_F(InstallWindowTest, NamesListedElsewhereAreNeverUsedBelowTheGameFolder) {
 
     settings.gamePath = game.gamePath();
     dialogs.log.clear();
-    window.BahnDeinstallButtonClick();
+    window.uninstallRide();
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("730", Language::German)});
     EXPECT_TRUE(fs::exists(game.ridesFolder() / "CTR_Mine" / "CTR_Mine.common.ovl"));
     EXPECT_TRUE(fs::exists(game.author() / "CTR_Mine" / "CTR_Mine.common.ovl"));

@@ -28,7 +28,7 @@ struct Feedback : ::testing::Test {
     int read(MainWindow& window, const std::string& body) {
         test::writeBytes(file, rideDataHeader() + body);
         dialogs.filesToOpen.push_back(file);
-        return window.CTRBahnDatenLesenButtonClick();
+        return window.readRideFile();
     }
 };
 
@@ -42,9 +42,9 @@ TEST_F(Feedback, AReadWithFindingsShowsThemInOneMessageAndSucceeds) {
               "line 8: StartgeschwMax \"1,1\": read as 1.000; data files write decimals with \".\"");
     EXPECT_EQ(window.readFindings().size(), 2u);
     EXPECT_EQ(window.state().ride.BahnName, "My Ride");
-    EXPECT_TRUE(window.enabled(Button::CTRBahnDatenSchreibenButton));
-    EXPECT_TRUE(window.enabled(Button::BahnOVLsErstellenButton));
-    EXPECT_FALSE(window.enabled(Button::CTRBahnDatenLesenButton));
+    EXPECT_TRUE(window.enabled(Command::RewriteRideFile));
+    EXPECT_TRUE(window.enabled(Command::BuildRidePair));
+    EXPECT_FALSE(window.enabled(Command::ReadRideFile));
 }
 
 TEST_F(Feedback, ManyFindingsShowTwentyAndHowManyMore) {
@@ -73,30 +73,30 @@ TEST_F(Feedback, TheStatusLineNamesTheFileAndTheLastResultWithItsPath) {
     // Written paths show their last two parts.
     const std::string read = "Read: CTR_BahnDaten_Zipper.txt (CTR_Zipper)\n";
     const std::string ellipsis = "\u2026" + std::string(1, static_cast<char>(std::filesystem::path::preferred_separator));
-    ASSERT_EQ(window.CTRBahnDatenSchreibenButtonClick(), 1);
+    ASSERT_EQ(window.rewriteRideFile(), 1);
     EXPECT_EQ(window.statusText(), read + "Written: " + ellipsis + pathToCp1252(folder.path().filename() / file.filename()));
 
-    ASSERT_EQ(window.BahnOVLsErstellenButtonClick(), 1) << (dialogs.messages().empty() ? "" : dialogs.messages()[0]);
+    ASSERT_EQ(window.buildRidePair(), 1) << (dialogs.messages().empty() ? "" : dialogs.messages()[0]);
     EXPECT_EQ(window.statusText(),
               read + "Built " + ellipsis + pathToCp1252(std::filesystem::path("CTR_Zipper") / "CTR_Zipper.common.ovl"));
 
-    ASSERT_TRUE(window.BahnOVLsInstallierenButtonClick()) << dialogs.messages().back();
+    ASSERT_TRUE(window.installRidePair()) << dialogs.messages().back();
     const auto installed = folder / "RCT3" / "tracks" / "TrackedRides" / "CTR_Zipper";
     EXPECT_TRUE(std::filesystem::exists(installed / "CTR_Zipper.common.ovl"));
     EXPECT_EQ(window.statusText(),
               read + "Installed into " + ellipsis + pathToCp1252(std::filesystem::path("TrackedRides") / "CTR_Zipper"));
 
-    window.NeustartButtonClick();
+    window.restart();
     EXPECT_EQ(window.statusText(), "");
 }
 
 TEST_F(Feedback, AFailedCommandTakesItsResultOffTheStatusLine) {
     MainWindow window = create();
     ASSERT_EQ(read(window, "BahnName\tMy Ride\r\n"), 1);
-    ASSERT_EQ(window.CTRBahnDatenSchreibenButtonClick(), 1);
+    ASSERT_EQ(window.rewriteRideFile(), 1);
     // The pair's folder is in the way as a file: the build stops with a message.
     test::writeBytes(folder / "CTR_Zipper", "x");
-    EXPECT_EQ(window.BahnOVLsErstellenButtonClick(), 0);
+    EXPECT_EQ(window.buildRidePair(), 0);
     EXPECT_EQ(window.statusText(), "Read: CTR_BahnDaten_Zipper.txt (CTR_Zipper)");
 }
 

@@ -29,17 +29,17 @@ struct MainWindowInstall : ::testing::Test {
         window->state().car.CarObjectName = "CTR_Zug";
         game.makeRideFolder(game.author(), "CTR_Blitz");
         game.makeCarFolder(game.author(), "CTR_Zug");
-        window->setEnabled(Button::BahnOVLsInstallierenButton, true);
-        window->setEnabled(Button::WagenOVLsInstallierenButton, true);
+        window->setEnabled(Command::InstallRidePair, true);
+        window->setEnabled(Command::InstallCarPair, true);
     }
 };
 
 TEST_F(MainWindowInstall, InstallsTheBuiltPairsAndWithdrawsTheButtons) {
-    EXPECT_TRUE(window->BahnOVLsInstallierenButtonClick());
-    EXPECT_FALSE(window->enabled(Button::BahnOVLsInstallierenButton));
-    EXPECT_TRUE(window->enabled(Button::WagenOVLsInstallierenButton));
-    EXPECT_TRUE(window->WagenOVLsInstallierenButtonClick());
-    EXPECT_FALSE(window->enabled(Button::WagenOVLsInstallierenButton));
+    EXPECT_TRUE(window->installRidePair());
+    EXPECT_FALSE(window->enabled(Command::InstallRidePair));
+    EXPECT_TRUE(window->enabled(Command::InstallCarPair));
+    EXPECT_TRUE(window->installCarPair());
+    EXPECT_FALSE(window->enabled(Command::InstallCarPair));
     EXPECT_EQ(test::fileContent(game.ridesFolder() / "CTR_Blitz" / "CTR_Blitz.common.ovl"),
               test::fileContent(game.author() / "CTR_Blitz" / "CTR_Blitz.common.ovl"));
     EXPECT_EQ(test::fileContent(game.carsFolder() / "CTR_Zug" / "CTR_Zug.unique.ovl"),
@@ -49,22 +49,22 @@ TEST_F(MainWindowInstall, InstallsTheBuiltPairsAndWithdrawsTheButtons) {
 
 TEST_F(MainWindowInstall, ADeclinedQuestionOrAFailedCopyLeavesTheButtonForAnotherTry) {
     fs::create_directories(game.ridesFolder() / "CTR_Blitz");
-    EXPECT_FALSE(window->BahnOVLsInstallierenButtonClick());  // the script answers No
+    EXPECT_FALSE(window->installRidePair());  // the script answers No
     EXPECT_EQ(dialogs.questions().size(), 1u);
-    EXPECT_TRUE(window->enabled(Button::BahnOVLsInstallierenButton));
+    EXPECT_TRUE(window->enabled(Command::InstallRidePair));
 
     fs::remove(game.author() / "CTR_Zug" / "CTR_Zug.unique.ovl");
-    EXPECT_FALSE(window->WagenOVLsInstallierenButtonClick());
+    EXPECT_FALSE(window->installCarPair());
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("733", Language::German, {"CTR_Zug"})});
-    EXPECT_TRUE(window->enabled(Button::WagenOVLsInstallierenButton));
+    EXPECT_TRUE(window->enabled(Command::InstallCarPair));
     EXPECT_FALSE(fs::exists(game.carsFolder() / "CTR_Zug" / "CTR_Zug.common.ovl"));
 }
 
 TEST_F(MainWindowInstall, AFolderThatCannotBeMadeWithdrawsTheButton) {
     window->state().settings.GamePath = (game.root() / "Elsewhere").string();
     const int missing = test::folderCreationError(game.root() / "Elsewhere" / "tracks" / "TrackedRides" / "CTR_Blitz");
-    EXPECT_FALSE(window->BahnOVLsInstallierenButtonClick());
-    EXPECT_FALSE(window->enabled(Button::BahnOVLsInstallierenButton));
+    EXPECT_FALSE(window->installRidePair());
+    EXPECT_FALSE(window->enabled(Command::InstallRidePair));
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("717", Language::German, {std::to_string(missing)})});
 }
 

@@ -101,7 +101,7 @@ TEST_F(Fixture, EveryMomentChangesExactlyItsRowOfTheButtonTable) {
     ASSERT_EQ(kTable.size(), static_cast<std::size_t>(ButtonMoment::Restart) + 1);
     for (const Row& row : kTable) {
         for (bool start : {false, true}) {
-            for (std::size_t i = 0; i < kButtonCount; ++i) w.setEnabled(static_cast<Button>(i), start);
+            for (std::size_t i = 0; i < kCommandCount; ++i) w.setEnabled(static_cast<Command>(i), start);
             w.applyMoment(row.moment);
             for (const auto& name : kAllButtons) {
                 const bool expected = row.enables.count(name) ? true : row.disables.count(name) ? false : start;
@@ -113,7 +113,7 @@ TEST_F(Fixture, EveryMomentChangesExactlyItsRowOfTheButtonTable) {
 }
 
 TEST_F(Fixture, ButtonNamesMatchTheirEnumerators) {
-    for (std::size_t i = 0; i < kButtonCount; ++i) EXPECT_EQ(buttonName(static_cast<Button>(i)), kAllButtons[i]);
+    for (std::size_t i = 0; i < kCommandCount; ++i) EXPECT_EQ(buttonName(static_cast<Command>(i)), kAllButtons[i]);
     MainWindow w = create(&kGoodOptions);
     EXPECT_THROW(w.enabled("GroupBoxWagen"), std::out_of_range);
 }
@@ -154,7 +154,7 @@ TEST_F(Fixture, HiddenSettingsOneKeepsReadersDisabledUntilConfirmedAndIsWrittenA
     options.setChecked("HiddenSettingsCheckBox", true);
     EXPECT_FALSE(options.checked("HiddenSettingsCheckBox"));
     options.OkayButtonClick();
-    EXPECT_TRUE(w.enabled(Button::CTRBahnDatenLesenButton));
+    EXPECT_TRUE(w.enabled(Command::ReadRideFile));
     std::ifstream in(folder / "Zorbaltwerk_Options.txt", std::ios::binary);
     std::string content((std::istreambuf_iterator<char>(in)), {});
     EXPECT_NE(content.find("'HiddenSettings 0'\r\n"), std::string::npos);
@@ -211,7 +211,7 @@ TEST_F(Fixture, OptionsWindowCancelRestoresTheControlsAndDeclinedPromiseSelectsW
 TEST_F(Fixture, RideWorkflowOffersEachStepOnceAndRestartKeepsOptionsClosed) {
     MainWindow w = create(&kGoodOptions);
     EXPECT_EQ(w.runCommand([] { return 0; }, ButtonMoment::RideRead), 0);  // declined: nothing changes
-    EXPECT_TRUE(w.enabled(Button::OptionenButton));
+    EXPECT_TRUE(w.enabled(Command::Options));
     EXPECT_EQ(w.runCommand([] { return 1; }, ButtonMoment::RideRead), 1);
     EXPECT_EQ(enabledButtons(w),
               (Names{"NeustartButton", "CTRBahnDatenSchreibenButton", "BahnOVLsErstellenButton"}));
@@ -221,7 +221,7 @@ TEST_F(Fixture, RideWorkflowOffersEachStepOnceAndRestartKeepsOptionsClosed) {
     w.applyMoment(ButtonMoment::RideInstalled);
     EXPECT_EQ(enabledButtons(w), Names{"NeustartButton"});
 
-    w.NeustartButtonClick();
+    w.restart();
     EXPECT_EQ(enabledButtons(w), (Names{"InstallDeinstallButton", "GUIfuerCTRBahnDatenButton",
                                        "CTRBahnDatenLesenButton", "CTRWagenDatenLesenButton"}));
 }
@@ -231,24 +231,24 @@ TEST_F(Fixture, RestartDeletesTheTemporaryFilesAndTheEmptyTempFolderSilently) {
     const auto temp = folder / "Temp";
     for (auto name : temporaryFileNames()) test::writeBytes(temp / std::string(name), "x");
     EXPECT_EQ(temporaryFileNames().size(), 11u);
-    w.NeustartButtonClick();
+    w.restart();
     EXPECT_FALSE(std::filesystem::exists(temp));
 
     // Other files keep the folder.
     test::writeBytes(temp / "_TempOVLFile3.ovl", "x");
     test::writeBytes(temp / "keep.txt", "x");
-    w.NeustartButtonClick();
+    w.restart();
     EXPECT_FALSE(std::filesystem::exists(temp / "_TempOVLFile3.ovl"));
     EXPECT_TRUE(std::filesystem::exists(temp / "keep.txt"));
 
     // Nothing there: nothing happens, nothing is said.
     std::filesystem::remove_all(temp);
-    w.NeustartButtonClick();
+    w.restart();
     EXPECT_TRUE(dialogs.log.empty());
 
     // A file named Temp is not the folder and stays.
     test::writeBytes(temp, "not a folder");
-    w.NeustartButtonClick();
+    w.restart();
     EXPECT_TRUE(std::filesystem::is_regular_file(temp));
 }
 

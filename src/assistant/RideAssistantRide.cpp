@@ -1,11 +1,11 @@
-// The assistant's side of the ride fields: storing the controls into them (SetOvlInformation),
+// The assistant's side of the ride fields: storing the controls into them (storeControlsIntoRide),
 // filling the controls from them after a file was opened, and the open, save and build commands.
 
 #include <algorithm>
 #include <cmath>
 
 #include "assistant/CommaDecimal.h"
-#include "assistant/TForm4.h"
+#include "assistant/RideAssistant.h"
 #include "base/Encoding.h"
 #include "datafiles/RideData.h"
 
@@ -74,7 +74,7 @@ public:
 
 }  // namespace
 
-void TForm4::SetOvlInformation() {
+void RideAssistant::storeControlsIntoRide() {
     RideData& target = host_.rideData();
     RideData ride = target;  // stored only when every control could be read
     const ControlReader read;
@@ -251,7 +251,7 @@ void selectOrAdd(TListBox& list, const std::string& name) {
 
 }  // namespace
 
-bool TForm4::detectAddOnSettings() const {
+bool RideAssistant::detectAddOnSettings() const {
     const RideData& ride = host_.rideData();
     // A file without water keys holds the reader's defaults, which are no add-on settings either.
     const bool plainAcceleration = ride.WaterSectionBeschleunigung == 2.0 || ride.WaterSectionBeschleunigung == 200.0;
@@ -262,7 +262,7 @@ bool TForm4::detectAddOnSettings() const {
     return !none;
 }
 
-void TForm4::fillControlsFromRide() {
+void RideAssistant::fillControlsFromRide() {
     const RideData& ride = host_.rideData();
     auto shown = [](const std::string& cp1252) { return cp1252ToUtf8(cp1252); };
     auto setNumber = [](TEdit& edit, double value) { edit.Text = doubleToCommaText(value); };
@@ -380,9 +380,9 @@ void TForm4::fillControlsFromRide() {
 
 // ---- commands ------------------------------------------------------------------------------------
 
-void TForm4::openRide() {
-    if (host_.CTRBahnDatenLesenAuslagerung() != 1) return;  // the reader showed why; the controls stay
-    BahnReset();
+void RideAssistant::openRide() {
+    if (!host_.chooseAndReadRideFile()) return;  // the reader showed why; the controls stay
+    resetRideLists();
     chkAddOn.Checked = detectAddOnSettings();
     if (chkAddOn.Checked) dialogs_.showMessage(message("addOnSettingsText", language()));
     chkAddOnClick();
@@ -390,7 +390,7 @@ void TForm4::openRide() {
     rideFromFile_ = true;
 }
 
-void TForm4::showInputError(const AssistantInputError& error) {
+void RideAssistant::showInputError(const AssistantInputError& error) {
     auto cp1252OrPlain = [](const std::string& utf8) {
         try {
             return utf8ToCp1252(utf8);
@@ -408,7 +408,7 @@ void TForm4::showInputError(const AssistantInputError& error) {
 
 // Asks for a name in an input box; nullopt when cancelled or when the name cannot be used (message
 // shown). The answer is returned in Windows-1252.
-std::optional<std::string> TForm4::askName(const char* captionId, const char* promptId, const std::string& defaultName) {
+std::optional<std::string> RideAssistant::askName(const char* captionId, const char* promptId, const std::string& defaultName) {
     auto answer = dialogs_.askText(message(captionId, language()), message(promptId, language()), defaultName);
     if (!answer) return std::nullopt;
     std::string name;
@@ -425,10 +425,10 @@ std::optional<std::string> TForm4::askName(const char* captionId, const char* pr
     return name;
 }
 
-void TForm4::saveRide() {
-    if (ErrorAnalyse()) return;
+void RideAssistant::saveRide() {
+    if (requiredInputMissing()) return;
     try {
-        SetOvlInformation();
+        storeControlsIntoRide();
     } catch (const AssistantInputError& error) {
         showInputError(error);
         return;
@@ -438,21 +438,21 @@ void TForm4::saveRide() {
     // The rewrite forms the file name from the object name without its first four characters.
     host_.rideData().RideObjectName = "    " + *name;
     try {
-        host_.CTRBahnDatenSchreibenAuslagerung();
+        host_.rewriteRideFile();
     } catch (const std::exception& e) {
         dialogs_.showMessage(message("assistantSaveFailed", language(), {e.what()}));
     }
 }
 
-void TForm4::buildRide() {
-    if (ErrorAnalyse()) return;
+void RideAssistant::buildRide() {
+    if (requiredInputMissing()) return;
     auto answer = askName("folderNameCaption", "folderNamePrompt", "CTR_MeinEigenerCTR");
     if (!answer) return;
     // An empty answer takes the default name, any other gets the prefix it lacks.
     std::string objectName = answer->empty() ? "CTR_MeinEigenerCTR" : *answer;
     if (objectName.rfind("CTR_", 0) != 0) objectName = "CTR_" + objectName;
     try {
-        SetOvlInformation();
+        storeControlsIntoRide();
     } catch (const AssistantInputError& error) {
         showInputError(error);
         return;
@@ -460,7 +460,7 @@ void TForm4::buildRide() {
     RideData& ride = host_.rideData();
     ride.DataFileFolder = host_.executableFolder();
     ride.RideObjectName = objectName;
-    host_.BahnOVLsErstellenAuslagerung();
+    host_.buildRidePair();
     host_.showInstallWindow();
 }
 

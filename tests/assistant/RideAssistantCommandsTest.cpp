@@ -50,7 +50,7 @@ TEST(AssistantOpen, AddOnDetection) {
         RideData ride = plainFileRide();
         c.change(ride);
         t.host.fileToRead = ride;
-        t.form.ToolButton2Click();
+        t.form.onOpenRide();
         EXPECT_EQ(t.form.chkAddOn.Checked, c.addOns) << c.what;
         EXPECT_EQ(t.host.addOns, c.addOns) << c.what;
         EXPECT_EQ(t.dialogs.messages(), c.addOns ? Items{kAddOnBox} : Items{}) << c.what;
@@ -60,7 +60,7 @@ TEST(AssistantOpen, AddOnDetection) {
 TEST(AssistantOpen, FailedReadKeepsTheControls) {
     AssistantTest t;
     t.form.txtBahnName.Text = "Kept";
-    t.form.ToolButton2Click();
+    t.form.onOpenRide();
     EXPECT_EQ(t.host.reads, 1);
     EXPECT_EQ(t.form.txtBahnName.Text, "Kept");
     EXPECT_EQ(t.form.lstSelWagen.Items, Items{"6PeepWoodenRC"});
@@ -83,7 +83,7 @@ TEST(AssistantOpen, FillsTheControlsByTheInverseRules) {
     ride.SchleifenUnzulaessigFlag = 1;
     ride.BahnName = "Gr\xFCn";
     t.host.fileToRead = ride;
-    t.form.ToolButton2Click();
+    t.form.onOpenRide();
     const auto& f = t.form;
     EXPECT_EQ(f.lstKategorie.ItemIndex, 8);
     EXPECT_EQ(f.lstStationstyp.selectedText(), "none");
@@ -181,7 +181,7 @@ TEST(AssistantOpen, OpenThenStoreGivesTheFileFieldsBack) {
     ride.WaterSectionBeschleunigung = 150.0;
     ride.LiftkettengeschwStep = 0.1 / 0.44704;
     t.host.fileToRead = ride;
-    t.form.ToolButton2Click();
+    t.form.onOpenRide();
     t.host.ride = RideData{};  // whatever the record held, storing must give the file's fields
     t.host.ride.DataFileFolder = ride.DataFileFolder;
     t.host.ride.RideObjectName = ride.RideObjectName;
@@ -189,12 +189,12 @@ TEST(AssistantOpen, OpenThenStoreGivesTheFileFieldsBack) {
     t.host.ride.PeepPathSplineName = ride.PeepPathSplineName;
     t.host.ride.SpezialWagentypABergaufGeschw = ride.SpezialWagentypABergaufGeschw;
     t.host.ride.SpezialWagentypABergabGeschw = ride.SpezialWagentypABergabGeschw;
-    t.form.SetOvlInformation();
+    t.form.storeControlsIntoRide();
     expectSameRide(t.host.ride, ride);
 
     // Opened, stored, then a new ride: nothing of the file's values without controls is left over.
-    t.form.ToolButton1Click();
-    t.form.SetOvlInformation();
+    t.form.onNewRide();
+    t.form.storeControlsIntoRide();
     EXPECT_EQ(t.host.ride.PeepLoopSplineName, "");
     EXPECT_TRUE(t.host.ride.PeepPathSplineName.empty());
     EXPECT_EQ(t.host.ride.SpezialWagentypABergaufGeschw, 6.0);
@@ -205,27 +205,27 @@ TEST(AssistantSave, AsksForTheNameAndRewritesUnderIt) {
     RideData seen;
     t.host.onRewrite = [&] {
         seen = t.host.ride;
-        return 1;
+        return true;
     };
     t.dialogs.textAnswers = {std::string("Zipper")};
-    t.form.ToolButton3Click();
+    t.form.onSaveRide();
     EXPECT_EQ(t.host.rewrites, 1);
     EXPECT_EQ(seen.RideObjectName, "    Zipper");
     EXPECT_EQ(seen.BahnName, "Mein CTR");
     EXPECT_EQ(t.inputBoxes(), Items{"Bahnname"});
 
-    t.form.ToolButton3Click();  // the input box cancelled
+    t.form.onSaveRide();  // the input box cancelled
     EXPECT_EQ(t.host.rewrites, 1);
 
     t.dialogs.textAnswers = {std::string("..\\elsewhere")};
-    t.form.ToolButton3Click();
+    t.form.onSaveRide();
     EXPECT_EQ(t.host.rewrites, 1);
     EXPECT_EQ(t.dialogs.messages().back(),
               "Der Name \"..\\elsewhere\" kann nicht als Datei- oder Ordnername verwendet werden.");
 
-    t.host.onRewrite = []() -> int { throw std::runtime_error("disk full"); };
+    t.host.onRewrite = []() -> bool { throw std::runtime_error("disk full"); };
     t.dialogs.textAnswers = {std::string("Zipper")};
-    t.form.ToolButton3Click();
+    t.form.onSaveRide();
     EXPECT_EQ(t.dialogs.messages().back(), "Die Bahn konnte nicht gespeichert werden: disk full");
 }
 
@@ -233,8 +233,8 @@ TEST(AssistantInput, InputBoxesAskInTheLanguageOfTheSettings) {
     for (const bool english : {false, true}) {
         AssistantTest t;
         t.host.english = english;
-        t.form.ToolButton3Click();  // save, cancelled
-        t.form.ToolButton4Click();  // build, cancelled
+        t.form.onSaveRide();  // save, cancelled
+        t.form.onBuildRide();  // build, cancelled
         t.form.lstStreckensektionskosten.ItemIndex = 0;
         t.form.lstStreckensektionskostenDblClick();
         Items asked;  // caption and prompt of each box
@@ -260,7 +260,7 @@ TEST(AssistantBuild, FolderNameRulesBuilderAndInstallWindow) {
                                       Case{"", "CTR_MeinEigenerCTR"}, Case{"ctr_x", "CTR_ctr_x"}}) {
         AssistantTest t;
         t.dialogs.textAnswers = {std::string(answer)};
-        t.form.ToolButton4Click();
+        t.form.onBuildRide();
         EXPECT_EQ(t.host.ride.RideObjectName, objectName) << answer;
         EXPECT_EQ(t.host.ride.DataFileFolder, t.host.exe);
         EXPECT_EQ(t.host.ride.BahnName, "Mein CTR");
@@ -269,7 +269,7 @@ TEST(AssistantBuild, FolderNameRulesBuilderAndInstallWindow) {
         EXPECT_EQ(t.inputBoxes(), Items{"Ordnername"});
     }
     AssistantTest cancelled;
-    cancelled.form.ToolButton4Click();
+    cancelled.form.onBuildRide();
     EXPECT_EQ(cancelled.host.builds, 0);
     EXPECT_EQ(cancelled.host.installWindows, 0);
 }
@@ -277,18 +277,18 @@ TEST(AssistantBuild, FolderNameRulesBuilderAndInstallWindow) {
 TEST(AssistantErrorAnalyse, BlocksSaveAndBuildWithNothingWritten) {
     struct Case {
         const char* what;
-        void (*change)(TForm4&);
+        void (*change)(RideAssistant&);
     };
     const Case cases[] = {
-        {"no chosen car", [](TForm4& f) { f.lstSelWagenMouseUp(true); }},
-        {"description cleared", [](TForm4& f) { f.txtBahnBeschreibung.Text.clear(); }},
-        {"water field empty", [](TForm4& f) { f.txtWasserBremsFaktor.Text.clear(); }},
-        {"no category", [](TForm4& f) { f.lstKategorie.ItemIndex = -1; }},
-        {"no track type", [](TForm4& f) { f.lstStreckentypen.ItemIndex = -1; }},
-        {"no section", [](TForm4& f) { f.lstSelSektionenMouseUp(true); }},
-        {"no station type", [](TForm4& f) { f.lstStationstyp.ItemIndex = -1; }},
-        {"no start option", [](TForm4& f) { f.lstBahnStartArtMouseUp(true); }},
-        {"no preset start", [](TForm4& f) { f.lstPreStartMouseUp(true); }},
+        {"no chosen car", [](RideAssistant& f) { f.lstSelWagenMouseUp(true); }},
+        {"description cleared", [](RideAssistant& f) { f.txtBahnBeschreibung.Text.clear(); }},
+        {"water field empty", [](RideAssistant& f) { f.txtWasserBremsFaktor.Text.clear(); }},
+        {"no category", [](RideAssistant& f) { f.lstKategorie.ItemIndex = -1; }},
+        {"no track type", [](RideAssistant& f) { f.lstStreckentypen.ItemIndex = -1; }},
+        {"no section", [](RideAssistant& f) { f.lstSelSektionenMouseUp(true); }},
+        {"no station type", [](RideAssistant& f) { f.lstStationstyp.ItemIndex = -1; }},
+        {"no start option", [](RideAssistant& f) { f.lstBahnStartArtMouseUp(true); }},
+        {"no preset start", [](RideAssistant& f) { f.lstPreStartMouseUp(true); }},
     };
     for (const auto& c : cases) {
         for (bool build : {false, true}) {
@@ -297,7 +297,7 @@ TEST(AssistantErrorAnalyse, BlocksSaveAndBuildWithNothingWritten) {
             t.host.ride.BahnName = "untouched";
             c.change(t.form);
             t.dialogs.textAnswers = {std::string("Name")};
-            build ? t.form.ToolButton4Click() : t.form.ToolButton3Click();
+            build ? t.form.onBuildRide() : t.form.onSaveRide();
             EXPECT_EQ(t.dialogs.messages(), Items{kInputError}) << c.what;
             EXPECT_TRUE(t.inputBoxes().empty()) << c.what;
             EXPECT_EQ(t.host.rewrites + t.host.builds + t.host.installWindows, 0) << c.what;
@@ -306,9 +306,9 @@ TEST(AssistantErrorAnalyse, BlocksSaveAndBuildWithNothingWritten) {
     }
     AssistantTest t;
     t.form.txtMaxStartgeschwindigkeit.Text = "-";  // passes the analysis, stopped when stored
-    EXPECT_FALSE(t.form.ErrorAnalyse());
+    EXPECT_FALSE(t.form.requiredInputMissing());
     t.dialogs.textAnswers = {std::string("Name")};
-    t.form.ToolButton3Click();
+    t.form.onSaveRide();
     EXPECT_EQ(t.host.rewrites, 0);
     EXPECT_EQ(t.dialogs.messages(),
               Items{"Der Wert \"-\" im Feld \"max. Startgeschwindigkeit\" ist keine gültige Zahl. Es wurde nichts "
@@ -318,11 +318,11 @@ TEST(AssistantErrorAnalyse, BlocksSaveAndBuildWithNothingWritten) {
 TEST(AssistantWindow, ClosingStartsANewRide) {
     AssistantTest t;
     t.form.txtBahnName.Text = "Changed";
-    t.form.ToolButton8Click();
+    t.form.onCloseAssistant();
     EXPECT_FALSE(t.form.Visible);
     EXPECT_EQ(t.form.txtBahnName.Text, "Mein CTR");
     EXPECT_EQ(t.host.restarts, 1);  // the main window's restart comes with the new ride
-    t.form.ToolButton1Click();
+    t.form.onNewRide();
     EXPECT_EQ(t.host.restarts, 2);
     t.host.addOns = false;
     t.form.chkAddOn.Checked = true;

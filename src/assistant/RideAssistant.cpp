@@ -1,4 +1,4 @@
-#include "assistant/TForm4.h"
+#include "assistant/RideAssistant.h"
 
 #include <algorithm>
 #include <array>
@@ -93,10 +93,10 @@ int indexOf(const std::vector<std::string>& items, const std::string& name) {
 }  // namespace
 
 std::span<const RatingControlRow> ratingControlRows() { return kRatingControlRows; }
-std::span<const std::string_view> TForm4::numericFields() { return kNumericFields; }
-std::span<const std::string_view> TForm4::requiredFields() { return kRequiredFields; }
+std::span<const std::string_view> RideAssistant::numericFields() { return kNumericFields; }
+std::span<const std::string_view> RideAssistant::requiredFields() { return kRequiredFields; }
 
-TForm4::TForm4(AssistantHost& host, Dialogs& dialogs, const AssistantLists& lists)
+RideAssistant::RideAssistant(AssistantHost& host, Dialogs& dialogs, const AssistantLists& lists)
     : host_(host), dialogs_(dialogs), lists_(lists) {
     lstIcons.Items = lists_.icons;
     lstKategorie.Items = categoryItems(false);
@@ -111,7 +111,7 @@ TForm4::TForm4(AssistantHost& host, Dialogs& dialogs, const AssistantLists& list
     lstPreStart.setItems(startOptionItems(false));
     TrackCatalogue catalogue = buildTrackCatalogue(lists_.catalogue);
     TrackListe.Items = std::move(catalogue.TrackListe);
-    PopupMenu1 = std::move(catalogue.menu);
+    trackTypeMenu = std::move(catalogue.menu);
 
     // Controls that a new ride leaves as they are start with the values every ride read gets.
     txtHoeheUeberGleis.Text = "0";
@@ -124,72 +124,72 @@ TForm4::TForm4(AssistantHost& host, Dialogs& dialogs, const AssistantLists& list
     txtAbrissMoeglichkeit.Checked = true;
 }
 
-Language TForm4::language() const { return languageOf(host_.useEnglish()); }
+Language RideAssistant::language() const { return languageOf(host_.useEnglish()); }
 
-TEdit* TForm4::edit(std::string_view name) {
+TEdit* RideAssistant::edit(std::string_view name) {
 #define ZW_FIND(control) \
     if (name == #control) return &control;
-    ZW_TFORM4_EDITS(ZW_FIND)
+    ZW_RIDE_ASSISTANT_EDITS(ZW_FIND)
 #undef ZW_FIND
     return nullptr;
 }
 
-TCheckBox* TForm4::checkBox(std::string_view name) {
+TCheckBox* RideAssistant::checkBox(std::string_view name) {
 #define ZW_FIND(control) \
     if (name == #control) return &control;
-    ZW_TFORM4_CHECKBOXES(ZW_FIND)
+    ZW_RIDE_ASSISTANT_CHECKBOXES(ZW_FIND)
 #undef ZW_FIND
     return nullptr;
 }
 
-TListBox* TForm4::listBox(std::string_view name) {
+TListBox* RideAssistant::listBox(std::string_view name) {
 #define ZW_FIND(control) \
     if (name == #control) return &control;
-    ZW_TFORM4_LISTBOXES(ZW_FIND)
+    ZW_RIDE_ASSISTANT_LISTBOXES(ZW_FIND)
 #undef ZW_FIND
     return nullptr;
 }
 
 // ---- window and tool bar -------------------------------------------------------------------------
 
-void TForm4::FormCreate() {
-    LanguageData(host_.useEnglish());
+void RideAssistant::FormCreate() {
+    applyLanguage(host_.useEnglish());
     chkAddOn.Checked = host_.addOnsEnabled();
     // A new ride, but without the main window's restart: creating the window must not change the
     // main window's buttons (at the first start it would offer the commands the missing options
     // hold back).
-    BahnReset();
+    resetRideLists();
     newRideValues();
 }
 
-void TForm4::FormClose() {
-    BahnNeustart();
+void RideAssistant::FormClose() {
+    restartWithNewRide();
     Visible = false;
 }
 
-void TForm4::ToolButton1Click() { BahnNeustart(); }
-void TForm4::ToolButton2Click() { openRide(); }
-void TForm4::ToolButton3Click() { saveRide(); }
-void TForm4::ToolButton4Click() { buildRide(); }
-void TForm4::ToolButton8Click() { FormClose(); }
+void RideAssistant::onNewRide() { restartWithNewRide(); }
+void RideAssistant::onOpenRide() { openRide(); }
+void RideAssistant::onSaveRide() { saveRide(); }
+void RideAssistant::onBuildRide() { buildRide(); }
+void RideAssistant::onCloseAssistant() { FormClose(); }
 
 // ---- lists ---------------------------------------------------------------------------------------
 
-void TForm4::txtWagentypenDblClick() { moveItem(txtWagentypen, lstSelWagen, txtWagentypen.ItemIndex); }
+void RideAssistant::txtWagentypenDblClick() { moveItem(txtWagentypen, lstSelWagen, txtWagentypen.ItemIndex); }
 
-void TForm4::lstSelWagenDblClick() { moveItem(lstSelWagen, txtWagentypen, lstSelWagen.ItemIndex); }
+void RideAssistant::lstSelWagenDblClick() { moveItem(lstSelWagen, txtWagentypen, lstSelWagen.ItemIndex); }
 
-void TForm4::moveToChosenSections(size_t availableIndex) {
+void RideAssistant::moveToChosenSections(size_t availableIndex) {
     if (moveItem(txtStreckensektionen, lstSelSektionen, static_cast<int>(availableIndex))) {
         lstStreckensektionskosten.Items.push_back("10");
     }
 }
 
-void TForm4::txtStreckensektionenDblClick() {
+void RideAssistant::txtStreckensektionenDblClick() {
     if (txtStreckensektionen.hasSelection()) moveToChosenSections(static_cast<size_t>(txtStreckensektionen.ItemIndex));
 }
 
-void TForm4::lstSelSektionenDblClick() {
+void RideAssistant::lstSelSektionenDblClick() {
     if (!lstSelSektionen.hasSelection()) return;
     const auto index = static_cast<size_t>(lstSelSektionen.ItemIndex);
     insertSorted(txtStreckensektionen.Items, lstSelSektionen.Items[index]);
@@ -202,7 +202,7 @@ void TForm4::lstSelSektionenDblClick() {
     lstStreckensektionskosten.ItemIndex = -1;
 }
 
-void TForm4::lstStreckensektionskostenDblClick() {
+void RideAssistant::lstStreckensektionskostenDblClick() {
     if (!lstStreckensektionskosten.hasSelection()) return;
     auto& cost = lstStreckensektionskosten.Items[static_cast<size_t>(lstStreckensektionskosten.ItemIndex)];
     auto answer = dialogs_.askText(message("sectionCostCaption", language()), message("sectionCostPrompt", language()),
@@ -210,18 +210,18 @@ void TForm4::lstStreckensektionskostenDblClick() {
     if (answer) cost = *answer;
 }
 
-void TForm4::lstSelSektionenClick() { lstStreckensektionskosten.ItemIndex = lstSelSektionen.ItemIndex; }
+void RideAssistant::lstSelSektionenClick() { lstStreckensektionskosten.ItemIndex = lstSelSektionen.ItemIndex; }
 
-void TForm4::lstStreckensektionskostenClick() { lstSelSektionen.ItemIndex = lstStreckensektionskosten.ItemIndex; }
+void RideAssistant::lstStreckensektionskostenClick() { lstSelSektionen.ItemIndex = lstStreckensektionskosten.ItemIndex; }
 
-void TForm4::lstZusatzTrackListeDblClick() {
+void RideAssistant::lstZusatzTrackListeDblClick() {
     if (!lstZusatzTrackListe.hasSelection()) return;
     // A ride holds at most ten additional track types.
     if (SelZusatzTrackListe.Items.size() >= kMaxAdditionalTrackTypes) return;
     moveItem(lstZusatzTrackListe, SelZusatzTrackListe, lstZusatzTrackListe.ItemIndex);
 }
 
-void TForm4::SelZusatzTrackListeDblClick() {
+void RideAssistant::SelZusatzTrackListeDblClick() {
     if (!SelZusatzTrackListe.hasSelection()) return;
     const auto index = static_cast<size_t>(SelZusatzTrackListe.ItemIndex);
     insertSorted(lstZusatzTrackListe.Items, SelZusatzTrackListe.Items[index]);
@@ -229,49 +229,49 @@ void TForm4::SelZusatzTrackListeDblClick() {
     SelZusatzTrackListe.ItemIndex = -1;
 }
 
-void TForm4::returnChosenSections() {
+void RideAssistant::returnChosenSections() {
     for (const auto& name : lstSelSektionen.Items) insertSorted(txtStreckensektionen.Items, name);
     lstSelSektionen.clear();
     lstStreckensektionskosten.clear();
 }
 
-void TForm4::lstSelWagenMouseUp(bool rightButton) {
+void RideAssistant::lstSelWagenMouseUp(bool rightButton) {
     if (!rightButton) return;
     for (const auto& name : lstSelWagen.Items) txtWagentypen.Items.push_back(name);
     lstSelWagen.clear();
 }
 
-void TForm4::lstSelSektionenMouseUp(bool rightButton) {
+void RideAssistant::lstSelSektionenMouseUp(bool rightButton) {
     if (rightButton) returnChosenSections();
 }
 
-void TForm4::SelZusatzTrackListeMouseUp(bool rightButton) {
+void RideAssistant::SelZusatzTrackListeMouseUp(bool rightButton) {
     if (!rightButton) return;
     for (const auto& name : SelZusatzTrackListe.Items) insertSorted(lstZusatzTrackListe.Items, name);
     SelZusatzTrackListe.clear();
 }
 
-void TForm4::lstBahnStartArtMouseUp(bool rightButton) {
+void RideAssistant::lstBahnStartArtMouseUp(bool rightButton) {
     if (rightButton) lstBahnStartArt.clearChecks();
 }
 
-void TForm4::lstPreStartMouseUp(bool rightButton) {
+void RideAssistant::lstPreStartMouseUp(bool rightButton) {
     if (rightButton) lstPreStart.clearChecks();
 }
 
-void TForm4::lstPreStartClickCheck(int index) {
+void RideAssistant::lstPreStartClickCheck(int index) {
     if (index < 0 || static_cast<size_t>(index) >= lstPreStart.Items.size()) return;
     lstPreStart.ItemIndex = index;
     lstPreStart.clearChecks();
     lstPreStart.Checked[static_cast<size_t>(index)] = true;
 }
 
-void TForm4::btnInsertTrackSectionsClick() {
+void RideAssistant::btnInsertTrackSectionsClick() {
     // A clipboard without text adds nothing.
     AddSections(dialogs_.clipboardText());
 }
 
-void TForm4::AddSections(const std::string& text) {
+void RideAssistant::AddSections(const std::string& text) {
     // Words end at blanks, line breaks and commas, none of which a section name can hold, so a
     // line copied from a ride data file works as well as a list of names.
     size_t start = 0;
@@ -291,7 +291,7 @@ void TForm4::AddSections(const std::string& text) {
     }
 }
 
-void TForm4::SelectTrackSection(size_t first, size_t last) {
+void RideAssistant::SelectTrackSection(size_t first, size_t last) {
     for (size_t position = first; position < last && position < TrackListe.Items.size(); ++position) {
         const std::string& name = TrackListe.Items[position];
         for (size_t i = 0; i < txtStreckensektionen.Items.size();) {
@@ -304,9 +304,9 @@ void TForm4::SelectTrackSection(size_t first, size_t last) {
     }
 }
 
-void TForm4::PopupMenuItemClick(size_t menuIndex) {
-    if (menuIndex >= PopupMenu1.size()) return;
-    const TrackMenuItem& item = PopupMenu1[menuIndex];
+void RideAssistant::chooseTrackType(size_t menuIndex) {
+    if (menuIndex >= trackTypeMenu.size()) return;
+    const TrackMenuItem& item = trackTypeMenu[menuIndex];
     if (item.first == item.end) {
         // Neither the shipped lists nor the game folder named a section of this type.
         dialogs_.showMessage(message("assistantNoTrackSections", language(),
@@ -317,9 +317,9 @@ void TForm4::PopupMenuItemClick(size_t menuIndex) {
     SelectTrackSection(item.first, item.end);
 }
 
-void TForm4::chkAddOnClick() { host_.setAddOnsEnabled(chkAddOn.Checked); }
+void RideAssistant::chkAddOnClick() { host_.setAddOnsEnabled(chkAddOn.Checked); }
 
-void TForm4::btnAchterbahnClick() {
+void RideAssistant::btnAchterbahnClick() {
     for (const auto& row : kRatingDefaults) {
         for (size_t c = 0; c < 3; ++c) {
             edit(std::string(row.controlStem) + std::string(kRatingColumns[c]))->Text = std::string(row.coaster[c]);
@@ -327,7 +327,7 @@ void TForm4::btnAchterbahnClick() {
     }
 }
 
-void TForm4::btnThemenfahrtClick() {
+void RideAssistant::btnThemenfahrtClick() {
     for (const auto& row : kRatingDefaults) {
         for (size_t c = 0; c < 3; ++c) {
             edit(std::string(row.controlStem) + std::string(kRatingColumns[c]))->Text = std::string(row.themeRide[c]);
@@ -337,7 +337,7 @@ void TForm4::btnThemenfahrtClick() {
 
 // ---- input ---------------------------------------------------------------------------------------
 
-bool TForm4::KeyPress(TEdit& field, char key) {
+bool RideAssistant::KeyPress(TEdit& field, char key) {
     key = numberFieldKey(key);
     size_t caret = std::min(field.SelStart, field.Text.size());
     if (!CheckInput(field.Text, caret, key)) return false;
@@ -356,13 +356,13 @@ bool TForm4::KeyPress(TEdit& field, char key) {
     return true;
 }
 
-void TForm4::PasteIntoNumberField(TEdit& field) {
+void RideAssistant::PasteIntoNumberField(TEdit& field) {
     for (char c : dialogs_.clipboardText()) {
         if (c != kBackspaceKey) KeyPress(field, c);
     }
 }
 
-bool TForm4::ErrorAnalyse() {
+bool RideAssistant::requiredInputMissing() {
     bool error = false;
     for (auto name : kRequiredFields) {
         if (edit(name)->Text.empty()) error = true;
@@ -380,7 +380,7 @@ bool TForm4::ErrorAnalyse() {
 
 // ---- reset and new ride --------------------------------------------------------------------------
 
-void TForm4::BahnReset() {
+void RideAssistant::resetRideLists() {
     for (const auto& name : lstSelWagen.Items) txtWagentypen.Items.push_back(name);
     lstSelWagen.clear();
     returnChosenSections();
@@ -392,13 +392,13 @@ void TForm4::BahnReset() {
     lstPreStart.clearChecks();
 }
 
-void TForm4::BahnNeustart() {
-    host_.NeustartButtonClick();
-    BahnReset();
+void RideAssistant::restartWithNewRide() {
+    host_.restart();
+    resetRideLists();
     newRideValues();
 }
 
-void TForm4::newRideValues() {
+void RideAssistant::newRideValues() {
     rideFromFile_ = false;
 
     txtBahnName.Text = "Mein CTR";
@@ -463,7 +463,7 @@ void TForm4::newRideValues() {
 
 // ---- language ------------------------------------------------------------------------------------
 
-void TForm4::LanguageData(bool english) {
+void RideAssistant::applyLanguage(bool english) {
     for (const auto& text : languageTable()) {
         if (text.target.find('[') != std::string_view::npos) continue;  // list items, below
         Captions[std::string(text.target)] = std::string(english ? text.english : text.german);
@@ -476,7 +476,7 @@ void TForm4::LanguageData(bool english) {
     lstPreStart.Items = startOptionItems(english);
 }
 
-std::string TForm4::captionOf(std::string_view control) const {
+std::string RideAssistant::captionOf(std::string_view control) const {
     // The label that names a control for the user: an edit label, or the label beside an edit.
     std::string name(control);
     if (auto it = Captions.find(name + ".EditLabel"); it != Captions.end()) return it->second;

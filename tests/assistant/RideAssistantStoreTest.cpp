@@ -13,10 +13,10 @@ TEST(AssistantStore, FlagWordWithItsInvertedTrafficLight) {
                            &t.form.txtAnimFahrtEnde, &t.form.txtNurVolllast, &t.form.txtStreckenVerlauf}) {
         box->Checked = false;
     }
-    t.form.SetOvlInformation();
+    t.form.storeControlsIntoRide();
     EXPECT_EQ(t.host.ride.RideFlags, 18u);
     t.form.txtAmpelTestphase.Checked = true;
-    t.form.SetOvlInformation();
+    t.form.storeControlsIntoRide();
     EXPECT_EQ(t.host.ride.RideFlags, 2u);
     struct Case {
         TCheckBox* box;
@@ -26,7 +26,7 @@ TEST(AssistantStore, FlagWordWithItsInvertedTrafficLight) {
                               Case{&t.form.txtAnimFahrtEnde, 32}, Case{&t.form.txtNurVolllast, 128},
                               Case{&t.form.txtStreckenVerlauf, 2048}}) {
         box->Checked = true;
-        t.form.SetOvlInformation();
+        t.form.storeControlsIntoRide();
         EXPECT_EQ(t.host.ride.RideFlags, 2u + value) << value;
         box->Checked = false;
     }
@@ -37,7 +37,7 @@ TEST(AssistantStore, CategoryItemsSevenToNineAreCategoriesFifteenToSeventeen) {
     const int32_t expected[10] = {0, 1, 2, 3, 4, 5, 6, 15, 16, 17};
     for (int item = 0; item < 10; ++item) {
         t.form.lstKategorie.ItemIndex = item;
-        t.form.SetOvlInformation();
+        t.form.storeControlsIntoRide();
         EXPECT_EQ(t.host.ride.BahnKategorie, expected[item]) << item;
     }
 }
@@ -51,7 +51,7 @@ TEST(AssistantStore, CommaDecimalsAndAmounts) {
     t.form.txtLichtraumProfilhoehe.Text = "1,900";
     t.form.txtMinRunden.Text = "2,7";  // a number, stored as integer
     t.form.txtHoeheUeberGleis.Text = "3,9";
-    t.form.SetOvlInformation();
+    t.form.storeControlsIntoRide();
     const RideData& ride = t.host.ride;
     EXPECT_EQ(ride.TrackSectionName, (std::vector<std::string>{"stationmiddle", "straight"}));
     EXPECT_EQ(ride.TrackSectionKosten, (std::vector<int32_t>{1250, 29}));
@@ -77,7 +77,7 @@ TEST(AssistantStore, ChecksListsAndInvertedClosedCircuit) {
     f.lstPreStart.clearChecks();
     f.lstPreStart.Checked[2] = f.lstPreStart.Checked[5] = true;  // the last checked item counts
     f.lstIcons.Text = "WildMouseIcon";
-    f.SetOvlInformation();
+    f.storeControlsIntoRide();
     const RideData& ride = t.host.ride;
     EXPECT_EQ(ride.SchleifenUnzulaessigFlag, 0);
     EXPECT_EQ(ride.BlockaufteilungsFlag, 1);
@@ -91,7 +91,7 @@ TEST(AssistantStore, ChecksListsAndInvertedClosedCircuit) {
     EXPECT_EQ(ride.Stationstyp, "Standard");
     f.txtGeschlosseneStrecke.Checked = false;
     f.lstPreStart.clearChecks();
-    f.SetOvlInformation();
+    f.storeControlsIntoRide();
     EXPECT_EQ(ride.SchleifenUnzulaessigFlag, 1);
     EXPECT_EQ(ride.BahnstartPreset, 0);
 }
@@ -101,24 +101,24 @@ TEST(AssistantStore, SpeedUnitItemsAndValuesThatKeepTheirField) {
     const double factors[3] = {1.0, 0.277778, 0.44704};
     for (int item = 0; item < 3; ++item) {
         t.form.lstGeschwindigkeitsEinheit.ItemIndex = item;
-        t.form.SetOvlInformation();
+        t.form.storeControlsIntoRide();
         EXPECT_EQ(t.host.ride.SpeedUnitFactor, factors[item]);
     }
     t.form.lstGeschwindigkeitsEinheit.ItemIndex = -1;
-    t.form.SetOvlInformation();
+    t.form.storeControlsIntoRide();
     EXPECT_EQ(t.host.ride.SpeedUnitFactor, 0.44704);
 
     t.host.ride.BetriebsmodusanzeigenFlag = 7;
     t.form.txtAlleModi.Checked = false;
-    t.form.SetOvlInformation();
+    t.form.storeControlsIntoRide();
     EXPECT_EQ(t.host.ride.BetriebsmodusanzeigenFlag, 7);
     t.form.txtAlleModi.Checked = true;
-    t.form.SetOvlInformation();
+    t.form.storeControlsIntoRide();
     EXPECT_EQ(t.host.ride.BetriebsmodusanzeigenFlag, -1);
 
     t.host.ride.EintrittspreisPreset = 250;
     t.form.txtEintrittspreis.Text = "9,000";  // shown only
-    t.form.SetOvlInformation();
+    t.form.storeControlsIntoRide();
     EXPECT_EQ(t.host.ride.EintrittspreisPreset, 250);
 }
 
@@ -127,7 +127,7 @@ TEST(AssistantStore, RatingRowsWithAndWithoutControls) {
     t.host.ride.RatingCoefficients[5] = {9.0, 9.0, 9.0, 9.0};  // Zuganzahl: no controls
     t.form.lstBasisErr.Text = "1,25";
     t.form.lstVGKraefteUeb.Text = "-0,5";
-    t.form.SetOvlInformation();
+    t.form.storeControlsIntoRide();
     const auto& r = t.host.ride.RatingCoefficients;
     EXPECT_EQ(r[0][0], 1.25);
     EXPECT_EQ(r[0][1], 0.5);
@@ -146,7 +146,7 @@ TEST(AssistantStore, FixedValuesForANewRideAndTheTowerTabOverwritingThem) {
     t.host.ride.PeepLoopSplineName = "OldLoop";
     t.host.ride.PeepPathSplineName = {"OldPath"};
     t.host.ride.SpezialWagentypABergaufGeschw = 1.0;
-    t.form.SetOvlInformation();
+    t.form.storeControlsIntoRide();
     const RideData& ride = t.host.ride;
     EXPECT_EQ(ride.PeepLoopSplineName, "");
     EXPECT_TRUE(ride.PeepPathSplineName.empty());
@@ -161,7 +161,7 @@ TEST(AssistantStore, FixedValuesForANewRideAndTheTowerTabOverwritingThem) {
     t.form.lblMidSection.Text = "TowerMid";
     t.form.lblSpezialWagenA.Text = "Gondola";
     t.form.lblSpezialWagenWartepositionA.Text = "1,5";
-    t.form.SetOvlInformation();
+    t.form.storeControlsIntoRide();
     EXPECT_EQ(ride.TowerRideSpitzenDauer, 2.5);
     EXPECT_EQ(ride.TowerRideSpitzenAbstand, 0.01);
     EXPECT_EQ(ride.SpezialTrackSectionNameAMitte, "TowerMid");
@@ -175,7 +175,7 @@ TEST(AssistantStore, TextThatIsNoNumberStoresNothing) {
     t.form.txtBahnName.Text = "After";
     t.form.txtMaxStartgeschwindigkeit.Text = "-";  // passes the error analysis
     try {
-        t.form.SetOvlInformation();
+        t.form.storeControlsIntoRide();
         FAIL() << "a minus sign alone is no number";
     } catch (const AssistantInputError& e) {
         EXPECT_EQ(e.control, "txtMaxStartgeschwindigkeit");
@@ -185,9 +185,9 @@ TEST(AssistantStore, TextThatIsNoNumberStoresNothing) {
 
     t.form.txtMaxStartgeschwindigkeit.Text = "50";
     t.form.txtBahnName.Text = "Bahn \xE2\x9C\x93";  // a check mark: no Windows-1252 character
-    EXPECT_THROW(t.form.SetOvlInformation(), AssistantInputError);
+    EXPECT_THROW(t.form.storeControlsIntoRide(), AssistantInputError);
     t.form.txtBahnName.Text = "Gr\xC3\xBCn";  // ü
-    t.form.SetOvlInformation();
+    t.form.storeControlsIntoRide();
     EXPECT_EQ(t.host.ride.BahnName, "Gr\xFCn");
 }
 

@@ -5,7 +5,7 @@
 //
 // The assistant edits the ride fields of the main window's state record: opening a file runs the
 // main window's ride reader and fills the controls from the fields; saving and building store the
-// controls into the fields (`SetOvlInformation`) and run the main window's rewrite or builder.
+// controls into the fields (`storeControlsIntoRide`) and run the main window's rewrite or builder.
 
 #include <map>
 #include <optional>
@@ -26,7 +26,7 @@ namespace zw {
 
 // The edit fields, including the labelled edits of the tower and special car tab (lbl...) and the
 // rating controls (lst...Err/Int/Ueb), which are edit fields despite their prefix.
-#define ZW_TFORM4_EDITS(X)                                                                                          \
+#define ZW_RIDE_ASSISTANT_EDITS(X)                                                                                          \
     X(txtBahnName) X(txtBahnBeschreibung) X(txtBauKostenHoehe) X(txtHoeheUeberGleis) X(txtLichtraumProfilhoehe)     \
     X(txtMaxBauHoehe) X(txtMinRunden) X(txtMaxRunden) X(txtRollGeschwindigkeitStation)                               \
     X(txtMinLiftkettenGeschwindigkeit) X(txtMaxLiftkettenGeschwindigkeit) X(txtStdLiftkettenGeschwindigkeit)        \
@@ -46,13 +46,13 @@ namespace zw {
     X(lstSzenerieEinflussInt) X(lstSzenerieEinflussUeb) X(lstSGKraefteErr) X(lstSGKraefteInt) X(lstSGKraefteUeb)    \
     X(lstVGKraefteErr) X(lstVGKraefteInt) X(lstVGKraefteUeb)
 
-#define ZW_TFORM4_CHECKBOXES(X)                                                                                  \
+#define ZW_RIDE_ASSISTANT_CHECKBOXES(X)                                                                                  \
     X(txtNurWasser) X(txtKeineKinder) X(txtFliessendesWasser) X(txtAmpelTestphase) X(txtAnimFahrtEnde)           \
     X(txtNurVolllast) X(txtStreckenVerlauf) X(txtBlockmodus) X(txtFertigstellung) X(txtWagenrotation)            \
     X(txtGeschlosseneStrecke) X(txtAbrissMoeglichkeit) X(txtAlleModi) X(txtKonstanteGeschwindigkeit)             \
     X(txtVorRueckFreiRotation) X(txtVierAchsenRotation) X(txtVertikalInversion) X(txtBahnSynconisieren) X(chkAddOn)
 
-#define ZW_TFORM4_LISTBOXES(X)                                                                                   \
+#define ZW_RIDE_ASSISTANT_LISTBOXES(X)                                                                                   \
     X(lstKategorie) X(txtWagentypen) X(lstSelWagen) X(txtStreckensektionen) X(lstSelSektionen)                   \
     X(lstStreckensektionskosten) X(lstStreckentypen) X(lstZusatzTrackListe) X(SelZusatzTrackListe)              \
     X(lstStationstyp) X(lstGeschwindigkeitsEinheit) X(TrackListe)
@@ -75,17 +75,17 @@ struct AssistantInputError : std::runtime_error {
     bool notANumber;
 };
 
-class TForm4 {
+class RideAssistant {
 public:
     // `lists` are the shipped lists, completed from the game folder by the caller.
-    TForm4(AssistantHost& host, Dialogs& dialogs, const AssistantLists& lists);
+    RideAssistant(AssistantHost& host, Dialogs& dialogs, const AssistantLists& lists);
 
 #define ZW_DECLARE_EDIT(name) TEdit name;
 #define ZW_DECLARE_CHECKBOX(name) TCheckBox name;
 #define ZW_DECLARE_LISTBOX(name) TListBox name;
-    ZW_TFORM4_EDITS(ZW_DECLARE_EDIT)
-    ZW_TFORM4_CHECKBOXES(ZW_DECLARE_CHECKBOX)
-    ZW_TFORM4_LISTBOXES(ZW_DECLARE_LISTBOX)
+    ZW_RIDE_ASSISTANT_EDITS(ZW_DECLARE_EDIT)
+    ZW_RIDE_ASSISTANT_CHECKBOXES(ZW_DECLARE_CHECKBOX)
+    ZW_RIDE_ASSISTANT_LISTBOXES(ZW_DECLARE_LISTBOX)
 #undef ZW_DECLARE_EDIT
 #undef ZW_DECLARE_CHECKBOX
 #undef ZW_DECLARE_LISTBOX
@@ -93,8 +93,8 @@ public:
     TCheckListBox lstBahnStartArt;
     TCheckListBox lstPreStart;
 
-    // The items of the "Track auswählen" menu (`PopupMenu1`), one per track type of the catalogue.
-    std::vector<TrackMenuItem> PopupMenu1;
+    // The items of the "Track auswählen" menu (`trackTypeMenu`), one per track type of the catalogue.
+    std::vector<TrackMenuItem> trackTypeMenu;
     // Captions of tool buttons, tabs, group boxes, labels, check boxes, buttons and edit labels, by the
     // targets of the language table ("ToolButton1", "lblTopTime.EditLabel").
     std::map<std::string, std::string, std::less<>> Captions;
@@ -113,11 +113,11 @@ public:
     // Window and tool bar.
     void FormCreate();
     void FormClose();
-    void ToolButton1Click();  // "Neue Bahn beginnen"
-    void ToolButton2Click();  // "Bahn öffnen"
-    void ToolButton3Click();  // "Bahn speichern..."
-    void ToolButton4Click();  // "Bahn erstellen (*.ovl)"
-    void ToolButton8Click();  // "Assistent beenden"
+    void onNewRide();  // "Neue Bahn beginnen"
+    void onOpenRide();  // "Bahn öffnen"
+    void onSaveRide();  // "Bahn speichern..."
+    void onBuildRide();  // "Bahn erstellen (*.ovl)"
+    void onCloseAssistant();  // "Assistent beenden"
 
     // Lists.
     void txtWagentypenDblClick();
@@ -138,7 +138,7 @@ public:
     void btnInsertTrackSectionsClick();
     void AddSections(const std::string& text);
     void SelectTrackSection(size_t first, size_t last);
-    void PopupMenuItemClick(size_t menuIndex);  // "Track auswählen" -> a track type
+    void chooseTrackType(size_t menuIndex);  // "Track auswählen" -> a track type
     void chkAddOnClick();
     void btnAchterbahnClick();
     void btnThemenfahrtClick();
@@ -150,13 +150,13 @@ public:
     // "1.5" enters "1,5" and what no number holds stays out.
     void PasteIntoNumberField(TEdit& field);
 
-    void BahnReset();
-    void BahnNeustart();
-    void LanguageData(bool english);
-    bool ErrorAnalyse();
+    void resetRideLists();
+    void restartWithNewRide();
+    void applyLanguage(bool english);
+    bool requiredInputMissing();
     // Stores all controls into the ride fields; throws AssistantInputError (and changes no field)
     // when a control cannot be stored.
-    void SetOvlInformation();
+    void storeControlsIntoRide();
 
     // The language the host's settings choose now; the window takes its title from it.
     Language language() const;

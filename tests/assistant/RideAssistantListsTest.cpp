@@ -14,7 +14,7 @@ using Items = std::vector<std::string>;
 
 TEST(AssistantNewRide, StartsWithTheNewRideValues) {
     AssistantTest t;
-    const TForm4& f = t.form;
+    const RideAssistant& f = t.form;
     EXPECT_EQ(t.host.restarts, 0);  // creating the window leaves the main window alone
     EXPECT_EQ(f.txtBahnName.Text, "Mein CTR");
     EXPECT_EQ(f.txtBahnBeschreibung.Text, "Mein eigener CTR");
@@ -129,28 +129,28 @@ TEST(AssistantLists, SectionsMoveWithTheirCostsKeptInStep) {
 TEST(AssistantLists, TrackMenuTwiceAddsEachSectionOnce) {
     AssistantTest t;
     auto& f = t.form;
-    ASSERT_EQ(f.PopupMenu1[0].trackType, "Track1");
+    ASSERT_EQ(f.trackTypeMenu[0].trackType, "Track1");
     EXPECT_EQ(f.TrackListe.Items[0], "Track1");
     EXPECT_EQ(f.TrackListe.Items[4], "Track2");
     f.lstSelSektionenMouseUp(true);
-    f.PopupMenuItemClick(0);
+    f.chooseTrackType(0);
     EXPECT_EQ(f.lstSelSektionen.Items, (Items{"T1Start", "T1Loop", "T1End"}));  // the type's last section too
-    f.PopupMenuItemClick(0);
+    f.chooseTrackType(0);
     EXPECT_EQ(f.lstSelSektionen.Items.size(), 3u);
     EXPECT_EQ(f.lstStreckensektionskosten.Items, (Items{"10", "10", "10"}));
-    f.PopupMenuItemClick(1);
+    f.chooseTrackType(1);
     EXPECT_EQ(f.lstSelSektionen.Items, (Items{"T1Start", "T1Loop", "T1End", "T2Curve", "straight"}));
     EXPECT_TRUE(t.dialogs.log.empty());
     t.host.game = "D:/RCT3";
-    f.PopupMenuItemClick(2);  // Track3: no sections known, which the message says
+    f.chooseTrackType(2);  // Track3: no sections known, which the message says
     EXPECT_EQ(t.dialogs.messages(), Items{message("assistantNoTrackSections", Language::German,
                                                   {"Track3", pathForMessage("D:/RCT3")})});
     t.host.english = true;
-    f.PopupMenuItemClick(2);
+    f.chooseTrackType(2);
     EXPECT_EQ(t.dialogs.messages().back(),
               "No track section of the track type Track3 is known: neither the assistant's lists nor the RCT3 "
               "folder D:/RCT3 name one (the file Track3.common.ovl was looked for there).");
-    f.PopupMenuItemClick(999);
+    f.chooseTrackType(999);
     EXPECT_EQ(f.lstSelSektionen.Items.size(), 5u);
     f.SelectTrackSection(3, 100000);  // positions past the end are skipped
 }
@@ -212,7 +212,7 @@ TEST(AssistantLists, ResetReturnsEverythingChosen) {
     f.lstZusatzTrackListe.ItemIndex = 3;
     f.lstZusatzTrackListeDblClick();
     f.lstStreckentypen.ItemIndex = 5;
-    f.BahnReset();
+    f.resetRideLists();
     EXPECT_TRUE(f.lstSelWagen.Items.empty());
     EXPECT_TRUE(f.lstSelSektionen.Items.empty());
     EXPECT_TRUE(f.lstStreckensektionskosten.Items.empty());
@@ -232,7 +232,7 @@ TEST(AssistantLanguage, CaptionsAndItemsFollowTheLanguage) {
     EXPECT_EQ(f.Captions.at("txtAmpelTestphase"), "Ampelphase mit Testmodus");
     EXPECT_EQ(f.Captions.at("lblKettenSchrittweite"), "LiftkettengeschwStep");  // no caption: its key
     f.lstKategorie.ItemIndex = 8;
-    f.LanguageData(true);
+    f.applyLanguage(true);
     EXPECT_EQ(f.Captions.at("ToolButton1"), "New Ride");
     EXPECT_EQ(f.Captions.at("lblTopTime.EditLabel"), "Top duration");
     EXPECT_EQ(f.Captions.at("btnAchterbahn"), "Apply default values for coaster rides");
@@ -245,7 +245,7 @@ TEST(AssistantLanguage, CaptionsAndItemsFollowTheLanguage) {
     host.english = true;
     host.addOns = true;
     test::ScriptedDialogs dialogs;
-    TForm4 english(host, dialogs, test::testLists());
+    RideAssistant english(host, dialogs, test::testLists());
     english.FormCreate();
     EXPECT_EQ(english.Captions.at("TabUeber"), "About");
     EXPECT_EQ(english.Captions.at("lblKettenSchrittweite"), "lift chain speed step");
@@ -280,8 +280,8 @@ TEST(AssistantInput, KeyFilterOnTheNumericFields) {
     EXPECT_FALSE(f.KeyPress(f.txtZugAnzahl, '-'));
     EXPECT_EQ(f.txtZugAnzahl.Text, "-3");
 
-    for (auto name : TForm4::numericFields()) EXPECT_NE(f.edit(name), nullptr) << name;
-    for (auto name : TForm4::requiredFields()) EXPECT_NE(f.edit(name), nullptr) << name;
+    for (auto name : RideAssistant::numericFields()) EXPECT_NE(f.edit(name), nullptr) << name;
+    for (auto name : RideAssistant::requiredFields()) EXPECT_NE(f.edit(name), nullptr) << name;
 }
 
 // A point, typed or pasted, enters the decimal comma; a paste is typed character by character at
