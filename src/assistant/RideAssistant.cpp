@@ -5,6 +5,7 @@
 
 #include "assistant/CheckInput.h"
 #include "assistant/LanguageData.h"
+#include "base/AsciiCase.h"
 #include "base/Encoding.h"
 
 namespace zw {
@@ -62,12 +63,7 @@ constexpr size_t kMaxAdditionalTrackTypes = 10;
 
 constexpr std::string_view kRatingColumns[3] = {"Err", "Int", "Ueb"};
 
-char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool lessIgnoringCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return lowerAscii(x) < lowerAscii(y); });
-}
+bool lessIgnoringCase(const std::string& a, const std::string& b) { return lessIgnoringAsciiCase(a, b); }
 
 // Puts `name` into a sorted list at its place.
 void insertSorted(std::vector<std::string>& items, const std::string& name) {

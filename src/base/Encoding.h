@@ -17,6 +17,9 @@ struct EncodingError : std::runtime_error {
 // as Windows itself maps them, so the conversion never fails and round-trips.
 std::string cp1252ToUtf8(std::string_view cp1252);
 
+// The UTF-8 bytes of the code point `cp` appended to `out`.
+void appendUtf8(std::string& out, char32_t cp);
+
 // Throws EncodingError for malformed UTF-8 or a character Windows-1252 cannot hold.
 std::string utf8ToCp1252(std::string_view utf8);
 

@@ -34,7 +34,8 @@ bool emitModel(const CarData& car, const std::string& modelName, OvlWriter& writ
 }
 
 // Steps 3 to 10, into an output folder that is ready: true when the pair was written.
-bool assembleCarPair(const CarData& car, const Settings& settings, const std::filesystem::path& TempFolder,
+bool assembleCarPair(const CarData& car, const PairFiles& files, const Settings& settings,
+                     const std::filesystem::path& TempFolder,
                  OvlWriter& writer, Dialogs& dialogs, const CarBuildSteps& steps) {
     const Language language = languageOf(settings.UseEnglish);
     if (!prepareBuildTempFolder(TempFolder, dialogs, language)) return false;
@@ -68,7 +69,7 @@ bool assembleCarPair(const CarData& car, const Settings& settings, const std::fi
     OvlPairContents contents;
     contents.loaderTypes = carLoaderTypeList();
     contents.uniqueReferences = carUniqueReferences(car);
-    if (!assemblePair(writer, contents, carCommonFile(car), carUniqueFile(car), dialogs, language,
+    if (!assemblePair(writer, contents, files.common, files.unique, dialogs, language,
                       {TempFolder / "_TempOVLHelp.ovl"})) {
         return false;
     }
@@ -80,26 +81,22 @@ bool assembleCarPair(const CarData& car, const Settings& settings, const std::fi
 
 }  // namespace
 
-std::filesystem::path carOutputFolder(const CarData& car) { return car.CarFolder / pathFromCp1252(car.CarObjectName); }
-
-std::filesystem::path carCommonFile(const CarData& car) {
-    return carOutputFolder(car) / pathFromCp1252(car.CarObjectName + ".common.ovl");
-}
-
-std::filesystem::path carUniqueFile(const CarData& car) {
-    return carOutputFolder(car) / pathFromCp1252(car.CarObjectName + ".unique.ovl");
-}
+PairFiles carPairFiles(const CarData& car) { return pairFilesIn(car.CarFolder, car.CarObjectName); }
+std::filesystem::path carOutputFolder(const CarData& car) { return carPairFiles(car).folder; }
+std::filesystem::path carCommonFile(const CarData& car) { return carPairFiles(car).common; }
+std::filesystem::path carUniqueFile(const CarData& car) { return carPairFiles(car).unique; }
 
 bool buildCarPair(const CarData& car, const Settings& settings,
                                   const std::filesystem::path& TempFolder, OvlWriter& writer, Dialogs& dialogs,
                                   const CarBuildSteps& steps) {
     const Language language = languageOf(settings.UseEnglish);
-    BuildOutputFolder output(carOutputFolder(car));
-    if (!output.prepare(carCommonFile(car), carUniqueFile(car), settings.OverwriteWithoutPrompt, "overwriteCarOvls",
+    const PairFiles files = carPairFiles(car);
+    BuildOutputFolder output(files);
+    if (!output.prepare(settings.OverwriteWithoutPrompt, "overwriteCarOvls",
                         dialogs, language)) {
         return false;
     }
-    return output.runBuild([&] { return assembleCarPair(car, settings, TempFolder, writer, dialogs, steps); }, dialogs,
+    return output.runBuild([&] { return assembleCarPair(car, files, settings, TempFolder, writer, dialogs, steps); }, dialogs,
                            language);
 }
 

@@ -23,6 +23,7 @@
 #include <string>
 
 #include "base/Messages.h"
+#include "builders/BuildOutputFolder.h"
 
 namespace zw {
 
@@ -46,6 +47,7 @@ struct CarBuildSteps {
 CarBuildSteps defaultCarBuildSteps();
 
 // The output folder and files of the car pair.
+PairFiles carPairFiles(const CarData& car);
 std::filesystem::path carOutputFolder(const CarData& car);
 std::filesystem::path carCommonFile(const CarData& car);
 std::filesystem::path carUniqueFile(const CarData& car);

@@ -60,22 +60,16 @@ RideBuildSteps defaultRideBuildSteps() {
     return steps;
 }
 
-std::filesystem::path rideOutputFolder(const RideData& ride) {
-    return ride.DataFileFolder / pathFromCp1252(ride.RideObjectName);
-}
-
-std::filesystem::path rideCommonFile(const RideData& ride) {
-    return rideOutputFolder(ride) / pathFromCp1252(ride.RideObjectName + ".common.ovl");
-}
-
-std::filesystem::path rideUniqueFile(const RideData& ride) {
-    return rideOutputFolder(ride) / pathFromCp1252(ride.RideObjectName + ".unique.ovl");
-}
+PairFiles ridePairFiles(const RideData& ride) { return pairFilesIn(ride.DataFileFolder, ride.RideObjectName); }
+std::filesystem::path rideOutputFolder(const RideData& ride) { return ridePairFiles(ride).folder; }
+std::filesystem::path rideCommonFile(const RideData& ride) { return ridePairFiles(ride).common; }
+std::filesystem::path rideUniqueFile(const RideData& ride) { return ridePairFiles(ride).unique; }
 
 namespace {
 
 // Everything after the output folder: true when the pair was written.
-bool assembleRidePair(const RideData& ride, const Settings& settings, const std::filesystem::path& TempFolder,
+bool assembleRidePair(const RideData& ride, const PairFiles& files, const Settings& settings,
+                      const std::filesystem::path& TempFolder,
                   OvlWriter& writer, Dialogs& dialogs, const RideBuildSteps& steps) {
     const Language language = languageOf(settings.UseEnglish);
     const bool addOns = settings.AddOnsEnabled;
@@ -114,7 +108,7 @@ bool assembleRidePair(const RideData& ride, const Settings& settings, const std:
         contents.uniqueReferences.emplace_back(kRideIconsReference);
     }
     const std::vector<std::filesystem::path> temporaryFiles = {iconExtraData, TempFolder / "_TempOVLHelp.ovl"};
-    if (!assemblePair(writer, contents, rideCommonFile(ride), rideUniqueFile(ride), dialogs, language, temporaryFiles)) {
+    if (!assemblePair(writer, contents, files.common, files.unique, dialogs, language, temporaryFiles)) {
         return false;
     }
     // Only an empty folder is removed: whatever else stands in it is not the build's.
@@ -129,12 +123,13 @@ bool buildRidePair(const RideData& ride, const Settings& settings,
                                  const std::filesystem::path& TempFolder, OvlWriter& writer, Dialogs& dialogs,
                                  const RideBuildSteps& steps) {
     const Language language = languageOf(settings.UseEnglish);
-    BuildOutputFolder output(rideOutputFolder(ride));
-    if (!output.prepare(rideCommonFile(ride), rideUniqueFile(ride), settings.OverwriteWithoutPrompt,
+    const PairFiles files = ridePairFiles(ride);
+    BuildOutputFolder output(files);
+    if (!output.prepare(settings.OverwriteWithoutPrompt,
                         "overwriteRideOvls", dialogs, language)) {
         return false;
     }
-    return output.runBuild([&] { return assembleRidePair(ride, settings, TempFolder, writer, dialogs, steps); }, dialogs,
+    return output.runBuild([&] { return assembleRidePair(ride, files, settings, TempFolder, writer, dialogs, steps); }, dialogs,
                            language);
 }
 

@@ -23,6 +23,7 @@
 #include <string>
 
 #include "base/Messages.h"
+#include "builders/BuildOutputFolder.h"
 
 namespace zw {
 
@@ -57,6 +58,7 @@ struct RideBuildSteps {
 RideBuildSteps defaultRideBuildSteps();
 
 // The output folder and files of the ride pair.
+PairFiles ridePairFiles(const RideData& ride);
 std::filesystem::path rideOutputFolder(const RideData& ride);
 std::filesystem::path rideCommonFile(const RideData& ride);
 std::filesystem::path rideUniqueFile(const RideData& ride);

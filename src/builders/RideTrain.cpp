@@ -1,6 +1,7 @@
 #include "builders/RideTrain.h"
 
 #include "builders/CarPairLayout.h"
+#include "builders/TrackedRide.h"
 #include "ovl/OvlWriter.h"
 
 namespace zw {
@@ -13,8 +14,7 @@ std::string rideTrainCarSymbol(const CarData& car, CarRole role) {
 }
 
 bool namesNoStationType(std::string_view PriorityStationType) {
-    return PriorityStationType.empty() || PriorityStationType == "none" || PriorityStationType == "kein" ||
-           PriorityStationType == "keine" || PriorityStationType == "keiner";
+    return PriorityStationType.empty() || isNoStation(PriorityStationType);
 }
 
 void writeRideTrain(OvlWriter& writer, const CarData& car) {

@@ -71,17 +71,6 @@ std::string formatDecimal(double x) {
     return text;
 }
 
-std::string ShortIntToStr(int32_t v) {
-    const uint32_t u = static_cast<uint32_t>(v);
-    return {static_cast<char>(u & 0xFF), static_cast<char>((u >> 8) & 0xFF)};
-}
-
-std::string LongIntToStr(int32_t v) {
-    const uint32_t u = static_cast<uint32_t>(v);
-    return {static_cast<char>(u & 0xFF), static_cast<char>((u >> 8) & 0xFF), static_cast<char>((u >> 16) & 0xFF),
-            static_cast<char>((u >> 24) & 0xFF)};
-}
-
 std::string toGuiText(std::string_view text) {
     std::string out;
     out.reserve(text.size() * 2 + 1);

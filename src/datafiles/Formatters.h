@@ -17,12 +17,6 @@ std::string formatMoney(int32_t amount);
 // is written as it was read (1.4 -> "1.400", not "1.399"), so a rewrite of a rewrite changes nothing.
 std::string formatDecimal(double x);
 
-// The low two bytes of v, least significant first.
-std::string ShortIntToStr(int32_t v);
-
-// The four bytes of v, least significant first.
-std::string LongIntToStr(int32_t v);
-
 // Each character followed by a zero byte, then one more zero byte (2n + 1 bytes).
 std::string toGuiText(std::string_view text);
 

@@ -81,7 +81,7 @@ void shortText(ByteWriter& out, const std::string& text) {
 }
 
 void header(ByteWriter& out, const std::vector<std::string>& references, const std::vector<LoaderType>& types) {
-    out.bytes("FGRK");
+    out.bytes(kOvlMagic);
     out.u32(0);
     out.u32(kOvlVersion);
     out.u32(static_cast<uint32_t>(references.size()));

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "base/Dialogs.h"
+#include "base/LittleEndian.h"
 
 namespace zw {
 namespace {
@@ -39,7 +40,8 @@ OvlPartWriter& OvlPartWriter::floatWord(double value) {
 }
 
 OvlPartWriter& OvlPartWriter::shortWord(uint16_t value) {
-    const char raw[2] = {static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};
+    char raw[2];
+    storeLittleEndian(raw, value);
     return bytes(std::string_view(raw, 2));
 }
 

@@ -1,12 +1,11 @@
 #include "ovl/TrackSetSections.h"
 
 #include "ovl/ByteReader.h"
+#include "ovl/OvlFileReader.h"
 
 namespace zw {
 
 namespace {
-
-void skipShortText(ByteReader& reader) { reader.skip(reader.u16()); }
 
 bool isUsableSectionName(std::string_view name) {
     return name.find_first_of("/\\:") == std::string_view::npos;
@@ -18,25 +17,14 @@ TrackSetSections readTrackSetSections(std::string_view commonBytes, const std::s
     TrackSetSections result;
     try {
         ByteReader reader(commonBytes, source);
-        reader.u32();  // magic, not checked
-        reader.u32();  // reserved
-        if (reader.u32() != 1) {
+        OvlFileHeader header = readOvlFileStart(reader);
+        if (header.version != kOvlVersion) {
             result.status = TrackSetSections::Status::NotVersion1;
             return result;
         }
-        const uint32_t references = reader.u32();
-        for (uint32_t i = 0; i < references; ++i) skipShortText(reader);
-        reader.u32();  // spare
-        const uint32_t loaderTypes = reader.u32();
-        for (uint32_t i = 0; i < loaderTypes; ++i) {
-            skipShortText(reader);  // loader name
-            skipShortText(reader);  // type name
-            reader.u32();           // number
-            skipShortText(reader);  // tag
-        }
-        const uint32_t stringTables = reader.u32();  // blocks of type 0; the first is the string table
-        for (int type = 1; type < 9; ++type) reader.u32();
-        if (stringTables == 0) return result;  // no string table, so no sections
+        readOvlFileHeaderRest(reader, header);
+        // Blocks of type 0; the first is the string table.
+        if (readOvlBlockCounts(reader)[0] == 0) return result;  // no string table, so no sections
 
         const uint32_t tableSize = reader.u32();
         const std::string_view table = reader.bytes(tableSize);

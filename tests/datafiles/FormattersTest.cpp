@@ -74,13 +74,6 @@ TEST(formatDecimal, ValuesBeyondAnyIntegerTypeStillPrint) {
     EXPECT_EQ(formatDecimal(1e20), "100000000000000000000.000");
 }
 
-TEST(ByteFormatters, LittleEndianRawBytes) {
-    EXPECT_EQ(ShortIntToStr(0x12345678), "\x78\x56"s);
-    EXPECT_EQ(ShortIntToStr(-1), "\xFF\xFF"s);
-    EXPECT_EQ(LongIntToStr(0x01020304), "\x04\x03\x02\x01"s);
-    EXPECT_EQ(LongIntToStr(0), "\0\0\0\0"s);
-}
-
 TEST(toGuiText, SixteenBitCodeUnitsWithOneMoreZero) {
     EXPECT_EQ(toGuiText("Ab\xE4"), "A\0b\0\xE4\0\0"s);
     EXPECT_EQ(toGuiText(""), "\0"s);
