@@ -1,6 +1,7 @@
 #pragma once
 // zorbaltwerk-cli's dispatcher: global flags, start-up, the options check, the command groups.
 
+#include <filesystem>
 #include <iosfwd>
 #include <span>
 #include <string>
@@ -12,8 +13,9 @@ class Registry;
 namespace zw::cli {
 
 // Runs the command line `args` (without the program name). Messages and questions go to `err`,
-// results to `out`; `terminal` is the interactive input or nullptr. Returns the exit status.
+// results to `out`; `terminal` is the interactive input or nullptr. `defaultWorkFolder` is the
+// working folder when no --workdir is given (empty: the current folder). Returns the exit status.
 int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err, std::istream* terminal,
-           Registry& registry);
+           Registry& registry, const std::filesystem::path& defaultWorkFolder = {});
 
 }  // namespace zw::cli

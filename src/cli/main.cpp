@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/AppFolders.h"
 #include "app/SystemRegistry.h"
 #include "cli/Cli.h"
 
@@ -53,5 +54,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
 #endif
     auto registry = zw::makeSystemRegistry();
-    return zw::cli::runCli(args, std::cout, std::cerr, interactive ? &std::cin : nullptr, *registry);
+    // The desktop program's working folder, so both share one options file (--workdir overrides).
+    const std::filesystem::path workFolder = zw::decideAppFolders(zw::currentFolderFacts()).workFolder;
+    return zw::cli::runCli(args, std::cout, std::cerr, interactive ? &std::cin : nullptr, *registry, workFolder);
 }
