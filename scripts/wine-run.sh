@@ -20,7 +20,7 @@ if [ $# -lt 2 ]; then
   echo "usage: $0 [--game-key] PREFIX PROGRAM.exe [ARG ...]" >&2
   exit 2
 fi
-prefix=$1
+prefix=$(realpath -m "$1")  # Wine takes only an absolute prefix
 shift
 
 # The 64-bit loader: Debian's wine64 package installs it as /usr/lib/wine/wine64.
