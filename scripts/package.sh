@@ -7,7 +7,7 @@
 # Usage: scripts/package.sh (as root on a fresh Debian 12: missing packages are installed).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup-debian.sh g++-mingw-w64-x86-64-posix wine64 zip unzip dpkg-dev python3-markdown
+scripts/setup-debian.sh g++-mingw-w64-x86-64-posix wine64 fonts-wine zip unzip dpkg-dev python3-markdown
 scripts/build.sh native
 scripts/build.sh windows
 version=$(sed -n 's/^project(Zorbaltwerk VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)

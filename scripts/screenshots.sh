@@ -11,7 +11,7 @@ flavour=${1:-native}
 out=$PWD/docs/screenshots
 prefix=
 if [ "$flavour" = windows ]; then
-  scripts/setup-debian.sh g++-mingw-w64-x86-64-posix wine64
+  scripts/setup-debian.sh g++-mingw-w64-x86-64-posix wine64 fonts-wine
   scripts/build.sh windows
   program=("$PWD/scripts/wine-run.sh" --display "$PWD/build/windows/wineprefix" "$PWD/build/windows/zorbaltwerk.exe")
   prefix=windows-

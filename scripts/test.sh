@@ -11,7 +11,7 @@ flavours=("$@")
 extra=()
 for flavour in "${flavours[@]}"; do
   case "$flavour" in
-    windows|packages) extra=(g++-mingw-w64-x86-64-posix wine64) ;;
+    windows|packages) extra=(g++-mingw-w64-x86-64-posix wine64 fonts-wine) ;;
   esac
 done
 scripts/setup-debian.sh "${extra[@]}"

@@ -15,8 +15,8 @@ while read -r dll; do
     echo "FAILED: $program imports $dll, which Windows does not bring" >&2
     status=1
   fi
-done < <(printf '%s\n' "$headers" | sed -n 's/^\s*DLL Name: //p')
+done < <(sed -n 's/^\s*DLL Name: //p' <<<"$headers")
 [ $found = 1 ] || { echo "FAILED: no imports listed for $program" >&2; exit 1; }
 # Subsystem 2 is the Windows GUI (no console window opens with the program).
-printf '%s\n' "$headers" | grep -Eq '^Subsystem\s+0+2\s' || { echo "FAILED: $program is no GUI program" >&2; exit 1; }
+grep -Eq '^Subsystem\s+0+2\s' <<<"$headers" || { echo "FAILED: $program is no GUI program" >&2; exit 1; }
 exit $status
