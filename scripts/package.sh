@@ -24,7 +24,7 @@ x86_64-w64-mingw32-strip "$stage"/*.exe
 cp -r data "$stage/data"
 cp -r examples "$stage/examples"
 cp docs/screenshots/*.png "$stage/docs/screenshots/"
-python3 packaging/readme-html.py README.md "$stage/README.html"
+/usr/bin/python3 packaging/readme-html.py README.md "$stage/README.html"  # with Debian's python3-markdown
 cp "$wx_prefix"/licences/* "$stage/licences/"
 cp /usr/share/doc/libz-mingw-w64/copyright "$stage/licences/zlib-copyright.txt"
 cp /usr/share/doc/mingw-w64-common/copyright "$stage/licences/mingw-w64-runtime-copyright.txt"
