@@ -13,7 +13,6 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
-#include <wx/toolbar.h>
 
 #include "app/Messages.h"
 #include "assistant/CheckInput.h"
@@ -173,7 +172,6 @@ void AssistantFrame::refreshFromModel() {
 }
 
 void AssistantFrame::applyCaptions() {
-    wxToolBar* changedBar = nullptr;
     for (const auto& [target, text] : model_.Captions) {
         const wxString caption = shown(text);
         if (target.rfind("Tab", 0) == 0) {
@@ -185,19 +183,7 @@ void AssistantFrame::applyCaptions() {
             continue;
         }
         wxWindow* control = wxWindow::FindWindowByName(shown(target), this);
-        if (control && control->GetLabel() != caption) {
-            control->SetLabel(caption);
-            // On Windows a tool bar keeps a control at the size it had when it was added: the button
-            // takes the size of its new caption and the bar is laid out anew.
-            if (auto* bar = dynamic_cast<wxToolBar*>(control->GetParent())) {
-                control->SetSize(control->GetBestSize());
-                changedBar = bar;
-            }
-        }
-    }
-    if (changedBar) {
-        changedBar->Realize();
-        Layout();
+        if (control && control->GetLabel() != caption) control->SetLabel(caption);
     }
 }
 
