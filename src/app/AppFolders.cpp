@@ -26,8 +26,8 @@ std::optional<std::filesystem::path> environmentPath(const char* name) {
     return std::filesystem::path(value);
 }
 
-// Whether a new file can be made in `folder`: asking for permissions is not enough on Windows, where
-// Program Files denies writing to a user who reads the same rights as writable.
+// Whether a new file can be made in `folder`, found out by making one: permission bits and access
+// lists tell too little (Program Files under user account control, network shares).
 bool canCreateFileIn(const std::filesystem::path& folder) {
     if (folder.empty()) return false;
 #ifdef _WIN32
