@@ -458,7 +458,7 @@ void TForm4::buildRide() {
         return;
     }
     RideData& ride = host_.rideData();
-    ride.DataFileFolder = host_.executableFolder();
+    ride.DataFileFolder = host_.buildFolder();
     ride.RideObjectName = objectName;
     host_.BahnOVLsErstellenAuslagerung();
     host_.showInstallWindow();

@@ -29,7 +29,7 @@ Program::Program(Dialogs& dialogs, Registry& registry, const std::filesystem::pa
     form2_ = new TForm2(form1_, *options_);
     install_ = std::make_unique<InstallWindow>(*main_);
     form3_ = new TForm3(form1_, *install_);
-    host_ = std::make_unique<MainWindowAssistantHost>(*main_, executableFolder_, [this] { showInstall(); });
+    host_ = std::make_unique<MainWindowAssistantHost>(*main_, [this] { showInstall(); });
     // The assistant completes its lists from the game folder; while the options are not confirmed the
     // game folder is not known yet, and the assistant's button is disabled until they are.
     if (main_->optionsStatus() == OptionsStatus::Fine) createAssistant();
