@@ -10,5 +10,12 @@ case "$flavour" in
 esac
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
-cmake --preset "$flavour" "${launcher[@]}" >/dev/null
+wx=()
+if [ "$flavour" = windows ]; then
+  # The desktop program for Windows links the static MSW wx of scripts/build-wx-msw.sh (made once per
+  # machine, then taken from its cache).
+  wx_prefix=$(scripts/build-wx-msw.sh | tail -n 1)
+  wx=(-DwxWidgets_CONFIG_EXECUTABLE="$wx_prefix/bin/wx-config")
+fi
+cmake --preset "$flavour" "${launcher[@]}" "${wx[@]}" >/dev/null
 cmake --build "build/$flavour" -j "$(nproc)"

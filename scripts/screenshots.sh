@@ -1,33 +1,47 @@
 #!/usr/bin/env bash
 # Pictures of the four windows for the README: each window of the desktop program is opened on a
 # virtual X display (Xvfb) in a working folder with example settings, and saved as
-# docs/screenshots/<window>-<language>.png. Usage: scripts/screenshots.sh (as root on a fresh machine:
-# missing packages are installed).
+# docs/screenshots/<window>-<language>.png; with `windows`, the Windows build's zorbaltwerk.exe is
+# opened under Wine (on a Wine desktop, which draws title bars and frames as Windows does) and saved as
+# docs/screenshots/windows-<window>-<language>.png.
+# Usage: scripts/screenshots.sh [native|windows] (as root on a fresh machine: missing packages are installed).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup-debian.sh
-# Only the desktop program and the data beside it are needed.
-launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
-cmake --preset native "${launcher[@]}" >/dev/null
-cmake --build build/native --target zorbaltwerk zorbaltwerk_data
-program=$PWD/build/native/zorbaltwerk
+flavour=${1:-native}
 out=$PWD/docs/screenshots
+prefix=
+if [ "$flavour" = windows ]; then
+  scripts/setup-debian.sh g++-mingw-w64-x86-64-posix wine64 fonts-wine
+  scripts/build.sh windows
+  program=("$PWD/scripts/wine-run.sh" --display "$PWD/build/windows/wineprefix" "$PWD/build/windows/zorbaltwerk.exe")
+  prefix=windows-
+  # The game folder as Windows names it.
+  game='C:\Program Files (x86)\Atari\RollerCoaster Tycoon 3'
+else
+  scripts/setup-debian.sh
+  # Only the desktop program and the data beside it are needed.
+  launcher=()
+  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+  cmake --preset native "${launcher[@]}" >/dev/null
+  cmake --build build/native --target zorbaltwerk zorbaltwerk_data
+  program=("$PWD/build/native/zorbaltwerk")
+  # The game folder as a ride author playing through Wine has it (it need not exist here).
+  game="/home/autor/.wine/drive_c/Programme/Atari/RollerCoaster Tycoon 3"
+fi
 mkdir -p "$out"
 export NO_AT_BRIDGE=1 GDK_BACKEND=x11
 for language in Deutsch English; do
-  work=$PWD/build/screenshots/$language
+  work=$PWD/build/screenshots/$flavour-$language
   rm -rf "$work" && mkdir -p "$work/Bahnen/CTR_Beispielbahn" "$work/Wagen"
   cp examples/CTR_BahnDaten_*.txt "$work/Bahnen/"
   cp examples/CTR_WagenDaten_*.txt "$work/Wagen/"
-  # The game folder as a ride author playing through Wine has it (it need not exist here).
-  game="/home/autor/.wine/drive_c/Programme/Atari/RollerCoaster Tycoon 3"
   printf "'%s'\r\n'%s'\r\n'AddOns 0'\r\n'Ueberschreiben 0'\r\n'HiddenSettings 0'\r\n" "$language" "$game" \
     >"$work/Zorbaltwerk_Options.txt"
   suffix=de
   [ "$language" = English ] && suffix=en
   for window in main options install assistant; do
-    (cd "$work" && xvfb-run -a -s "-screen 0 1280x1024x24" "$program" --screenshot "$window" "$out/$window-$suffix.png")
-    echo "$out/$window-$suffix.png"
+    file=$out/$prefix$window-$suffix.png
+    (cd "$work" && xvfb-run -a -s "-screen 0 1280x1024x24" "${program[@]}" --workdir "$work" --screenshot "$window" "$file")
+    echo "$file"
   done
 done

@@ -2,13 +2,15 @@
 # The desktop program starts on a virtual X display and opens each of its four windows (the hidden
 # picture switch shows a window, saves it and ends); at a first start without an options file it
 # greets the user (in picture mode on stderr instead of a box) and still opens:
-#   tests/gui_program_starts.sh WORK PROGRAM
+#   tests/gui_program_starts.sh WORK [RUNNER ...] PROGRAM
+# RUNNER runs the Windows build's program under Wine (scripts/wine-run.sh --display PREFIX).
 set -euo pipefail
 work=$1
-program=$2
+shift
+program=("$@")
 fail() { echo "FAILED: $*" >&2; exit 1; }
 export NO_AT_BRIDGE=1 GDK_BACKEND=x11
-run() { xvfb-run -a -s "-screen 0 1280x1024x24" "$program" "$@"; }
+run() { xvfb-run -a -s "-screen 0 1280x1024x24" "${program[@]}" --workdir "$work" "$@"; }
 # What the program said on stderr, without the toolkit's own log lines ("(zorbaltwerk:PID): Gtk-...").
 said() { grep -v -e '^(zorbaltwerk:[0-9]*): ' -e '^$' "$1" || true; }
 is_png() { [ "$(head -c 8 "$1" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ]; }

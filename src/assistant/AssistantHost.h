@@ -18,8 +18,9 @@ public:
     virtual void setAddOnsEnabled(bool enabled) = 0;
     // The game folder; the track catalogue reads section names of the game's track types from it.
     virtual std::filesystem::path gamePath() const = 0;
-    // The folder of the program's executable: where the assistant builds a ride.
-    virtual std::filesystem::path executableFolder() const = 0;
+    // Where the assistant builds a ride: the program's working folder (beside the program, or the
+    // per-user folder when the program's own folder cannot be written), where the install window opens.
+    virtual std::filesystem::path buildFolder() const = 0;
 
     // The main window's ride commands: true when they completed their work.
     virtual bool chooseAndReadRideFile() = 0;

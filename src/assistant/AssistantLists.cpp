@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "base/AppFolders.h"
 #include "base/AsciiCase.h"
 #include "base/SafeFile.h"
 
@@ -99,7 +100,7 @@ void sortTrackSectionNames(std::vector<std::string>& names) {
 
 std::optional<std::filesystem::path> findAssistantDataFolder(const std::filesystem::path& executableFolder) {
     std::vector<std::filesystem::path> candidates;
-    if (!executableFolder.empty()) candidates.push_back(executableFolder / "data" / "assistant");
+    for (const auto& data : dataFolderCandidates(executableFolder)) candidates.push_back(data / "assistant");
     if (const char* source = std::getenv("ZW_SOURCE_DIR"); source && *source) {
         candidates.push_back(std::filesystem::path(source) / "data" / "assistant");
     }

@@ -44,9 +44,9 @@ inline constexpr const char* kTrackTypeListFile = "track_types.txt";
 inline constexpr const char* kStationListFile = "stations.txt";
 inline constexpr const char* kTrackCatalogueFile = "track_catalogue.txt";
 
-// Where the list files are: `data/assistant` beside the executable (a build or an installed copy),
-// else below the source tree named by the environment variable ZW_SOURCE_DIR (tests). nullopt when
-// neither holds the catalogue file.
+// Where the list files are: `data/assistant` beside the executable (a build or a portable copy), or
+// `../share/zorbaltwerk/assistant` from it (an installed package), else below the source tree named by
+// the environment variable ZW_SOURCE_DIR (tests). nullopt when none holds the catalogue file.
 std::optional<std::filesystem::path> findAssistantDataFolder(const std::filesystem::path& executableFolder);
 
 // Reads all list files of `folder`; throws AssistantDataError naming the first bad or missing file.

@@ -458,7 +458,7 @@ void RideAssistant::buildRide() {
         return;
     }
     RideData& ride = host_.rideData();
-    ride.DataFileFolder = host_.executableFolder();
+    ride.DataFileFolder = host_.buildFolder();
     ride.RideObjectName = objectName;
     host_.buildRidePair();
     host_.showInstallWindow();

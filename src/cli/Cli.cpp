@@ -22,7 +22,9 @@ void printUsage(std::ostream& out) {
     out << "usage: zorbaltwerk-cli [global flags] COMMAND ...\n"
            "\n"
            "global flags (before the command; they hold for this run and are not saved):\n"
-           "  --workdir DIR            the working folder with Zorbaltwerk_Options.txt and Temp (default: current)\n"
+           "  --workdir DIR            the working folder with Zorbaltwerk_Options.txt and Temp (default: the\n"
+           "                           desktop program's: beside the program when its folder can be written,\n"
+           "                           else the per-user folder; \"options show\" names it)\n"
            "  --english | --german     language of the messages\n"
            "  --addons | --no-addons   the rides are made for the game with both add-ons, or without\n"
            "  --game-path DIR          the game's installation folder\n"
@@ -134,7 +136,8 @@ std::string shownPath(const std::filesystem::path& path) {
 }
 
 int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err, std::istream* terminal,
-           Registry& registry, const std::filesystem::path& executableFolder) {
+           Registry& registry, const std::filesystem::path& defaultWorkFolder,
+           const std::filesystem::path& executableFolder) {
     if (std::find(args.begin(), args.end(), "--help") != args.end() ||
         (!args.empty() && args.front() == "help")) {
         printUsage(out);
@@ -162,6 +165,12 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     if (group == groups.end()) return usageError(err, "unknown command " + name);
 
     std::error_code ec;
+    if (flags.workFolder.empty() && !defaultWorkFolder.empty()) {
+        // The per-user folder is made at its first use; one that cannot be made is reported missing.
+        std::filesystem::create_directories(defaultWorkFolder, ec);
+        ec.clear();
+        flags.workFolder = defaultWorkFolder;
+    }
     if (flags.workFolder.empty()) flags.workFolder = std::filesystem::current_path(ec);
     if (ec || !std::filesystem::is_directory(flags.workFolder, ec)) {
         return usageError(err, "the working folder " + flags.workFolder.string() + " does not exist");

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/AppFolders.h"
 #include "base/SystemRegistry.h"
 #include "cli/Cli.h"
 
@@ -42,27 +43,6 @@ std::vector<std::string> utf8Arguments() {
 }  // namespace
 #endif
 
-namespace {
-
-// The folder of this program, where the assistant's lists lie (data/assistant); empty when unknown.
-std::filesystem::path executableFolder() {
-#ifdef _WIN32
-    std::wstring name(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
-        if (length == 0) return {};
-        if (length < name.size()) return std::filesystem::path(name.substr(0, length)).parent_path();
-        name.resize(name.size() * 2);
-    }
-#else
-    std::error_code error;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::path() : self.parent_path();
-#endif
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
 #ifdef _WIN32
     SetConsoleOutputCP(CP_UTF8);  // messages are UTF-8
@@ -75,6 +55,8 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
 #endif
     auto registry = zw::makeSystemRegistry();
-    return zw::cli::runCli(args, std::cout, std::cerr, interactive ? &std::cin : nullptr, *registry,
-                           executableFolder());
+    // The desktop program's working folder, so both share one options file (--workdir overrides).
+    const std::filesystem::path workFolder = zw::decideAppFolders(zw::currentFolderFacts()).workFolder;
+    return zw::cli::runCli(args, std::cout, std::cerr, interactive ? &std::cin : nullptr, *registry, workFolder,
+                           zw::executableFolder());
 }

@@ -130,7 +130,12 @@ void AssistantFrame::buildToolBar(wxSizer* sizer) {
             bar->AddSeparator();
             continue;
         }
-        bar->AddControl(new wxButton(bar, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT,
+        // Made with its caption: on Windows a tool bar keeps a control at the size it was added with.
+        wxString caption;
+        for (const auto& [target, text] : model_.Captions) {
+            if (target == name) caption = toWx(text);
+        }
+        bar->AddControl(new wxButton(bar, wxID_ANY, caption, wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT,
                                      wxDefaultValidator, name));
     }
     bar->Realize();

@@ -29,7 +29,7 @@ Program::Program(Dialogs& dialogs, Registry& registry, const std::filesystem::pa
     optionsDialog_ = new OptionsDialog(mainFrame_, *options_);
     install_ = std::make_unique<InstallWindow>(*main_);
     installDialog_ = new InstallDialog(mainFrame_, *install_);
-    host_ = std::make_unique<MainWindowAssistantHost>(*main_, executableFolder_, [this] { showInstall(); });
+    host_ = std::make_unique<MainWindowAssistantHost>(*main_, [this] { showInstall(); });
     // The assistant completes its lists from the game folder; while the options are not confirmed the
     // game folder is not known yet, and the assistant's button is disabled until they are.
     if (main_->optionsStatus() == OptionsStatus::Fine) createAssistant();
@@ -45,12 +45,12 @@ bool Program::createAssistant() {
     auto lists = loadAssistantListsForStart(executableFolder_, settings.gameFolder(), dialogs_,
                                             languageOf(settings.UseEnglish));
     if (!lists) return false;
-    delete form4_;
-    form4_ = nullptr;
+    delete assistantWindow_;
+    assistantWindow_ = nullptr;
     assistant_ = std::make_unique<RideAssistant>(*host_, dialogs_, *lists);
     assistant_->FormCreate();
     assistantGamePath_ = settings.GamePath;
-    form4_ = createAssistantWindow(mainFrame_, *assistant_, dialogs_);
+    assistantWindow_ = createAssistantWindow(mainFrame_, *assistant_, dialogs_);
     return true;
 }
 
@@ -70,7 +70,7 @@ void Program::showAssistant() {
     if (!assistant_ || assistantGamePath_ != main_->state().settings.GamePath) {
         if (!createAssistant()) return;
     }
-    form4_->ShowModal();
+    assistantWindow_->ShowModal();
     mainFrame_->refreshFromModel();  // the assistant's new ride runs the main window's restart
 }
 

@@ -45,7 +45,7 @@ public:
     MainFrame* mainWindow() { return mainFrame_; }
     OptionsDialog* optionsWindow() { return optionsDialog_; }
     InstallDialog* installWindow() { return installDialog_; }
-    wxDialog* assistantWindow() { return form4_; }
+    wxDialog* assistantWindow() { return assistantWindow_; }
 
     // The modal windows, opened by the main window's buttons; each returns when its window closed.
     void showOptions();
@@ -69,7 +69,7 @@ private:
     MainFrame* mainFrame_ = nullptr;  // until the user closes it
     OptionsDialog* optionsDialog_ = nullptr;  // children of the main window
     InstallDialog* installDialog_ = nullptr;
-    wxDialog* form4_ = nullptr;
+    wxDialog* assistantWindow_ = nullptr;
 };
 
 }  // namespace zw::gui

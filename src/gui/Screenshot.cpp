@@ -22,9 +22,18 @@ bool saveScreenshot(wxWindow* window, const wxString& file) {
     window->Update();
     wxTheApp->Yield(true);
 
+    const wxRect area = window->GetScreenRect();
+#ifdef __WXMSW__
+    // On Windows the window's rectangle holds its frame and title bar, which the system draws itself.
+    wxBitmap picture(area.width, area.height, 24);
+    {
+        wxMemoryDC memory(picture);
+        wxScreenDC screen;
+        if (!memory.Blit(0, 0, area.width, area.height, &screen, area.x, area.y)) return false;
+    }
+#else
     // The virtual display has no window manager, so the picture gets a plain title bar of its own
     // with the window's caption, as a desktop would frame it.
-    const wxRect area = window->GetScreenRect();
     const int titleHeight = window->FromDIP(28);
     wxBitmap picture(area.width + 2, area.height + titleHeight + 1, 24);
     {
@@ -41,6 +50,7 @@ bool saveScreenshot(wxWindow* window, const wxString& file) {
         wxScreenDC screen;
         if (!memory.Blit(1, titleHeight, area.width, area.height, &screen, area.x, area.y)) return false;
     }
+#endif
     if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
     return picture.ConvertToImage().SaveFile(file, wxBITMAP_TYPE_PNG);
 }

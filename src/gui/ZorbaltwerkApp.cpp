@@ -2,10 +2,12 @@
 
 #include <wx/dialog.h>
 #include <wx/filename.h>
+#include <wx/iconbndl.h>
 #include <wx/stdpaths.h>
 
 #include <iostream>
 
+#include "base/AppFolders.h"
 #include "base/ConsoleDialogs.h"
 #include "base/SystemRegistry.h"
 #include "gui/InstallDialog.h"
@@ -26,9 +28,19 @@ ZorbaltwerkApp::~ZorbaltwerkApp() = default;
 bool ZorbaltwerkApp::OnInit() {
     SetAppName("Zorbaltwerk");
     SetAppDisplayName("Zorbaltwerk");
-    if (argc == 4 && argv[1] == "--screenshot") return screenshot(argv[2], argv[3]);
-    if (argc > 1) {
-        std::cerr << "usage: zorbaltwerk\n";
+    int first = 1;
+    if (argc >= 3 && argv[1] == "--workdir") {
+        workFolder_ = pathFromWx(argv[2]);
+        first = 3;
+    } else {
+        workFolder_ = decideAppFolders(currentFolderFacts()).workFolder;
+    }
+    // A working folder that cannot be made shows up as the options file's write failure.
+    std::error_code ignored;
+    std::filesystem::create_directories(workFolder_, ignored);
+    if (argc == first + 3 && argv[first] == "--screenshot") return screenshot(argv[first + 1], argv[first + 2]);
+    if (argc > first) {
+        std::cerr << "usage: zorbaltwerk [--workdir DIR]\n";
         return false;
     }
     dialogs_ = std::make_unique<WxDialogs>();
@@ -53,8 +65,11 @@ bool ZorbaltwerkApp::OnExceptionInMainLoop() {
 void ZorbaltwerkApp::start(Dialogs& dialogs) {
     registry_ = makeSystemRegistry();
     const wxFileName executable(wxStandardPaths::Get().GetExecutablePath());
-    program_ = std::make_unique<Program>(dialogs, *registry_, std::filesystem::current_path(),
-                                         pathFromWx(executable.GetPath()));
+    program_ = std::make_unique<Program>(dialogs, *registry_, workFolder_, pathFromWx(executable.GetPath()));
+#ifdef __WXMSW__
+    // The program's icon (resource AAAA of zorbaltwerk.rc) in the main window's title bar and task bar.
+    program_->mainWindow()->SetIcons(wxIconBundle(wxS("AAAA"), nullptr));
+#endif
     SetTopWindow(program_->mainWindow());
 }
 

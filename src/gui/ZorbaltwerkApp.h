@@ -5,9 +5,12 @@
 // A hidden switch makes the pictures of the documentation: `zorbaltwerk --screenshot WINDOW FILE`
 // (WINDOW one of main, options, install, assistant) shows that window, saves it as a PNG file and
 // ends; messages go to stderr instead of boxes, and questions are answered No.
+// `--workdir DIR` first uses DIR as the working folder instead of the one the program decides
+// (beside the program, or the per-user folder: app/AppFolders.h).
 
 #include <wx/app.h>
 
+#include <filesystem>
 #include <memory>
 
 namespace zw {
@@ -40,6 +43,7 @@ private:
     std::unique_ptr<ConsoleDialogs> consoleDialogs_;
     std::unique_ptr<Registry> registry_;
     std::unique_ptr<Program> program_;
+    std::filesystem::path workFolder_;
     bool screenshotOnly_ = false;
     int exitCode_ = 0;
 };

@@ -10,17 +10,16 @@
 
 namespace zw {
 
-MainWindowAssistantHost::MainWindowAssistantHost(MainWindow& mainWindow, std::filesystem::path executableFolder,
-                                                 std::function<void()> showInstallWindow)
-    : mainWindow_(mainWindow),
-      executableFolder_(std::move(executableFolder)),
-      showInstallWindow_(std::move(showInstallWindow)) {}
+MainWindowAssistantHost::MainWindowAssistantHost(MainWindow& mainWindow, std::function<void()> showInstallWindow)
+    : mainWindow_(mainWindow), showInstallWindow_(std::move(showInstallWindow)) {}
 
 RideData& MainWindowAssistantHost::rideData() { return mainWindow_.state().ride; }
 bool MainWindowAssistantHost::useEnglish() const { return mainWindow_.state().settings.UseEnglish; }
 bool MainWindowAssistantHost::addOnsEnabled() const { return mainWindow_.state().settings.AddOnsEnabled; }
 void MainWindowAssistantHost::setAddOnsEnabled(bool enabled) { mainWindow_.state().settings.AddOnsEnabled = enabled; }
 std::filesystem::path MainWindowAssistantHost::gamePath() const { return mainWindow_.state().settings.gameFolder(); }
+// The install window opens in the working folder (StartFolder), so it shows the new pair at once.
+std::filesystem::path MainWindowAssistantHost::buildFolder() const { return mainWindow_.state().StartFolder; }
 
 // The assistant runs the main window's commands themselves, not their buttons: the main window's
 // buttons stay as they were.

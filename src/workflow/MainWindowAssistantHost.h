@@ -16,15 +16,14 @@ class MainWindowAssistantHost : public AssistantHost {
 public:
     // `showInstallWindow` opens the install/uninstall window modally. Calling it while it was not
     // handed in is a programming error (std::logic_error).
-    MainWindowAssistantHost(MainWindow& mainWindow, std::filesystem::path executableFolder,
-                            std::function<void()> showInstallWindow = {});
+    MainWindowAssistantHost(MainWindow& mainWindow, std::function<void()> showInstallWindow = {});
 
     RideData& rideData() override;
     bool useEnglish() const override;
     bool addOnsEnabled() const override;
     void setAddOnsEnabled(bool enabled) override;
     std::filesystem::path gamePath() const override;
-    std::filesystem::path executableFolder() const override { return executableFolder_; }
+    std::filesystem::path buildFolder() const override;
 
     bool chooseAndReadRideFile() override;
     bool rewriteRideFile() override;
@@ -34,7 +33,6 @@ public:
 
 private:
     MainWindow& mainWindow_;
-    std::filesystem::path executableFolder_;
     std::function<void()> showInstallWindow_;
 };
 

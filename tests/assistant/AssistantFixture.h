@@ -18,7 +18,7 @@ struct FakeAssistantHost : AssistantHost {
     bool english = false;
     bool addOns = false;
     std::filesystem::path game;
-    std::filesystem::path exe = "exe-folder";
+    std::filesystem::path build = "build-folder";
     std::optional<RideData> fileToRead;  // what the next read delivers; nullopt: the read fails
     std::function<bool()> onRewrite;     // what the rewrite does beyond being counted
     int reads = 0, rewrites = 0, builds = 0, restarts = 0, installWindows = 0;
@@ -28,7 +28,7 @@ struct FakeAssistantHost : AssistantHost {
     bool addOnsEnabled() const override { return addOns; }
     void setAddOnsEnabled(bool enabled) override { addOns = enabled; }
     std::filesystem::path gamePath() const override { return game; }
-    std::filesystem::path executableFolder() const override { return exe; }
+    std::filesystem::path buildFolder() const override { return build; }
     bool chooseAndReadRideFile() override {
         ++reads;
         if (!fileToRead) return false;

@@ -87,11 +87,15 @@ TEST(AssistantLists, MissingOrBrokenFileIsNamed) {
     EXPECT_EQ(lists.trackSections, (std::vector<std::string>{"A", "B", "Name1", "Name2"}));
 }
 
-TEST(AssistantLists, FoundBesideTheExecutableBeforeTheSourceTree) {
+TEST(AssistantLists, FoundBesideTheExecutableOrInstalledBeforeTheSourceTree) {
     test::TempFolder exe;
     EXPECT_EQ(findAssistantDataFolder(exe.path()), shippedFolder());
     test::writeBytes(exe / "data/assistant/track_catalogue.txt", "= Track1 0\n");
     EXPECT_EQ(findAssistantDataFolder(exe.path()), exe.path() / "data" / "assistant");
+    // An installed package: the program in <prefix>/bin, the lists in <prefix>/share/zorbaltwerk.
+    test::TempFolder prefix;
+    test::writeBytes(prefix / "share/zorbaltwerk/assistant/track_catalogue.txt", "= Track1 0\n");
+    EXPECT_EQ(findAssistantDataFolder(prefix.path() / "bin"), prefix.path() / "share" / "zorbaltwerk" / "assistant");
 }
 
 TEST(TrackCatalogue, HeadersStandBeforeTheirSectionsAndTheMenuCoversEachType) {

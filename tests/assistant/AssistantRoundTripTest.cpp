@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "AssistantFixture.h"
 #include "datafiles/RideDataReader.h"
 #include "support/FakeRegistry.h"
 #include "support/TempFolder.h"
+#include "workflow/InstallWindow.h"
 #include "workflow/MainWindow.h"
 #include "workflow/MainWindowAssistantHost.h"
 #include "workflow/ProjectCommands.h"
@@ -28,7 +30,7 @@ TEST(AssistantRoundTrip, ExampleRideSavedThroughTheAssistantReadsBackTheSame) {
     test::ScriptedDialogs dialogs;
     test::FakeRegistry registry;
     MainWindow window(dialogs, registry, folder.path());
-    MainWindowAssistantHost host(window, folder.path());
+    MainWindowAssistantHost host(window);
     RideAssistant form(host, dialogs, test::testLists());
     form.FormCreate();
 
@@ -80,7 +82,7 @@ TEST(AssistantRoundTrip, ExampleRideSavedThroughTheAssistantReadsBackTheSame) {
 
 // The assistant's build runs the main window's ride builder into the program's folder, then opens the
 // install window; the main window's buttons stay as they were.
-TEST(AssistantRoundTrip, BuildWritesThePairBesideTheProgramAndOpensTheInstallWindow) {
+TEST(AssistantRoundTrip, BuildWritesThePairInTheWorkingFolderAndOpensTheInstallWindowThere) {
     test::TempFolder folder;
     test::writeBytes(folder / "Zorbaltwerk_Options.txt",
                      "'Deutsch'\r\n'D:/RCT3'\r\n'AddOns 0'\r\n'Ueberschreiben 0'\r\n'HiddenSettings 0'\r\n");
@@ -88,14 +90,17 @@ TEST(AssistantRoundTrip, BuildWritesThePairBesideTheProgramAndOpensTheInstallWin
     ASSERT_TRUE(source);
     const auto ride = folder / "CTR_BahnDaten_Beispielbahn.txt";
     std::filesystem::copy_file(std::filesystem::path(source) / "examples" / "CTR_BahnDaten_Beispielbahn.txt", ride);
-    const auto program = folder / "program";
-    std::filesystem::create_directories(program);
 
     test::ScriptedDialogs dialogs;
     test::FakeRegistry registry;
     MainWindow window(dialogs, registry, folder.path());
-    int installWindowOpened = 0;
-    MainWindowAssistantHost host(window, program, [&] { ++installWindowOpened; });
+    // The install window opens in the working folder, where the new pair lies.
+    std::vector<std::string> installListing;
+    InstallWindow install(window);
+    MainWindowAssistantHost host(window, [&] {
+        install.FormActivate();
+        installListing = install.ListBox;
+    });
     RideAssistant form(host, dialogs, test::testLists());
     form.FormCreate();
     dialogs.filesToOpen = {ride};
@@ -104,9 +109,9 @@ TEST(AssistantRoundTrip, BuildWritesThePairBesideTheProgramAndOpensTheInstallWin
 
     dialogs.textAnswers = {std::string("Gebaut")};
     form.onBuildRide();
-    EXPECT_TRUE(std::filesystem::exists(program / "CTR_Gebaut" / "CTR_Gebaut.common.ovl"));
-    EXPECT_TRUE(std::filesystem::exists(program / "CTR_Gebaut" / "CTR_Gebaut.unique.ovl"));
-    EXPECT_EQ(installWindowOpened, 1);
+    EXPECT_TRUE(std::filesystem::exists(folder / "CTR_Gebaut" / "CTR_Gebaut.common.ovl"));
+    EXPECT_TRUE(std::filesystem::exists(folder / "CTR_Gebaut" / "CTR_Gebaut.unique.ovl"));
+    EXPECT_NE(std::find(installListing.begin(), installListing.end(), "CTR_Gebaut"), installListing.end());
     EXPECT_FALSE(window.enabled(Command::InstallRidePair));  // the main window's buttons stay
 }
 

@@ -262,7 +262,7 @@ TEST(AssistantBuild, FolderNameRulesBuilderAndInstallWindow) {
         t.dialogs.textAnswers = {std::string(answer)};
         t.form.onBuildRide();
         EXPECT_EQ(t.host.ride.RideObjectName, objectName) << answer;
-        EXPECT_EQ(t.host.ride.DataFileFolder, t.host.exe);
+        EXPECT_EQ(t.host.ride.DataFileFolder, t.host.build);
         EXPECT_EQ(t.host.ride.BahnName, "Mein CTR");
         EXPECT_EQ(t.host.builds, 1);
         EXPECT_EQ(t.host.installWindows, 1);

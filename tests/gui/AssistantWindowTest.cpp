@@ -52,7 +52,7 @@ struct AssistantWindow {
                          std::string("'") + (english ? "English" : "Deutsch") +
                              "'\r\n'D:/RCT3'\r\n'AddOns 0'\r\n'Ueberschreiben 0'\r\n'HiddenSettings 0'\r\n");
         main = std::make_unique<MainWindow>(dialogs, registry, folder.path());
-        host = std::make_unique<MainWindowAssistantHost>(*main, folder.path(), [this] { ++installWindows; });
+        host = std::make_unique<MainWindowAssistantHost>(*main, [this] { ++installWindows; });
         model = std::make_unique<RideAssistant>(*host, dialogs, test::testLists());
         model->FormCreate();
         window = gui::createAssistantWindow(nullptr, *model, dialogs);

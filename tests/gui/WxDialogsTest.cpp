@@ -105,7 +105,10 @@ TEST(WxDialogs, TheClipboardIsReadAsText) {
     wxTheClipboard->SetData(new wxTextDataObject(wxString::FromUTF8("straight\t12,5\r\nturn\t3")));
     wxTheClipboard->Close();
     gui::WxDialogs dialogs;
-    EXPECT_EQ(dialogs.clipboardText(), "straight\t12,5\r\nturn\t3");
+    // The toolkit hands the text with line ends of its choice (LF on Windows); the words are what count.
+    std::string text = dialogs.clipboardText();
+    std::erase(text, '\r');
+    EXPECT_EQ(text, "straight\t12,5\nturn\t3");
 }
 
 TEST(WxDialogs, AnEscapedExceptionIsShownWithItsText) {
