@@ -4,58 +4,52 @@
 // "car build FILE" reads it and builds the car pair into <data file folder>/<CarObjectName>/, as the
 // window's build button does; "car install FILE" builds the pair and installs it.
 
+#include <optional>
 #include <ostream>
+#include <variant>
 
 #include "base/Encoding.h"
 #include "builders/CarBuilder.h"
 #include "cli/Commands.h"
 #include "datafiles/CarData.h"
 #include "datafiles/CarDataCommands.h"
+#include "datafiles/DataFileKeys.h"
 #include "workflow/ProjectCommands.h"
 
 namespace zw::cli {
 namespace {
 
+template <typename Record>
+std::string dumpFieldOf(const KeyField& field, const Record& record) {
+    if (const auto* text = std::get_if<std::string Record::*>(&field)) return dumpText(record.**text);
+    if (const auto* integer = std::get_if<std::int32_t Record::*>(&field)) return std::to_string(record.**integer);
+    if (const auto* decimal = std::get_if<double Record::*>(&field)) return dumpDecimal(record.**decimal);
+    return {};
+}
+
+std::string dumpValue(const DataFileKey& key, const CarData& car) {
+    if (key.role) {
+        const CarRoleData& role = car.role(*key.role);
+        if (const auto* integers = std::get_if<std::vector<std::int32_t> CarRoleData::*>(&key.field))
+            return dumpList(role.**integers, [](std::int32_t v) { return std::to_string(v); });
+        return dumpFieldOf(key.field, role);
+    }
+    if (const auto* texts = std::get_if<std::vector<std::string> CarData::*>(&key.field))
+        return dumpList(car.**texts, dumpText);
+    return dumpFieldOf(key.field, car);
+}
+
 void dump(std::ostream& out, const CarData& car) {
     out << "CarFolder: " << car.CarFolder.string() << '\n';
     out << "CarObjectName: " << dumpText(car.CarObjectName) << '\n';
-    out << "IncludePaths: " << dumpList(car.IncludePaths, dumpText) << '\n';
-    out << "TrainName: " << dumpText(car.TrainName) << '\n';
-    out << "CarCountPerTrainMin: " << car.CarCountPerTrainMin << '\n';
-    out << "CarCountPerTrainMax: " << car.CarCountPerTrainMax << '\n';
-    out << "CarCountPerTrainPreset: " << car.CarCountPerTrainPreset << '\n';
-    out << "CameraLookahead: " << dumpDecimal(car.CameraLookahead) << '\n';
-    out << "CameraLATiltfactor: " << dumpDecimal(car.CameraLATiltfactor) << '\n';
-    out << "JetSkiUnknown: " << dumpDecimal(car.JetSkiUnknown) << '\n';
-    out << "WaterUnknownA: " << dumpDecimal(car.WaterUnknownA) << '\n';
-    out << "WaterUnknownB: " << dumpDecimal(car.WaterUnknownB) << '\n';
-    out << "WaterUnknownC: " << dumpDecimal(car.WaterUnknownC) << '\n';
-    out << "WaterUnknownD: " << dumpDecimal(car.WaterUnknownD) << '\n';
-    out << "WaterUnknownE: " << dumpDecimal(car.WaterUnknownE) << '\n';
-    out << "WaterUnknownF: " << dumpDecimal(car.WaterUnknownF) << '\n';
-    out << "OvertakeFlag: " << car.OvertakeFlag << '\n';
-    out << "PriorityStationType: " << dumpText(car.PriorityStationType) << '\n';
-    for (CarRole r : kCarRoles) {
-        const CarRoleData& role = car.role(r);
-        const std::string p = std::string(carRoleName(r)) + ".";
-        out << p << "defined: " << (role.isDefined() ? "yes" : "no") << '\n';
-        out << p << "IncludeRIC: " << dumpText(role.IncludeRIC) << '\n';
-        out << p << "IncludeSVDPartA: " << dumpText(role.IncludeSVDPartA) << '\n';
-        out << p << "IncludeSVDPartB: " << dumpText(role.IncludeSVDPartB) << '\n';
-        out << p << "ModelNamePartA: " << dumpText(role.ModelNamePartA) << '\n';
-        out << p << "ModelNamePartB: " << dumpText(role.ModelNamePartB) << '\n';
-        out << p << "InertiaPartA: " << dumpDecimal(role.InertiaPartA) << '\n';
-        out << p << "InertiaPartB: " << dumpDecimal(role.InertiaPartB) << '\n';
-        out << p << "TurnaxisType: " << role.TurnaxisType << '\n';
-        out << p << "TurnaxisStability: " << dumpDecimal(role.TurnaxisStability) << '\n';
-        out << p << "TurnaxisMomentum: " << dumpDecimal(role.TurnaxisMomentum) << '\n';
-        out << p << "TurnaxisStopper: " << dumpDecimal(role.TurnaxisStopper) << '\n';
-        out << p << "TurnaxisUnknown: " << dumpDecimal(role.TurnaxisUnknown) << '\n';
-        out << p << "PeepSeatingPositions: "
-            << dumpList(role.PeepSeatingPositions, [](std::int32_t v) { return std::to_string(v); }) << '\n';
-        out << p << "SideSwing: " << dumpDecimal(role.SideSwing) << '\n';
-        out << p << "HeightSwing: " << dumpDecimal(role.HeightSwing) << '\n';
-        for (const auto& event : kCarAnimEvents) out << p << "Anim" << event.name << ": " << role.*event.field << '\n';
+    std::optional<CarRole> role;
+    for (const DataFileKey& key : carKeys()) {
+        if (key.role && key.role != role) {
+            role = key.role;
+            out << carRoleName(*role) << ".defined: " << (car.role(*role).isDefined() ? "yes" : "no") << '\n';
+        }
+        out << (key.role ? std::string(carRoleName(*key.role)) + "." : std::string()) << key.fieldName << ": "
+            << dumpValue(key, car) << '\n';
     }
 }
 

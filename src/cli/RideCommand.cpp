@@ -5,10 +5,12 @@
 // the window's build button does.
 
 #include <ostream>
+#include <variant>
 
 #include "base/Encoding.h"
 #include "builders/RideBuilder.h"
 #include "cli/Commands.h"
+#include "datafiles/DataFileKeys.h"
 #include "datafiles/RideData.h"
 #include "datafiles/RideDataReader.h"
 
@@ -27,77 +29,33 @@ void dump(std::ostream& out, const RideData& r) {
     field("RideObjectName", dumpText(r.RideObjectName));
     real("SpeedUnitFactor", r.SpeedUnitFactor);
     integer("RideFlags", r.RideFlags);
-    field("BahnName", dumpText(r.BahnName));
-    field("BahnDescription", dumpText(r.BahnDescription));
-    field("BahnIcon", dumpText(r.BahnIcon));
-    integer("BahnKategorie", r.BahnKategorie);
-    texts("WagentypName", r.WagentypName);
-    field("TrackTyp", dumpText(r.TrackTyp));
-    texts("TrackSectionName", r.TrackSectionName);
-    field("TrackSectionKosten", dumpList(r.TrackSectionKosten, [](int32_t v) { return std::to_string(v); }));
-    integer("BaukostenHoehe4H", r.BaukostenHoehe4H);
-    field("Stationstyp", dumpText(r.Stationstyp));
-    real("LichtraumprofilHoehe", r.LichtraumprofilHoehe);
-    integer("BauhoeheMax", r.BauhoeheMax);
-    integer("BahnstartPreset", r.BahnstartPreset);
-    integer("BahnstartMoeglichkeiten", r.BahnstartMoeglichkeiten);
-    integer("BlockaufteilungsFlag", r.BlockaufteilungsFlag);
-    integer("RundenanzahlMin", r.RundenanzahlMin);
-    integer("RundenanzahlMax", r.RundenanzahlMax);
-    integer("AutoFertigstellungFlag", r.AutoFertigstellungFlag);
-    integer("WagenRotationswinkelFlag", r.WagenRotationswinkelFlag);
-    integer("SchleifenUnzulaessigFlag", r.SchleifenUnzulaessigFlag);
-    integer("AnjederStelleabbaubarFlag", r.AnjederStelleabbaubarFlag);
-    real("InAusStationRollgeschw", r.InAusStationRollgeschw);
-    real("LiftkettengeschwMin", r.LiftkettengeschwMin);
-    real("LiftkettengeschwMax", r.LiftkettengeschwMax);
-    real("LiftkettengeschwPreset", r.LiftkettengeschwPreset);
-    real("StartgeschwMin", r.StartgeschwMin);
-    real("StartgeschwMax", r.StartgeschwMax);
-    real("StartgeschwPreset", r.StartgeschwPreset);
-    integer("KonstantgeschwFlag", r.KonstantgeschwFlag);
-    real("KonstantgeschwMin", r.KonstantgeschwMin);
-    real("KonstantgeschwMax", r.KonstantgeschwMax);
-    real("KonstantgeschwPreset", r.KonstantgeschwPreset);
-    real("BergaufabAbweichung", r.BergaufabAbweichung);
-    integer("BahnkostenVorschau", r.BahnkostenVorschau);
-    integer("BetriebskostenBasis", r.BetriebskostenBasis);
-    integer("BetriebskostenproZug", r.BetriebskostenproZug);
-    integer("BetriebskostenproWagen", r.BetriebskostenproWagen);
-    integer("BetriebskostenproStation", r.BetriebskostenproStation);
-    for (std::size_t row = 0; row < kRatingRowCount; ++row) {
-        const std::string stem(kRatingRows[row].germanStem);
-        const auto& values = r.RatingCoefficients[row];
-        real("Err" + stem, values[Excitement]);
-        real("Int" + stem, values[Intensity]);
-        real("Ueb" + stem, values[Nausea]);
-        real("Faktor" + stem, values[Factor]);
+    bool ratingsDumped = false;
+    for (const DataFileKey& key : rideKeys()) {
+        const KeyField& f = key.field;
+        if (std::holds_alternative<RatingCell>(f)) {
+            // The whole rating table where its first key stands, the fixed rows and factors too.
+            if (ratingsDumped) continue;
+            ratingsDumped = true;
+            for (std::size_t row = 0; row < kRatingRowCount; ++row) {
+                const std::string stem(kRatingRows[row].germanStem);
+                const auto& values = r.RatingCoefficients[row];
+                real("Err" + stem, values[Excitement]);
+                real("Int" + stem, values[Intensity]);
+                real("Ueb" + stem, values[Nausea]);
+                real("Faktor" + stem, values[Factor]);
+            }
+        } else if (const auto* text = std::get_if<std::string RideData::*>(&f)) {
+            field(key.fieldName, dumpText(r.**text));
+        } else if (const auto* number = std::get_if<int32_t RideData::*>(&f)) {
+            integer(key.fieldName, r.**number);
+        } else if (const auto* decimal = std::get_if<double RideData::*>(&f)) {
+            if (key.values != KeyValues::SpeedUnit) real(key.fieldName, r.**decimal);  // the factor stands first
+        } else if (const auto* list = std::get_if<std::vector<std::string> RideData::*>(&f)) {
+            texts(key.fieldName, r.**list);
+        } else if (const auto* amounts = std::get_if<std::vector<int32_t> RideData::*>(&f)) {
+            field(key.fieldName, dumpList(r.**amounts, [](int32_t v) { return std::to_string(v); }));
+        }  // the flags that are bits of RideFlags stand in it
     }
-    real("Zuverlaessigkeitsabnahme", r.Zuverlaessigkeitsabnahme);
-    integer("PeepAttraktivitaet", r.PeepAttraktivitaet);
-    field("SpezialTrackSectionNameAMitte", dumpText(r.SpezialTrackSectionNameAMitte));
-    field("SpezialTrackSectionNameAEnde", dumpText(r.SpezialTrackSectionNameAEnde));
-    field("SpezialTrackSectionNameBMitte", dumpText(r.SpezialTrackSectionNameBMitte));
-    field("SpezialTrackSectionNameBEnde", dumpText(r.SpezialTrackSectionNameBEnde));
-    real("TowerRideSpitzenDauer", r.TowerRideSpitzenDauer);
-    real("TowerRideSpitzenAbstand", r.TowerRideSpitzenAbstand);
-    field("PeepLoopSplineName", dumpText(r.PeepLoopSplineName));
-    texts("PeepPathSplineName", r.PeepPathSplineName);
-    field("SpezialWagentypAName", dumpText(r.SpezialWagentypAName));
-    real("SpezialWagentypAVersatzWarten", r.SpezialWagentypAVersatzWarten);
-    real("SpezialWagentypAVersatzEinhaken", r.SpezialWagentypAVersatzEinhaken);
-    real("SpezialWagentypABergaufGeschw", r.SpezialWagentypABergaufGeschw);
-    real("SpezialWagentypABergabGeschw", r.SpezialWagentypABergabGeschw);
-    field("SpezialWagentypBName", dumpText(r.SpezialWagentypBName));
-    texts("ZusatzTrackTyp", r.ZusatzTrackTyp);
-    integer("VorRueckFreiRotationFlag", r.VorRueckFreiRotationFlag);
-    integer("VierAchsenRotationswinkelFlag", r.VierAchsenRotationswinkelFlag);
-    integer("VertikalInversionswechselFlag", r.VertikalInversionswechselFlag);
-    integer("ZuganzahlPreset", r.ZuganzahlPreset);
-    integer("StationenSyncFlag", r.StationenSyncFlag);
-    real("WaterSectionKonstantgeschw", r.WaterSectionKonstantgeschw);
-    real("WaterSectionBeschleunigung", r.WaterSectionBeschleunigung);
-    real("WaterSectionAbbremsung", r.WaterSectionAbbremsung);
     integer("StationshoeheueberGleis", r.StationshoeheueberGleis);
     integer("BaunuraufWasserFlag", r.BaunuraufWasserFlag);
     integer("BetriebsmodusanzeigenFlag", r.BetriebsmodusanzeigenFlag);

@@ -174,7 +174,7 @@ private:
     }
 
     std::string defaultText(const DataFileKey& key) const {
-        if (key.values == KeyValues::Speed) return formatDecimal(key.speedDefault / speedUnitFactor_);
+        if (key.values == KeyValues::Speed) return formatDecimal(key.number / speedUnitFactor_);
         return key.defaultText;
     }
 

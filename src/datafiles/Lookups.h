@@ -86,10 +86,13 @@ public:
     // The German name first; each alias only while nothing was found. Returns the number of
     // values found (the count of the kind's result area).
     size_t collectWithAliases(DataFileKind file, ValueKind kind, std::initializer_list<std::string_view> names);
+    size_t collectWithAliases(DataFileKind file, ValueKind kind, const std::vector<std::string>& names);
 
     const LookupResults& results() const { return results_; }
 
 private:
+    template <typename Names>
+    size_t collectFirst(DataFileKind file, ValueKind kind, const Names& names);
     size_t countOf(ValueKind kind) const;
     void showMessage(std::string_view id);
 

@@ -1,7 +1,8 @@
 #pragma once
-// The canonical rewrite of a ride data file: the standard header, every key in a fixed order and
-// tab layout with German or English names, the values in the program's number formats, and the
-// add-on block only when the add-ons are switched on.
+// The canonical rewrite of a ride data file: the standard header, every key of rideKeys() in its
+// order with German or English names, tabs putting the values in column 33, a blank line before
+// each group, the values in the program's number formats, the unit line, and the add-on block only
+// when the add-ons are switched on.
 
 #include <filesystem>
 #include <string>
