@@ -1,5 +1,6 @@
 // The main window's install commands: the ride or car pair built last is copied into the game folder.
 #include "base/Encoding.h"
+#include "base/PathOnDisk.h"
 #include "install/GameFolders.h"
 #include "install/InstallCommands.h"
 #include "workflow/MainWindow.h"
@@ -22,7 +23,7 @@ void MainWindow::showInstallStatus(InstallOutcome outcome, CtrKind kind, const s
         return;
     }
     setCommandStatus("statusInstalled",
-                     gameFolderOf(kind, state_.settings.gameFolder()) / pathFromCp1252(objectName));
+                     findPathOnDisk(gameFolderOf(kind, state_.settings.gameFolder()) / pathFromCp1252(objectName)).path);
 }
 
 bool MainWindow::installRidePair() {
