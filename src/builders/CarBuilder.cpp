@@ -86,9 +86,8 @@ std::filesystem::path carOutputFolder(const CarData& car) { return carPairFiles(
 std::filesystem::path carCommonFile(const CarData& car) { return carPairFiles(car).common; }
 std::filesystem::path carUniqueFile(const CarData& car) { return carPairFiles(car).unique; }
 
-bool buildCarPair(const CarData& car, const Settings& settings,
-                                  const std::filesystem::path& TempFolder, OvlWriter& writer, Dialogs& dialogs,
-                                  const CarBuildSteps& steps) {
+bool buildCarPair(const CarData& car, const Settings& settings, const std::filesystem::path& TempFolder,
+                  OvlWriter& writer, Dialogs& dialogs, const CarBuildSteps& steps) {
     const Language language = languageOf(settings.UseEnglish);
     const PairFiles files = carPairFiles(car);
     BuildOutputFolder output(files);

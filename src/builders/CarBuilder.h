@@ -54,8 +54,7 @@ std::filesystem::path carUniqueFile(const CarData& car);
 
 // Builds the car pair. True when both output files were written, false when the build stopped (a
 // refused overwrite, or a message shown).
-bool buildCarPair(const CarData& car, const Settings& settings,
-                                  const std::filesystem::path& TempFolder, OvlWriter& writer, Dialogs& dialogs,
-                                  const CarBuildSteps& steps = defaultCarBuildSteps());
+bool buildCarPair(const CarData& car, const Settings& settings, const std::filesystem::path& TempFolder,
+                  OvlWriter& writer, Dialogs& dialogs, const CarBuildSteps& steps = defaultCarBuildSteps());
 
 }  // namespace zw
