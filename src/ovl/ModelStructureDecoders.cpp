@@ -101,6 +101,7 @@ struct VertexBounds {
 struct MeshCounts {
     uint64_t vertices = 0;
     uint64_t indices = 0;
+    bool arraysInBlock = true;  // false: the error about the arrays says more than the totals would
 };
 
 // The vertices: their extent, and a normal that is not of unit length.
@@ -164,7 +165,7 @@ MeshCounts decodeMesh(const StructureSpace& space, StructureReport& report, cons
     }
     if (vertexList) checkVertices(space, m, *vertexList, vertices, bounds);
     if (indexList) checkIndices(space, m, *indexList, groups, vertices);
-    return {vertices, indices};
+    return {vertices, indices, vertexList.has_value() && (indexList.has_value() || groups == 0)};
 }
 
 // ---- BoneAnim ----
@@ -259,7 +260,9 @@ void decodeBoneShape(const StructureSpace& space, StructureReport& report, const
         const MeshCounts counts = decodeMesh(space, report, label, space.word(uint64_t{*meshList} + 4 * t), t + 1, bounds);
         sum.vertices += counts.vertices;
         sum.indices += counts.indices;
+        sum.arraysInBlock = sum.arraysInBlock && counts.arraysInBlock;
     }
+    if (!sum.arraysInBlock) return;
     if (sum.vertices != vertexTotal) {
         h.finding(StructureSeverity::Note, 24, "vertex count", std::to_string(vertexTotal), "structureDisagrees",
                   {"sum of the meshes' vertex counts", std::to_string(sum.vertices)});
@@ -270,9 +273,13 @@ void decodeBoneShape(const StructureSpace& space, StructureReport& report, const
     }
     if (bounds.any && min[0] <= max[0] && min[1] <= max[1] && min[2] <= max[2]) {
         for (int i = 0; i < 3; ++i) {
-            if (bounds.min[i] < min[i] || bounds.max[i] > max[i]) {
-                h.finding(StructureSeverity::Note, 4 * i, std::string("bounding box minimum ") + kAxes[i],
-                          floatText(min[i]), "structureBoxMissesVertices", {point(bounds.min), point(bounds.max)});
+            // The side the vertices leave the box by is the field named.
+            const bool belowMinimum = bounds.min[i] < min[i];
+            if (belowMinimum || bounds.max[i] > max[i]) {
+                h.finding(StructureSeverity::Note, belowMinimum ? 4 * i : 12 + 4 * i,
+                          std::string(belowMinimum ? "bounding box minimum " : "bounding box maximum ") + kAxes[i],
+                          floatText(belowMinimum ? min[i] : max[i]), "structureBoxMissesVertices",
+                          {point(bounds.min), point(bounds.max)});
                 break;
             }
         }
