@@ -3,6 +3,7 @@
 // 1), notes do not. --structures prints every structure field by field; --icon writes the ride
 // pair's own icon as a PNG file, --textures each FlexiTexture frame of a car pair into DIR.
 
+#include <cctype>
 #include <ostream>
 #include <system_error>
 
@@ -54,6 +55,17 @@ InspectArguments parse(std::span<const std::string> args) {
     return parsed;
 }
 
+// A texture's name as part of a file name: the pair chooses it, so nothing in it may lead out of the
+// folder; letters, digits and "-_ " stay, anything else becomes "_".
+std::string fileNamePart(const std::string& cp1252) {
+    std::string out = cp1252;
+    for (char& c : out) {
+        const auto u = static_cast<unsigned char>(c);
+        if (!(std::isalnum(u) || u >= 0xC0 || c == '-' || c == '_' || c == ' ')) c = '_';
+    }
+    return out.empty() ? "_" : out;
+}
+
 // Writes one picture; false after a message.
 bool writePicture(Context& context, const RgbaPicture& picture, const std::filesystem::path& path) {
     const std::optional<std::string> png = encodePng(picture);
@@ -77,23 +89,25 @@ bool writeIcon(Context& context, const StructureSpace& space, const std::filesys
 }
 
 bool writeTextures(Context& context, const StructureSpace& space, const std::filesystem::path& folder) {
-    const std::vector<TextureFrame> frames = flexiTextureFrames(space);
-    if (frames.empty()) {
-        context.showMessage("inspectNoTextures", {space.fileName(OvlFileKind::Common)});
-        return false;
-    }
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error) {
         context.showMessage("outputFolderNotCreated", {pathForMessage(folder), asciiOnlyText(error.message())});
         return false;
     }
-    for (const TextureFrame& t : frames) {
+    bool written = true;
+    const size_t frames = forEachTextureFrame(space, [&](const TextureFrame& t) {
         // One file a frame: <texture>.png, or <texture>_<frame>.png for a texture of several frames.
-        const std::string name = t.frames == 1 ? t.texture : t.texture + "_" + std::to_string(t.frame);
-        if (!writePicture(context, t.picture, folder / pathFromCp1252(name + ".png"))) return false;
+        const std::string name =
+            fileNamePart(t.texture) + (t.frames == 1 ? std::string() : "_" + std::to_string(t.frame));
+        written = writePicture(context, t.picture, folder / pathFromCp1252(name + ".png"));
+        return written;
+    });
+    if (frames == 0) {
+        context.showMessage("inspectNoTextures", {space.fileName(OvlFileKind::Common)});
+        return false;
     }
-    return true;
+    return written;
 }
 
 int run(Context& context, std::span<const std::string> args) {

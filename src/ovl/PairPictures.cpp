@@ -37,7 +37,8 @@ std::optional<RgbaPicture> rideIconPicture(const StructureSpace& space) {
         const std::string_view data = space.extraData()[static_cast<size_t>(s.extraDataIndex)];
         if (data.size() < 4 * kPictureHeaderWords || wordOf(data, 0) != kDxt1Format) continue;
         const uint32_t width = wordOf(data, 4), height = wordOf(data, 8);
-        const uint64_t blocks = uint64_t{(width + 3) / 4} * ((height + 3) / 4) * kDxt1BlockSize;
+        // In 64 bits: a width near 2^32 must not wrap round to a small picture.
+        const uint64_t blocks = (uint64_t{width} + 3) / 4 * ((uint64_t{height} + 3) / 4) * kDxt1BlockSize;
         if (blocks > data.size() - 4 * kPictureHeaderWords) continue;
         return decodeDxt1(data.substr(4 * kPictureHeaderWords), width, height);
     }
@@ -46,6 +47,15 @@ std::optional<RgbaPicture> rideIconPicture(const StructureSpace& space) {
 
 std::vector<TextureFrame> flexiTextureFrames(const StructureSpace& space) {
     std::vector<TextureFrame> out;
+    forEachTextureFrame(space, [&](TextureFrame frame) {
+        out.push_back(std::move(frame));
+        return true;
+    });
+    return out;
+}
+
+size_t forEachTextureFrame(const StructureSpace& space, const std::function<bool(TextureFrame)>& visit) {
+    size_t count = 0;
     const std::string_view bytes = space.bytes();
     for (const SpaceStructure& s : space.structures()) {
         if (!isKind(space, s, "FlexiTexture", "ftx") || !space.inOneBlock(s.address, kTextureSize)) continue;
@@ -71,10 +81,11 @@ std::vector<TextureFrame> flexiTextureFrames(const StructureSpace& space) {
                 p[2] = static_cast<uint8_t>(bytes[entry]);
                 p[3] = alpha != 0 ? static_cast<uint8_t>(bytes[alpha + i]) : 255;
             }
-            out.push_back(std::move(t));
+            ++count;
+            if (!visit(std::move(t))) return count;
         }
     }
-    return out;
+    return count;
 }
 
 }  // namespace zw

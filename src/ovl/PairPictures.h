@@ -5,6 +5,8 @@
 //
 // Only what lies whole in its block is decoded; the structure check names what does not.
 
+#include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,6 +30,9 @@ struct TextureFrame {
 
 // Every frame of every FlexiTexture, in structure order.
 std::vector<TextureFrame> flexiTextureFrames(const StructureSpace& space);
+// The same one frame at a time, so that a pair whose frames all name one large picture is not held
+// in memory many times over; `visit` returns false to stop. Returns the frames visited.
+size_t forEachTextureFrame(const StructureSpace& space, const std::function<bool(TextureFrame)>& visit);
 
 // A palette entry is blue, green, red and a byte the game does not read.
 constexpr uint32_t kPaletteEntrySize = 4;
