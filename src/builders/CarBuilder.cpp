@@ -13,17 +13,19 @@
 #include "builders/RideTrain.h"
 #include "datafiles/CarData.h"
 #include "ovl/ModelPairCarChecks.h"
+#include "ovl/ModelStructureCheck.h"
 #include "ovl/OvlPairAssembly.h"
 #include "ovl/OvlWriter.h"
 
 namespace zw {
 namespace {
 
-// Step 7 for one model name: read with the car checks, then re-emitted.
+// Step 7 for one model name: read with the car checks, its structures checked, then re-emitted.
 bool emitModel(const CarData& car, const std::string& modelName, OvlWriter& writer, Dialogs& dialogs,
                Language language, const CarBuildSteps& steps) {
     const std::optional<ModelPair> model = readCarModelPair(car.CarFolder, modelName, dialogs, language);
     if (!model) return false;
+    if (!checkModelStructures(*model, modelName, dialogs, language)) return false;
     try {
         return steps.reEmitModel(writer, *model, modelName, dialogs, language);
     } catch (const BinaryReadError& fault) {

@@ -11,8 +11,9 @@
 //   5. the RideTrain (RideTrain.h);
 //   6. a new block in part file 9 and in part file 5, where the models go;
 //   7. the models: for each role in order, part A then part B, the model pair named in the car data
-//      is read from CarFolder with the car checks (ModelPairCarChecks.h) and re-emitted; a model
-//      named twice is read and re-emitted twice;
+//      is read from CarFolder with the car checks (ModelPairCarChecks.h), its structures checked
+//      (ModelStructureCheck.h: faults stop the build, implausible values are a warning) and
+//      re-emitted; a model named twice is read and re-emitted twice;
 //   8. the assembly: the car LoaderTypeList, the include paths as the .unique header's references.
 //
 // Both output files are replaced together only after the whole pair was made; a build that stops
