@@ -22,12 +22,12 @@ public:
     // per-user folder when the program's own folder cannot be written), where the install window opens.
     virtual std::filesystem::path buildFolder() const = 0;
 
-    // The main window's ride commands: 1 when they completed their work, 0 otherwise.
-    virtual int CTRBahnDatenLesenAuslagerung() = 0;
-    virtual int CTRBahnDatenSchreibenAuslagerung() = 0;
-    virtual int BahnOVLsErstellenAuslagerung() = 0;
+    // The main window's ride commands: true when they completed their work.
+    virtual bool chooseAndReadRideFile() = 0;
+    virtual bool rewriteRideFile() = 0;
+    virtual bool buildRidePair() = 0;
     // The main window's restart command.
-    virtual void NeustartButtonClick() = 0;
+    virtual void restart() = 0;
     // Opens the install/uninstall window, modal.
     virtual void showInstallWindow() = 0;
 };

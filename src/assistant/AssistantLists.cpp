@@ -5,13 +5,13 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/AppFolders.h"
-#include "app/SafeFile.h"
+#include "base/AppFolders.h"
+#include "base/AsciiCase.h"
+#include "base/SafeFile.h"
 
 namespace zw {
 namespace {
 
-char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // An identifier is printable ASCII without the characters that separate values in a data file.
 bool isIdentifier(const std::string& name) {
@@ -85,16 +85,13 @@ std::vector<TrackCatalogueType> readCatalogue(const std::filesystem::path& folde
 }  // namespace
 
 bool sameIdentifier(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+    return equalIgnoringAsciiCase(a, b);
 }
 
 void sortTrackSectionNames(std::vector<std::string>& names) {
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        auto byLower = std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                                    [](char x, char y) { return lowerAscii(x) < lowerAscii(y); });
-        auto reverse = std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(),
-                                                    [](char x, char y) { return lowerAscii(x) < lowerAscii(y); });
+        const bool byLower = lessIgnoringAsciiCase(a, b);
+        const bool reverse = lessIgnoringAsciiCase(b, a);
         if (byLower || reverse) return byLower;
         return a < b;
     });

@@ -1,9 +1,9 @@
 #include "assistant/AssistantStart.h"
 
-#include "app/Dialogs.h"
-#include "app/Encoding.h"
-#include "app/SafeFile.h"
-#include "install/TrackSetSections.h"
+#include "base/Dialogs.h"
+#include "base/Encoding.h"
+#include "base/SafeFile.h"
+#include "ovl/TrackSetSections.h"
 
 namespace zw {
 namespace {

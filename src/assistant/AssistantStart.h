@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/Messages.h"
 #include "assistant/AssistantLists.h"
 #include "assistant/TrackCatalogue.h"
+#include "base/Messages.h"
 
 namespace zw {
 

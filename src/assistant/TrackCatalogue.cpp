@@ -3,15 +3,10 @@
 #include <algorithm>
 #include <map>
 
+#include "base/AsciiCase.h"
+
 namespace zw {
 namespace {
-
-std::string lowerAscii(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return text;
-}
 
 // Every "*.common.ovl" below the game folder by its lower-case stem ("track8"); the first found wins.
 std::map<std::string, std::filesystem::path> indexCommonOvls(const std::filesystem::path& gamePath) {

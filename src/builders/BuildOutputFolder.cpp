@@ -2,36 +2,48 @@
 
 #include <system_error>
 
-#include "app/Dialogs.h"
-#include "app/Encoding.h"
+#include "base/Dialogs.h"
+#include "base/Encoding.h"
 
 namespace zw {
 
-bool BuildOutputFolder::prepare(const std::filesystem::path& commonFile, const std::filesystem::path& uniqueFile,
-                                bool OverwriteWithoutPrompt, std::string_view questionId, Dialogs& dialogs,
+PairFiles pairFilesIn(const std::filesystem::path& dataFileFolder, const std::string& objectName) {
+    const std::filesystem::path name = pathFromCp1252(objectName);
+    PairFiles files;
+    files.folder = dataFileFolder / name;
+    files.common = files.folder / name;
+    files.common += ".common.ovl";
+    files.unique = files.folder / name;
+    files.unique += ".unique.ovl";
+    return files;
+}
+
+bool BuildOutputFolder::prepare(bool OverwriteWithoutPrompt, std::string_view questionId, Dialogs& dialogs,
                                 Language language) {
+    const std::filesystem::path& folder = files_.folder;
     std::error_code error;
-    made_ = std::filesystem::create_directory(folder_, error);
+    made_ = std::filesystem::create_directory(folder, error);
     if (made_) return true;
-    if (!std::filesystem::is_directory(folder_)) {
+    if (!std::filesystem::is_directory(folder)) {
         // Not there and not made (or a file of that name): nothing could be written into it.
         dialogs.showMessage(message("outputFolderNotCreated", language,
-                                    {pathForMessage(folder_), asciiOnlyText(error ? error.message() : "not a folder")}));
+                                    {pathForMessage(folder), asciiOnlyText(error ? error.message() : "not a folder")}));
         return false;
     }
-    const bool earlierPair = std::filesystem::exists(commonFile) || std::filesystem::exists(uniqueFile);
+    const bool earlierPair = std::filesystem::exists(files_.common) || std::filesystem::exists(files_.unique);
     if (!earlierPair || OverwriteWithoutPrompt) return true;
     return dialogs.askYesNo(message("warningCaption", language), message(questionId, language));
 }
 
 void BuildOutputFolder::removeIfMadeAndEmpty(Dialogs* dialogs, Language language) {
     if (!made_) return;
+    const std::filesystem::path& folder = files_.folder;
     std::error_code error;
-    if (!std::filesystem::is_empty(folder_, error) || error) return;  // whatever stands in it is not ours to drop
-    std::filesystem::remove(folder_, error);
+    if (!std::filesystem::is_empty(folder, error) || error) return;  // whatever stands in it is not ours to drop
+    std::filesystem::remove(folder, error);
     if (error && dialogs) {
         dialogs->showMessage(
-            message("outputFolderNotRemoved", language, {pathForMessage(folder_), asciiOnlyText(error.message())}));
+            message("outputFolderNotRemoved", language, {pathForMessage(folder), asciiOnlyText(error.message())}));
     }
     made_ = false;
 }

@@ -6,36 +6,44 @@
 #include <string>
 #include <string_view>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 
 namespace zw {
 
 class Dialogs;
 
+// Where a pair is written: <folder>/<object name>/<object name>.common.ovl and .unique.ovl. The
+// Windows-1252 object name becomes a path once, at the start of a build.
+struct PairFiles {
+    std::filesystem::path folder;
+    std::filesystem::path common;
+    std::filesystem::path unique;
+};
+PairFiles pairFilesIn(const std::filesystem::path& dataFileFolder, const std::string& objectName);
+
 class BuildOutputFolder {
 public:
-    explicit BuildOutputFolder(std::filesystem::path folder) : folder_(std::move(folder)) {}
+    explicit BuildOutputFolder(const PairFiles& files) : files_(files) {}
 
-    // Makes the folder. When it was there already and holds `commonFile` or `uniqueFile`, asks the
-    // question `questionId` (caption "Warnung"/"Warning") unless `OverwriteWithoutPrompt`. A folder
-    // that is neither there nor made is reported ("outputFolderNotCreated"). True when the build may
-    // go on.
-    bool prepare(const std::filesystem::path& commonFile, const std::filesystem::path& uniqueFile,
-                 bool OverwriteWithoutPrompt, std::string_view questionId, Dialogs& dialogs, Language language);
+    // Makes the folder. When it was there already and holds the pair's common or unique file, asks
+    // the question `questionId` (caption "Warnung"/"Warning") unless `OverwriteWithoutPrompt`. A
+    // folder that is neither there nor made is reported ("outputFolderNotCreated"). True when the
+    // build may go on.
+    bool prepare(bool OverwriteWithoutPrompt, std::string_view questionId, Dialogs& dialogs, Language language);
 
-    // Runs `build` (1 when the pair was written, 0 when it stopped with a message) and, when it
+    // Runs `build` (true when the pair was written, false when it stopped with a message) and, when it
     // stopped or threw, removes the folder if `prepare` made it and it is still empty, so a stopped
     // build leaves nothing behind. A folder that was there before is never removed.
     template <class Build>
-    int runBuild(Build&& build, Dialogs& dialogs, Language language) {
-        int result = 0;
+    bool runBuild(Build&& build, Dialogs& dialogs, Language language) {
+        bool result = false;
         try {
             result = build();
         } catch (...) {
             removeIfMadeAndEmpty(nullptr, language);
             throw;
         }
-        if (result == 0) removeIfMadeAndEmpty(&dialogs, language);
+        if (!result) removeIfMadeAndEmpty(&dialogs, language);
         return result;
     }
 
@@ -43,7 +51,7 @@ private:
     // A removal that fails is reported on `dialogs` when given.
     void removeIfMadeAndEmpty(Dialogs* dialogs, Language language);
 
-    std::filesystem::path folder_;
+    PairFiles files_;
     bool made_ = false;
 };
 

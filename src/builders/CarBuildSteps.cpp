@@ -1,6 +1,6 @@
 // The car build's steps that other parts of the program contribute: the model re-emission, with the
 // car pair's loader types.
-#include "app/Dialogs.h"
+#include "base/Dialogs.h"
 #include "builders/CarBuilder.h"
 #include "builders/CarPairLayout.h"
 #include "ovl/ModelPair.h"

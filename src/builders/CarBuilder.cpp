@@ -3,10 +3,9 @@
 #include <optional>
 #include <system_error>
 
-#include "app/Dialogs.h"
-#include "app/Encoding.h"
-#include "app/ProjectState.h"
-#include "app/Settings.h"
+#include "base/Dialogs.h"
+#include "base/Encoding.h"
+#include "base/Settings.h"
 #include "builders/BuildOutputFolder.h"
 #include "builders/CarPairLayout.h"
 #include "builders/CarRoleChecks.h"
@@ -36,11 +35,12 @@ bool emitModel(const CarData& car, const std::string& modelName, OvlWriter& writ
     }
 }
 
-// Steps 3 to 10, into an output folder that is ready: 1 when the pair was written, else 0.
-int buildCarPair(const CarData& car, const Settings& settings, const std::filesystem::path& TempFolder,
+// Steps 3 to 10, into an output folder that is ready: true when the pair was written.
+bool assembleCarPair(const CarData& car, const PairFiles& files, const Settings& settings,
+                     const std::filesystem::path& TempFolder,
                  OvlWriter& writer, Dialogs& dialogs, const CarBuildSteps& steps) {
     const Language language = languageOf(settings.UseEnglish);
-    if (!prepareBuildTempFolder(TempFolder, dialogs, language)) return 0;
+    if (!prepareBuildTempFolder(TempFolder, dialogs, language)) return false;
     writer.beginPair(dialogs, language);
     writer.startBlock(part::UniqueStructures);
 
@@ -50,7 +50,7 @@ int buildCarPair(const CarData& car, const Settings& settings, const std::filesy
         } else {
             dialogs.showMessage(message(failed->messageId, language, {failed->argument}));
         }
-        return 0;
+        return false;
     }
 
     for (CarRole role : kCarRoles) {
@@ -64,50 +64,41 @@ int buildCarPair(const CarData& car, const Settings& settings, const std::filesy
         const CarRoleData& r = car.role(role);
         for (const std::string* modelName : {&r.ModelNamePartA, &r.ModelNamePartB}) {
             if (modelName->empty()) continue;
-            if (!emitModel(car, *modelName, writer, dialogs, language, steps)) return 0;
+            if (!emitModel(car, *modelName, writer, dialogs, language, steps)) return false;
         }
     }
 
     OvlPairContents contents;
     contents.loaderTypes = carLoaderTypeList();
     contents.uniqueReferences = carUniqueReferences(car);
-    if (!assemblePair(writer, contents, carCommonFile(car), carUniqueFile(car), dialogs, language,
+    if (!assemblePair(writer, contents, files.common, files.unique, dialogs, language,
                       {TempFolder / "_TempOVLHelp.ovl"})) {
-        return 0;
+        return false;
     }
     // Only an empty folder is removed: whatever else stands in it is not the build's.
     std::error_code error;
     std::filesystem::remove(TempFolder, error);
-    return 1;
+    return true;
 }
 
 }  // namespace
 
-std::filesystem::path carOutputFolder(const CarData& car) { return car.CarFolder / pathFromCp1252(car.CarObjectName); }
+PairFiles carPairFiles(const CarData& car) { return pairFilesIn(car.CarFolder, car.CarObjectName); }
+std::filesystem::path carOutputFolder(const CarData& car) { return carPairFiles(car).folder; }
+std::filesystem::path carCommonFile(const CarData& car) { return carPairFiles(car).common; }
+std::filesystem::path carUniqueFile(const CarData& car) { return carPairFiles(car).unique; }
 
-std::filesystem::path carCommonFile(const CarData& car) {
-    return carOutputFolder(car) / pathFromCp1252(car.CarObjectName + ".common.ovl");
-}
-
-std::filesystem::path carUniqueFile(const CarData& car) {
-    return carOutputFolder(car) / pathFromCp1252(car.CarObjectName + ".unique.ovl");
-}
-
-int WagenOVLsErstellenAuslagerung(const CarData& car, const Settings& settings,
-                                  const std::filesystem::path& TempFolder, OvlWriter& writer, Dialogs& dialogs,
-                                  const CarBuildSteps& steps) {
+bool buildCarPair(const CarData& car, const Settings& settings, const std::filesystem::path& TempFolder,
+                  OvlWriter& writer, Dialogs& dialogs, const CarBuildSteps& steps) {
     const Language language = languageOf(settings.UseEnglish);
-    BuildOutputFolder output(carOutputFolder(car));
-    if (!output.prepare(carCommonFile(car), carUniqueFile(car), settings.OverwriteWithoutPrompt, "overwriteCarOvls",
+    const PairFiles files = carPairFiles(car);
+    BuildOutputFolder output(files);
+    if (!output.prepare(settings.OverwriteWithoutPrompt, "overwriteCarOvls",
                         dialogs, language)) {
-        return 0;
+        return false;
     }
-    return output.runBuild([&] { return buildCarPair(car, settings, TempFolder, writer, dialogs, steps); }, dialogs,
+    return output.runBuild([&] { return assembleCarPair(car, files, settings, TempFolder, writer, dialogs, steps); }, dialogs,
                            language);
-}
-
-int WagenOVLsErstellenAuslagerung(ProjectState& state, Dialogs& dialogs) {
-    return WagenOVLsErstellenAuslagerung(state.car, state.settings, state.TempFolder, state.ovlWriter, dialogs);
 }
 
 }  // namespace zw

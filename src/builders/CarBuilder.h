@@ -23,7 +23,8 @@
 #include <functional>
 #include <string>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
+#include "builders/BuildOutputFolder.h"
 
 namespace zw {
 
@@ -31,7 +32,6 @@ class Dialogs;
 class ModelPair;
 class OvlWriter;
 struct CarData;
-struct ProjectState;
 struct Settings;
 
 // Copies a model's structures into the pair under construction. Returns false when it stopped the
@@ -48,17 +48,14 @@ struct CarBuildSteps {
 CarBuildSteps defaultCarBuildSteps();
 
 // The output folder and files of the car pair.
+PairFiles carPairFiles(const CarData& car);
 std::filesystem::path carOutputFolder(const CarData& car);
 std::filesystem::path carCommonFile(const CarData& car);
 std::filesystem::path carUniqueFile(const CarData& car);
 
-// Builds the car pair. Returns 1 when both output files were written, 0 when the build stopped (a
+// Builds the car pair. True when both output files were written, false when the build stopped (a
 // refused overwrite, or a message shown).
-int WagenOVLsErstellenAuslagerung(const CarData& car, const Settings& settings,
-                                  const std::filesystem::path& TempFolder, OvlWriter& writer, Dialogs& dialogs,
-                                  const CarBuildSteps& steps = defaultCarBuildSteps());
-
-// The same from the main window's state: its car record, settings, temporary folder and writer.
-int WagenOVLsErstellenAuslagerung(ProjectState& state, Dialogs& dialogs);
+bool buildCarPair(const CarData& car, const Settings& settings, const std::filesystem::path& TempFolder,
+                  OvlWriter& writer, Dialogs& dialogs, const CarBuildSteps& steps = defaultCarBuildSteps());
 
 }  // namespace zw

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Dialogs.h"
+#include "base/Dialogs.h"
 #include "datafiles/RideData.h"
 #include "ovl/ModelPair.h"
 #include "ovl/ModelSplineCopy.h"

@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <filesystem>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 
 namespace zw {
 

@@ -5,11 +5,10 @@
 #include <system_error>
 #include <vector>
 
-#include "app/Dialogs.h"
-#include "app/Encoding.h"
-#include "app/ProjectState.h"
-#include "app/SafeFile.h"
-#include "app/Settings.h"
+#include "base/Dialogs.h"
+#include "base/Encoding.h"
+#include "base/SafeFile.h"
+#include "base/Settings.h"
 #include "builders/BuildOutputFolder.h"
 #include "builders/GeneratedSplines.h"
 #include "builders/PeepSplines.h"
@@ -61,26 +60,20 @@ RideBuildSteps defaultRideBuildSteps() {
     return steps;
 }
 
-std::filesystem::path rideOutputFolder(const RideData& ride) {
-    return ride.DataFileFolder / pathFromCp1252(ride.RideObjectName);
-}
-
-std::filesystem::path rideCommonFile(const RideData& ride) {
-    return rideOutputFolder(ride) / pathFromCp1252(ride.RideObjectName + ".common.ovl");
-}
-
-std::filesystem::path rideUniqueFile(const RideData& ride) {
-    return rideOutputFolder(ride) / pathFromCp1252(ride.RideObjectName + ".unique.ovl");
-}
+PairFiles ridePairFiles(const RideData& ride) { return pairFilesIn(ride.DataFileFolder, ride.RideObjectName); }
+std::filesystem::path rideOutputFolder(const RideData& ride) { return ridePairFiles(ride).folder; }
+std::filesystem::path rideCommonFile(const RideData& ride) { return ridePairFiles(ride).common; }
+std::filesystem::path rideUniqueFile(const RideData& ride) { return ridePairFiles(ride).unique; }
 
 namespace {
 
-// Everything after the output folder: 1 when the pair was written, else 0.
-int buildRidePair(const RideData& ride, const Settings& settings, const std::filesystem::path& TempFolder,
+// Everything after the output folder: true when the pair was written.
+bool assembleRidePair(const RideData& ride, const PairFiles& files, const Settings& settings,
+                      const std::filesystem::path& TempFolder,
                   OvlWriter& writer, Dialogs& dialogs, const RideBuildSteps& steps) {
     const Language language = languageOf(settings.UseEnglish);
     const bool addOns = settings.AddOnsEnabled;
-    if (!prepareBuildTempFolder(TempFolder, dialogs, language)) return 0;
+    if (!prepareBuildTempFolder(TempFolder, dialogs, language)) return false;
     writer.beginPair(dialogs, language);
 
     writer.startBlock(part::UniqueStructures);
@@ -88,59 +81,55 @@ int buildRidePair(const RideData& ride, const Settings& settings, const std::fil
     writer.makeSymbolAndLoader(OvlFileKind::Unique, ride.RideObjectName + ":trr", rideLoaderType::TrackedRide);
 
     const RideDataBlockLayout data = rideDataBlockLayout(ride, addOns, writer.end(part::CommonStructures));
-    if (!writeTrackedRide(writer, ride, addOns, data, dialogs, language)) return 0;
-    if (!writeRideDataBlock(writer, ride, addOns, data, dialogs, language)) return 0;
+    if (!writeTrackedRide(writer, ride, addOns, data, dialogs, language)) return false;
+    if (!writeRideDataBlock(writer, ride, addOns, data, dialogs, language)) return false;
     writer.closeUniqueStructure();
 
     RideBuild build{ride, settings, writer, dialogs, language, TempFolder};
     if (ride.SpezialTrackSectionNameAMitte.empty() && ride.SpezialTrackSectionNameAEnde.empty() &&
         steps.makeGeneratedSplines && !steps.makeGeneratedSplines(build)) {
-        return 0;
+        return false;
     }
     if ((!ride.PeepLoopSplineName.empty() || !ride.PeepPathSplineName.empty()) && steps.copyPeepSplines &&
         !steps.copyPeepSplines(build)) {
-        return 0;
+        return false;
     }
     const bool ownIcon = isOwnRideIcon(ride.BahnIcon) && steps.makeRideIcon;
-    if (ownIcon && !steps.makeRideIcon(build)) return 0;
+    if (ownIcon && !steps.makeRideIcon(build)) return false;
 
     OvlPairContents contents;
     contents.loaderTypes = rideLoaderTypeList();
     const std::filesystem::path iconExtraData = TempFolder / std::string(kIconExtraDataFileName);
     if (ownIcon) {
         std::optional<std::string> picture = readIconExtraData(iconExtraData, dialogs, language);
-        if (!picture) return 0;
+        if (!picture) return false;
         contents.commonExtraData.push_back(std::move(*picture));
     } else {
         contents.uniqueReferences.emplace_back(kRideIconsReference);
     }
     const std::vector<std::filesystem::path> temporaryFiles = {iconExtraData, TempFolder / "_TempOVLHelp.ovl"};
-    if (!assemblePair(writer, contents, rideCommonFile(ride), rideUniqueFile(ride), dialogs, language, temporaryFiles)) {
-        return 0;
+    if (!assemblePair(writer, contents, files.common, files.unique, dialogs, language, temporaryFiles)) {
+        return false;
     }
     // Only an empty folder is removed: whatever else stands in it is not the build's.
     std::error_code error;
     std::filesystem::remove(TempFolder, error);
-    return 1;
+    return true;
 }
 
 }  // namespace
 
-int BahnOVLsErstellenAuslagerung(const RideData& ride, const Settings& settings,
-                                 const std::filesystem::path& TempFolder, OvlWriter& writer, Dialogs& dialogs,
-                                 const RideBuildSteps& steps) {
+bool buildRidePair(const RideData& ride, const Settings& settings, const std::filesystem::path& TempFolder,
+                   OvlWriter& writer, Dialogs& dialogs, const RideBuildSteps& steps) {
     const Language language = languageOf(settings.UseEnglish);
-    BuildOutputFolder output(rideOutputFolder(ride));
-    if (!output.prepare(rideCommonFile(ride), rideUniqueFile(ride), settings.OverwriteWithoutPrompt,
+    const PairFiles files = ridePairFiles(ride);
+    BuildOutputFolder output(files);
+    if (!output.prepare(settings.OverwriteWithoutPrompt,
                         "overwriteRideOvls", dialogs, language)) {
-        return 0;
+        return false;
     }
-    return output.runBuild([&] { return buildRidePair(ride, settings, TempFolder, writer, dialogs, steps); }, dialogs,
+    return output.runBuild([&] { return assembleRidePair(ride, files, settings, TempFolder, writer, dialogs, steps); }, dialogs,
                            language);
-}
-
-int BahnOVLsErstellenAuslagerung(ProjectState& state, Dialogs& dialogs) {
-    return BahnOVLsErstellenAuslagerung(state.ride, state.settings, state.TempFolder, state.ovlWriter, dialogs);
 }
 
 }  // namespace zw

@@ -22,13 +22,13 @@
 #include <functional>
 #include <string>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
+#include "builders/BuildOutputFolder.h"
 
 namespace zw {
 
 class Dialogs;
 class OvlWriter;
-struct ProjectState;
 struct RideData;
 struct Settings;
 
@@ -58,17 +58,14 @@ struct RideBuildSteps {
 RideBuildSteps defaultRideBuildSteps();
 
 // The output folder and files of the ride pair.
+PairFiles ridePairFiles(const RideData& ride);
 std::filesystem::path rideOutputFolder(const RideData& ride);
 std::filesystem::path rideCommonFile(const RideData& ride);
 std::filesystem::path rideUniqueFile(const RideData& ride);
 
-// Builds the ride pair. Returns 1 when both output files were written, 0 when the build stopped (a
+// Builds the ride pair. True when both output files were written, false when the build stopped (a
 // refused overwrite, or a message shown).
-int BahnOVLsErstellenAuslagerung(const RideData& ride, const Settings& settings,
-                                 const std::filesystem::path& TempFolder, OvlWriter& writer, Dialogs& dialogs,
-                                 const RideBuildSteps& steps = defaultRideBuildSteps());
-
-// The same from the main window's state: its ride record, settings, temporary folder and writer.
-int BahnOVLsErstellenAuslagerung(ProjectState& state, Dialogs& dialogs);
+bool buildRidePair(const RideData& ride, const Settings& settings, const std::filesystem::path& TempFolder,
+                   OvlWriter& writer, Dialogs& dialogs, const RideBuildSteps& steps = defaultRideBuildSteps());
 
 }  // namespace zw

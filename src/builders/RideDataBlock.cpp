@@ -4,7 +4,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/Dialogs.h"
+#include "base/AsciiCase.h"
+#include "base/Dialogs.h"
 #include "builders/RideTrackPath.h"
 #include "datafiles/RideData.h"
 #include "ovl/OvlWriter.h"
@@ -38,13 +39,6 @@ constexpr uint32_t ratingTableSize() {
 }
 static_assert(ratingTableSize() == kRatingTableSize);
 
-// Only the letters A … Z are lowered; other bytes (umlauts among them) keep their case.
-std::string lowerAsciiLetters(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return text;
-}
 
 }  // namespace
 
@@ -79,6 +73,7 @@ void writeRatingTable(OvlWriter& writer, const RideData& ride) {
     // game whether they are there.
     const bool generatedSplines = ride.SpezialTrackSectionNameAMitte.empty() && ride.SpezialTrackSectionNameAEnde.empty();
     out.word(11).floatWord(generatedSplines ? 1.0 : 0.0).word(generatedSplines ? 29 : 0);
+    out.endsAt(kRatingTableSize);
 }
 
 bool writeRideDataBlock(OvlWriter& writer, const RideData& ride, bool addOns, const RideDataBlockLayout& layout,
@@ -91,7 +86,7 @@ bool writeRideDataBlock(OvlWriter& writer, const RideData& ride, bool addOns, co
     for (size_t i = 0; i < ride.TrackSectionName.size(); ++i) {
         // The reader gives every section a cost; 1000 is its default for a section without one.
         const int32_t cost = i < ride.TrackSectionKosten.size() ? ride.TrackSectionKosten[i] : 1000;
-        out.string(lowerAsciiLetters(ride.TrackSectionName[i])).signedWord(cost);
+        out.string(lowerAscii(ride.TrackSectionName[i])).signedWord(cost);
     }
 
     if (addOns) {

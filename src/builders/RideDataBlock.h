@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 
 namespace zw {
 

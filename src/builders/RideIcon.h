@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 
 namespace zw {
 

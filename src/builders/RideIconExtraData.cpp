@@ -3,13 +3,14 @@
 #include <array>
 #include <system_error>
 
-#include "app/Dialogs.h"
-#include "app/Encoding.h"
-#include "app/SafeFile.h"
+#include "base/Dialogs.h"
+#include "base/Encoding.h"
+#include "base/SafeFile.h"
 #include "builders/RideIconPicture.h"
 #include "builders/RidePairLayout.h"
 #include "ovl/ByteReader.h"
 #include "ovl/ByteWriter.h"
+#include "ovl/OvlFileReader.h"
 
 namespace zw {
 namespace {
@@ -26,8 +27,6 @@ struct IconFileMessages {
 constexpr IconFileMessages kCommonMessages{"450", "451", "452"};
 constexpr IconFileMessages kUniqueMessages{"453", "454", "455"};
 
-void skipShortText(ByteReader& in) { in.skip(in.u16()); }
-
 enum class Outcome { Found, NotFound, Stopped };
 
 // Reads one icon file up to its extra data and takes the first entry that is not 4 bytes long.
@@ -40,23 +39,13 @@ Outcome readIconFile(const std::filesystem::path& path, std::string_view BahnIco
     }
     try {
         ByteReader in(*bytes, pathForMessage(path));
-        in.u32();  // magic
-        in.u32();  // reserved
-        if (in.u32() != 1) {
+        OvlFileHeader header = readOvlFileStart(in);
+        if (header.version != kOvlVersion) {
             dialogs.showMessage(message(messages.wrongVersion, language, {BahnIcon}));
             return Outcome::Stopped;
         }
-        const uint32_t references = in.u32();
-        for (uint32_t i = 0; i < references; ++i) skipShortText(in);
-        in.u32();  // spare
-        const uint32_t loaderTypes = in.u32();
-        for (uint32_t i = 0; i < loaderTypes; ++i) {
-            skipShortText(in);
-            skipShortText(in);
-            in.u32();
-            skipShortText(in);
-        }
-        std::array<uint32_t, 9> counts{};
+        readOvlFileHeaderRest(in, header);
+        OvlBlockCounts counts{};
         for (uint32_t& count : counts) {
             count = in.u32();
             if (count >= kRefusedBlockCount) {

@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 
 namespace zw {
 

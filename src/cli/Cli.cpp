@@ -5,10 +5,10 @@
 #include <istream>
 #include <ostream>
 
-#include "app/ConsoleDialogs.h"
-#include "app/Encoding.h"
-#include "app/MainWindow.h"
+#include "base/ConsoleDialogs.h"
+#include "base/Encoding.h"
 #include "cli/Commands.h"
+#include "workflow/MainWindow.h"
 
 namespace zw::cli {
 namespace {

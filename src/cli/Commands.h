@@ -29,10 +29,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ConsoleDialogs.h"
-#include "app/MainWindow.h"
-#include "app/Messages.h"
+#include "base/ConsoleDialogs.h"
+#include "base/Messages.h"
 #include "datafiles/DataFileCheck.h"
+#include "workflow/MainWindow.h"
 
 namespace zw::cli {
 
@@ -120,6 +120,39 @@ int printFindings(Context& context, const std::vector<DataFileFinding>& findings
 
 // "check FILE": the command that touches nothing of the game in the ride and car groups.
 bool isCheckCommand(std::span<const std::string> args);
+
+// What the ride and car groups differ in; runDataFileCommand runs read, check, rewrite, build and
+// install alike for both.
+struct DataFileCommandKind {
+    std::string_view group;          // "ride"
+    std::string_view filePrefix;     // "CTR_BahnDaten_"
+    std::string_view missingAction;  // the usage problem when no action follows the group
+    DataFileKind kind;
+    // Reads without the message of findings (the check prints them as its result).
+    bool (*readForCheck)(Context& context, const std::filesystem::path& file);
+    void (*summary)(std::ostream& out, const ProjectState& state);
+    void (*dump)(std::ostream& out, const ProjectState& state);
+    // The window's commands; the read takes the file named on the command line for its open dialog.
+    bool (MainWindow::*read)();
+    bool (MainWindow::*rewrite)();
+    bool (MainWindow::*build)();
+    bool (MainWindow::*install)();
+    // The common and unique file of the pair built from the state.
+    std::filesystem::path (*commonFile)(const ProjectState& state);
+    std::filesystem::path (*uniqueFile)(const ProjectState& state);
+};
+int runDataFileCommand(const DataFileCommandKind& kind, Context& context, std::span<const std::string> args);
+
+// The formats of a dump: the shortest decimal that reads back as the same double (so a dump shows
+// what the reader settled), a text in quotes, a list joined by ", ".
+std::string dumpDecimal(double value);
+std::string dumpText(const std::string& cp1252);
+template <typename T, typename Format>
+std::string dumpList(const std::vector<T>& values, Format format) {
+    std::string out;
+    for (std::size_t i = 0; i < values.size(); ++i) out += (i ? ", " : "") + format(values[i]);
+    return out;
+}
 
 // The words after "read": a file and an optional "--dump"; `command` ("ride read") names the
 // command in usage errors, `fileKind` the file it needs.

@@ -7,8 +7,8 @@
 #include <ostream>
 #include <system_error>
 
-#include "app/Encoding.h"
-#include "app/SafeFile.h"
+#include "base/Encoding.h"
+#include "base/SafeFile.h"
 #include "cli/Commands.h"
 #include "ovl/OvlPairInspection.h"
 #include "ovl/OvlPairReader.h"

@@ -3,9 +3,9 @@
 
 #include <ostream>
 
-#include "app/Encoding.h"
-#include "app/OptionsWindow.h"
+#include "base/Encoding.h"
 #include "cli/Commands.h"
+#include "workflow/OptionsWindow.h"
 
 namespace zw::cli {
 namespace {

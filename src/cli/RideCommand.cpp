@@ -4,118 +4,58 @@
 // "ride build FILE" reads it and builds the ride pair into <data file folder>/<RideObjectName>/, as
 // the window's build button does.
 
-#include <charconv>
 #include <ostream>
+#include <variant>
 
-#include "app/DataFileChecking.h"
-#include "app/Encoding.h"
+#include "base/Encoding.h"
 #include "builders/RideBuilder.h"
 #include "cli/Commands.h"
+#include "datafiles/DataFileKeys.h"
 #include "datafiles/RideData.h"
 #include "datafiles/RideDataReader.h"
 
 namespace zw::cli {
 namespace {
 
-// The shortest text that reads back as the same double, so a dump shows what the reader settled.
-std::string decimal(double value) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
-}
-
-std::string text(const std::string& cp1252) { return '"' + cp1252ToUtf8(cp1252) + '"'; }
-
-template <typename T, typename Format>
-std::string list(const std::vector<T>& values, Format format) {
-    std::string out;
-    for (std::size_t i = 0; i < values.size(); ++i) out += (i ? ", " : "") + format(values[i]);
-    return out;
-}
-
 void dump(std::ostream& out, const RideData& r) {
     auto field = [&](std::string_view name, const std::string& value) { out << name << ": " << value << '\n'; };
     auto integer = [&](std::string_view name, int64_t value) { field(name, std::to_string(value)); };
-    auto real = [&](std::string_view name, double value) { field(name, decimal(value)); };
+    auto real = [&](std::string_view name, double value) { field(name, dumpDecimal(value)); };
     auto texts = [&](std::string_view name, const std::vector<std::string>& values) {
-        field(name, list(values, text));
+        field(name, dumpList(values, dumpText));
     };
 
     field("DataFileFolder", r.DataFileFolder.string());
-    field("RideObjectName", text(r.RideObjectName));
+    field("RideObjectName", dumpText(r.RideObjectName));
     real("SpeedUnitFactor", r.SpeedUnitFactor);
     integer("RideFlags", r.RideFlags);
-    field("BahnName", text(r.BahnName));
-    field("BahnDescription", text(r.BahnDescription));
-    field("BahnIcon", text(r.BahnIcon));
-    integer("BahnKategorie", r.BahnKategorie);
-    texts("WagentypName", r.WagentypName);
-    field("TrackTyp", text(r.TrackTyp));
-    texts("TrackSectionName", r.TrackSectionName);
-    field("TrackSectionKosten", list(r.TrackSectionKosten, [](int32_t v) { return std::to_string(v); }));
-    integer("BaukostenHoehe4H", r.BaukostenHoehe4H);
-    field("Stationstyp", text(r.Stationstyp));
-    real("LichtraumprofilHoehe", r.LichtraumprofilHoehe);
-    integer("BauhoeheMax", r.BauhoeheMax);
-    integer("BahnstartPreset", r.BahnstartPreset);
-    integer("BahnstartMoeglichkeiten", r.BahnstartMoeglichkeiten);
-    integer("BlockaufteilungsFlag", r.BlockaufteilungsFlag);
-    integer("RundenanzahlMin", r.RundenanzahlMin);
-    integer("RundenanzahlMax", r.RundenanzahlMax);
-    integer("AutoFertigstellungFlag", r.AutoFertigstellungFlag);
-    integer("WagenRotationswinkelFlag", r.WagenRotationswinkelFlag);
-    integer("SchleifenUnzulaessigFlag", r.SchleifenUnzulaessigFlag);
-    integer("AnjederStelleabbaubarFlag", r.AnjederStelleabbaubarFlag);
-    real("InAusStationRollgeschw", r.InAusStationRollgeschw);
-    real("LiftkettengeschwMin", r.LiftkettengeschwMin);
-    real("LiftkettengeschwMax", r.LiftkettengeschwMax);
-    real("LiftkettengeschwPreset", r.LiftkettengeschwPreset);
-    real("StartgeschwMin", r.StartgeschwMin);
-    real("StartgeschwMax", r.StartgeschwMax);
-    real("StartgeschwPreset", r.StartgeschwPreset);
-    integer("KonstantgeschwFlag", r.KonstantgeschwFlag);
-    real("KonstantgeschwMin", r.KonstantgeschwMin);
-    real("KonstantgeschwMax", r.KonstantgeschwMax);
-    real("KonstantgeschwPreset", r.KonstantgeschwPreset);
-    real("BergaufabAbweichung", r.BergaufabAbweichung);
-    integer("BahnkostenVorschau", r.BahnkostenVorschau);
-    integer("BetriebskostenBasis", r.BetriebskostenBasis);
-    integer("BetriebskostenproZug", r.BetriebskostenproZug);
-    integer("BetriebskostenproWagen", r.BetriebskostenproWagen);
-    integer("BetriebskostenproStation", r.BetriebskostenproStation);
-    for (std::size_t row = 0; row < kRatingRowCount; ++row) {
-        const std::string stem(kRatingRows[row].germanStem);
-        const auto& values = r.RatingCoefficients[row];
-        real("Err" + stem, values[Excitement]);
-        real("Int" + stem, values[Intensity]);
-        real("Ueb" + stem, values[Nausea]);
-        real("Faktor" + stem, values[Factor]);
+    bool ratingsDumped = false;
+    for (const DataFileKey& key : rideKeys()) {
+        const KeyField& f = key.field;
+        if (std::holds_alternative<RatingCell>(f)) {
+            // The whole rating table where its first key stands, the fixed rows and factors too.
+            if (ratingsDumped) continue;
+            ratingsDumped = true;
+            for (std::size_t row = 0; row < kRatingRowCount; ++row) {
+                const std::string stem(kRatingRows[row].germanStem);
+                const auto& values = r.RatingCoefficients[row];
+                real("Err" + stem, values[Excitement]);
+                real("Int" + stem, values[Intensity]);
+                real("Ueb" + stem, values[Nausea]);
+                real("Faktor" + stem, values[Factor]);
+            }
+        } else if (const auto* text = std::get_if<std::string RideData::*>(&f)) {
+            field(key.fieldName, dumpText(r.**text));
+        } else if (const auto* number = std::get_if<int32_t RideData::*>(&f)) {
+            integer(key.fieldName, r.**number);
+        } else if (const auto* decimal = std::get_if<double RideData::*>(&f)) {
+            if (key.values != KeyValues::SpeedUnit) real(key.fieldName, r.**decimal);  // the factor stands first
+        } else if (const auto* list = std::get_if<std::vector<std::string> RideData::*>(&f)) {
+            texts(key.fieldName, r.**list);
+        } else if (const auto* amounts = std::get_if<std::vector<int32_t> RideData::*>(&f)) {
+            field(key.fieldName, dumpList(r.**amounts, [](int32_t v) { return std::to_string(v); }));
+        }  // the flags that are bits of RideFlags stand in it
     }
-    real("Zuverlaessigkeitsabnahme", r.Zuverlaessigkeitsabnahme);
-    integer("PeepAttraktivitaet", r.PeepAttraktivitaet);
-    field("SpezialTrackSectionNameAMitte", text(r.SpezialTrackSectionNameAMitte));
-    field("SpezialTrackSectionNameAEnde", text(r.SpezialTrackSectionNameAEnde));
-    field("SpezialTrackSectionNameBMitte", text(r.SpezialTrackSectionNameBMitte));
-    field("SpezialTrackSectionNameBEnde", text(r.SpezialTrackSectionNameBEnde));
-    real("TowerRideSpitzenDauer", r.TowerRideSpitzenDauer);
-    real("TowerRideSpitzenAbstand", r.TowerRideSpitzenAbstand);
-    field("PeepLoopSplineName", text(r.PeepLoopSplineName));
-    texts("PeepPathSplineName", r.PeepPathSplineName);
-    field("SpezialWagentypAName", text(r.SpezialWagentypAName));
-    real("SpezialWagentypAVersatzWarten", r.SpezialWagentypAVersatzWarten);
-    real("SpezialWagentypAVersatzEinhaken", r.SpezialWagentypAVersatzEinhaken);
-    real("SpezialWagentypABergaufGeschw", r.SpezialWagentypABergaufGeschw);
-    real("SpezialWagentypABergabGeschw", r.SpezialWagentypABergabGeschw);
-    field("SpezialWagentypBName", text(r.SpezialWagentypBName));
-    texts("ZusatzTrackTyp", r.ZusatzTrackTyp);
-    integer("VorRueckFreiRotationFlag", r.VorRueckFreiRotationFlag);
-    integer("VierAchsenRotationswinkelFlag", r.VierAchsenRotationswinkelFlag);
-    integer("VertikalInversionswechselFlag", r.VertikalInversionswechselFlag);
-    integer("ZuganzahlPreset", r.ZuganzahlPreset);
-    integer("StationenSyncFlag", r.StationenSyncFlag);
-    real("WaterSectionKonstantgeschw", r.WaterSectionKonstantgeschw);
-    real("WaterSectionBeschleunigung", r.WaterSectionBeschleunigung);
-    real("WaterSectionAbbremsung", r.WaterSectionAbbremsung);
     integer("StationshoeheueberGleis", r.StationshoeheueberGleis);
     integer("BaunuraufWasserFlag", r.BaunuraufWasserFlag);
     integer("BetriebsmodusanzeigenFlag", r.BetriebsmodusanzeigenFlag);
@@ -133,57 +73,31 @@ void summary(std::ostream& out, const RideData& r) {
     out << "ride object: " << cp1252ToUtf8(r.RideObjectName) << '\n';
     out << "name: " << cp1252ToUtf8(r.BahnName) << '\n';
     out << "track type: " << cp1252ToUtf8(r.TrackTyp) << '\n';
-    out << "car types: " << cp1252ToUtf8(list(r.WagentypName, [](const std::string& s) { return s; })) << '\n';
+    out << "car types: " << cp1252ToUtf8(dumpList(r.WagentypName, [](const std::string& s) { return s; })) << '\n';
     out << "track sections: " << r.TrackSectionName.size() << '\n';
 }
 
-// Reads FILE through the main window's read command (the file stands in for the open dialog).
-bool readFile(Context& context, const std::string& file) {
-    context.dialogs().setFileToOpen(dataFileArgument(file, "CTR_BahnDaten_", "ride"));
-    return context.window().CTRBahnDatenLesenButtonClick() == 1;
-}
-
-int run(Context& context, std::span<const std::string> args) {
-    if (args.empty()) throw UsageProblem("ride needs read, rewrite or build and a file");
-    const std::string& action = args[0];
-    if (action == "read") {
-        const ReadArguments read = parseReadArguments(args.subspan(1), "ride read", "CTR_BahnDaten");
-        if (!readFile(context, read.file)) return ExitCode::Stopped;
-        read.dumpAll ? dump(context.out(), context.state().ride) : summary(context.out(), context.state().ride);
-        return ExitCode::Done;
-    }
-    if (action == "check") {
-        // Read as the window reads, without its message of findings: they are the result here.
-        if (args.size() != 2) throw UsageProblem("ride check needs one CTR_BahnDaten file");
-        const auto path = dataFileArgument(args[1], "CTR_BahnDaten_", "ride");
+const DataFileCommandKind kRideFiles{
+    .group = "ride",
+    .filePrefix = "CTR_BahnDaten_",
+    .missingAction = "ride needs read, rewrite or build and a file",
+    .kind = DataFileKind::Ride,
+    .readForCheck = [](Context& context, const std::filesystem::path& file) {
         ProjectState& state = context.state();
-        if (readRideDataFile(path, state.dataFiles, state.lookupResults, state.ride, context.dialogs(),
-                             context.language()) != 1)
-            return ExitCode::Stopped;
-        return printFindings(context, checkReadDataFile(DataFileKind::Ride, state, context.executableFolder()));
-    }
-    if (action == "rewrite") {
-        if (args.size() != 2) throw UsageProblem("ride rewrite needs one CTR_BahnDaten file");
-        if (!readFile(context, args[1])) return ExitCode::Stopped;
-        return context.window().CTRBahnDatenSchreibenButtonClick() == 1 ? ExitCode::Done : ExitCode::Stopped;
-    }
-    if (action == "build") {
-        if (args.size() != 2) throw UsageProblem("ride build needs one CTR_BahnDaten file");
-        if (!readFile(context, args[1])) return ExitCode::Stopped;
-        if (context.window().BahnOVLsErstellenButtonClick() != 1) return ExitCode::Stopped;
-        const RideData& ride = context.state().ride;
-        for (const auto& file : {rideCommonFile(ride), rideUniqueFile(ride)}) context.out() << shownPath(file) << '\n';
-        return ExitCode::Done;
-    }
-    if (action == "install") {
-        // Read, build and install, as the window's buttons do one after the other.
-        if (args.size() != 2) throw UsageProblem("ride install needs one CTR_BahnDaten file");
-        if (!readFile(context, args[1])) return ExitCode::Stopped;
-        if (context.window().BahnOVLsErstellenButtonClick() != 1) return ExitCode::Stopped;
-        return context.window().BahnOVLsInstallierenButtonClick() ? ExitCode::Done : ExitCode::Stopped;
-    }
-    throw UsageProblem("ride needs read, check, rewrite, build or install, not " + action);
-}
+        return readRideDataFile(file, state.dataFiles, state.lookupResults, state.ride, context.dialogs(),
+                                context.language());
+    },
+    .summary = [](std::ostream& out, const ProjectState& state) { summary(out, state.ride); },
+    .dump = [](std::ostream& out, const ProjectState& state) { dump(out, state.ride); },
+    .read = &MainWindow::readRideFile,
+    .rewrite = &MainWindow::rewriteRideFile,
+    .build = &MainWindow::buildRidePair,
+    .install = &MainWindow::installRidePair,
+    .commonFile = [](const ProjectState& state) { return rideCommonFile(state.ride); },
+    .uniqueFile = [](const ProjectState& state) { return rideUniqueFile(state.ride); },
+};
+
+int run(Context& context, std::span<const std::string> args) { return runDataFileCommand(kRideFiles, context, args); }
 
 const Registration registration{{
     .name = "ride",

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/AppFolders.h"
-#include "app/SystemRegistry.h"
+#include "base/AppFolders.h"
+#include "base/SystemRegistry.h"
 #include "cli/Cli.h"
 
 #ifdef _WIN32

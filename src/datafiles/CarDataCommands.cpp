@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "app/Dialogs.h"
-#include "app/Encoding.h"
-#include "app/Messages.h"
-#include "app/ProjectState.h"
-#include "app/SafeFile.h"
+#include "base/Dialogs.h"
+#include "base/Encoding.h"
+#include "base/Messages.h"
+#include "base/SafeFile.h"
+#include "base/Settings.h"
 #include "datafiles/CarDataHeader.h"
 #include "datafiles/CarDataReader.h"
 #include "datafiles/CarDataRewrite.h"
@@ -19,31 +19,6 @@ namespace {
 
 constexpr std::size_t kCarFilePrefixLength = 15;  // "CTR_WagenDaten_", which the dialog's filter ensures
 constexpr std::size_t kCarFileSuffixLength = 4;   // ".txt"
-
-// The car lookups of the project state, handing back their result areas.
-class StateCarLookup : public CarKeyLookup {
-public:
-    explicit StateCarLookup(Lookups& lookups) : lookups_(lookups) {}
-    std::vector<std::int32_t> integers(std::string_view key) override {
-        lookups_.SammelWerteWagen(key);
-        return lookups_.results().FoundInts;
-    }
-    std::vector<double> decimals(std::string_view key) override {
-        lookups_.SammelDezimalwerteWagen(key);
-        return lookups_.results().FoundDecimals;
-    }
-    std::vector<std::string> texts(std::string_view key) override {
-        lookups_.SammelTexteWagen(key);
-        return lookups_.results().FoundTexts;
-    }
-    std::vector<std::string> textsWithSpaces(std::string_view key) override {
-        lookups_.SammelTexteWagenmitLeerzeichen(key);
-        return lookups_.results().FoundTexts;
-    }
-
-private:
-    Lookups& lookups_;
-};
 
 AcceptedHeaderSums acceptedCarHeaders() {
     return {headerSums(kCarDataHeader), kCarHeaderFullSumOffsets, kCarHeaderStrideSumOffsets};
@@ -61,8 +36,9 @@ std::string shownPath(const std::filesystem::path& target) {
 
 }  // namespace
 
-bool readCarDataFile(ProjectState& state, Dialogs& dialogs, const std::filesystem::path& path) {
-    const Language language = languageOf(state.settings.UseEnglish);
+bool readCarDataFile(const std::filesystem::path& path, LoadedDataFiles& files, LookupResults& results,
+                     CarData& carFields, const Settings& settings, Dialogs& dialogs) {
+    const Language language = languageOf(settings.UseEnglish);
     // The object name becomes part of OVL symbol names, which hold Windows-1252 characters only.
     std::string fileName;
     try {
@@ -76,7 +52,6 @@ bool readCarDataFile(ProjectState& state, Dialogs& dialogs, const std::filesyste
         dialogs.showMessage(message("161", language));
         return false;
     }
-    LoadedDataFiles& files = state.dataFiles;
     files.CarFileText = makeDataFileText(*bytes);
 
     switch (checkHeader(files.CarFileText, bytes->size(), acceptedCarHeaders())) {
@@ -98,24 +73,24 @@ bool readCarDataFile(ProjectState& state, Dialogs& dialogs, const std::filesyste
     const std::string namePart =
         fileName.size() > affixes ? fileName.substr(kCarFilePrefixLength, fileName.size() - affixes) : std::string();
 
-    Lookups lookups(files, state.lookupResults, dialogs, language);
-    StateCarLookup carLookup(lookups);
-    CarData car = readCarFields(carLookup, state.settings.HiddenSettings, dialogs, state.settings.UseEnglish);
+    Lookups lookups(files, results, dialogs, language);
+    CarFileLookup carLookup(lookups);
+    CarData car = readCarFields(carLookup, settings.HiddenSettings, dialogs, settings.UseEnglish);
     car.CarFolder = path.parent_path();
     car.CarObjectName = namePart.empty() ? "CTR_UnbenannterWagen" : "CTR_" + namePart;
-    state.car = std::move(car);
+    carFields = std::move(car);
     return true;
 }
 
-bool CTRWagenDatenSchreibenAuslagerung(const ProjectState& state, Dialogs& dialogs) {
-    const Language language = languageOf(state.settings.UseEnglish);
-    const std::filesystem::path target = carDataTargetPath(state.car);
+bool rewriteCarDataFile(const CarData& car, const Settings& settings, Dialogs& dialogs) {
+    const Language language = languageOf(settings.UseEnglish);
+    const std::filesystem::path target = carDataTargetPath(car);
     std::error_code ignored;
-    if (std::filesystem::exists(target, ignored) && !state.settings.OverwriteWithoutPrompt) {
+    if (std::filesystem::exists(target, ignored) && !settings.OverwriteWithoutPrompt) {
         if (!dialogs.askYesNo(message("warningCaption", language), message("overwriteCarDataFile", language)))
             return false;
     }
-    const std::string text = composeCarDataFile(state.car, state.settings.UseEnglish, state.settings.HiddenSettings);
+    const std::string text = composeCarDataFile(car, settings.UseEnglish, settings.HiddenSettings);
     // Written beside the target and renamed over it, so a failure leaves the old file as it was.
     if (const std::error_code error = writeFileAtomically(target, text)) {
         dialogs.showMessage(message("carDataFileNotWritten", language, {shownPath(target), error.message()}));

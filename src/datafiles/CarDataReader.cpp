@@ -1,10 +1,12 @@
 #include "datafiles/CarDataReader.h"
 
-#include <initializer_list>
+#include <array>
 #include <type_traits>
+#include <variant>
 
-#include "app/Dialogs.h"
-#include "app/Messages.h"
+#include "base/Dialogs.h"
+#include "base/Messages.h"
+#include "datafiles/DataFileKeys.h"
 
 namespace zw {
 namespace {
@@ -72,117 +74,133 @@ void settleRole(CarRole role, const RoleFound& found, bool hiddenSettings, CarRo
     }
 }
 
-// Looks up a field by its keys in order; role keys are the role name, "_" and the key's own part.
-class KeyReader {
-public:
-    KeyReader(CarKeyLookup& lookup, std::string prefix) : lookup_(lookup), prefix_(std::move(prefix)) {}
-
-    std::vector<std::int32_t> integers(std::initializer_list<std::string_view> keys) {
-        return firstFound(names(keys), [this](std::string_view k) { return lookup_.integers(k); });
-    }
-    std::vector<double> decimals(std::initializer_list<std::string_view> keys) {
-        return firstFound(names(keys), [this](std::string_view k) { return lookup_.decimals(k); });
-    }
-    std::vector<std::string> texts(std::initializer_list<std::string_view> keys) {
-        return firstFound(names(keys), [this](std::string_view k) { return lookup_.texts(k); });
-    }
-    std::vector<std::string> textsWithSpaces(std::initializer_list<std::string_view> keys) {
-        return firstFound(names(keys), [this](std::string_view k) { return lookup_.textsWithSpaces(k); });
-    }
-
-private:
-    std::vector<std::string> names(std::initializer_list<std::string_view> keys) const {
-        std::vector<std::string> out;
-        for (auto key : keys) out.push_back(prefix_ + std::string(key));
-        return out;
-    }
-
-    CarKeyLookup& lookup_;
-    std::string prefix_;
+// The values of the first of a key's names that gives any, read as the key's kind.
+struct FoundValues {
+    std::vector<std::int32_t> integers;
+    std::vector<double> decimals;
+    std::vector<std::string> texts;
 };
 
-void readTrain(KeyReader& keys, bool hiddenSettings, CarData& car) {
-    std::vector<std::string> includePaths = keys.texts({"IncludePfad"});
-    if (hiddenSettings) {
-        if (includePaths.size() > kMaxIncludePaths) includePaths.resize(kMaxIncludePaths);
-        car.IncludePaths = std::move(includePaths);
+FoundValues lookUp(CarKeyLookup& lookup, const DataFileKey& key) {
+    FoundValues found;
+    switch (scanKindOf(key.values)) {
+        case ValueKind::Integer:
+            found.integers = firstFound(key.names, [&](std::string_view k) { return lookup.integers(k); });
+            break;
+        case ValueKind::Decimal:
+            found.decimals = firstFound(key.names, [&](std::string_view k) { return lookup.decimals(k); });
+            break;
+        case ValueKind::Text:
+            found.texts = firstFound(key.names, [&](std::string_view k) { return lookup.texts(k); });
+            break;
+        case ValueKind::TextWithSpaces:
+            found.texts = firstFound(key.names, [&](std::string_view k) { return lookup.textsWithSpaces(k); });
+            break;
     }
-    car.TrainName = firstOr(keys.textsWithSpaces({"ZugName", "TrainName"}), std::string("RollercoasterTrain"));
-    car.CarCountPerTrainMin = firstOr(keys.integers({"WagenanzahlproZugMin", "CarCountPerTrainMin"}), 1);
-    car.CarCountPerTrainMax = firstOr(keys.integers({"WagenanzahlproZugMax", "CarCountPerTrainMax"}), 15);
-    car.CarCountPerTrainPreset = firstOr(keys.integers({"WagenanzahlproZugPreset", "CarCountPerTrainPreset"}), 3);
-    car.CameraLookahead = firstOr(keys.decimals({"KameraLookahead", "CameraLookahead"}), 8.0);
-    car.CameraLATiltfactor = firstOr(keys.decimals({"KameraLATiltfactor", "CameraLATiltfactor"}), 0.5);
-
-    // Hidden values: looked up always, kept only with the hidden settings on.
-    struct Hidden {
-        std::string_view key;
-        double CarData::*field;
-        double fallback;
-    };
-    constexpr Hidden hidden[] = {
-        {"JetSkiUnknown", &CarData::JetSkiUnknown, 10.0}, {"WaterUnknownA", &CarData::WaterUnknownA, 2.0},
-        {"WaterUnknownB", &CarData::WaterUnknownB, 2.0},  {"WaterUnknownC", &CarData::WaterUnknownC, 0.5},
-        {"WaterUnknownD", &CarData::WaterUnknownD, 0.5},  {"WaterUnknownE", &CarData::WaterUnknownE, 0.0},
-        {"WaterUnknownF", &CarData::WaterUnknownF, 0.0},
-    };
-    for (const auto& h : hidden) {
-        const auto values = keys.decimals({h.key});
-        car.*h.field = hiddenSettings ? firstOr(values, h.fallback) : h.fallback;
-    }
-
-    car.OvertakeFlag = firstOr(keys.integers({"UeberholenFlag", "OvertakeFlag"}), 0) == 1 ? 1 : 0;
-    car.PriorityStationType = firstOr(keys.texts({"PrioritaetStationstyp", "PriorityStationType"}), std::string());
+    return found;
 }
 
-void readRole(CarKeyLookup& lookup, CarRole role, bool hiddenSettings, Dialogs& dialogs, bool useEnglish,
-              CarRoleData& data) {
-    KeyReader keys(lookup, std::string(carRoleName(role)) + "_");
-    RoleFound found;
-    found.IncludeRIC = keys.texts({"IncludeRIC"});
-    found.IncludeSVDPartA = keys.texts({"IncludeTeilASVD"});
-    found.IncludeSVDPartB = keys.texts({"IncludeTeilBSVD"});
-    found.ModelNamePartA = keys.texts({"ModellnameTeilA", "ModelNamePartA"});
-    found.ModelNamePartB = keys.texts({"ModellnameTeilB", "ModelNamePartB"});
-    found.InertiaPartA = keys.decimals({"TraegheitTeilA", "TraegheitFestteil", "InertiaPartA"});
-    found.InertiaPartB = keys.decimals({"TraegheitTeilB", "TraegheitBewegungsteil", "InertiaPartB"});
-    settleRole(role, found, hiddenSettings, data);
+// Where a role's settled field collects what its key gave; null for the fields read directly.
+std::vector<std::string>* settledTexts(RoleFound& found, std::string CarRoleData::*field) {
+    if (field == &CarRoleData::IncludeRIC) return &found.IncludeRIC;
+    if (field == &CarRoleData::IncludeSVDPartA) return &found.IncludeSVDPartA;
+    if (field == &CarRoleData::IncludeSVDPartB) return &found.IncludeSVDPartB;
+    if (field == &CarRoleData::ModelNamePartA) return &found.ModelNamePartA;
+    if (field == &CarRoleData::ModelNamePartB) return &found.ModelNamePartB;
+    return nullptr;
+}
+std::vector<double>* settledDecimals(RoleFound& found, double CarRoleData::*field) {
+    if (field == &CarRoleData::InertiaPartA) return &found.InertiaPartA;
+    if (field == &CarRoleData::InertiaPartB) return &found.InertiaPartB;
+    return nullptr;
+}
 
-    data.TurnaxisType = firstOr(keys.integers({"BewegungsachsenTyp", "Bewegungsachsentyp", "TurnaxisType"}), 0);
-    data.TurnaxisStability = firstOr(
-        keys.decimals({"BewegungsachsenStabilitaet", "StabilitaetBewegungsteil", "TurnaxisStability"}), 4.0);
-    data.TurnaxisMomentum =
-        firstOr(keys.decimals({"BewegungsachsenSchwung", "SchwungBewegungsteil", "TurnaxisMomentum"}), 0.1);
-    data.TurnaxisStopper = firstOr(keys.decimals({"BewegungsachsenAnschlag", "TurnaxisStopper"}), -1.0);
-    const auto unknown = keys.decimals({"BewegungsachsenUnknown"});
-    data.TurnaxisUnknown = hiddenSettings ? firstOr(unknown, 0.0) : 0.0;
+// A hidden key is looked up always but used only with the hidden settings on.
+double decimalOf(const DataFileKey& key, const FoundValues& found, bool used) {
+    return used ? firstOr(found.decimals, key.number) : key.number;
+}
 
-    data.PeepSeatingPositions = keys.integers({"PeepSitzposition", "PeepSeatingPosition"});
-    if (data.PeepSeatingPositions.empty()) data.PeepSeatingPositions = {11};
-    if (data.PeepSeatingPositions.size() > kMaxPeepSeatingPositions) {
-        // The car structure has room for this many; say so rather than drop the rest unseen.
-        dialogs.showMessage(message("peepSeatingPositionsCut", languageOf(useEnglish),
-                                    {carRoleName(role), std::to_string(data.PeepSeatingPositions.size()),
-                                     std::to_string(kMaxPeepSeatingPositions)}));
-        data.PeepSeatingPositions.resize(kMaxPeepSeatingPositions);
+std::int32_t integerOf(const DataFileKey& key, const FoundValues& found) {
+    const std::int32_t value = firstOr(found.integers, static_cast<std::int32_t>(key.number));
+    if (key.values == KeyValues::Flag) return value == 1 ? 1 : 0;
+    return value;
+}
+
+void readTrainKey(const DataFileKey& key, FoundValues found, bool used, CarData& car) {
+    if (const auto* texts = std::get_if<std::vector<std::string> CarData::*>(&key.field)) {
+        if (!used) return;
+        if (found.texts.size() > kMaxIncludePaths) found.texts.resize(kMaxIncludePaths);
+        car.**texts = std::move(found.texts);
+    } else if (const auto* text = std::get_if<std::string CarData::*>(&key.field)) {
+        car.**text = firstOr(found.texts, key.defaultText);
+    } else if (const auto* integer = std::get_if<std::int32_t CarData::*>(&key.field)) {
+        car.**integer = integerOf(key, found);
+    } else if (const auto* decimal = std::get_if<double CarData::*>(&key.field)) {
+        car.**decimal = decimalOf(key, found, used);
     }
+}
 
-    data.SideSwing = firstOr(keys.decimals({"Seitenschwankung", "SideSwing"}), 0.0);
-    data.HeightSwing = firstOr(keys.decimals({"Hoehenschwankung", "HeightSwing"}), 0.0);
-    for (const auto& event : kCarAnimEvents) {
-        const std::string german = "AnimNr" + std::string(event.name);
-        const std::string english = "AnimNo" + std::string(event.name);
-        data.*event.field = firstOr(keys.integers({german, english}), -1);
+void readRoleKey(const DataFileKey& key, FoundValues found, bool used, Dialogs& dialogs, bool useEnglish,
+                 RoleFound& settled, CarRoleData& data) {
+    if (const auto* text = std::get_if<std::string CarRoleData::*>(&key.field)) {
+        if (auto* target = settledTexts(settled, *text)) *target = std::move(found.texts);
+    } else if (const auto* decimal = std::get_if<double CarRoleData::*>(&key.field)) {
+        if (auto* target = settledDecimals(settled, *decimal))
+            *target = std::move(found.decimals);
+        else
+            data.**decimal = decimalOf(key, found, used);
+    } else if (const auto* integer = std::get_if<std::int32_t CarRoleData::*>(&key.field)) {
+        data.**integer = integerOf(key, found);
+    } else if (const auto* integers = std::get_if<std::vector<std::int32_t> CarRoleData::*>(&key.field)) {
+        auto& positions = data.**integers;
+        positions = std::move(found.integers);
+        if (positions.empty()) positions = {static_cast<std::int32_t>(key.number)};
+        if (positions.size() > kMaxPeepSeatingPositions) {
+            // The car structure has room for this many; say so rather than drop the rest unseen.
+            dialogs.showMessage(message("peepSeatingPositionsCut", languageOf(useEnglish),
+                                        {carRoleName(*key.role), std::to_string(positions.size()),
+                                         std::to_string(kMaxPeepSeatingPositions)}));
+            positions.resize(kMaxPeepSeatingPositions);
+        }
     }
 }
 
 }  // namespace
 
+std::vector<std::int32_t> CarFileLookup::integers(std::string_view key) {
+    lookups_.collect(DataFileKind::Car, ValueKind::Integer, key);
+    return lookups_.results().FoundInts;
+}
+
+std::vector<double> CarFileLookup::decimals(std::string_view key) {
+    lookups_.collect(DataFileKind::Car, ValueKind::Decimal, key);
+    return lookups_.results().FoundDecimals;
+}
+
+std::vector<std::string> CarFileLookup::texts(std::string_view key) {
+    lookups_.collect(DataFileKind::Car, ValueKind::Text, key);
+    return lookups_.results().FoundTexts;
+}
+
+std::vector<std::string> CarFileLookup::textsWithSpaces(std::string_view key) {
+    lookups_.collect(DataFileKind::Car, ValueKind::TextWithSpaces, key);
+    return lookups_.results().FoundTexts;
+}
+
 CarData readCarFields(CarKeyLookup& lookup, bool hiddenSettings, Dialogs& dialogs, bool useEnglish) {
     CarData car;
-    KeyReader trainKeys(lookup, "");
-    readTrain(trainKeys, hiddenSettings, car);
-    for (CarRole role : kCarRoles) readRole(lookup, role, hiddenSettings, dialogs, useEnglish, car.role(role));
+    std::array<RoleFound, kCarRoleCount> settled;
+    for (const DataFileKey& key : carKeys()) {
+        const bool used = key.use != KeyUse::Hidden || hiddenSettings;
+        if (key.role) {
+            const auto index = static_cast<std::size_t>(*key.role) - 1;
+            readRoleKey(key, lookUp(lookup, key), used, dialogs, useEnglish, settled[index], car.role(*key.role));
+        } else {
+            readTrainKey(key, lookUp(lookup, key), used, car);
+        }
+    }
+    for (CarRole role : kCarRoles)
+        settleRole(role, settled[static_cast<std::size_t>(role) - 1], hiddenSettings, car.role(role));
     return car;
 }
 

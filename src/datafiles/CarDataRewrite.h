@@ -1,6 +1,7 @@
 #pragma once
-// The canonical form of a car data file: fixed header, every key in a fixed order with its value in
-// column 41, German or English key names, hidden keys only in German and only when asked for.
+// The canonical form of a car data file: fixed header, every key of carKeys() in its order with its
+// value in column 41, German or English key names, hidden keys only in German and only when asked
+// for, a separator line before each role's keys.
 
 #include <filesystem>
 #include <string>

@@ -160,9 +160,9 @@ private:
             case KeyValues::IntegerList: return integerText(value.integer);
             case KeyValues::Flag: return value.integer == 1 ? "1" : "0";
             case KeyValues::Decimal:
-            case KeyValues::Speed: return FloatToString(value.decimal);
+            case KeyValues::Speed: return formatDecimal(value.decimal);
             case KeyValues::Money:
-            case KeyValues::MoneyList: return KostenToString(toHundredths(value.decimal));
+            case KeyValues::MoneyList: return formatMoney(toHundredths(value.decimal));
             case KeyValues::SpeedUnit: return unitKnown(value.text) ? value.text : "SI";
             default: return value.text;
         }
@@ -174,7 +174,7 @@ private:
     }
 
     std::string defaultText(const DataFileKey& key) const {
-        if (key.values == KeyValues::Speed) return FloatToString(key.speedDefault / speedUnitFactor_);
+        if (key.values == KeyValues::Speed) return formatDecimal(key.number / speedUnitFactor_);
         return key.defaultText;
     }
 
@@ -344,7 +344,7 @@ private:
                                                   std::to_string(costs.size() - sections)}));
         } else {
             note(line, say("checkTooFewCosts", {word, std::to_string(costs.size()), std::to_string(sections),
-                                                KostenToString(1000)}));
+                                                formatMoney(1000)}));
         }
     }
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "datafiles/Lookups.h"
 
 namespace zw {

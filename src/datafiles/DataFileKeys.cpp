@@ -3,14 +3,6 @@
 
 namespace zw {
 
-DataFileKey dataFileKey(std::vector<std::string> names, KeyValues values, std::string defaultText) {
-    DataFileKey key;
-    key.names = std::move(names);
-    key.values = values;
-    key.defaultText = std::move(defaultText);
-    return key;
-}
-
 const std::vector<SpeedUnitName>& speedUnitNames() {
     static const std::vector<SpeedUnitName> names = {
         {"SI", 1.0},           {"m/s", 1.0},          {"Metrisch", 0.277778}, {"Metric", 0.277778},
@@ -35,6 +27,18 @@ ValueKind scanKindOf(KeyValues values) {
 
 bool takesAllValues(KeyValues values) {
     return values == KeyValues::TextList || values == KeyValues::MoneyList || values == KeyValues::IntegerList;
+}
+
+std::string alignedKeyLine(std::string_view key, std::string_view value, size_t valueColumn) {
+    std::string line(key);
+    if (key.size() >= valueColumn) {
+        line += ' ';
+    } else {
+        for (size_t column = key.size(); column < valueColumn; column = (column / 8 + 1) * 8) line += '\t';
+    }
+    line += value;
+    line += "\r\n";
+    return line;
 }
 
 }  // namespace zw

@@ -1,12 +1,18 @@
 #pragma once
-// The keys of a data file kind written down once: each key's names in lookup order, what its values
-// are, its default as a rewrite writes it, and when the program uses it. The check of a data file
-// works from these tables; they list the keys in the order the readers look them up.
+// The keys of a data file kind written down once: each key's names in lookup order, the field its
+// value fills, what its values are, its default, the group it opens in a rewrite and when the
+// program uses it. The reader, the rewrite, the check and the CLI's dump all work from these
+// tables, in the order they list the keys (the order the readers look them up).
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
+#include "datafiles/CarData.h"
 #include "datafiles/Lookups.h"
+#include "datafiles/RideData.h"
 
 namespace zw {
 
@@ -29,24 +35,51 @@ enum class KeyValues {
 enum class KeyUse {
     Always,
     AddOn,   // written by a ride rewrite only with the add-ons on
-    Hidden,  // a car key used (and written) only with the hidden settings on
+    Hidden,  // a car key used only with the hidden settings on (and written only by a German rewrite)
 };
 
 // The game's lists that a key's entries should come from.
 enum class KnownList { None, CarTypes, TrackSections, Icons, Stations };
 
+// Whether a key opens a group, which a rewrite sets off with a blank line before it.
+enum class GroupStart {
+    No,
+    Yes,
+    InGermanOnly,  // only a German rewrite sets it off (a car role's model names)
+};
+
+// A flag kept as a bit of RideData::RideFlags.
+struct RideFlagBit {
+    uint32_t bit;
+};
+
+// A cell of the ride's rating table.
+struct RatingCell {
+    size_t row;
+    RatingColumn column;
+};
+
+// The field a key's value fills: a member of the ride, of the car's train or of a car role.
+using KeyField = std::variant<std::monostate, std::string RideData::*, int32_t RideData::*, double RideData::*,
+                              std::vector<std::string> RideData::*, std::vector<int32_t> RideData::*, RideFlagBit,
+                              RatingCell, std::string CarData::*, int32_t CarData::*, double CarData::*,
+                              std::vector<std::string> CarData::*, std::string CarRoleData::*,
+                              int32_t CarRoleData::*, double CarRoleData::*, std::vector<int32_t> CarRoleData::*>;
+
 struct DataFileKey {
     std::vector<std::string> names;  // the German name first, then the aliases in lookup order
+    std::string englishName;         // the name an English rewrite writes
+    KeyField field;
+    std::string fieldName;              // the field's name in a dump
+    std::optional<CarRole> role;        // a car role's key; none for the ride's and the train's keys
     KeyValues values = KeyValues::Text;
     std::string defaultText;  // the default as a rewrite writes it; empty where there is none or a rule decides
-    double speedDefault = 0;  // Speed: the default in metres per second (written in the file's unit)
+    double number = 0;        // a number's default (money in hundredths; a speed in metres per second)
+    GroupStart group = GroupStart::No;
     KeyUse use = KeyUse::Always;
     KnownList list = KnownList::None;
     bool settledByRule = false;  // a rule over several keys settles the value (the car's names and inertias)
 };
-
-// A key with its names, values and default; used always, no list, no rule.
-DataFileKey dataFileKey(std::vector<std::string> names, KeyValues values, std::string defaultText);
 
 // The lookup kind that reads a key's values.
 ValueKind scanKindOf(KeyValues values);
@@ -59,6 +92,10 @@ const std::vector<DataFileKey>& rideKeys();
 
 // The car data file's keys (CTR_WagenDaten): the train keys, then each role's keys, in reading order.
 const std::vector<DataFileKey>& carKeys();
+
+// A key line of a rewrite: the key, tabs up to the value column (a blank where the key reaches
+// it), the value and CR LF.
+std::string alignedKeyLine(std::string_view key, std::string_view value, size_t valueColumn);
 
 // The speed unit names the ride reader knows, and the factor each gives.
 struct SpeedUnitName {

@@ -6,7 +6,7 @@
 
 namespace zw {
 
-std::string KostenToString(int32_t amount) {
+std::string formatMoney(int32_t amount) {
     // Integer division gives the same units and rest as multiplying by 0.01 in double precision
     // for every 32-bit amount.
     const uint32_t value = static_cast<uint32_t>(amount);
@@ -38,7 +38,7 @@ double truncatedThousandths(double x) {
 
 }  // namespace
 
-std::string FloatToString(double x) {
+std::string formatDecimal(double x) {
     std::string text;
     if (!(x >= 0.0)) {
         text += '-';
@@ -71,18 +71,7 @@ std::string FloatToString(double x) {
     return text;
 }
 
-std::string ShortIntToStr(int32_t v) {
-    const uint32_t u = static_cast<uint32_t>(v);
-    return {static_cast<char>(u & 0xFF), static_cast<char>((u >> 8) & 0xFF)};
-}
-
-std::string LongIntToStr(int32_t v) {
-    const uint32_t u = static_cast<uint32_t>(v);
-    return {static_cast<char>(u & 0xFF), static_cast<char>((u >> 8) & 0xFF), static_cast<char>((u >> 16) & 0xFF),
-            static_cast<char>((u >> 24) & 0xFF)};
-}
-
-std::string StringToguitxt(std::string_view text) {
+std::string toGuiText(std::string_view text) {
     std::string out;
     out.reserve(text.size() * 2 + 1);
     for (char c : text) {
@@ -102,7 +91,7 @@ int32_t toHundredths(double x) {
     if (std::isnan(thousandths)) thousandths = 0.0;
     thousandths = thousandths > kLimit ? kLimit : (thousandths < -kLimit ? -kLimit : thousandths);
     const int64_t hundredths = static_cast<int64_t>(thousandths) / 10;  // truncates toward zero
-    // Wrapped to 32 bits, so an amount that KostenToString wrote unsigned reads back to itself.
+    // Wrapped to 32 bits, so an amount that formatMoney wrote unsigned reads back to itself.
     return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(hundredths)));
 }
 

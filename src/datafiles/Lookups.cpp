@@ -166,12 +166,21 @@ void Lookups::collect(DataFileKind file, ValueKind kind, std::string_view key) {
     }
 }
 
-size_t Lookups::collectWithAliases(DataFileKind file, ValueKind kind, std::initializer_list<std::string_view> names) {
+template <typename Names>
+size_t Lookups::collectFirst(DataFileKind file, ValueKind kind, const Names& names) {
     for (std::string_view name : names) {
         collect(file, kind, name);
         if (countOf(kind) != 0) break;
     }
     return countOf(kind);
+}
+
+size_t Lookups::collectWithAliases(DataFileKind file, ValueKind kind, std::initializer_list<std::string_view> names) {
+    return collectFirst(file, kind, names);
+}
+
+size_t Lookups::collectWithAliases(DataFileKind file, ValueKind kind, const std::vector<std::string>& names) {
+    return collectFirst(file, kind, names);
 }
 
 }  // namespace zw

@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Dialogs.h"
-#include "app/Messages.h"
+#include "base/Dialogs.h"
+#include "base/Messages.h"
 #include "datafiles/DataFileText.h"
 #include "datafiles/LineIndex.h"
 
@@ -37,10 +37,10 @@ struct LookupResults {
 enum class DataFileKind { Ride, Car };
 
 enum class ValueKind {
-    Integer,         // SammelWerte
-    Decimal,         // SammelDezimalwerte
-    Text,            // SammelTexte: a value ends at a blank, tab, comma, line end or "//"
-    TextWithSpaces,  // SammelTextemitLeerzeichen: a value ends only at a tab, line end or "//"
+    Integer,
+    Decimal,
+    Text,            // a value ends at a blank, tab, comma, line end or "//"
+    TextWithSpaces,  // a value ends only at a tab, line end or "//"
 };
 
 // One value of a key line, as every lookup reads it: the characters it was read from, [begin, end)
@@ -80,29 +80,19 @@ public:
     Lookups(const LoadedDataFiles& files, LookupResults& results, Dialogs& dialogs, Language language)
         : files_(files), results_(results), dialogs_(dialogs), language_(language) {}
 
-    void SammelWerte(std::string_view key) { collect(DataFileKind::Ride, ValueKind::Integer, key); }
-    void SammelWerteWagen(std::string_view key) { collect(DataFileKind::Car, ValueKind::Integer, key); }
-    void SammelDezimalwerte(std::string_view key) { collect(DataFileKind::Ride, ValueKind::Decimal, key); }
-    void SammelDezimalwerteWagen(std::string_view key) { collect(DataFileKind::Car, ValueKind::Decimal, key); }
-    void SammelTexte(std::string_view key) { collect(DataFileKind::Ride, ValueKind::Text, key); }
-    void SammelTextemitLeerzeichen(std::string_view key) {
-        collect(DataFileKind::Ride, ValueKind::TextWithSpaces, key);
-    }
-    void SammelTexteWagen(std::string_view key) { collect(DataFileKind::Car, ValueKind::Text, key); }
-    void SammelTexteWagenmitLeerzeichen(std::string_view key) {
-        collect(DataFileKind::Car, ValueKind::TextWithSpaces, key);
-    }
-
     // One lookup of `kind` in the file of `file`.
     void collect(DataFileKind file, ValueKind kind, std::string_view key);
 
     // The German name first; each alias only while nothing was found. Returns the number of
     // values found (the count of the kind's result area).
     size_t collectWithAliases(DataFileKind file, ValueKind kind, std::initializer_list<std::string_view> names);
+    size_t collectWithAliases(DataFileKind file, ValueKind kind, const std::vector<std::string>& names);
 
     const LookupResults& results() const { return results_; }
 
 private:
+    template <typename Names>
+    size_t collectFirst(DataFileKind file, ValueKind kind, const Names& names);
     size_t countOf(ValueKind kind) const;
     void showMessage(std::string_view id);
 

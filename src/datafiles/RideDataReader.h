@@ -5,29 +5,24 @@
 
 #include <filesystem>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "datafiles/Lookups.h"
 #include "datafiles/RideData.h"
 
 namespace zw {
 
 class Dialogs;
-struct ProjectState;
 
 // The open dialog's filter for ride data files.
 inline constexpr const char* kRideDataFileFilter = "CTR_BahnDaten_*.txt|CTR_BahnDaten_*.txt";
 
-// Reads `file` (messages 101, 121, 122, 116 and the lookup messages on `dialogs`). Returns 1 after
-// a complete read, 0 when the read stopped with a message.
-int readRideDataFile(const std::filesystem::path& file, LoadedDataFiles& files, LookupResults& results,
+// Reads `file` (messages 101, 121, 122, 116 and the lookup messages on `dialogs`). True after a
+// complete read, false when the read stopped with a message.
+bool readRideDataFile(const std::filesystem::path& file, LoadedDataFiles& files, LookupResults& results,
                      RideData& ride, Dialogs& dialogs, Language language);
 
 // The ride fields of a file's keys, with `file` naming the folder and the object name. Used by the
 // reader once the text is loaded and indexed.
 RideData rideDataFromKeys(Lookups& lookups, const std::filesystem::path& file);
-
-// The main window's command: the open dialog in the start folder, then the read. 1 after a
-// complete read; 0 when cancelled or stopped with a message.
-int CTRBahnDatenLesenAuslagerung(ProjectState& state, Dialogs& dialogs);
 
 }  // namespace zw

@@ -1,7 +1,8 @@
 #pragma once
-// The canonical rewrite of a ride data file: the standard header, every key in a fixed order and
-// tab layout with German or English names, the values in the program's number formats, and the
-// add-on block only when the add-ons are switched on.
+// The canonical rewrite of a ride data file: the standard header, every key of rideKeys() in its
+// order with German or English names, tabs putting the values in column 33, a blank line before
+// each group, the values in the program's number formats, the unit line, and the add-on block only
+// when the add-ons are switched on.
 
 #include <filesystem>
 #include <string>
@@ -11,7 +12,6 @@
 namespace zw {
 
 class Dialogs;
-struct ProjectState;
 struct Settings;
 
 // The whole file as it is written (Windows-1252 bytes, lines ended by CR LF).
@@ -22,11 +22,8 @@ std::filesystem::path rideDataRewriteTarget(const RideData& ride);
 
 // Writes the file: asks before replacing an existing one unless OverwriteWithoutPrompt is on.
 // The file is replaced through a temporary file beside it, so a declined or failed rewrite leaves
-// the old file as it was. Returns 1 when written; 0 when declined or when writing failed (message
+// the old file as it was. True when written; false when declined or when writing failed (message
 // shown).
-int rewriteRideDataFile(const RideData& ride, const Settings& settings, Dialogs& dialogs);
-
-// The main window's command on the ride read last.
-int CTRBahnDatenSchreibenAuslagerung(const ProjectState& state, Dialogs& dialogs);
+bool rewriteRideDataFile(const RideData& ride, const Settings& settings, Dialogs& dialogs);
 
 }  // namespace zw

@@ -1,21 +1,62 @@
 // The keys of a ride data file, in the order the ride reader looks them up.
 #include "datafiles/DataFileKeys.h"
 #include "datafiles/Formatters.h"
-#include "datafiles/RideData.h"
 
 namespace zw {
 namespace {
 
-DataFileKey key(std::vector<std::string> names, KeyValues values, std::string defaultText,
-                KnownList list = KnownList::None) {
-    DataFileKey k = dataFileKey(std::move(names), values, std::move(defaultText));
+using V = KeyValues;
+
+DataFileKey entry(std::vector<std::string> names, KeyField field, KeyValues values) {
+    DataFileKey k;
+    k.englishName = names.size() > 1 ? names[1] : names[0];
+    k.fieldName = names[0];  // the ride's fields are named like their German keys
+    k.names = std::move(names);
+    k.field = field;
+    k.values = values;
+    return k;
+}
+
+DataFileKey text(std::vector<std::string> names, KeyField field, KeyValues values, std::string defaultText,
+                 KnownList list = KnownList::None) {
+    DataFileKey k = entry(std::move(names), field, values);
+    k.defaultText = std::move(defaultText);
     k.list = list;
     return k;
 }
 
-DataFileKey speed(std::vector<std::string> names, double metresPerSecond) {
-    DataFileKey k = key(std::move(names), KeyValues::Speed, "");
-    k.speedDefault = metresPerSecond;
+DataFileKey number(std::vector<std::string> names, KeyField field, KeyValues values, double defaultNumber) {
+    DataFileKey k = entry(std::move(names), field, values);
+    k.number = defaultNumber;
+    switch (values) {
+        case V::Decimal: k.defaultText = formatDecimal(defaultNumber); break;
+        case V::Money:
+        case V::MoneyList: k.defaultText = formatMoney(static_cast<int32_t>(defaultNumber)); break;
+        case V::Speed: break;  // written in the file's unit
+        default: k.defaultText = integerText(static_cast<int64_t>(defaultNumber)); break;
+    }
+    return k;
+}
+
+DataFileKey integer(std::vector<std::string> names, int32_t RideData::*field, double defaultNumber) {
+    return number(std::move(names), field, V::Integer, defaultNumber);
+}
+DataFileKey flag(std::vector<std::string> names, KeyField field, double defaultNumber) {
+    return number(std::move(names), field, V::Flag, defaultNumber);
+}
+DataFileKey decimal(std::vector<std::string> names, KeyField field, double defaultNumber) {
+    return number(std::move(names), field, V::Decimal, defaultNumber);
+}
+DataFileKey money(std::vector<std::string> names, int32_t RideData::*field, double hundredths) {
+    return number(std::move(names), field, V::Money, hundredths);
+}
+DataFileKey speed(std::vector<std::string> names, double RideData::*field, double metresPerSecond) {
+    return number(std::move(names), field, V::Speed, metresPerSecond);
+}
+
+// The key opens a group of the rewrite.
+DataFileKey opens(DataFileKey k) {
+    k.group = GroupStart::Yes;
     return k;
 }
 
@@ -24,90 +65,105 @@ DataFileKey addOn(DataFileKey k) {
     return k;
 }
 
-std::string decimal(double v) { return FloatToString(v); }
-std::string money(int32_t hundredths) { return KostenToString(hundredths); }
-
 std::vector<DataFileKey> makeRideKeys() {
-    using V = KeyValues;
+    using R = RideData;
     std::vector<DataFileKey> keys = {
-        key({"DistanzGeschwEinheit", "DistanceSpeedUnit"}, V::SpeedUnit, "SI"),
-        key({"BahnName", "RideName"}, V::TextWithSpaces, "CTR Unbenannt"),
-        key({"BahnDescription", "RideDescription"}, V::TextWithSpaces, "CTR Description"),
-        key({"BahnIcon", "RideIcon"}, V::Text, "CTR", KnownList::Icons),
-        key({"BahnKategorie", "RideCategory"}, V::Integer, "3"),
-        key({"WagentypName", "CarTypeName"}, V::TextList, "JuniorLadybird, WildMouse, LIMCoaster", KnownList::CarTypes),
-        key({"TrackTyp", "TrackType"}, V::Text, "Track8"),
-        key({"TrackSectionName"}, V::TextList, "Stationmiddle, Straight, Medcurve", KnownList::TrackSections),
-        key({"TrackSectionKosten", "TrackSectionCosts"}, V::MoneyList, money(1000)),
-        key({"BaukostenHoehe4H", "CostsHeight4H"}, V::Money, money(1600)),
-        key({"Stationstyp", "StationType"}, V::Text, "standard", KnownList::Stations),
-        key({"LichtraumprofilHoehe", "ClearanceHeight"}, V::Decimal, decimal(0.9)),
-        key({"BauhoeheMax", "HeightMax"}, V::Integer, "100"),
-        key({"BahnstartPreset", "StartPreset"}, V::Integer, "0"),
-        key({"BahnstartMoeglichkeiten", "StartOptions"}, V::Integer, "3"),
-        key({"KeineKinderFlag", "NoChildrenFlag", "NoChildsFlag"}, V::Flag, "0"),
-        key({"KeineFliessendWassertexturFlag", "NoFlowingWaterTextureFlag"}, V::Flag, "0"),
-        key({"AmpelRotGruenFlag", "LightRedGreenFlag"}, V::Flag, "0"),
-        key({"VolllastFlag", "FullLoadFlag"}, V::Flag, "0"),
-        key({"BlockaufteilungsFlag", "BlockSectionFlag"}, V::Flag, "1"),
-        key({"RundenanzahlMin", "CircuitsMin"}, V::Integer, "1"),
-        key({"RundenanzahlMax", "CircuitsMax"}, V::Integer, "10"),
-        key({"AutoFertigstellungFlag", "AutocompleteFlag"}, V::Flag, "0"),
-        key({"WagenRotationswinkelFlag", "CarRotationFlag"}, V::Flag, "0"),
-        key({"SchleifenUnzulaessigFlag", "NoCircuitsFlag"}, V::Flag, "0"),
-        key({"AnjederStelleabbaubarFlag", "DestructionAnywhereFlag"}, V::Flag, "1"),
-        speed({"InAusStationRollgeschw", "InOutOfStationRollSpeed"}, 8),
-        speed({"LiftkettengeschwMin", "LiftchainSpeedMin"}, 1),
-        speed({"LiftkettengeschwMax", "LiftchainSpeedMax"}, 25),
-        speed({"LiftkettengeschwPreset", "LiftchainSpeedPreset"}, 4),
-        speed({"StartgeschwMin", "StartSpeedMin"}, 1),
-        speed({"StartgeschwMax", "StartSpeedMax"}, 50),
-        speed({"StartgeschwPreset", "StartSpeedPreset"}, 20),
-        key({"KonstantgeschwFlag", "ConstantSpeedFlag"}, V::Flag, "0"),
-        speed({"KonstantgeschwMin", "ConstantSpeedMin"}, 1),
-        speed({"KonstantgeschwMax", "ConstantSpeedMax"}, 25),
-        speed({"KonstantgeschwPreset", "ConstantSpeedPreset"}, 5),
-        key({"BergaufabAbweichung", "HillVariation"}, V::Decimal, decimal(1.0)),
-        key({"BahnkostenVorschau", "RideCostsPreview"}, V::Money, money(250000)),
-        key({"BetriebskostenBasis", "RunningCostsBase"}, V::Money, money(4960)),
-        key({"BetriebskostenproZug", "RunningCostsPerTrain"}, V::Money, money(1100)),
-        key({"BetriebskostenproWagen", "RunningCostsPerCar"}, V::Money, money(300)),
-        key({"BetriebskostenproStation", "RunningCostsPerStation"}, V::Money, money(1000)),
+        // The unit first: the speed defaults depend on it. The rewrite writes it after the others.
+        opens(text({"DistanzGeschwEinheit", "DistanceSpeedUnit"}, &R::SpeedUnitFactor, V::SpeedUnit, "SI")),
+        text({"BahnName", "RideName"}, &R::BahnName, V::TextWithSpaces, "CTR Unbenannt"),
+        text({"BahnDescription", "RideDescription"}, &R::BahnDescription, V::TextWithSpaces, "CTR Description"),
+        text({"BahnIcon", "RideIcon"}, &R::BahnIcon, V::Text, "CTR", KnownList::Icons),
+        opens(integer({"BahnKategorie", "RideCategory"}, &R::BahnKategorie, 3)),
+        opens(text({"WagentypName", "CarTypeName"}, &R::WagentypName, V::TextList,
+                   "JuniorLadybird, WildMouse, LIMCoaster", KnownList::CarTypes)),
+        opens(text({"TrackTyp", "TrackType"}, &R::TrackTyp, V::Text, "Track8")),
+        text({"TrackSectionName"}, &R::TrackSectionName, V::TextList, "Stationmiddle, Straight, Medcurve",
+             KnownList::TrackSections),
+        number({"TrackSectionKosten", "TrackSectionCosts"}, &R::TrackSectionKosten, V::MoneyList, 1000),
+        money({"BaukostenHoehe4H", "CostsHeight4H"}, &R::BaukostenHoehe4H, 1600),
+        opens(text({"Stationstyp", "StationType"}, &R::Stationstyp, V::Text, "standard", KnownList::Stations)),
+        decimal({"LichtraumprofilHoehe", "ClearanceHeight"}, &R::LichtraumprofilHoehe, 0.9),
+        integer({"BauhoeheMax", "HeightMax"}, &R::BauhoeheMax, 100),
+        opens(integer({"BahnstartPreset", "StartPreset"}, &R::BahnstartPreset, 0)),
+        integer({"BahnstartMoeglichkeiten", "StartOptions"}, &R::BahnstartMoeglichkeiten, 3),
+        flag({"KeineKinderFlag", "NoChildrenFlag", "NoChildsFlag"}, RideFlagBit{kFlagNoChildren}, 0),
+        flag({"KeineFliessendWassertexturFlag", "NoFlowingWaterTextureFlag"}, RideFlagBit{kFlagNoFlowingWaterTexture},
+             0),
+        flag({"AmpelRotGruenFlag", "LightRedGreenFlag"}, RideFlagBit{kFlagRedGreenLight}, 0),
+        flag({"VolllastFlag", "FullLoadFlag"}, RideFlagBit{kFlagFullLoad}, 0),
+        flag({"BlockaufteilungsFlag", "BlockSectionFlag"}, &R::BlockaufteilungsFlag, 1),
+        integer({"RundenanzahlMin", "CircuitsMin"}, &R::RundenanzahlMin, 1),
+        integer({"RundenanzahlMax", "CircuitsMax"}, &R::RundenanzahlMax, 10),
+        flag({"AutoFertigstellungFlag", "AutocompleteFlag"}, &R::AutoFertigstellungFlag, 0),
+        flag({"WagenRotationswinkelFlag", "CarRotationFlag"}, &R::WagenRotationswinkelFlag, 0),
+        flag({"SchleifenUnzulaessigFlag", "NoCircuitsFlag"}, &R::SchleifenUnzulaessigFlag, 0),
+        flag({"AnjederStelleabbaubarFlag", "DestructionAnywhereFlag"}, &R::AnjederStelleabbaubarFlag, 1),
+        opens(speed({"InAusStationRollgeschw", "InOutOfStationRollSpeed"}, &R::InAusStationRollgeschw, 8)),
+        speed({"LiftkettengeschwMin", "LiftchainSpeedMin"}, &R::LiftkettengeschwMin, 1),
+        speed({"LiftkettengeschwMax", "LiftchainSpeedMax"}, &R::LiftkettengeschwMax, 25),
+        speed({"LiftkettengeschwPreset", "LiftchainSpeedPreset"}, &R::LiftkettengeschwPreset, 4),
+        speed({"StartgeschwMin", "StartSpeedMin"}, &R::StartgeschwMin, 1),
+        speed({"StartgeschwMax", "StartSpeedMax"}, &R::StartgeschwMax, 50),
+        speed({"StartgeschwPreset", "StartSpeedPreset"}, &R::StartgeschwPreset, 20),
+        flag({"KonstantgeschwFlag", "ConstantSpeedFlag"}, &R::KonstantgeschwFlag, 0),
+        speed({"KonstantgeschwMin", "ConstantSpeedMin"}, &R::KonstantgeschwMin, 1),
+        speed({"KonstantgeschwMax", "ConstantSpeedMax"}, &R::KonstantgeschwMax, 25),
+        speed({"KonstantgeschwPreset", "ConstantSpeedPreset"}, &R::KonstantgeschwPreset, 5),
+        decimal({"BergaufabAbweichung", "HillVariation"}, &R::BergaufabAbweichung, 1.0),
+        opens(money({"BahnkostenVorschau", "RideCostsPreview"}, &R::BahnkostenVorschau, 250000)),
+        money({"BetriebskostenBasis", "RunningCostsBase"}, &R::BetriebskostenBasis, 4960),
+        money({"BetriebskostenproZug", "RunningCostsPerTrain"}, &R::BetriebskostenproZug, 1100),
+        money({"BetriebskostenproWagen", "RunningCostsPerCar"}, &R::BetriebskostenproWagen, 300),
+        money({"BetriebskostenproStation", "RunningCostsPerStation"}, &R::BetriebskostenproStation, 1000),
     };
-    for (const RatingRow& row : kRatingRows) {
-        if (!row.read) continue;
-        const std::string german(row.germanStem), english(row.englishStem);
-        keys.push_back(key({"Err" + german, "Exc" + english}, V::Decimal, decimal(row.excitement)));
-        keys.push_back(key({"Int" + german, "Int" + english}, V::Decimal, decimal(row.intensity)));
-        keys.push_back(key({"Ueb" + german, "Nau" + english}, V::Decimal, decimal(row.nausea)));
+    bool firstRating = true;
+    for (size_t row = 0; row < kRatingRowCount; ++row) {
+        const RatingRow& rating = kRatingRows[row];
+        if (!rating.read) continue;
+        const std::string german(rating.germanStem), english(rating.englishStem);
+        DataFileKey excitement = decimal({"Err" + german, "Exc" + english}, RatingCell{row, Excitement}, rating.excitement);
+        if (firstRating) excitement = opens(std::move(excitement));
+        firstRating = false;
+        keys.push_back(std::move(excitement));
+        keys.push_back(decimal({"Int" + german, "Int" + english}, RatingCell{row, Intensity}, rating.intensity));
+        keys.push_back(decimal({"Ueb" + german, "Nau" + english}, RatingCell{row, Nausea}, rating.nausea));
     }
     const std::vector<DataFileKey> rest = {
-        key({"Zuverlaessigkeitsabnahme", "ReliabilityDecrease"}, V::Decimal, decimal(10.0)),
-        key({"PeepAttraktivitaet", "PeepAttractivity"}, V::Integer, "60"),
-        key({"SpezialTrackSectionNameAMitte", "SpecialTrackSectionNameAMid"}, V::Text, ""),
-        key({"SpezialTrackSectionNameAEnde", "SpecialTrackSectionNameAEnd"}, V::Text, ""),
-        key({"SpezialTrackSectionNameBMitte", "SpecialTrackSectionNameBMid"}, V::Text, ""),
-        key({"SpezialTrackSectionNameBEnde", "SpecialTrackSectionNameBEnd"}, V::Text, ""),
-        key({"TowerRideSpitzenDauer", "TowerRideTopDuration"}, V::Decimal, decimal(0.0)),
-        key({"TowerRideSpitzenAbstand", "TowerRideTopClearance"}, V::Decimal, decimal(0.01)),
-        key({"PeepLoopSplineName"}, V::Text, ""),
-        key({"PeepPathSplineName"}, V::TextList, ""),
-        key({"SpezialWagentypAName", "SpecialCarTypeAName"}, V::Text, ""),
-        key({"SpezialWagentypAVersatzWarten", "SpecialCarTypeAOffsetWait"}, V::Decimal, decimal(0.0)),
-        key({"SpezialWagentypAVersatzEinhaken", "SpecialCarTypeAOffsetHitch"}, V::Decimal, decimal(0.0)),
-        key({"SpezialWagentypABergaufGeschw", "SpecialCarTypeAUphillSpeed"}, V::Decimal, decimal(0.0)),
-        key({"SpezialWagentypABergabGeschw", "SpecialCarTypeADownhillSpeed"}, V::Decimal, decimal(0.0)),
-        key({"SpezialWagentypBName", "SpecialCarTypeBName"}, V::Text, ""),
-        addOn(key({"ZusatzTrackTyp", "AdditionalTrackType"}, V::TextList, "")),
-        addOn(key({"VorRueckFreiRotationFlag", "ForwardBackFreeRotationFlag"}, V::Flag, "0")),
-        addOn(key({"VierAchsenRotationswinkelFlag", "FourAxisRotationFlag"}, V::Flag, "0")),
-        addOn(key({"FahrtzwischenTrackSplinesFlag", "RidebetweenTrackSplinesFlag"}, V::Flag, "0")),
-        addOn(key({"VertikalInversionswechselFlag", "VerticalInversionChangeFlag"}, V::Flag, "0")),
-        addOn(key({"ZuganzahlPreset", "TrainCountPreset"}, V::Integer, "-1")),
-        addOn(key({"StationenSyncFlag", "StationsSyncFlag"}, V::Flag, "0")),
-        addOn(key({"WaterSectionKonstantgeschw", "WaterSectionConstantSpeed"}, V::Decimal, decimal(1.9))),
-        addOn(key({"WaterSectionBeschleunigung", "WaterSectionAcceleration"}, V::Decimal, decimal(200.0))),
-        addOn(key({"WaterSectionAbbremsung", "WaterSectionDeceleration"}, V::Decimal, decimal(3000.0))),
+        opens(decimal({"Zuverlaessigkeitsabnahme", "ReliabilityDecrease"}, &R::Zuverlaessigkeitsabnahme, 10.0)),
+        integer({"PeepAttraktivitaet", "PeepAttractivity"}, &R::PeepAttraktivitaet, 60),
+        opens(text({"SpezialTrackSectionNameAMitte", "SpecialTrackSectionNameAMid"}, &R::SpezialTrackSectionNameAMitte,
+                   V::Text, "")),
+        text({"SpezialTrackSectionNameAEnde", "SpecialTrackSectionNameAEnd"}, &R::SpezialTrackSectionNameAEnde, V::Text,
+             ""),
+        text({"SpezialTrackSectionNameBMitte", "SpecialTrackSectionNameBMid"}, &R::SpezialTrackSectionNameBMitte,
+             V::Text, ""),
+        text({"SpezialTrackSectionNameBEnde", "SpecialTrackSectionNameBEnd"}, &R::SpezialTrackSectionNameBEnde, V::Text,
+             ""),
+        opens(decimal({"TowerRideSpitzenDauer", "TowerRideTopDuration"}, &R::TowerRideSpitzenDauer, 0.0)),
+        decimal({"TowerRideSpitzenAbstand", "TowerRideTopClearance"}, &R::TowerRideSpitzenAbstand, 0.01),
+        text({"PeepLoopSplineName"}, &R::PeepLoopSplineName, V::Text, ""),
+        text({"PeepPathSplineName"}, &R::PeepPathSplineName, V::TextList, ""),
+        opens(text({"SpezialWagentypAName", "SpecialCarTypeAName"}, &R::SpezialWagentypAName, V::Text, "")),
+        decimal({"SpezialWagentypAVersatzWarten", "SpecialCarTypeAOffsetWait"}, &R::SpezialWagentypAVersatzWarten, 0.0),
+        decimal({"SpezialWagentypAVersatzEinhaken", "SpecialCarTypeAOffsetHitch"}, &R::SpezialWagentypAVersatzEinhaken,
+                0.0),
+        decimal({"SpezialWagentypABergaufGeschw", "SpecialCarTypeAUphillSpeed"}, &R::SpezialWagentypABergaufGeschw, 0.0),
+        decimal({"SpezialWagentypABergabGeschw", "SpecialCarTypeADownhillSpeed"}, &R::SpezialWagentypABergabGeschw,
+                0.0),
+        text({"SpezialWagentypBName", "SpecialCarTypeBName"}, &R::SpezialWagentypBName, V::Text, ""),
+        addOn(opens(text({"ZusatzTrackTyp", "AdditionalTrackType"}, &R::ZusatzTrackTyp, V::TextList, ""))),
+        addOn(opens(flag({"VorRueckFreiRotationFlag", "ForwardBackFreeRotationFlag"}, &R::VorRueckFreiRotationFlag, 0))),
+        addOn(flag({"VierAchsenRotationswinkelFlag", "FourAxisRotationFlag"}, &R::VierAchsenRotationswinkelFlag, 0)),
+        addOn(flag({"FahrtzwischenTrackSplinesFlag", "RidebetweenTrackSplinesFlag"},
+                   RideFlagBit{kFlagRideBetweenTrackSplines}, 0)),
+        addOn(flag({"VertikalInversionswechselFlag", "VerticalInversionChangeFlag"}, &R::VertikalInversionswechselFlag,
+                   0)),
+        addOn(integer({"ZuganzahlPreset", "TrainCountPreset"}, &R::ZuganzahlPreset, -1)),
+        addOn(flag({"StationenSyncFlag", "StationsSyncFlag"}, &R::StationenSyncFlag, 0)),
+        addOn(opens(decimal({"WaterSectionKonstantgeschw", "WaterSectionConstantSpeed"}, &R::WaterSectionKonstantgeschw,
+                            1.9))),
+        addOn(decimal({"WaterSectionBeschleunigung", "WaterSectionAcceleration"}, &R::WaterSectionBeschleunigung, 200.0)),
+        addOn(decimal({"WaterSectionAbbremsung", "WaterSectionDeceleration"}, &R::WaterSectionAbbremsung, 3000.0)),
     };
     keys.insert(keys.end(), rest.begin(), rest.end());
     return keys;

@@ -14,9 +14,9 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "app/Messages.h"
 #include "assistant/CheckInput.h"
-#include "assistant/TForm4.h"
+#include "assistant/RideAssistant.h"
+#include "base/Messages.h"
 #include "gui/WxText.h"
 
 namespace zw::gui {
@@ -71,11 +71,11 @@ void syncSelection(wxItemContainer& control, int index) {
 
 int assistantTrackMenuId(size_t index) { return kTrackMenuFirstId + static_cast<int>(index); }
 
-wxDialog* createAssistantWindow(wxWindow* parent, TForm4& model, Dialogs& /*dialogs: the model holds its own*/) {
+wxDialog* createAssistantWindow(wxWindow* parent, RideAssistant& model, Dialogs& /*dialogs: the model holds its own*/) {
     return new AssistantFrame(parent, model);
 }
 
-AssistantFrame::AssistantFrame(wxWindow* parent, TForm4& model)
+AssistantFrame::AssistantFrame(wxWindow* parent, RideAssistant& model)
     : wxDialog(parent, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,
                wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxMINIMIZE_BOX, "TForm4"),
       model_(model) {
@@ -258,11 +258,11 @@ void AssistantFrame::bindEvents() {
     auto bind = [&](const char* name, wxEventTypeTag<wxCommandEvent> type, Action action) {
         on(name)->Bind(type, [this, action](wxCommandEvent&) { handle(action); });
     };
-    bind("ToolButton1", wxEVT_BUTTON, [this] { model_.ToolButton1Click(); });
-    bind("ToolButton2", wxEVT_BUTTON, [this] { model_.ToolButton2Click(); });
-    bind("ToolButton3", wxEVT_BUTTON, [this] { model_.ToolButton3Click(); });
-    bind("ToolButton4", wxEVT_BUTTON, [this] { model_.ToolButton4Click(); });
-    bind("ToolButton8", wxEVT_BUTTON, [this] { model_.ToolButton8Click(); });
+    bind("ToolButton1", wxEVT_BUTTON, [this] { model_.onNewRide(); });
+    bind("ToolButton2", wxEVT_BUTTON, [this] { model_.onOpenRide(); });
+    bind("ToolButton3", wxEVT_BUTTON, [this] { model_.onSaveRide(); });
+    bind("ToolButton4", wxEVT_BUTTON, [this] { model_.onBuildRide(); });
+    bind("ToolButton8", wxEVT_BUTTON, [this] { model_.onCloseAssistant(); });
     bind("btnInsertTrackSections", wxEVT_BUTTON, [this] { model_.btnInsertTrackSectionsClick(); });
     bind("btnAchterbahn", wxEVT_BUTTON, [this] { model_.btnAchterbahnClick(); });
     bind("btnThemenfahrt", wxEVT_BUTTON, [this] { model_.btnThemenfahrtClick(); });
@@ -301,22 +301,22 @@ void AssistantFrame::bindEvents() {
     // "Track auswählen": the menu over the catalogue, opened at the mouse position.
     on("Button1")->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
         wxMenu menu;
-        for (size_t i = 0; i < model_.PopupMenu1.size(); ++i) {
-            menu.Append(assistantTrackMenuId(i), shown(model_.PopupMenu1[i].trackType));
+        for (size_t i = 0; i < model_.trackTypeMenu.size(); ++i) {
+            menu.Append(assistantTrackMenuId(i), shown(model_.trackTypeMenu[i].trackType));
         }
         PopupMenu(&menu);
     });
-    if (!model_.PopupMenu1.empty()) {
+    if (!model_.trackTypeMenu.empty()) {
         Bind(
             wxEVT_MENU,
             [this](wxCommandEvent& event) {
                 const auto index = static_cast<size_t>(event.GetId() - kTrackMenuFirstId);
-                handle([&] { model_.PopupMenuItemClick(index); });
+                handle([&] { model_.chooseTrackType(index); });
             },
-            assistantTrackMenuId(0), assistantTrackMenuId(model_.PopupMenu1.size() - 1));
+            assistantTrackMenuId(0), assistantTrackMenuId(model_.trackTypeMenu.size() - 1));
     }
 
-    for (auto name : TForm4::numericFields()) {
+    for (auto name : RideAssistant::numericFields()) {
         on(std::string(name).c_str())->Bind(wxEVT_CHAR, &AssistantFrame::onNumericChar, this);
         on(std::string(name).c_str())->Bind(wxEVT_TEXT_PASTE, &AssistantFrame::onNumericPaste, this);
     }

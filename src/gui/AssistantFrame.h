@@ -1,5 +1,5 @@
 #pragma once
-// The ride data assistant's window (TForm4): real controls bound to the toolkit-free model. Each
+// The ride data assistant's window (RideAssistant): real controls bound to the toolkit-free model. Each
 // control carries its model name as its wx name; before an event reaches the model the controls'
 // state is read into it, and afterwards the window shows the model's state again. Every rule stays
 // in the model.
@@ -24,7 +24,7 @@ class wxWindow;
 
 namespace zw {
 class Dialogs;
-class TForm4;
+class RideAssistant;
 struct TCheckBox;
 struct TCheckListBox;
 struct TEdit;
@@ -38,14 +38,14 @@ namespace zw::gui {
 // run itself when the model closes it ("Assistent beenden" or the frame's close box). The model asks
 // its questions and reads the clipboard through its own Dialogs, the same as `dialogs`. The window
 // belongs to `parent` (wx destroys it with its parent).
-wxDialog* createAssistantWindow(wxWindow* parent, TForm4& model, Dialogs& dialogs);
+wxDialog* createAssistantWindow(wxWindow* parent, RideAssistant& model, Dialogs& dialogs);
 
 // The menu id of item `index` of the "Track auswählen" menu.
 int assistantTrackMenuId(size_t index);
 
 class AssistantFrame : public wxDialog {
 public:
-    AssistantFrame(wxWindow* parent, TForm4& model);
+    AssistantFrame(wxWindow* parent, RideAssistant& model);
 
     // Shows the model's state, then runs modally until the model closes the window.
     int ShowModal() override;
@@ -109,7 +109,7 @@ private:
     void onNumericPaste(wxClipboardTextEvent& event);
     void applyCaptions();
 
-    TForm4& model_;
+    RideAssistant& model_;
     wxNotebook* pages_ = nullptr;
     std::vector<EditBinding> edits_;
     std::vector<CheckBinding> checks_;

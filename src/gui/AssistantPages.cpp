@@ -16,8 +16,8 @@
 #include <wx/textctrl.h>
 #include <wx/toolbar.h>
 
-#include "app/Messages.h"
-#include "assistant/TForm4.h"
+#include "assistant/RideAssistant.h"
+#include "base/Messages.h"
 #include "gui/AssistantFrame.h"
 #include "gui/WxText.h"
 

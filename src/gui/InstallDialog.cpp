@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "gui/WxText.h"
-#include "install/InstallWindow.h"
+#include "workflow/InstallWindow.h"
 
 namespace zw::gui {
 namespace {
@@ -38,7 +38,7 @@ wxString wxName(std::string_view name) { return wxString::FromUTF8(name.data(), 
 
 }  // namespace
 
-TForm3::TForm3(wxWindow* parent, InstallWindow& model)
+InstallDialog::InstallDialog(wxWindow* parent, InstallWindow& model)
     : wxDialog(parent, wxID_ANY, toWx(model.caption("TForm3")), wxDefaultPosition, wxDefaultSize, kFixedDialog),
       model_(model) {
     SetName("TForm3");
@@ -101,7 +101,7 @@ TForm3::TForm3(wxWindow* parent, InstallWindow& model)
     SetSizeHints(GetSize(), GetSize());
 }
 
-void TForm3::refreshFromModel() {
+void InstallDialog::refreshFromModel() {
     auto* pages = dynamic_cast<wxNotebook*>(FindWindowByName("TabSheetKomplett", this));
     for (std::size_t i = 0; i < std::size(kTabs); ++i) {
         if (kTabs[i].tab == model_.ActivePage && pages->GetSelection() != static_cast<int>(i)) {
@@ -119,17 +119,17 @@ void TForm3::refreshFromModel() {
     }
 }
 
-void TForm3::onTabButton(InstallWindow::Tab tab) {
+void InstallDialog::onTabButton(InstallWindow::Tab tab) {
     switch (tab) {
-        case Tab::InstallOrdnerTab: model_.OrdnerInstallButtonClick(); break;
-        case Tab::DeinstallBahnTab: model_.BahnDeinstallButtonClick(); break;
-        case Tab::DeinstallSchienenTab: model_.SchienenDeinstallButtonClick(); break;
-        case Tab::DeinstallWagenTab: model_.WagenDeinstallButtonClick(); break;
+        case Tab::InstallOrdnerTab: model_.installFolder(); break;
+        case Tab::DeinstallBahnTab: model_.uninstallRide(); break;
+        case Tab::DeinstallSchienenTab: model_.uninstallTrackSet(); break;
+        case Tab::DeinstallWagenTab: model_.uninstallCar(); break;
     }
     afterHandler();
 }
 
-void TForm3::afterHandler() {
+void InstallDialog::afterHandler() {
     if (model_.Closed) {
         model_.Closed = false;
         if (IsModal()) EndModal(wxID_CLOSE);

@@ -1,16 +1,16 @@
 #pragma once
-// The install/uninstall window (TForm3), bound to the InstallWindow model: the page control with its
+// The install/uninstall window (InstallDialog), bound to the InstallWindow model: the page control with its
 // four tabs, the one list that all tabs share, the tabs' buttons and the close button.
 
 #include <wx/dialog.h>
 
-#include "install/InstallWindow.h"
+#include "workflow/InstallWindow.h"
 
 namespace zw::gui {
 
-class TForm3 : public wxDialog {
+class InstallDialog : public wxDialog {
 public:
-    TForm3(wxWindow* parent, InstallWindow& model);
+    InstallDialog(wxWindow* parent, InstallWindow& model);
 
     // The active tab, the list's items and its selection as the model holds them.
     void refreshFromModel();

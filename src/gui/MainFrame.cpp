@@ -6,9 +6,9 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
-#include "app/MainWindow.h"
 #include "gui/Program.h"
 #include "gui/WxText.h"
+#include "workflow/MainWindow.h"
 
 namespace zw::gui {
 namespace {
@@ -22,7 +22,7 @@ wxString captionOf(const MainWindow& model, std::string_view control) {
 
 }  // namespace
 
-TForm1::TForm1(Program& program)
+MainFrame::MainFrame(Program& program)
     : wxFrame(nullptr, wxID_ANY, toWx(std::string(kMainWindowCaption)), wxDefaultPosition, wxDefaultSize,
               kFixedFrame),
       program_(program) {
@@ -31,7 +31,7 @@ TForm1::TForm1(Program& program)
     auto* panel = new wxPanel(this);
     auto* column = new wxBoxSizer(wxVERTICAL);
 
-    auto addButton = [&](wxWindow* parent, wxSizer* sizer, Button which) {
+    auto addButton = [&](wxWindow* parent, wxSizer* sizer, Command which) {
         const std::string_view name = buttonName(which);
         auto* button = new wxButton(parent, wxID_ANY, captionOf(model, name));
         button->SetName(wxString::FromUTF8(name.data(), name.size()));
@@ -54,24 +54,24 @@ TForm1::TForm1(Program& program)
     intro->Wrap(FromDIP(600));
     general->Add(intro, 0, wxALL, 5);
     auto* generalButtons = new wxGridSizer(2, 2, 0, 0);
-    for (Button b : {Button::NeustartButton, Button::OptionenButton, Button::InstallDeinstallButton,
-                     Button::GUIfuerCTRBahnDatenButton}) {
+    for (Command b : {Command::Restart, Command::Options, Command::InstallUninstall,
+                     Command::RideAssistant}) {
         addButton(general->GetStaticBox(), generalButtons, b);
     }
     general->Add(generalButtons, 0, wxEXPAND);
     column->Add(general, 0, wxEXPAND | wxALL, 6);
 
     auto* groups = new wxBoxSizer(wxHORIZONTAL);
-    const std::pair<std::string_view, Button> kGroups[] = {
-        {"GroupBoxBahnen", Button::CTRBahnDatenLesenButton},
-        {"GroupBoxSchienen", Button::CTRSchienenDatenLesenButton},
-        {"GroupBoxWagen", Button::CTRWagenDatenLesenButton},
+    const std::pair<std::string_view, Command> kGroups[] = {
+        {"GroupBoxBahnen", Command::ReadRideFile},
+        {"GroupBoxSchienen", Command::ReadTrackFile},
+        {"GroupBoxWagen", Command::ReadCarFile},
     };
     for (const auto& [name, first] : kGroups) {
         auto* box = groupBox(name);
         // Each group holds its read, rewrite, build and install buttons, which follow one another.
         for (int step = 0; step < 4; ++step) {
-            addButton(box->GetStaticBox(), box, static_cast<Button>(static_cast<int>(first) + step));
+            addButton(box->GetStaticBox(), box, static_cast<Command>(static_cast<int>(first) + step));
         }
         groups->Add(box, 1, wxEXPAND | wxALL, 6);
     }
@@ -97,7 +97,7 @@ TForm1::TForm1(Program& program)
     refreshFromModel();
 }
 
-void TForm1::refreshFromModel() {
+void MainFrame::refreshFromModel() {
     const MainWindow& model = program_.mainModel();
     if (wxWindow* status = FindWindowByName(kStatusLabel, this)) {
         const wxString text = toWx(model.statusText());
@@ -106,29 +106,29 @@ void TForm1::refreshFromModel() {
             status->SetToolTip(text);
         }
     }
-    for (std::size_t i = 0; i < kButtonCount; ++i) {
-        const std::string_view name = buttonName(static_cast<Button>(i));
+    for (std::size_t i = 0; i < kCommandCount; ++i) {
+        const std::string_view name = buttonName(static_cast<Command>(i));
         if (wxWindow* button = FindWindowByName(wxString::FromUTF8(name.data(), name.size()), this)) {
-            button->Enable(model.enabled(static_cast<Button>(i)));
+            button->Enable(model.enabled(static_cast<Command>(i)));
         }
     }
 }
 
-void TForm1::onButton(wxWindow* button) {
+void MainFrame::onButton(wxWindow* button) {
     MainWindow& model = program_.mainModel();
     const std::string name = fromWx(button->GetName());
-    if (name == "NeustartButton") model.NeustartButtonClick();
+    if (name == "NeustartButton") model.restart();
     else if (name == "OptionenButton") program_.showOptions();
     else if (name == "InstallDeinstallButton") program_.showInstall();
     else if (name == "GUIfuerCTRBahnDatenButton") program_.showAssistant();
-    else if (name == "CTRBahnDatenLesenButton") model.CTRBahnDatenLesenButtonClick();
-    else if (name == "CTRBahnDatenSchreibenButton") model.CTRBahnDatenSchreibenButtonClick();
-    else if (name == "BahnOVLsErstellenButton") model.BahnOVLsErstellenButtonClick();
-    else if (name == "BahnOVLsInstallierenButton") model.BahnOVLsInstallierenButtonClick();
-    else if (name == "CTRWagenDatenLesenButton") model.CTRWagenDatenLesenButtonClick();
-    else if (name == "CTRWagenDatenSchreibenButton") model.CTRWagenDatenSchreibenButtonClick();
-    else if (name == "WagenOVLsErstellenButton") model.WagenOVLsErstellenButtonClick();
-    else if (name == "WagenOVLsInstallierenButton") model.WagenOVLsInstallierenButtonClick();
+    else if (name == "CTRBahnDatenLesenButton") model.readRideFile();
+    else if (name == "CTRBahnDatenSchreibenButton") model.rewriteRideFile();
+    else if (name == "BahnOVLsErstellenButton") model.buildRidePair();
+    else if (name == "BahnOVLsInstallierenButton") model.installRidePair();
+    else if (name == "CTRWagenDatenLesenButton") model.readCarFile();
+    else if (name == "CTRWagenDatenSchreibenButton") model.rewriteCarFile();
+    else if (name == "WagenOVLsErstellenButton") model.buildCarPair();
+    else if (name == "WagenOVLsInstallierenButton") model.installCarPair();
     // The track buttons have no command: nothing ever enables them.
     refreshFromModel();
 }

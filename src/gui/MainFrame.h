@@ -1,5 +1,5 @@
 #pragma once
-// The main window (TForm1): group boxes, labels and the sixteen command buttons of the MainWindow
+// The main window (MainFrame): group boxes, labels and the sixteen command buttons of the MainWindow
 // model. A click runs the model's handler (or opens a modal window through the program), then every
 // button shows the model's enabled state.
 
@@ -9,9 +9,9 @@ namespace zw::gui {
 
 class Program;
 
-class TForm1 : public wxFrame {
+class MainFrame : public wxFrame {
 public:
-    explicit TForm1(Program& program);
+    explicit MainFrame(Program& program);
 
     // Every button's enabled state from the model.
     void refreshFromModel();

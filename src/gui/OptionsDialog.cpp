@@ -7,8 +7,8 @@
 #include <wx/statbox.h>
 #include <wx/textctrl.h>
 
-#include "app/OptionsWindow.h"
 #include "gui/WxText.h"
+#include "workflow/OptionsWindow.h"
 
 namespace zw::gui {
 namespace {
@@ -23,7 +23,7 @@ wxString wxName(std::string_view name) { return wxString::FromUTF8(name.data(), 
 
 }  // namespace
 
-TForm2::TForm2(wxWindow* parent, OptionsWindow& model)
+OptionsDialog::OptionsDialog(wxWindow* parent, OptionsWindow& model)
     : wxDialog(parent, wxID_ANY, toWx(std::string(model.caption("TForm2"))), wxDefaultPosition, wxDefaultSize,
                kFixedDialog),
       model_(model) {
@@ -78,7 +78,7 @@ TForm2::TForm2(wxWindow* parent, OptionsWindow& model)
     refreshFromModel();
 }
 
-void TForm2::refreshFromModel() {
+void OptionsDialog::refreshFromModel() {
     for (std::string_view name : kCheckControls) {
         wxWindow* control = FindWindowByName(wxName(name), this);
         if (auto* radio = dynamic_cast<wxRadioButton*>(control)) radio->SetValue(model_.checked(name));
@@ -92,7 +92,7 @@ void TForm2::refreshFromModel() {
     }
 }
 
-void TForm2::onOkay() {
+void OptionsDialog::onOkay() {
     auto* edit = dynamic_cast<wxTextCtrl*>(FindWindowByName("RCT3PfadEdit", this));
     model_.setRCT3PfadEditText(fromWx(edit->GetValue()));
     const bool closes = model_.OkayButtonClick();
@@ -100,13 +100,13 @@ void TForm2::onOkay() {
     if (closes && IsModal()) EndModal(wxID_OK);
 }
 
-void TForm2::onCancel() {
+void OptionsDialog::onCancel() {
     model_.CancelButtonClick();
     refreshFromModel();
     if (IsModal()) EndModal(wxID_CANCEL);
 }
 
-void TForm2::onClose() {
+void OptionsDialog::onClose() {
     model_.FormClose();
     refreshFromModel();
     if (IsModal()) EndModal(wxID_CANCEL);

@@ -1,5 +1,5 @@
 #pragma once
-// The options window (TForm2), bound to the OptionsWindow model: radio buttons, check boxes and the
+// The options window (OptionsDialog), bound to the OptionsWindow model: radio buttons, check boxes and the
 // game-folder edit show the model; OK, Cancel and the close box run its handlers.
 
 #include <wx/dialog.h>
@@ -10,9 +10,9 @@ class OptionsWindow;
 
 namespace zw::gui {
 
-class TForm2 : public wxDialog {
+class OptionsDialog : public wxDialog {
 public:
-    TForm2(wxWindow* parent, OptionsWindow& model);
+    OptionsDialog(wxWindow* parent, OptionsWindow& model);
 
     // The controls as the model holds them.
     void refreshFromModel();

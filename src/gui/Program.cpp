@@ -2,16 +2,16 @@
 
 #include <wx/dialog.h>
 
-#include "app/MainWindow.h"
-#include "app/OptionsWindow.h"
 #include "assistant/AssistantStart.h"
-#include "assistant/MainWindowAssistantHost.h"
-#include "assistant/TForm4.h"
+#include "assistant/RideAssistant.h"
 #include "gui/AssistantFrame.h"
 #include "gui/InstallDialog.h"
 #include "gui/MainFrame.h"
 #include "gui/OptionsDialog.h"
-#include "install/InstallWindow.h"
+#include "workflow/InstallWindow.h"
+#include "workflow/MainWindow.h"
+#include "workflow/MainWindowAssistantHost.h"
+#include "workflow/OptionsWindow.h"
 
 namespace zw::gui {
 
@@ -20,15 +20,15 @@ Program::Program(Dialogs& dialogs, Registry& registry, const std::filesystem::pa
     : dialogs_(dialogs), executableFolder_(std::move(executableFolder)) {
     main_ = std::make_unique<MainWindow>(dialogs_, registry, startFolder);
     main_->setExecutableFolder(executableFolder_);
-    form1_ = new TForm1(*this);
-    form1_->Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& event) {
-        if (event.GetEventObject() == form1_) form1_ = nullptr;
+    mainFrame_ = new MainFrame(*this);
+    mainFrame_->Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& event) {
+        if (event.GetEventObject() == mainFrame_) mainFrame_ = nullptr;
         event.Skip();
     });
     options_ = std::make_unique<OptionsWindow>(*main_);
-    form2_ = new TForm2(form1_, *options_);
+    optionsDialog_ = new OptionsDialog(mainFrame_, *options_);
     install_ = std::make_unique<InstallWindow>(*main_);
-    form3_ = new TForm3(form1_, *install_);
+    installDialog_ = new InstallDialog(mainFrame_, *install_);
     host_ = std::make_unique<MainWindowAssistantHost>(*main_, [this] { showInstall(); });
     // The assistant completes its lists from the game folder; while the options are not confirmed the
     // game folder is not known yet, and the assistant's button is disabled until they are.
@@ -37,7 +37,7 @@ Program::Program(Dialogs& dialogs, Registry& registry, const std::filesystem::pa
 
 Program::~Program() {
     // The windows go before the models they show.
-    delete form1_;
+    delete mainFrame_;
 }
 
 bool Program::createAssistant() {
@@ -45,24 +45,24 @@ bool Program::createAssistant() {
     auto lists = loadAssistantListsForStart(executableFolder_, settings.gameFolder(), dialogs_,
                                             languageOf(settings.UseEnglish));
     if (!lists) return false;
-    delete form4_;
-    form4_ = nullptr;
-    assistant_ = std::make_unique<TForm4>(*host_, dialogs_, *lists);
+    delete assistantWindow_;
+    assistantWindow_ = nullptr;
+    assistant_ = std::make_unique<RideAssistant>(*host_, dialogs_, *lists);
     assistant_->FormCreate();
     assistantGamePath_ = settings.GamePath;
-    form4_ = createAssistantWindow(form1_, *assistant_, dialogs_);
+    assistantWindow_ = createAssistantWindow(mainFrame_, *assistant_, dialogs_);
     return true;
 }
 
 void Program::showOptions() {
-    form2_->ShowModal();
-    form1_->refreshFromModel();
+    optionsDialog_->ShowModal();
+    mainFrame_->refreshFromModel();
 }
 
 void Program::showInstall() {
     install_->FormActivate();
-    form3_->refreshFromModel();
-    form3_->ShowModal();
+    installDialog_->refreshFromModel();
+    installDialog_->ShowModal();
 }
 
 void Program::showAssistant() {
@@ -70,8 +70,8 @@ void Program::showAssistant() {
     if (!assistant_ || assistantGamePath_ != main_->state().settings.GamePath) {
         if (!createAssistant()) return;
     }
-    form4_->ShowModal();
-    form1_->refreshFromModel();  // the assistant's new ride runs the main window's restart
+    assistantWindow_->ShowModal();
+    mainFrame_->refreshFromModel();  // the assistant's new ride runs the main window's restart
 }
 
 }  // namespace zw::gui

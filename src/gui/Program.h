@@ -1,7 +1,7 @@
 #pragma once
 // The desktop program as it starts: the main window's model (which loads the settings, showing the
-// start-up messages), then the four windows in order: main window (TForm1), options (TForm2),
-// install/uninstall (TForm3) and the ride data assistant (TForm4). The options, install/uninstall and
+// start-up messages), then the four windows in order: main window (MainFrame), options (OptionsDialog),
+// install/uninstall (InstallDialog) and the ride data assistant (RideAssistant). The options, install/uninstall and
 // assistant windows are modal; the main window opens them through this object.
 
 #include <filesystem>
@@ -17,14 +17,14 @@ class InstallWindow;
 class MainWindow;
 class OptionsWindow;
 class Registry;
-class TForm4;
+class RideAssistant;
 }  // namespace zw
 
 namespace zw::gui {
 
-class TForm1;
-class TForm2;
-class TForm3;
+class MainFrame;
+class OptionsDialog;
+class InstallDialog;
 
 class Program {
 public:
@@ -40,12 +40,12 @@ public:
     OptionsWindow& optionsModel() { return *options_; }
     InstallWindow& installModel() { return *install_; }
     // The assistant's model; nullptr until its lists could be read.
-    TForm4* assistantModel() { return assistant_.get(); }
+    RideAssistant* assistantModel() { return assistant_.get(); }
 
-    TForm1* mainWindow() { return form1_; }
-    TForm2* optionsWindow() { return form2_; }
-    TForm3* installWindow() { return form3_; }
-    wxDialog* assistantWindow() { return form4_; }
+    MainFrame* mainWindow() { return mainFrame_; }
+    OptionsDialog* optionsWindow() { return optionsDialog_; }
+    InstallDialog* installWindow() { return installDialog_; }
+    wxDialog* assistantWindow() { return assistantWindow_; }
 
     // The modal windows, opened by the main window's buttons; each returns when its window closed.
     void showOptions();
@@ -63,13 +63,13 @@ private:
     std::unique_ptr<OptionsWindow> options_;
     std::unique_ptr<InstallWindow> install_;
     std::unique_ptr<AssistantHost> host_;
-    std::unique_ptr<TForm4> assistant_;
+    std::unique_ptr<RideAssistant> assistant_;
     std::string assistantGamePath_;  // the game folder the assistant's lists were completed from
 
-    TForm1* form1_ = nullptr;  // until the user closes it
-    TForm2* form2_ = nullptr;  // children of the main window
-    TForm3* form3_ = nullptr;
-    wxDialog* form4_ = nullptr;
+    MainFrame* mainFrame_ = nullptr;  // until the user closes it
+    OptionsDialog* optionsDialog_ = nullptr;  // children of the main window
+    InstallDialog* installDialog_ = nullptr;
+    wxDialog* assistantWindow_ = nullptr;
 };
 
 }  // namespace zw::gui

@@ -4,8 +4,8 @@
 
 #include <exception>
 
-#include "app/Dialogs.h"
-#include "app/Messages.h"
+#include "base/Dialogs.h"
+#include "base/Messages.h"
 
 class wxWindow;
 

@@ -7,10 +7,9 @@
 
 #include <iostream>
 
-#include "app/AppFolders.h"
-#include "app/ConsoleDialogs.h"
-#include "app/MainWindow.h"
-#include "app/SystemRegistry.h"
+#include "base/AppFolders.h"
+#include "base/ConsoleDialogs.h"
+#include "base/SystemRegistry.h"
 #include "gui/InstallDialog.h"
 #include "gui/MainFrame.h"
 #include "gui/OptionsDialog.h"
@@ -18,7 +17,8 @@
 #include "gui/Screenshot.h"
 #include "gui/WxDialogs.h"
 #include "gui/WxText.h"
-#include "install/InstallWindow.h"
+#include "workflow/InstallWindow.h"
+#include "workflow/MainWindow.h"
 
 namespace zw::gui {
 

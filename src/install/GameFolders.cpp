@@ -1,6 +1,6 @@
 #include "install/GameFolders.h"
 
-#include "app/Encoding.h"
+#include "base/Encoding.h"
 
 namespace zw {
 

@@ -2,12 +2,12 @@
 
 #include <optional>
 
-#include "app/Encoding.h"
-#include "app/Messages.h"
-#include "app/SafeFile.h"
+#include "base/Encoding.h"
+#include "base/Messages.h"
+#include "base/SafeFile.h"
 #include "install/PairKindScan.h"
 #include "install/PairReplace.h"
-#include "install/TrackSetSections.h"
+#include "ovl/TrackSetSections.h"
 
 namespace zw {
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/Dialogs.h"
+#include "base/Dialogs.h"
 #include "install/GameFolders.h"
 #include "install/InstallSettings.h"
 

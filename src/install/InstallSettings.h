@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "app/Messages.h"
-#include "app/Settings.h"
+#include "base/Messages.h"
+#include "base/Settings.h"
 
 namespace zw {
 

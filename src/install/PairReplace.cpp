@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/FilePairReplace.h"
-#include "app/SafeFile.h"
+#include "base/FilePairReplace.h"
+#include "base/SafeFile.h"
 
 namespace zw {
 

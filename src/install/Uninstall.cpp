@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "app/Encoding.h"
-#include "app/SafeFile.h"
-#include "install/TrackSetSections.h"
+#include "base/Encoding.h"
+#include "base/SafeFile.h"
+#include "ovl/TrackSetSections.h"
 
 namespace zw {
 

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "app/Dialogs.h"
-#include "app/Messages.h"
+#include "base/Dialogs.h"
+#include "base/Messages.h"
 #include "install/GameFolders.h"
 
 namespace zw {

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/LittleEndian.h"
+
 namespace zw {
 
 struct BinaryReadError : std::runtime_error {
@@ -77,10 +79,7 @@ private:
     }
     template <typename T>
     T valueAt(size_t offset) const {
-        std::string_view raw = bytesAt(offset, sizeof(T));
-        T value = 0;
-        for (size_t i = 0; i < sizeof(T); ++i) value |= static_cast<T>(static_cast<T>(static_cast<uint8_t>(raw[i])) << (8 * i));
-        return value;
+        return loadLittleEndian<T>(bytesAt(offset, sizeof(T)).data());
     }
     template <typename T>
     T advance() {

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/LittleEndian.h"
+
 namespace zw {
 
 class ByteWriter {
@@ -25,7 +27,8 @@ public:
     void zeros(size_t count) { bytes_.append(count, '\0'); }
 
     void patchU32(size_t offset, uint32_t v) {
-        for (size_t i = 0; i < 4; ++i) bytes_.at(offset + i) = static_cast<char>((v >> (8 * i)) & 0xFF);
+        (void)bytes_.at(offset + 3);  // throws std::out_of_range for a word that was never written
+        storeLittleEndian(bytes_.data() + offset, v);
     }
 
     size_t size() const { return bytes_.size(); }
@@ -35,7 +38,7 @@ public:
 private:
     template <typename T>
     void put(T v) {
-        for (size_t i = 0; i < sizeof(T); ++i) bytes_ += static_cast<char>((v >> (8 * i)) & 0xFF);
+        appendLittleEndian(bytes_, v);
     }
     std::string bytes_;
 };

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "base/LittleEndian.h"
+
 namespace zw {
 namespace {
 
@@ -30,8 +32,8 @@ RgbaPicture decodeDxt1(std::string_view blocks, uint32_t width, uint32_t height)
         for (uint32_t bx = 0; bx < across; ++bx) {
             const std::string_view block = blocks.substr((size_t{by} * across + bx) * kDxt1BlockSize, kDxt1BlockSize);
             const auto byte = [&](int i) { return static_cast<uint8_t>(block[i]); };
-            const uint16_t c0 = static_cast<uint16_t>(byte(0) | byte(1) << 8);
-            const uint16_t c1 = static_cast<uint16_t>(byte(2) | byte(3) << 8);
+            const uint16_t c0 = loadLittleEndian<uint16_t>(block.data());
+            const uint16_t c1 = loadLittleEndian<uint16_t>(block.data() + 2);
             std::array<Colour, 4> palette{from565(c0), from565(c1)};
             if (c0 > c1) {
                 palette[2] = mix(palette[0], palette[1], 2, 1);

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "base/LittleEndian.h"
 #include "ovl/StructureDecoders.h"
 
 namespace zw {
@@ -363,10 +364,7 @@ void decodeFlic(const StructureSpace& space, StructureReport& report, const Spac
         return;
     }
     uint32_t words[8];
-    for (uint32_t i = 0; i < 8; ++i) {
-        words[i] = 0;
-        for (int b = 3; b >= 0; --b) words[i] = (words[i] << 8) | static_cast<uint8_t>(picture[4 * i + b]);
-    }
+    for (uint32_t i = 0; i < 8; ++i) words[i] = loadLittleEndian<uint32_t>(picture.data() + 4 * i);
     h.line("picture (extra data " + std::to_string(s.extraDataIndex + 1) + ", " + std::to_string(picture.size()) +
            " bytes): format " + std::to_string(words[0]) + ", " + std::to_string(words[1]) + " x " +
            std::to_string(words[2]) + ", levels " + std::to_string(words[3]) + ", level " + std::to_string(words[4]) +

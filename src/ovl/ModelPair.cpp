@@ -2,9 +2,10 @@
 
 #include <limits>
 
-#include "app/Dialogs.h"
-#include "app/Encoding.h"
-#include "app/SafeFile.h"
+#include "base/Dialogs.h"
+#include "base/Encoding.h"
+#include "base/LittleEndian.h"
+#include "base/SafeFile.h"
 #include "ovl/OvlFileReader.h"
 
 namespace zw {
@@ -70,10 +71,7 @@ std::string_view ModelPair::bytes(uint32_t address, uint64_t count, OvlFileKind 
 }
 
 uint32_t ModelPair::word(uint32_t address, OvlFileKind source) const {
-    const std::string_view raw = bytes(address, 4, source);
-    uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<uint8_t>(raw[i]);
-    return value;
+    return loadLittleEndian<uint32_t>(bytes(address, 4, source).data());
 }
 
 std::string_view ModelPair::stringAt(uint32_t address, OvlFileKind source) const {
@@ -108,11 +106,9 @@ public:
     void readFile(OvlFileKind file, const std::string& bytes) {
         const bool common = file == OvlFileKind::Common;
         ByteReader in(bytes, pair_.fileName(file));
-        in.u32();  // the magic is not checked
-        in.u32();
-        if (in.u32() != kOvlVersion) throw Refusal{common ? ids_.versionCommon : ids_.versionUnique};
-        in.seek(0);
-        OvlFileHeader header = readOvlFileHeader(in);  // references are skipped
+        OvlFileHeader header = readOvlFileStart(in);
+        if (header.version != kOvlVersion) throw Refusal{common ? ids_.versionCommon : ids_.versionUnique};
+        readOvlFileHeaderRest(in, header);  // references are not needed
         if (common) pair_.loaderTypes_ = std::move(header.loaderTypes);
         OvlBlockCounts counts{};
         for (uint32_t& count : counts) {

@@ -42,7 +42,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "ovl/ByteReader.h"
 #include "ovl/OvlFormat.h"
 

@@ -10,7 +10,7 @@
 #include <optional>
 #include <string_view>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "ovl/ModelPair.h"
 
 namespace zw {

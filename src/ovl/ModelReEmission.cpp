@@ -1,6 +1,6 @@
 #include "ovl/ModelReEmission.h"
 
-#include "app/Dialogs.h"
+#include "base/Dialogs.h"
 #include "ovl/ModelPair.h"
 #include "ovl/ModelReading.h"
 #include "ovl/ModelSplineCopy.h"

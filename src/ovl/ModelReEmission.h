@@ -35,7 +35,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 
 namespace zw {
 

@@ -1,6 +1,6 @@
 #include "ovl/ModelStructureCheck.h"
 
-#include "app/Dialogs.h"
+#include "base/Dialogs.h"
 #include "ovl/StructureInspection.h"
 
 namespace zw {

@@ -7,7 +7,7 @@
 
 #include <string_view>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 
 namespace zw {
 

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <limits>
 
+#include "base/LittleEndian.h"
 #include "ovl/SplineLayout.h"
 #include "ovl/StructureDecoders.h"
 
@@ -24,8 +25,7 @@ float floatAt(const StructureSpace& space, uint64_t address) {
 }
 
 uint16_t shortAt(const StructureSpace& space, uint64_t address) {
-    const std::string_view b = space.bytes().substr(address, 2);
-    return static_cast<uint16_t>(static_cast<uint8_t>(b[0]) | static_cast<uint8_t>(b[1]) << 8);
+    return loadLittleEndian<uint16_t>(space.bytes().substr(address, 2).data());
 }
 
 std::string point(const std::array<float, 3>& p) {

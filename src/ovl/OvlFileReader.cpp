@@ -10,11 +10,22 @@ std::string shortText(ByteReader& in) {
 
 }  // namespace
 
-OvlFileHeader readOvlFileHeader(ByteReader& in) {
+OvlFileHeader readOvlFileStart(ByteReader& in) {
     OvlFileHeader header;
+    header.hasOvlMagic = in.bytesAt(in.position(), kOvlMagic.size()) == kOvlMagic;
     header.magic = in.u32();
     header.reserved = in.u32();
     header.version = in.u32();
+    return header;
+}
+
+OvlFileHeader readOvlFileHeader(ByteReader& in) {
+    OvlFileHeader header = readOvlFileStart(in);
+    readOvlFileHeaderRest(in, header);
+    return header;
+}
+
+void readOvlFileHeaderRest(ByteReader& in, OvlFileHeader& header) {
     const uint32_t references = in.u32();
     for (uint32_t i = 0; i < references; ++i) header.references.push_back(shortText(in));
     header.spare = in.u32();
@@ -27,7 +38,6 @@ OvlFileHeader readOvlFileHeader(ByteReader& in) {
         type.tag = shortText(in);
         header.loaderTypes.push_back(std::move(type));
     }
-    return header;
 }
 
 OvlBlockCounts readOvlBlockCounts(ByteReader& in) {

@@ -17,6 +17,7 @@ namespace zw {
 
 struct OvlFileHeader {
     uint32_t magic = 0;  // "FGRK" read as a little-endian word
+    bool hasOvlMagic = false;  // the file starts with "FGRK"
     uint32_t reserved = 0;
     uint32_t version = 0;
     std::vector<std::string> references;
@@ -38,7 +39,14 @@ struct OvlExtraData {
     uint32_t size = 0;
 };
 
-// Magic, reserved word, version, references, spare word and loader types.
+// The header's first three words: the magic (checked into `hasOvlMagic`), the reserved word and the
+// version. What follows from them is left to the caller, as each answers its own way: the readers of
+// model, icon and track set pairs refuse another version but take any magic, as files made by other
+// tools are taken; the inspector lists both.
+OvlFileHeader readOvlFileStart(ByteReader& in);
+// The rest of the header after its start: references, spare word and loader types.
+void readOvlFileHeaderRest(ByteReader& in, OvlFileHeader& header);
+// Both: the whole header. This is the only reader of an OVL file's header.
 OvlFileHeader readOvlFileHeader(ByteReader& in);
 // The nine block counts.
 OvlBlockCounts readOvlBlockCounts(ByteReader& in);

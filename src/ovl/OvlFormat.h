@@ -16,6 +16,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace zw {
 
@@ -35,6 +36,7 @@ constexpr int Count = 9;
 
 enum class OvlFileKind { Common, Unique };
 
+inline constexpr std::string_view kOvlMagic = "FGRK";  // the first four bytes of every OVL file
 constexpr uint32_t kOvlVersion = 1;
 constexpr int kOvlBlockTypeCount = 9;
 

@@ -5,10 +5,10 @@
 #include <stdexcept>
 #include <tuple>
 
-#include "app/Dialogs.h"
-#include "app/Encoding.h"
-#include "app/FilePairReplace.h"
-#include "app/SafeFile.h"
+#include "base/Dialogs.h"
+#include "base/Encoding.h"
+#include "base/FilePairReplace.h"
+#include "base/SafeFile.h"
 #include "ovl/ByteWriter.h"
 #include "ovl/OvlSymbolOrder.h"
 #include "ovl/OvlWriter.h"
@@ -81,7 +81,7 @@ void shortText(ByteWriter& out, const std::string& text) {
 }
 
 void header(ByteWriter& out, const std::vector<std::string>& references, const std::vector<LoaderType>& types) {
-    out.bytes("FGRK");
+    out.bytes(kOvlMagic);
     out.u32(0);
     out.u32(kOvlVersion);
     out.u32(static_cast<uint32_t>(references.size()));
@@ -99,7 +99,7 @@ void header(ByteWriter& out, const std::vector<std::string>& references, const s
 void blocks(ByteWriter& out, const OvlPartFile& file) {
     for (size_t b = 1; b <= file.blocks().size(); ++b) {
         out.u32(file.blocks()[b - 1].size);
-        Datenin1000erSchrittenkopieren(file, b, [&](std::string_view piece) { out.bytes(piece); });
+        copyBlockInChunks(file, b, [&](std::string_view piece) { out.bytes(piece); });
     }
 }
 

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "ovl/OvlFormat.h"
 
 namespace zw {

@@ -3,7 +3,7 @@
 #include <map>
 #include <sstream>
 
-#include "app/Encoding.h"
+#include "base/Encoding.h"
 #include "ovl/OvlSymbolOrder.h"
 #include "ovl/StructureInspection.h"
 
@@ -53,6 +53,7 @@ private:
         out_ << cp1252ToUtf8(file.name) << '\n';
         out_ << "  magic " << cp1252ToUtf8(file.bytes.substr(0, 4)) << ", reserved " << h.reserved << ", version "
              << h.version << ", spare " << h.spare << '\n';
+        if (!h.hasOvlMagic) violate("ovlCheckMagic", {file.name});
         if (h.version != kOvlVersion) violate("ovlCheckVersion", {file.name, to_string(h.version)});
         out_ << "  references: " << h.references.size() << '\n';
         for (const std::string& r : h.references) out_ << "    " << cp1252ToUtf8(r) << '\n';

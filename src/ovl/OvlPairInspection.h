@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "ovl/OvlPairReader.h"
 
 namespace zw {

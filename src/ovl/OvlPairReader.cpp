@@ -2,14 +2,12 @@
 
 #include <algorithm>
 
+#include "base/LittleEndian.h"
+
 namespace zw {
 namespace {
 
-uint32_t littleWord(std::string_view raw) {
-    uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<uint8_t>(raw[i]);
-    return v;
-}
+uint32_t littleWord(std::string_view raw) { return loadLittleEndian<uint32_t>(raw.data()); }
 
 }  // namespace
 

@@ -3,6 +3,8 @@
 #include <limits>
 #include <stdexcept>
 
+#include "base/LittleEndian.h"
+
 namespace zw {
 
 void OvlPartFile::reset(size_t blocks) {
@@ -27,8 +29,8 @@ void OvlPartFile::append(std::string_view raw) {
 }
 
 void OvlPartFile::appendWord(uint32_t value) {
-    const char raw[4] = {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF),
-                         static_cast<char>((value >> 16) & 0xFF), static_cast<char>((value >> 24) & 0xFF)};
+    char raw[4];
+    storeLittleEndian(raw, value);
     append(std::string_view(raw, 4));
 }
 
@@ -36,19 +38,17 @@ uint32_t OvlPartFile::wordAt(uint32_t position) const {
     if (position > bytes_.size() || bytes_.size() - position < 4) {
         throw std::out_of_range("word at " + std::to_string(position) + " lies past the end of a part file");
     }
-    uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<uint8_t>(bytes_[position + i]);
-    return value;
+    return loadLittleEndian<uint32_t>(bytes_.data() + position);
 }
 
 void OvlPartFile::patchWord(uint32_t position, uint32_t value) {
     if (position > bytes_.size() || bytes_.size() - position < 4) {
         throw std::out_of_range("word at " + std::to_string(position) + " lies past the end of a part file");
     }
-    for (int i = 0; i < 4; ++i) bytes_[position + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    storeLittleEndian(bytes_.data() + position, value);
 }
 
-void Datenin1000erSchrittenkopieren(const OvlPartFile& part, size_t block,
+void copyBlockInChunks(const OvlPartFile& part, size_t block,
                                    const std::function<void(std::string_view)>& destination) {
     if (block < 1 || block > part.blocks().size()) throw std::out_of_range("no such block in a part file");
     const OvlPartFile::Block& b = part.blocks()[block - 1];

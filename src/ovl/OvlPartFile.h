@@ -57,7 +57,7 @@ private:
 // Copies block `block` (1-based) of `part` to `destination` in pieces of at most 1000 bytes: while
 // more than 1000 bytes remain, 1000 are given; then the rest (a block of exactly 1000 bytes is one
 // piece, an empty block none).
-void Datenin1000erSchrittenkopieren(const OvlPartFile& part, size_t block,
+void copyBlockInChunks(const OvlPartFile& part, size_t block,
                                    const std::function<void(std::string_view)>& destination);
 
 }  // namespace zw

@@ -3,7 +3,8 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "app/Dialogs.h"
+#include "base/Dialogs.h"
+#include "base/LittleEndian.h"
 
 namespace zw {
 namespace {
@@ -24,6 +25,14 @@ int structurePart(OvlFileKind file) {
 
 uint32_t OvlPartWriter::offset() const { return writer_->end(part_); }
 
+OvlPartWriter& OvlPartWriter::at(uint32_t fieldOffset) {
+    const uint32_t written = offset() - start_;
+    if (written != fieldOffset)
+        throw std::logic_error("structure writer drifted: field at " + std::to_string(fieldOffset) + " written at " +
+                               std::to_string(written));
+    return *this;
+}
+
 OvlPartWriter& OvlPartWriter::word(uint32_t value) {
     writer_->partRef(part_).appendWord(value);
     return *this;
@@ -39,7 +48,8 @@ OvlPartWriter& OvlPartWriter::floatWord(double value) {
 }
 
 OvlPartWriter& OvlPartWriter::shortWord(uint16_t value) {
-    const char raw[2] = {static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};
+    char raw[2];
+    storeLittleEndian(raw, value);
     return bytes(std::string_view(raw, 2));
 }
 
@@ -57,23 +67,23 @@ OvlPartWriter& OvlPartWriter::zeros(size_t count) { return bytes(std::string(cou
 
 OvlPartWriter& OvlPartWriter::string(std::string_view text) {
     const uint32_t position = offset();
-    writer_->DeklarationAnlegen(text, part_, position);
+    writer_->addSharedString(text, part_, position);
     return word(writer_->placeholder());
 }
 
 OvlPartWriter& OvlPartWriter::freshString(std::string_view text) {
     const uint32_t position = offset();
-    writer_->DeklarationimmerneuAnlegen(text, part_, position);
+    writer_->addString(text, part_, position);
     return word(writer_->placeholder());
 }
 
 OvlPartWriter& OvlPartWriter::pointer(int targetPart, uint32_t targetOffset) {
-    writer_->PointerAnlegen(targetPart, targetOffset, offset(), part_);
+    writer_->addPointer(targetPart, targetOffset, offset(), part_);
     return word(writer_->placeholder());
 }
 
 OvlPartWriter& OvlPartWriter::reference(std::string_view symbolName) {
-    writer_->SymbolAnlegen(symbolName, part_, offset());
+    writer_->addSymbolReference(symbolName, part_, offset());
     return word(0);
 }
 
@@ -123,7 +133,7 @@ void OvlWriter::startBlock(int part) {
 
 OvlPartWriter OvlWriter::into(int part) {
     partRef(part);
-    return OvlPartWriter(*this, part);
+    return OvlPartWriter(*this, part, end(part));
 }
 
 void OvlWriter::writeWordAt(int part, uint32_t position, uint32_t value) {
@@ -164,28 +174,28 @@ void OvlWriter::declare(std::string_view name, int part, uint32_t position, bool
     recordPointer(part::StringTable, *offset);
 }
 
-void OvlWriter::DeklarationAnlegen(std::string_view name, int part, uint32_t position) {
+void OvlWriter::addSharedString(std::string_view name, int part, uint32_t position) {
     declare(name, part, position, false);
 }
 
-void OvlWriter::DeklarationimmerneuAnlegen(std::string_view name, int part, uint32_t position) {
+void OvlWriter::addString(std::string_view name, int part, uint32_t position) {
     declare(name, part, position, true);
 }
 
-void OvlWriter::PointerAnlegen(int targetPart, uint32_t targetOffset, uint32_t position, int part) {
+void OvlWriter::addPointer(int targetPart, uint32_t targetOffset, uint32_t position, int part) {
     recordRelocation(part, position);
     recordPointer(targetPart, targetOffset);
 }
 
-void OvlWriter::SymbolAnlegen(std::string_view name, int targetPart, uint32_t targetOffset) {
+void OvlWriter::addSymbolReference(std::string_view name, int targetPart, uint32_t targetOffset) {
     if (!haveUniqueLoader_) throw std::logic_error("a symbol reference was made outside a unique structure");
     const int refs = part::SymbolReferences;
     const uint32_t e = end(refs);
-    PointerAnlegen(targetPart, targetOffset, e, refs);
+    addPointer(targetPart, targetOffset, e, refs);
     writeWordAt(refs, e, placeholder());
-    DeklarationAnlegen(name, refs, e + 4);
+    addSharedString(name, refs, e + 4);
     writeWordAt(refs, e + 4, placeholder());
-    PointerAnlegen(part::UniqueLoaders, currentUniqueLoaderPosition_, e + 8, refs);
+    addPointer(part::UniqueLoaders, currentUniqueLoaderPosition_, e + 8, refs);
     writeWordAt(refs, e + 8, placeholder());
     ++loaderSymbolRefCount_;
 }

@@ -43,7 +43,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "ovl/OvlFormat.h"
 #include "ovl/OvlPartFile.h"
 #include "ovl/OvlStringTable.h"
@@ -69,20 +69,28 @@ public:
     OvlPartWriter& bytes(std::string_view raw);
     OvlPartWriter& zeros(size_t count);
 
-    // A pointer slot to a shared copy of `text` in the string table (`DeklarationAnlegen`).
+    // A pointer slot to a shared copy of `text` in the string table (`addSharedString`).
     OvlPartWriter& string(std::string_view text);
-    // A pointer slot to a fresh copy of `text` (`DeklarationimmerneuAnlegen`), e.g. for 16-bit texts.
+    // A pointer slot to a fresh copy of `text` (`addString`), e.g. for 16-bit texts.
     OvlPartWriter& freshString(std::string_view text);
-    // A pointer slot to byte `targetOffset` of part file `targetPart` (`PointerAnlegen`).
+    // A pointer slot to byte `targetOffset` of part file `targetPart` (`addPointer`).
     OvlPartWriter& pointer(int targetPart, uint32_t targetOffset);
-    // A symbol reference slot: `SymbolAnlegen` for this slot, and the slot written as 0.
+    // A symbol reference slot: `addSymbolReference` for this slot, and the slot written as 0.
     OvlPartWriter& reference(std::string_view symbolName);
+
+    // For a structure's writer, which begins where this writer was made: the next field goes to
+    // `fieldOffset` of the structure. A writer that drifts from its layout is a programming error
+    // (std::logic_error), so a field added or lost shows at once.
+    OvlPartWriter& at(uint32_t fieldOffset);
+    // The structure is complete and `size` bytes long (std::logic_error otherwise).
+    void endsAt(uint32_t size) { at(size); }
 
 private:
     friend class OvlWriter;
-    OvlPartWriter(OvlWriter& writer, int part) : writer_(&writer), part_(part) {}
+    OvlPartWriter(OvlWriter& writer, int part, uint32_t start) : writer_(&writer), part_(part), start_(start) {}
     OvlWriter* writer_;
     int part_;
+    uint32_t start_;
 };
 
 // One entry of the PointerTable.
@@ -125,11 +133,11 @@ public:
     void closeUniqueStructure();
 
     // The primitives. Each records what its slot needs; the caller then writes the placeholder
-    // (`placeholder()`) at `position`, except for SymbolAnlegen, whose slot the caller writes as 0.
-    void DeklarationAnlegen(std::string_view name, int part, uint32_t position);
-    void DeklarationimmerneuAnlegen(std::string_view name, int part, uint32_t position);
-    void PointerAnlegen(int targetPart, uint32_t targetOffset, uint32_t position, int part);
-    void SymbolAnlegen(std::string_view name, int targetPart, uint32_t targetOffset);
+    // (`placeholder()`) at `position`, except for addSymbolReference, whose slot the caller writes as 0.
+    void addSharedString(std::string_view name, int part, uint32_t position);
+    void addString(std::string_view name, int part, uint32_t position);
+    void addPointer(int targetPart, uint32_t targetOffset, uint32_t position, int part);
+    void addSymbolReference(std::string_view name, int targetPart, uint32_t targetOffset);
     // The placeholder of the slot recorded last: its pointer number.
     uint32_t placeholder() const { return static_cast<uint32_t>(pointers_.size()); }
 

@@ -1,5 +1,6 @@
 #include "ovl/PairPictures.h"
 
+#include "base/LittleEndian.h"
 #include "ovl/Dxt1.h"
 #include "ovl/StructureSpace.h"
 
@@ -13,9 +14,7 @@ constexpr uint32_t kFrameSize = 28;
 constexpr uint32_t kPaletteSize = 256 * kPaletteEntrySize;
 
 uint32_t wordOf(std::string_view bytes, size_t at) {
-    uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<uint8_t>(bytes[at + i]);
-    return v;
+    return loadLittleEndian<uint32_t>(bytes.data() + at);
 }
 
 bool isKind(const StructureSpace& space, const SpaceStructure& s, std::string_view type, std::string_view tag) {

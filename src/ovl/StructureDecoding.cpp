@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstring>
 
+#include "base/LittleEndian.h"
+
 namespace zw {
 
 std::string floatText(float value) {
@@ -32,8 +34,7 @@ uint32_t RecordDecoder::peek(uint32_t offset) const { return whole_ ? space_.wor
 
 uint16_t RecordDecoder::u16(uint32_t offset) {
     if (!whole_) return 0;
-    const std::string_view b = space_.bytes().substr(uint64_t{address_} + offset, 2);
-    return static_cast<uint16_t>(static_cast<uint8_t>(b[0]) | static_cast<uint8_t>(b[1]) << 8);
+    return loadLittleEndian<uint16_t>(space_.bytes().substr(uint64_t{address_} + offset, 2).data());
 }
 
 void RecordDecoder::line(std::string_view text) {
@@ -158,7 +159,7 @@ void RecordDecoder::wideText(uint32_t offset, std::string_view name) {
     const std::string_view rest = space_.bytes().substr(target, block->address + block->size - target);
     std::string shown;
     for (size_t i = 0; i + 1 < rest.size(); i += 2) {
-        const uint16_t c = static_cast<uint16_t>(static_cast<uint8_t>(rest[i]) | static_cast<uint8_t>(rest[i + 1]) << 8);
+        const uint16_t c = loadLittleEndian<uint16_t>(rest.data() + i);
         if (c == 0) {
             field(offset, name, "L\"" + shown + "\"");
             return;

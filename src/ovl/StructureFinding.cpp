@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/Encoding.h"
+#include "base/Encoding.h"
 
 namespace zw {
 

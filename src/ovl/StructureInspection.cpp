@@ -1,6 +1,6 @@
 #include "ovl/StructureInspection.h"
 
-#include "app/Encoding.h"
+#include "base/Encoding.h"
 #include "ovl/StructureDecoders.h"
 #include "ovl/StructureSpace.h"
 

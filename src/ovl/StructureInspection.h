@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "ovl/StructureFinding.h"
 
 namespace zw {

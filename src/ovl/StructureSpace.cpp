@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "base/LittleEndian.h"
 #include "ovl/ModelPair.h"
 #include "ovl/OvlPairReader.h"
 
@@ -159,9 +160,7 @@ bool StructureSpace::inOneBlock(uint64_t address, uint64_t count) const {
 }
 
 uint32_t StructureSpace::word(uint64_t address) const {
-    uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<uint8_t>(bytes_[static_cast<size_t>(address) + i]);
-    return value;
+    return loadLittleEndian<uint32_t>(bytes_.data() + static_cast<size_t>(address));
 }
 
 std::optional<std::string_view> StructureSpace::tableString(uint32_t address) const {

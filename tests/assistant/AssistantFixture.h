@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "assistant/AssistantLists.h"
-#include "assistant/TForm4.h"
+#include "assistant/RideAssistant.h"
 #include "datafiles/RideData.h"
 #include "support/ScriptedDialogs.h"
 
@@ -20,7 +20,7 @@ struct FakeAssistantHost : AssistantHost {
     std::filesystem::path game;
     std::filesystem::path build = "build-folder";
     std::optional<RideData> fileToRead;  // what the next read delivers; nullopt: the read fails
-    std::function<int()> onRewrite;      // what the rewrite does beyond being counted
+    std::function<bool()> onRewrite;     // what the rewrite does beyond being counted
     int reads = 0, rewrites = 0, builds = 0, restarts = 0, installWindows = 0;
 
     RideData& rideData() override { return ride; }
@@ -29,21 +29,21 @@ struct FakeAssistantHost : AssistantHost {
     void setAddOnsEnabled(bool enabled) override { addOns = enabled; }
     std::filesystem::path gamePath() const override { return game; }
     std::filesystem::path buildFolder() const override { return build; }
-    int CTRBahnDatenLesenAuslagerung() override {
+    bool chooseAndReadRideFile() override {
         ++reads;
-        if (!fileToRead) return 0;
+        if (!fileToRead) return false;
         ride = *fileToRead;
-        return 1;
+        return true;
     }
-    int CTRBahnDatenSchreibenAuslagerung() override {
+    bool rewriteRideFile() override {
         ++rewrites;
-        return onRewrite ? onRewrite() : 1;
+        return onRewrite ? onRewrite() : true;
     }
-    int BahnOVLsErstellenAuslagerung() override {
+    bool buildRidePair() override {
         ++builds;
-        return 1;
+        return true;
     }
-    void NeustartButtonClick() override { ++restarts; }
+    void restart() override { ++restarts; }
     void showInstallWindow() override { ++installWindows; }
 };
 
@@ -124,7 +124,7 @@ inline RideData readerDefaultRide() {
 struct AssistantTest {
     FakeAssistantHost host;
     ScriptedDialogs dialogs;
-    TForm4 form{host, dialogs, testLists()};
+    RideAssistant form{host, dialogs, testLists()};
 
     AssistantTest() { form.FormCreate(); }
 

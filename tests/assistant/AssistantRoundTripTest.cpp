@@ -4,12 +4,13 @@
 #include <cstdlib>
 
 #include "AssistantFixture.h"
-#include "app/MainWindow.h"
-#include "assistant/MainWindowAssistantHost.h"
 #include "datafiles/RideDataReader.h"
-#include "install/InstallWindow.h"
 #include "support/FakeRegistry.h"
 #include "support/TempFolder.h"
+#include "workflow/InstallWindow.h"
+#include "workflow/MainWindow.h"
+#include "workflow/MainWindowAssistantHost.h"
+#include "workflow/ProjectCommands.h"
 
 namespace zw {
 namespace {
@@ -30,24 +31,24 @@ TEST(AssistantRoundTrip, ExampleRideSavedThroughTheAssistantReadsBackTheSame) {
     test::FakeRegistry registry;
     MainWindow window(dialogs, registry, folder.path());
     MainWindowAssistantHost host(window);
-    TForm4 form(host, dialogs, test::testLists());
+    RideAssistant form(host, dialogs, test::testLists());
     form.FormCreate();
 
     dialogs.filesToOpen = {original};
-    form.ToolButton2Click();
+    form.onOpenRide();
     ASSERT_EQ(form.txtBahnName.Text, "Beispielbahn Deluxe");
     EXPECT_TRUE(form.chkAddOn.Checked);  // the example presets two trains
     EXPECT_TRUE(window.state().settings.AddOnsEnabled);
     const RideData read = window.state().ride;
 
     dialogs.textAnswers = {std::string("Kopie")};
-    form.ToolButton3Click();
+    form.onSaveRide();
     const auto saved = folder / "rides" / "CTR_BahnDaten_Kopie.txt";
     ASSERT_TRUE(std::filesystem::exists(saved));
-    EXPECT_TRUE(window.enabled(Button::GUIfuerCTRBahnDatenButton));  // the main window's buttons stay
+    EXPECT_TRUE(window.enabled(Command::RideAssistant));  // the main window's buttons stay
 
     dialogs.filesToOpen = {saved};
-    ASSERT_EQ(CTRBahnDatenLesenAuslagerung(window.state(), dialogs), 1);
+    ASSERT_EQ(chooseAndReadRideFile(window.state(), dialogs), 1);
     RideData back = window.state().ride;
     EXPECT_EQ(back.RideObjectName, "CTR_Kopie");
     back.RideObjectName = read.RideObjectName;
@@ -100,18 +101,18 @@ TEST(AssistantRoundTrip, BuildWritesThePairInTheWorkingFolderAndOpensTheInstallW
         install.FormActivate();
         installListing = install.ListBox;
     });
-    TForm4 form(host, dialogs, test::testLists());
+    RideAssistant form(host, dialogs, test::testLists());
     form.FormCreate();
     dialogs.filesToOpen = {ride};
-    form.ToolButton2Click();
+    form.onOpenRide();
     ASSERT_EQ(form.txtBahnName.Text, "Beispielbahn Deluxe");
 
     dialogs.textAnswers = {std::string("Gebaut")};
-    form.ToolButton4Click();
+    form.onBuildRide();
     EXPECT_TRUE(std::filesystem::exists(folder / "CTR_Gebaut" / "CTR_Gebaut.common.ovl"));
     EXPECT_TRUE(std::filesystem::exists(folder / "CTR_Gebaut" / "CTR_Gebaut.unique.ovl"));
     EXPECT_NE(std::find(installListing.begin(), installListing.end(), "CTR_Gebaut"), installListing.end());
-    EXPECT_FALSE(window.enabled(Button::BahnOVLsInstallierenButton));  // the main window's buttons stay
+    EXPECT_FALSE(window.enabled(Command::InstallRidePair));  // the main window's buttons stay
 }
 
 }  // namespace

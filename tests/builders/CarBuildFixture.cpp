@@ -1,6 +1,6 @@
 #include "CarBuildFixture.h"
 
-#include "app/SafeFile.h"
+#include "base/SafeFile.h"
 #include "ovl/OvlPairInspection.h"
 
 namespace zw::test {

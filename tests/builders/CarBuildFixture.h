@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "ParsedRidePair.h"
-#include "app/Settings.h"
+#include "base/Settings.h"
 #include "builders/CarBuilder.h"
 #include "datafiles/CarData.h"
 #include "ovl/OvlWriter.h"
@@ -36,7 +36,7 @@ protected:
     // A build whose re-emission only records the model's name.
     int build();
     int build(const CarBuildSteps& steps) {
-        return WagenOVLsErstellenAuslagerung(car, settings, tempFolder(), writer, dialogs, steps);
+        return buildCarPair(car, settings, tempFolder(), writer, dialogs, steps);
     }
     // A stopped build leaves nothing: no pair, and not the output folder it made.
     bool noOutput() const;

@@ -4,15 +4,15 @@
 
 #include "CarBuildFixture.h"
 #include "RideBuildFixture.h"
-#include "app/MainWindow.h"
-#include "app/Messages.h"
-#include "app/SafeFile.h"
+#include "base/Messages.h"
+#include "base/SafeFile.h"
 #include "builders/CarRoleChecks.h"
-#include "ovl/ModelPair.h"
 #include "ovl/ByteReader.h"
+#include "ovl/ModelPair.h"
 #include "support/FakeRegistry.h"
 #include "support/HandMadeOvlPair.h"
 #include "support/ModelPairFixture.h"
+#include "workflow/MainWindow.h"
 
 namespace zw::test {
 namespace {
@@ -276,15 +276,15 @@ TEST(CarBuildButton, SuccessSwapsBuildForInstallFailureChangesNothing) {
     window.state().car = distinctCar(temp.path());
 
     window.state().car.role(CarRole::FrontCar) = CarRoleData{};
-    EXPECT_EQ(window.WagenOVLsErstellenButtonClick(), 0);  // two roles, no FrontCar
+    EXPECT_EQ(window.buildCarPair(), 0);  // two roles, no FrontCar
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("203", Language::German)});
-    EXPECT_TRUE(window.enabled(Button::WagenOVLsErstellenButton));
-    EXPECT_FALSE(window.enabled(Button::WagenOVLsInstallierenButton));
+    EXPECT_TRUE(window.enabled(Command::BuildCarPair));
+    EXPECT_FALSE(window.enabled(Command::InstallCarPair));
 
     window.state().car = distinctCar(temp.path());
-    EXPECT_EQ(window.WagenOVLsErstellenButtonClick(), 1);
-    EXPECT_FALSE(window.enabled(Button::WagenOVLsErstellenButton));
-    EXPECT_TRUE(window.enabled(Button::WagenOVLsInstallierenButton));
+    EXPECT_EQ(window.buildCarPair(), 1);
+    EXPECT_FALSE(window.enabled(Command::BuildCarPair));
+    EXPECT_TRUE(window.enabled(Command::InstallCarPair));
     EXPECT_TRUE(std::filesystem::exists(carUniqueFile(window.state().car)));
     // The build used the window's temporary folder and removed it afterwards.
     EXPECT_FALSE(std::filesystem::exists(temp / "Temp"));

@@ -10,7 +10,7 @@
 
 #include "CarBuildFixture.h"
 #include "RideBuildFixture.h"
-#include "app/SafeFile.h"
+#include "base/SafeFile.h"
 #include "ovl/OvlPairInspection.h"
 #include "ovl/OvlPairReader.h"
 #include "support/ModelPairFixture.h"

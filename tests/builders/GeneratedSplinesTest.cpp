@@ -6,8 +6,8 @@
 
 #include "builders/GeneratedSplines.h"
 #include "ovl/OvlWriter.h"
-#include "support/ScriptedDialogs.h"
 #include "support/OvlWriterProbe.h"
+#include "support/ScriptedDialogs.h"
 
 namespace zw {
 namespace {

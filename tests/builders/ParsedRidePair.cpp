@@ -3,7 +3,7 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "app/SafeFile.h"
+#include "base/SafeFile.h"
 #include "ovl/ByteReader.h"
 
 namespace zw::test {

@@ -6,9 +6,9 @@
 #include <functional>
 
 #include "builders/PeepSplines.h"
-#include "support/OvlWriterProbe.h"
 #include "datafiles/RideData.h"
 #include "ovl/OvlWriter.h"
+#include "support/OvlWriterProbe.h"
 #include "support/PeepPathSplinePair.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"

@@ -1,6 +1,6 @@
 #include "RideBuildFixture.h"
 
-#include "app/SafeFile.h"
+#include "base/SafeFile.h"
 #include "ovl/OvlPairInspection.h"
 
 namespace zw::test {

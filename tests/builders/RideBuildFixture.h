@@ -8,7 +8,7 @@
 #include <string>
 
 #include "ParsedRidePair.h"
-#include "app/Settings.h"
+#include "base/Settings.h"
 #include "builders/RideBuilder.h"
 #include "datafiles/RideData.h"
 #include "ovl/OvlWriter.h"
@@ -30,7 +30,7 @@ protected:
 
     std::filesystem::path tempFolder() const { return temp.path() / "work" / "Temp"; }
     int build(const RideBuildSteps& steps = {}) {
-        return BahnOVLsErstellenAuslagerung(ride, settings, tempFolder(), writer, dialogs, steps);
+        return buildRidePair(ride, settings, tempFolder(), writer, dialogs, steps);
     }
     // The pair just built, read back; the pair inspector must find nothing wrong with it.
     ParsedRidePair built() const;

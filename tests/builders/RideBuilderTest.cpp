@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "RideBuildFixture.h"
-#include "app/Messages.h"
-#include "app/SafeFile.h"
+#include "base/Messages.h"
+#include "base/SafeFile.h"
 #include "builders/RidePairLayout.h"
 #include "builders/RideTrackPath.h"
 
@@ -233,8 +233,8 @@ TEST_F(RideBuildTest, FailedWriteOfOneFileKeepsTheEarlierPair) {
 }  // namespace
 }  // namespace zw::test
 
-#include "app/MainWindow.h"
 #include "support/FakeRegistry.h"
+#include "workflow/MainWindow.h"
 
 namespace zw::test {
 namespace {
@@ -250,14 +250,14 @@ TEST(RideBuildButton, SuccessSwapsBuildForInstallFailureChangesNothing) {
     window.state().ride = distinctRide(temp.path());
 
     window.state().ride.TrackTyp = "Schiene";
-    EXPECT_EQ(window.BahnOVLsErstellenButtonClick(), 0);
-    EXPECT_TRUE(window.enabled(Button::BahnOVLsErstellenButton));
-    EXPECT_FALSE(window.enabled(Button::BahnOVLsInstallierenButton));
+    EXPECT_EQ(window.buildRidePair(), 0);
+    EXPECT_TRUE(window.enabled(Command::BuildRidePair));
+    EXPECT_FALSE(window.enabled(Command::InstallRidePair));
 
     window.state().ride.TrackTyp = "Track8";
-    EXPECT_EQ(window.BahnOVLsErstellenButtonClick(), 1);
-    EXPECT_FALSE(window.enabled(Button::BahnOVLsErstellenButton));
-    EXPECT_TRUE(window.enabled(Button::BahnOVLsInstallierenButton));
+    EXPECT_EQ(window.buildRidePair(), 1);
+    EXPECT_FALSE(window.enabled(Command::BuildRidePair));
+    EXPECT_TRUE(window.enabled(Command::InstallRidePair));
     EXPECT_TRUE(std::filesystem::exists(rideUniqueFile(window.state().ride)));
     // The build used the window's temporary folder and removed it afterwards.
     EXPECT_FALSE(std::filesystem::exists(temp / "Temp"));

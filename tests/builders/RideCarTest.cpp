@@ -3,7 +3,7 @@
 
 #include "CarBuildFixture.h"
 #include "RideBuildFixture.h"
-#include "app/SafeFile.h"
+#include "base/SafeFile.h"
 #include "builders/RideTrain.h"
 #include "ovl/OvlPairInspection.h"
 #include "ovl/OvlPairReader.h"

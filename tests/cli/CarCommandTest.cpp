@@ -2,8 +2,8 @@
 
 #include <sstream>
 
-#include "app/Messages.h"
-#include "app/SafeFile.h"
+#include "base/Messages.h"
+#include "base/SafeFile.h"
 #include "cli/Cli.h"
 #include "cli/Commands.h"
 #include "datafiles/CarDataHeader.h"

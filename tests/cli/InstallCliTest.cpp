@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "cli/Cli.h"
 #include "cli/Commands.h"
 #include "support/FakeRegistry.h"

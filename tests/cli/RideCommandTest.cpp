@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "app/SafeFile.h"
+#include "base/SafeFile.h"
 #include "cli/Cli.h"
 #include "cli/Commands.h"
 #include "datafiles/RideDataHeader.h"

@@ -2,12 +2,13 @@
 
 #include <string>
 
-#include "app/Messages.h"
-#include "app/ProjectState.h"
+#include "base/Messages.h"
 #include "datafiles/CarDataCommands.h"
 #include "datafiles/CarDataHeader.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
+#include "workflow/ProjectCommands.h"
+#include "workflow/ProjectState.h"
 
 namespace zw {
 namespace {

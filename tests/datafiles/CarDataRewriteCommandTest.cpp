@@ -2,13 +2,14 @@
 
 #include <string>
 
-#include "app/Messages.h"
-#include "app/ProjectState.h"
-#include "app/SafeFile.h"
+#include "base/Messages.h"
+#include "base/SafeFile.h"
 #include "datafiles/CarDataCommands.h"
 #include "datafiles/CarDataHeader.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
+#include "workflow/ProjectCommands.h"
+#include "workflow/ProjectState.h"
 
 namespace zw {
 namespace {
@@ -43,7 +44,7 @@ struct Project {
     std::filesystem::path file = dir / "CTR_WagenDaten_Great.txt";
 
     bool read(const std::filesystem::path& path) { return readCarDataFile(state, dialogs, path); }
-    bool rewrite() { return CTRWagenDatenSchreibenAuslagerung(state, dialogs); }
+    bool rewrite() { return rewriteCarFile(state, dialogs); }
 };
 
 TEST(CarDataRewriteCommand, ReadingTheRewrittenFileGivesTheSameFields) {

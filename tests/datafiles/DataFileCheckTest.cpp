@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "app/SafeFile.h"
+#include "base/SafeFile.h"
 #include "datafiles/CarDataCommands.h"
 #include "datafiles/CarDataHeader.h"
 #include "datafiles/CarDataRewrite.h"
@@ -14,6 +14,7 @@
 #include "datafiles/Formatters.h"
 #include "datafiles/RideDataRewrite.h"
 #include "datafiles/RideFiles.h"
+#include "workflow/ProjectCommands.h"
 
 namespace zw {
 namespace {
@@ -148,7 +149,7 @@ std::string writtenAs(KeyValues values, const std::string& raw) {
         case KeyValues::Flag: std::snprintf(out, sizeof out, "%lld", std::atoll(raw.c_str())); break;
         case KeyValues::Money:
             // An amount below zero is written as its unsigned 32-bit twin, which reads back to it.
-            if (number < 0) return KostenToString(static_cast<int32_t>(std::llround(number * 100)));
+            if (number < 0) return formatMoney(static_cast<int32_t>(std::llround(number * 100)));
             std::snprintf(out, sizeof out, "%.2f", number);
             break;
         default: std::snprintf(out, sizeof out, "%.3f", number); break;

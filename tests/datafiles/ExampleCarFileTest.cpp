@@ -2,11 +2,12 @@
 
 #include <cstdlib>
 
-#include "app/ProjectState.h"
-#include "app/SafeFile.h"
+#include "base/SafeFile.h"
 #include "datafiles/CarDataCommands.h"
 #include "datafiles/CarDataRewrite.h"
 #include "support/ScriptedDialogs.h"
+#include "workflow/ProjectCommands.h"
+#include "workflow/ProjectState.h"
 
 namespace zw {
 namespace {

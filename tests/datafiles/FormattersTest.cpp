@@ -10,42 +10,42 @@ namespace {
 
 using namespace std::string_literals;
 
-TEST(KostenToString, TwoDecimalsOfAnUnsignedAmount) {
-    EXPECT_EQ(KostenToString(1600), "16.00");
-    EXPECT_EQ(KostenToString(5), "0.05");
-    EXPECT_EQ(KostenToString(0), "0.00");
-    EXPECT_EQ(KostenToString(250000), "2500.00");
-    EXPECT_EQ(KostenToString(1999), "19.99");
-    EXPECT_EQ(KostenToString(-1), "42949672.95");
+TEST(formatMoney, TwoDecimalsOfAnUnsignedAmount) {
+    EXPECT_EQ(formatMoney(1600), "16.00");
+    EXPECT_EQ(formatMoney(5), "0.05");
+    EXPECT_EQ(formatMoney(0), "0.00");
+    EXPECT_EQ(formatMoney(250000), "2500.00");
+    EXPECT_EQ(formatMoney(1999), "19.99");
+    EXPECT_EQ(formatMoney(-1), "42949672.95");
 }
 
-TEST(FloatToString, ThreeTruncatedDecimals) {
-    EXPECT_EQ(FloatToString(2.5), "2.500");
-    EXPECT_EQ(FloatToString(-0.25), "-0.250");
-    EXPECT_EQ(FloatToString(0.3), "0.300");
-    EXPECT_EQ(FloatToString(0.9999), "0.999");
-    EXPECT_EQ(FloatToString(0.0), "0.000");
-    EXPECT_EQ(FloatToString(30000.0), "30000.000");
-    EXPECT_EQ(FloatToString(50 / 0.277778), "179.999");
-    EXPECT_EQ(FloatToString(0.9), "0.900");
-    EXPECT_EQ(FloatToString(0.0004999), "0.000");
-    EXPECT_EQ(FloatToString(-1.9996), "-1.999");
+TEST(formatDecimal, ThreeTruncatedDecimals) {
+    EXPECT_EQ(formatDecimal(2.5), "2.500");
+    EXPECT_EQ(formatDecimal(-0.25), "-0.250");
+    EXPECT_EQ(formatDecimal(0.3), "0.300");
+    EXPECT_EQ(formatDecimal(0.9999), "0.999");
+    EXPECT_EQ(formatDecimal(0.0), "0.000");
+    EXPECT_EQ(formatDecimal(30000.0), "30000.000");
+    EXPECT_EQ(formatDecimal(50 / 0.277778), "179.999");
+    EXPECT_EQ(formatDecimal(0.9), "0.900");
+    EXPECT_EQ(formatDecimal(0.0004999), "0.000");
+    EXPECT_EQ(formatDecimal(-1.9996), "-1.999");
 }
 
 // A value read from 1.235 is held a hair below 1.235, and 1.4 as 1.39999...: both are written as
 // they were read, so a rewrite of a rewrite never loses a thousandth.
-TEST(FloatToString, ValuesReadWithThreeDecimalsAreWrittenAsRead) {
-    EXPECT_EQ(FloatToString(((1.0 + 2 * 0.1) + 3 * 0.01) + 5 * 0.001), "1.235");
-    EXPECT_EQ(FloatToString(1.4), "1.400");
-    EXPECT_EQ(FloatToString(0.012), "0.012");
-    EXPECT_EQ(FloatToString(179 + 0.9 + 0.09 + 0.009), "179.999");
-    EXPECT_EQ(FloatToString(-(3 + 0.5 + 0.09 + 0.009)), "-3.599");
+TEST(formatDecimal, ValuesReadWithThreeDecimalsAreWrittenAsRead) {
+    EXPECT_EQ(formatDecimal(((1.0 + 2 * 0.1) + 3 * 0.01) + 5 * 0.001), "1.235");
+    EXPECT_EQ(formatDecimal(1.4), "1.400");
+    EXPECT_EQ(formatDecimal(0.012), "0.012");
+    EXPECT_EQ(formatDecimal(179 + 0.9 + 0.09 + 0.009), "179.999");
+    EXPECT_EQ(formatDecimal(-(3 + 0.5 + 0.09 + 0.009)), "-3.599");
 }
 
 // Every value with three decimals in a wide range, scanned as the data file reader scans it, is
 // written back exactly as it was written: every thousandth from -1000.000 to 1000.000, and every
 // 31st beyond that up to 100000.000 either way (all of them once took 20 s; they passed too).
-TEST(FloatToString, EveryThreeDecimalValueScannedIsWrittenBackAsWritten) {
+TEST(formatDecimal, EveryThreeDecimalValueScannedIsWrittenBackAsWritten) {
     DataFileText text(32, 13);
     char written[32];
     size_t failures = 0;
@@ -63,27 +63,20 @@ TEST(FloatToString, EveryThreeDecimalValueScannedIsWrittenBackAsWritten) {
         text[length] = 13;
 
         size_t position = 0;
-        const std::string formatted = FloatToString(scanDecimalAt(text, position));
+        const std::string formatted = formatDecimal(scanDecimalAt(text, position));
         if (formatted != std::string_view(written, length) && ++failures <= 5)
             ADD_FAILURE() << std::string_view(written, length) << " is written as " << formatted;
     }
     EXPECT_EQ(failures, 0u);
 }
 
-TEST(FloatToString, ValuesBeyondAnyIntegerTypeStillPrint) {
-    EXPECT_EQ(FloatToString(1e20), "100000000000000000000.000");
+TEST(formatDecimal, ValuesBeyondAnyIntegerTypeStillPrint) {
+    EXPECT_EQ(formatDecimal(1e20), "100000000000000000000.000");
 }
 
-TEST(ByteFormatters, LittleEndianRawBytes) {
-    EXPECT_EQ(ShortIntToStr(0x12345678), "\x78\x56"s);
-    EXPECT_EQ(ShortIntToStr(-1), "\xFF\xFF"s);
-    EXPECT_EQ(LongIntToStr(0x01020304), "\x04\x03\x02\x01"s);
-    EXPECT_EQ(LongIntToStr(0), "\0\0\0\0"s);
-}
-
-TEST(StringToguitxt, SixteenBitCodeUnitsWithOneMoreZero) {
-    EXPECT_EQ(StringToguitxt("Ab\xE4"), "A\0b\0\xE4\0\0"s);
-    EXPECT_EQ(StringToguitxt(""), "\0"s);
+TEST(toGuiText, SixteenBitCodeUnitsWithOneMoreZero) {
+    EXPECT_EQ(toGuiText("Ab\xE4"), "A\0b\0\xE4\0\0"s);
+    EXPECT_EQ(toGuiText(""), "\0"s);
 }
 
 TEST(Hundredths, TruncatedAndWrappedSoEveryWrittenAmountReadsBack) {

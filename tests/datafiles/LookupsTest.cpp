@@ -13,14 +13,14 @@ using Decimals = std::vector<double>;
 
 Ints ints(const std::string& body, const std::string& key) {
     LoadedText t(body);
-    t.lookups().SammelWerte(key);
+    t.lookups().collect(DataFileKind::Ride, ValueKind::Integer, key);
     EXPECT_TRUE(t.dialogs.log.empty());
     return t.results.FoundInts;
 }
 
 Decimals decimals(const std::string& body, const std::string& key) {
     LoadedText t(body);
-    t.lookups().SammelDezimalwerte(key);
+    t.lookups().collect(DataFileKind::Ride, ValueKind::Decimal, key);
     EXPECT_TRUE(t.dialogs.log.empty());
     return t.results.FoundDecimals;
 }
@@ -28,9 +28,9 @@ Decimals decimals(const std::string& body, const std::string& key) {
 Strings texts(const std::string& body, const std::string& key, bool withSpaces) {
     LoadedText t(body);
     if (withSpaces)
-        t.lookups().SammelTextemitLeerzeichen(key);
+        t.lookups().collect(DataFileKind::Ride, ValueKind::TextWithSpaces, key);
     else
-        t.lookups().SammelTexte(key);
+        t.lookups().collect(DataFileKind::Ride, ValueKind::Text, key);
     EXPECT_TRUE(t.dialogs.log.empty());
     return t.results.FoundTexts;
 }
@@ -77,12 +77,12 @@ TEST(IntegerScan, TheLastLineMayEndWithoutALineBreak) {
 
 TEST(IntegerScan, HexadecimalValueEndsTheLookupWithMessage911) {
     LoadedText t("K\t5 $1F 6\r\nK\t7\r\n");
-    t.lookups(Language::German).SammelWerte("K");
+    t.lookups(Language::German).collect(DataFileKind::Ride, ValueKind::Integer, "K");
     EXPECT_EQ(t.results.FoundInts, Ints{5});
     EXPECT_EQ(t.dialogs.messages(), Strings{"Fehler 911! Hexadezimale Zahlenangabe noch nicht unterstützt."});
 
     LoadedText car("K\t$1F\r\n", DataFileKind::Car);
-    car.lookups(Language::English).SammelWerteWagen("K");
+    car.lookups(Language::English).collect(DataFileKind::Car, ValueKind::Integer, "K");
     EXPECT_EQ(car.dialogs.messages(), Strings{"Error 911! Hexadecimal values are not supported yet."});
 }
 
@@ -129,7 +129,7 @@ TEST(ValueLimit, FiveHundredValuesAreKeptTheFiveHundredAndFirstGivesTheMessage) 
     for (int i = 1; i <= 500; ++i) line500 += "\t" + std::to_string(i);
     {
         LoadedText t(line500 + "\r\n");
-        t.lookups().SammelWerte("K");
+        t.lookups().collect(DataFileKind::Ride, ValueKind::Integer, "K");
         EXPECT_EQ(t.results.FoundInts.size(), 500u);
         EXPECT_TRUE(t.dialogs.log.empty());
     }
@@ -190,13 +190,13 @@ TEST(ValueLimit, GermanLimitTexts) {
 TEST(Lookups, ResultAreasAreIndependentAndEachLookupStartsEmpty) {
     LoadedText t("A\t1 x\r\nB\t2.5\r\n");
     auto lookups = t.lookups();
-    lookups.SammelWerte("A");
-    lookups.SammelDezimalwerte("B");
-    lookups.SammelTexte("A");
+    lookups.collect(DataFileKind::Ride, ValueKind::Integer, "A");
+    lookups.collect(DataFileKind::Ride, ValueKind::Decimal, "B");
+    lookups.collect(DataFileKind::Ride, ValueKind::Text, "A");
     EXPECT_EQ(t.results.FoundInts, Ints{1});
     EXPECT_EQ(t.results.FoundDecimals, Decimals{2.5});
     EXPECT_EQ(t.results.FoundTexts, (Strings{"1", "x"}));
-    lookups.SammelWerte("Missing");
+    lookups.collect(DataFileKind::Ride, ValueKind::Integer, "Missing");
     EXPECT_TRUE(t.results.FoundInts.empty());
     EXPECT_EQ(t.results.FoundDecimals, Decimals{2.5});
 }
@@ -204,11 +204,11 @@ TEST(Lookups, ResultAreasAreIndependentAndEachLookupStartsEmpty) {
 TEST(Lookups, CarVariantsSearchTheCarTextAndRideVariantsTheRideText) {
     LoadedText t("K\t1\r\n", DataFileKind::Car);
     auto lookups = t.lookups();
-    lookups.SammelWerte("K");
+    lookups.collect(DataFileKind::Ride, ValueKind::Integer, "K");
     EXPECT_TRUE(t.results.FoundInts.empty());
-    lookups.SammelWerteWagen("K");
+    lookups.collect(DataFileKind::Car, ValueKind::Integer, "K");
     EXPECT_EQ(t.results.FoundInts, Ints{1});
-    lookups.SammelTexteWagenmitLeerzeichen("K");
+    lookups.collect(DataFileKind::Car, ValueKind::TextWithSpaces, "K");
     EXPECT_EQ(t.results.FoundTexts, Strings{"1"});
 }
 
@@ -239,12 +239,12 @@ TEST(Hundredths, EveryWrittenAmountReadsBackToItself) {
     for (size_t first = 0; first < amounts.size(); first += 500) {
         std::string line = "K";
         const size_t last = std::min(amounts.size(), first + 500);
-        for (size_t i = first; i < last; ++i) line += "\t" + KostenToString(amounts[i]);
+        for (size_t i = first; i < last; ++i) line += "\t" + formatMoney(amounts[i]);
         test::LoadedText t(line + "\r\n");
-        t.lookups().SammelDezimalwerte("K");
+        t.lookups().collect(DataFileKind::Ride, ValueKind::Decimal, "K");
         ASSERT_EQ(t.results.FoundDecimals.size(), last - first);
         for (size_t i = first; i < last; ++i)
-            ASSERT_EQ(toHundredths(t.results.FoundDecimals[i - first]), amounts[i]) << KostenToString(amounts[i]);
+            ASSERT_EQ(toHundredths(t.results.FoundDecimals[i - first]), amounts[i]) << formatMoney(amounts[i]);
     }
 }
 

@@ -2,12 +2,13 @@
 
 #include <cstdlib>
 
-#include "app/SafeFile.h"
+#include "base/SafeFile.h"
 #include "datafiles/CarDataCommands.h"
 #include "datafiles/CarDataHeader.h"
 #include "datafiles/CarDataRewrite.h"
 #include "datafiles/RideDataRewrite.h"
 #include "datafiles/RideFiles.h"
+#include "workflow/ProjectCommands.h"
 
 namespace zw {
 namespace {

@@ -3,6 +3,7 @@
 #include "RideFiles.h"
 #include "datafiles/HeaderCheck.h"
 #include "datafiles/RideDataHeader.h"
+#include "workflow/ProjectCommands.h"
 
 namespace zw {
 namespace {
@@ -263,13 +264,13 @@ TEST_F(RideReader, LookupMessagesDoNotStopTheRead) {
 
 TEST_F(RideReader, OpenDialogWithFilterAndStartFolder) {
     state.StartFolder = folder.path();
-    EXPECT_EQ(CTRBahnDatenLesenAuslagerung(state, dialogs), 0);
+    EXPECT_EQ(chooseAndReadRideFile(state, dialogs), 0);
     ASSERT_EQ(dialogs.log.size(), 1u);
     EXPECT_EQ(dialogs.log[0].caption, "CTR_BahnDaten_*.txt|CTR_BahnDaten_*.txt");
     EXPECT_EQ(dialogs.log[0].text, folder.path().string());
 
     dialogs.filesToOpen.push_back(write("BahnName\tPicked\r\n"));
-    EXPECT_EQ(CTRBahnDatenLesenAuslagerung(state, dialogs), 1);
+    EXPECT_EQ(chooseAndReadRideFile(state, dialogs), 1);
     EXPECT_EQ(state.ride.BahnName, "Picked");
 }
 

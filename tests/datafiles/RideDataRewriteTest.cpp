@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "RideFiles.h"
-#include "app/MainWindow.h"
-#include "app/SafeFile.h"
+#include "base/SafeFile.h"
 #include "datafiles/RideDataRewrite.h"
 #include "support/FakeRegistry.h"
+#include "workflow/MainWindow.h"
 
 namespace zw {
 namespace {
@@ -459,17 +459,17 @@ TEST_F(RideRewrite, MainWindowButtonsFollowTheResults) {
     test::FakeRegistry registry;
     MainWindow window(dialogs, registry, folder.path());
     dialogs.filesToOpen.push_back(write("BahnName\tWindow\r\n"));
-    EXPECT_EQ(window.CTRBahnDatenLesenButtonClick(), 1);
+    EXPECT_EQ(window.readRideFile(), 1);
     EXPECT_EQ(window.state().ride.BahnName, "Window");
-    EXPECT_FALSE(window.enabled(Button::CTRBahnDatenLesenButton));
-    EXPECT_TRUE(window.enabled(Button::CTRBahnDatenSchreibenButton));
+    EXPECT_FALSE(window.enabled(Command::ReadRideFile));
+    EXPECT_TRUE(window.enabled(Command::RewriteRideFile));
 
     dialogs.yesNoAnswers = {false};
-    EXPECT_EQ(window.CTRBahnDatenSchreibenButtonClick(), 0);
-    EXPECT_TRUE(window.enabled(Button::CTRBahnDatenSchreibenButton));
+    EXPECT_EQ(window.rewriteRideFile(), 0);
+    EXPECT_TRUE(window.enabled(Command::RewriteRideFile));
     dialogs.yesNoAnswers = {true};
-    EXPECT_EQ(window.CTRBahnDatenSchreibenButtonClick(), 1);
-    EXPECT_FALSE(window.enabled(Button::CTRBahnDatenSchreibenButton));
+    EXPECT_EQ(window.rewriteRideFile(), 1);
+    EXPECT_FALSE(window.enabled(Command::RewriteRideFile));
 }
 
 }  // namespace

@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "app/ProjectState.h"
 #include "datafiles/RideDataReader.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
+#include "workflow/ProjectState.h"
 
 namespace zw::test {
 

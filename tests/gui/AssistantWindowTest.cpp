@@ -17,16 +17,16 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/MainWindow.h"
+#include "GuiFixture.h"
 #include "assistant/AssistantFixture.h"
 #include "assistant/LanguageData.h"
-#include "assistant/MainWindowAssistantHost.h"
-#include "assistant/TForm4.h"
+#include "assistant/RideAssistant.h"
 #include "gui/AssistantFrame.h"
 #include "gui/WxText.h"
 #include "support/FakeRegistry.h"
 #include "support/TempFolder.h"
-#include "GuiFixture.h"
+#include "workflow/MainWindow.h"
+#include "workflow/MainWindowAssistantHost.h"
 
 namespace zw {
 namespace {
@@ -43,7 +43,7 @@ struct AssistantWindow {
     test::FakeRegistry registry;
     std::unique_ptr<MainWindow> main;
     std::unique_ptr<MainWindowAssistantHost> host;
-    std::unique_ptr<TForm4> model;
+    std::unique_ptr<RideAssistant> model;
     wxDialog* window = nullptr;
     int installWindows = 0;
 
@@ -53,7 +53,7 @@ struct AssistantWindow {
                              "'\r\n'D:/RCT3'\r\n'AddOns 0'\r\n'Ueberschreiben 0'\r\n'HiddenSettings 0'\r\n");
         main = std::make_unique<MainWindow>(dialogs, registry, folder.path());
         host = std::make_unique<MainWindowAssistantHost>(*main, [this] { ++installWindows; });
-        model = std::make_unique<TForm4>(*host, dialogs, test::testLists());
+        model = std::make_unique<RideAssistant>(*host, dialogs, test::testLists());
         model->FormCreate();
         window = gui::createAssistantWindow(nullptr, *model, dialogs);
     }
@@ -111,9 +111,9 @@ TEST(AssistantWindow, EveryControlOfTheModelCarriesItsName) {
 #define ZW_EXPECT_EDIT(control) ZW_EXPECT_KIND(control, wxTextCtrl)
 #define ZW_EXPECT_CHECKBOX(control) ZW_EXPECT_KIND(control, wxCheckBox)
 #define ZW_EXPECT_LIST(control) ZW_EXPECT_KIND(control, wxControlWithItems)
-    ZW_TFORM4_EDITS(ZW_EXPECT_EDIT)
-    ZW_TFORM4_CHECKBOXES(ZW_EXPECT_CHECKBOX)
-    ZW_TFORM4_LISTBOXES(ZW_EXPECT_LIST)
+    ZW_RIDE_ASSISTANT_EDITS(ZW_EXPECT_EDIT)
+    ZW_RIDE_ASSISTANT_CHECKBOXES(ZW_EXPECT_CHECKBOX)
+    ZW_RIDE_ASSISTANT_LISTBOXES(ZW_EXPECT_LIST)
 #undef ZW_EXPECT_EDIT
 #undef ZW_EXPECT_CHECKBOX
 #undef ZW_EXPECT_LIST
@@ -332,7 +332,7 @@ TEST(AssistantWindow, SelectingASectionSelectsItsCost) {
 TEST(AssistantWindow, TrackMenuAndClipboardAddSections) {
     AssistantWindow w;
     w.rightButtonUp("lstSelSektionen");
-    ASSERT_EQ(w.model->PopupMenu1.at(0).trackType, "Track1");
+    ASSERT_EQ(w.model->trackTypeMenu.at(0).trackType, "Track1");
     wxCommandEvent menu(wxEVT_MENU, gui::assistantTrackMenuId(0));
     w.send(w.window, menu);
     EXPECT_EQ(w.shownItems("lstSelSektionen"), (Items{"T1Start", "T1Loop", "T1End"}));

@@ -5,7 +5,7 @@
 #include <wx/notebook.h>
 
 #include "GuiFixture.h"
-#include "install/InstallWindow.h"
+#include "workflow/InstallWindow.h"
 
 namespace zw::test {
 namespace {
@@ -40,7 +40,7 @@ void select(wxWindow* window, int index) {
 }
 
 struct InstallGuiTest : GuiTest {
-    gui::TForm3* window = nullptr;
+    gui::InstallDialog* window = nullptr;
     void open() {
         start();
         window = program->installWindow();

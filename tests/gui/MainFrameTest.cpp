@@ -4,9 +4,9 @@
 #include <algorithm>
 
 #include "GuiFixture.h"
-#include "app/MainWindow.h"
-#include "app/Messages.h"
-#include "assistant/TForm4.h"
+#include "assistant/RideAssistant.h"
+#include "base/Messages.h"
+#include "workflow/MainWindow.h"
 
 namespace zw::test {
 namespace {
@@ -16,8 +16,8 @@ namespace fs = std::filesystem;
 // Enabled buttons of the main window, by name, as the window shows them.
 std::vector<std::string> enabledButtons(wxWindow* window) {
     std::vector<std::string> names;
-    for (std::size_t i = 0; i < kButtonCount; ++i) {
-        const std::string name(buttonName(static_cast<Button>(i)));
+    for (std::size_t i = 0; i < kCommandCount; ++i) {
+        const std::string name(buttonName(static_cast<Command>(i)));
         if (control(window, name)->IsEnabled()) names.push_back(name);
     }
     return names;
@@ -55,7 +55,7 @@ TEST_F(GuiTest, MainWindowShowsEnglishCaptionsAfterAnEnglishOptionsFile) {
 
 TEST_F(GuiTest, MainWindowHasAFixedSize) {
     start();
-    gui::TForm1* window = program->mainWindow();
+    gui::MainFrame* window = program->mainWindow();
     EXPECT_EQ(window->GetMinSize(), window->GetSize());
     EXPECT_EQ(window->GetMaxSize(), window->GetSize());
     EXPECT_FALSE(window->GetWindowStyleFlag() & wxRESIZE_BORDER);

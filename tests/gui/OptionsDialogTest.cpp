@@ -5,8 +5,8 @@
 #include <wx/textctrl.h>
 
 #include "GuiFixture.h"
-#include "app/Messages.h"
-#include "app/OptionsWindow.h"
+#include "base/Messages.h"
+#include "workflow/OptionsWindow.h"
 
 namespace zw::test {
 namespace {

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/SafeFile.h"
+#include "base/SafeFile.h"
 #include "ovl/ModelPairCarChecks.h"
 #include "ovl/ModelReEmission.h"
 #include "ovl/OvlPairAssembly.h"

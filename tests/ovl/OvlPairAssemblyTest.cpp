@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/SafeFile.h"
+#include "base/SafeFile.h"
 #include "ovl/OvlPairAssembly.h"
 #include "ovl/OvlSymbolOrder.h"
 #include "ovl/OvlWriter.h"
@@ -183,7 +183,7 @@ TEST(OvlPartFile, CopiesBlocksInStepsOfAThousandBytes) {
     }
     auto steps = [&](size_t block) {
         std::vector<size_t> sizes;
-        Datenin1000erSchrittenkopieren(file, block, [&](std::string_view piece) { sizes.push_back(piece.size()); });
+        copyBlockInChunks(file, block, [&](std::string_view piece) { sizes.push_back(piece.size()); });
         return sizes;
     };
     EXPECT_EQ(steps(1), (std::vector<size_t>{1000, 1000, 500}));

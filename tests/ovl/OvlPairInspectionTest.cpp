@@ -97,9 +97,13 @@ TEST_F(Inspect, RejectsReferencesWhoseSlotOrLoaderIsWrong) {
         "P.unique.ovl: symbol reference 1 (\"zeta:ab\"): 124 is no loader entry of the .unique file."}));
 }
 
-TEST_F(Inspect, RejectsAWrongVersionAndRefusesATruncatedFile) {
+TEST_F(Inspect, RejectsAWrongMagicOrVersionAndRefusesATruncatedFile) {
     setWord(pair.unique, 8, 2);
     EXPECT_EQ(violations(), std::vector<std::string>{"P.unique.ovl: version 2 instead of 1."});
+    setWord(pair.unique, 8, 1);
+    pair.common[3] = 'X';
+    EXPECT_EQ(violations(), std::vector<std::string>{"P.common.ovl: does not start with FGRK."});
+    pair.common[3] = 'K';
 
     pair.common.resize(200);  // inside the loader table
     try {

@@ -80,7 +80,7 @@ TEST_F(OvlWriterFixture, FieldsRecordStringsPointersAndPlaceholders) {
     EXPECT_EQ(w.pointers()[3].targetOffset, 40u);
     EXPECT_EQ(w.partFile(part::UniqueStructures).relocations(), (std::vector<uint32_t>{4, 8, 12, 16}));
     // After a fresh copy the shared lookup points at the last copy.
-    w.DeklarationAnlegen("Car", part::UniqueStructures, 24);
+    w.addSharedString("Car", part::UniqueStructures, 24);
     EXPECT_EQ(w.pointers()[4].targetOffset, 4u);
 }
 
@@ -119,7 +119,7 @@ TEST_F(OvlWriterFixture, MakesSymbolLoaderAndReferenceEntries) {
 }
 
 TEST_F(OvlWriterFixture, AReferenceBelongsToTheLastUniqueLoaderEvenAfterACommonOne) {
-    EXPECT_THROW(w.SymbolAnlegen("X:svd", 9, 0), std::logic_error);
+    EXPECT_THROW(w.addSymbolReference("X:svd", 9, 0), std::logic_error);
     w.startBlock(part::UniqueStructures);
     w.startBlock(part::CommonStructures);
     w.makeSymbolAndLoader(OvlFileKind::Unique, "First:ric", 0);
@@ -146,25 +146,25 @@ TEST_F(OvlWriterFixture, ALoaderWithoutSymbolHasAPlainZeroAndItsExtraDataMark) {
 }
 
 TEST_F(OvlWriterFixture, WarnsOnceAtTheSixThousandthRelocationOfOnePartFileAndStoresOn) {
-    for (uint32_t i = 0; i < 5999; ++i) w.PointerAnlegen(5, 0, 4 * i, 5);
+    for (uint32_t i = 0; i < 5999; ++i) w.addPointer(5, 0, 4 * i, 5);
     EXPECT_TRUE(dialogs.messages().empty());
-    w.PointerAnlegen(5, 0, 4 * 5999, 5);
+    w.addPointer(5, 0, 4 * 5999, 5);
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0],
               "Error 931! Relocation count is greater than 6000 in one file. Please contact Jaskel.");
-    w.PointerAnlegen(5, 0, 4 * 6000, 5);
+    w.addPointer(5, 0, 4 * 6000, 5);
     EXPECT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(w.partFile(5).relocations().size(), 6001u);
     EXPECT_EQ(w.partFile(5).relocations().back(), 24000u);
 
     // Relocations of other part files are counted apart; the 12000th pointer of the pair warns.
-    for (uint32_t i = 0; i < 5998; ++i) w.PointerAnlegen(5, 0, 4 * i, 2);
+    for (uint32_t i = 0; i < 5998; ++i) w.addPointer(5, 0, 4 * i, 2);
     EXPECT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(w.pointers().size(), 11999u);
-    w.PointerAnlegen(5, 0, 0, 9);
+    w.addPointer(5, 0, 0, 9);
     ASSERT_EQ(dialogs.messages().size(), 2u);
     EXPECT_EQ(dialogs.messages()[1], "Error 932! Pointer count is greater than 12000 in one file. Please contact Jaskel.");
-    w.PointerAnlegen(5, 0, 4, 9);
+    w.addPointer(5, 0, 4, 9);
     EXPECT_EQ(dialogs.messages().size(), 2u);
     EXPECT_EQ(w.pointers().size(), 12001u);
 }
@@ -179,6 +179,19 @@ TEST_F(OvlWriterFixture, BeginningAgainForgetsThePairBefore) {
     EXPECT_TRUE(w.partFile(part::UniqueStructures).relocations().empty());
     EXPECT_EQ(w.partFile(part::StringTable).blocks().size(), 1u);
     EXPECT_EQ(w.partFile(part::StringTable).blocks()[0].size, 0u);
+}
+
+// A structure's writer states where each field goes, counted from where it began in its part file
+// (not from the part file's start); a field written one word off is a logic error.
+TEST_F(OvlWriterFixture, AStructureWriterThatDriftsFromItsLayoutIsStopped) {
+    w.startBlock(part::UniqueStructures);
+    w.into(part::UniqueStructures).word(1).word(2);
+    OvlPartWriter out = w.into(part::UniqueStructures);
+    out.at(0).word(7).at(4).floatWord(1.0);
+    EXPECT_NO_THROW(out.endsAt(8));
+    EXPECT_THROW(out.at(4), std::logic_error);
+    out.word(0);
+    EXPECT_THROW(out.endsAt(8), std::logic_error);
 }
 
 }  // namespace

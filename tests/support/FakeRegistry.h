@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Registry.h"
+#include "base/Registry.h"
 
 namespace zw::test {
 

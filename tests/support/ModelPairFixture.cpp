@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <tuple>
 
-#include "app/Encoding.h"
+#include "base/Encoding.h"
 #include "support/PeepPathSplinePair.h"
 
 namespace zw::test {

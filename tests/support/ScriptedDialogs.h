@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Dialogs.h"
+#include "base/Dialogs.h"
 
 namespace zw::test {
 

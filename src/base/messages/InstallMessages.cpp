@@ -1,0 +1,105 @@
+#include "base/messages/MessageTables.h"
+
+// Installing and uninstalling CTRs in the game folder.
+// Numbered messages first, then the unnumbered texts (questions, captions, notices).
+
+namespace zw::messages {
+namespace {
+
+constexpr MessageText kMessages[] = {
+    // {1} the system error number, in decimal
+    {"717",
+     "Fehler 717! Bahn-Ordner konnte nicht erstellt werden (ErrorValue={1}).\r\nIst möglicherweise der RCT3.exe-Programmpfad in den Optionen falsch angegeben?",
+     "Error 717! Bahn-Folder cannot be created (ErrorValue={1}).\r\nMaybe the RCT3.exe-application path in the options is wrong?"},
+    // {1} the system error number, in decimal
+    {"718",
+     "Fehler 718! Wagen-Ordner konnte nicht erstellt werden (ErrorValue={1}).\r\nIst möglicherweise der RCT3.exe-Programmpfad in den Optionen falsch angegeben?",
+     "Error 718! Wagen-Folder cannot be created (ErrorValue={1}).\r\nMaybe the RCT3.exe-application path in the options is wrong?"},
+    // {1} the system error number, in decimal
+    {"719",
+     "Fehler 719! Schienen-Ordner konnte nicht erstellt werden (ErrorValue={1}).\r\nIst möglicherweise der RCT3.exe-Programmpfad in den Optionen falsch angegeben?",
+     "Error 719! Schienen-Folder cannot be created (ErrorValue={1}).\r\nMaybe the RCT3.exe-application path in the options is wrong?"},
+    {"730",
+     "Fehler 730! Das Directory wurde nicht gefunden. Bitte Jaskel kontaktieren.",
+     "Error 730! Directory not found. Please contact Jaskel."},
+    {"731",
+     "Fehler 731! Der ausgewählte Ordner ist kein gültiger CTR-Ordner.",
+     "Error 731! The chosen folder is no valid CTR-folder."},
+    // {1} the name of the selected folder
+    {"732",
+     "Fehler 732! {1}.common.ovl konnte nicht kopiert/installiert werden.",
+     "Error 732! {1}.common.ovl could not be copied/installed."},
+    // {1} the name of the selected folder
+    {"733",
+     "Fehler 733! {1}.unique.ovl konnte nicht kopiert/installiert werden.",
+     "Error 733! {1}.unique.ovl could not be copied/installed."},
+    // {1} the name of the selected folder
+    {"738",
+     "Fehler 738! {1}.common.ovl Datei konnte nicht geöffnet werden, um die zu kopierenden/installierenden Dateien zu ermitteln.",
+     "Error 738! {1}.common.ovl file could not be opened in order to determine which files have to be copied/installed."},
+    // {1} the name of the selected folder
+    {"739",
+     "Fehler 739! Die Datei {1}.common.ovl, welche zum Ermitteln der zu kopierenden/installierenden Dateien geöffnet wurde, ist keine OVL-Version-1 Datei.",
+     "Error 739! The file {1}.common.ovl which is needed to determine which files have to be copied/installed is no OVL-Version-1."},
+    // {1} a track section name
+    {"741",
+     "Fehler 741! {1}_data.common.ovl konnte nicht kopiert/installiert werden.",
+     "Error 741! {1}_data.common.ovl could not be copied/installed."},
+    // {1} a track section name
+    {"742",
+     "Fehler 742! {1}_data.unique.ovl konnte nicht kopiert/installiert werden.",
+     "Error 742! {1}_data.unique.ovl could not be copied/installed."},
+    {"735",
+     "Fehler 735! Der Ordner kann nicht gelöscht werden, da er entweder CTR-fremde Dateien beinhaltet oder gerade benutzt wird.",
+     "Error 735! The folder cannot be deleted because it either includes non-CTR files or is currently in use."},
+    // {1} the name of the selected track
+    {"736",
+     "Fehler 736! {1}.common.ovl Datei konnte nicht geöffnet werden, um die zu löschenden Dateien zu ermitteln.",
+     "Error 736! {1}.common.ovl file could not be opened in order to determine which files have to be deleted."},
+    // {1} the name of the selected track
+    {"737",
+     "Fehler 737! Die Datei {1}.common.ovl, welche zum Ermitteln der zu löschenden Dateien geöffnet wurde, ist keine OVL-Version-1 Datei.",
+     "Error 737! The file {1}.common.ovl which is needed to determine which files have to be deleted is no OVL-Version-1."},
+    // Yes/No questions when the target folder in the game folder exists (caption warningCaption).
+    {"overwriteInstalledRide",
+     "Eine gleichnamige Bahn existiert bereits. Möchten Sie sie überschreiben?",
+     "File already exists. Overwrite?"},
+    {"overwriteInstalledCar",
+     "Ein gleichnamiger Wagen existiert bereits. Möchten Sie ihn überschreiben?",
+     "File already exists. Overwrite?"},
+    {"overwriteInstalledTracks",
+     "Gleichnamige CTR-Schienen existieren bereits. Möchten Sie sie überschreiben?",
+     "File already exists. Overwrite?"},
+    // Success notices of the folder install.
+    {"installedRide",
+     "Alles okay! Die ausgewählte CTR-Bahn wurde erfolgreich in RCT3 installiert.",
+     "Everything okay! The CTR-Ride has been installed successfully in RCT3."},
+    {"installedCar",
+     "Alles okay! Der ausgewählte CTR-Wagen wurde erfolgreich in RCT3 installiert.",
+     "Everything okay! The CTR-Car has been installed successfully in RCT3."},
+    {"installedTracks",
+     "Alles okay! Die ausgewählten CTR-Schienen wurde erfolgreich in RCT3 installiert.",
+     "Everything okay! The CTR-Tracks have been installed successfully in RCT3."},
+    // A track set's common file whose header or string table is cut short or names a section that
+    // is no plain file name. {1} the name of the track set, {2} what is wrong.
+    {"trackSetDamagedInstall",
+     "Die Datei {1}.common.ovl, welche zum Ermitteln der zu kopierenden/installierenden Dateien geöffnet wurde, ist beschädigt: {2}",
+     "The file {1}.common.ovl which is needed to determine which files have to be copied/installed is damaged: {2}"},
+    {"trackSetDamagedUninstall",
+     "Die Datei {1}.common.ovl, welche zum Ermitteln der zu löschenden Dateien geöffnet wurde, ist beschädigt: {2}",
+     "The file {1}.common.ovl which is needed to determine which files have to be deleted is damaged: {2}"},
+    // Uninstall: a file of the object could not be deleted. {1} the file name, {2} the system error number.
+    {"installedFileNotDeleted",
+     "{1} konnte nicht gelöscht werden (ErrorValue={2}).",
+     "{1} could not be deleted (ErrorValue={2})."},
+    // Uninstall by name: no such object of that kind is installed. {1} the name.
+    {"notInstalled",
+     "{1} ist in RCT3 nicht installiert.",
+     "{1} is not installed in RCT3."},
+};
+
+}  // namespace
+
+std::span<const MessageText> installMessages() { return kMessages; }
+
+}  // namespace zw::messages

@@ -1,0 +1,93 @@
+// What the ride and car command groups share: the data file named on the command line, the
+// findings of a check printed as the command's result, the formats of a dump, and the driver that
+// runs read, check, rewrite, build and install for either kind.
+#include <charconv>
+#include <ostream>
+
+#include "base/AsciiCase.h"
+#include "base/Encoding.h"
+#include "cli/Commands.h"
+#include "workflow/DataFileChecking.h"
+
+namespace zw::cli {
+
+std::filesystem::path dataFileArgument(const std::string& word, std::string_view prefix, std::string_view group) {
+    const std::filesystem::path path = pathFromArgument(word);
+    const std::string name = shownPath(path.filename());
+    auto lower = [](std::string_view text) { return lowerAscii(std::string(text)); };
+    if (!lower(name).starts_with(lower(prefix)) || !lower(name).ends_with(".txt"))
+        throw UsageProblem(std::string(group) + ": the file must be named " + std::string(prefix) + "<name>.txt, not " +
+                           name);
+    return path;
+}
+
+int printFindings(Context& context, const std::vector<DataFileFinding>& findings) {
+    std::size_t errors = 0;
+    for (const auto& finding : findings) {
+        context.out() << findingLine(finding, context.language()) << '\n';
+        if (finding.severity == FindingSeverity::Error) ++errors;
+    }
+    context.out() << message("checkSummary", context.language(),
+                             {std::to_string(errors), std::to_string(findings.size() - errors)})
+                  << '\n';
+    return errors ? ExitCode::Stopped : ExitCode::Done;
+}
+
+bool isCheckCommand(std::span<const std::string> args) { return !args.empty() && args[0] == "check"; }
+
+std::string dumpDecimal(double value) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::string dumpText(const std::string& cp1252) { return '"' + cp1252ToUtf8(cp1252) + '"'; }
+
+int runDataFileCommand(const DataFileCommandKind& kind, Context& context, std::span<const std::string> args) {
+    if (args.empty()) throw UsageProblem(std::string(kind.missingAction));
+    const std::string& action = args[0];
+    const std::string group(kind.group);
+    const std::string fileKind(kind.filePrefix.substr(0, kind.filePrefix.size() - 1));  // "CTR_BahnDaten"
+    MainWindow& window = context.window();
+    // Reads FILE through the window's read command (the file stands in for the open dialog).
+    auto read = [&](const std::string& file) {
+        context.dialogs().setFileToOpen(dataFileArgument(file, kind.filePrefix, kind.group));
+        return (window.*kind.read)();
+    };
+    auto oneFile = [&] {
+        if (args.size() != 2) throw UsageProblem(group + " " + action + " needs one " + fileKind + " file");
+        return args[1];
+    };
+    if (action == "read") {
+        const ReadArguments words = parseReadArguments(args.subspan(1), group + " read", fileKind);
+        if (!read(words.file)) return ExitCode::Stopped;
+        (words.dumpAll ? kind.dump : kind.summary)(context.out(), context.state());
+        return ExitCode::Done;
+    }
+    if (action == "check") {
+        // Read as the window reads, without its message of findings: they are the result here.
+        const auto path = dataFileArgument(oneFile(), kind.filePrefix, kind.group);
+        if (!kind.readForCheck(context, path)) return ExitCode::Stopped;
+        return printFindings(context, checkReadDataFile(kind.kind, context.state(), context.executableFolder()));
+    }
+    if (action == "rewrite") {
+        if (!read(oneFile())) return ExitCode::Stopped;
+        return (window.*kind.rewrite)() ? ExitCode::Done : ExitCode::Stopped;
+    }
+    if (action == "build") {
+        if (!read(oneFile())) return ExitCode::Stopped;
+        if (!(window.*kind.build)()) return ExitCode::Stopped;
+        for (const auto& file : {kind.commonFile(context.state()), kind.uniqueFile(context.state())})
+            context.out() << shownPath(file) << '\n';
+        return ExitCode::Done;
+    }
+    if (action == "install") {
+        // Read, build and install, as the window's buttons do one after the other.
+        if (!read(oneFile())) return ExitCode::Stopped;
+        if (!(window.*kind.build)()) return ExitCode::Stopped;
+        return (window.*kind.install)() ? ExitCode::Done : ExitCode::Stopped;
+    }
+    throw UsageProblem(group + " needs read, check, rewrite, build or install, not " + action);
+}
+
+}  // namespace zw::cli

@@ -1,0 +1,176 @@
+#include "workflow/MainWindow.h"
+
+#include <stdexcept>
+#include <system_error>
+
+#include "base/Dialogs.h"
+#include "base/Encoding.h"
+#include "base/Registry.h"
+#include "workflow/DataFileChecking.h"
+
+namespace zw {
+namespace {
+
+constexpr std::array<std::string_view, kCommandCount> kButtonNames = {
+    "NeustartButton",
+    "InstallDeinstallButton",
+    "OptionenButton",
+    "GUIfuerCTRBahnDatenButton",
+    "CTRBahnDatenLesenButton",
+    "CTRBahnDatenSchreibenButton",
+    "BahnOVLsErstellenButton",
+    "BahnOVLsInstallierenButton",
+    "CTRSchienenDatenLesenButton",
+    "CTRSchienenDatenSchreibenButton",
+    "SchienenOVLsErstellenButton",
+    "SchienenOVLsInstallierenButton",
+    "CTRWagenDatenLesenButton",
+    "CTRWagenDatenSchreibenButton",
+    "WagenOVLsErstellenButton",
+    "WagenOVLsInstallierenButton",
+};
+
+// One row per moment, one column per button in the order of `Command`, grouped by four:
+// general (restart, install/uninstall, options, assistant), rides, tracks, cars; each group read,
+// rewrite, build, install. '+' enables, '-' disables, ' ' keeps. No row enables a track button.
+constexpr std::string_view kMomentRows[] = {
+    /* WindowCreated         */ "-+++" "+---" "----" "+---",
+    /* OptionsMissingOrWrong */ " - -" "-   " "-   " "-   ",
+    /* OptionsConfirmed      */ " + +" "+   " "    " "+   ",
+    /* RideRead              */ "+---" "-++ " "-   " "-   ",
+    /* RideRewritten         */ "    " " -  " "    " "    ",
+    /* RideBuilt             */ "    " "  -+" "    " "    ",
+    /* RideInstalled         */ "    " "   -" "    " "    ",
+    /* CarRead               */ "+---" "-   " "-   " "-++ ",
+    /* CarRewritten          */ "    " "    " "    " " -  ",
+    /* CarBuilt              */ "    " "    " "    " "  -+",
+    /* CarInstalled          */ "    " "    " "    " "   -",
+    /* Restart               */ "-+ +" "+---" "----" "+---",
+};
+static_assert(std::size(kMomentRows) == static_cast<std::size_t>(ButtonMoment::Restart) + 1);
+
+constexpr ControlCaption kCaptions[] = {
+    {"GroupBoxAllgemein", " Allgemein ", " General "},
+    {"Label1Allgemein",
+     "Zorbaltwerk erzeugt CustomTrackedRides fürs Spiel RCT3 von Atari/Frontier. Zur Bedienung bitte das Tutorial "
+     "lesen.",
+     "Zorbaltwerk creates CustomTrackedRides for Atari/Frontier video game RCT3. Before using it please read the "
+     "tutorial."},
+    {"NeustartButton", "Neustart", "Restart"},
+    {"InstallDeinstallButton", "CTRs installieren/deinstallieren", "Install/Uninstall CTRs"},
+    {"OptionenButton", "Optionen", "Options"},
+    {"GroupBoxBahnen", " Bahnen ", " Rides "},
+    {"CTRBahnDatenLesenButton", "CTR_BahnDaten.txt einlesen", "Read CTR_BahnDaten.txt"},
+    {"CTRBahnDatenSchreibenButton", "CTR_BahnDaten.txt schreiben", "Write CTR_BahnDaten.txt"},
+    {"BahnOVLsErstellenButton", "Bahn.ovls erstellen", "Create Ride.ovls"},
+    {"BahnOVLsInstallierenButton", "Bahn.ovls in RCT3 installieren", "Install Ride.ovls in RCT3"},
+    {"GroupBoxSchienen", " Schienen ", " Tracks "},
+    {"CTRSchienenDatenLesenButton", "CTR_SchienenDaten.txt einlesen", "Read CTR_SchienenDaten.txt"},
+    {"CTRSchienenDatenSchreibenButton", "CTR_SchienenDaten.txt schreiben", "Write CTR_SchienenDaten.txt"},
+    {"SchienenOVLsErstellenButton", "Schienen.ovls erstellen", "Create Track.ovls"},
+    {"SchienenOVLsInstallierenButton", "Schienen.ovls in RCT3 installieren", "Install Track.ovls in RCT3"},
+    {"GroupBoxWagen", " Wagen ", " Cars "},
+    {"CTRWagenDatenLesenButton", "CTR_WagenDaten.txt einlesen", "Read CTR_WagenDaten.txt"},
+    {"CTRWagenDatenSchreibenButton", "CTR_WagenDaten.txt schreiben", "Write CTR_WagenDaten.txt"},
+    {"WagenOVLsErstellenButton", "Wagen.ovls erstellen", "Create Car.ovls"},
+    {"WagenOVLsInstallierenButton", "Wagen.ovls in RCT3 installieren", "Install Car.ovls in RCT3"},
+    {"GUIfuerCTRBahnDatenButton", "GUI für CTR_BahnDaten", "GUI for CTR_BahnDaten"},
+    {"VersionLabel", "Version 0.85", "Version 0.85"},
+    {"DankeLabel", "Danke an alle, die Zorbaltwerk getestet haben.", "Thanks to everyone who tested Zorbaltwerk."},
+    {"AssistentCreditsLabel", "GUI für CTR_BahnDaten: Eingabeassistent für Bahndaten.",
+     "GUI for CTR_BahnDaten: input assistant for ride data."},
+};
+
+constexpr std::string_view kTemporaryFiles[] = {
+    "_TempOVLHelp.ovl",  "_TempOVLFile1.ovl", "_TempOVLFile2.ovl", "_TempOVLFile3.ovl",
+    "_TempOVLFile4.ovl", "_TempOVLFile5.ovl", "_TempOVLFile6.ovl", "_TempOVLFile7.ovl",
+    "_TempOVLFile8.ovl", "_TempOVLFile9.ovl", "_IconExtradaten.ovl",
+};
+
+}  // namespace
+
+std::string_view buttonName(Command button) { return kButtonNames[static_cast<std::size_t>(button)]; }
+
+std::span<const ControlCaption> mainWindowCaptions() { return kCaptions; }
+
+std::span<const std::string_view> temporaryFileNames() { return kTemporaryFiles; }
+
+MainWindow::MainWindow(Dialogs& dialogs, Registry& registry, const std::filesystem::path& startFolder)
+    : dialogs_(dialogs) {
+    state_.StartFolder = startFolder;
+    state_.TempFolder = startFolder / "Temp";
+    optionsStatus_ = loadSettings(state_.settings, state_.StartFolder, dialogs_, registry);
+    englishCaptions_ = state_.settings.UseEnglish;
+    applyMoment(ButtonMoment::WindowCreated);
+    if (optionsStatus_ != OptionsStatus::Fine) applyMoment(ButtonMoment::OptionsMissingOrWrong);
+}
+
+bool MainWindow::enabled(std::string_view name) const {
+    for (std::size_t i = 0; i < kCommandCount; ++i) {
+        if (kButtonNames[i] == name) return enabled_[i];
+    }
+    throw std::out_of_range("no button " + std::string(name));
+}
+
+std::string_view MainWindow::caption(std::string_view controlName) const {
+    for (const auto& control : kCaptions) {
+        if (control.name == controlName) return englishCaptions_ ? control.english : control.german;
+    }
+    throw std::out_of_range("no control " + std::string(controlName));
+}
+
+void MainWindow::applyMoment(ButtonMoment moment) {
+    const std::string_view row = kMomentRows[static_cast<std::size_t>(moment)];
+    for (std::size_t i = 0; i < kCommandCount; ++i) {
+        if (row[i] == '+') enabled_[i] = true;
+        if (row[i] == '-') enabled_[i] = false;
+    }
+}
+
+void MainWindow::restart() {
+    applyMoment(ButtonMoment::Restart);
+    statusFile_.clear();
+    statusCommand_.clear();
+    std::error_code ignored;
+    for (std::string_view name : kTemporaryFiles) std::filesystem::remove(state_.TempFolder / name, ignored);
+    // remove() takes a folder only when it is empty; a file called Temp is not ours to delete.
+    if (std::filesystem::is_directory(state_.TempFolder, ignored)) std::filesystem::remove(state_.TempFolder, ignored);
+}
+
+void MainWindow::optionsConfirmed() {
+    optionsStatus_ = OptionsStatus::Fine;
+    applyMoment(ButtonMoment::OptionsConfirmed);
+}
+
+bool MainWindow::runCommand(const std::function<bool()>& command, ButtonMoment moment) {
+    const bool result = command();
+    if (result) applyMoment(moment);
+    return result;
+}
+
+std::string MainWindow::statusText() const {
+    if (statusCommand_.empty()) return statusFile_;
+    if (statusFile_.empty()) return statusCommand_;
+    return statusFile_ + "\n" + statusCommand_;
+}
+
+void MainWindow::afterRead(DataFileKind kind, const std::filesystem::path& file, const std::string& objectName) {
+    const Language language = languageOf(state_.settings.UseEnglish);
+    statusFile_ = message("statusRead", language, {pathForMessage(file.filename()), objectName});
+    statusCommand_.clear();
+    readFindings_ = checkReadDataFile(kind, state_, executableFolder_);
+    if (!readFindings_.empty())
+        dialogs_.showMessage(findingsMessage(pathForMessage(file.filename()), readFindings_, language));
+}
+
+void MainWindow::setCommandStatus(std::string_view id, const std::filesystem::path& path) {
+    // The path's last two parts after an ellipsis (Windows-1252 0x85), which the line has room for.
+    std::filesystem::path shortened = path.parent_path().filename() / path.filename();
+    const std::string shown = path.parent_path().has_parent_path()
+                                  ? "\x85" + std::string(1, static_cast<char>(std::filesystem::path::preferred_separator)) +
+                                        pathForMessage(shortened)
+                                  : pathForMessage(path);
+    statusCommand_ = message(id, languageOf(state_.settings.UseEnglish), {shown});
+}
+
+}  // namespace zw

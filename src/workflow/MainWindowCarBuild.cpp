@@ -1,0 +1,16 @@
+// The main window's car build command.
+#include "builders/CarBuilder.h"
+#include "workflow/MainWindow.h"
+#include "workflow/ProjectCommands.h"
+
+namespace zw {
+
+bool MainWindow::buildCarPair() {
+    const bool result =
+        runCommand([this] { return zw::buildCarPair(state_, dialogs_); }, ButtonMoment::CarBuilt);
+    if (result) setCommandStatus("statusBuilt", carCommonFile(state_.car));
+    else clearCommandStatus();
+    return result;
+}
+
+}  // namespace zw

@@ -1,0 +1,40 @@
+#include "workflow/ProjectCommands.h"
+
+#include "base/Dialogs.h"
+#include "builders/CarBuilder.h"
+#include "builders/RideBuilder.h"
+#include "datafiles/CarDataCommands.h"
+#include "datafiles/RideDataReader.h"
+#include "datafiles/RideDataRewrite.h"
+#include "workflow/ProjectState.h"
+
+namespace zw {
+
+bool chooseAndReadRideFile(ProjectState& state, Dialogs& dialogs) {
+    const auto file = dialogs.chooseFileToOpen(kRideDataFileFilter, state.StartFolder);
+    if (!file) return false;
+    return readRideDataFile(*file, state.dataFiles, state.lookupResults, state.ride, dialogs,
+                            languageOf(state.settings.UseEnglish));
+}
+
+bool rewriteRideFile(const ProjectState& state, Dialogs& dialogs) {
+    return rewriteRideDataFile(state.ride, state.settings, dialogs);
+}
+
+bool readCarDataFile(ProjectState& state, Dialogs& dialogs, const std::filesystem::path& path) {
+    return readCarDataFile(path, state.dataFiles, state.lookupResults, state.car, state.settings, dialogs);
+}
+
+bool rewriteCarFile(const ProjectState& state, Dialogs& dialogs) {
+    return rewriteCarDataFile(state.car, state.settings, dialogs);
+}
+
+bool buildRidePair(ProjectState& state, Dialogs& dialogs) {
+    return buildRidePair(state.ride, state.settings, state.TempFolder, state.ovlWriter, dialogs);
+}
+
+bool buildCarPair(ProjectState& state, Dialogs& dialogs) {
+    return buildCarPair(state.car, state.settings, state.TempFolder, state.ovlWriter, dialogs);
+}
+
+}  // namespace zw

@@ -1,0 +1,30 @@
+#pragma once
+// The commands of the main window on its state record: each ties a reader, rewrite or builder of
+// the layers below to the state's settings, records and writer.
+
+#include <filesystem>
+
+namespace zw {
+
+class Dialogs;
+struct ProjectState;
+
+// The open dialog in the start folder, then the ride read. True after a complete read; false
+// when cancelled or stopped with a message.
+bool chooseAndReadRideFile(ProjectState& state, Dialogs& dialogs);
+
+// The canonical rewrite of the ride read last.
+bool rewriteRideFile(const ProjectState& state, Dialogs& dialogs);
+
+// Reads the car data file at `path` (chosen in the open dialog) into the state. False when the read
+// stopped with a message; the car fields then hold what they held before.
+bool readCarDataFile(ProjectState& state, Dialogs& dialogs, const std::filesystem::path& path);
+
+// The canonical rewrite of the car read last.
+bool rewriteCarFile(const ProjectState& state, Dialogs& dialogs);
+
+// The ride and car pairs from the state's records, settings, temporary folder and writer.
+bool buildRidePair(ProjectState& state, Dialogs& dialogs);
+bool buildCarPair(ProjectState& state, Dialogs& dialogs);
+
+}  // namespace zw

@@ -1,0 +1,319 @@
+#include <gtest/gtest.h>
+
+#include "AssistantFixture.h"
+#include "assistant/CheckInput.h"
+#include "base/Encoding.h"
+#include "base/Messages.h"
+
+namespace zw {
+namespace {
+
+using test::AssistantTest;
+using test::indexOfItem;
+using Items = std::vector<std::string>;
+
+TEST(AssistantNewRide, StartsWithTheNewRideValues) {
+    AssistantTest t;
+    const RideAssistant& f = t.form;
+    EXPECT_EQ(t.host.restarts, 0);  // creating the window leaves the main window alone
+    EXPECT_EQ(f.txtBahnName.Text, "Mein CTR");
+    EXPECT_EQ(f.txtBahnBeschreibung.Text, "Mein eigener CTR");
+    EXPECT_EQ(f.lstIcons.Text, "CTR");
+    EXPECT_EQ(f.lstKategorie.selectedText(), "Achterbahnen Stahl");
+    EXPECT_EQ(f.lstSelWagen.Items, Items{"6PeepWoodenRC"});
+    EXPECT_EQ(indexOfItem(f.txtWagentypen.Items, "6PeepWoodenRC"), -1);
+    EXPECT_EQ(f.lstSelSektionen.Items, (Items{"stationmiddle", "straight"}));
+    EXPECT_EQ(f.lstStreckensektionskosten.Items, (Items{"10", "10"}));
+    EXPECT_EQ(f.lstStationstyp.selectedText(), "Standard");
+    EXPECT_EQ(f.lstStationstyp.ItemIndex, 12);
+    EXPECT_EQ(f.lstStreckentypen.ItemIndex, 0);
+    std::vector<bool> starts(16, false);
+    starts[0] = starts[11] = true;
+    EXPECT_EQ(f.lstBahnStartArt.Checked, starts);
+    std::vector<bool> preset(16, false);
+    preset[0] = true;
+    EXPECT_EQ(f.lstPreStart.Checked, preset);
+    EXPECT_EQ(f.txtBauKostenHoehe.Text, "16,000");
+    EXPECT_EQ(f.txtLichtraumProfilhoehe.Text, "1,900");
+    EXPECT_EQ(f.txtZugAnzahl.Text, "-1");
+    EXPECT_TRUE(f.txtGeschlosseneStrecke.Checked);
+    EXPECT_TRUE(f.txtAmpelTestphase.Checked);
+    EXPECT_FALSE(f.txtBlockmodus.Checked);
+    EXPECT_EQ(f.lstGeschwindigkeitsEinheit.ItemIndex, 0);
+    EXPECT_EQ(f.txtMinStartgeschwindigkeit.Text, "3,000");
+    EXPECT_EQ(f.txtKostenVorschau.Text, "2500,000");
+    EXPECT_EQ(f.txtKostenBasis.Text, "49,600");
+    EXPECT_EQ(f.txtWasserBremsFaktor.Text, "30000,000");
+    EXPECT_EQ(f.txtAttraktionsAttraktivitaet.Text, "60");
+    EXPECT_EQ(f.lblTopLength.Text, "0,010");
+    EXPECT_EQ(f.lblTopTime.Text, "");
+    EXPECT_EQ(f.lblSpezialWagenEinhakpositionA.Text, "0,000");
+    EXPECT_EQ(f.lstBasisErr.Text, "3,398");
+    EXPECT_EQ(f.lstVGKraefteErr.Text, "1,199");
+}
+
+TEST(AssistantNewRide, DefaultRatingSets) {
+    AssistantTest t;
+    t.form.btnThemenfahrtClick();
+    EXPECT_EQ(t.form.lstBasisErr.Text, "2,000");
+    EXPECT_EQ(t.form.lstBasisInt.Text, "0,400");
+    EXPECT_EQ(t.form.lstSzenerieEinflussErr.Text, "2,500");
+    EXPECT_EQ(t.form.lstSGKraefteUeb.Text, "0,700");
+    EXPECT_EQ(t.form.lstVGKraefteErr.Text, "0,300");
+    EXPECT_EQ(t.form.lstDGeschwinigkeitInt.Text, "0,066");
+    t.form.btnAchterbahnClick();
+    EXPECT_EQ(t.form.lstBasisErr.Text, "3,398");
+    EXPECT_EQ(t.form.lstSGKraefteUeb.Text, "4,000");
+    EXPECT_EQ(t.form.lstVGKraefteInt.Text, "3,000");
+}
+
+TEST(AssistantLists, CarsMoveBothWaysAndRightClickReturnsAll) {
+    AssistantTest t;
+    auto& f = t.form;
+    const size_t available = f.txtWagentypen.Items.size();
+    f.txtWagentypen.ItemIndex = indexOfItem(f.txtWagentypen.Items, "WildMouse");
+    f.txtWagentypenDblClick();
+    EXPECT_EQ(f.lstSelWagen.Items, (Items{"6PeepWoodenRC", "WildMouse"}));
+    EXPECT_EQ(f.txtWagentypen.Items.size(), available - 1);
+    f.lstSelWagen.ItemIndex = 0;
+    f.lstSelWagenDblClick();
+    EXPECT_EQ(f.lstSelWagen.Items, Items{"WildMouse"});
+    EXPECT_EQ(f.txtWagentypen.Items.back(), "6PeepWoodenRC");  // appended at the end
+    f.txtWagentypen.ItemIndex = -1;
+    f.txtWagentypenDblClick();  // nothing selected: nothing moves
+    EXPECT_EQ(f.lstSelWagen.Items.size(), 1u);
+    f.lstSelWagenMouseUp(false);
+    EXPECT_EQ(f.lstSelWagen.Items.size(), 1u);
+    f.lstSelWagenMouseUp(true);
+    EXPECT_TRUE(f.lstSelWagen.Items.empty());
+    EXPECT_EQ(f.txtWagentypen.Items.size(), available + 1);
+}
+
+TEST(AssistantLists, SectionsMoveWithTheirCostsKeptInStep) {
+    AssistantTest t;
+    auto& f = t.form;
+    f.txtStreckensektionen.ItemIndex = indexOfItem(f.txtStreckensektionen.Items, "T1Loop");
+    f.txtStreckensektionenDblClick();
+    EXPECT_EQ(f.lstSelSektionen.Items, (Items{"stationmiddle", "straight", "T1Loop"}));
+    EXPECT_EQ(f.lstStreckensektionskosten.Items, (Items{"10", "10", "10"}));
+    EXPECT_EQ(indexOfItem(f.txtStreckensektionen.Items, "T1Loop"), -1);
+
+    f.lstStreckensektionskosten.Items[2] = "7,5";
+    f.lstSelSektionen.ItemIndex = 1;
+    f.lstSelSektionenClick();
+    EXPECT_EQ(f.lstStreckensektionskosten.ItemIndex, 1);
+    f.lstSelSektionenDblClick();  // "straight" goes back and its cost with it
+    EXPECT_EQ(f.lstSelSektionen.Items, (Items{"stationmiddle", "T1Loop"}));
+    EXPECT_EQ(f.lstStreckensektionskosten.Items, (Items{"10", "7,5"}));
+    EXPECT_NE(indexOfItem(f.txtStreckensektionen.Items, "straight"), -1);
+    Items sorted = f.txtStreckensektionen.Items;  // back at its alphabetical place
+    sortTrackSectionNames(sorted);
+    EXPECT_EQ(f.txtStreckensektionen.Items, sorted);
+
+    f.lstStreckensektionskosten.ItemIndex = 1;
+    f.lstStreckensektionskostenClick();
+    EXPECT_EQ(f.lstSelSektionen.ItemIndex, 1);
+    t.dialogs.textAnswers = {std::string("12,5"), std::nullopt};
+    f.lstStreckensektionskostenDblClick();
+    EXPECT_EQ(f.lstStreckensektionskosten.Items[1], "12,5");
+    f.lstStreckensektionskostenDblClick();  // cancelled: the cost stays
+    EXPECT_EQ(f.lstStreckensektionskosten.Items[1], "12,5");
+    EXPECT_EQ(t.inputBoxes(), (Items{"Neuer Wert", "Neuer Wert"}));
+
+    f.lstSelSektionenMouseUp(true);
+    EXPECT_TRUE(f.lstSelSektionen.Items.empty());
+    EXPECT_TRUE(f.lstStreckensektionskosten.Items.empty());
+    EXPECT_NE(indexOfItem(f.txtStreckensektionen.Items, "T1Loop"), -1);
+}
+
+TEST(AssistantLists, TrackMenuTwiceAddsEachSectionOnce) {
+    AssistantTest t;
+    auto& f = t.form;
+    ASSERT_EQ(f.trackTypeMenu[0].trackType, "Track1");
+    EXPECT_EQ(f.TrackListe.Items[0], "Track1");
+    EXPECT_EQ(f.TrackListe.Items[4], "Track2");
+    f.lstSelSektionenMouseUp(true);
+    f.chooseTrackType(0);
+    EXPECT_EQ(f.lstSelSektionen.Items, (Items{"T1Start", "T1Loop", "T1End"}));  // the type's last section too
+    f.chooseTrackType(0);
+    EXPECT_EQ(f.lstSelSektionen.Items.size(), 3u);
+    EXPECT_EQ(f.lstStreckensektionskosten.Items, (Items{"10", "10", "10"}));
+    f.chooseTrackType(1);
+    EXPECT_EQ(f.lstSelSektionen.Items, (Items{"T1Start", "T1Loop", "T1End", "T2Curve", "straight"}));
+    EXPECT_TRUE(t.dialogs.log.empty());
+    t.host.game = "D:/RCT3";
+    f.chooseTrackType(2);  // Track3: no sections known, which the message says
+    EXPECT_EQ(t.dialogs.messages(), Items{message("assistantNoTrackSections", Language::German,
+                                                  {"Track3", pathForMessage("D:/RCT3")})});
+    t.host.english = true;
+    f.chooseTrackType(2);
+    EXPECT_EQ(t.dialogs.messages().back(),
+              "No track section of the track type Track3 is known: neither the assistant's lists nor the RCT3 "
+              "folder D:/RCT3 name one (the file Track3.common.ovl was looked for there).");
+    f.chooseTrackType(999);
+    EXPECT_EQ(f.lstSelSektionen.Items.size(), 5u);
+    f.SelectTrackSection(3, 100000);  // positions past the end are skipped
+}
+
+TEST(AssistantLists, PastingThreeWordsMovesTheTwoAvailableSections) {
+    AssistantTest t;
+    auto& f = t.form;
+    t.dialogs.clipboard = "T2Curve NoSuchSection T1End";
+    f.btnInsertTrackSectionsClick();
+    EXPECT_EQ(f.lstSelSektionen.Items, (Items{"stationmiddle", "straight", "T2Curve", "T1End"}));
+    EXPECT_EQ(f.lstStreckensektionskosten.Items.size(), 4u);
+    f.AddSections("straight, T1Loop\r\nOther");  // a copied data file line: commas and line breaks separate too
+    EXPECT_EQ(f.lstSelSektionen.Items,
+              (Items{"stationmiddle", "straight", "T2Curve", "T1End", "T1Loop", "Other"}));
+    f.AddSections("t1start");  // names are matched exactly
+    EXPECT_EQ(f.lstSelSektionen.Items.size(), 6u);
+    f.AddSections("");
+    EXPECT_EQ(f.lstStreckensektionskosten.Items.size(), 6u);
+}
+
+TEST(AssistantLists, AdditionalTrackTypesSortedAsTextAtMostTen) {
+    AssistantTest t;
+    auto& f = t.form;
+    EXPECT_EQ(f.lstZusatzTrackListe.Items[0], "Track1");
+    EXPECT_EQ(f.lstZusatzTrackListe.Items[1], "Track10");
+    EXPECT_EQ(f.lstZusatzTrackListe.Items[2], "Track11");
+    for (int i = 0; i < 12; ++i) {
+        f.lstZusatzTrackListe.ItemIndex = 0;
+        f.lstZusatzTrackListeDblClick();
+    }
+    EXPECT_EQ(f.SelZusatzTrackListe.Items.size(), 10u);
+    EXPECT_EQ(f.SelZusatzTrackListe.Items[0], "Track1");
+    f.SelZusatzTrackListe.ItemIndex = 1;
+    f.SelZusatzTrackListeDblClick();
+    EXPECT_EQ(f.lstZusatzTrackListe.Items[0], "Track10");
+    f.SelZusatzTrackListeMouseUp(true);
+    EXPECT_TRUE(f.SelZusatzTrackListe.Items.empty());
+    EXPECT_EQ(f.lstZusatzTrackListe.Items.size(), 75u);
+    EXPECT_EQ(f.lstZusatzTrackListe.Items[0], "Track1");
+}
+
+TEST(AssistantLists, StartOptionChecksAndResets) {
+    AssistantTest t;
+    auto& f = t.form;
+    f.lstPreStartClickCheck(4);
+    f.lstPreStartClickCheck(7);
+    EXPECT_EQ(std::count(f.lstPreStart.Checked.begin(), f.lstPreStart.Checked.end(), true), 1);
+    EXPECT_TRUE(f.lstPreStart.Checked[7]);
+    f.lstPreStartMouseUp(true);
+    EXPECT_FALSE(f.lstPreStart.anyChecked());
+    f.lstBahnStartArt.Checked[5] = true;
+    f.lstBahnStartArtMouseUp(true);
+    EXPECT_FALSE(f.lstBahnStartArt.anyChecked());
+}
+
+TEST(AssistantLists, ResetReturnsEverythingChosen) {
+    AssistantTest t;
+    auto& f = t.form;
+    f.lstZusatzTrackListe.ItemIndex = 3;
+    f.lstZusatzTrackListeDblClick();
+    f.lstStreckentypen.ItemIndex = 5;
+    f.resetRideLists();
+    EXPECT_TRUE(f.lstSelWagen.Items.empty());
+    EXPECT_TRUE(f.lstSelSektionen.Items.empty());
+    EXPECT_TRUE(f.lstStreckensektionskosten.Items.empty());
+    EXPECT_TRUE(f.SelZusatzTrackListe.Items.empty());
+    EXPECT_EQ(f.lstStreckentypen.ItemIndex, 0);
+    EXPECT_EQ(f.lstStationstyp.ItemIndex, -1);
+    EXPECT_FALSE(f.lstBahnStartArt.anyChecked());
+    EXPECT_FALSE(f.lstPreStart.anyChecked());
+    EXPECT_EQ(f.txtWagentypen.Items.size(), 158u);
+    EXPECT_NE(indexOfItem(f.txtStreckensektionen.Items, "stationmiddle"), -1);
+}
+
+TEST(AssistantLanguage, CaptionsAndItemsFollowTheLanguage) {
+    AssistantTest t;
+    auto& f = t.form;
+    EXPECT_EQ(f.Captions.at("ToolButton1"), "Neue Bahn beginnen");
+    EXPECT_EQ(f.Captions.at("txtAmpelTestphase"), "Ampelphase mit Testmodus");
+    EXPECT_EQ(f.Captions.at("lblKettenSchrittweite"), "LiftkettengeschwStep");  // no caption: its key
+    f.lstKategorie.ItemIndex = 8;
+    f.applyLanguage(true);
+    EXPECT_EQ(f.Captions.at("ToolButton1"), "New Ride");
+    EXPECT_EQ(f.Captions.at("lblTopTime.EditLabel"), "Top duration");
+    EXPECT_EQ(f.Captions.at("btnAchterbahn"), "Apply default values for coaster rides");
+    EXPECT_EQ(f.lstKategorie.selectedText(), "RollerCoasters Suspended");
+    EXPECT_EQ(f.lstBahnStartArt.Items[1], "Powered Launch");
+    EXPECT_EQ(f.lstPreStart.Items[13], "Aquarium");
+    EXPECT_TRUE(f.lstBahnStartArt.Checked[11]);  // checks stay
+
+    test::FakeAssistantHost host;
+    host.english = true;
+    host.addOns = true;
+    test::ScriptedDialogs dialogs;
+    RideAssistant english(host, dialogs, test::testLists());
+    english.FormCreate();
+    EXPECT_EQ(english.Captions.at("TabUeber"), "About");
+    EXPECT_EQ(english.Captions.at("lblKettenSchrittweite"), "lift chain speed step");
+    EXPECT_EQ(english.Captions.at("txtNurWasser"), "build on water only");
+    EXPECT_TRUE(english.chkAddOn.Checked);
+}
+
+TEST(AssistantInput, KeyFilterOnTheNumericFields) {
+    AssistantTest t;
+    auto& f = t.form;
+    f.txtMaxBauHoehe.Text = "100";
+    f.txtMaxBauHoehe.SelStart = 3;
+    EXPECT_FALSE(f.KeyPress(f.txtMaxBauHoehe, 'a'));
+    EXPECT_EQ(f.txtMaxBauHoehe.Text, "100");
+
+    TEdit& field = f.txtLichtraumProfilhoehe;
+    field.Text.clear();
+    field.SelStart = 0;
+    EXPECT_FALSE(f.KeyPress(field, ','));
+    for (char key : {'1', ',', '5'}) EXPECT_TRUE(f.KeyPress(field, key)) << key;
+    EXPECT_EQ(field.Text, "1,5");
+    EXPECT_FALSE(f.KeyPress(field, ','));
+    EXPECT_TRUE(f.KeyPress(field, '-'));
+    EXPECT_EQ(field.Text, "-1,5");
+    EXPECT_EQ(field.SelStart, 1u);
+    field.SelStart = 4;
+    EXPECT_TRUE(f.KeyPress(field, kBackspaceKey));
+    EXPECT_EQ(field.Text, "-1,");
+
+    f.txtZugAnzahl.Text = "-3";
+    f.txtZugAnzahl.SelStart = 2;
+    EXPECT_FALSE(f.KeyPress(f.txtZugAnzahl, '-'));
+    EXPECT_EQ(f.txtZugAnzahl.Text, "-3");
+
+    for (auto name : RideAssistant::numericFields()) EXPECT_NE(f.edit(name), nullptr) << name;
+    for (auto name : RideAssistant::requiredFields()) EXPECT_NE(f.edit(name), nullptr) << name;
+}
+
+// A point, typed or pasted, enters the decimal comma; a paste is typed character by character at
+// the caret, so the filter's rules hold for it as well.
+TEST(AssistantInput, APointIsTheDecimalCommaTypedOrPasted) {
+    AssistantTest t;
+    TEdit& field = t.form.txtLichtraumProfilhoehe;
+    field = TEdit{"1", 1};
+    EXPECT_TRUE(t.form.KeyPress(field, '.'));
+    EXPECT_FALSE(t.form.KeyPress(field, '.'));
+    EXPECT_EQ(field.Text, "1,");
+
+    const struct {
+        TEdit before;
+        std::string clipboard;
+        TEdit after;
+    } cases[] = {
+        {{"", 0}, "1.5", {"1,5", 3}},
+        {{"", 0}, "-12.75\r\n", {"-12,75", 6}},
+        {{"20", 2}, ".5", {"20,5", 4}},
+        {{"1,5", 3}, "2.5", {"1,525", 5}},  // one separator only
+        {{"", 0}, "1.5e3 m", {"1,53", 4}},
+        {{"8", 1}, "abc\b", {"8", 1}},
+    };
+    for (const auto& c : cases) {
+        field = c.before;
+        t.dialogs.clipboard = c.clipboard;
+        t.form.PasteIntoNumberField(field);
+        EXPECT_EQ(field.Text, c.after.Text) << c.clipboard;
+        EXPECT_EQ(field.SelStart, c.after.SelStart) << c.clipboard;
+    }
+}
+
+}  // namespace
+}  // namespace zw

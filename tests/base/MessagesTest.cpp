@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <set>
+
+#include "base/Messages.h"
+
+namespace zw {
+namespace {
+
+TEST(MessageCatalogue, EachIdOnceAndNumberedTextsBeginWithTheirCode) {
+    std::set<std::string_view> seen;
+    const std::regex numbered("^[0-9]{3}$");
+    for (const auto& entry : allMessages()) {
+        EXPECT_TRUE(seen.insert(entry.id).second) << "twice: " << entry.id;
+        EXPECT_FALSE(entry.german.empty() && entry.english.empty()) << entry.id;
+        if (std::regex_match(std::string(entry.id), numbered)) {
+            const std::string id(entry.id);
+            if (!entry.german.empty()) {
+                EXPECT_EQ(entry.german.substr(0, 11), "Fehler " + id + "!") << id;
+            }
+            if (!entry.english.empty()) {
+                EXPECT_EQ(entry.english.substr(0, 10), "Error " + id + "!") << id;
+            }
+        }
+    }
+}
+
+TEST(MessageCatalogue, UnknownIdIsAProgrammingError) {
+    EXPECT_FALSE(hasMessage("no such message"));
+    EXPECT_THROW(message("no such message", Language::German), std::out_of_range);
+}
+
+TEST(MessageCatalogue, HoldsEveryNumberedMessageAndNoOther) {
+    const std::set<std::string> expected = {
+        "088", "101", "116", "121", "122", "141", "142", "143", "144", "146", "147", "149", "150",
+        "151", "152", "153", "154", "155", "161", "162", "163", "167", "171", "172", "173", "174",
+        "176", "177", "181", "182", "183", "185", "186", "188", "190", "191", "193", "194", "195",
+        "196", "201", "202", "203", "204", "221", "231", "450", "451", "452", "453", "454", "455",
+        "456", "468", "469", "717", "718", "719", "730", "731", "732", "733", "735", "736", "737",
+        "738", "739", "741", "742", "911", "912", "913", "917", "918", "922", "923", "931", "932"};
+    ASSERT_EQ(expected.size(), 78u);
+    std::set<std::string> numbered;
+    const std::regex code("^[0-9]{3}$");
+    for (const auto& entry : allMessages()) {
+        if (std::regex_match(std::string(entry.id), code)) numbered.insert(std::string(entry.id));
+    }
+    EXPECT_EQ(numbered, expected);
+}
+
+TEST(MessageCatalogue, ArgumentsAreWindows1252AndFillTheirPlaceholders) {
+    // A model name with the Windows-1252 byte 0xFC (ü) appears as UTF-8 in the text.
+    EXPECT_EQ(message("172", Language::German, {"Gr\xFCn"}),
+              "Fehler 172! Gr\xC3\xBCn.common.ovl ist keine OVL-Version-1 Datei.");
+    EXPECT_EQ(message("194", Language::English, {"\x80uro"}), "Error 194! \xE2\x82\xACuro includes no Symbollist.");
+    // Two numbers, in their order of appearance.
+    EXPECT_EQ(message("151", Language::German, {"2", "3"}),
+              "Fehler 151! Die eingelesenen PeepPathSpline-OVLs enthalten zuwenig Spline-Strukturen (:SPL). In den "
+              "OVLs sind nur 2 Splines vorhanden, wohingegen in der BahnDaten.txt Datei 3 PeepSplines angegeben "
+              "sind.");
+    // The icon name stands twice in one text.
+    EXPECT_EQ(message("456", Language::English, {"Style"}),
+              "Error 456! The extra data which is needed for the icon was not found neither in Style.common.ovl nor "
+              "in Style.unqiue.ovl.");
+    EXPECT_EQ(message("717", Language::English, {"5"}),
+              "Error 717! Bahn-Folder cannot be created (ErrorValue=5).\r\nMaybe the RCT3.exe-application path in "
+              "the options is wrong?");
+}
+
+TEST(MessageCatalogue, OneLanguageMessagesAreShownWhateverTheLanguage) {
+    EXPECT_EQ(message("142", Language::English), "Fehler 142! PeepPathSpline.common.ovl ist keine OVL-Version-1 Datei.");
+    EXPECT_EQ(message("153", Language::English, {"Loop"}),
+              "Fehler 153! Die eingelesenen PeepPathSpline-OVLs enthalten nicht die in den BahnDaten angegebene "
+              "Spline-Struktur namens Loop:spl.");
+    EXPECT_EQ(message("restartForLanguageEnglish", Language::German),
+              "Please restart Zorbaltwerk for the change of language to take effect.");
+    EXPECT_EQ(message("restartForLanguageGerman", Language::English),
+              "Bitte Zorbaltwerk neustarten, um die Umschaltung der Sprache wirksam zu machen.");
+    EXPECT_EQ(message("inputErrorCaption", Language::English), "Fehler");
+    // The two re-emission messages were given English texts of their own.
+    EXPECT_EQ(message("195", Language::English).substr(0, 11), "Error 195! ");
+    EXPECT_EQ(message("196", Language::English).substr(0, 11), "Error 196! ");
+}
+
+TEST(MessageCatalogue, LongTextsWithLineBreaksAreExact) {
+    EXPECT_EQ(message("welcome", Language::English),
+              "Willkommen bei Zorbaltwerk!\r\nDieses Tool dient zur Erstellung von CustomTrackedRides f\xC3\xBCr das "
+              "Spiel\r\nRollercoasterTycoon3 von Atari/Frontier. Bitte zun\xC3\xA4" "chst den Optionsbildschirm\r\n"
+              "aufrufen, um f\xC3\xBCr die Benutzung wichtige Daten festzulegen. Zur Bedienung\r\nvon Zorbaltwerk "
+              "bitte das Tutorial lesen.\r\n\r\nHinweis:\r\nEs wird keine Verantwortung f\xC3\xBCr vom Programm "
+              "verursachte Sch\xC3\xA4" "den \xC3\xBC" "ber-\r\nnommen. Die Benutzung erfolgt auf eigenes Risiko. Das "
+              "Erstellen einer Sicher-\r\nheitskopie der RCT3-Daten wird empfohlen, auch wenn bisher keine "
+              "Probleme\r\n bekannt sind, bei denen RCT3-Daten besch\xC3\xA4" "digt wurden.");
+    EXPECT_EQ(message("088", Language::English),
+              "Error 088! Haha, nice try to access the hidden settings...! Automatical reset to 0.\r\nPlease call up "
+              "the options screen in order to create a options file without errors.");
+    EXPECT_EQ(message("231", Language::German),
+              "Fehler 231! Automatisches Lesen des RCT3.exe-Programmpfads aus Registry nicht erfolgreich.\r\nEs wird "
+              "der standard RCT3.exe-Programmpfad verwendet; bitte gegebenenfalls in den Optionen per Hand "
+              "\xC3\xA4ndern.");
+    EXPECT_EQ(message("promiseText", Language::English),
+              "All downloads of CTR-Rides, which are made for RCT3 WITH ADDONS, have to include a README with the "
+              "following text:\r\n\r\n'This CTR-Ride requires RCT3 WITH BOTH ADDONS Soaked/Wild! The installation "
+              "without AddOns will cause RCT3 to crash.\r\nDiese CTR-Bahn funktioniert nur in RCT3 MIT BEIDEN ADDONS "
+              "Soaked/Wild! Die Installation ohne AddOns f\xC3\xBChrt zum Absturz von RCT3.'\r\n\r\nDo you promise to "
+              "write such a README for your downloadable CTR-Rides?");
+    EXPECT_EQ(message("173", Language::German, {"Bob"}),
+              "Fehler 173! Bob.unique.ovl Datei konnte nicht ge\xC3\xB6" "ffnet werden.\r\nBefindet sich "
+              "m\xC3\xB6glicherweise das Modell in einem anderen Ordner als die WagenDaten.txt Datei?");
+}
+
+TEST(MessageCatalogue, PlaceholdersAreWellFormed) {
+    // A brace that is not {1}..{9} would be shown literally; no text of the program contains one.
+    const std::regex stray(R"(\{(?![1-9]\}))");
+    for (const auto& entry : allMessages()) {
+        for (std::string_view text : {entry.german, entry.english}) {
+            EXPECT_FALSE(std::regex_search(std::string(text), stray)) << entry.id;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zw

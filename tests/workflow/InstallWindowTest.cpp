@@ -1,0 +1,235 @@
+#include "workflow/InstallWindow.h"
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "install/FolderLevelUp.h"
+#include "support/FakeRegistry.h"
+#include "support/GameFolderFixture.h"
+#include "support/ScriptedDialogs.h"
+#include "workflow/MainWindow.h"
+
+namespace zw {
+namespace {
+
+namespace fs = std::filesystem;
+using Tab = InstallWindow::Tab;
+
+TEST(FolderLevelUp, DropsTheLastFolderNameAndKeepsARoot) {
+    EXPECT_EQ(folderOneLevelUp(std::string("C:\\Games\\Author\\"), '\\'), "C:\\Games\\");
+    EXPECT_EQ(folderOneLevelUp(std::string("C:\\Games\\"), '\\'), "C:\\");
+    EXPECT_EQ(folderOneLevelUp(std::string("C:\\"), '\\'), "C:\\");
+    EXPECT_EQ(folderOneLevelUp(std::string("/home/author/"), '/'), "/home/");
+    EXPECT_EQ(folderOneLevelUp(std::string("/home/"), '/'), "/");
+    EXPECT_EQ(folderOneLevelUp(std::string("/"), '/'), "/");
+}
+
+class InstallWindowTest : public ::testing::Test {
+protected:
+    test::GameFolderFixture game;
+    test::ScriptedDialogs dialogs;
+    InstallSettings settings{game.gamePath(), false, Language::German};
+    fs::path start = game.author();
+    InstallWindow window{dialogs, [this] { return settings; }, start};
+
+    // The list without the level-up item, sorted (the file system decides the order).
+    std::vector<std::string> names() const {
+        std::vector<std::string> items = window.ListBox;
+        if (!items.empty() && items.front() == InstallWindow::kLevelUpItem) items.erase(items.begin());
+        std::sort(items.begin(), items.end());
+        return items;
+    }
+    void select(const std::string& item) {
+        const auto it = std::find(window.ListBox.begin(), window.ListBox.end(), item);
+        ASSERT_NE(it, window.ListBox.end()) << item;
+        window.ListBoxClick(static_cast<int>(it - window.ListBox.begin()));
+    }
+    static std::string folderText(const fs::path& folder) { return withTrailingSeparator(folder).string(); }
+};
+
+TEST_F(InstallWindowTest, CaptionsFollowTheLanguageAtCreation) {
+    EXPECT_EQ(window.caption("TForm3"), "CTRs installieren/deinstallieren");
+    EXPECT_EQ(window.caption("Label1"), "Bitte CTR-Ordner wählen:");
+    EXPECT_EQ(window.caption("CloseButton"), "Close");
+    settings.language = Language::English;
+    InstallWindow english(dialogs, [this] { return settings; }, start);
+    EXPECT_EQ(english.caption("DeinstallSchienenTab"), "Uninstall CTR-Track");
+    EXPECT_EQ(english.caption("Label4"), "Existing CTR-Cars in RCT3:");
+    EXPECT_EQ(InstallWindow::controlNames().size(), 14u);
+    for (auto control : InstallWindow::controlNames()) EXPECT_FALSE(english.caption(control).empty()) << control;
+}
+
+TEST_F(InstallWindowTest, ActivationListsTheStartFolderWithoutDottedNames) {
+    game.makeRideFolder(game.author(), "CTR_Ride");
+    test::writeBytes(game.author() / "CTR_BahnDaten_Ride.txt", "data");
+    test::writeBytes(game.author() / "NoExtension", "file");
+    fs::create_directories(game.author() / "Sub.Folder");
+    window.TabSheetKomplettChange(Tab::DeinstallWagenTab);
+
+    window.FormActivate();
+    EXPECT_EQ(window.ActivePage, Tab::InstallOrdnerTab);
+    EXPECT_EQ(window.BrowseFolder.string(), folderText(start));
+    ASSERT_FALSE(window.ListBox.empty());
+    EXPECT_EQ(window.ListBox.front(), ".. <DIRECTORY LEVEL UP>");
+    EXPECT_EQ(names(), (std::vector<std::string>{"CTR_Ride", "NoExtension"}));
+    EXPECT_EQ(window.ItemIndex, -1);
+    EXPECT_TRUE(dialogs.log.empty());
+}
+
+TEST_F(InstallWindowTest, DoubleClicksNavigateButStopAtCtrFolders) {
+    game.makeRideFolder(game.author() / "Rides", "CTR_Ride");
+    window.FormActivate();
+
+    select("Rides");
+    window.ListBoxDblClick();
+    EXPECT_EQ(window.BrowseFolder.string(), folderText(start / "Rides"));
+    EXPECT_EQ(names(), std::vector<std::string>{"CTR_Ride"});
+
+    // A CTR folder holds only files with extensions: the list stays where it is.
+    select("CTR_Ride");
+    window.ListBoxDblClick();
+    EXPECT_EQ(window.BrowseFolder.string(), folderText(start / "Rides"));
+    EXPECT_EQ(names(), std::vector<std::string>{"CTR_Ride"});
+
+    // Two levels up from two levels below: one level below, with its separator.
+    window.ListBoxClick(0);
+    window.ListBoxDblClick();
+    EXPECT_EQ(window.BrowseFolder.string(), folderText(start));
+    window.ListBoxClick(0);
+    window.ListBoxDblClick();
+    EXPECT_EQ(window.BrowseFolder.string(), folderText(game.root()));
+    EXPECT_EQ(names(), (std::vector<std::string>{"Author", "RCT3"}));
+
+    // Without a selection nothing happens.
+    window.ListBoxDblClick();
+    EXPECT_EQ(window.BrowseFolder.string(), folderText(game.root()));
+    EXPECT_TRUE(dialogs.log.empty());
+}
+
+TEST_F(InstallWindowTest, LevelUpFromTheRootStaysThere) {
+    const fs::path root = game.root().root_path();
+    InstallWindow atRoot(dialogs, [this] { return settings; }, root);
+    atRoot.FormActivate();
+    EXPECT_EQ(atRoot.BrowseFolder.native(), withTrailingSeparator(root).native());
+    atRoot.ListBoxClick(0);
+    atRoot.ListBoxDblClick();
+    EXPECT_EQ(atRoot.BrowseFolder.native(), withTrailingSeparator(root).native());
+    EXPECT_EQ(atRoot.ListBox.front(), InstallWindow::kLevelUpItem);
+    EXPECT_TRUE(dialogs.log.empty());
+}
+
+TEST_F(InstallWindowTest, AVanishedFolderGives730AndTheListStays) {
+    game.makeRideFolder(game.author() / "Gone", "CTR_Ride");
+    window.FormActivate();
+    fs::remove_all(game.author() / "Gone");
+    select("Gone");
+    window.ListBoxDblClick();
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"Fehler 730! Das Directory wurde nicht gefunden. Bitte "
+                                                           "Jaskel kontaktieren."});
+    EXPECT_EQ(window.BrowseFolder.string(), folderText(start));
+    EXPECT_TRUE(names().empty());  // refreshed: the folder is gone from the list
+}
+
+TEST_F(InstallWindowTest, UninstallTabsKeepRidesTracksAndCarsApart) {
+    game.makeRideFolder(game.ridesFolder(), "CTR_Ride");
+    game.makeTrackSetFolder(game.ridesFolder(), "TrackCTR_Set", {"Loop"});
+    game.makeCarFolder(game.carsFolder(), "CTR_Car");
+    fs::create_directories(game.ridesFolder() / "CTR_Old.bak");
+    fs::create_directories(game.ridesFolder() / "Other");
+    fs::create_directories(game.carsFolder() / "TrackCTR_Odd");
+    window.FormActivate();
+
+    window.TabSheetKomplettChange(Tab::DeinstallBahnTab);
+    EXPECT_EQ(window.ListBox, std::vector<std::string>{"CTR_Ride"});
+    window.TabSheetKomplettChange(Tab::DeinstallSchienenTab);
+    EXPECT_EQ(window.ListBox, std::vector<std::string>{"TrackCTR_Set"});
+    window.TabSheetKomplettChange(Tab::DeinstallWagenTab);
+    EXPECT_EQ(window.ListBox, std::vector<std::string>{"CTR_Car"});
+    window.TabSheetKomplettChange(Tab::InstallOrdnerTab);
+    EXPECT_EQ(window.ListBox.front(), InstallWindow::kLevelUpItem);
+    EXPECT_TRUE(dialogs.log.empty());
+}
+
+TEST_F(InstallWindowTest, InstallsTheSelectedFolder) {
+    game.makeCarFolder(game.author(), "CTR_Car");
+    window.FormActivate();
+    window.installFolder();  // no selection: nothing
+    EXPECT_TRUE(dialogs.log.empty());
+
+    window.ListBoxClick(0);  // the level-up item is no CTR folder
+    window.installFolder();
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("731", Language::German)});
+
+    select("CTR_Car");
+    dialogs.log.clear();
+    window.installFolder();
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("installedCar", Language::German)});
+    EXPECT_TRUE(fs::exists(game.carsFolder() / "CTR_Car" / "CTR_Car.common.ovl"));
+}
+
+TEST_F(InstallWindowTest, UninstallRefillsItsList) {
+    game.makeRideFolder(game.ridesFolder(), "CTR_Gone");
+    game.makeRideFolder(game.ridesFolder(), "CTR_Kept");
+    test::writeBytes(game.ridesFolder() / "CTR_Kept" / "mine.txt", "user file");
+    window.FormActivate();
+    window.TabSheetKomplettChange(Tab::DeinstallBahnTab);
+    window.uninstallRide();  // no selection: nothing
+    EXPECT_TRUE(dialogs.log.empty());
+
+    select("CTR_Gone");
+    window.uninstallRide();
+    EXPECT_EQ(window.ListBox, std::vector<std::string>{"CTR_Kept"});
+    select("CTR_Kept");
+    window.uninstallRide();
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("735", Language::German)});
+    EXPECT_EQ(window.ListBox, std::vector<std::string>{"CTR_Kept"});
+}
+
+TEST_F(InstallWindowTest, NamesListedElsewhereAreNeverUsedBelowTheGameFolder) {
+    // The install tab lists the author's folder; the ride tab cannot be listed (wrong game path),
+    // so the list still shows the author's names.
+    game.makeRideFolder(game.author(), "CTR_Mine");
+    game.makeRideFolder(game.ridesFolder(), "CTR_Mine");
+    window.FormActivate();
+    settings.gamePath = game.root() / "NoGame";
+    window.TabSheetKomplettChange(Tab::DeinstallBahnTab);
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("730", Language::German)});
+    select("CTR_Mine");
+
+    settings.gamePath = game.gamePath();
+    dialogs.log.clear();
+    window.uninstallRide();
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("730", Language::German)});
+    EXPECT_TRUE(fs::exists(game.ridesFolder() / "CTR_Mine" / "CTR_Mine.common.ovl"));
+    EXPECT_TRUE(fs::exists(game.author() / "CTR_Mine" / "CTR_Mine.common.ovl"));
+}
+
+TEST_F(InstallWindowTest, TheProgramsWindowFollowsTheMainWindowsSettings) {
+    test::writeBytes(game.root() / "Zorbaltwerk_Options.txt",
+                     "'English'\r\n'" + game.gamePath().string() +
+                         "'\r\n'AddOns 0'\r\n'Ueberschreiben 0'\r\n'HiddenSettings 0'\r\n");
+    game.makeCarFolder(game.carsFolder(), "CTR_Car");
+    test::FakeRegistry registry;
+    MainWindow mainWindow(dialogs, registry, game.root());
+    InstallWindow programs(mainWindow);
+    EXPECT_EQ(programs.caption("TForm3"), "Install/Uninstall CTRs");
+    programs.FormActivate();
+    EXPECT_EQ(programs.BrowseFolder.string(), folderText(game.root()));
+    programs.TabSheetKomplettChange(Tab::DeinstallWagenTab);
+    EXPECT_EQ(programs.ListBox, std::vector<std::string>{"CTR_Car"});
+
+    // A game folder changed in the options later counts from the next command on.
+    mainWindow.state().settings.GamePath = (game.root() / "Nowhere").string();
+    programs.TabSheetKomplettChange(Tab::DeinstallBahnTab);
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("730", Language::English)});
+}
+
+TEST_F(InstallWindowTest, CloseEndsTheWindow) {
+    EXPECT_FALSE(window.Closed);
+    window.CloseButtonClick();
+    EXPECT_TRUE(window.Closed);
+}
+
+}  // namespace
+}  // namespace zw

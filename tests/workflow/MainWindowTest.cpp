@@ -1,0 +1,256 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <set>
+
+#include "base/Messages.h"
+#include "support/FakeRegistry.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
+#include "workflow/MainWindow.h"
+#include "workflow/OptionsWindow.h"
+
+namespace zw {
+namespace {
+
+using test::FakeRegistry;
+using test::ScriptedDialogs;
+using test::TempFolder;
+using Names = std::set<std::string>;
+
+const std::string kGoodOptions =
+    "'Deutsch'\r\n'D:/RCT3'\r\n'AddOns 0'\r\n'Ueberschreiben 0'\r\n'HiddenSettings 0'\r\n";
+const std::string kEnglishOptions =
+    "'English'\r\n'D:/RCT3'\r\n'AddOns 0'\r\n'Ueberschreiben 0'\r\n'HiddenSettings 0'\r\n";
+
+const std::vector<std::string> kAllButtons = {
+    "NeustartButton",           "InstallDeinstallButton",      "OptionenButton",
+    "GUIfuerCTRBahnDatenButton", "CTRBahnDatenLesenButton",     "CTRBahnDatenSchreibenButton",
+    "BahnOVLsErstellenButton",  "BahnOVLsInstallierenButton",  "CTRSchienenDatenLesenButton",
+    "CTRSchienenDatenSchreibenButton", "SchienenOVLsErstellenButton", "SchienenOVLsInstallierenButton",
+    "CTRWagenDatenLesenButton", "CTRWagenDatenSchreibenButton", "WagenOVLsErstellenButton",
+    "WagenOVLsInstallierenButton",
+};
+
+Names enabledButtons(const MainWindow& w) {
+    Names out;
+    for (const auto& name : kAllButtons)
+        if (w.enabled(name)) out.insert(name);
+    return out;
+}
+
+struct Fixture : ::testing::Test {
+    TempFolder folder;
+    ScriptedDialogs dialogs;
+    FakeRegistry registry;
+
+    MainWindow create(const std::string* options) {
+        if (options) test::writeBytes(folder / "Zorbaltwerk_Options.txt", *options);
+        return MainWindow(dialogs, registry, folder.path());
+    }
+};
+
+// What each moment enables and disables, from the workflow's button table; every other button keeps
+// its state.
+struct Row {
+    ButtonMoment moment;
+    Names enables;
+    Names disables;
+};
+
+const std::vector<Row> kTable = {
+    {ButtonMoment::WindowCreated,
+     {"InstallDeinstallButton", "OptionenButton", "GUIfuerCTRBahnDatenButton", "CTRBahnDatenLesenButton",
+      "CTRWagenDatenLesenButton"},
+     {"NeustartButton", "CTRBahnDatenSchreibenButton", "BahnOVLsErstellenButton", "BahnOVLsInstallierenButton",
+      "CTRSchienenDatenLesenButton", "CTRSchienenDatenSchreibenButton", "SchienenOVLsErstellenButton",
+      "SchienenOVLsInstallierenButton", "CTRWagenDatenSchreibenButton", "WagenOVLsErstellenButton",
+      "WagenOVLsInstallierenButton"}},
+    {ButtonMoment::OptionsMissingOrWrong,
+     {},
+     {"InstallDeinstallButton", "GUIfuerCTRBahnDatenButton", "CTRBahnDatenLesenButton",
+      "CTRSchienenDatenLesenButton", "CTRWagenDatenLesenButton"}},
+    {ButtonMoment::OptionsConfirmed,
+     {"InstallDeinstallButton", "GUIfuerCTRBahnDatenButton", "CTRBahnDatenLesenButton", "CTRWagenDatenLesenButton"},
+     {}},
+    {ButtonMoment::RideRead,
+     {"NeustartButton", "CTRBahnDatenSchreibenButton", "BahnOVLsErstellenButton"},
+     {"InstallDeinstallButton", "OptionenButton", "GUIfuerCTRBahnDatenButton", "CTRBahnDatenLesenButton",
+      "CTRSchienenDatenLesenButton", "CTRWagenDatenLesenButton"}},
+    {ButtonMoment::RideRewritten, {}, {"CTRBahnDatenSchreibenButton"}},
+    {ButtonMoment::RideBuilt, {"BahnOVLsInstallierenButton"}, {"BahnOVLsErstellenButton"}},
+    {ButtonMoment::RideInstalled, {}, {"BahnOVLsInstallierenButton"}},
+    {ButtonMoment::CarRead,
+     {"NeustartButton", "CTRWagenDatenSchreibenButton", "WagenOVLsErstellenButton"},
+     {"InstallDeinstallButton", "OptionenButton", "GUIfuerCTRBahnDatenButton", "CTRBahnDatenLesenButton",
+      "CTRSchienenDatenLesenButton", "CTRWagenDatenLesenButton"}},
+    {ButtonMoment::CarRewritten, {}, {"CTRWagenDatenSchreibenButton"}},
+    {ButtonMoment::CarBuilt, {"WagenOVLsInstallierenButton"}, {"WagenOVLsErstellenButton"}},
+    {ButtonMoment::CarInstalled, {}, {"WagenOVLsInstallierenButton"}},
+    {ButtonMoment::Restart,
+     {"InstallDeinstallButton", "GUIfuerCTRBahnDatenButton", "CTRBahnDatenLesenButton", "CTRWagenDatenLesenButton"},
+     {"NeustartButton", "CTRBahnDatenSchreibenButton", "BahnOVLsErstellenButton", "BahnOVLsInstallierenButton",
+      "CTRSchienenDatenLesenButton", "CTRSchienenDatenSchreibenButton", "SchienenOVLsErstellenButton",
+      "SchienenOVLsInstallierenButton", "CTRWagenDatenSchreibenButton", "WagenOVLsErstellenButton",
+      "WagenOVLsInstallierenButton"}},
+};
+
+TEST_F(Fixture, EveryMomentChangesExactlyItsRowOfTheButtonTable) {
+    MainWindow w = create(&kGoodOptions);
+    ASSERT_EQ(kTable.size(), static_cast<std::size_t>(ButtonMoment::Restart) + 1);
+    for (const Row& row : kTable) {
+        for (bool start : {false, true}) {
+            for (std::size_t i = 0; i < kCommandCount; ++i) w.setEnabled(static_cast<Command>(i), start);
+            w.applyMoment(row.moment);
+            for (const auto& name : kAllButtons) {
+                const bool expected = row.enables.count(name) ? true : row.disables.count(name) ? false : start;
+                EXPECT_EQ(w.enabled(name), expected)
+                    << name << " at moment " << static_cast<int>(row.moment) << " from " << start;
+            }
+        }
+    }
+}
+
+TEST_F(Fixture, ButtonNamesMatchTheirEnumerators) {
+    for (std::size_t i = 0; i < kCommandCount; ++i) EXPECT_EQ(buttonName(static_cast<Command>(i)), kAllButtons[i]);
+    MainWindow w = create(&kGoodOptions);
+    EXPECT_THROW(w.enabled("GroupBoxWagen"), std::out_of_range);
+}
+
+TEST_F(Fixture, GoodOptionsOfferReadersInstallAssistantAndOptions) {
+    MainWindow w = create(&kGoodOptions);
+    EXPECT_EQ(w.optionsStatus(), OptionsStatus::Fine);
+    EXPECT_TRUE(dialogs.log.empty());
+    EXPECT_EQ(enabledButtons(w), (Names{"InstallDeinstallButton", "OptionenButton", "GUIfuerCTRBahnDatenButton",
+                                       "CTRBahnDatenLesenButton", "CTRWagenDatenLesenButton"}));
+    EXPECT_EQ(w.state().StartFolder, folder.path());
+    EXPECT_EQ(w.state().TempFolder, folder / "Temp");
+}
+
+TEST_F(Fixture, FirstStartOffersOnlyOptionsUntilOk) {
+    MainWindow w = create(nullptr);
+    EXPECT_EQ(w.optionsStatus(), OptionsStatus::Missing);
+    EXPECT_EQ(dialogs.messages(), (std::vector<std::string>{message("welcome", Language::German),
+                                                            message("231", Language::German)}));
+    EXPECT_EQ(enabledButtons(w), Names{"OptionenButton"});
+
+    OptionsWindow options(w);
+    EXPECT_TRUE(options.OkayButtonClick());
+    EXPECT_EQ(w.optionsStatus(), OptionsStatus::Fine);
+    EXPECT_EQ(enabledButtons(w), (Names{"InstallDeinstallButton", "OptionenButton", "GUIfuerCTRBahnDatenButton",
+                                       "CTRBahnDatenLesenButton", "CTRWagenDatenLesenButton"}));
+    EXPECT_TRUE(std::filesystem::exists(folder / "Zorbaltwerk_Options.txt"));
+}
+
+TEST_F(Fixture, HiddenSettingsOneKeepsReadersDisabledUntilConfirmedAndIsWrittenAsZero) {
+    const std::string hidden = "'Deutsch'\r\n'D:/RCT3'\r\n'AddOns 0'\r\n'Ueberschreiben 0'\r\n'HiddenSettings 1'\r\n";
+    MainWindow w = create(&hidden);
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("088", Language::German)});
+    EXPECT_EQ(enabledButtons(w), Names{"OptionenButton"});
+    OptionsWindow options(w);
+    EXPECT_FALSE(options.checked("HiddenSettingsCheckBox"));
+    EXPECT_FALSE(options.enabled("HiddenSettingsCheckBox"));
+    options.setChecked("HiddenSettingsCheckBox", true);
+    EXPECT_FALSE(options.checked("HiddenSettingsCheckBox"));
+    options.OkayButtonClick();
+    EXPECT_TRUE(w.enabled(Command::ReadRideFile));
+    std::ifstream in(folder / "Zorbaltwerk_Options.txt", std::ios::binary);
+    std::string content((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_NE(content.find("'HiddenSettings 0'\r\n"), std::string::npos);
+}
+
+TEST_F(Fixture, CaptionsFollowTheLanguageAtCreationOnly) {
+    MainWindow german = create(&kGoodOptions);
+    EXPECT_EQ(german.caption("NeustartButton"), "Neustart");
+    EXPECT_EQ(german.caption("GUIfuerCTRBahnDatenButton"), "GUI für CTR_BahnDaten");
+    EXPECT_EQ(german.caption("GroupBoxWagen"), " Wagen ");
+
+    // Switching to English: the restart message at once, the captions stay German.
+    OptionsWindow options(german);
+    EXPECT_EQ(options.caption("TForm2"), "Optionen");
+    options.setChecked("EnglischRadioButton", true);
+    EXPECT_FALSE(options.checked("DeutschRadioButton"));
+    options.OkayButtonClick();
+    EXPECT_EQ(dialogs.messages().back(), message("restartForLanguageEnglish", Language::English));
+    EXPECT_EQ(german.caption("NeustartButton"), "Neustart");
+    EXPECT_TRUE(german.state().settings.UseEnglish);
+
+    // The next start shows English captions.
+    MainWindow english(dialogs, registry, folder.path());
+    EXPECT_TRUE(english.showsEnglishCaptions());
+    EXPECT_EQ(english.caption("CTRBahnDatenLesenButton"), "Read CTR_BahnDaten.txt");
+    EXPECT_EQ(english.caption("SchienenOVLsInstallierenButton"), "Install Track.ovls in RCT3");
+    EXPECT_EQ(english.caption("GroupBoxAllgemein"), " General ");
+    EXPECT_EQ(OptionsWindow(english).caption("UeberschreibenCheckBox"), "Overwrite without prompting");
+    EXPECT_THROW(english.caption("NoSuchControl"), std::out_of_range);
+}
+
+TEST_F(Fixture, OptionsWindowCancelRestoresTheControlsAndDeclinedPromiseSelectsWithoutAddOns) {
+    MainWindow w = create(&kEnglishOptions);
+    OptionsWindow options(w);
+    EXPECT_TRUE(options.checked("EnglischRadioButton"));
+    EXPECT_TRUE(options.checked("ohneAddOnsRadioButton"));
+    options.setChecked("mitAddOnsRadioButton", true);
+    options.setRCT3PfadEditText("E:/Spiele/Achterbahn für RCT3/");
+    options.CancelButtonClick();
+    EXPECT_TRUE(options.checked("ohneAddOnsRadioButton"));
+    EXPECT_EQ(options.RCT3PfadEditText(), w.state().settings.GamePath);
+
+    options.setChecked("mitAddOnsRadioButton", true);
+    options.setRCT3PfadEditText("E:/Spiele/Achterbahn für RCT3/");
+    dialogs.yesNoAnswers = {false};
+    EXPECT_TRUE(options.OkayButtonClick());
+    EXPECT_EQ(dialogs.questions().size(), 1u);
+    EXPECT_TRUE(options.checked("ohneAddOnsRadioButton"));
+    EXPECT_FALSE(w.state().settings.AddOnsEnabled);
+    EXPECT_EQ(options.RCT3PfadEditText(), normaliseGamePath("E:/Spiele/Achterbahn für RCT3"));
+    EXPECT_EQ(w.state().settings.GamePath, normaliseGamePath("E:/Spiele/Achterbahn f\xFCr RCT3"));
+}
+
+TEST_F(Fixture, RideWorkflowOffersEachStepOnceAndRestartKeepsOptionsClosed) {
+    MainWindow w = create(&kGoodOptions);
+    EXPECT_EQ(w.runCommand([] { return 0; }, ButtonMoment::RideRead), 0);  // declined: nothing changes
+    EXPECT_TRUE(w.enabled(Command::Options));
+    EXPECT_EQ(w.runCommand([] { return 1; }, ButtonMoment::RideRead), 1);
+    EXPECT_EQ(enabledButtons(w),
+              (Names{"NeustartButton", "CTRBahnDatenSchreibenButton", "BahnOVLsErstellenButton"}));
+    w.runCommand([] { return 1; }, ButtonMoment::RideRewritten);
+    w.runCommand([] { return 1; }, ButtonMoment::RideBuilt);
+    EXPECT_EQ(enabledButtons(w), (Names{"NeustartButton", "BahnOVLsInstallierenButton"}));
+    w.applyMoment(ButtonMoment::RideInstalled);
+    EXPECT_EQ(enabledButtons(w), Names{"NeustartButton"});
+
+    w.restart();
+    EXPECT_EQ(enabledButtons(w), (Names{"InstallDeinstallButton", "GUIfuerCTRBahnDatenButton",
+                                       "CTRBahnDatenLesenButton", "CTRWagenDatenLesenButton"}));
+}
+
+TEST_F(Fixture, RestartDeletesTheTemporaryFilesAndTheEmptyTempFolderSilently) {
+    MainWindow w = create(&kGoodOptions);
+    const auto temp = folder / "Temp";
+    for (auto name : temporaryFileNames()) test::writeBytes(temp / std::string(name), "x");
+    EXPECT_EQ(temporaryFileNames().size(), 11u);
+    w.restart();
+    EXPECT_FALSE(std::filesystem::exists(temp));
+
+    // Other files keep the folder.
+    test::writeBytes(temp / "_TempOVLFile3.ovl", "x");
+    test::writeBytes(temp / "keep.txt", "x");
+    w.restart();
+    EXPECT_FALSE(std::filesystem::exists(temp / "_TempOVLFile3.ovl"));
+    EXPECT_TRUE(std::filesystem::exists(temp / "keep.txt"));
+
+    // Nothing there: nothing happens, nothing is said.
+    std::filesystem::remove_all(temp);
+    w.restart();
+    EXPECT_TRUE(dialogs.log.empty());
+
+    // A file named Temp is not the folder and stays.
+    test::writeBytes(temp, "not a folder");
+    w.restart();
+    EXPECT_TRUE(std::filesystem::is_regular_file(temp));
+}
+
+}  // namespace
+}  // namespace zw
