@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """README.md as a page a Windows user opens with a double click: README-HTML IN OUT.HTML.
 
-The pictures stay where the README names them (docs/screenshots/...), beside the page in the zip."""
+The pictures stay where the README names them (docs/screenshots/..., docs/pictures/...), beside the page in the zip."""
 import sys
 
 import markdown

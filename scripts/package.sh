@@ -18,12 +18,13 @@ mkdir -p dist
 name=zorbaltwerk-$version-windows-x64
 stage=build/package/$name
 rm -rf build/package
-mkdir -p "$stage/licences" "$stage/docs/screenshots"
+mkdir -p "$stage/licences" "$stage/docs/screenshots" "$stage/docs/pictures"
 cp build/windows/zorbaltwerk.exe build/windows/zorbaltwerk-cli.exe "$stage/"
 x86_64-w64-mingw32-strip "$stage"/*.exe
 cp -r data "$stage/data"
 cp -r examples "$stage/examples"
 cp docs/screenshots/*.png "$stage/docs/screenshots/"
+cp docs/pictures/*.png "$stage/docs/pictures/"
 /usr/bin/python3 packaging/readme-html.py README.md "$stage/README.html"  # with Debian's python3-markdown
 cp "$wx_prefix"/licences/* "$stage/licences/"
 cp /usr/share/doc/libz-mingw-w64/copyright "$stage/licences/zlib-copyright.txt"

@@ -11,7 +11,7 @@ flavours=("$@")
 extra=()
 for flavour in "${flavours[@]}"; do
   case "$flavour" in
-    windows|packages) extra=(g++-mingw-w64-x86-64-posix wine64 fonts-wine) ;;
+    windows|packages) extra=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64 fonts-wine) ;;
   esac
 done
 scripts/setup-debian.sh "${extra[@]}"

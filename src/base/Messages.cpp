@@ -15,7 +15,8 @@ const std::vector<MessageText>& catalogue() {
         std::vector<MessageText> v;
         for (auto table : {messages::applicationMessages(), messages::dataFileMessages(), messages::ovlMessages(),
                            messages::builderMessages(), messages::installMessages(),
-                           messages::assistantMessages(), messages::checkMessages()}) {
+                           messages::assistantMessages(), messages::checkMessages(),
+                           messages::structureMessages()}) {
             v.insert(v.end(), table.begin(), table.end());
         }
         return v;
@@ -38,14 +39,15 @@ bool hasMessage(std::string_view id) { return index().count(id) != 0; }
 
 std::span<const MessageText> allMessages() { return catalogue(); }
 
-std::string message(std::string_view id, Language language, std::initializer_list<std::string_view> cp1252Args) {
+namespace {
+
+std::string filledMessage(std::string_view id, Language language, std::span<const std::string_view> args) {
     auto it = index().find(id);
     if (it == index().end()) throw std::out_of_range("unknown message id " + std::string(id));
     const MessageText& entry = *it->second;
     std::string_view text = language == Language::English ? entry.english : entry.german;
     if (text.empty()) text = language == Language::English ? entry.german : entry.english;
 
-    std::vector<std::string_view> args(cp1252Args);
     std::string out;
     out.reserve(text.size() + 64);
     for (size_t i = 0; i < text.size(); ++i) {
@@ -58,6 +60,17 @@ std::string message(std::string_view id, Language language, std::initializer_lis
         }
     }
     return out;
+}
+
+}  // namespace
+
+std::string message(std::string_view id, Language language, std::initializer_list<std::string_view> cp1252Args) {
+    return filledMessage(id, language, std::span<const std::string_view>(cp1252Args.begin(), cp1252Args.size()));
+}
+
+std::string messageWithArgs(std::string_view id, Language language, std::span<const std::string> cp1252Args) {
+    const std::vector<std::string_view> args(cp1252Args.begin(), cp1252Args.end());
+    return filledMessage(id, language, args);
 }
 
 }  // namespace zw

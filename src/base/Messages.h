@@ -30,6 +30,9 @@ inline Language languageOf(bool useEnglish) { return useEnglish ? Language::Engl
 std::string message(std::string_view id, Language language,
                     std::initializer_list<std::string_view> cp1252Args = {});
 
+// The same with the arguments in a list made at run time.
+std::string messageWithArgs(std::string_view id, Language language, std::span<const std::string> cp1252Args);
+
 // True when the catalogue knows `id`.
 bool hasMessage(std::string_view id);
 

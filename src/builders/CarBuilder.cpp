@@ -13,17 +13,19 @@
 #include "builders/RideTrain.h"
 #include "datafiles/CarData.h"
 #include "ovl/ModelPairCarChecks.h"
+#include "ovl/ModelStructureCheck.h"
 #include "ovl/OvlPairAssembly.h"
 #include "ovl/OvlWriter.h"
 
 namespace zw {
 namespace {
 
-// Step 7 for one model name: read with the car checks, then re-emitted.
+// Step 7 for one model name: read with the car checks, its structures checked, then re-emitted.
 bool emitModel(const CarData& car, const std::string& modelName, OvlWriter& writer, Dialogs& dialogs,
                Language language, const CarBuildSteps& steps) {
     const std::optional<ModelPair> model = readCarModelPair(car.CarFolder, modelName, dialogs, language);
     if (!model) return false;
+    if (!checkModelStructures(*model, modelName, dialogs, language)) return false;
     try {
         return steps.reEmitModel(writer, *model, modelName, dialogs, language);
     } catch (const BinaryReadError& fault) {
@@ -86,9 +88,8 @@ std::filesystem::path carOutputFolder(const CarData& car) { return carPairFiles(
 std::filesystem::path carCommonFile(const CarData& car) { return carPairFiles(car).common; }
 std::filesystem::path carUniqueFile(const CarData& car) { return carPairFiles(car).unique; }
 
-bool buildCarPair(const CarData& car, const Settings& settings,
-                                  const std::filesystem::path& TempFolder, OvlWriter& writer, Dialogs& dialogs,
-                                  const CarBuildSteps& steps) {
+bool buildCarPair(const CarData& car, const Settings& settings, const std::filesystem::path& TempFolder,
+                  OvlWriter& writer, Dialogs& dialogs, const CarBuildSteps& steps) {
     const Language language = languageOf(settings.UseEnglish);
     const PairFiles files = carPairFiles(car);
     BuildOutputFolder output(files);

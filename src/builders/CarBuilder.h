@@ -11,8 +11,9 @@
 //   5. the RideTrain (RideTrain.h);
 //   6. a new block in part file 9 and in part file 5, where the models go;
 //   7. the models: for each role in order, part A then part B, the model pair named in the car data
-//      is read from CarFolder with the car checks (ModelPairCarChecks.h) and re-emitted; a model
-//      named twice is read and re-emitted twice;
+//      is read from CarFolder with the car checks (ModelPairCarChecks.h), its structures checked
+//      (ModelStructureCheck.h: faults stop the build, implausible values are a warning) and
+//      re-emitted; a model named twice is read and re-emitted twice;
 //   8. the assembly: the car LoaderTypeList, the include paths as the .unique header's references.
 //
 // Both output files are replaced together only after the whole pair was made; a build that stops
@@ -54,8 +55,7 @@ std::filesystem::path carUniqueFile(const CarData& car);
 
 // Builds the car pair. True when both output files were written, false when the build stopped (a
 // refused overwrite, or a message shown).
-bool buildCarPair(const CarData& car, const Settings& settings,
-                                  const std::filesystem::path& TempFolder, OvlWriter& writer, Dialogs& dialogs,
-                                  const CarBuildSteps& steps = defaultCarBuildSteps());
+bool buildCarPair(const CarData& car, const Settings& settings, const std::filesystem::path& TempFolder,
+                  OvlWriter& writer, Dialogs& dialogs, const CarBuildSteps& steps = defaultCarBuildSteps());
 
 }  // namespace zw

@@ -119,9 +119,8 @@ bool assembleRidePair(const RideData& ride, const PairFiles& files, const Settin
 
 }  // namespace
 
-bool buildRidePair(const RideData& ride, const Settings& settings,
-                                 const std::filesystem::path& TempFolder, OvlWriter& writer, Dialogs& dialogs,
-                                 const RideBuildSteps& steps) {
+bool buildRidePair(const RideData& ride, const Settings& settings, const std::filesystem::path& TempFolder,
+                   OvlWriter& writer, Dialogs& dialogs, const RideBuildSteps& steps) {
     const Language language = languageOf(settings.UseEnglish);
     const PairFiles files = ridePairFiles(ride);
     BuildOutputFolder output(files);

@@ -65,8 +65,7 @@ std::filesystem::path rideUniqueFile(const RideData& ride);
 
 // Builds the ride pair. True when both output files were written, false when the build stopped (a
 // refused overwrite, or a message shown).
-bool buildRidePair(const RideData& ride, const Settings& settings,
-                                 const std::filesystem::path& TempFolder, OvlWriter& writer, Dialogs& dialogs,
-                                 const RideBuildSteps& steps = defaultRideBuildSteps());
+bool buildRidePair(const RideData& ride, const Settings& settings, const std::filesystem::path& TempFolder,
+                   OvlWriter& writer, Dialogs& dialogs, const RideBuildSteps& steps = defaultRideBuildSteps());
 
 }  // namespace zw

@@ -32,51 +32,58 @@ void writeRideCar(OvlWriter& writer, const CarData& car, CarRole role, bool AddO
 
     writer.makeSymbolAndLoader(OvlFileKind::Unique, rideCarSymbol(car, role), carLoaderType::RideCar);
     OvlPartWriter out = writer.into(part::UniqueStructures);
-    out.string(car.CarObjectName + std::string(carRoleName(role)));  // 0
-    out.string("WagenNameUnknown2totalegal");                        // 4
+    out.at(0).string(car.CarObjectName + std::string(carRoleName(role)));
+    out.at(4).string("WagenNameUnknown2totalegal");
+    out.at(8);
     if (seatingList) {
-        out.signedWord(AddOnsEnabled ? kSeatingListMarkerWithAddOns : kSeatingListMarker);  // 8
+        out.signedWord(AddOnsEnabled ? kSeatingListMarkerWithAddOns : kSeatingListMarker);
     } else {
         out.signedWord(seats.front());
     }
     symbolSlot(out, rideCarModelSymbol(r.ModelNamePartA, r.IncludeSVDPartA));  // 12
-    out.floatWord(r.InertiaPartA);                                   // 16
+    out.at(16).floatWord(r.InertiaPartA);
     symbolSlot(out, rideCarModelSymbol(r.ModelNamePartB, r.IncludeSVDPartB));  // 20
-    out.signedWord(r.TurnaxisType);                                  // 24
-    out.floatWord(r.InertiaPartB);                                   // 28
-    out.floatWord(r.TurnaxisStability);                              // 32
-    out.word(0);                                                     // 36
-    out.floatWord(-1.0);                                             // 40
-    out.floatWord(r.TurnaxisMomentum);                               // 44
-    out.word(0);                                                     // 48
-    out.floatWord(r.TurnaxisUnknown);                                // 52
-    out.floatWord(r.TurnaxisStopper);                                // 56
-    out.word(r.SideSwing != 0.0 || r.HeightSwing != 0.0 ? 1 : 0);    // 60
-    out.floatWord(r.SideSwing);                                      // 64
-    out.floatWord(r.HeightSwing);                                    // 68
-    out.floatWord(r.SideSwing);                                      // 72
+    out.at(24).signedWord(r.TurnaxisType);
+    out.at(28).floatWord(r.InertiaPartB);
+    out.at(32).floatWord(r.TurnaxisStability);
+    out.at(36).word(0);
+    out.at(40).floatWord(-1.0);
+    out.at(44).floatWord(r.TurnaxisMomentum);
+    out.at(48).word(0);
+    out.at(52).floatWord(r.TurnaxisUnknown);
+    out.at(56).floatWord(r.TurnaxisStopper);
+    out.at(60).word(r.SideSwing != 0.0 || r.HeightSwing != 0.0 ? 1 : 0);
+    out.at(64).floatWord(r.SideSwing);
+    out.at(68).floatWord(r.HeightSwing);
+    out.at(72).floatWord(r.SideSwing);
+    out.at(76);
     for (int32_t animation : {r.AnimFeatureStart, r.AnimFeatureLoop, r.AnimFeatureStop, r.AnimFeatureIdle,
                               r.AnimRestraintOpening, r.AnimRestraintOpenedIdle, r.AnimRestraintClosing,
                               r.AnimRestraintClosedIdle, r.AnimDoorOpening, r.AnimDoorOpenedIdle, r.AnimDoorClosing,
                               r.AnimDoorClosedIdle}) {
-        out.signedWord(animation);                                   // 76 … 120
+        out.signedWord(animation);
     }
-    for (int i = 0; i < 8; ++i) out.signedWord(-1);                  // 124 … 152
+    out.at(124);
+    for (int i = 0; i < 8; ++i) out.signedWord(-1);
+    out.at(156);
     if (seatingList) {
-        out.word(static_cast<uint32_t>(seats.size()));               // 156
+        out.word(static_cast<uint32_t>(seats.size()));
         // The list goes into a block of part file 5 that starts at its current end.
-        out.pointer(part::CommonStructures, writer.end(part::CommonStructures));  // 160
+        out.at(160).pointer(part::CommonStructures, writer.end(part::CommonStructures));
     } else {
         out.word(0);
         out.word(0);
     }
-    for (int i = 0; i < 10; ++i) out.word(0);                        // 164 … 200
-    out.word(4);                                                     // 204
-    out.word(4);                                                     // 208
-    out.word(0);                                                     // 212
-    out.floatWord(-1.0);                                             // 216
-    out.signedWord(-1);                                              // 220
-    for (int i = 0; i < 4; ++i) out.floatWord(-1.0);                 // 224 … 236
+    out.at(164);
+    for (int i = 0; i < 10; ++i) out.word(0);
+    out.at(204).word(4);
+    out.at(208).word(4);
+    out.at(212).word(0);
+    out.at(216).floatWord(-1.0);
+    out.at(220).signedWord(-1);
+    out.at(224);
+    for (int i = 0; i < 4; ++i) out.floatWord(-1.0);
+    out.endsAt(kRideCarSize);
     writer.closeUniqueStructure();
 
     if (seatingList) {

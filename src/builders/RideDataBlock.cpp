@@ -73,6 +73,7 @@ void writeRatingTable(OvlWriter& writer, const RideData& ride) {
     // game whether they are there.
     const bool generatedSplines = ride.SpezialTrackSectionNameAMitte.empty() && ride.SpezialTrackSectionNameAEnde.empty();
     out.word(11).floatWord(generatedSplines ? 1.0 : 0.0).word(generatedSplines ? 29 : 0);
+    out.endsAt(kRatingTableSize);
 }
 
 bool writeRideDataBlock(OvlWriter& writer, const RideData& ride, bool addOns, const RideDataBlockLayout& layout,

@@ -26,7 +26,9 @@ constexpr int kLetterHeight = 7 * kScale;
 constexpr int kLeft = (kRideIconPixels - (3 * kLetterWidth + 2 * kGap)) / 2;
 constexpr int kTop = (kRideIconPixels - kLetterHeight) / 2;
 
-bool isDark(int x, int y) {
+}  // namespace
+
+bool rideIconPixelIsDark(int x, int y) {
     if (y < kTop || y >= kTop + kLetterHeight || x < kLeft) return false;
     const int column = x - kLeft;
     const int letter = column / (kLetterWidth + kGap);
@@ -34,8 +36,6 @@ bool isDark(int x, int y) {
     if (letter >= 3 || inLetter >= kLetterWidth) return false;
     return kGlyphs[letter][(y - kTop) / kScale][inLetter / kScale] == '#';
 }
-
-}  // namespace
 
 std::string encodeRideIconBlock(const std::array<bool, 16>& dark) {
     bool any = false;
@@ -60,7 +60,7 @@ std::string builtInRideIconPicture() {
     for (int blockY = 0; blockY < kRideIconPixels; blockY += 4) {
         for (int blockX = 0; blockX < kRideIconPixels; blockX += 4) {
             std::array<bool, 16> dark{};
-            for (int i = 0; i < 16; ++i) dark[i] = isDark(blockX + i % 4, blockY + i / 4);
+            for (int i = 0; i < 16; ++i) dark[i] = rideIconPixelIsDark(blockX + i % 4, blockY + i / 4);
             out.bytes(encodeRideIconBlock(dark));
         }
     }

@@ -20,6 +20,9 @@ constexpr int kRideIconPixels = 64;
 // dark pixel is the plain white block 00 00 FF FF 55 55 55 55.
 std::string encodeRideIconBlock(const std::array<bool, 16>& dark);
 
+// The picture the blocks are made from: true where the letters' dark colour goes.
+bool rideIconPixelIsDark(int x, int y);
+
 // The built-in picture data (without the size word).
 std::string builtInRideIconPicture();
 

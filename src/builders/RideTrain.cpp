@@ -20,9 +20,10 @@ bool namesNoStationType(std::string_view PriorityStationType) {
 void writeRideTrain(OvlWriter& writer, const CarData& car) {
     writer.makeSymbolAndLoader(OvlFileKind::Unique, rideTrainSymbol(car), carLoaderType::RideTrain);
     OvlPartWriter out = writer.into(part::UniqueStructures);
-    out.string(car.TrainName);                 // 0
-    out.string("ZugNameUnknowntotalegal");     // 4
-    for (CarRole role : kCarRoles) {           // 8 … 28
+    out.at(0).string(car.TrainName);
+    out.at(4).string("ZugNameUnknowntotalegal");
+    out.at(8);
+    for (CarRole role : kCarRoles) {
         const std::string symbol = rideTrainCarSymbol(car, role);
         if (symbol.empty()) {
             out.word(0);
@@ -30,42 +31,45 @@ void writeRideTrain(OvlWriter& writer, const CarData& car) {
             out.reference(symbol);
         }
     }
-    out.signedWord(car.CarCountPerTrainMin);     // 32
-    out.signedWord(car.CarCountPerTrainMax);     // 36
-    out.signedWord(car.CarCountPerTrainPreset);  // 40
-    out.floatWord(0.04);                         // 44
-    out.floatWord(0.06);                         // 48
-    out.floatWord(0.02);                         // 52
-    out.floatWord(car.CameraLookahead);          // 56
-    out.floatWord(0.5);                          // 60
-    out.floatWord(0.4);                          // 64
-    out.floatWord(2.0);                          // 68
-    out.floatWord(1.0);                          // 72
-    out.floatWord(0.00001);                      // 76
-    out.floatWord(0.1);                          // 80
-    out.floatWord(0.1);                          // 84
-    out.floatWord(0.001);                        // 88
-    out.word(0);                                 // 92
-    out.floatWord(0.004);                        // 96
-    out.floatWord(0.1);                          // 100
-    out.floatWord(car.CameraLATiltfactor);       // 104
-    out.floatWord(1.0);                          // 108
-    out.floatWord(car.WaterUnknownA);            // 112
-    out.floatWord(car.WaterUnknownB);            // 116
-    out.floatWord(car.WaterUnknownC);            // 120
-    out.floatWord(car.JetSkiUnknown);            // 124
-    out.floatWord(car.WaterUnknownD);            // 128
-    out.floatWord(car.WaterUnknownE);            // 132
-    out.floatWord(car.WaterUnknownF);            // 136
-    out.signedWord(car.OvertakeFlag);            // 140
-    for (double value : {5.0, 15.0, 5.0, 7.0, 9.0, 11.0, 0.8, 0.32}) out.floatWord(value);  // 144 … 172
-    out.word(0);                                 // 176
-    out.word(0);                                 // 180
+    out.at(32).signedWord(car.CarCountPerTrainMin);
+    out.at(36).signedWord(car.CarCountPerTrainMax);
+    out.at(40).signedWord(car.CarCountPerTrainPreset);
+    out.at(44).floatWord(0.04);
+    out.at(48).floatWord(0.06);
+    out.at(52).floatWord(0.02);
+    out.at(56).floatWord(car.CameraLookahead);
+    out.at(60).floatWord(0.5);
+    out.at(64).floatWord(0.4);
+    out.at(68).floatWord(2.0);
+    out.at(72).floatWord(1.0);
+    out.at(76).floatWord(0.00001);
+    out.at(80).floatWord(0.1);
+    out.at(84).floatWord(0.1);
+    out.at(88).floatWord(0.001);
+    out.at(92).word(0);
+    out.at(96).floatWord(0.004);
+    out.at(100).floatWord(0.1);
+    out.at(104).floatWord(car.CameraLATiltfactor);
+    out.at(108).floatWord(1.0);
+    out.at(112).floatWord(car.WaterUnknownA);
+    out.at(116).floatWord(car.WaterUnknownB);
+    out.at(120).floatWord(car.WaterUnknownC);
+    out.at(124).floatWord(car.JetSkiUnknown);
+    out.at(128).floatWord(car.WaterUnknownD);
+    out.at(132).floatWord(car.WaterUnknownE);
+    out.at(136).floatWord(car.WaterUnknownF);
+    out.at(140).signedWord(car.OvertakeFlag);
+    out.at(144);
+    for (double value : {5.0, 15.0, 5.0, 7.0, 9.0, 11.0, 0.8, 0.32}) out.floatWord(value);
+    out.at(176).word(0);
+    out.at(180).word(0);
+    out.at(184);
     if (namesNoStationType(car.PriorityStationType)) {
-        out.word(0);                             // 184
+        out.word(0);
     } else {
         out.string(car.PriorityStationType);
     }
+    out.endsAt(kRideTrainSize);
     writer.closeUniqueStructure();
 }
 

@@ -143,8 +143,10 @@ bool writeBaseLayout(OvlPartWriter& out, const RideData& ride, const RideDataBlo
     }
     out.string(*path);
     writeSectionsAndSpeeds(out, ride, data.trackSections);
+    out.at(kTrackedRideBaseHeaderSize);
     writeTrackSectionReferences(out, ride);
     writePeepPathReferences(out, ride);
+    out.endsAt(trackedRideSize(ride, false));
     return true;
 }
 
@@ -177,9 +179,11 @@ void writeAddOnLayout(OvlPartWriter& out, const RideData& ride, const RideDataBl
     // A ride without car types has no first one to name.
     optionalString(out, ride.WagentypName.empty() ? std::string() : ride.WagentypName.front());
 
+    out.at(kTrackedRideHeadASize);
     writeTrackSectionReferences(out, ride);
 
     // Piece B.
+    out.at(pieceB - start);
     out.signedWord(-1).word(1).pointer(part::CommonStructures, data.ratingTable);
     out.signedWord(ride.RundenanzahlMin).signedWord(ride.RundenanzahlMax).signedWord(ride.EintrittspreisPreset);
     out.pointer(part::UniqueStructures, pieceC);
@@ -187,10 +191,13 @@ void writeAddOnLayout(OvlPartWriter& out, const RideData& ride, const RideDataBl
     out.signedWord(-2).signedWord(-2).signedWord(-2).word(1).word(1);
 
     // Piece C.
+    out.at(pieceC - start);
     writeIdentity(out, ride, 768, pieceC + kTrackedRidePieceSize);
     out.word(0).word(0).word(0);
 
+    out.at(pieceC - start + kTrackedRidePieceSize);
     writePeepPathReferences(out, ride);
+    out.endsAt(trackedRideSize(ride, true));
 }
 
 }  // namespace

@@ -1,13 +1,20 @@
-// "inspect PAIR" lists what an OVL pair holds and checks it; each violation is one message line,
-// and the command stops (exit 1) when there is any.
+// "inspect [--structures] [--icon FILE.png] [--textures DIR] PAIR" lists what an OVL pair holds and
+// checks it, structures included; each finding is one message line. Errors stop the command (exit
+// 1), notes do not. --structures prints every structure field by field; --icon writes the ride
+// pair's own icon as a PNG file, --textures each FlexiTexture frame of a car pair into DIR.
 
+#include <cctype>
 #include <ostream>
+#include <system_error>
 
 #include "base/Encoding.h"
 #include "base/SafeFile.h"
 #include "cli/Commands.h"
 #include "ovl/OvlPairInspection.h"
 #include "ovl/OvlPairReader.h"
+#include "ovl/PairPictures.h"
+#include "ovl/PngEncoding.h"
+#include "ovl/StructureSpace.h"
 
 namespace zw::cli {
 namespace {
@@ -20,9 +27,96 @@ std::string shownName(const std::filesystem::path& path) {
     }
 }
 
+struct InspectArguments {
+    std::string pair;
+    bool structures = false;
+    std::optional<std::string> icon;      // the PNG file to write
+    std::optional<std::string> textures;  // the folder to write into
+};
+
+InspectArguments parse(std::span<const std::string> args) {
+    InspectArguments parsed;
+    std::optional<std::string> pair;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        if (word == "--structures") {
+            parsed.structures = true;
+        } else if (word == "--icon" || word == "--textures") {
+            if (i + 1 >= args.size()) throw UsageProblem(word + " needs a " + (word == "--icon" ? "file" : "folder"));
+            (word == "--icon" ? parsed.icon : parsed.textures) = args[++i];
+        } else if (!pair && !word.starts_with("--")) {
+            pair = word;
+        } else {
+            throw UsageProblem("inspect takes one pair and the options --structures, --icon FILE, --textures DIR");
+        }
+    }
+    if (!pair) throw UsageProblem("inspect needs one pair: DIR/NAME or either file of the pair");
+    parsed.pair = *pair;
+    return parsed;
+}
+
+// A texture's name as part of a file name: the pair chooses it, so nothing in it may lead out of the
+// folder; letters, digits and "-_ " stay, anything else becomes "_".
+std::string fileNamePart(const std::string& cp1252) {
+    std::string out = cp1252;
+    for (char& c : out) {
+        const auto u = static_cast<unsigned char>(c);
+        if (!(std::isalnum(u) || u >= 0xC0 || c == '-' || c == '_' || c == ' ')) c = '_';
+    }
+    return out.empty() ? "_" : out;
+}
+
+// Writes one picture; false after a message.
+bool writePicture(Context& context, const RgbaPicture& picture, const std::filesystem::path& path) {
+    const std::optional<std::string> png = encodePng(picture);
+    const std::error_code error =
+        png ? writeFileAtomically(path, *png) : std::make_error_code(std::errc::not_enough_memory);
+    if (error) {
+        context.showMessage("ovlFileNotWritten", {pathForMessage(path), asciiOnlyText(error.message())});
+        return false;
+    }
+    context.out() << shownPath(path) << '\n';
+    return true;
+}
+
+bool writeIcon(Context& context, const StructureSpace& space, const std::filesystem::path& path) {
+    const std::optional<RgbaPicture> icon = rideIconPicture(space);
+    if (!icon) {
+        context.showMessage("inspectNoIcon", {space.fileName(OvlFileKind::Common)});
+        return false;
+    }
+    return writePicture(context, *icon, path);
+}
+
+bool writeTextures(Context& context, const StructureSpace& space, const std::filesystem::path& folder) {
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error) {
+        context.showMessage("outputFolderNotCreated", {pathForMessage(folder), asciiOnlyText(error.message())});
+        return false;
+    }
+    bool written = true;
+    const size_t frames = forEachTextureFrame(space, [&](const TextureFrame& t) {
+        // One file a frame: <texture>.png, or <texture>_<frame>.png for a texture of several frames.
+        const std::string name =
+            fileNamePart(t.texture) + (t.frames == 1 ? std::string() : "_" + std::to_string(t.frame));
+        written = writePicture(context, t.picture, folder / pathFromCp1252(name + ".png"));
+        return written;
+    });
+    if (frames == 0) {
+        context.showMessage("inspectNoTextures", {space.fileName(OvlFileKind::Common)});
+        return false;
+    }
+    return written;
+}
+
 int run(Context& context, std::span<const std::string> args) {
-    if (args.size() != 1) throw UsageProblem("inspect needs one pair: DIR/NAME or either file of the pair");
-    const OvlPairPaths paths = ovlPairPaths(pathFromArgument(args[0]));
+    const InspectArguments arguments = parse(args);
+    if ((arguments.icon || arguments.textures) && !pngAvailable()) {
+        context.showMessage("inspectNoPng");
+        return ExitCode::Stopped;
+    }
+    const OvlPairPaths paths = ovlPairPaths(pathFromArgument(arguments.pair));
     std::optional<std::string> common = readWholeFile(paths.common);
     if (!common) {
         context.showMessage("ovlFileNotOpened", {shownName(paths.common)});
@@ -38,9 +132,20 @@ int run(Context& context, std::span<const std::string> args) {
         const OvlPairReader pair(std::move(*common), shownName(paths.common), std::move(*unique),
                                  shownName(paths.unique));
         const OvlPairInspection inspection = inspectOvlPair(pair, context.language());
-        context.out() << inspection.listing << std::flush;
+        context.out() << inspection.listing;
+        if (arguments.structures) context.out() << inspection.structures;
+        context.out() << std::flush;
         for (const std::string& violation : inspection.violations) context.dialogs().showMessage(violation);
-        return inspection.violations.empty() ? ExitCode::Done : ExitCode::Stopped;
+        for (const std::string& note : inspection.notes) context.dialogs().showMessage(note);
+        bool pictures = true;
+        if (arguments.icon || arguments.textures) {
+            const StructureSpace space = StructureSpace::of(pair);
+            if (arguments.icon) pictures = writeIcon(context, space, pathFromArgument(*arguments.icon)) && pictures;
+            if (arguments.textures) {
+                pictures = writeTextures(context, space, pathFromArgument(*arguments.textures)) && pictures;
+            }
+        }
+        return inspection.violations.empty() && pictures ? ExitCode::Done : ExitCode::Stopped;
     } catch (const BinaryReadError& e) {
         std::string detail = e.what();
         if (detail.rfind(e.source + ": ", 0) == 0) detail.erase(0, e.source.size() + 2);
@@ -51,7 +156,8 @@ int run(Context& context, std::span<const std::string> args) {
 
 const Registration registration{{
     .name = "inspect",
-    .usage = "inspect PAIR   DIR/NAME or either file of an OVL pair: lists it and checks it",
+    .usage = "inspect [--structures] [--icon FILE.png] [--textures DIR] PAIR   DIR/NAME or either file of an "
+             "OVL pair: lists it and checks it",
     .run = run,
     // Reads the pair and nothing of the game.
     .touchesNoGame = [](std::span<const std::string>) { return true; },

@@ -20,31 +20,6 @@ namespace {
 constexpr std::size_t kCarFilePrefixLength = 15;  // "CTR_WagenDaten_", which the dialog's filter ensures
 constexpr std::size_t kCarFileSuffixLength = 4;   // ".txt"
 
-// The car lookups of the project state, handing back their result areas.
-class StateCarLookup : public CarKeyLookup {
-public:
-    explicit StateCarLookup(Lookups& lookups) : lookups_(lookups) {}
-    std::vector<std::int32_t> integers(std::string_view key) override {
-        lookups_.collect(DataFileKind::Car, ValueKind::Integer, key);
-        return lookups_.results().FoundInts;
-    }
-    std::vector<double> decimals(std::string_view key) override {
-        lookups_.collect(DataFileKind::Car, ValueKind::Decimal, key);
-        return lookups_.results().FoundDecimals;
-    }
-    std::vector<std::string> texts(std::string_view key) override {
-        lookups_.collect(DataFileKind::Car, ValueKind::Text, key);
-        return lookups_.results().FoundTexts;
-    }
-    std::vector<std::string> textsWithSpaces(std::string_view key) override {
-        lookups_.collect(DataFileKind::Car, ValueKind::TextWithSpaces, key);
-        return lookups_.results().FoundTexts;
-    }
-
-private:
-    Lookups& lookups_;
-};
-
 AcceptedHeaderSums acceptedCarHeaders() {
     return {headerSums(kCarDataHeader), kCarHeaderFullSumOffsets, kCarHeaderStrideSumOffsets};
 }
@@ -99,7 +74,7 @@ bool readCarDataFile(const std::filesystem::path& path, LoadedDataFiles& files, 
         fileName.size() > affixes ? fileName.substr(kCarFilePrefixLength, fileName.size() - affixes) : std::string();
 
     Lookups lookups(files, results, dialogs, language);
-    StateCarLookup carLookup(lookups);
+    CarFileLookup carLookup(lookups);
     CarData car = readCarFields(carLookup, settings.HiddenSettings, dialogs, settings.UseEnglish);
     car.CarFolder = path.parent_path();
     car.CarObjectName = namePart.empty() ? "CTR_UnbenannterWagen" : "CTR_" + namePart;

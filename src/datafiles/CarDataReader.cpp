@@ -167,6 +167,26 @@ void readRoleKey(const DataFileKey& key, FoundValues found, bool used, Dialogs& 
 
 }  // namespace
 
+std::vector<std::int32_t> CarFileLookup::integers(std::string_view key) {
+    lookups_.collect(DataFileKind::Car, ValueKind::Integer, key);
+    return lookups_.results().FoundInts;
+}
+
+std::vector<double> CarFileLookup::decimals(std::string_view key) {
+    lookups_.collect(DataFileKind::Car, ValueKind::Decimal, key);
+    return lookups_.results().FoundDecimals;
+}
+
+std::vector<std::string> CarFileLookup::texts(std::string_view key) {
+    lookups_.collect(DataFileKind::Car, ValueKind::Text, key);
+    return lookups_.results().FoundTexts;
+}
+
+std::vector<std::string> CarFileLookup::textsWithSpaces(std::string_view key) {
+    lookups_.collect(DataFileKind::Car, ValueKind::TextWithSpaces, key);
+    return lookups_.results().FoundTexts;
+}
+
 CarData readCarFields(CarKeyLookup& lookup, bool hiddenSettings, Dialogs& dialogs, bool useEnglish) {
     CarData car;
     std::array<RoleFound, kCarRoleCount> settled;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "datafiles/CarData.h"
+#include "datafiles/Lookups.h"
 
 namespace zw {
 
@@ -23,6 +24,19 @@ public:
     virtual std::vector<double> decimals(std::string_view key) = 0;
     virtual std::vector<std::string> texts(std::string_view key) = 0;
     virtual std::vector<std::string> textsWithSpaces(std::string_view key) = 0;
+};
+
+// The car lookups of the loaded car text, handing back the result areas of `lookups`.
+class CarFileLookup : public CarKeyLookup {
+public:
+    explicit CarFileLookup(Lookups& lookups) : lookups_(lookups) {}
+    std::vector<std::int32_t> integers(std::string_view key) override;
+    std::vector<double> decimals(std::string_view key) override;
+    std::vector<std::string> texts(std::string_view key) override;
+    std::vector<std::string> textsWithSpaces(std::string_view key) override;
+
+private:
+    Lookups& lookups_;
 };
 
 // Every field but CarFolder and CarObjectName, which come from the file's path. Keys marked hidden

@@ -114,7 +114,8 @@ public:
         ByteReader in(bytes, pair_.fileName(file));
         OvlFileHeader header = readOvlFileStart(in);
         if (header.version != kOvlVersion) throw Refusal{common ? ids_.versionCommon : ids_.versionUnique};
-        readOvlFileHeaderRest(in, header);  // references and loader types are not needed
+        readOvlFileHeaderRest(in, header);  // references are not needed
+        if (common) pair_.loaderTypes_ = std::move(header.loaderTypes);
         OvlBlockCounts counts{};
         for (uint32_t& count : counts) {
             count = in.u32();
@@ -157,7 +158,25 @@ public:
             symbol.name = std::string(pair_.stringAt(pair_.word(entry, file), file));
             symbol.dataAddress = pair_.word(entry + 4, file);
             symbol.file = file;
+            symbol.entryAddress = entry;
             pair_.symbols_.push_back(std::move(symbol));
+        }
+    }
+
+    // The loader table of `file` (type 2, block 2; 20-byte entries), for the structure checks.
+    void readLoaders(OvlFileKind file) {
+        const ModelBlock* table = pair_.blocks_.block(file, 2, 2);
+        if (table == nullptr) return;
+        for (uint32_t at = 0; table->size - at >= kLoaderEntrySize; at += kLoaderEntrySize) {
+            const uint32_t entry = table->position + at;
+            ModelLoader loader;
+            loader.file = file;
+            loader.entryAddress = entry;
+            loader.loaderType = pair_.word(entry + kLoaderTypeField, file);
+            loader.structureAddress = pair_.word(entry + kLoaderStructureField, file);
+            loader.extraData = pair_.word(entry + kLoaderExtraDataField, file);
+            loader.symbolAddress = pair_.word(entry + kLoaderSymbolField, file);
+            pair_.loaders_.push_back(loader);
         }
     }
 
@@ -195,6 +214,8 @@ std::optional<ModelPair> readModelPair(const std::filesystem::path& folder, std:
         reading.readStrings();
         reading.readSymbols(OvlFileKind::Common);
         reading.readSymbols(OvlFileKind::Unique);
+        reading.readLoaders(OvlFileKind::Common);
+        reading.readLoaders(OvlFileKind::Unique);
     } catch (const Refusal& refusal) {
         dialogs.showMessage(message(refusal.id, language, {modelName}));
         return std::nullopt;

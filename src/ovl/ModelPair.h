@@ -72,6 +72,18 @@ struct ModelSymbol {
     std::string name;          // Windows-1252, with its tag (":svd")
     uint32_t dataAddress = 0;  // the structure's address: a position in the help data
     OvlFileKind file = OvlFileKind::Common;  // the file whose symbol table lists it
+    uint32_t entryAddress = 0;  // of its entry in the symbol table
+};
+
+// A loader entry of the model (type 2, block 2 of either file): what the game files the structure
+// under. Read for the structure checks; the re-emission makes loaders of its own.
+struct ModelLoader {
+    OvlFileKind file = OvlFileKind::Common;
+    uint32_t entryAddress = 0;
+    uint32_t loaderType = 0;
+    uint32_t structureAddress = 0;
+    uint32_t extraData = 0;
+    uint32_t symbolAddress = 0;  // the symbol entry's address, 0 for none
 };
 
 struct ModelSymbolReference {
@@ -101,6 +113,9 @@ public:
     const std::vector<ModelSymbol>& symbols() const { return symbols_; }
     // Empty until readSymbolReferences().
     const std::vector<ModelSymbolReference>& symbolReferences() const { return references_; }
+    // The loader types the .common file's header lists, and the loaders of both files.
+    const std::vector<LoaderType>& loaderTypes() const { return loaderTypes_; }
+    const std::vector<ModelLoader>& loaders() const { return loaders_; }
 
     // The number of symbols whose name ends with `tag`.
     size_t countSymbolsWithTag(std::string_view tag) const;
@@ -131,6 +146,8 @@ private:
     std::map<uint32_t, std::string> strings_;
     std::vector<ModelSymbol> symbols_;
     std::vector<ModelSymbolReference> references_;
+    std::vector<LoaderType> loaderTypes_;
+    std::vector<ModelLoader> loaders_;
 };
 
 // The messages of one user of the reader, for the checks in reading order. Each is shown with the

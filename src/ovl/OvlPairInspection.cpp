@@ -5,6 +5,7 @@
 
 #include "base/Encoding.h"
 #include "ovl/OvlSymbolOrder.h"
+#include "ovl/StructureInspection.h"
 
 namespace zw {
 namespace {
@@ -25,12 +26,16 @@ public:
             header(kind, file);
             tables(kind, file);
             symbolsAndLoaders(kind, file, referencesPerLoader);
-            rideCarSeating(kind, file);
             if (kind == OvlFileKind::Unique) symbolReferences(file);
             relocations(kind, file);
         }
         out_ << "address space: " << pair_.addressSpaceSize() << " bytes\n";
-        return {out_.str(), std::move(violations_)};
+        StructureInspection structures = inspectStructures(pair_);
+        std::vector<std::string> notes;
+        for (const StructureFinding& f : structures.findings) {
+            (f.severity == StructureSeverity::Error ? violations_ : notes).push_back(structureFindingLine(f, language_));
+        }
+        return {out_.str(), std::move(structures.listing), std::move(violations_), std::move(notes)};
     }
 
 private:
@@ -152,30 +157,6 @@ private:
             const uint32_t expected = made == referencesPerLoader.end() ? 0 : made->second;
             if (l.referenceCount != expected) {
                 violate("ovlCheckReferenceCount", {file.name, number, to_string(l.referenceCount), to_string(expected)});
-            }
-        }
-    }
-
-    // A RideCar's word at offset 156 counts the entries of the seating list that offset 160 points
-    // to; the game reads that many, so the list must hold them within its block.
-    void rideCarSeating(OvlFileKind kind, const OvlFile& file) {
-        constexpr uint32_t kRideCarSize = 240, kSeatCount = 156, kSeatList = 160;
-        const auto& types = file.header.loaderTypes;
-        for (const OvlLoaderEntry& l : pair_.loaders(kind)) {
-            if (l.loaderType >= types.size() || types[l.loaderType].type != "RideCar") continue;
-            const std::string at = to_string(l.structureAddress);
-            auto car = pair_.locate(l.structureAddress);
-            if (!car || l.structureAddress - car->blockAddress + uint64_t{kRideCarSize} > car->block->size) {
-                violate("ovlCheckRideCarSize", {file.name, at, to_string(kRideCarSize)});
-                continue;
-            }
-            const uint32_t count = *pair_.wordAt(l.structureAddress + kSeatCount);
-            if (count == 0) continue;
-            const uint32_t list = *pair_.wordAt(l.structureAddress + kSeatList);
-            auto block = pair_.locate(list);
-            const uint64_t room = block ? (uint64_t{block->blockAddress} + block->block->size - list) / 4 : 0;
-            if (count > room) {
-                violate("ovlCheckRideCarSeats", {file.name, at, to_string(count), to_string(list), to_string(room)});
             }
         }
     }

@@ -6,8 +6,9 @@
 // Checked: every relocation names a slot that lies wholly in one block of its own file and holds an
 // address inside the address space; symbol tables are in name order; each loader's symbol entry
 // names the loader's structure; symbol reference slots hold 0 and each loader counts the references
-// that name it; loader types exist; the table blocks are there and hold whole entries; each RideCar
-// lies whole in its block, and the seating list it counts at offset 156 fits in the list's block.
+// that name it; loader types exist; the table blocks are there and hold whole entries. Then every
+// structure whose kind is known is decoded and checked (StructureInspection.h): its errors join the
+// violations, its notes are kept apart.
 
 #include <string>
 #include <vector>
@@ -19,7 +20,9 @@ namespace zw {
 
 struct OvlPairInspection {
     std::string listing;                  // UTF-8, one item per line
+    std::string structures;               // UTF-8: every structure field by field
     std::vector<std::string> violations;  // one message per violation, in the language asked for
+    std::vector<std::string> notes;       // implausible values the game reads without harm
 };
 
 OvlPairInspection inspectOvlPair(const OvlPairReader& pair, Language language);

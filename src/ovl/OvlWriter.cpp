@@ -25,6 +25,14 @@ int structurePart(OvlFileKind file) {
 
 uint32_t OvlPartWriter::offset() const { return writer_->end(part_); }
 
+OvlPartWriter& OvlPartWriter::at(uint32_t fieldOffset) {
+    const uint32_t written = offset() - start_;
+    if (written != fieldOffset)
+        throw std::logic_error("structure writer drifted: field at " + std::to_string(fieldOffset) + " written at " +
+                               std::to_string(written));
+    return *this;
+}
+
 OvlPartWriter& OvlPartWriter::word(uint32_t value) {
     writer_->partRef(part_).appendWord(value);
     return *this;
@@ -125,7 +133,7 @@ void OvlWriter::startBlock(int part) {
 
 OvlPartWriter OvlWriter::into(int part) {
     partRef(part);
-    return OvlPartWriter(*this, part);
+    return OvlPartWriter(*this, part, end(part));
 }
 
 void OvlWriter::writeWordAt(int part, uint32_t position, uint32_t value) {

@@ -78,11 +78,19 @@ public:
     // A symbol reference slot: `addSymbolReference` for this slot, and the slot written as 0.
     OvlPartWriter& reference(std::string_view symbolName);
 
+    // For a structure's writer, which begins where this writer was made: the next field goes to
+    // `fieldOffset` of the structure. A writer that drifts from its layout is a programming error
+    // (std::logic_error), so a field added or lost shows at once.
+    OvlPartWriter& at(uint32_t fieldOffset);
+    // The structure is complete and `size` bytes long (std::logic_error otherwise).
+    void endsAt(uint32_t size) { at(size); }
+
 private:
     friend class OvlWriter;
-    OvlPartWriter(OvlWriter& writer, int part) : writer_(&writer), part_(part) {}
+    OvlPartWriter(OvlWriter& writer, int part, uint32_t start) : writer_(&writer), part_(part), start_(start) {}
     OvlWriter* writer_;
     int part_;
+    uint32_t start_;
 };
 
 // One entry of the PointerTable.

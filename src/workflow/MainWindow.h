@@ -156,8 +156,10 @@ private:
     // The last command's part of the status line: message `id` with the path, or nothing.
     void setCommandStatus(std::string_view id, const std::filesystem::path& path);
     void clearCommandStatus() { statusCommand_.clear(); }
+    // Installs the pair <dataFileFolder>/<objectName>/ of `kind`, then the buttons of `installed` and
     // "Installed into ..." after an install, nothing after one that failed.
-    void showInstallStatus(InstallOutcome outcome, CtrKind kind, const std::string& objectName);
+    bool installPair(CtrKind kind, const std::filesystem::path& dataFileFolder, const std::string& objectName,
+                     ButtonMoment installed);
 
     Dialogs& dialogs_;
     ProjectState state_;

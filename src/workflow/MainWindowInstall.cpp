@@ -17,33 +17,27 @@ bool withdrawsInstallButton(InstallOutcome outcome) {
 
 }  // namespace
 
-void MainWindow::showInstallStatus(InstallOutcome outcome, CtrKind kind, const std::string& objectName) {
+bool MainWindow::installPair(CtrKind kind, const std::filesystem::path& dataFileFolder, const std::string& objectName,
+                             ButtonMoment installed) {
+    const InstallOutcome outcome = installBuiltPair(kind, installSettingsOf(state_.settings), dialogs_,
+                                                    dataFileFolder / pathFromCp1252(objectName), objectName);
+    if (withdrawsInstallButton(outcome)) applyMoment(installed);
     if (outcome != InstallOutcome::Installed) {
         clearCommandStatus();
-        return;
+        return false;
     }
     setCommandStatus("statusInstalled",
                      findPathOnDisk(gameFolderOf(kind, state_.settings.gameFolder()) / pathFromCp1252(objectName)).path);
+    return true;
 }
 
 bool MainWindow::installRidePair() {
-    const RideData& ride = state_.ride;
-    const InstallOutcome outcome =
-        installBuiltPair(CtrKind::Ride, installSettingsOf(state_.settings), dialogs_,
-                         ride.DataFileFolder / pathFromCp1252(ride.RideObjectName), ride.RideObjectName);
-    if (withdrawsInstallButton(outcome)) applyMoment(ButtonMoment::RideInstalled);
-    showInstallStatus(outcome, CtrKind::Ride, ride.RideObjectName);
-    return outcome == InstallOutcome::Installed;
+    return installPair(CtrKind::Ride, state_.ride.DataFileFolder, state_.ride.RideObjectName,
+                       ButtonMoment::RideInstalled);
 }
 
 bool MainWindow::installCarPair() {
-    const CarData& car = state_.car;
-    const InstallOutcome outcome =
-        installBuiltPair(CtrKind::Car, installSettingsOf(state_.settings), dialogs_,
-                         car.CarFolder / pathFromCp1252(car.CarObjectName), car.CarObjectName);
-    if (withdrawsInstallButton(outcome)) applyMoment(ButtonMoment::CarInstalled);
-    showInstallStatus(outcome, CtrKind::Car, car.CarObjectName);
-    return outcome == InstallOutcome::Installed;
+    return installPair(CtrKind::Car, state_.car.CarFolder, state_.car.CarObjectName, ButtonMoment::CarInstalled);
 }
 
 }  // namespace zw

@@ -11,28 +11,16 @@
 #include "ovl/ModelPair.h"
 #include "support/FakeRegistry.h"
 #include "support/HandMadeOvlPair.h"
+#include "support/ModelPairFixture.h"
 #include "workflow/MainWindow.h"
 
 namespace zw::test {
 namespace {
 
 using File = HandMadeOvlPair::File;
-using Area = HandMadeOvlPair::Area;
-using Piece = HandMadeOvlPair::Piece;
 
-// A model pair that passes the car checks: "<name>:ftx" in the .common file, "<name>:svd" (with a
-// symbol reference) and "<name>:bsh" in the .unique file.
-HandMadeOvlPair carModel(const std::string& name) {
-    HandMadeOvlPair pair;
-    const int texture = pair.addItem(File::Common, Area::Structures, {Piece{"TEXTURE!"}});
-    const int svd = pair.addItem(File::Unique, Area::Structures, {Piece{le32(7)}, Piece{le32(0)}});
-    const int bsh = pair.addItem(File::Unique, Area::Structures, {Piece{le32(9)}});
-    pair.addSymbol(name + ":ftx", texture, File::Common);
-    pair.addSymbol(name + ":svd", svd, File::Unique);
-    pair.addSymbol(name + ":bsh", bsh, File::Unique);
-    pair.references.push_back({svd, 4, name + ":ban"});
-    return pair;
-}
+// A model pair that passes the car checks and the structure check.
+HandMadeOvlPair carModel(const std::string& name) { return modelPairFixture(name); }
 
 void writeModel(const std::filesystem::path& folder, const std::string& name) {
     carModel(name).write(folder.string(), name);
@@ -152,9 +140,9 @@ TEST_F(CarBuildTest, TheFirstFailingModelStopsTheBuild) {
 }
 
 TEST_F(CarBuildTest, ATagCheckNamesTheModel) {
-    HandMadeOvlPair noShape = carModel("Body");
-    noShape.symbols.pop_back();  // "Body:bsh"
-    noShape.write(temp.path().string(), "Body");
+    ModelFixtureOptions noShape;
+    noShape.fault = ModelFault::NoBoneShape;
+    writeModelPairFixture(temp.path(), "Body", noShape);
     car.role(CarRole::MiddleCar).ModelNamePartA = "Body";
     EXPECT_EQ(build(), 0);
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("186", Language::German, {"Body"})});

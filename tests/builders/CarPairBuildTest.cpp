@@ -115,5 +115,38 @@ TEST_F(CarBuildTest, ModelFaultsStopTheBuildWithTheirMessage) {
     EXPECT_EQ(build(defaultCarBuildSteps()), 1) << ::testing::PrintToString(dialogs.messages());
 }
 
+// The structure check before re-emission: reading outside the model stops the build with one message
+// naming model, structure and field; an implausible value or a misfiled loader is a warning, and the
+// pair is made all the same.
+TEST_F(CarBuildTest, ModelStructureFaultsStopTheBuildAndImplausibleValuesWarn) {
+    settings.OverwriteWithoutPrompt = true;
+    settings.UseEnglish = true;
+    car.role(CarRole::MiddleCar).ModelNamePartA = "Body";
+    const struct {
+        ModelFault fault;
+        int result;
+        std::string heading, finding;
+    } cases[] = {
+        {ModelFault::IndexPastVertices, 0, "The model Body cannot be used; the game would read outside its data:",
+         "BoneShape \"BodyShape1:bsh\" mesh 1 at address"},
+        {ModelFault::BoxInsideOut, 1, "Warning: the model Body holds implausible values; the car OVLs are made all the same:",
+         "offset 0 (bounding box minimum x)"},
+        {ModelFault::TextureUnderSplineType, 1,
+         "Warning: the model Body holds implausible values; the car OVLs are made all the same:",
+         "FlexiTexture \"BodyTexture1:ftx\""},
+    };
+    for (const auto& c : cases) {
+        ModelFixtureOptions options;
+        options.fault = c.fault;
+        writeModelPairFixture(temp.path(), "Body", options);
+        dialogs.log.clear();
+        EXPECT_EQ(build(defaultCarBuildSteps()), c.result) << c.heading;
+        ASSERT_EQ(dialogs.messages().size(), 1u) << ::testing::PrintToString(dialogs.messages());
+        EXPECT_EQ(dialogs.messages()[0].substr(0, c.heading.size()), c.heading);
+        EXPECT_NE(dialogs.messages()[0].find(c.finding), std::string::npos) << dialogs.messages()[0];
+        EXPECT_EQ(noOutput(), c.result == 0);
+    }
+}
+
 }  // namespace
 }  // namespace zw::test

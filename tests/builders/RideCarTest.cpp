@@ -117,19 +117,19 @@ TEST_F(CarBuildTest, InspectorFollowsTheSeatCountToTheList) {
     const ParsedRidePair pair = built();
     const uint32_t front = pair.unique.block(2, 3).address;
     const uint32_t list = pair.common.block(4, 0).address;
-    const size_t frontInFile = OvlPairReader(common, "c", unique, "u").locate(front)->fileOffset;
-    const std::string reported = "C.unique.ovl: the RideCar at address " + std::to_string(front) + " counts ";
+    const OvlPairReader reader(common, "c", unique, "u");
+    const size_t frontInFile = reader.locate(front)->fileOffset;
+    const std::string reported = "C.unique.ovl: RideCar \"CTR_BobFrontCar:ric\" at address " + std::to_string(front) +
+                                 ", offset 160 (seating list) = ";
     const struct {
         uint32_t count, list;
         std::string violation;
     } cases[] = {
         {3, list, ""},
-        {4, list, reported + "4 seating positions at offset 156, but its list at address " + std::to_string(list) +
-                      " has room for only 3 in its block."},
-        {27, list, reported + "27 seating positions at offset 156, but its list at address " + std::to_string(list) +
-                       " has room for only 3 in its block."},
-        {1, 1u << 30, reported + "1 seating positions at offset 156, but its list at address 1073741824 has room "
-                                 "for only 0 in its block."},
+        {4, list, reported + std::to_string(list) + ": 4 entries of 4 bytes run past the end of their block (room for 3)"},
+        {27, list, reported + std::to_string(list) + ": 27 entries of 4 bytes run past the end of their block (room for 3)"},
+        {1, 1u << 30, reported + "1073741824: points outside the pair (" + std::to_string(reader.addressSpaceSize()) +
+                          " bytes)"},
     };
     for (const auto& c : cases) {
         std::string patched = unique;

@@ -5,9 +5,11 @@
 #include <sstream>
 
 #include "base/Messages.h"
+#include "base/SafeFile.h"
 #include "cli/Cli.h"
 #include "cli/Commands.h"
 #include "datafiles/CarDataHeader.h"
+#include "ovl/PngEncoding.h"
 #include "support/FakeRegistry.h"
 #include "support/GameFolderFixture.h"
 #include "support/ModelPairFixture.h"
@@ -107,11 +109,25 @@ TEST_F(CarBuildCli, TheExampleCarsBuild) {
     const fs::path example = game.author() / "CTR_WagenDaten_Beispielbahn.txt";
     ASSERT_EQ(run({"car", "build", example.string()}), ExitCode::Done) << err.str();
     const fs::path built = game.author() / "CTR_Beispielbahn" / "CTR_Beispielbahn";
-    ASSERT_EQ(run({"inspect", built.string()}), ExitCode::Done) << err.str();
+    // Not a finding, not even a note; every model structure decoded.
+    const fs::path textures = game.author() / "textures";
+    ASSERT_EQ(run({"inspect", "--structures", built.string()}), ExitCode::Done) << err.str();
+    EXPECT_EQ(err.str(), "");
+    EXPECT_EQ(out.str().find("not decoded"), std::string::npos);
     for (const char* name : {"CTR_BeispielbahnFrontCar:ric", "CTR_BeispielbahnMiddleCar:ric",
                              "CTR_BeispielbahnRearCar:ric", "CTR_Beispielbahn:rit", "Beispielbahn_Front:svd",
                              "Beispielbahn_MitteBuegel:svd"}) {
         EXPECT_NE(out.str().find(name), std::string::npos) << name;
+    }
+    if (!pngAvailable()) return;
+    ASSERT_EQ(run({"inspect", "--textures", textures.string(), built.string()}), ExitCode::Done) << err.str();
+    for (const char* model : {"Front", "Mitte", "MitteBuegel", "Heck"}) {
+        const std::optional<std::string> png =
+            readWholeFile(textures / ("Beispielbahn_" + std::string(model) + "Texture1.png"));
+        ASSERT_TRUE(png) << model;
+        const std::optional<RgbaPicture> picture = decodePng(*png);
+        ASSERT_TRUE(picture) << model;
+        EXPECT_EQ(picture->width, 64u);
     }
 }
 

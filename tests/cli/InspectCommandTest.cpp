@@ -4,7 +4,9 @@
 
 #include "cli/Cli.h"
 #include "cli/Commands.h"
+#include "ovl/PngEncoding.h"
 #include "support/FakeRegistry.h"
+#include "support/ModelPairFixture.h"
 #include "support/SampleOvlPair.h"
 #include "support/TempFolder.h"
 
@@ -24,10 +26,12 @@ struct InspectCommand : ::testing::Test {
         test::writeBytes(work / "pair" / "P.common.ovl", pair.common);
         test::writeBytes(work / "pair" / "P.unique.ovl", pair.unique);
     }
-    int run(const std::string& pair) {
+    int run(const std::string& pair, std::vector<std::string> options = {}) {
         out.str("");
         err.str("");
-        std::vector<std::string> args{"--workdir", work.path().string(), "inspect", pair};
+        std::vector<std::string> args{"--workdir", work.path().string(), "inspect"};
+        args.insert(args.end(), options.begin(), options.end());
+        args.push_back(pair);
         return runCli(args, out, err, nullptr, registry);
     }
 };
@@ -40,6 +44,27 @@ TEST_F(InspectCommand, ListsASoundPairAndExitsWith0) {
         EXPECT_NE(out.str().find("P.unique.ovl\n"), std::string::npos);
         EXPECT_EQ(err.str(), "");
     }
+}
+
+// The texture names come from the pair: a name that climbs out of the folder stays in it.
+TEST_F(InspectCommand, TexturePicturesStayInTheirFolder) {
+    if (!pngAvailable()) GTEST_SKIP() << "built without a PNG library";
+    std::filesystem::create_directories(work / "pair");
+    test::ModelFixtureOptions options;
+    options.animationTemplate = false;  // the .common symbols then stand in name order
+    options.splines = 0;
+    test::modelPairFixture("../Bob", options).write((work / "pair").string(), "P");
+    EXPECT_EQ(run((work / "pair" / "P").string(), {"--textures", (work / "out" / "pictures").string()}),
+              ExitCode::Done)
+        << err.str();
+    EXPECT_TRUE(std::filesystem::exists(work / "out" / "pictures" / "___BobTexture1_1.png"));
+    EXPECT_TRUE(std::filesystem::exists(work / "out" / "pictures" / "___BobTexture1_2.png"));
+    EXPECT_FALSE(std::filesystem::exists(work / "out" / "BobTexture1_1.png"));
+
+    // A pair without textures has none to write.
+    writePair(test::sampleOvlPair());
+    EXPECT_EQ(run((work / "pair" / "P").string(), {"--textures", (work / "none").string()}), ExitCode::Stopped);
+    EXPECT_NE(err.str().find("holds no FlexiTexture"), std::string::npos) << err.str();
 }
 
 TEST_F(InspectCommand, PrintsOneLinePerViolationAndExitsWith1) {

@@ -82,6 +82,12 @@ TEST_F(InstallCli, RideInstallReadsBuildsAndInstallsTheExample) {
               test::fileContent(game.author() / "CTR_Beispielbahn" / "CTR_Beispielbahn.unique.ovl"));
     EXPECT_EQ(run({"list", "rides"}), ExitCode::Done);
     EXPECT_EQ(out.str(), "CTR_Beispielbahn\n");
+
+    // The installed pair: every structure decoded, not a finding, not even a note.
+    ASSERT_EQ(run({"inspect", "--structures", (installed / "CTR_Beispielbahn").string()}), ExitCode::Done) << err.str();
+    EXPECT_EQ(err.str(), "");
+    EXPECT_NE(out.str().find("TrackedRide \"CTR_Beispielbahn:trr\""), std::string::npos);
+    EXPECT_EQ(out.str().find("not decoded"), std::string::npos);
 }
 
 TEST_F(InstallCli, AFolderThatIsNoCtrFolderStops) {

@@ -3,9 +3,11 @@
 #include <sstream>
 
 #include "base/SafeFile.h"
+#include "builders/RideIconPicture.h"
 #include "cli/Cli.h"
 #include "cli/Commands.h"
 #include "datafiles/RideDataHeader.h"
+#include "ovl/PngEncoding.h"
 #include "support/FakeRegistry.h"
 #include "support/StyleIconPair.h"
 #include "support/TempFolder.h"
@@ -46,6 +48,39 @@ TEST_F(RideIconCli, InspectAcceptsRidePairsWithTheirOwnIcon) {
         EXPECT_NE(out.str().find("StyleIconTexture:tex"), std::string::npos);
         EXPECT_FALSE(std::filesystem::exists(work / "Temp" / "_IconExtradaten.ovl"));
     }
+}
+
+// The icon written as a PNG file is the picture the built-in icon's blocks were made from: dark blue
+// letters (565 colour 0x0010) on white.
+TEST_F(RideIconCli, InspectWritesTheBuiltInIconAsAPicture) {
+    if (!pngAvailable()) GTEST_SKIP() << "built without a PNG library";
+    const std::string pair = buildRide("CTR");
+    const auto png = work / "icon.png";
+    ASSERT_EQ(run({"inspect", "--icon", png.string(), pair}), ExitCode::Done) << err.str();
+    const std::optional<std::string> bytes = readWholeFile(png);
+    ASSERT_TRUE(bytes);
+    const std::optional<RgbaPicture> icon = decodePng(*bytes);
+    ASSERT_TRUE(icon);
+    ASSERT_EQ(icon->width, 64u);
+    ASSERT_EQ(icon->height, 64u);
+    int dark = 0;
+    for (uint32_t y = 0; y < 64; ++y) {
+        for (uint32_t x = 0; x < 64; ++x) {
+            const uint8_t* c = icon->pixel(x, y);
+            const std::array<int, 4> expected =
+                rideIconPixelIsDark(static_cast<int>(x), static_cast<int>(y)) ? std::array{0, 0, 132, 255}
+                                                                              : std::array{255, 255, 255, 255};
+            dark += expected[0] == 0;
+            for (int i = 0; i < 4; ++i) EXPECT_NEAR(c[i], expected[i], 4) << x << "," << y;
+        }
+    }
+    EXPECT_GT(dark, 100);
+
+    // A pair without an icon of its own has none to write.
+    const std::string plain = buildRide("Beispielbahn_Icon");
+    EXPECT_EQ(run({"inspect", "--icon", (work / "none.png").string(), plain}), ExitCode::Stopped);
+    EXPECT_NE(err.str().find("holds no icon of its own"), std::string::npos) << err.str();
+    EXPECT_FALSE(std::filesystem::exists(work / "none.png"));
 }
 
 TEST_F(RideIconCli, MissingIconPairStopsTheBuild) {

@@ -76,33 +76,10 @@ TEST(KeyTables, EachRideKeyFillsItsOwnFieldWhichTheRewriteWritesBack) {
     }
 }
 
-class CarLookup : public CarKeyLookup {
-public:
-    explicit CarLookup(Lookups lookups) : lookups_(lookups) {}
-    std::vector<std::int32_t> integers(std::string_view key) override {
-        lookups_.collect(DataFileKind::Car, ValueKind::Integer, key);
-        return lookups_.results().FoundInts;
-    }
-    std::vector<double> decimals(std::string_view key) override {
-        lookups_.collect(DataFileKind::Car, ValueKind::Decimal, key);
-        return lookups_.results().FoundDecimals;
-    }
-    std::vector<std::string> texts(std::string_view key) override {
-        lookups_.collect(DataFileKind::Car, ValueKind::Text, key);
-        return lookups_.results().FoundTexts;
-    }
-    std::vector<std::string> textsWithSpaces(std::string_view key) override {
-        lookups_.collect(DataFileKind::Car, ValueKind::TextWithSpaces, key);
-        return lookups_.results().FoundTexts;
-    }
-
-private:
-    Lookups lookups_;
-};
-
 CarData readCar(const std::string& body) {
     test::LoadedText text(body, DataFileKind::Car);
-    CarLookup lookup(text.lookups());
+    Lookups lookups = text.lookups();
+    CarFileLookup lookup(lookups);
     return readCarFields(lookup, true, text.dialogs, false);
 }
 

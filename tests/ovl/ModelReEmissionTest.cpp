@@ -38,7 +38,9 @@ struct ReEmission {
     OvlWriter writer;
     std::optional<ModelPair> model;
 
-    bool read(const ModelFixtureOptions& options, Language language, const std::string& name) {
+    // Patterned contents, so that every copied word and run is told apart.
+    bool read(ModelFixtureOptions options, Language language, const std::string& name) {
+        options.content = test::FixtureContent::Patterned;
         test::writeModelPairFixture(folder.path(), name, options);
         model = readCarModelPair(folder.path(), name, dialogs, language);
         return model.has_value();

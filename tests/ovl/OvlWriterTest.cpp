@@ -181,5 +181,18 @@ TEST_F(OvlWriterFixture, BeginningAgainForgetsThePairBefore) {
     EXPECT_EQ(w.partFile(part::StringTable).blocks()[0].size, 0u);
 }
 
+// A structure's writer states where each field goes, counted from where it began in its part file
+// (not from the part file's start); a field written one word off is a logic error.
+TEST_F(OvlWriterFixture, AStructureWriterThatDriftsFromItsLayoutIsStopped) {
+    w.startBlock(part::UniqueStructures);
+    w.into(part::UniqueStructures).word(1).word(2);
+    OvlPartWriter out = w.into(part::UniqueStructures);
+    out.at(0).word(7).at(4).floatWord(1.0);
+    EXPECT_NO_THROW(out.endsAt(8));
+    EXPECT_THROW(out.at(4), std::logic_error);
+    out.word(0);
+    EXPECT_THROW(out.endsAt(8), std::logic_error);
+}
+
 }  // namespace
 }  // namespace zw

@@ -36,11 +36,12 @@ int HandMadeOvlPair::addItem(File file, Area area, std::vector<Piece> pieces) {
     return static_cast<int>(items.size()) - 1;
 }
 
-void HandMadeOvlPair::addSymbol(std::string name, int item, File file) {
+void HandMadeOvlPair::addSymbol(std::string name, int item, File file, uint32_t loaderType) {
     Symbol s;
     s.name = std::move(name);
     s.item = item;
     s.file = file;
+    s.loaderType = loaderType;
     symbols.push_back(std::move(s));
 }
 
@@ -99,21 +100,24 @@ struct FileBuilder {
     std::vector<uint32_t> relocations;
 };
 
-std::string header(uint32_t magic, uint32_t version, const std::vector<std::string>& references) {
+std::string shortText(const std::string& text) { return le16(static_cast<uint16_t>(text.size())) + text; }
+
+std::string header(uint32_t magic, uint32_t version, const std::vector<std::string>& references,
+                   const std::vector<LoaderType>& loaderTypes) {
     std::string out = le32(magic) + le32(0) + le32(version) + le32(static_cast<uint32_t>(references.size()));
-    for (const std::string& r : references) out += le16(static_cast<uint16_t>(r.size())) + r;
-    out += le32(0);
-    // One loader type row: "FGDK", "Spline", 1, "spl".
-    out += le32(1) + le16(4) + "FGDK" + le16(6) + "Spline" + le32(1) + le16(3) + "spl";
+    for (const std::string& r : references) out += shortText(r);
+    out += le32(0) + le32(static_cast<uint32_t>(loaderTypes.size()));
+    for (const LoaderType& t : loaderTypes) out += shortText(t.loader) + shortText(t.type) + le32(t.number) + shortText(t.tag);
     return out;
 }
 
 std::string fileBytes(const FileBuilder& f, uint32_t magic, uint32_t version, const std::vector<std::string>& references,
+                      const std::vector<LoaderType>& loaderTypes,
                       const std::optional<std::array<uint32_t, 9>>& countsOverride) {
     std::array<uint32_t, 9> counts{};
     for (const auto& [type, data] : f.blocks) ++counts[type];
     if (countsOverride) counts = *countsOverride;
-    std::string out = header(magic, version, references);
+    std::string out = header(magic, version, references, loaderTypes);
     for (uint32_t c : counts) out += le32(c);
     for (int type = 0; type < 9; ++type) {
         for (const auto& [t, data] : f.blocks) {
@@ -159,7 +163,7 @@ std::string HandMadeOvlPair::commonBytes() const {
         symbolsBlock += le32(s.rawNameAddress.value_or(l.symbolNameOffset[l.commonSymbols[k]]));
         const uint32_t data = s.rawAddress.value_or(s.item >= 0 ? l.itemAddress[s.item] : 0);
         symbolsBlock += le32(data) + le32(1);
-        loadersBlock += le32(0) + le32(data) + le32(0) + le32(entry) + le32(0);
+        loadersBlock += le32(s.loaderType) + le32(data) + le32(0) + le32(entry) + le32(0);
         const uint32_t loader = l.commonLoadersAt + 20 * static_cast<uint32_t>(k);
         for (uint32_t r : {entry, entry + 4, loader + 4, loader + 12}) f.relocations.push_back(r);
     }
@@ -167,7 +171,7 @@ std::string HandMadeOvlPair::commonBytes() const {
     f.blocks.push_back({2, loadersBlock});
     for (Area area : {Area::Structures, Area::Data}) f.blocks.push_back({4, itemBlock(l, File::Common, area, f.relocations)});
     for (uint32_t i = 0; i < commonFaults.emptyType5Blocks; ++i) f.blocks.push_back({5, std::string()});
-    return fileBytes(f, commonFaults.magic, commonFaults.version, headerReferences, commonFaults.blockCounts);
+    return fileBytes(f, commonFaults.magic, commonFaults.version, headerReferences, loaderTypes, commonFaults.blockCounts);
 }
 
 std::string HandMadeOvlPair::uniqueBytes() const {
@@ -181,7 +185,7 @@ std::string HandMadeOvlPair::uniqueBytes() const {
         const uint32_t data = s.rawAddress.value_or(s.item >= 0 ? l.itemAddress[s.item] : 0);
         symbolsBlock += le32(data) + le32(1);
         const uint32_t count = k == 0 ? static_cast<uint32_t>(references.size()) : 0;
-        loadersBlock += le32(0) + le32(data) + le32(0) + le32(entry) + le32(count);
+        loadersBlock += le32(s.loaderType) + le32(data) + le32(0) + le32(entry) + le32(count);
         const uint32_t loader = l.uniqueLoadersAt + 20 * static_cast<uint32_t>(k);
         for (uint32_t r : {entry, entry + 4, loader + 4, loader + 12}) f.relocations.push_back(r);
     }
@@ -199,7 +203,7 @@ std::string HandMadeOvlPair::uniqueBytes() const {
     f.blocks.push_back({2, referencesBlock});
     for (Area area : {Area::Structures, Area::Data}) f.blocks.push_back({2, itemBlock(l, File::Unique, area, f.relocations)});
     for (uint32_t i = 0; i < uniqueFaults.emptyType5Blocks; ++i) f.blocks.push_back({5, std::string()});
-    return fileBytes(f, uniqueFaults.magic, uniqueFaults.version, headerReferences, uniqueFaults.blockCounts);
+    return fileBytes(f, uniqueFaults.magic, uniqueFaults.version, headerReferences, loaderTypes, uniqueFaults.blockCounts);
 }
 
 void HandMadeOvlPair::write(const std::string& folder, const std::string& name) const {

@@ -6,7 +6,8 @@
 //   .common: type 0 block 1 the string table (symbol names, then reference names, then the further
 //            strings, each with a NUL); type 2 block 1 the symbols (12 bytes: name address, data
 //            address, 1), block 2 the loaders (20 bytes: type, data address, 0, symbol address, 0);
-//            type 4 block 1 the common items, block 2 the common data items.
+//            type 4 block 1 the common items, block 2 the common data items. Each loader has the
+//            type its symbol asks for (a row of `loaderTypes`, written into both headers).
 //   .unique: type 2 blocks 1 … 3 symbols, loaders, symbol references (12 bytes: slot address,
 //            name address, loader address of the first unique loader or 0); block 4 the unique
 //            items; block 5 the unique data items.
@@ -20,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "ovl/OvlFormat.h"
 #include "support/GameFolderFixture.h"
 
 namespace zw::test {
@@ -50,6 +52,7 @@ public:
         std::optional<uint32_t> rawAddress;     // … or this word
         std::optional<uint32_t> rawNameAddress; // replaces the name's address
         File file = File::Common;
+        uint32_t loaderType = 0;                // the row of `loaderTypes` its loader names
     };
     struct Reference {
         int item = 0;  // the slot lies in this item …
@@ -73,9 +76,11 @@ public:
     FileFaults commonFaults;
     FileFaults uniqueFaults;
     std::vector<std::string> headerReferences;  // references listed in both headers
+    // The LoaderTypeList of both headers; one Spline row unless a fixture gives its own.
+    std::vector<LoaderType> loaderTypes = {{"FGDK", "Spline", 1, "spl"}};
 
     int addItem(File file, Area area, std::vector<Piece> pieces);
-    void addSymbol(std::string name, int item, File file = File::Common);
+    void addSymbol(std::string name, int item, File file = File::Common, uint32_t loaderType = 0);
 
     // The address of an item in the finished pair.
     uint32_t address(int item) const;

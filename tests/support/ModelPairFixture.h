@@ -1,11 +1,14 @@
 #pragma once
 // Car model pairs as the Importer writes them, composed byte by byte on HandMadeOvlPair, sized by
-// parameters, with a faulty variant for every check of the car builder and of the re-emission.
+// parameters, with a faulty variant for every check of the car builder, of the re-emission and of
+// the structure check.
 //
 // Structures of a model M (names with their symbol tags; s, k counted from 1):
 //   unique: M:svd, the SceneryItemVisual; M"Shape"s:bsh, the BoneShapes;
 //   common: AnimationTemplate:ban (when asked for) and M"Anim"k:ban, the BoneAnims;
 //           M"Texture"k:ftx, the FlexiTextures; M"Spline"k:spl, the Splines.
+// Each is filed under its own loader type, in the list BoneAnim, BoneShape, FlexiTexture, Spline,
+// SceneryItemVisual (the order the tool writes them in, with the loader names and tags it uses).
 // The svd, its level records, their animation arrays, the bsh headers, mesh arrays and mesh
 // records stand in the .unique file's structure block; every other part (the ban, ftx and spl
 // headers in the .common structure block, their data, bones, matrices, vertices, indices, keys,
@@ -13,15 +16,22 @@
 // stand in reverse order with 8 filler bytes between any two, so that no structure is followed by
 // what it points to: a reader has to follow the address words.
 //
-// Contents, so that a test can write down every byte it expects:
+// Contents. Realistic by default: meshes with unit normals and texture coordinates (balls of the
+// asked sizes, or the given geometry), bounding boxes that enclose them, vertex and index totals,
+// bones "Car", "Restraint", "Bone3" … with matrices, animation keys in time order, textures whose
+// edge, scale, height and frames agree, recolour flags 1, a real palette and picture
+// (CarModelGeometry.h). A realistic model passes the structure check without a finding.
+//
+// Patterned, for tests that must tell every copied word apart:
 //   - a copied word of a structure is fixtureWord(id, offset), id naming the structure (below);
 //   - a run of bytes (vertices, matrices, keys, palettes, pictures …) is fixtureBytes(seed, count)
 //     with seed = fixtureSeed(id, run, index);
+// In both:
 //   - counts stand where the tables say: svd 20 = levels; level 60 = its animations; bsh 32 = meshes,
 //     44 = bones; mesh 12 = P, 24 = vertices, 28 = indices; ban 0 = bones; bone record 4 = KT,
 //     12 = KR; ftx 4 = edge, 20 = words, 28 = frames; spline as PeepPathSplinePair makes spline k-1.
-//   - names: level d "LOD"d (d from 1), bone b of a shape "Bone"b, bone b of an animation
-//     "AnimBone"b; both a bone word b of shape s: fixtureWord(shapeId(s), 0x1000 + b).
+//   - names (patterned): level d "LOD"d (d from 1), bone b of a shape "Bone"b, bone b of an
+//     animation "AnimBone"b; both a bone word b of shape s: fixtureWord(shapeId(s), 0x1000 + b).
 //   - symbol references: level d's slot at 16 names M"Shape"s:bsh (s = (d - 1) mod shapes + 1);
 //     its animation a (from 1) names "AnimationTemplate:ban" for a = 1 and M"Anim"(a - 1):ban for the
 //     others; a mesh record's slot at 4 names M"Texture"k:ftx (k = (t - 1) mod textures + 1, t its
@@ -35,6 +45,7 @@
 #include <string>
 #include <vector>
 
+#include "support/CarModelGeometry.h"
 #include "support/HandMadeOvlPair.h"
 
 namespace zw::test {
@@ -66,7 +77,21 @@ enum class ModelFault {
     AddressOutside,      // the first mesh's vertex address lies far outside the pair
     CountPastEnd,        // the first mesh's vertex count runs past the end of the pair
     Truncated,           // the .unique file is cut in the middle of its blocks
+    // Faults of a structure's content, each found by the structure check (realistic contents):
+    BoxInsideOut,          // the first bsh's bounding box minimum x above its maximum x
+    BoxTooSmall,           // the first bsh's box misses the vertices on the x axis
+    SecondMeshCountDiffers,  // the first bsh's word at 36 one more than its mesh count
+    VertexTotalDiffers,    // the first bsh's vertex total one more than its meshes hold
+    IndexPastVertices,     // the first mesh's first index names a vertex past its vertices
+    LongNormal,            // the first mesh's first vertex has a normal of length 2
+    TextureFlagsUnknown,   // the first ftx's recolour flags 0x11
+    FrameWidthDiffers,     // the first ftx's first frame half as wide as the texture
+    StepPastFrames,        // the first ftx's first animation step names a frame it does not have
+    TextureUnderSplineType,  // the ftx filed under the Spline loader type
+    UnterminatedName,      // level 1's name at the end of the .common data, without its NUL
 };
+
+enum class FixtureContent { Realistic, Patterned };
 
 struct ModelFixtureOptions {
     std::vector<uint32_t> levelAnimations = {2, 0};  // one level of detail per entry: its animation count
@@ -91,6 +116,10 @@ struct ModelFixtureOptions {
     uint32_t splineClosed = 0;
     bool scattered = false;
     ModelFault fault = ModelFault::None;
+    FixtureContent content = FixtureContent::Realistic;
+    // When not empty: the meshes of every BoneShape (realistic contents; `meshes`, `vertices` and
+    // `indices` are then taken from them).
+    std::vector<FixtureMesh> geometry;
 };
 
 // Structure ids for fixtureWord and fixtureSeed (s, t, k, f, d counted from 1).
@@ -129,6 +158,12 @@ HandMadeOvlPair modelPairFixture(const std::string& model, const ModelFixtureOpt
 // file as the fault says.
 void writeModelPairFixture(const std::filesystem::path& folder, const std::string& model,
                            const ModelFixtureOptions& options = {});
+
+// The loader types of a model pair, in the tool's order, and the row of each kind.
+std::vector<LoaderType> modelLoaderTypes();
+namespace modelLoaderType {
+constexpr uint32_t BoneAnim = 0, BoneShape = 1, FlexiTexture = 2, Spline = 3, SceneryItemVisual = 4;
+}
 
 // The demo models of the example car data file, by name, with their options.
 struct DemoModel {

@@ -1,5 +1,6 @@
 #include "support/StyleIconPair.h"
 
+#include "support/GameFolderFixture.h"
 #include "support/TempFolder.h"
 
 namespace zw::test {
@@ -57,8 +58,14 @@ std::string IconOvlFile::bytes() const {
 }
 
 std::string iconPicture(uint32_t size, char seed) {
+    // The picture header of a 64 x 64 DXT1 picture (16 rows of 128 bytes) when there is room for it.
     std::string picture;
-    for (uint32_t i = 0; i < size; ++i) picture += static_cast<char>(seed + static_cast<char>(i % 7));
+    if (size >= 32 + 128 * 16) {
+        for (uint32_t word : {18u, 64u, 64u, 1u, 64u, 64u, 128u, 16u}) picture += le32(word);
+    }
+    for (uint32_t i = static_cast<uint32_t>(picture.size()); i < size; ++i) {
+        picture += static_cast<char>(seed + static_cast<char>(i % 7));
+    }
     return picture;
 }
 

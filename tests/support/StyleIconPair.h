@@ -35,7 +35,8 @@ struct IconOvlFile {
     std::string bytes() const;
 };
 
-// Picture data that an icon pair holds: `size` recognisable bytes.
+// Picture data that an icon pair holds: `size` bytes, a 64 x 64 DXT1 picture header when they have
+// room for one, then recognisable bytes.
 std::string iconPicture(uint32_t size = 2096, char seed = 'P');
 
 // A plausible icon file: a string table, two structure blocks, three relocations and `extraData`.

@@ -156,14 +156,6 @@ constexpr MessageText kMessages[] = {
     {"ovlCheckReferenceLoader",
      "{1}: Symbolreferenz {2} (\"{3}\"): {4} ist kein Loadereintrag der .unique-Datei.",
      "{1}: symbol reference {2} (\"{3}\"): {4} is no loader entry of the .unique file."},
-    // The pair inspector on RideCar structures. {2} the RideCar's address.
-    {"ovlCheckRideCarSize",
-     "{1}: Der RideCar bei Adresse {2} liegt nicht mit allen {3} Bytes in seinem Block.",
-     "{1}: the RideCar at address {2} does not lie with all its {3} bytes in its block."},
-    // {3} the count at offset 156, {4} the list's address, {5} the entries its block has room for
-    {"ovlCheckRideCarSeats",
-     "{1}: Der RideCar bei Adresse {2} zählt bei Offset 156 {3} Sitzpositionen, seine Liste bei Adresse {4} hat in ihrem Block aber nur Platz für {5}.",
-     "{1}: the RideCar at address {2} counts {3} seating positions at offset 156, but its list at address {4} has room for only {5} in its block."},
     // A pair whose unique file could not follow its common file. {1} the file that failed, {2} the
     // system's reason, {3} the common file; {4} why the common file could not be set back, {5} where
     // its previous content is kept.

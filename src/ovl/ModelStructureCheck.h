@@ -1,0 +1,21 @@
+#pragma once
+// The car build's check of a model's structures before they are re-emitted: the same checks as the
+// pair inspector's (StructureInspection.h). What would make the game read outside the model's data
+// stops the build with one message that names the model and lists the findings (structure, field,
+// value); implausible values, and loaders filed under the wrong loader type (the re-emission makes
+// the loaders anew), are shown as one warning, and the build goes on.
+
+#include <string_view>
+
+#include "base/Messages.h"
+
+namespace zw {
+
+class Dialogs;
+class ModelPair;
+
+// The model must have been read with its symbol references. False when the build must stop; the
+// message has been shown.
+bool checkModelStructures(const ModelPair& model, std::string_view modelName, Dialogs& dialogs, Language language);
+
+}  // namespace zw

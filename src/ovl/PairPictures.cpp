@@ -1,0 +1,90 @@
+#include "ovl/PairPictures.h"
+
+#include "base/LittleEndian.h"
+#include "ovl/Dxt1.h"
+#include "ovl/StructureSpace.h"
+
+namespace zw {
+namespace {
+
+constexpr uint32_t kPictureHeaderWords = 8;
+constexpr uint32_t kDxt1Format = 18;
+constexpr uint32_t kTextureSize = 36;
+constexpr uint32_t kFrameSize = 28;
+constexpr uint32_t kPaletteSize = 256 * kPaletteEntrySize;
+
+uint32_t wordOf(std::string_view bytes, size_t at) {
+    return loadLittleEndian<uint32_t>(bytes.data() + at);
+}
+
+bool isKind(const StructureSpace& space, const SpaceStructure& s, std::string_view type, std::string_view tag) {
+    if (s.symbol.size() > tag.size() && s.symbol.ends_with(tag) && s.symbol[s.symbol.size() - tag.size() - 1] == ':') {
+        return true;
+    }
+    return s.symbol.empty() && s.loaderType && *s.loaderType < space.loaderTypes().size() &&
+           space.loaderTypes()[*s.loaderType].type == type;
+}
+
+}  // namespace
+
+std::optional<RgbaPicture> rideIconPicture(const StructureSpace& space) {
+    for (const SpaceStructure& s : space.structures()) {
+        if (!isKind(space, s, "Flic", "flic") || s.extraDataIndex < 0 ||
+            static_cast<size_t>(s.extraDataIndex) >= space.extraData().size()) {
+            continue;
+        }
+        const std::string_view data = space.extraData()[static_cast<size_t>(s.extraDataIndex)];
+        if (data.size() < 4 * kPictureHeaderWords || wordOf(data, 0) != kDxt1Format) continue;
+        const uint32_t width = wordOf(data, 4), height = wordOf(data, 8);
+        // In 64 bits: a width near 2^32 must not wrap round to a small picture.
+        const uint64_t blocks = (uint64_t{width} + 3) / 4 * ((uint64_t{height} + 3) / 4) * kDxt1BlockSize;
+        if (blocks > data.size() - 4 * kPictureHeaderWords) continue;
+        return decodeDxt1(data.substr(4 * kPictureHeaderWords), width, height);
+    }
+    return std::nullopt;
+}
+
+std::vector<TextureFrame> flexiTextureFrames(const StructureSpace& space) {
+    std::vector<TextureFrame> out;
+    forEachTextureFrame(space, [&](TextureFrame frame) {
+        out.push_back(std::move(frame));
+        return true;
+    });
+    return out;
+}
+
+size_t forEachTextureFrame(const StructureSpace& space, const std::function<bool(TextureFrame)>& visit) {
+    size_t count = 0;
+    const std::string_view bytes = space.bytes();
+    for (const SpaceStructure& s : space.structures()) {
+        if (!isKind(space, s, "FlexiTexture", "ftx") || !space.inOneBlock(s.address, kTextureSize)) continue;
+        const uint32_t width = space.word(s.address + 4);
+        const uint32_t frames = space.word(s.address + 28);
+        const uint32_t list = space.word(s.address + 32);
+        const uint64_t picture = uint64_t{width} * width;
+        if (!space.inOneBlock(list, uint64_t{frames} * kFrameSize)) continue;
+        const std::string name = s.symbol.substr(0, s.symbol.rfind(':'));
+        for (uint32_t f = 0; f < frames; ++f) {
+            const uint64_t frame = uint64_t{list} + uint64_t{kFrameSize} * f;
+            const uint32_t palette = space.word(frame + 16), pixels = space.word(frame + 20), alpha = space.word(frame + 24);
+            if (!space.inOneBlock(palette, kPaletteSize) || !space.inOneBlock(pixels, picture) ||
+                (alpha != 0 && !space.inOneBlock(alpha, picture))) {
+                continue;
+            }
+            TextureFrame t{name, f + 1, frames, RgbaPicture{width, width, std::vector<uint8_t>(picture * 4)}};
+            for (uint64_t i = 0; i < picture; ++i) {
+                const size_t entry = palette + size_t{kPaletteEntrySize} * static_cast<uint8_t>(bytes[pixels + i]);
+                uint8_t* p = &t.picture.rgba[i * 4];
+                p[0] = static_cast<uint8_t>(bytes[entry + 2]);
+                p[1] = static_cast<uint8_t>(bytes[entry + 1]);
+                p[2] = static_cast<uint8_t>(bytes[entry]);
+                p[3] = alpha != 0 ? static_cast<uint8_t>(bytes[alpha + i]) : 255;
+            }
+            ++count;
+            if (!visit(std::move(t))) return count;
+        }
+    }
+    return count;
+}
+
+}  // namespace zw
