@@ -5,6 +5,7 @@
 
 #include "base/Dialogs.h"
 #include "base/Encoding.h"
+#include "base/PathOnDisk.h"
 #include "base/SafeFile.h"
 #include "builders/RideIconPicture.h"
 #include "builders/RidePairLayout.h"
@@ -29,9 +30,11 @@ constexpr IconFileMessages kUniqueMessages{"453", "454", "455"};
 
 enum class Outcome { Found, NotFound, Stopped };
 
-// Reads one icon file up to its extra data and takes the first entry that is not 4 bytes long.
-Outcome readIconFile(const std::filesystem::path& path, std::string_view BahnIcon, const IconFileMessages& messages,
+// Reads one icon file (found whatever the case of its name) up to its extra data and takes the first
+// entry that is not 4 bytes long.
+Outcome readIconFile(std::filesystem::path path, std::string_view BahnIcon, const IconFileMessages& messages,
                      std::string& entry, Dialogs& dialogs, Language language) {
+    if (!findPathsOnDisk({&path}, dialogs, language)) return Outcome::Stopped;
     const std::optional<std::string> bytes = readWholeFile(path);
     if (!bytes) {
         dialogs.showMessage(message(messages.notOpened, language, {BahnIcon}));

@@ -39,8 +39,10 @@ int uninstall(Context& context, std::span<const std::string> args) {
     const fs::path name = pathFromArgument(args[1]);
 
     // Only a name that the kind's list shows is uninstalled, as in the window.
+    const auto folder = findGameFolder(kind, settings.gamePath, context.dialogs(), settings.language);
+    if (!folder) return ExitCode::Stopped;
     std::error_code error;
-    const auto installed = listInstalledObjects(kind, settings.gamePath, error);
+    const auto installed = listInstalledObjects(kind, *folder, error);
     if (error) {
         context.showMessage("730");
         return ExitCode::Stopped;
@@ -49,16 +51,18 @@ int uninstall(Context& context, std::span<const std::string> args) {
         context.showMessage("notInstalled", {nameForMessage(name)});
         return ExitCode::Stopped;
     }
-    const UninstallOutcome outcome = uninstallObject(kind, settings.language, context.dialogs(),
-                                                     gameFolderOf(kind, settings.gamePath), name);
+    const UninstallOutcome outcome = uninstallObject(kind, settings.language, context.dialogs(), *folder, name);
     return outcome == UninstallOutcome::Removed ? ExitCode::Done : ExitCode::Stopped;
 }
 
 int list(Context& context, std::span<const std::string> args) {
     if (args.size() != 1) throw UsageProblem("list needs rides, tracks or cars");
     const CtrKind kind = kindFromWord(args[0], "rides", "tracks", "cars", "list");
+    const InstallSettings settings = installSettingsOf(context.state().settings);
+    const auto folder = findGameFolder(kind, settings.gamePath, context.dialogs(), settings.language);
+    if (!folder) return ExitCode::Stopped;
     std::error_code error;
-    auto installed = listInstalledObjects(kind, installSettingsOf(context.state().settings).gamePath, error);
+    auto installed = listInstalledObjects(kind, *folder, error);
     if (error) {
         context.showMessage("730");
         return ExitCode::Stopped;

@@ -1,6 +1,7 @@
 #include "install/GameFolders.h"
 
 #include "base/Encoding.h"
+#include "base/PathOnDisk.h"
 
 namespace zw {
 
@@ -9,6 +10,10 @@ namespace fs = std::filesystem;
 fs::path gameFolderOf(CtrKind kind, const fs::path& gamePath) {
     if (kind == CtrKind::Car) return gamePath / "Cars" / "TrackedRideCars";
     return gamePath / "tracks" / "TrackedRides";
+}
+
+std::optional<fs::path> findGameFolder(CtrKind kind, const fs::path& gamePath, Dialogs& dialogs, Language language) {
+    return pathAsFoundOnDisk(gameFolderOf(kind, gamePath), dialogs, language);
 }
 
 std::string_view namePrefixOf(CtrKind kind) { return kind == CtrKind::Track ? "TrackCTR_" : "CTR_"; }
@@ -48,9 +53,9 @@ std::vector<fs::path> listUndottedEntries(const fs::path& folder, std::error_cod
     return names;
 }
 
-std::vector<fs::path> listInstalledObjects(CtrKind kind, const fs::path& gamePath, std::error_code& error) {
+std::vector<fs::path> listInstalledObjects(CtrKind kind, const fs::path& kindFolder, std::error_code& error) {
     std::vector<fs::path> objects;
-    for (auto& name : listUndottedEntries(gameFolderOf(kind, gamePath), error)) {
+    for (auto& name : listUndottedEntries(kindFolder, error)) {
         if (nameStartsWith(name, namePrefixOf(kind))) objects.push_back(std::move(name));
     }
     return objects;

@@ -3,17 +3,27 @@
 // objects. Rides and track sets share one folder; their name prefixes keep them apart.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
 #include <vector>
 
+#include "base/Messages.h"
+
 namespace zw {
+
+class Dialogs;
 
 enum class CtrKind { Ride, Track, Car };
 
-// The folder below the game folder that holds the objects of `kind`.
+// The folder below the game folder that holds the objects of `kind`, as the program names it.
 std::filesystem::path gameFolderOf(CtrKind kind, const std::filesystem::path& gamePath);
+
+// That folder as found on disk, names matched as Windows matches them ("Tracks" for "tracks"), whether
+// or not it exists; nullopt after the message when two entries differ only in case.
+std::optional<std::filesystem::path> findGameFolder(CtrKind kind, const std::filesystem::path& gamePath,
+                                                    Dialogs& dialogs, Language language);
 
 // "CTR_" for rides and cars, "TrackCTR_" for track sets.
 std::string_view namePrefixOf(CtrKind kind);
@@ -31,8 +41,9 @@ bool isPlainEntryName(const std::filesystem::path& name);
 // delivers them; files and folders alike. `error` is set when the folder cannot be listed.
 std::vector<std::filesystem::path> listUndottedEntries(const std::filesystem::path& folder, std::error_code& error);
 
-// The installed objects of `kind`: the undotted entries of its game folder with the kind's prefix.
-std::vector<std::filesystem::path> listInstalledObjects(CtrKind kind, const std::filesystem::path& gamePath,
+// The installed objects of `kind`: the undotted entries of its game folder `kindFolder` (as found
+// by findGameFolder) with the kind's prefix.
+std::vector<std::filesystem::path> listInstalledObjects(CtrKind kind, const std::filesystem::path& kindFolder,
                                                         std::error_code& error);
 
 // An entry name as a Windows-1252 domain string for messages; characters that Windows-1252 cannot

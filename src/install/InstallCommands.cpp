@@ -4,6 +4,7 @@
 
 #include "base/Encoding.h"
 #include "base/Messages.h"
+#include "base/PathOnDisk.h"
 #include "base/SafeFile.h"
 #include "install/PairKindScan.h"
 #include "install/PairReplace.h"
@@ -45,9 +46,11 @@ const char* successId(CtrKind kind) {
 enum class TargetFolder { Ready, Declined, Failed };
 
 // Makes the object's folder in the game folder (only its last level: a missing game folder is an
-// error, not something to create) and asks before files in an existing one are replaced.
-TargetFolder prepareTargetFolder(CtrKind kind, const InstallSettings& settings, Dialogs& dialogs,
-                                 const fs::path& target) {
+// error, not something to create) and asks before files in an existing one are replaced. `target`
+// becomes the folder as found on disk: the game's folders and an object's folder are taken whatever
+// their case, and a new folder is made below them.
+TargetFolder prepareTargetFolder(CtrKind kind, const InstallSettings& settings, Dialogs& dialogs, fs::path& target) {
+    if (!findPathsOnDisk({&target}, dialogs, settings.language)) return TargetFolder::Failed;
     std::error_code ec;
     const bool created = fs::create_directory(target, ec);
     if (!created) {
@@ -68,22 +71,39 @@ TargetFolder prepareTargetFolder(CtrKind kind, const InstallSettings& settings, 
     return TargetFolder::Ready;
 }
 
-// Copies the pair `name` from `source` to `target`; on failure shows `commonId` or `uniqueId` about
-// `shownName`.
+// `shownName` as the file `found` spells it: a file found in another case has a name of the same
+// length that begins with it.
+std::string shownAsFound(const std::string& shownName, const fs::path& found) {
+    try {
+        return pathToCp1252(found.filename()).substr(0, shownName.size());
+    } catch (const EncodingError&) {
+        return shownName;
+    }
+}
+
+// Copies the pair `name` from `source` to `target`, each file taken as found on disk whatever its
+// case; on failure shows `commonId` or `uniqueId` about `shownName` as the source file spells it.
 bool copyPair(const fs::path& source, const fs::path& target, const std::string& name, const char* commonId,
               const char* uniqueId, const std::string& shownName, Language language, Dialogs& dialogs) {
     const fs::path common = pathFromCp1252(name + ".common.ovl");
     const fs::path unique = pathFromCp1252(name + ".unique.ovl");
-    const auto failure = replacePair(source / common, source / unique, target / common, target / unique);
+    fs::path fromCommon = source / common, fromUnique = source / unique;
+    fs::path toCommon = target / common, toUnique = target / unique;
+    if (!findPathsOnDisk({&fromCommon, &fromUnique, &toCommon, &toUnique}, dialogs, language)) return false;
+    const auto failure = replacePair(fromCommon, fromUnique, toCommon, toUnique);
     if (!failure) return true;
-    dialogs.showMessage(message(failure->file == PairFile::Common ? commonId : uniqueId, language, {shownName}));
+    const bool commonFailed = failure->file == PairFile::Common;
+    dialogs.showMessage(message(commonFailed ? commonId : uniqueId, language,
+                                {shownAsFound(shownName, commonFailed ? fromCommon : fromUnique)}));
     return false;
 }
 
 InstallOutcome installTrackSet(const InstallSettings& settings, Dialogs& dialogs, const fs::path& source,
                                const fs::path& item, const std::string& name) {
     const Language language = settings.language;
-    const auto bytes = readWholeFile(source / pathFromCp1252(name + ".common.ovl"));
+    fs::path commonFile = source / pathFromCp1252(name + ".common.ovl");
+    if (!findPathsOnDisk({&commonFile}, dialogs, language)) return InstallOutcome::NotInstallable;
+    const auto bytes = readWholeFile(commonFile);
     if (!bytes) {
         dialogs.showMessage(message("738", language, {name}));
         return InstallOutcome::NotInstallable;
@@ -98,7 +118,7 @@ InstallOutcome installTrackSet(const InstallSettings& settings, Dialogs& dialogs
         return InstallOutcome::NotInstallable;
     }
 
-    const fs::path target = gameFolderOf(CtrKind::Track, settings.gamePath) / item;
+    fs::path target = gameFolderOf(CtrKind::Track, settings.gamePath) / item;
     switch (prepareTargetFolder(CtrKind::Track, settings, dialogs, target)) {
         case TargetFolder::Failed: return InstallOutcome::FolderNotCreated;
         case TargetFolder::Declined: return InstallOutcome::Declined;
@@ -118,7 +138,7 @@ InstallOutcome installTrackSet(const InstallSettings& settings, Dialogs& dialogs
 
 InstallOutcome installBuiltPair(CtrKind kind, const InstallSettings& settings, Dialogs& dialogs,
                                 const fs::path& builtFolder, const std::string& objectName) {
-    const fs::path target = gameFolderOf(kind, settings.gamePath) / pathFromCp1252(objectName);
+    fs::path target = gameFolderOf(kind, settings.gamePath) / pathFromCp1252(objectName);
     switch (prepareTargetFolder(kind, settings, dialogs, target)) {
         case TargetFolder::Failed: return InstallOutcome::FolderNotCreated;
         case TargetFolder::Declined: return InstallOutcome::Declined;
@@ -146,17 +166,21 @@ InstallOutcome installCtrFolder(const InstallSettings& settings, Dialogs& dialog
         dialogs.showMessage(message("731", language));
         return InstallOutcome::NotInstallable;
     }
-    const fs::path source = parentFolder / item;
+    // The folder and its files may be spelled in another case than the name they are known by.
+    fs::path source = parentFolder / item;
+    if (!findPathsOnDisk({&source}, dialogs, language)) return InstallOutcome::NotInstallable;
     if (isTrackSet) return installTrackSet(settings, dialogs, source, item, name);
 
-    const auto unique = readWholeFile(source / pathFromCp1252(name + ".unique.ovl"));
+    fs::path uniqueFile = source / pathFromCp1252(name + ".unique.ovl");
+    if (!findPathsOnDisk({&uniqueFile}, dialogs, language)) return InstallOutcome::NotInstallable;
+    const auto unique = readWholeFile(uniqueFile);
     const PairKind kind = unique ? scanPairKind(*unique, name + ".unique.ovl") : PairKind::Unknown;
     if (kind == PairKind::Unknown) {
         dialogs.showMessage(message("731", language));
         return InstallOutcome::NotInstallable;
     }
     const CtrKind ctrKind = kind == PairKind::Ride ? CtrKind::Ride : CtrKind::Car;
-    const fs::path target = gameFolderOf(ctrKind, settings.gamePath) / item;
+    fs::path target = gameFolderOf(ctrKind, settings.gamePath) / item;
     switch (prepareTargetFolder(ctrKind, settings, dialogs, target)) {
         case TargetFolder::Failed: return InstallOutcome::FolderNotCreated;
         case TargetFolder::Declined: return InstallOutcome::Declined;

@@ -14,7 +14,7 @@ namespace zw {
 enum class InstallOutcome {
     Installed,          // every file is in place
     Declined,           // the user answered No to the overwrite question
-    FolderNotCreated,   // the target folder could not be made (717, 718, 719)
+    FolderNotCreated,   // the target folder could not be made (717, 718, 719) or is ambiguous in case
     NotInstallable,     // not a CTR folder, or its files could not be read (731, 738, 739, damaged)
     CopyFailed,         // a copy failed (732, 733, 741, 742); files copied before stay
 };

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/Encoding.h"
+#include "base/PathOnDisk.h"
 #include "base/SafeFile.h"
 #include "ovl/TrackSetSections.h"
 
@@ -13,8 +14,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Deletes one file; a missing file is fine, any other failure is shown with its error number.
-void deleteInstalledFile(const fs::path& file, Language language, Dialogs& dialogs) {
+// Deletes one file, found on disk whatever its case; a missing file is fine, any other failure is
+// shown with its error number.
+void deleteInstalledFile(fs::path file, Language language, Dialogs& dialogs) {
+    if (!findPathsOnDisk({&file}, dialogs, language)) return;
     std::error_code ec;
     fs::remove(file, ec);
     if (ec) {
@@ -42,11 +45,14 @@ UninstallOutcome uninstallObject(CtrKind kind, Language language, Dialogs& dialo
         // No file of this program can be named after it; only an empty folder would go.
         cpName.clear();
     }
-    const fs::path folder = kindFolder / name;
+    fs::path folder = kindFolder / name;
+    if (!findPathsOnDisk({&folder}, dialogs, language)) return UninstallOutcome::NotRead;
 
     std::vector<std::string> sections;
     if (kind == CtrKind::Track) {
-        const auto bytes = cpName.empty() ? std::nullopt : readWholeFile(folder / pathFromCp1252(cpName + ".common.ovl"));
+        fs::path commonFile = cpName.empty() ? fs::path() : folder / pathFromCp1252(cpName + ".common.ovl");
+        if (!findPathsOnDisk({&commonFile}, dialogs, language)) return UninstallOutcome::NotRead;
+        const auto bytes = cpName.empty() ? std::nullopt : readWholeFile(commonFile);
         if (!bytes) {
             dialogs.showMessage(message("736", language, {nameForMessage(name)}));
             return UninstallOutcome::NotRead;

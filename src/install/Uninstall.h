@@ -13,7 +13,8 @@ namespace zw {
 enum class UninstallOutcome {
     Removed,     // the object's files and folder are gone
     FolderKept,  // the files this program knows are gone (or could not be deleted), the folder stays (735)
-    NotRead,     // a track set whose common file cannot be read: nothing was deleted (736, 737, damaged)
+    NotRead,     // a track set whose common file cannot be read, or a name two entries share in another
+                 // case: nothing was deleted (736, 737, damaged, namesDifferOnlyInCase)
     NotAnObject, // the name is not an installable object's plain name: nothing was touched
 };
 

@@ -5,6 +5,7 @@
 #include "base/Dialogs.h"
 #include "base/Encoding.h"
 #include "base/LittleEndian.h"
+#include "base/PathOnDisk.h"
 #include "base/SafeFile.h"
 #include "ovl/OvlFileReader.h"
 
@@ -102,6 +103,11 @@ public:
         pair_.uniqueName_ = std::string(modelName) + ".unique.ovl";
     }
 
+    // The file's name as found on disk, for the messages about it.
+    void nameFileAsFound(OvlFileKind file, const std::filesystem::path& found) {
+        (file == OvlFileKind::Common ? pair_.commonName_ : pair_.uniqueName_) = pathForMessage(found.filename());
+    }
+
     // One file of the pair: header, version, block counts, blocks into the help data.
     void readFile(OvlFileKind file, const std::string& bytes) {
         const bool common = file == OvlFileKind::Common;
@@ -194,7 +200,11 @@ std::optional<ModelPair> readModelPair(const std::filesystem::path& folder, std:
             const bool common = file == OvlFileKind::Common;
             std::optional<std::string> bytes;
             try {
-                bytes = readWholeFile(folder / pathFromCp1252(pair.fileName(file)));
+                // Authors' model files come from Windows: the name is matched whatever its case.
+                const auto found = pathAsFoundOnDisk(folder / pathFromCp1252(pair.fileName(file)), dialogs, language);
+                if (!found) return std::nullopt;
+                bytes = readWholeFile(*found);
+                if (bytes) reading.nameFileAsFound(file, *found);
             } catch (const EncodingError&) {
                 // A name that no file of this system can carry: that file cannot be opened.
             }

@@ -1,5 +1,6 @@
 #include "workflow/InstallWindow.h"
 
+#include <optional>
 #include <stdexcept>
 
 #include "install/FolderLevelUp.h"
@@ -104,10 +105,13 @@ void InstallWindow::ListBoxClick(int index) {
 
 void InstallWindow::refreshList(int mode) {
     const InstallSettings settings = settings_();
-    const fs::path folder = mode == 1 ? BrowseFolder : gameFolderOf(kindOfMode(mode), settings.gamePath);
+    const auto found = mode == 1 ? std::optional<fs::path>(BrowseFolder)
+                                 : findGameFolder(kindOfMode(mode), settings.gamePath, dialogs_, settings.language);
+    if (!found) return;
+    const fs::path& folder = *found;
     std::error_code error;
     std::vector<fs::path> names = mode == 1 ? listUndottedEntries(folder, error)
-                                            : listInstalledObjects(kindOfMode(mode), settings.gamePath, error);
+                                            : listInstalledObjects(kindOfMode(mode), folder, error);
     if (error) {
         dialogs_.showMessage(message("730", settings.language));
         return;

@@ -1,5 +1,6 @@
 // The main window's install commands: the ride or car pair built last is copied into the game folder.
 #include "base/Encoding.h"
+#include "base/PathOnDisk.h"
 #include "install/GameFolders.h"
 #include "install/InstallCommands.h"
 #include "workflow/MainWindow.h"
@@ -25,7 +26,8 @@ bool MainWindow::installPair(CtrKind kind, const std::filesystem::path& dataFile
         clearCommandStatus();
         return false;
     }
-    setCommandStatus("statusInstalled", gameFolderOf(kind, state_.settings.gameFolder()) / pathFromCp1252(objectName));
+    setCommandStatus("statusInstalled",
+                     findPathOnDisk(gameFolderOf(kind, state_.settings.gameFolder()) / pathFromCp1252(objectName)).path);
     return true;
 }
 

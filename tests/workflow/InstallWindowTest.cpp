@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/Encoding.h"
 #include "install/FolderLevelUp.h"
 #include "support/FakeRegistry.h"
 #include "support/GameFolderFixture.h"
@@ -185,6 +186,29 @@ TEST_F(InstallWindowTest, UninstallRefillsItsList) {
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("735", Language::German)});
     EXPECT_EQ(window.ListBox, std::vector<std::string>{"CTR_Kept"});
 }
+
+#ifndef _WIN32
+// A game folder from Wine spells its ride folder "Tracks"; the tabs find it as Windows would, and a
+// second spelling beside it is named rather than guessed.
+TEST_F(InstallWindowTest, TheTabsFindTheGamesFoldersWhateverTheirCase) {
+    const fs::path tracks = game.gamePath() / "Tracks";
+    fs::rename(game.gamePath() / "tracks", tracks);
+    game.makeRideFolder(tracks / "TrackedRides", "CTR_Ride");
+    window.FormActivate();
+    window.TabSheetKomplettChange(Tab::DeinstallBahnTab);
+    EXPECT_EQ(window.ListBox, std::vector<std::string>{"CTR_Ride"});
+    select("CTR_Ride");
+    window.uninstallRide();
+    EXPECT_TRUE(window.ListBox.empty());
+    EXPECT_TRUE(test::entryNames(tracks / "TrackedRides").empty());
+
+    fs::create_directories(game.gamePath() / "TRACKS" / "TrackedRides");
+    window.TabSheetKomplettChange(Tab::DeinstallSchienenTab);
+    EXPECT_EQ(dialogs.messages(),
+              std::vector<std::string>{message("namesDifferOnlyInCase", Language::German,
+                                               {pathForMessage(game.gamePath() / "TRACKS"), pathForMessage(tracks)})});
+}
+#endif
 
 TEST_F(InstallWindowTest, NamesListedElsewhereAreNeverUsedBelowTheGameFolder) {
     // The install tab lists the author's folder; the ride tab cannot be listed (wrong game path),

@@ -1,6 +1,6 @@
 #include "base/messages/MessageTables.h"
 
-// Main window and options.
+// Main window and options, and what every part of the program may say about files on disk.
 // Numbered messages first, then the unnumbered texts (questions, captions, notices).
 
 namespace zw::messages {
@@ -56,6 +56,11 @@ constexpr MessageText kMessages[] = {
     {"optionsGamePathApostrophe",
      "Der RCT3.exe-Programmpfad \"{1}\" enthält das Zeichen ' (Apostroph), das die Optionsdatei nicht speichern kann. Bitte einen Ordner ohne dieses Zeichen wählen; die Optionen wurden nicht gespeichert.",
      "The RCT3.exe application path \"{1}\" contains the character ' (apostrophe), which the options file cannot store. Please choose a folder without this character; the options were not saved."},
+    // A name looked up on disk matches two entries that differ only in letter case (as Windows sees
+    // them), and neither is spelled exactly as asked. {1}, {2} the two entries' paths.
+    {"namesDifferOnlyInCase",
+     "Zwei Einträge unterscheiden sich nur in der Groß- und Kleinschreibung, daher ist unklar, welcher gemeint ist:\r\n{1}\r\n{2}\r\nBitte einen der beiden umbenennen oder entfernen.",
+     "Two entries differ only in letter case, so it is unclear which one is meant:\r\n{1}\r\n{2}\r\nPlease rename or remove one of them."},
     // Command line: a command other than "options" while the options are missing or wrong.
     {"cliOptionsNotConfirmed",
      "Die Optionen sind noch nicht bestätigt. Bitte zuerst \"zorbaltwerk-cli options set\" ausführen (mit --english/--german, --addons/--no-addons, --game-path ORDNER, --overwrite/--no-overwrite).",

@@ -7,7 +7,7 @@
 
 namespace zw::messages {
 
-std::span<const MessageText> applicationMessages();  // main window, options
+std::span<const MessageText> applicationMessages();  // main window, options, names on disk
 std::span<const MessageText> dataFileMessages();     // data file reader, ride and car files, rewrites
 std::span<const MessageText> ovlMessages();          // OVL writer, model reader, re-emission
 std::span<const MessageText> builderMessages();      // ride and car pairs, splines, icon
