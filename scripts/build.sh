@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Configures and builds one flavour into build/<flavour> (the presets of CMakePresets.json):
-# native (default), sanitize, or windows (x86_64 .exe files made with mingw-w64).
+# native (default), sanitize, windows (x86_64 .exe files made with mingw-w64), or fuzz (the libFuzzer
+# targets of tests/fuzz with clang, no desktop program and no test suites).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 flavour=${1:-native}
 case "$flavour" in
-  native|sanitize|windows) ;;
+  native|sanitize|windows|fuzz) ;;
   *) echo "unknown flavour $flavour" >&2; exit 2 ;;
 esac
 launcher=()

@@ -108,13 +108,17 @@ OptionsStatus loadSettings(Settings& settings, const std::filesystem::path& work
         }
         return OptionsStatus::Missing;
     }
+    return readSettingsText(settings, *text, dialogs);
+}
 
-    if (text->size() < kMinimumFileLength || text->size() > kMaximumFileLength) {
+OptionsStatus readSettingsText(Settings& settings, const std::string& text, Dialogs& dialogs) {
+    settings = Settings{};
+    if (text.size() < kMinimumFileLength || text.size() > kMaximumFileLength) {
         dialogs.showMessage(message("221", Language::German));
         return OptionsStatus::Wrong;
     }
 
-    const auto values = cutValues(*text);
+    const auto values = cutValues(text);
     OptionsStatus status = OptionsStatus::Fine;
     auto wrong = [&](std::string_view id) {
         dialogs.showMessage(message(id, languageOf(settings.UseEnglish)));

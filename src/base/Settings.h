@@ -42,6 +42,8 @@ enum class OptionsStatus {
 // Starts from the defaults; wrong items take their defaults.
 OptionsStatus loadSettings(Settings& settings, const std::filesystem::path& workFolder, Dialogs& dialogs,
                            Registry& registry);
+// The same for the text of an options file, already loaded (never Missing).
+OptionsStatus readSettingsText(Settings& settings, const std::string& text, Dialogs& dialogs);
 
 // The registry keys below HKEY_LOCAL_MACHINE that may name the game folder, in the order they are
 // tried, and their value.

@@ -121,15 +121,20 @@ std::optional<std::string> mapIntoWinePrefix(const std::filesystem::path& prefix
 }
 
 WineRegistry::WineRegistry(std::filesystem::path prefix) : prefix_(std::move(prefix)) {
-    const auto text = readWholeFile(prefix_ / "system.reg");
-    if (!text) return;
+    if (const auto text = readWholeFile(prefix_ / "system.reg")) readKeys(*text);
+}
 
+WineRegistry::WineRegistry(std::filesystem::path prefix, std::string_view systemReg) : prefix_(std::move(prefix)) {
+    readKeys(systemReg);
+}
+
+void WineRegistry::readKeys(std::string_view text) {
     Values* current = nullptr;
     std::size_t lineStart = 0;
-    while (lineStart < text->size()) {
-        std::size_t lineEnd = text->find('\n', lineStart);
-        if (lineEnd == std::string::npos) lineEnd = text->size();
-        std::string_view line(text->data() + lineStart, lineEnd - lineStart);
+    while (lineStart < text.size()) {
+        std::size_t lineEnd = text.find('\n', lineStart);
+        if (lineEnd == std::string_view::npos) lineEnd = text.size();
+        std::string_view line(text.data() + lineStart, lineEnd - lineStart);
         lineStart = lineEnd + 1;
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (line.empty()) continue;

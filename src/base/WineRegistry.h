@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "base/Registry.h"
 
@@ -25,12 +26,16 @@ class WineRegistry : public Registry {
 public:
     // Reads `prefix`/system.reg at once; a prefix without one is a registry without keys.
     explicit WineRegistry(std::filesystem::path prefix);
+    // The registry of `prefix` from the text of its system.reg, already loaded.
+    WineRegistry(std::filesystem::path prefix, std::string_view systemReg);
 
     bool keyExists(const std::string& key) override;
     // String values only (REG_SZ, REG_EXPAND_SZ); drive paths are mapped into the prefix.
     std::optional<std::string> readString(const std::string& key, const std::string& valueName) override;
 
 private:
+    void readKeys(std::string_view text);
+
     using Values = std::map<std::string, std::string>;  // lower-case name -> Windows-1252 value
     const Values* find(const std::string& key) const;
 

@@ -1,5 +1,6 @@
 #include "datafiles/CarDataCommands.h"
 
+#include <optional>
 #include <string>
 
 #include "base/Dialogs.h"
@@ -34,27 +35,39 @@ std::string shownPath(const std::filesystem::path& target) {
     }
 }
 
+// The object name becomes part of OVL symbol names, which hold Windows-1252 characters only: the
+// file's name in that code page, or nullopt after the message.
+std::optional<std::string> carFileName(const std::filesystem::path& path, Dialogs& dialogs, Language language) {
+    try {
+        return pathToCp1252(path.filename());
+    } catch (const EncodingError&) {
+        dialogs.showMessage(message("carFileNameNotWindows1252", language));
+        return std::nullopt;
+    }
+}
+
 }  // namespace
 
 bool readCarDataFile(const std::filesystem::path& path, LoadedDataFiles& files, LookupResults& results,
                      CarData& carFields, const Settings& settings, Dialogs& dialogs) {
     const Language language = languageOf(settings.UseEnglish);
-    // The object name becomes part of OVL symbol names, which hold Windows-1252 characters only.
-    std::string fileName;
-    try {
-        fileName = pathToCp1252(path.filename());
-    } catch (const EncodingError&) {
-        dialogs.showMessage(message("carFileNameNotWindows1252", language));
-        return false;
-    }
+    if (!carFileName(path, dialogs, language)) return false;
     const auto bytes = readWholeFile(path);
     if (!bytes) {
         dialogs.showMessage(message("161", language));
         return false;
     }
-    files.CarFileText = makeDataFileText(*bytes);
+    return readCarDataBytes(*bytes, path, files, results, carFields, settings, dialogs);
+}
 
-    switch (checkHeader(files.CarFileText, bytes->size(), acceptedCarHeaders())) {
+bool readCarDataBytes(const std::string& bytes, const std::filesystem::path& path, LoadedDataFiles& files,
+                      LookupResults& results, CarData& carFields, const Settings& settings, Dialogs& dialogs) {
+    const Language language = languageOf(settings.UseEnglish);
+    const std::optional<std::string> fileName = carFileName(path, dialogs, language);
+    if (!fileName) return false;
+    files.CarFileText = makeDataFileText(bytes);
+
+    switch (checkHeader(files.CarFileText, bytes.size(), acceptedCarHeaders())) {
         case HeaderCheckResult::TooShort:
             dialogs.showMessage(message("162", language));
             return false;
@@ -64,14 +77,14 @@ bool readCarDataFile(const std::filesystem::path& path, LoadedDataFiles& files, 
         case HeaderCheckResult::Accepted:
             break;
     }
-    if (!buildLineIndex(files.CarFileText, bytes->size(), files.Lines)) {
+    if (!buildLineIndex(files.CarFileText, bytes.size(), files.Lines)) {
         dialogs.showMessage(message("167", language));
         return false;
     }
 
     const std::size_t affixes = kCarFilePrefixLength + kCarFileSuffixLength;
     const std::string namePart =
-        fileName.size() > affixes ? fileName.substr(kCarFilePrefixLength, fileName.size() - affixes) : std::string();
+        fileName->size() > affixes ? fileName->substr(kCarFilePrefixLength, fileName->size() - affixes) : std::string();
 
     Lookups lookups(files, results, dialogs, language);
     CarFileLookup carLookup(lookups);

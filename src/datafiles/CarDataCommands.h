@@ -4,6 +4,7 @@
 // caller sets the buttons after a success.
 
 #include <filesystem>
+#include <string>
 
 namespace zw {
 
@@ -21,6 +22,9 @@ inline constexpr const char* kCarDataFileFilter = "CTR_WagenDaten_*.txt|CTR_Wage
 // The text goes into `files`, the lookups' results into `results`, the fields into `car`.
 bool readCarDataFile(const std::filesystem::path& path, LoadedDataFiles& files, LookupResults& results, CarData& car,
                      const Settings& settings, Dialogs& dialogs);
+// The same for the bytes of the file at `path`, already loaded.
+bool readCarDataBytes(const std::string& bytes, const std::filesystem::path& path, LoadedDataFiles& files,
+                      LookupResults& results, CarData& car, const Settings& settings, Dialogs& dialogs);
 
 // Writes the car fields to the file they were read from, after asking before an existing file is
 // replaced. False when the user declined or the file could not be written (message shown).

@@ -196,8 +196,6 @@ RideData rideDataFromKeys(Lookups& lookups, const std::filesystem::path& file) {
 
 bool readRideDataFile(const std::filesystem::path& file, LoadedDataFiles& files, LookupResults& results,
                      RideData& ride, Dialogs& dialogs, Language language) {
-    auto show = [&](std::string_view id) { dialogs.showMessage(message(id, language)); };
-
     // A name that the Windows code page cannot hold cannot become an object name: such a file is
     // treated as one that cannot be opened.
     std::optional<std::string> bytes;
@@ -208,16 +206,22 @@ bool readRideDataFile(const std::filesystem::path& file, LoadedDataFiles& files,
         bytes.reset();
     }
     if (!bytes) {
-        show("101");
+        dialogs.showMessage(message("101", language));
         return false;
     }
-    files.RideFileText = makeDataFileText(*bytes);
-    switch (checkHeader(files.RideFileText, bytes->size(), acceptedRideHeaderSums())) {
+    return readRideDataBytes(*bytes, file, files, results, ride, dialogs, language);
+}
+
+bool readRideDataBytes(const std::string& bytes, const std::filesystem::path& file, LoadedDataFiles& files,
+                       LookupResults& results, RideData& ride, Dialogs& dialogs, Language language) {
+    auto show = [&](std::string_view id) { dialogs.showMessage(message(id, language)); };
+    files.RideFileText = makeDataFileText(bytes);
+    switch (checkHeader(files.RideFileText, bytes.size(), acceptedRideHeaderSums())) {
         case HeaderCheckResult::TooShort: show("121"); return false;
         case HeaderCheckResult::NotAccepted: show("122"); return false;
         case HeaderCheckResult::Accepted: break;
     }
-    if (!buildLineIndex(files.RideFileText, bytes->size(), files.Lines)) {
+    if (!buildLineIndex(files.RideFileText, bytes.size(), files.Lines)) {
         show("116");
         return false;
     }

@@ -4,6 +4,7 @@
 // of an earlier ride survives; a read that stops with a message leaves the ride fields as they were.
 
 #include <filesystem>
+#include <string>
 
 #include "base/Messages.h"
 #include "datafiles/Lookups.h"
@@ -20,6 +21,9 @@ inline constexpr const char* kRideDataFileFilter = "CTR_BahnDaten_*.txt|CTR_Bahn
 // complete read, false when the read stopped with a message.
 bool readRideDataFile(const std::filesystem::path& file, LoadedDataFiles& files, LookupResults& results,
                      RideData& ride, Dialogs& dialogs, Language language);
+// The same for the bytes of `file`, already loaded (messages 121, 122, 116 and the lookups').
+bool readRideDataBytes(const std::string& bytes, const std::filesystem::path& file, LoadedDataFiles& files,
+                       LookupResults& results, RideData& ride, Dialogs& dialogs, Language language);
 
 // The ride fields of a file's keys, with `file` naming the folder and the object name. Used by the
 // reader once the text is loaded and indexed.
