@@ -92,7 +92,10 @@ fs::path temporarySibling(const fs::path& path) {
 std::error_code replaceFile(const fs::path& from, const fs::path& to) {
     if (std::error_code fault = fileFaultFor(FileOperation::Rename)) return fault;
 #ifdef _WIN32
-    if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    // Windows replaces files only: a folder is moved to a free name without that flag.
+    std::error_code probe;
+    const DWORD replace = fs::is_directory(fs::symlink_status(from, probe)) ? 0 : MOVEFILE_REPLACE_EXISTING;
+    if (!MoveFileExW(from.c_str(), to.c_str(), replace | MOVEFILE_WRITE_THROUGH)) {
         return {static_cast<int>(GetLastError()), std::system_category()};
     }
     return {};

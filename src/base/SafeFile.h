@@ -23,7 +23,8 @@ std::error_code writeFileAtomically(const std::filesystem::path& path, std::stri
 // Copies `from` over `to` through a temporary file beside `to`.
 std::error_code copyFileAtomically(const std::filesystem::path& from, const std::filesystem::path& to);
 
-// Renames `from` to `to`, replacing `to` when it exists (also on Windows).
+// Renames `from` to `to`, replacing `to` when it exists (also on Windows). A folder is renamed to a
+// name that is free.
 std::error_code replaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
 
 // The temporary name used beside `path` while it is being replaced.
