@@ -3,6 +3,7 @@
 #include "CarBuildFixture.h"
 #include "RideBuildFixture.h"
 #include "support/FileFaultSweep.h"
+#include "support/GameFolderFixture.h"
 
 namespace zw::test {
 namespace {
@@ -22,6 +23,16 @@ TEST_F(RideBuildTest, EveryFailingFileOperationKeepsTheEarlierPairAndIsReported)
     ASSERT_EQ(build(), 1);
     markEarlierPair(ridePairFiles(ride));
     EXPECT_GE(runFaultSweep({rideOutputFolder(ride), kBuildFaults, [&] { return build() == 1; }}, dialogs), 6);
+}
+
+TEST_F(CarBuildTest, ABuildClearsWhatAKilledBuildLeftBesideThePair) {
+    const PairFiles files = carPairFiles(car);
+    for (const char* suffix : {".zwtmp", ".zwtmp.zwtmp", ".zwold"}) {
+        writeBytes(files.common.string() + suffix, "left by a killed build");
+        writeBytes(files.unique.string() + suffix, "left by a killed build");
+    }
+    ASSERT_EQ(build(), 1);
+    EXPECT_EQ(entryNames(files.folder), (std::vector<std::string>{"CTR_Bob.common.ovl", "CTR_Bob.unique.ovl"}));
 }
 
 TEST_F(CarBuildTest, EveryFailingFileOperationKeepsTheEarlierPairAndIsReported) {
