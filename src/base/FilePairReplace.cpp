@@ -8,10 +8,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void removeQuietly(const fs::path& path) {
-    std::error_code ignored;
-    fs::remove(path, ignored);
-}
+void removeQuietly(const fs::path& path) { removeFile(path); }
 
 }  // namespace
 
@@ -56,7 +53,7 @@ std::optional<FilePairReplaceFailure> replaceFilePair(const fs::path& stagedFirs
             failure.rollbackError = replaceFile(former, first);
             failure.rollback = failure.rollbackError ? FirstFileRollback::OldFileKept : FirstFileRollback::OldFilePutBack;
         } else {
-            fs::remove(first, failure.rollbackError);
+            failure.rollbackError = removeFile(first);
             failure.rollback = failure.rollbackError ? FirstFileRollback::NewFileKept : FirstFileRollback::NewFileRemoved;
         }
         return failure;

@@ -2,7 +2,10 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <initializer_list>
 #include <memory>
+
+#include "base/FileFaults.h"
 
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
@@ -12,12 +15,14 @@
 namespace zw {
 namespace {
 
+namespace fs = std::filesystem;
+
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-FileHandle openFile(const std::filesystem::path& path, bool forWriting) {
+FileHandle openFile(const fs::path& path, bool forWriting) {
 #ifdef _WIN32
     return FileHandle(_wfopen(path.c_str(), forWriting ? L"wb" : L"rb"));
 #else
@@ -27,9 +32,39 @@ FileHandle openFile(const std::filesystem::path& path, bool forWriting) {
 
 std::error_code lastError() { return {errno ? errno : EIO, std::generic_category()}; }
 
+// Creates `path` (replacing a file of that name) and writes `pieces` into it one after the other,
+// then flushes and closes it. A write that fails part-way leaves a partial file: the caller removes it.
+std::error_code writeNewFile(const fs::path& path, std::initializer_list<std::string_view> pieces) {
+    if (std::error_code fault = fileFaultFor(FileOperation::Create)) return fault;
+    errno = 0;
+    FileHandle file = openFile(path, true);
+    if (!file) return lastError();
+    for (std::string_view piece : pieces) {
+        if (std::error_code fault = fileFaultFor(FileOperation::Write)) {
+            // A full disk takes what fits and refuses the rest.
+            std::fwrite(piece.data(), 1, piece.size() / 2, file.get());
+            return fault;
+        }
+        errno = 0;
+        if (std::fwrite(piece.data(), 1, piece.size(), file.get()) != piece.size()) return lastError();
+    }
+    if (std::error_code fault = fileFaultFor(FileOperation::Flush)) return fault;
+    errno = 0;
+    const bool flushed = std::fflush(file.get()) == 0;
+    std::error_code error = flushed ? std::error_code() : lastError();
+    errno = 0;
+    if (std::fclose(file.release()) != 0 && !error) error = lastError();
+    return error;
+}
+
+// The suffixes of what stands beside a target while it is replaced: the temporary file of a write,
+// a staged copy (install), the former file set aside (pair replace), and their combinations.
+constexpr std::string_view kTemporarySuffixes[] = {".zwtmp", ".zwnew", ".zwold"};
+constexpr std::string_view kLeftoverSuffixes[] = {".zwtmp", ".zwtmp.zwtmp", ".zwnew", ".zwnew.zwtmp", ".zwold"};
+
 }  // namespace
 
-std::optional<std::string> readWholeFile(const std::filesystem::path& path, std::error_code* error) {
+std::optional<std::string> readWholeFile(const fs::path& path, std::error_code* error) {
     errno = 0;
     FileHandle file = openFile(path, false);
     if (!file) {
@@ -48,51 +83,94 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path, std:
     return bytes;
 }
 
-std::filesystem::path temporarySibling(const std::filesystem::path& path) {
-    std::filesystem::path temp = path;
+fs::path temporarySibling(const fs::path& path) {
+    fs::path temp = path;
     temp += ".zwtmp";
     return temp;
 }
 
-std::error_code replaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
+std::error_code replaceFile(const fs::path& from, const fs::path& to) {
+    if (std::error_code fault = fileFaultFor(FileOperation::Rename)) return fault;
 #ifdef _WIN32
-    if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    // Windows replaces files only: a folder is moved to a free name without that flag.
+    std::error_code probe;
+    const DWORD replace = fs::is_directory(fs::symlink_status(from, probe)) ? 0 : MOVEFILE_REPLACE_EXISTING;
+    if (!MoveFileExW(from.c_str(), to.c_str(), replace | MOVEFILE_WRITE_THROUGH)) {
         return {static_cast<int>(GetLastError()), std::system_category()};
     }
     return {};
 #else
     std::error_code ec;
-    std::filesystem::rename(from, to, ec);
+    fs::rename(from, to, ec);
     return ec;
 #endif
 }
 
-std::error_code writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    const std::filesystem::path temp = temporarySibling(path);
-    {
-        errno = 0;
-        FileHandle file = openFile(temp, true);
-        if (!file) return lastError();
-        bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-        written = std::fflush(file.get()) == 0 && written;
-        std::FILE* raw = file.release();
-        written = std::fclose(raw) == 0 && written;
-        if (!written) {
-            const std::error_code ec = lastError();
-            std::error_code ignored;
-            std::filesystem::remove(temp, ignored);
-            return ec;
-        }
-    }
-    if (std::error_code ec = replaceFile(temp, path)) {
-        std::error_code ignored;
-        std::filesystem::remove(temp, ignored);
-        return ec;
-    }
+std::error_code removeFile(const fs::path& path) {
+    if (std::error_code fault = fileFaultFor(FileOperation::Remove)) return fault;
+    std::error_code ec;
+    fs::remove(path, ec);
+    return ec;
+}
+
+std::error_code makeFolder(const fs::path& path, bool& made) {
+    made = false;
+    if (std::error_code fault = fileFaultFor(FileOperation::Create)) return fault;
+    std::error_code ec;
+    made = fs::create_directory(path, ec);
+    if (made || ec) return ec;
+    std::error_code probe;
+    if (!fs::is_directory(path, probe)) return std::make_error_code(std::errc::file_exists);
     return {};
 }
 
-std::error_code copyFileAtomically(const std::filesystem::path& from, const std::filesystem::path& to) {
+std::error_code removeFolderTree(const fs::path& path) {
+    std::error_code ec;
+    const fs::file_status status = fs::symlink_status(path, ec);
+    if (!fs::exists(status)) return {};
+    if (fs::is_directory(status)) {
+        std::error_code first;
+        for (fs::directory_iterator it(path, ec), end; !ec && it != end; it.increment(ec)) {
+            const std::error_code entryError = removeFolderTree(it->path());
+            if (!first) first = entryError;
+        }
+        if (ec) return ec;
+        if (first) return first;
+    }
+    return removeFile(path);
+}
+
+bool isTemporaryName(const fs::path& name) {
+    const fs::path file = name.filename();
+    const fs::path::string_type& text = file.native();
+    for (std::string_view suffix : kTemporarySuffixes) {
+        const fs::path::string_type ending(suffix.begin(), suffix.end());
+        if (text.size() > ending.size() && text.compare(text.size() - ending.size(), ending.size(), ending) == 0)
+            return true;
+    }
+    return false;
+}
+
+void removeLeftoversOf(const fs::path& target) {
+    for (std::string_view suffix : kLeftoverSuffixes) {
+        fs::path leftover = target;
+        leftover += std::string(suffix);
+        std::error_code probe;
+        const fs::file_status status = fs::symlink_status(leftover, probe);
+        // Only files: a folder under such a name is nothing this program leaves.
+        if (fs::exists(status) && !fs::is_directory(status)) removeFile(leftover);
+    }
+}
+
+std::error_code writeFileAtomically(const fs::path& path, std::string_view bytes) {
+    const fs::path temp = temporarySibling(path);
+    std::error_code error = writeNewFile(temp, {bytes});
+    if (!error) error = replaceFile(temp, path);
+    if (error) removeFile(temp);
+    return error;
+}
+
+std::error_code copyFileAtomically(const fs::path& from, const fs::path& to) {
     std::error_code ec;
     std::optional<std::string> bytes = readWholeFile(from, &ec);
     if (!bytes) return ec;

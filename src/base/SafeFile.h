@@ -1,6 +1,9 @@
 #pragma once
 // Whole-file reading and writing. A file the program replaces is written to a temporary file in
 // the same folder and then renamed over the old one, so a failure leaves the old file intact.
+//
+// Every create, write, flush, rename and remove of the program's writers goes through the functions
+// here, which consult the test seam of FileFaults.h before each one.
 
 #include <filesystem>
 #include <optional>
@@ -20,10 +23,29 @@ std::error_code writeFileAtomically(const std::filesystem::path& path, std::stri
 // Copies `from` over `to` through a temporary file beside `to`.
 std::error_code copyFileAtomically(const std::filesystem::path& from, const std::filesystem::path& to);
 
-// Renames `from` to `to`, replacing `to` when it exists (also on Windows).
+// Renames `from` to `to`, replacing `to` when it exists (also on Windows). A folder is renamed to a
+// name that is free.
 std::error_code replaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
 
 // The temporary name used beside `path` while it is being replaced.
 std::filesystem::path temporarySibling(const std::filesystem::path& path);
+
+// Removes a file or an empty folder; one that is not there is no error.
+std::error_code removeFile(const std::filesystem::path& path);
+
+// Makes the folder `path` (its last level only). `made` tells whether it was made now; a folder that
+// was there already is no error (anything else under that name is).
+std::error_code makeFolder(const std::filesystem::path& path, bool& made);
+
+// Removes a folder with everything in it; one that is not there is no error.
+std::error_code removeFolderTree(const std::filesystem::path& path);
+
+// True for the names of the files and folders that stand beside a target only while it is replaced
+// (".zwtmp", ".zwnew", ".zwold" at their end).
+bool isTemporaryName(const std::filesystem::path& name);
+
+// Removes what an earlier run that was stopped half-way may have left beside `target`: its temporary,
+// staged and former files. What cannot be removed now is tried again by the next run.
+void removeLeftoversOf(const std::filesystem::path& target);
 
 }  // namespace zw

@@ -4,6 +4,7 @@
 
 #include "base/Dialogs.h"
 #include "base/Encoding.h"
+#include "base/SafeFile.h"
 
 namespace zw {
 
@@ -21,15 +22,13 @@ PairFiles pairFilesIn(const std::filesystem::path& dataFileFolder, const std::st
 bool BuildOutputFolder::prepare(bool OverwriteWithoutPrompt, std::string_view questionId, Dialogs& dialogs,
                                 Language language) {
     const std::filesystem::path& folder = files_.folder;
-    std::error_code error;
-    made_ = std::filesystem::create_directory(folder, error);
-    if (made_) return true;
-    if (!std::filesystem::is_directory(folder)) {
+    if (const std::error_code error = makeFolder(folder, made_)) {
         // Not there and not made (or a file of that name): nothing could be written into it.
         dialogs.showMessage(message("outputFolderNotCreated", language,
-                                    {pathForMessage(folder), asciiOnlyText(error ? error.message() : "not a folder")}));
+                                    {pathForMessage(folder), asciiOnlyText(error.message())}));
         return false;
     }
+    if (made_) return true;
     const bool earlierPair = std::filesystem::exists(files_.common) || std::filesystem::exists(files_.unique);
     if (!earlierPair || OverwriteWithoutPrompt) return true;
     return dialogs.askYesNo(message("warningCaption", language), message(questionId, language));
@@ -40,7 +39,7 @@ void BuildOutputFolder::removeIfMadeAndEmpty(Dialogs* dialogs, Language language
     const std::filesystem::path& folder = files_.folder;
     std::error_code error;
     if (!std::filesystem::is_empty(folder, error) || error) return;  // whatever stands in it is not ours to drop
-    std::filesystem::remove(folder, error);
+    error = removeFile(folder);
     if (error && dialogs) {
         dialogs->showMessage(
             message("outputFolderNotRemoved", language, {pathForMessage(folder), asciiOnlyText(error.message())}));

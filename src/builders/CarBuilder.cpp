@@ -5,6 +5,7 @@
 
 #include "base/Dialogs.h"
 #include "base/Encoding.h"
+#include "base/SafeFile.h"
 #include "base/Settings.h"
 #include "builders/BuildOutputFolder.h"
 #include "builders/CarPairLayout.h"
@@ -76,8 +77,7 @@ bool assembleCarPair(const CarData& car, const PairFiles& files, const Settings&
         return false;
     }
     // Only an empty folder is removed: whatever else stands in it is not the build's.
-    std::error_code error;
-    std::filesystem::remove(TempFolder, error);
+    removeFile(TempFolder);
     return true;
 }
 

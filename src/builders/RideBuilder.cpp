@@ -112,8 +112,7 @@ bool assembleRidePair(const RideData& ride, const PairFiles& files, const Settin
         return false;
     }
     // Only an empty folder is removed: whatever else stands in it is not the build's.
-    std::error_code error;
-    std::filesystem::remove(TempFolder, error);
+    removeFile(TempFolder);
     return true;
 }
 

@@ -3,9 +3,11 @@
 #include <optional>
 
 #include "base/Encoding.h"
+#include "base/FilePairReplace.h"
 #include "base/Messages.h"
 #include "base/PathOnDisk.h"
 #include "base/SafeFile.h"
+#include "install/FolderStaging.h"
 #include "install/PairKindScan.h"
 #include "install/PairReplace.h"
 #include "ovl/TrackSetSections.h"
@@ -48,27 +50,30 @@ enum class TargetFolder { Ready, Declined, Failed };
 // Makes the object's folder in the game folder (only its last level: a missing game folder is an
 // error, not something to create) and asks before files in an existing one are replaced. `target`
 // becomes the folder as found on disk: the game's folders and an object's folder are taken whatever
-// their case, and a new folder is made below them.
-TargetFolder prepareTargetFolder(CtrKind kind, const InstallSettings& settings, Dialogs& dialogs, fs::path& target) {
+// their case, and a new folder is made below them. `made` tells whether the folder was made now.
+TargetFolder prepareTargetFolder(CtrKind kind, const InstallSettings& settings, Dialogs& dialogs, fs::path& target,
+                                 bool& made) {
+    made = false;
     if (!findPathsOnDisk({&target}, dialogs, settings.language)) return TargetFolder::Failed;
-    std::error_code ec;
-    const bool created = fs::create_directory(target, ec);
-    if (!created) {
-        std::error_code probe;
-        const bool existsAsFolder = fs::is_directory(target, probe);
-        if (!existsAsFolder) {
-            // Something other than a folder stands under that name: that is a failure as well.
-            if (!ec) ec = std::make_error_code(std::errc::file_exists);
-            dialogs.showMessage(message(folderErrorId(kind), settings.language, {std::to_string(ec.value())}));
-            return TargetFolder::Failed;
-        }
-        if (!settings.overwriteWithoutPrompt &&
-            !dialogs.askYesNo(message("warningCaption", settings.language),
-                              message(overwriteQuestionId(kind), settings.language))) {
-            return TargetFolder::Declined;
-        }
+    if (const std::error_code ec = makeFolder(target, made)) {
+        dialogs.showMessage(message(folderErrorId(kind), settings.language, {std::to_string(ec.value())}));
+        return TargetFolder::Failed;
+    }
+    if (!made && !settings.overwriteWithoutPrompt &&
+        !dialogs.askYesNo(message("warningCaption", settings.language),
+                          message(overwriteQuestionId(kind), settings.language))) {
+        return TargetFolder::Declined;
     }
     return TargetFolder::Ready;
+}
+
+// After a failed install into a folder made for it: the folder goes again (the pair copy leaves
+// nothing behind), so no empty object is listed.
+void removeMadeFolder(const fs::path& folder, Language language, Dialogs& dialogs) {
+    if (const std::error_code ec = removeFile(folder)) {
+        dialogs.showMessage(message("installedFileNotDeleted", language,
+                                    {nameForMessage(folder.filename()), std::to_string(ec.value())}));
+    }
 }
 
 // `shownName` as the file `found` spells it: a file found in another case has a name of the same
@@ -98,6 +103,24 @@ bool copyPair(const fs::path& source, const fs::path& target, const std::string&
     return false;
 }
 
+// Copies the pair `name` from `source` into the staging folder `staging`, each source file taken as
+// found on disk whatever its case; on failure shows `commonId` or `uniqueId` about `shownName`.
+bool stagePair(const fs::path& source, const fs::path& staging, const std::string& name, const char* commonId,
+               const char* uniqueId, const std::string& shownName, Language language, Dialogs& dialogs) {
+    for (const auto& [extension, id] : {std::pair{".common.ovl", commonId}, std::pair{".unique.ovl", uniqueId}}) {
+        const fs::path file = pathFromCp1252(name + extension);
+        fs::path from = source / file;
+        if (!findPathsOnDisk({&from}, dialogs, language)) return false;
+        if (copyFileAtomically(from, staging / file)) {
+            dialogs.showMessage(message(id, language, {shownAsFound(shownName, from)}));
+            return false;
+        }
+    }
+    return true;
+}
+
+// A track set is installed all or nothing: every file is gathered in a staging folder first, and an
+// earlier set stays exactly as it was until the staged set takes its place (FolderStaging.h).
 InstallOutcome installTrackSet(const InstallSettings& settings, Dialogs& dialogs, const fs::path& source,
                                const fs::path& item, const std::string& name) {
     const Language language = settings.language;
@@ -119,18 +142,73 @@ InstallOutcome installTrackSet(const InstallSettings& settings, Dialogs& dialogs
     }
 
     fs::path target = gameFolderOf(CtrKind::Track, settings.gamePath) / item;
-    switch (prepareTargetFolder(CtrKind::Track, settings, dialogs, target)) {
+    if (!findPathsOnDisk({&target}, dialogs, language)) return InstallOutcome::FolderNotCreated;
+    FolderStaging staging(target);
+    staging.tidyEarlierRun();
+    const auto folderFailed = [&](std::error_code ec) {
+        dialogs.showMessage(message(folderErrorId(CtrKind::Track), language, {std::to_string(ec.value())}));
+        return InstallOutcome::FolderNotCreated;
+    };
+    std::error_code probe;
+    const fs::file_status existing = fs::symlink_status(target, probe);
+    const bool replacing = fs::is_directory(existing);
+    if (fs::exists(existing) && !replacing) return folderFailed(std::make_error_code(std::errc::file_exists));
+    if (replacing && !settings.overwriteWithoutPrompt &&
+        !dialogs.askYesNo(message("warningCaption", language), message(overwriteQuestionId(CtrKind::Track), language))) {
+        return InstallOutcome::Declined;
+    }
+    if (const std::error_code ec = staging.begin()) return folderFailed(ec);
+
+    const auto abandon = [&](InstallOutcome outcome) {
+        if (const std::error_code ec = staging.abandon()) {
+            dialogs.showMessage(message("installedFileNotDeleted", language,
+                                        {nameForMessage(staging.staging().filename()), std::to_string(ec.value())}));
+        }
+        return outcome;
+    };
+    for (const std::string& section : sections.names) {
+        if (!stagePair(source, staging.staging(), section + "_data", "741", "742", section, language, dialogs)) {
+            return abandon(InstallOutcome::CopyFailed);
+        }
+    }
+    if (!stagePair(source, staging.staging(), name, "732", "733", name, language, dialogs)) {
+        return abandon(InstallOutcome::CopyFailed);
+    }
+    if (replacing) {
+        std::string failedEntry;
+        if (const std::error_code ec = staging.carryOverFromTarget(failedEntry)) {
+            dialogs.showMessage(message("trackFileNotCarriedOver", language, {failedEntry, std::to_string(ec.value())}));
+            return abandon(InstallOutcome::CopyFailed);
+        }
+    }
+    std::error_code formerNotRemoved;
+    if (const std::error_code ec = staging.moveIntoPlace(formerNotRemoved)) {
+        folderFailed(ec);
+        return abandon(InstallOutcome::FolderNotCreated);
+    }
+    if (formerNotRemoved) {
+        dialogs.showMessage(message("installedFileNotDeleted", language,
+                                    {nameForMessage(formerFileName(target).filename()),
+                                     std::to_string(formerNotRemoved.value())}));
+    }
+    dialogs.showMessage(message(successId(CtrKind::Track), language));
+    return InstallOutcome::Installed;
+}
+
+// A ride's or car's pair into its object folder `target`; a folder made for it goes again when the
+// copy fails.
+InstallOutcome installPair(CtrKind kind, const InstallSettings& settings, Dialogs& dialogs, const fs::path& source,
+                           fs::path target, const std::string& name) {
+    bool made = false;
+    switch (prepareTargetFolder(kind, settings, dialogs, target, made)) {
         case TargetFolder::Failed: return InstallOutcome::FolderNotCreated;
         case TargetFolder::Declined: return InstallOutcome::Declined;
         case TargetFolder::Ready: break;
     }
-    for (const std::string& section : sections.names) {
-        if (!copyPair(source, target, section + "_data", "741", "742", section, language, dialogs)) {
-            return InstallOutcome::CopyFailed;
-        }
+    if (!copyPair(source, target, name, "732", "733", name, settings.language, dialogs)) {
+        if (made) removeMadeFolder(target, settings.language, dialogs);
+        return InstallOutcome::CopyFailed;
     }
-    if (!copyPair(source, target, name, "732", "733", name, language, dialogs)) return InstallOutcome::CopyFailed;
-    dialogs.showMessage(message(successId(CtrKind::Track), language));
     return InstallOutcome::Installed;
 }
 
@@ -139,15 +217,7 @@ InstallOutcome installTrackSet(const InstallSettings& settings, Dialogs& dialogs
 InstallOutcome installBuiltPair(CtrKind kind, const InstallSettings& settings, Dialogs& dialogs,
                                 const fs::path& builtFolder, const std::string& objectName) {
     fs::path target = gameFolderOf(kind, settings.gamePath) / pathFromCp1252(objectName);
-    switch (prepareTargetFolder(kind, settings, dialogs, target)) {
-        case TargetFolder::Failed: return InstallOutcome::FolderNotCreated;
-        case TargetFolder::Declined: return InstallOutcome::Declined;
-        case TargetFolder::Ready: break;
-    }
-    if (!copyPair(builtFolder, target, objectName, "732", "733", objectName, settings.language, dialogs)) {
-        return InstallOutcome::CopyFailed;
-    }
-    return InstallOutcome::Installed;
+    return installPair(kind, settings, dialogs, builtFolder, target, objectName);
 }
 
 InstallOutcome installCtrFolder(const InstallSettings& settings, Dialogs& dialogs, const fs::path& parentFolder,
@@ -180,15 +250,10 @@ InstallOutcome installCtrFolder(const InstallSettings& settings, Dialogs& dialog
         return InstallOutcome::NotInstallable;
     }
     const CtrKind ctrKind = kind == PairKind::Ride ? CtrKind::Ride : CtrKind::Car;
-    fs::path target = gameFolderOf(ctrKind, settings.gamePath) / item;
-    switch (prepareTargetFolder(ctrKind, settings, dialogs, target)) {
-        case TargetFolder::Failed: return InstallOutcome::FolderNotCreated;
-        case TargetFolder::Declined: return InstallOutcome::Declined;
-        case TargetFolder::Ready: break;
-    }
-    if (!copyPair(source, target, name, "732", "733", name, language, dialogs)) return InstallOutcome::CopyFailed;
-    dialogs.showMessage(message(successId(ctrKind), language));
-    return InstallOutcome::Installed;
+    const InstallOutcome outcome =
+        installPair(ctrKind, settings, dialogs, source, gameFolderOf(ctrKind, settings.gamePath) / item, name);
+    if (outcome == InstallOutcome::Installed) dialogs.showMessage(message(successId(ctrKind), language));
+    return outcome;
 }
 
 }  // namespace zw

@@ -17,10 +17,7 @@ fs::path withSuffix(const fs::path& path, const char* suffix) {
     return result;
 }
 
-void removeQuietly(const fs::path& path) {
-    std::error_code ignored;
-    fs::remove(path, ignored);
-}
+void removeQuietly(const fs::path& path) { removeFile(path); }
 
 }  // namespace
 
@@ -28,6 +25,9 @@ std::optional<PairCopyFailure> replacePair(const fs::path& fromCommon, const fs:
                                            const fs::path& toCommon, const fs::path& toUnique) {
     const fs::path stagedCommon = withSuffix(toCommon, ".zwnew");
     const fs::path stagedUnique = withSuffix(toUnique, ".zwnew");
+    // What a run stopped half-way left beside the pair goes first.
+    removeLeftoversOf(toCommon);
+    removeLeftoversOf(toUnique);
 
     // 1. Both copies beside their targets; nothing in the game folder has changed yet.
     if (std::error_code ec = copyFileAtomically(fromCommon, stagedCommon)) {

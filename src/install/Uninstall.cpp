@@ -1,5 +1,6 @@
 #include "install/Uninstall.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -16,19 +17,64 @@ namespace {
 
 // Deletes one file, found on disk whatever its case; a missing file is fine, any other failure is
 // shown with its error number.
-void deleteInstalledFile(fs::path file, Language language, Dialogs& dialogs) {
-    if (!findPathsOnDisk({&file}, dialogs, language)) return;
-    std::error_code ec;
-    fs::remove(file, ec);
-    if (ec) {
+bool deleteFound(const fs::path& file, Language language, Dialogs& dialogs) {
+    if (const std::error_code ec = removeFile(file)) {
         dialogs.showMessage(
             message("installedFileNotDeleted", language, {nameForMessage(file.filename()), std::to_string(ec.value())}));
+        return false;
     }
+    return true;
+}
+
+// Deletes one file, found on disk whatever its case, and what an interrupted install left beside
+// it; a missing file is fine, any other failure is shown with its error number.
+void deleteInstalledFile(fs::path file, Language language, Dialogs& dialogs) {
+    if (!findPathsOnDisk({&file}, dialogs, language)) return;
+    removeLeftoversOf(file);
+    deleteFound(file, language, dialogs);
 }
 
 void deletePair(const fs::path& folder, const std::string& name, Language language, Dialogs& dialogs) {
     deleteInstalledFile(folder / pathFromCp1252(name + ".common.ovl"), language, dialogs);
     deleteInstalledFile(folder / pathFromCp1252(name + ".unique.ovl"), language, dialogs);
+}
+
+bool endsWithIgnoringCase(const std::string& text, std::string_view ending) {
+    return text.size() >= ending.size() &&
+           equalIgnoringWindowsCase(std::string_view(text).substr(text.size() - ending.size()), ending);
+}
+
+// A track set's folder that an interrupted install left without the set's common file (its section
+// pairs, perhaps its unique file, temporary files, or nothing): what an install puts there is
+// deleted, then the folder; the files deleted are named. Other files stay, with 735.
+UninstallOutcome removePartialTrackSet(const fs::path& folder, const std::string& name, Language language,
+                                       Dialogs& dialogs) {
+    std::vector<fs::path> installFiles;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        std::error_code probe;
+        if (!it->is_regular_file(probe)) continue;
+        const std::string entry = nameForMessage(it->path().filename());
+        if (isTemporaryName(it->path()) || endsWithIgnoringCase(entry, "_data.common.ovl") ||
+            endsWithIgnoringCase(entry, "_data.unique.ovl") || equalIgnoringWindowsCase(entry, name + ".unique.ovl")) {
+            installFiles.push_back(it->path());
+        }
+    }
+    std::sort(installFiles.begin(), installFiles.end());
+    std::string deleted;
+    for (const fs::path& file : installFiles) {
+        if (!deleteFound(file, language, dialogs)) continue;
+        if (!deleted.empty()) deleted += "\r\n";
+        deleted += nameForMessage(file.filename());
+    }
+    if (!deleted.empty()) dialogs.showMessage(message("partialTrackSetRemoved", language, {name, deleted}));
+    const bool wasEmpty = installFiles.empty() && !error && fs::is_empty(folder, error) && !error;
+    if (error || removeFile(folder)) {
+        dialogs.showMessage(message("735", language));
+        return UninstallOutcome::FolderKept;
+    }
+    if (wasEmpty) dialogs.showMessage(message("emptyTrackFolderRemoved", language, {name}));
+    return UninstallOutcome::Removed;
 }
 
 }  // namespace
@@ -52,6 +98,11 @@ UninstallOutcome uninstallObject(CtrKind kind, Language language, Dialogs& dialo
     if (kind == CtrKind::Track) {
         fs::path commonFile = cpName.empty() ? fs::path() : folder / pathFromCp1252(cpName + ".common.ovl");
         if (!findPathsOnDisk({&commonFile}, dialogs, language)) return UninstallOutcome::NotRead;
+        std::error_code probe;
+        if (!cpName.empty() && !fs::exists(fs::symlink_status(commonFile, probe)) &&
+            fs::is_directory(fs::symlink_status(folder, probe))) {
+            return removePartialTrackSet(folder, cpName, language, dialogs);
+        }
         const auto bytes = cpName.empty() ? std::nullopt : readWholeFile(commonFile);
         if (!bytes) {
             dialogs.showMessage(message("736", language, {nameForMessage(name)}));
@@ -78,8 +129,8 @@ UninstallOutcome uninstallObject(CtrKind kind, Language language, Dialogs& dialo
     for (const std::string& section : sections) deletePair(folder, section + "_data", language, dialogs);
     if (!cpName.empty()) deletePair(folder, cpName, language, dialogs);
 
-    std::error_code ec;
-    if (!fs::remove(folder, ec) || ec) {
+    std::error_code ec = removeFile(folder);
+    if (ec || fs::exists(fs::symlink_status(folder, probe))) {
         dialogs.showMessage(message("735", language));
         return UninstallOutcome::FolderKept;
     }

@@ -197,10 +197,11 @@ bool assemblePair(OvlWriter& writer, const OvlPairContents& contents, const std:
     const std::filesystem::path stagedCommon = temporarySibling(commonPath);
     const std::filesystem::path stagedUnique = temporarySibling(uniquePath);
     const auto dropStaged = [&] {
-        std::error_code ignored;
-        std::filesystem::remove(stagedCommon, ignored);
-        std::filesystem::remove(stagedUnique, ignored);
+        removeFile(stagedCommon);
+        removeFile(stagedUnique);
     };
+    removeLeftoversOf(commonPath);  // what a build stopped half-way left beside the pair
+    removeLeftoversOf(uniquePath);
     for (const auto& [path, staged, bytes] : {std::tuple{&commonPath, &stagedCommon, &pair.common},
                                               std::tuple{&uniquePath, &stagedUnique, &pair.unique}}) {
         if (std::error_code error = writeFileAtomically(*staged, *bytes)) {
@@ -214,10 +215,7 @@ bool assemblePair(OvlWriter& writer, const OvlPairContents& contents, const std:
         return false;
     }
     writer.clear();
-    for (const auto& path : temporaryFiles) {
-        std::error_code ignored;  // a temporary file already gone is no failure
-        std::filesystem::remove(path, ignored);
-    }
+    for (const auto& path : temporaryFiles) removeFile(path);  // one already gone is no failure
     return true;
 }
 

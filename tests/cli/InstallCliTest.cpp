@@ -49,6 +49,26 @@ TEST_F(InstallCli, ListsEachKindApart) {
     EXPECT_NE(err.str().find("Error 730!"), std::string::npos);
 }
 
+// A set whose second section pair is missing installs nothing and leaves the earlier set as it was;
+// a set half-installed by an older, interrupted run is listed and goes with "uninstall track".
+TEST_F(InstallCli, TrackSetsInstallWholeOrNotAtAllAndHalfSetsUninstall) {
+    game.makeTrackSetFolder(game.ridesFolder(), "TrackCTR_Set", {"Loop"});
+    const auto earlier = test::entryNames(game.ridesFolder() / "TrackCTR_Set");
+    const fs::path set = game.makeTrackSetFolder(game.author(), "TrackCTR_Set", {"Loop", "Drop"});
+    fs::remove(set / "Drop_data.common.ovl");
+    EXPECT_EQ(run({"--overwrite", "install", set.string()}), ExitCode::Stopped);
+    EXPECT_NE(err.str().find("Error 741! Drop_data.common.ovl"), std::string::npos);
+    EXPECT_EQ(test::entryNames(game.ridesFolder()), std::vector<std::string>{"TrackCTR_Set"});
+    EXPECT_EQ(test::entryNames(game.ridesFolder() / "TrackCTR_Set"), earlier);
+
+    fs::remove(game.ridesFolder() / "TrackCTR_Set" / "TrackCTR_Set.common.ovl");
+    EXPECT_EQ(run({"list", "tracks"}), ExitCode::Done);
+    EXPECT_EQ(out.str(), "TrackCTR_Set\n");
+    EXPECT_EQ(run({"uninstall", "track", "TrackCTR_Set"}), ExitCode::Done);
+    EXPECT_NE(err.str().find("The incompletely installed CTR-Tracks TrackCTR_Set have been removed."), std::string::npos);
+    EXPECT_TRUE(test::entryNames(game.ridesFolder()).empty());
+}
+
 TEST_F(InstallCli, InstallsAFolderAndUninstallsItByName) {
     game.makeRideFolder(game.author(), "CTR_Ride");
     EXPECT_EQ(run({"install", (game.author() / "CTR_Ride").string() + "/"}), ExitCode::Done);

@@ -116,9 +116,8 @@ TEST_F(FolderInstall, TrackSetFailuresNameWhatFailed) {
     EXPECT_EQ(install("TrackCTR_Set"), InstallOutcome::CopyFailed);
     EXPECT_EQ(dialogs.messages(),
               std::vector<std::string>{"Fehler 742! Drop_data.unique.ovl konnte nicht kopiert/installiert werden."});
-    // The pair copied before the failure stays; the failed pair left nothing.
-    EXPECT_EQ(entryNames(game.ridesFolder() / "TrackCTR_Set"),
-              (std::vector<std::string>{"Loop_data.common.ovl", "Loop_data.unique.ovl"}));
+    // All or nothing: neither the pair copied before the failure nor the staging folder stays.
+    EXPECT_TRUE(entryNames(game.ridesFolder()).empty());
 
     fs::remove(set / "Loop_data.common.ovl");
     dialogs.log.clear();
@@ -135,6 +134,59 @@ TEST_F(FolderInstall, TrackSetFailuresNameWhatFailed) {
     dialogs.log.clear();
     EXPECT_EQ(install("TrackCTR_Set"), InstallOutcome::NotInstallable);
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("739", Language::German, {"TrackCTR_Set"})});
+}
+
+TEST_F(FolderInstall, AFailedTrackSetLeavesAnEarlierSetExactlyAsItWas) {
+    game.makeTrackSetFolder(game.ridesFolder(), "TrackCTR_Set", {"Loop"});
+    const fs::path installed = game.ridesFolder() / "TrackCTR_Set";
+    test::writeBytes(installed / "readme.txt", "the user's own");
+    const auto before = entryNames(installed);
+    const fs::path set = game.makeTrackSetFolder(game.author(), "TrackCTR_Set", {"Loop", "Drop", "Turn"});
+    fs::remove(set / "Drop_data.common.ovl");  // the second section pair is missing
+    settings.overwriteWithoutPrompt = true;
+
+    EXPECT_EQ(install("TrackCTR_Set"), InstallOutcome::CopyFailed);
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("741", Language::German, {"Drop"})});
+    EXPECT_EQ(entryNames(installed), before);
+    EXPECT_EQ(fileContent(installed / "Loop_data.common.ovl"), "section common Loop");
+    EXPECT_EQ(entryNames(game.ridesFolder()), std::vector<std::string>{"TrackCTR_Set"});
+
+    // Once complete, the new set replaces the old one and the user's own file goes along.
+    test::writeBytes(set / "Drop_data.common.ovl", "section common Drop (new)");
+    test::writeBytes(set / "Loop_data.common.ovl", "section common Loop (new)");
+    dialogs.log.clear();
+    EXPECT_EQ(install("TrackCTR_Set"), InstallOutcome::Installed);
+    EXPECT_EQ(entryNames(installed).size(), 9u);
+    EXPECT_EQ(fileContent(installed / "readme.txt"), "the user's own");
+    EXPECT_EQ(fileContent(installed / "Loop_data.common.ovl"), "section common Loop (new)");
+    EXPECT_EQ(entryNames(game.ridesFolder()), std::vector<std::string>{"TrackCTR_Set"});
+}
+
+TEST_F(FolderInstall, TheNextInstallOfASetClearsWhatAKilledRunLeft) {
+    game.makeTrackSetFolder(game.author(), "TrackCTR_Set", {"Loop"});
+    settings.overwriteWithoutPrompt = true;
+    // Killed while staging: a stale staging folder.
+    test::writeBytes(game.ridesFolder() / "TrackCTR_Set.zwtmp" / "Loop_data.common.ovl", "half");
+    EXPECT_EQ(install("TrackCTR_Set"), InstallOutcome::Installed);
+    EXPECT_EQ(entryNames(game.ridesFolder()), std::vector<std::string>{"TrackCTR_Set"});
+
+    // Killed between setting the earlier set aside and renaming the new one into place: the earlier
+    // set is put back before anything else, and a failing install then leaves it there.
+    fs::rename(game.ridesFolder() / "TrackCTR_Set", game.ridesFolder() / "TrackCTR_Set.zwold");
+    fs::remove(game.author() / "TrackCTR_Set" / "Loop_data.unique.ovl");
+    dialogs.log.clear();
+    EXPECT_EQ(install("TrackCTR_Set"), InstallOutcome::CopyFailed);
+    EXPECT_EQ(entryNames(game.ridesFolder()), std::vector<std::string>{"TrackCTR_Set"});
+    EXPECT_EQ(entryNames(game.ridesFolder() / "TrackCTR_Set").size(), 4u);
+}
+
+TEST_F(FolderInstall, AFailedFreshRideInstallTakesItsFolderAway) {
+    const fs::path ride = game.makeRideFolder(game.author(), "CTR_Ride");
+    fs::remove(ride / "CTR_Ride.common.ovl");
+    test::writeBytes(ride / "CTR_Ride.common.ovl" / "not a file", "x");  // cannot be read
+    EXPECT_EQ(install("CTR_Ride"), InstallOutcome::CopyFailed);
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("732", Language::German, {"CTR_Ride"})});
+    EXPECT_TRUE(entryNames(game.ridesFolder()).empty());
 }
 
 TEST_F(FolderInstall, ADamagedTrackSetIsReportedAndNothingIsCopied) {

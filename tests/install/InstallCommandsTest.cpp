@@ -90,6 +90,17 @@ TEST_F(BuiltPairInstall, AFolderThatCannotBeMadeGivesItsErrorNumber) {
                                          ").\r\nMaybe the RCT3.exe-application path in the options is wrong?");
 }
 
+TEST_F(BuiltPairInstall, ClearsWhatAStoppedRunLeftBesideThePair) {
+    installOldPair();
+    for (const char* leftover : {"CTR_Blitz.common.ovl.zwold", "CTR_Blitz.common.ovl.zwnew", "CTR_Blitz.unique.ovl.zwtmp",
+                                 "CTR_Blitz.unique.ovl.zwnew.zwtmp"}) {
+        test::writeBytes(target() / leftover, "left by a killed run");
+    }
+    settings.overwriteWithoutPrompt = true;
+    EXPECT_EQ(install(), InstallOutcome::Installed);
+    EXPECT_EQ(test::entryNames(target()), (std::vector<std::string>{"CTR_Blitz.common.ovl", "CTR_Blitz.unique.ovl"}));
+}
+
 TEST_F(BuiltPairInstall, AFailedCopyIsReportedAndLeavesTheOldPair) {
     // No built pair at all.
     fs::remove_all(built);

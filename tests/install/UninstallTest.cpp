@@ -54,16 +54,44 @@ TEST_F(Uninstalling, RemovesATrackSetWithTheSectionsItNames) {
     EXPECT_TRUE(dialogs.log.empty());
 }
 
+TEST_F(Uninstalling, RemovesAHalfInstalledTrackSetAndSaysWhatWentAway) {
+    const fs::path set = game.makeTrackSetFolder(game.ridesFolder(), "TrackCTR_Set", {"Loop", "Drop"});
+    fs::remove(set / "TrackCTR_Set.common.ovl");
+    test::writeBytes(set / "Drop_data.unique.ovl.zwtmp", "half written");
+    EXPECT_EQ(uninstall(CtrKind::Track, "TrackCTR_Set"), UninstallOutcome::Removed);
+    EXPECT_EQ(dialogs.messages(),
+              std::vector<std::string>{"Die unvollständig installierten CTR-Schienen TrackCTR_Set wurden entfernt. "
+                                       "Gelöschte Dateien:\r\nDrop_data.common.ovl\r\nDrop_data.unique.ovl\r\n"
+                                       "Drop_data.unique.ovl.zwtmp\r\nLoop_data.common.ovl\r\nLoop_data.unique.ovl\r\n"
+                                       "TrackCTR_Set.unique.ovl"});
+    EXPECT_TRUE(entryNames(game.ridesFolder()).empty());
+
+    // An empty folder goes too; a user's own file stays with its folder.
+    fs::create_directory(game.ridesFolder() / "TrackCTR_Empty");
+    dialogs.log.clear();
+    EXPECT_EQ(uninstall(CtrKind::Track, "TrackCTR_Empty"), UninstallOutcome::Removed);
+    EXPECT_EQ(dialogs.messages(),
+              std::vector<std::string>{"Der leere Ordner der CTR-Schienen TrackCTR_Empty wurde entfernt."});
+    test::writeBytes(game.ridesFolder() / "TrackCTR_Mine" / "notes.txt", "mine");
+    dialogs.log.clear();
+    EXPECT_EQ(uninstall(CtrKind::Track, "TrackCTR_Mine"), UninstallOutcome::FolderKept);
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{k735});
+    EXPECT_EQ(entryNames(game.ridesFolder()), std::vector<std::string>{"TrackCTR_Mine"});
+}
+
 TEST_F(Uninstalling, ATrackSetWhoseCommonFileCannotBeReadIsLeftWhole) {
     const fs::path set = game.makeTrackSetFolder(game.ridesFolder(), "TrackCTR_Set", {"Loop"});
+    // A common file that is there but cannot be opened.
     fs::remove(set / "TrackCTR_Set.common.ovl");
+    test::writeBytes(set / "TrackCTR_Set.common.ovl" / "inside", "x");
     EXPECT_EQ(uninstall(CtrKind::Track, "TrackCTR_Set"), UninstallOutcome::NotRead);
     EXPECT_EQ(dialogs.messages(),
               std::vector<std::string>{"Fehler 736! TrackCTR_Set.common.ovl Datei konnte nicht geöffnet werden, um die "
                                        "zu löschenden Dateien zu ermitteln."});
     EXPECT_EQ(entryNames(set), (std::vector<std::string>{"Loop_data.common.ovl", "Loop_data.unique.ovl",
-                                                         "TrackCTR_Set.unique.ovl"}));
+                                                         "TrackCTR_Set.common.ovl", "TrackCTR_Set.unique.ovl"}));
 
+    fs::remove_all(set / "TrackCTR_Set.common.ovl");
     test::writeBytes(set / "TrackCTR_Set.common.ovl", test::commonFileWithStrings({"Loop:tks"}, 3));
     dialogs.log.clear();
     EXPECT_EQ(uninstall(CtrKind::Track, "TrackCTR_Set"), UninstallOutcome::NotRead);

@@ -92,6 +92,21 @@ constexpr MessageText kMessages[] = {
     {"installedFileNotDeleted",
      "{1} konnte nicht gelöscht werden (ErrorValue={2}).",
      "{1} could not be deleted (ErrorValue={2})."},
+    // Replacing an installed track set: a file the user keeps in its folder (besides the set's own
+    // files) could not be taken into the new folder; the installed set stays as it was.
+    // {1} the entry's name, {2} the system error number.
+    {"trackFileNotCarriedOver",
+     "{1} aus dem vorhandenen Schienen-Ordner konnte nicht übernommen werden (ErrorValue={2}). Die installierten CTR-Schienen bleiben unverändert.",
+     "{1} of the existing track folder could not be carried over (ErrorValue={2}). The installed CTR-Tracks stay unchanged."},
+    // Uninstall of a track set that an interrupted install left without its own common file.
+    // {1} the name of the track set, {2} the deleted files, one per line.
+    {"partialTrackSetRemoved",
+     "Die unvollständig installierten CTR-Schienen {1} wurden entfernt. Gelöschte Dateien:\r\n{2}",
+     "The incompletely installed CTR-Tracks {1} have been removed. Deleted files:\r\n{2}"},
+    // The same when the set's folder was empty. {1} the name of the track set.
+    {"emptyTrackFolderRemoved",
+     "Der leere Ordner der CTR-Schienen {1} wurde entfernt.",
+     "The empty folder of the CTR-Tracks {1} has been removed."},
     // Uninstall by name: no such object of that kind is installed. {1} the name.
     {"notInstalled",
      "{1} ist in RCT3 nicht installiert.",
