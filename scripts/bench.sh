@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Builds the benchmark program (Release, -O2, build/bench) and runs it: each case's time next to a
+# plain copy of its input and output bytes measured in the same run, their ratio, the peak memory
+# and whether the goal is met. Repeated (default 5 times) and the median taken, since the machine
+# may be shared.
+#   scripts/bench.sh [--repetitions N] [--binary PROGRAM] [--json FILE]
+# --binary runs another build of bench_builds (e.g. one made from an earlier commit) without building.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+repetitions=5
+binary=
+json=
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --repetitions) repetitions=$2; shift 2 ;;
+    --binary) binary=$2; shift 2 ;;
+    --json) json=$2; shift 2 ;;
+    *) echo "unknown argument $1" >&2; exit 2 ;;
+  esac
+done
+if [ -z "$binary" ]; then
+  scripts/setup-debian.sh libbenchmark-dev python3
+  cmake --preset bench >/dev/null
+  cmake --build build/bench --target bench_builds -j 2
+  binary=build/bench/benchmarks/bench_builds
+fi
+[ -n "$json" ] || json=$(mktemp --suffix=.json)
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
+"$binary" --benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only=true \
+  --benchmark_out="$json" --benchmark_out_format=json >/dev/null
+echo "load average after:  $(cut -d' ' -f1-3 /proc/loadavg)"
+python3 - "$json" <<'EOF'
+import json, sys
+runs = json.load(open(sys.argv[1]))["benchmarks"]
+median = {r["run_name"]: r for r in runs if r.get("aggregate_name") == "median"}
+errors = [r for r in runs if r.get("error_occurred")]
+for r in errors:
+    print(f"{r['run_name']}: {r.get('error_message', 'failed')}")
+def ms(r, key="real_time"):
+    return r[key] if r["time_unit"] == "ms" else r[key] / 1e6 if r["time_unit"] == "ns" else r[key] / 1e3
+print(f"{'case':<26}{'time ms':>10}{'cpu ms':>10}{'copy ms':>10}{'ratio':>8}{'peak MiB':>10}{'out MiB':>9}  goal")
+ride_cpu = sum(ms(median[n], "cpu_time") for n in ("BM_RideReadRewrite", "BM_RideBuild") if n in median)
+single = median.get("BM_CarBuildLargeModel")
+for name, r in median.items():
+    goal = ""
+    peak_limit = 2 * r["output_MiB"] + 16
+    if name == "BM_RideReadRewrite":
+        goal = "(with the ride build below)"
+    elif name == "BM_RideBuild":
+        goal = f"read+rewrite+build {ride_cpu:.1f} ms CPU < 20: {'yes' if ride_cpu < 20 else 'no'}"
+    elif name == "BM_CarBuildLargeModel":
+        met = r["ratio"] <= 2 and r["peak_MiB"] <= peak_limit
+        goal = f"ratio <= 2, peak <= {peak_limit:.0f} MiB: {'yes' if met else 'no'}"
+    elif name == "BM_CarBuildTwiceTheModel" and single:
+        scale = ms(r) / ms(single)
+        met = scale <= 2.1 and r["ratio"] <= 2 and r["peak_MiB"] <= peak_limit
+        goal = f"{scale:.2f}x the large model's time (<= 2.1), ratio <= 2, peak <= {peak_limit:.0f} MiB: {'yes' if met else 'no'}"
+    print(f"{name[3:]:<26}{ms(r):>10.1f}{ms(r, 'cpu_time'):>10.1f}{r['copy_ms']:>10.1f}{r['ratio']:>8.2f}"
+          f"{r['peak_MiB']:>10.1f}{r['output_MiB']:>9.1f}  {goal}")
+sys.exit(1 if errors else 0)
+EOF
