@@ -9,6 +9,7 @@
 // (reads its input files once, writes as many bytes as its output files hold) and reports:
 //   copy_ms     the time of that copy, per iteration;
 //   ratio       the case's time over the copy's, summed over the iterations of one repetition;
+//   user_ms, system_ms  the processor time of the case in the program's own code and in the kernel;
 //   peak_MiB    how far the resident memory of the process rose above where it stood when the case
 //               began, the highest of its iterations (Linux: the kernel's high-water mark is reset
 //               before each iteration; elsewhere the process's peak is reported as it is);
@@ -27,6 +28,10 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
 #include "base/SafeFile.h"
 #include "base/Settings.h"
@@ -92,6 +97,23 @@ private:
     bool resettable_ = false;
     long start_ = 0;
     double highest_ = 0;
+};
+
+// ---- processor time ----
+
+// The processor time the process spent so far in its own code and in the kernel's, in ms.
+struct ProcessorTime {
+    double user = 0, system = 0;
+    static ProcessorTime now() {
+        ProcessorTime t;
+#ifndef _WIN32
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        t.user = usage.ru_utime.tv_sec * 1e3 + usage.ru_utime.tv_usec / 1e3;
+        t.system = usage.ru_stime.tv_sec * 1e3 + usage.ru_stime.tv_usec / 1e3;
+#endif
+        return t;
+    }
 };
 
 // ---- the plain copy ----
@@ -160,9 +182,15 @@ private:
 
 // ---- the inputs ----
 
+// ZW_BENCH_KEEP=FOLDER: the inputs and the built pairs are made there and kept, e.g. to compare the
+// pairs of two builds of the program.
+const char* keptFolder() { return std::getenv("ZW_BENCH_KEEP"); }
+
 fs::path benchFolder() {
     static const fs::path folder = [] {
-        fs::path f = fs::temp_directory_path() / ("zw_bench_builds_" + std::to_string(Clock::now().time_since_epoch().count()));
+        fs::path f = keptFolder() ? fs::path(keptFolder())
+                                  : fs::temp_directory_path() /
+                                        ("zw_bench_builds_" + std::to_string(Clock::now().time_since_epoch().count()));
         fs::remove_all(f);
         fs::create_directories(f);
         return f;
@@ -262,15 +290,19 @@ std::string firstMessage(const zw::test::ScriptedDialogs& dialogs) {
 template <class Work>
 void measure(benchmark::State& state, PlainCopy& copy, Work&& work) {
     PeakMemory memory;
-    double copyMs = 0, workMs = 0;
+    double copyMs = 0, workMs = 0, userMs = 0, systemMs = 0;
     for (auto _ : state) {
         state.PauseTiming();
         copyMs += copy.run();
         memory.begin();
         state.ResumeTiming();
+        const ProcessorTime before = ProcessorTime::now();
         const auto start = Clock::now();
         const std::optional<std::string> failure = work();
         workMs += std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+        const ProcessorTime after = ProcessorTime::now();
+        userMs += after.user - before.user;
+        systemMs += after.system - before.system;
         state.PauseTiming();
         memory.end();
         if (failure) {
@@ -282,6 +314,8 @@ void measure(benchmark::State& state, PlainCopy& copy, Work&& work) {
     const double iterations = static_cast<double>(std::max<benchmark::IterationCount>(state.iterations(), 1));
     state.counters["copy_ms"] = copyMs / iterations;
     state.counters["ratio"] = copyMs > 0 ? workMs / copyMs : 0;
+    state.counters["user_ms"] = userMs / iterations;
+    state.counters["system_ms"] = systemMs / iterations;
     state.counters["peak_MiB"] = memory.highestMiB();
     state.counters["input_MiB"] = static_cast<double>(copy.inputBytes()) / (1024.0 * 1024.0);
     state.counters["output_MiB"] = static_cast<double>(copy.outputBytes()) / (1024.0 * 1024.0);
@@ -380,6 +414,6 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     std::error_code ignored;
-    fs::remove_all(benchFolder(), ignored);
+    if (!keptFolder()) fs::remove_all(benchFolder(), ignored);
     return 0;
 }

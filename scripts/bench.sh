@@ -32,10 +32,13 @@ echo "load average after:  $(cut -d' ' -f1-3 /proc/loadavg)"
 python3 - "$json" <<'EOF'
 import json, sys
 runs = json.load(open(sys.argv[1]))["benchmarks"]
-median = {r["run_name"]: r for r in runs if r.get("aggregate_name") == "median"}
+# The medians of the repetitions; with one repetition, its own figures.
+case = lambda r: r["run_name"].split("/")[0]
+median = {case(r): r for r in runs if r.get("aggregate_name") == "median"} or \
+         {case(r): r for r in runs if r.get("run_type") == "iteration"}
 errors = [r for r in runs if r.get("error_occurred")]
 for r in errors:
-    print(f"{r['run_name']}: {r.get('error_message', 'failed')}")
+    print(f"{case(r)}: {r.get('error_message', 'failed')}")
 def ms(r, key="real_time"):
     return r[key] if r["time_unit"] == "ms" else r[key] / 1e6 if r["time_unit"] == "ns" else r[key] / 1e3
 print(f"{'case':<26}{'time ms':>10}{'cpu ms':>10}{'copy ms':>10}{'ratio':>8}{'peak MiB':>10}{'out MiB':>9}  goal")
