@@ -11,8 +11,9 @@
 //   ratio       the case's time over the copy's, summed over the iterations of one repetition;
 //   user_ms, system_ms  the processor time of the case in the program's own code and in the kernel;
 //   peak_MiB    how far the resident memory of the process rose above where it stood when the case
-//               began, the highest of its iterations (Linux: the kernel's high-water mark is reset
-//               before each iteration; elsewhere the process's peak is reported as it is);
+//               began, the highest of its iterations (Linux: freed memory is handed back to the
+//               system and the kernel's high-water mark reset before each iteration; elsewhere the
+//               process's peak is reported as it is);
 //   input_MiB, output_MiB  the bytes read and written.
 // Not a test: the numbers depend on the machine and its load.
 
@@ -31,6 +32,9 @@
 
 #ifndef _WIN32
 #include <sys/resource.h>
+#endif
+#ifdef __GLIBC__
+#include <malloc.h>
 #endif
 
 #include "base/SafeFile.h"
@@ -84,6 +88,11 @@ bool resetPeakMemory() {
 class PeakMemory {
 public:
     void begin() {
+#ifdef __GLIBC__
+        // Freed memory the allocator kept would be reused unseen: it goes back first, so what the
+        // work touches counts.
+        malloc_trim(0);
+#endif
         resettable_ = resetPeakMemory();
         start_ = resettable_ ? statusKilobytes("VmRSS") : 0;
     }
