@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <initializer_list>
 #include <memory>
 
 #include "base/FileFaults.h"
@@ -34,7 +33,7 @@ std::error_code lastError() { return {errno ? errno : EIO, std::generic_category
 
 // Creates `path` (replacing a file of that name) and writes `pieces` into it one after the other,
 // then flushes and closes it. A write that fails part-way leaves a partial file: the caller removes it.
-std::error_code writeNewFile(const fs::path& path, std::initializer_list<std::string_view> pieces) {
+std::error_code writeNewFile(const fs::path& path, std::span<const std::string_view> pieces) {
     if (std::error_code fault = fileFaultFor(FileOperation::Create)) return fault;
     errno = 0;
     FileHandle file = openFile(path, true);
@@ -81,6 +80,38 @@ std::optional<std::string> readWholeFile(const fs::path& path, std::error_code* 
     }
     if (error) error->clear();
     return bytes;
+}
+
+bool appendWholeFile(const std::filesystem::path& path, std::string& buffer, std::error_code* error) {
+    errno = 0;
+    FileHandle file = openFile(path, false);
+    const size_t start = buffer.size();
+    const auto fail = [&] {
+        if (error) *error = lastError();
+        buffer.resize(start);
+        return false;
+    };
+    if (!file) return fail();
+    std::error_code sizeError;
+    const uintmax_t expected = std::filesystem::file_size(path, sizeError);
+    if (!sizeError && expected > buffer.max_size() - start) {
+        errno = EFBIG;
+        return fail();
+    }
+    // The size taken first is what is read in one go; a file that changed since is read to its end.
+    size_t end = start;
+    size_t room = sizeError ? 65536 : static_cast<size_t>(expected) + 1;
+    for (;;) {
+        buffer.resize(end + room);
+        const size_t got = std::fread(buffer.data() + end, 1, room, file.get());
+        end += got;
+        if (got < room) break;
+        room = 65536;
+    }
+    buffer.resize(end);
+    if (std::ferror(file.get())) return fail();
+    if (error) error->clear();
+    return true;
 }
 
 fs::path temporarySibling(const fs::path& path) {
@@ -162,12 +193,16 @@ void removeLeftoversOf(const fs::path& target) {
     }
 }
 
-std::error_code writeFileAtomically(const fs::path& path, std::string_view bytes) {
+std::error_code writePiecesAtomically(const fs::path& path, std::span<const std::string_view> pieces) {
     const fs::path temp = temporarySibling(path);
-    std::error_code error = writeNewFile(temp, {bytes});
+    std::error_code error = writeNewFile(temp, pieces);
     if (!error) error = replaceFile(temp, path);
     if (error) removeFile(temp);
     return error;
+}
+
+std::error_code writeFileAtomically(const fs::path& path, std::string_view bytes) {
+    return writePiecesAtomically(path, {&bytes, 1});
 }
 
 std::error_code copyFileAtomically(const fs::path& from, const fs::path& to) {

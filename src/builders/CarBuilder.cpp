@@ -1,6 +1,8 @@
 #include "builders/CarBuilder.h"
 
+#include <map>
 #include <optional>
+#include <vector>
 #include <system_error>
 
 #include "base/Dialogs.h"
@@ -21,12 +23,42 @@
 namespace zw {
 namespace {
 
-// Step 7 for one model name: read with the car checks, its structures checked, then re-emitted.
-bool emitModel(const CarData& car, const std::string& modelName, OvlWriter& writer, Dialogs& dialogs,
-               Language language, const CarBuildSteps& steps) {
-    const std::optional<ModelPair> model = readCarModelPair(car.CarFolder, modelName, dialogs, language);
-    if (!model) return false;
-    if (!checkModelStructures(*model, modelName, dialogs, language)) return false;
+// The model pairs of one build, each read and checked once however many roles name it (by the same
+// name, as written in the car data), so a model named twice is re-emitted twice from one reading.
+class ModelsOfTheBuild {
+public:
+    ModelsOfTheBuild(const CarData& car, Dialogs& dialogs, Language language)
+        : car_(car), dialogs_(dialogs), language_(language) {}
+
+    // The model read with the car checks and its structures checked, or nullptr after a message.
+    const ModelPair* get(const std::string& modelName) {
+        if (const auto known = models_.find(modelName); known != models_.end()) return &known->second;
+        std::optional<ModelPair> model = readCarModelPair(car_.CarFolder, modelName, dialogs_, language_);
+        if (!model || !checkModelStructures(*model, modelName, dialogs_, language_)) return nullptr;
+        return &models_.emplace(modelName, std::move(*model)).first->second;
+    }
+
+private:
+    const CarData& car_;
+    Dialogs& dialogs_;
+    Language language_;
+    std::map<std::string, ModelPair> models_;
+};
+
+// Step 7 for one naming of a model: re-emitted from its one reading. `namingsLeft` counts this
+// naming and those after it.
+bool emitModel(const std::string& modelName, size_t namingsLeft, ModelsOfTheBuild& models, OvlWriter& writer,
+               Dialogs& dialogs, Language language, const CarBuildSteps& steps) {
+    const ModelPair* model = models.get(modelName);
+    if (model == nullptr) return false;
+    // Each copy adds at most the model's size to the part files that take its data: room for as many
+    // copies as are still to come keeps the part files from moving as they grow. Room never used
+    // is never touched, so it costs no memory.
+    const size_t common = model->commonSize();
+    const size_t unique = model->helpData().size() - common;
+    writer.reserve(part::CommonData, common * namingsLeft);
+    writer.reserve(part::CommonStructures, common * namingsLeft);
+    writer.reserve(part::UniqueStructures, unique * namingsLeft);
     try {
         return steps.reEmitModel(writer, *model, modelName, dialogs, language);
     } catch (const BinaryReadError& fault) {
@@ -34,6 +66,23 @@ bool emitModel(const CarData& car, const std::string& modelName, OvlWriter& writ
         showModelPairFault(fault, dialogs, language);
         return false;
     }
+}
+
+// Step 7: for each role in order, part A then part B, the model it names. The models are let go
+// before the pair is assembled.
+bool emitModels(const CarData& car, OvlWriter& writer, Dialogs& dialogs, Language language, const CarBuildSteps& steps) {
+    std::vector<const std::string*> namings;
+    for (CarRole role : kCarRoles) {
+        const CarRoleData& r = car.role(role);
+        for (const std::string* modelName : {&r.ModelNamePartA, &r.ModelNamePartB}) {
+            if (!modelName->empty()) namings.push_back(modelName);
+        }
+    }
+    ModelsOfTheBuild models(car, dialogs, language);
+    for (size_t n = 0; n < namings.size(); ++n) {
+        if (!emitModel(*namings[n], namings.size() - n, models, writer, dialogs, language, steps)) return false;
+    }
+    return true;
 }
 
 // Steps 3 to 10, into an output folder that is ready: true when the pair was written.
@@ -61,13 +110,7 @@ bool assembleCarPair(const CarData& car, const PairFiles& files, const Settings&
 
     writer.startBlock(part::UniqueStructures);
     writer.startBlock(part::CommonStructures);
-    for (CarRole role : kCarRoles) {
-        const CarRoleData& r = car.role(role);
-        for (const std::string* modelName : {&r.ModelNamePartA, &r.ModelNamePartB}) {
-            if (modelName->empty()) continue;
-            if (!emitModel(car, *modelName, writer, dialogs, language, steps)) return false;
-        }
-    }
+    if (!emitModels(car, writer, dialogs, language, steps)) return false;
 
     OvlPairContents contents;
     contents.loaderTypes = carLoaderTypeList();

@@ -13,7 +13,7 @@
 //   7. the models: for each role in order, part A then part B, the model pair named in the car data
 //      is read from CarFolder with the car checks (ModelPairCarChecks.h), its structures checked
 //      (ModelStructureCheck.h: faults stop the build, implausible values are a warning) and
-//      re-emitted; a model named twice is read and re-emitted twice;
+//      re-emitted; a model named twice is read and checked once and re-emitted twice;
 //   8. the assembly: the car LoaderTypeList, the include paths as the .unique header's references.
 //
 // Both output files are replaced together only after the whole pair was made; a build that stops

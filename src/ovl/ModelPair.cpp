@@ -1,5 +1,6 @@
 #include "ovl/ModelPair.h"
 
+#include <cstring>
 #include <limits>
 
 #include "base/Dialogs.h"
@@ -108,28 +109,43 @@ public:
         (file == OvlFileKind::Common ? pair_.commonName_ : pair_.uniqueName_) = pathForMessage(found.filename());
     }
 
-    // One file of the pair: header, version, block counts, blocks into the help data.
-    void readFile(OvlFileKind file, const std::string& bytes) {
+    // Appends a file's bytes to the help data.
+    bool appendFile(const std::filesystem::path& path) { return appendWholeFile(path, pair_.helpData_); }
+
+    // One file of the pair, whose bytes were appended to the help data from `start` on: header,
+    // version, block counts; then the blocks are moved down in place to stand end to end, so the
+    // file's bytes become its part of the help data without a second buffer.
+    void readFile(OvlFileKind file, size_t start) {
         const bool common = file == OvlFileKind::Common;
-        ByteReader in(bytes, pair_.fileName(file));
-        OvlFileHeader header = readOvlFileStart(in);
-        if (header.version != kOvlVersion) throw Refusal{common ? ids_.versionCommon : ids_.versionUnique};
-        readOvlFileHeaderRest(in, header);  // references are not needed
-        if (common) pair_.loaderTypes_ = std::move(header.loaderTypes);
-        OvlBlockCounts counts{};
-        for (uint32_t& count : counts) {
-            count = in.u32();
-            if (count >= ModelBlockIndex::kBlockLimit) throw Refusal{common ? ids_.blocksCommon : ids_.blocksUnique};
-        }
-        for (const OvlBlock& block : readOvlBlocks(in, counts)) {
-            if (block.size > std::numeric_limits<uint32_t>::max() - pair_.helpData_.size()) {
-                in.fail("the blocks of the pair pass 4 GB");
+        std::string& help = pair_.helpData_;
+        std::vector<OvlBlock> blocks;
+        {
+            ByteReader in(std::string_view(help).substr(start), pair_.fileName(file));
+            OvlFileHeader header = readOvlFileStart(in);
+            if (header.version != kOvlVersion) throw Refusal{common ? ids_.versionCommon : ids_.versionUnique};
+            readOvlFileHeaderRest(in, header);  // references are not needed
+            if (common) pair_.loaderTypes_ = std::move(header.loaderTypes);
+            OvlBlockCounts counts{};
+            for (uint32_t& count : counts) {
+                count = in.u32();
+                if (count >= ModelBlockIndex::kBlockLimit) throw Refusal{common ? ids_.blocksCommon : ids_.blocksUnique};
             }
-            ModelBlock placed{block.size, static_cast<uint32_t>(pair_.helpData_.size())};
-            pair_.helpData_.append(bytes, block.fileOffset, block.size);
-            pair_.blocks_.blocks[fileIndex(file)][block.type].push_back(placed);
+            blocks = readOvlBlocks(in, counts);
+            size_t end = start;
+            for (const OvlBlock& block : blocks) {
+                if (block.size > std::numeric_limits<uint32_t>::max() - end) in.fail("the blocks of the pair pass 4 GB");
+                end += block.size;
+            }
         }
-        if (common) pair_.commonSize_ = static_cast<uint32_t>(pair_.helpData_.size());
+        // Each block moves to a place at or before its own, so none overwrites one not yet moved.
+        size_t end = start;
+        for (const OvlBlock& block : blocks) {
+            std::memmove(help.data() + end, help.data() + start + block.fileOffset, block.size);
+            pair_.blocks_.blocks[fileIndex(file)][block.type].push_back(ModelBlock{block.size, static_cast<uint32_t>(end)});
+            end += block.size;
+        }
+        help.resize(end);
+        if (common) pair_.commonSize_ = static_cast<uint32_t>(end);
     }
 
     // The string table into the string map: a string starts at the table's start and after each NUL.
@@ -198,18 +214,20 @@ std::optional<ModelPair> readModelPair(const std::filesystem::path& folder, std:
     try {
         for (OvlFileKind file : {OvlFileKind::Common, OvlFileKind::Unique}) {
             const bool common = file == OvlFileKind::Common;
-            std::optional<std::string> bytes;
+            // The file's bytes go straight to the end of the help data, where readFile lays out its blocks.
+            const size_t start = pair.helpData().size();
+            bool read = false;
             try {
                 // Authors' model files come from Windows: the name is matched whatever its case.
                 const auto found = pathAsFoundOnDisk(folder / pathFromCp1252(pair.fileName(file)), dialogs, language);
                 if (!found) return std::nullopt;
-                bytes = readWholeFile(*found);
-                if (bytes) reading.nameFileAsFound(file, *found);
+                read = reading.appendFile(*found);
+                if (read) reading.nameFileAsFound(file, *found);
             } catch (const EncodingError&) {
                 // A name that no file of this system can carry: that file cannot be opened.
             }
-            if (!bytes) throw Refusal{common ? ids.openCommon : ids.openUnique};
-            reading.readFile(file, *bytes);
+            if (!read) throw Refusal{common ? ids.openCommon : ids.openUnique};
+            reading.readFile(file, start);
         }
         reading.readStrings();
         reading.readSymbols(OvlFileKind::Common);

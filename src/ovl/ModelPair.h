@@ -102,6 +102,8 @@ public:
     // The data of all blocks, .common first: address a is byte a.
     const std::string& helpData() const { return helpData_; }
     const ModelBlockIndex& blockIndex() const { return blocks_; }
+    // The size of the .common file's part of the help data; the .unique file's part follows.
+    uint32_t commonSize() const { return commonSize_; }
     // The file whose blocks hold `address` (addresses past the end count as .unique).
     OvlFileKind fileAt(uint32_t address) const { return address < commonSize_ ? OvlFileKind::Common : OvlFileKind::Unique; }
 

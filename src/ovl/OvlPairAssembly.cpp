@@ -1,6 +1,8 @@
 #include "ovl/OvlPairAssembly.h"
 
 #include <array>
+#include <deque>
+#include <span>
 #include <limits>
 #include <stdexcept>
 #include <tuple>
@@ -96,10 +98,44 @@ void header(ByteWriter& out, const std::vector<std::string>& references, const s
     }
 }
 
-void blocks(ByteWriter& out, const OvlPartFile& file) {
-    for (size_t b = 1; b <= file.blocks().size(); ++b) {
-        out.u32(file.blocks()[b - 1].size);
-        copyBlockInChunks(file, b, [&](std::string_view piece) { out.bytes(piece); });
+// One file of the pair as the pieces it is written from: the few bytes made here (header, size
+// words, relocations) and views of the part files' blocks and the extra data, which stay where
+// they are.
+class FilePieces {
+public:
+    std::span<const std::string_view> pieces() const { return pieces_; }
+
+    // Bytes made for the file; they are kept here.
+    void made(ByteWriter& out) {
+        made_.push_back(out.take());
+        pieces_.push_back(made_.back());
+        out = ByteWriter();
+    }
+    void view(std::string_view bytes) {
+        if (!bytes.empty()) pieces_.push_back(bytes);
+    }
+
+    std::string joined() const {
+        size_t size = 0;
+        for (std::string_view piece : pieces_) size += piece.size();
+        std::string all;
+        all.reserve(size);
+        for (std::string_view piece : pieces_) all += piece;
+        return all;
+    }
+
+private:
+    std::deque<std::string> made_;  // a deque: adding bytes moves none of those viewed
+    std::vector<std::string_view> pieces_;
+};
+
+// Each block of `file` as its size word and its bytes.
+void blocks(FilePieces& pieces, ByteWriter& out, const OvlPartFile& file) {
+    const std::string_view bytes = file.bytes();
+    for (const OvlPartFile::Block& block : file.blocks()) {
+        out.u32(block.size);
+        pieces.made(out);
+        pieces.view(bytes.substr(block.offset, block.size));
     }
 }
 
@@ -140,22 +176,25 @@ void showPairReplaceFailure(const FilePairReplaceFailure& failure, const std::fi
     }
 }
 
-}  // namespace
+// The pair's two files as pieces; the placeholders of `parts` are resolved and its symbol tables
+// sorted where they stand.
+struct PairPieces {
+    FilePieces common;
+    FilePieces unique;
+};
 
-OvlPairBytes assemblePairBytes(const OvlWriter& writer, const OvlPairContents& contents) {
-    PartFiles parts;
-    for (int n = 1; n <= part::Count; ++n) parts[n - 1] = writer.partFile(n);
-
+PairPieces layOutPair(PartFiles& parts, const std::vector<OvlPointer>& pointers, const OvlPairContents& contents) {
     Bases base{};
     base[1] = 0;
     for (int n = 1; n < part::Count; ++n) base[n + 1] = base[n] + parts[n - 1].end();
 
-    resolvePointers(parts, base, writer.pointers());
+    resolvePointers(parts, base, pointers);
     sortSymbols(parts, base, part::CommonSymbols, part::CommonLoaders);
     sortSymbols(parts, base, part::UniqueSymbols, part::UniqueLoaders);
 
-    OvlPairBytes pair;
+    PairPieces pair;
     {
+        FilePieces& file = pair.common;
         ByteWriter out;
         header(out, contents.commonReferences, contents.loaderTypes);
         for (uint32_t count : {1 + blockCount(parts, part::CommonData), 0u, 2u, 0u,
@@ -164,34 +203,48 @@ OvlPairBytes assemblePairBytes(const OvlWriter& writer, const OvlPairContents& c
         }
         for (int n : {part::StringTable, part::CommonData, part::CommonSymbols, part::CommonLoaders,
                       part::CommonStructures}) {
-            blocks(out, parts[n - 1]);
+            blocks(file, out, parts[n - 1]);
         }
         relocations(out, parts, base, part::StringTable, part::CommonStructures);
         for (const std::string& entry : contents.commonExtraData) {
             out.u32(static_cast<uint32_t>(entry.size()));
-            out.bytes(entry);
+            file.made(out);
+            file.view(entry);
         }
-        pair.common = out.take();
+        file.made(out);
     }
     {
+        FilePieces& file = pair.unique;
         ByteWriter out;
         header(out, contents.uniqueReferences, contents.loaderTypes);
         for (uint32_t count : {0u, 0u, 3 + blockCount(parts, part::UniqueStructures), 0u, 0u, 0u, 0u, 0u, 0u}) {
             out.u32(count);
         }
         for (int n : {part::UniqueSymbols, part::UniqueLoaders, part::SymbolReferences, part::UniqueStructures}) {
-            blocks(out, parts[n - 1]);
+            blocks(file, out, parts[n - 1]);
         }
         relocations(out, parts, base, part::UniqueSymbols, part::UniqueStructures);
-        pair.unique = out.take();
+        file.made(out);
     }
     return pair;
+}
+
+}  // namespace
+
+OvlPairBytes assemblePairBytes(const OvlWriter& writer, const OvlPairContents& contents) {
+    PartFiles parts;
+    for (int n = 1; n <= part::Count; ++n) parts[n - 1] = writer.partFile(n);
+    const PairPieces pieces = layOutPair(parts, writer.pointers(), contents);
+    return OvlPairBytes{pieces.common.joined(), pieces.unique.joined()};
 }
 
 bool assemblePair(OvlWriter& writer, const OvlPairContents& contents, const std::filesystem::path& commonPath,
                   const std::filesystem::path& uniquePath, Dialogs& dialogs, Language language,
                   const std::vector<std::filesystem::path>& temporaryFiles) {
-    const OvlPairBytes pair = assemblePairBytes(writer, contents);
+    // The writer's tables are resolved where they stand and each file is written from its pieces,
+    // so the pair is never copied whole in memory.
+    OvlWriter::Tables tables = writer.takeTables();
+    const PairPieces pair = layOutPair(tables.parts, tables.pointers, contents);
     // Both files are written in full under temporary names before either replaces an earlier file,
     // so a failed write never leaves a new file beside an old partner.
     const std::filesystem::path stagedCommon = temporarySibling(commonPath);
@@ -202,9 +255,9 @@ bool assemblePair(OvlWriter& writer, const OvlPairContents& contents, const std:
     };
     removeLeftoversOf(commonPath);  // what a build stopped half-way left beside the pair
     removeLeftoversOf(uniquePath);
-    for (const auto& [path, staged, bytes] : {std::tuple{&commonPath, &stagedCommon, &pair.common},
-                                              std::tuple{&uniquePath, &stagedUnique, &pair.unique}}) {
-        if (std::error_code error = writeFileAtomically(*staged, *bytes)) {
+    for (const auto& [path, staged, file] : {std::tuple{&commonPath, &stagedCommon, &pair.common},
+                                             std::tuple{&uniquePath, &stagedUnique, &pair.unique}}) {
+        if (std::error_code error = writePiecesAtomically(*staged, file->pieces())) {
             dropStaged();
             dialogs.showMessage(message("ovlFileNotWritten", language, {pathForMessage(*path), asciiOnlyText(error.message())}));
             return false;
@@ -214,7 +267,6 @@ bool assemblePair(OvlWriter& writer, const OvlPairContents& contents, const std:
         showPairReplaceFailure(*failure, commonPath, uniquePath, dialogs, language);
         return false;
     }
-    writer.clear();
     for (const auto& path : temporaryFiles) removeFile(path);  // one already gone is no failure
     return true;
 }

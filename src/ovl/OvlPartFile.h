@@ -36,6 +36,9 @@ public:
     // bytes, not blocks. Returns whether a block was made.
     bool startBlock();
 
+    // Makes room for `bytes` bytes in all, so appending up to there moves nothing.
+    void reserve(size_t bytes) { bytes_.reserve(bytes); }
+
     // Appends bytes to the current block. Throws std::logic_error when the file has no block.
     void append(std::string_view raw);
     void appendWord(uint32_t value);

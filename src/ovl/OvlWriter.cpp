@@ -111,6 +111,12 @@ void OvlWriter::clear() {
     begun_ = false;
 }
 
+OvlWriter::Tables OvlWriter::takeTables() {
+    Tables tables{std::move(parts_), std::move(pointers_)};
+    clear();
+    return tables;
+}
+
 OvlPartFile& OvlWriter::partRef(int part) {
     checkPartNumber(part);
     if (!begun_) throw std::logic_error("the OVL writer was used before a pair was begun");
@@ -123,6 +129,11 @@ const OvlPartFile& OvlWriter::partFile(int part) const {
 }
 
 uint32_t OvlWriter::end(int part) const { return partFile(part).end(); }
+
+void OvlWriter::reserve(int part, size_t bytes) {
+    OvlPartFile& file = partRef(part);
+    file.reserve(file.end() + bytes);
+}
 
 void OvlWriter::startBlock(int part) {
     if (part != part::CommonData && part != part::CommonStructures && part != part::UniqueStructures) {

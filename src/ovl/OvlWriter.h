@@ -115,6 +115,10 @@ public:
     // Emits fields at the end of part file `part`.
     OvlPartWriter into(int part);
 
+    // Makes room for `bytes` more bytes at the end of part file `part`, e.g. before copying a model
+    // of known size, so the part file does not move as it grows.
+    void reserve(int part, size_t bytes);
+
     // The current end of part file `part`: its last block's offset plus size.
     uint32_t end(int part) const;
 
@@ -151,6 +155,14 @@ public:
 
     // Frees the tables after the pair was assembled.
     void clear();
+
+    // The part files and the pointer table, handed over to the assembly, which resolves the
+    // placeholders where they stand; the writer is left empty, as after clear().
+    struct Tables {
+        std::array<OvlPartFile, part::Count> parts;
+        std::vector<OvlPointer> pointers;
+    };
+    Tables takeTables();
 
 private:
     friend class OvlPartWriter;

@@ -159,10 +159,6 @@ bool StructureSpace::inOneBlock(uint64_t address, uint64_t count) const {
     return count <= uint64_t{block->address} + block->size - address;
 }
 
-uint32_t StructureSpace::word(uint64_t address) const {
-    return loadLittleEndian<uint32_t>(bytes_.data() + static_cast<size_t>(address));
-}
-
 std::optional<std::string_view> StructureSpace::tableString(uint32_t address) const {
     auto it = strings_.find(address);
     if (it == strings_.end()) return std::nullopt;

@@ -88,6 +88,35 @@ TEST_F(CarBuildTest, AModelNamedTwiceIsReEmittedTwice) {
     EXPECT_EQ(visuals, 2u);
 }
 
+// A model named by several roles is read and checked once: its files may be gone after the first
+// naming, and a warning about it is shown once; each naming still gets its own copy.
+TEST_F(CarBuildTest, AModelNamedTwiceIsReadOnceAndCopiedForEachNaming) {
+    ModelFixtureOptions options;
+    options.fault = ModelFault::BoxInsideOut;  // a warning, not a stop
+    writeModelPairFixture(temp.path(), "Front", options);
+    car.role(CarRole::FrontCar).IncludeSVDPartA.clear();
+    car.role(CarRole::FrontCar).ModelNamePartA = "Front";
+    car.role(CarRole::RearCar).IncludeSVDPartA.clear();
+    car.role(CarRole::RearCar).ModelNamePartA = "Front";
+    CarBuildSteps steps = defaultCarBuildSteps();
+    std::vector<std::string> copied;
+    steps.reEmitModel = [&, copy = steps.reEmitModel](OvlWriter& w, const ModelPair& model, const std::string& name,
+                                                      Dialogs& d, Language language) {
+        copied.push_back(name);
+        std::filesystem::remove(temp / "Front.common.ovl");
+        std::filesystem::remove(temp / "Front.unique.ovl");
+        return copy(w, model, name, d, language);
+    };
+    ASSERT_EQ(build(steps), 1) << ::testing::PrintToString(dialogs.messages());
+    EXPECT_EQ(copied, (std::vector<std::string>{"Front", "Front"}));
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0].rfind("Warnung", 0), 0u) << dialogs.messages()[0];
+    const ParsedRidePair parsed = built();
+    const uint32_t cars = parsed.unique.block(2, 3).address;
+    FieldCheck(parsed, cars).reference(12, "Front:svd");
+    FieldCheck(parsed, cars + 240).reference(12, "Front:svd");  // RearCar: MiddleCar has no RideCar of its own
+}
+
 TEST_F(CarBuildTest, ModelFaultsStopTheBuildWithTheirMessage) {
     const std::vector<std::pair<ModelFault, std::string>> faults = {
         {ModelFault::MissingCommon, "171"}, {ModelFault::UniqueBlocks51, "177"}, {ModelFault::NoTexture, "193"},

@@ -1,0 +1,428 @@
+// What the builds cost next to copying their bytes: Google Benchmark cases for reading and
+// rewriting a ride data file of 5000 lines, building the ride pair, and building a car pair whose
+// model (made by the fixture generator) is named by two roles, once with a large model and once
+// with one twice as large.
+//
+//   bench_builds [--benchmark_repetitions=N ...]    (scripts/bench.sh runs it)
+//
+// Each case times only the work itself; the same iteration also copies the case's bytes plainly
+// (reads its input files once, writes as many bytes as its output files hold) and reports:
+//   copy_ms     the time of that copy, per iteration;
+//   ratio       the case's time over the copy's, summed over the iterations of one repetition;
+//   user_ms, system_ms  the processor time of the case in the program's own code and in the kernel;
+//   peak_MiB    how far the resident memory of the process rose above where it stood when the case
+//               began, the highest of its iterations (Linux: freed memory is handed back to the
+//               system and the kernel's high-water mark reset before each iteration; elsewhere the
+//               process's peak is reported as it is);
+//   input_MiB, output_MiB  the bytes read and written.
+// Not a test: the numbers depend on the machine and its load.
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
+#include "base/SafeFile.h"
+#include "base/Settings.h"
+#include "builders/CarBuilder.h"
+#include "builders/RideBuilder.h"
+#include "datafiles/CarData.h"
+#include "datafiles/CarDataCommands.h"
+#include "datafiles/Lookups.h"
+#include "datafiles/RideData.h"
+#include "datafiles/RideDataReader.h"
+#include "datafiles/RideDataRewrite.h"
+#include "ovl/OvlWriter.h"
+#include "support/ModelPairFixture.h"
+#include "support/ScriptedDialogs.h"
+
+#ifndef ZW_SOURCE_DIR
+#error "ZW_SOURCE_DIR must name the source folder (the examples are read from it)"
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// ---- memory ----
+
+// A value of /proc/self/status in kB, or -1.
+long statusKilobytes(const char* field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    const std::string prefix = std::string(field) + ":";
+    while (std::getline(status, line)) {
+        if (line.rfind(prefix, 0) == 0) return std::strtol(line.c_str() + prefix.size(), nullptr, 10);
+    }
+    return -1;
+}
+
+// Resets the high-water mark of the resident memory to what is resident now; false where the
+// system has no such reset.
+bool resetPeakMemory() {
+    std::ofstream clear("/proc/self/clear_refs");
+    if (!clear) return false;
+    clear << "5";
+    clear.flush();
+    return static_cast<bool>(clear);
+}
+
+// Measures how far the resident memory rises during one piece of work.
+class PeakMemory {
+public:
+    void begin() {
+#ifdef __GLIBC__
+        // Freed memory the allocator kept would be reused unseen: it goes back first, so what the
+        // work touches counts.
+        malloc_trim(0);
+#endif
+        resettable_ = resetPeakMemory();
+        start_ = resettable_ ? statusKilobytes("VmRSS") : 0;
+    }
+    void end() {
+        const long peak = statusKilobytes("VmHWM");
+        if (peak >= 0) highest_ = std::max(highest_, static_cast<double>(peak - start_) / 1024.0);
+    }
+    double highestMiB() const { return highest_; }
+
+private:
+    bool resettable_ = false;
+    long start_ = 0;
+    double highest_ = 0;
+};
+
+// ---- processor time ----
+
+// The processor time the process spent so far in its own code and in the kernel's, in ms.
+struct ProcessorTime {
+    double user = 0, system = 0;
+    static ProcessorTime now() {
+        ProcessorTime t;
+#ifndef _WIN32
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        t.user = usage.ru_utime.tv_sec * 1e3 + usage.ru_utime.tv_usec / 1e3;
+        t.system = usage.ru_stime.tv_sec * 1e3 + usage.ru_stime.tv_usec / 1e3;
+#endif
+        return t;
+    }
+};
+
+// ---- the plain copy ----
+
+std::string readFile(const fs::path& path) {
+    std::optional<std::string> bytes = zw::readWholeFile(path);
+    if (!bytes) throw std::runtime_error("cannot read " + path.string());
+    return *bytes;
+}
+
+uint64_t fileBytes(const std::vector<fs::path>& files) {
+    uint64_t total = 0;
+    for (const fs::path& f : files) total += fs::file_size(f);
+    return total;
+}
+
+// The floor a build is measured against: every input file read once, and as many bytes as the
+// outputs hold written to files of those sizes, with plain reads and writes.
+class PlainCopy {
+public:
+    PlainCopy(std::vector<fs::path> inputs, std::vector<uint64_t> outputSizes, fs::path scratch)
+        : inputs_(std::move(inputs)), outputSizes_(std::move(outputSizes)), scratch_(std::move(scratch)) {
+        fs::create_directories(scratch_);
+        uint64_t largest = 1 << 16;
+        for (uint64_t size : outputSizes_) largest = std::max(largest, size);
+        filler_.assign(std::min<uint64_t>(largest, 1 << 20), 'x');
+    }
+
+    double run() {
+        const auto start = Clock::now();
+        std::vector<char> buffer(1 << 20);
+        for (const fs::path& input : inputs_) {
+            std::FILE* in = std::fopen(input.string().c_str(), "rb");
+            if (!in) throw std::runtime_error("cannot open " + input.string());
+            while (std::fread(buffer.data(), 1, buffer.size(), in) == buffer.size()) {
+            }
+            std::fclose(in);
+        }
+        for (size_t k = 0; k < outputSizes_.size(); ++k) {
+            const fs::path output = scratch_ / ("copy" + std::to_string(k));
+            std::FILE* out = std::fopen(output.string().c_str(), "wb");
+            if (!out) throw std::runtime_error("cannot write " + output.string());
+            for (uint64_t left = outputSizes_[k]; left > 0;) {
+                const size_t piece = static_cast<size_t>(std::min<uint64_t>(left, filler_.size()));
+                std::fwrite(filler_.data(), 1, piece, out);
+                left -= piece;
+            }
+            std::fclose(out);
+        }
+        return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    }
+
+    uint64_t inputBytes() const { return fileBytes(inputs_); }
+    uint64_t outputBytes() const {
+        uint64_t total = 0;
+        for (uint64_t s : outputSizes_) total += s;
+        return total;
+    }
+
+private:
+    std::vector<fs::path> inputs_;
+    std::vector<uint64_t> outputSizes_;
+    fs::path scratch_;
+    std::string filler_;
+};
+
+// ---- the inputs ----
+
+// ZW_BENCH_KEEP=FOLDER: the inputs and the built pairs are made there and kept, e.g. to compare the
+// pairs of two builds of the program.
+const char* keptFolder() { return std::getenv("ZW_BENCH_KEEP"); }
+
+fs::path benchFolder() {
+    static const fs::path folder = [] {
+        fs::path f = keptFolder() ? fs::path(keptFolder())
+                                  : fs::temp_directory_path() /
+                                        ("zw_bench_builds_" + std::to_string(Clock::now().time_since_epoch().count()));
+        fs::remove_all(f);
+        fs::create_directories(f);
+        return f;
+    }();
+    return folder;
+}
+
+// The example ride file with comment lines spread between its lines, up to 5000 lines in all.
+fs::path rideFileOf5000Lines() {
+    static const fs::path file = [] {
+        const std::string example = readFile(fs::path(ZW_SOURCE_DIR) / "examples" / "CTR_BahnDaten_Beispielbahn.txt");
+        std::vector<std::string> lines;
+        for (size_t begin = 0; begin < example.size();) {
+            size_t end = example.find("\r\n", begin);
+            if (end == std::string::npos) end = example.size();
+            lines.push_back(example.substr(begin, end - begin));
+            begin = end + 2;
+        }
+        const size_t wanted = 5000;
+        const size_t fillers = wanted - lines.size();
+        std::string text;
+        size_t written = 0, filled = 0;
+        for (size_t i = 0; i < lines.size(); ++i) {
+            text += lines[i];
+            if (++written < wanted) text += "\r\n";
+            // After the header block, the comment lines go evenly between the example's lines.
+            const size_t due = i < 5 ? 0 : fillers * (i - 4) / (lines.size() - 5);
+            for (; filled < due && written < wanted; ++filled) {
+                text += "// comment line " + std::to_string(filled) + ": the author's notes on the ride";
+                if (++written < wanted) text += "\r\n";
+            }
+        }
+        const fs::path folder = benchFolder() / "ride";
+        fs::create_directories(folder);
+        const fs::path path = folder / "CTR_BahnDaten_Beispielbahn.txt";
+        if (zw::writeFileAtomically(path, text)) throw std::runtime_error("cannot write the ride file");
+        return path;
+    }();
+    return file;
+}
+
+// The large model: about 200 000 vertices in 8 meshes and eight 256 × 256 textures of four frames,
+// half of them with alpha data; `scale` 2 doubles the meshes and the textures.
+zw::test::ModelFixtureOptions largeModel(uint32_t scale) {
+    zw::test::ModelFixtureOptions o;
+    o.shapes = 1;
+    o.meshes = 8 * scale;
+    o.vertices = 25000;
+    o.indices = 3 * 25000;
+    o.bones = 20;
+    o.textures = 8 * scale;
+    o.textureEdge = 256;
+    o.frames = 4;
+    o.alphaFrames = {true, false};
+    o.animations = 2;
+    o.animationBones = 20;
+    o.translationKeys = 50;
+    o.rotationKeys = 50;
+    return o;
+}
+
+struct CarCase {
+    zw::CarData car;
+    std::vector<fs::path> inputs;  // the model pair, read once
+};
+
+// The example car file with its roles replaced: FrontCar and MiddleCar both name the model.
+CarCase carCase(uint32_t scale) {
+    const fs::path folder = benchFolder() / ("car" + std::to_string(scale));
+    fs::create_directories(folder);
+    const std::string model = "BenchModel";
+    zw::test::writeModelPairFixture(folder, model, largeModel(scale));
+    const fs::path carFile = folder / "CTR_WagenDaten_Beispielbahn.txt";
+    fs::copy_file(fs::path(ZW_SOURCE_DIR) / "examples" / "CTR_WagenDaten_Beispielbahn.txt", carFile,
+                  fs::copy_options::overwrite_existing);
+    zw::LoadedDataFiles files;
+    zw::LookupResults results;
+    zw::test::ScriptedDialogs dialogs;
+    zw::Settings settings;
+    CarCase c;
+    if (!zw::readCarDataFile(carFile, files, results, c.car, settings, dialogs)) {
+        throw std::runtime_error("the example car file was not read");
+    }
+    for (zw::CarRoleData& role : c.car.Roles) role = zw::CarRoleData{};
+    c.car.role(zw::CarRole::FrontCar).ModelNamePartA = model;
+    c.car.role(zw::CarRole::MiddleCar).ModelNamePartA = model;
+    c.inputs = {folder / (model + ".common.ovl"), folder / (model + ".unique.ovl")};
+    return c;
+}
+
+std::string firstMessage(const zw::test::ScriptedDialogs& dialogs) {
+    const auto messages = dialogs.messages();
+    return messages.empty() ? std::string("(no message)") : messages[0];
+}
+
+// Runs `work` once per iteration with the copy beside it, and reports the counters above.
+template <class Work>
+void measure(benchmark::State& state, PlainCopy& copy, Work&& work) {
+    PeakMemory memory;
+    double copyMs = 0, workMs = 0, userMs = 0, systemMs = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        copyMs += copy.run();
+        memory.begin();
+        state.ResumeTiming();
+        const ProcessorTime before = ProcessorTime::now();
+        const auto start = Clock::now();
+        const std::optional<std::string> failure = work();
+        workMs += std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+        const ProcessorTime after = ProcessorTime::now();
+        userMs += after.user - before.user;
+        systemMs += after.system - before.system;
+        state.PauseTiming();
+        memory.end();
+        if (failure) {
+            state.SkipWithError(failure->c_str());
+            break;
+        }
+        state.ResumeTiming();
+    }
+    const double iterations = static_cast<double>(std::max<benchmark::IterationCount>(state.iterations(), 1));
+    state.counters["copy_ms"] = copyMs / iterations;
+    state.counters["ratio"] = copyMs > 0 ? workMs / copyMs : 0;
+    state.counters["user_ms"] = userMs / iterations;
+    state.counters["system_ms"] = systemMs / iterations;
+    state.counters["peak_MiB"] = memory.highestMiB();
+    state.counters["input_MiB"] = static_cast<double>(copy.inputBytes()) / (1024.0 * 1024.0);
+    state.counters["output_MiB"] = static_cast<double>(copy.outputBytes()) / (1024.0 * 1024.0);
+}
+
+// ---- the cases ----
+
+void BM_RideReadRewrite(benchmark::State& state) {
+    const fs::path file = rideFileOf5000Lines();
+    const fs::path rewritten = benchFolder() / "rewrite" / file.filename();
+    fs::create_directories(rewritten.parent_path());
+    zw::test::ScriptedDialogs dialogs;
+    zw::Settings settings;
+    std::string content;
+    auto work = [&]() -> std::optional<std::string> {
+        zw::LoadedDataFiles files;
+        zw::LookupResults results;
+        zw::RideData ride;
+        if (!zw::readRideDataFile(file, files, results, ride, dialogs, zw::Language::German)) {
+            return "the ride file was not read: " + firstMessage(dialogs);
+        }
+        content = zw::rideDataFileContent(ride, settings.UseEnglish, settings.AddOnsEnabled);
+        if (zw::writeFileAtomically(rewritten, content)) return std::string("the rewrite was not written");
+        return std::nullopt;
+    };
+    if (auto failure = work()) {
+        state.SkipWithError(failure->c_str());
+        return;
+    }
+    PlainCopy copy({file}, {content.size()}, benchFolder() / "scratch");
+    measure(state, copy, work);
+}
+
+void BM_RideBuild(benchmark::State& state) {
+    const fs::path file = rideFileOf5000Lines();
+    zw::test::ScriptedDialogs dialogs;
+    zw::Settings settings;
+    settings.OverwriteWithoutPrompt = true;
+    zw::LoadedDataFiles files;
+    zw::LookupResults results;
+    zw::RideData ride;
+    if (!zw::readRideDataFile(file, files, results, ride, dialogs, zw::Language::German)) {
+        state.SkipWithError("the ride file was not read");
+        return;
+    }
+    const fs::path temp = benchFolder() / "work" / "Temp";
+    auto work = [&]() -> std::optional<std::string> {
+        zw::OvlWriter writer;
+        if (!zw::buildRidePair(ride, settings, temp, writer, dialogs)) return "the ride build stopped: " + firstMessage(dialogs);
+        return std::nullopt;
+    };
+    if (auto failure = work()) {
+        state.SkipWithError(failure->c_str());
+        return;
+    }
+    PlainCopy copy({}, {fs::file_size(zw::rideCommonFile(ride)), fs::file_size(zw::rideUniqueFile(ride))},
+                   benchFolder() / "scratch");
+    measure(state, copy, work);
+}
+
+void carBuild(benchmark::State& state, uint32_t scale) {
+    static std::optional<CarCase> cases[3];
+    if (!cases[scale]) cases[scale] = carCase(scale);
+    const CarCase& c = *cases[scale];
+    zw::test::ScriptedDialogs dialogs;
+    zw::Settings settings;
+    settings.OverwriteWithoutPrompt = true;
+    const fs::path temp = benchFolder() / "work" / "Temp";
+    auto work = [&]() -> std::optional<std::string> {
+        zw::OvlWriter writer;
+        if (!zw::buildCarPair(c.car, settings, temp, writer, dialogs)) return "the car build stopped: " + firstMessage(dialogs);
+        return std::nullopt;
+    };
+    if (auto failure = work()) {
+        state.SkipWithError(failure->c_str());
+        return;
+    }
+    PlainCopy copy(c.inputs, {fs::file_size(zw::carCommonFile(c.car)), fs::file_size(zw::carUniqueFile(c.car))},
+                   benchFolder() / "scratch");
+    measure(state, copy, work);
+}
+
+void BM_CarBuildLargeModel(benchmark::State& state) { carBuild(state, 1); }
+void BM_CarBuildTwiceTheModel(benchmark::State& state) { carBuild(state, 2); }
+
+BENCHMARK(BM_RideReadRewrite)->Unit(benchmark::kMillisecond)->MinTime(0.5);
+BENCHMARK(BM_RideBuild)->Unit(benchmark::kMillisecond)->MinTime(0.5);
+BENCHMARK(BM_CarBuildLargeModel)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_CarBuildTwiceTheModel)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::error_code ignored;
+    if (!keptFolder()) fs::remove_all(benchFolder(), ignored);
+    return 0;
+}
