@@ -28,7 +28,12 @@ if [ ${#targets[@]} -eq 0 ]; then
 fi
 if [ $build = 1 ]; then
   scripts/setup-debian.sh clang-14 libclang-rt-14-dev >/dev/null
-  scripts/build.sh fuzz >/dev/null
+  mkdir -p build
+  if ! scripts/build.sh fuzz > build/fuzz-build.log 2>&1; then
+    tail -n 40 build/fuzz-build.log
+    echo "fuzz: the fuzz build failed (whole log: build/fuzz-build.log)" >&2
+    exit 1
+  fi
 fi
 
 # OVL readers share one dictionary; the text readers have their own.
