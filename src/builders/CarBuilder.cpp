@@ -45,20 +45,11 @@ private:
     std::map<std::string, ModelPair> models_;
 };
 
-// Step 7 for one naming of a model: re-emitted from its one reading. `namingsLeft` counts this
-// naming and those after it.
-bool emitModel(const std::string& modelName, size_t namingsLeft, ModelsOfTheBuild& models, OvlWriter& writer,
+// Step 7 for one naming of a model: re-emitted from its one reading.
+bool emitModel(const std::string& modelName, ModelsOfTheBuild& models, OvlWriter& writer,
                Dialogs& dialogs, Language language, const CarBuildSteps& steps) {
     const ModelPair* model = models.get(modelName);
     if (model == nullptr) return false;
-    // Each copy adds at most the model's size to the part files that take its data: room for as many
-    // copies as are still to come keeps the part files from moving as they grow. Room never used
-    // is never touched, so it costs no memory.
-    const size_t common = model->commonSize();
-    const size_t unique = model->helpData().size() - common;
-    writer.reserve(part::CommonData, common * namingsLeft);
-    writer.reserve(part::CommonStructures, common * namingsLeft);
-    writer.reserve(part::UniqueStructures, unique * namingsLeft);
     try {
         return steps.reEmitModel(writer, *model, modelName, dialogs, language);
     } catch (const BinaryReadError& fault) {
@@ -68,9 +59,10 @@ bool emitModel(const std::string& modelName, size_t namingsLeft, ModelsOfTheBuil
     }
 }
 
-// Step 7: for each role in order, part A then part B, the model it names. The models are let go
-// before the pair is assembled.
-bool emitModels(const CarData& car, OvlWriter& writer, Dialogs& dialogs, Language language, const CarBuildSteps& steps) {
+// Step 7: for each role in order, part A then part B, the model it names. The part files refer to
+// the models' data, so `models` is kept until the pair has been assembled.
+bool emitModels(const CarData& car, ModelsOfTheBuild& models, OvlWriter& writer, Dialogs& dialogs, Language language,
+                const CarBuildSteps& steps) {
     std::vector<const std::string*> namings;
     for (CarRole role : kCarRoles) {
         const CarRoleData& r = car.role(role);
@@ -78,9 +70,8 @@ bool emitModels(const CarData& car, OvlWriter& writer, Dialogs& dialogs, Languag
             if (!modelName->empty()) namings.push_back(modelName);
         }
     }
-    ModelsOfTheBuild models(car, dialogs, language);
-    for (size_t n = 0; n < namings.size(); ++n) {
-        if (!emitModel(*namings[n], namings.size() - n, models, writer, dialogs, language, steps)) return false;
+    for (const std::string* modelName : namings) {
+        if (!emitModel(*modelName, models, writer, dialogs, language, steps)) return false;
     }
     return true;
 }
@@ -110,7 +101,8 @@ bool assembleCarPair(const CarData& car, const PairFiles& files, const Settings&
 
     writer.startBlock(part::UniqueStructures);
     writer.startBlock(part::CommonStructures);
-    if (!emitModels(car, writer, dialogs, language, steps)) return false;
+    ModelsOfTheBuild models(car, dialogs, language);
+    if (!emitModels(car, models, writer, dialogs, language, steps)) return false;
 
     OvlPairContents contents;
     contents.loaderTypes = carLoaderTypeList();

@@ -74,7 +74,7 @@ void reEmitBoneAnim(OvlWriter& writer, const ModelReading& model, uint32_t addre
             keys += static_cast<uint32_t>(bone.rotations.size());
         }
     }
-    for (const Bone& bone : bones) out.bytes(bone.translations).bytes(bone.rotations);
+    for (const Bone& bone : bones) out.lastingBytes(bone.translations).lastingBytes(bone.rotations);
 }
 
 }  // namespace zw

@@ -64,7 +64,7 @@ void writeMesh(OvlWriter& writer, const ModelReading& model, uint32_t mesh) {
     record.bytes(raw.substr(kMeshGroupKind, kMeshVertices - kMeshGroupKind));  // P, 16, 20, V, I
     record.pointer(part::CommonStructures, e);
     record.pointer(part::CommonStructures, e + static_cast<uint32_t>(vertices.size()));
-    writer.into(part::CommonStructures).bytes(vertices).bytes(triples).bytes(sextuples);
+    writer.into(part::CommonStructures).lastingBytes(vertices).lastingBytes(triples).lastingBytes(sextuples);
 }
 
 }  // namespace
@@ -105,7 +105,7 @@ void reEmitBoneShape(OvlWriter& writer, const ModelReading& model, uint32_t addr
         data.string(model.nameAt(bone));
         data.bytes(model.bytes(bone + 4, 4));
     }
-    data.bytes(first).bytes(second);
+    data.lastingBytes(first).lastingBytes(second);
 
     const uint32_t records = start + kHeaderSize + 4 * meshCount;
     for (uint32_t t = 0; t < meshCount; ++t) out.pointer(part::UniqueStructures, records + kMeshSize * t);

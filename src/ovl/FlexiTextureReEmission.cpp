@@ -91,7 +91,7 @@ void reEmitFlexiTexture(OvlWriter& writer, const ModelReading& model, uint32_t a
     }
     for (const Frame& frame : list) out.bytes(frame.palette);
     OvlPartWriter data = writer.into(part::CommonData);
-    for (const Frame& frame : list) data.bytes(frame.pixels).bytes(frame.alpha);
+    for (const Frame& frame : list) data.lastingBytes(frame.pixels).lastingBytes(frame.alpha);
 }
 
 }  // namespace zw

@@ -24,6 +24,9 @@
 // Preconditions (the car builder meets them): a pair was begun, and part files 5 and 9 each have a
 // current block (the car builder starts both after its RideTrain); the model was read with
 // readCarModelPair, which also reads its symbol references, so the caller does that, not this.
+// The model's large runs of data (matrices, vertices, indices, pixels, animation keys) are referred
+// to by the part files rather than copied, so the model must be kept, unchanged, until the pair has
+// been assembled.
 //
 // The build must stop when this returns false; the message has then been shown:
 //   - 195 (German and English) when a BoneShape has no meshes, 196 when it has no bones;

@@ -44,7 +44,7 @@ void sortSymbols(PartFiles& parts, const Bases& base, int symbolPart, int loader
     const size_t count = symbols.end() / kSymbolEntrySize;
     if (count < 2) return;
 
-    const std::string& strings = parts[part::StringTable - 1].bytes();
+    const std::string strings = parts[part::StringTable - 1].bytes();
     std::vector<std::string_view> names(count);
     std::vector<std::array<uint32_t, 2>> words(count);
     for (size_t i = 0; i < count; ++i) {
@@ -131,11 +131,10 @@ private:
 
 // Each block of `file` as its size word and its bytes.
 void blocks(FilePieces& pieces, ByteWriter& out, const OvlPartFile& file) {
-    const std::string_view bytes = file.bytes();
     for (const OvlPartFile::Block& block : file.blocks()) {
         out.u32(block.size);
         pieces.made(out);
-        pieces.view(bytes.substr(block.offset, block.size));
+        for (std::string_view run : file.pieces(block.offset, block.size)) pieces.view(run);
     }
 }
 

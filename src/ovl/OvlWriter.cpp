@@ -63,6 +63,11 @@ OvlPartWriter& OvlPartWriter::bytes(std::string_view raw) {
     return *this;
 }
 
+OvlPartWriter& OvlPartWriter::lastingBytes(std::string_view raw) {
+    writer_->partRef(part_).appendLasting(raw);
+    return *this;
+}
+
 OvlPartWriter& OvlPartWriter::zeros(size_t count) { return bytes(std::string(count, '\0')); }
 
 OvlPartWriter& OvlPartWriter::string(std::string_view text) {
@@ -129,11 +134,6 @@ const OvlPartFile& OvlWriter::partFile(int part) const {
 }
 
 uint32_t OvlWriter::end(int part) const { return partFile(part).end(); }
-
-void OvlWriter::reserve(int part, size_t bytes) {
-    OvlPartFile& file = partRef(part);
-    file.reserve(file.end() + bytes);
-}
 
 void OvlWriter::startBlock(int part) {
     if (part != part::CommonData && part != part::CommonStructures && part != part::UniqueStructures) {

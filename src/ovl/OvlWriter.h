@@ -67,6 +67,9 @@ public:
     OvlPartWriter& shortWord(uint16_t value);
     OvlPartWriter& byte(uint8_t value);
     OvlPartWriter& bytes(std::string_view raw);
+    // Bytes that stay unchanged where they are until the pair has been assembled (a model's data,
+    // while the model is kept): large runs are referred to, not copied (OvlPartFile::appendLasting).
+    OvlPartWriter& lastingBytes(std::string_view raw);
     OvlPartWriter& zeros(size_t count);
 
     // A pointer slot to a shared copy of `text` in the string table (`addSharedString`).
@@ -114,10 +117,6 @@ public:
 
     // Emits fields at the end of part file `part`.
     OvlPartWriter into(int part);
-
-    // Makes room for `bytes` more bytes at the end of part file `part`, e.g. before copying a model
-    // of known size, so the part file does not move as it grows.
-    void reserve(int part, size_t bytes);
 
     // The current end of part file `part`: its last block's offset plus size.
     uint32_t end(int part) const;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <list>
 
 #include "base/SafeFile.h"
 #include "ovl/ModelPairCarChecks.h"
@@ -73,6 +74,7 @@ TEST(CarModelPair, FiftyBlocksOfATypeAreAcceptedAndReEmitted) {
 struct CarPair {
     test::TempFolder folder;
     test::ScriptedDialogs dialogs;
+    std::list<ModelPair> models;  // kept until the pair is assembled: its part files refer to them
     OvlWriter writer;
 
     CarPair() {
@@ -82,8 +84,10 @@ struct CarPair {
     }
     bool add(const std::string& name, const ModelFixtureOptions& o) {
         test::writeModelPairFixture(folder.path(), name, o);
-        const std::optional<ModelPair> model = readCarModelPair(folder.path(), name, dialogs, Language::English);
-        return model && reEmitModel(writer, *model, name, dialogs, Language::English);
+        std::optional<ModelPair> model = readCarModelPair(folder.path(), name, dialogs, Language::English);
+        if (!model) return false;
+        models.push_back(std::move(*model));
+        return reEmitModel(writer, models.back(), name, dialogs, Language::English);
     }
     OvlPairInspection inspect() const {
         OvlPairContents contents;
