@@ -112,6 +112,28 @@ public:
     // Appends a file's bytes to the help data.
     bool appendFile(const std::filesystem::path& path) { return appendWholeFile(path, pair_.helpData_); }
 
+    // Room in the help data for both files as they stand in `folder`, so that appending the .unique
+    // file does not move the .common file's data. A file not found here takes no room; it is looked
+    // up again, with its messages, when it is read.
+    void makeRoomForFiles(const std::filesystem::path& folder) {
+        uintmax_t total = 1;  // a file is read with one byte of room more, to see its end
+        for (OvlFileKind file : {OvlFileKind::Common, OvlFileKind::Unique}) {
+            try {
+                const PathOnDisk found = findPathOnDisk(folder / pathFromCp1252(pair_.fileName(file)));
+                if (found.status != PathOnDisk::Status::Found) continue;
+                std::error_code error;
+                const uintmax_t size = std::filesystem::file_size(found.path, error);
+                if (!error && size < pair_.helpData_.max_size() - total) total += size;
+            } catch (const EncodingError&) {
+            }
+        }
+        try {
+            pair_.helpData_.reserve(static_cast<size_t>(total));
+        } catch (const std::exception&) {
+            // Only a help: the read itself reports what it cannot hold.
+        }
+    }
+
     // One file of the pair, whose bytes were appended to the help data from `start` on: header,
     // version, block counts; then the blocks are moved down in place to stand end to end, so the
     // file's bytes become its part of the help data without a second buffer.
@@ -211,6 +233,7 @@ std::optional<ModelPair> readModelPair(const std::filesystem::path& folder, std:
                                        const ModelPairMessageIds& ids, Dialogs& dialogs, Language language) {
     ModelPair pair;
     ModelPairReading reading(pair, ids, modelName);
+    reading.makeRoomForFiles(folder);
     try {
         for (OvlFileKind file : {OvlFileKind::Common, OvlFileKind::Unique}) {
             const bool common = file == OvlFileKind::Common;
