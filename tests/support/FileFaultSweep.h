@@ -27,7 +27,7 @@ struct FaultSweep {
     // Runs the writer; true when it reports success.
     std::function<bool()> write;
     // After a failed run, given the snapshot from before; the default expects the folder unchanged.
-    std::function<void(const FolderSnapshot& before)> checkAfterFault;
+    std::function<void(const FolderSnapshot& before)> checkAfterFault = nullptr;
 };
 
 // Runs the sweep; returns how many runs failed in all (a sweep that never failed tests nothing).
