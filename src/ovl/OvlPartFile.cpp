@@ -111,8 +111,7 @@ void copyBlockInChunks(const OvlPartFile& part, size_t block,
                                    const std::function<void(std::string_view)>& destination) {
     if (block < 1 || block > part.blocks().size()) throw std::out_of_range("no such block in a part file");
     const OvlPartFile::Block& b = part.blocks()[block - 1];
-    std::string bytes;
-    for (std::string_view piece : part.pieces(b.offset, b.size)) bytes += piece;
+    const std::string bytes = part.bytes().substr(b.offset, b.size);
     std::string_view data = bytes;
     constexpr size_t kStep = 1000;
     while (data.size() > kStep) {
