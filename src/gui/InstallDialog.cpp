@@ -9,6 +9,7 @@
 
 #include <functional>
 
+#include "gui/GameFolderCheckPanel.h"
 #include "gui/WxText.h"
 #include "workflow/InstallWindow.h"
 
@@ -60,8 +61,16 @@ InstallDialog::InstallDialog(wxWindow* parent, InstallWindow& model)
         page->SetSizer(pageSizer);
         pages->AddPage(page, toWx(model_.caption(tab.page)));
     }
+    // The game folder's check: a tab with lists of its own, so the shared list is hidden there.
+    pages->AddPage(new GameFolderCheckPanel(pages, model_.gameFolderCheck),
+                   toWx(model_.gameFolderCheck.caption("gameCheckTab")));
     pages->Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, [this](wxBookCtrlEvent& event) {
         const int page = event.GetSelection();
+        const bool checkTab = page == static_cast<int>(std::size(kTabs));
+        if (wxWindow* list = FindWindowByName("ListBox", this); list && list->IsShown() == checkTab) {
+            list->Show(!checkTab);
+            Layout();
+        }
         if (page < 0 || page >= static_cast<int>(std::size(kTabs))) return;
         model_.TabSheetKomplettChange(kTabs[page].tab);
         afterHandler();
@@ -72,7 +81,7 @@ InstallDialog::InstallDialog(wxWindow* parent, InstallWindow& model)
         tabsWidth += pages->GetTextExtent(pages->GetPageText(i)).x + FromDIP(40);
     }
     pages->SetMinSize(wxSize(tabsWidth, -1));
-    column->Add(pages, 0, wxEXPAND | wxALL, 6);
+    column->Add(pages, 1, wxEXPAND | wxALL, 6);
 
     auto* list = new wxListBox(this, wxID_ANY, wxDefaultPosition, wxSize(FromDIP(420), FromDIP(260)), 0, nullptr,
                                wxLB_SINGLE | wxLB_HSCROLL);
@@ -109,6 +118,10 @@ void InstallDialog::refreshFromModel() {
         }
     }
     auto* list = dynamic_cast<wxListBox*>(FindWindowByName("ListBox", this));
+    if (!list->IsShown()) {
+        list->Show();
+        Layout();
+    }
     wxArrayString items;
     for (const std::string& item : model_.ListBox) items.Add(toWx(item));
     if (list->GetStrings() != items) list->Set(items);
@@ -117,6 +130,12 @@ void InstallDialog::refreshFromModel() {
     } else {
         list->SetSelection(wxNOT_FOUND);
     }
+}
+
+void InstallDialog::checkGameFolder() {
+    auto* pages = dynamic_cast<wxNotebook*>(FindWindowByName("TabSheetKomplett", this));
+    pages->SetSelection(std::size(kTabs));
+    dynamic_cast<GameFolderCheckPanel*>(pages->GetPage(std::size(kTabs)))->check();
 }
 
 void InstallDialog::onTabButton(InstallWindow::Tab tab) {

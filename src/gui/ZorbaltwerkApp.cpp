@@ -85,6 +85,11 @@ bool ZorbaltwerkApp::screenshot(const wxString& window, const wxString& file) {
         program_->installModel().FormActivate();
         program_->installWindow()->refreshFromModel();
         shown = program_->installWindow();
+    } else if (window == "gamecheck") {
+        program_->installModel().FormActivate();
+        program_->installWindow()->refreshFromModel();
+        program_->installWindow()->checkGameFolder();
+        shown = program_->installWindow();
     } else if (window == "assistant") {
         shown = program_->assistantWindow();
     }
