@@ -4,6 +4,7 @@
 #include <wx/listctrl.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
+#include <wx/textctrl.h>
 #include <wx/utils.h>
 
 #include "gui/WxText.h"
@@ -53,7 +54,8 @@ GameFolderCheckPanel::GameFolderCheckPanel(wxWindow* parent, GameFolderCheckTab&
     summary->SetMinSize(wxSize(FromDIP(560), FromDIP(34)));
     column->Add(summary, 0, wxEXPAND | wxLEFT | wxRIGHT, 6);
 
-    auto* ctrs = new wxListCtrl(this, wxID_ANY, wxDefaultPosition, wxSize(FromDIP(560), FromDIP(170)),
+    // Small at least: the other tabs share the page control's height; this tab gets the shared list's room.
+    auto* ctrs = new wxListCtrl(this, wxID_ANY, wxDefaultPosition, wxSize(FromDIP(560), FromDIP(50)),
                                 wxLC_REPORT | wxLC_SINGLE_SEL);
     ctrs->SetName("GameCheckCtrList");
     ctrs->AppendColumn(toWx(model_.caption("gameCheckColumnCtr")), wxLIST_FORMAT_LEFT, FromDIP(170));
@@ -66,14 +68,10 @@ GameFolderCheckPanel::GameFolderCheckPanel(wxWindow* parent, GameFolderCheckTab&
     });
     column->Add(ctrs, 3, wxEXPAND | wxALL, 6);
 
-    auto* findings = new wxListCtrl(this, wxID_ANY, wxDefaultPosition, wxSize(FromDIP(560), FromDIP(130)),
-                                    wxLC_REPORT | wxLC_SINGLE_SEL);
+    // The findings of the selected CTR: each with its file, what it means in the game and what to do.
+    auto* findings = new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition,
+                                    wxSize(FromDIP(560), FromDIP(40)), wxTE_MULTILINE | wxTE_READONLY | wxTE_RICH2);
     findings->SetName("GameCheckFindings");
-    findings->AppendColumn(toWx(model_.caption("gameCheckColumnSeverity")), wxLIST_FORMAT_LEFT, FromDIP(60));
-    findings->AppendColumn(toWx(model_.caption("gameCheckColumnFile")), wxLIST_FORMAT_LEFT, FromDIP(170));
-    findings->AppendColumn(toWx(model_.caption("gameCheckColumnFinding")), wxLIST_FORMAT_LEFT, FromDIP(520));
-    findings->AppendColumn(toWx(model_.caption("gameCheckColumnMeaning")), wxLIST_FORMAT_LEFT, FromDIP(360));
-    findings->AppendColumn(toWx(model_.caption("gameCheckColumnAction")), wxLIST_FORMAT_LEFT, FromDIP(360));
     column->Add(findings, 2, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 6);
 
     SetSizer(column);
@@ -105,13 +103,16 @@ void GameFolderCheckPanel::refreshFromModel() {
     if (model_.CtrIndex >= 0) ctrs->EnsureVisible(model_.CtrIndex);
     ctrs->Thaw();
 
-    wxListCtrl* findings = listNamed(this, "GameCheckFindings");
-    findings->DeleteAllItems();
-    for (size_t i = 0; i < model_.Findings.size(); ++i) {
-        const auto& row = model_.Findings[i];
-        fillRow(findings, static_cast<long>(i), {&row.severity, &row.file, &row.text, &row.meaning, &row.action});
-        if (row.error) findings->SetItemTextColour(static_cast<long>(i), kErrorColour);
+    auto* findings = dynamic_cast<wxTextCtrl*>(FindWindowByName("GameCheckFindings", this));
+    findings->Clear();
+    for (const auto& row : model_.Findings) {
+        findings->SetDefaultStyle(wxTextAttr(row.error ? kErrorColour : findings->GetForegroundColour()));
+        findings->AppendText(toWx(row.severity + (row.file.empty() ? std::string() : ": " + row.file) + "\n"));
+        findings->SetDefaultStyle(wxTextAttr(findings->GetForegroundColour()));
+        findings->AppendText(toWx(row.text + "\n" + model_.caption("gameCheckMeaning") + row.meaning + "\n" +
+                                  model_.caption("gameCheckAction") + row.action + "\n\n"));
     }
+    findings->ShowPosition(0);
     FindWindowByName("GameCheckUninstallButton", this)->Enable(model_.canUninstallSelected());
 }
 

@@ -67,10 +67,7 @@ InstallDialog::InstallDialog(wxWindow* parent, InstallWindow& model)
     pages->Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, [this](wxBookCtrlEvent& event) {
         const int page = event.GetSelection();
         const bool checkTab = page == static_cast<int>(std::size(kTabs));
-        if (wxWindow* list = FindWindowByName("ListBox", this); list && list->IsShown() == checkTab) {
-            list->Show(!checkTab);
-            Layout();
-        }
+        showSharedList(!checkTab);
         if (page < 0 || page >= static_cast<int>(std::size(kTabs))) return;
         model_.TabSheetKomplettChange(kTabs[page].tab);
         afterHandler();
@@ -81,7 +78,7 @@ InstallDialog::InstallDialog(wxWindow* parent, InstallWindow& model)
         tabsWidth += pages->GetTextExtent(pages->GetPageText(i)).x + FromDIP(40);
     }
     pages->SetMinSize(wxSize(tabsWidth, -1));
-    column->Add(pages, 1, wxEXPAND | wxALL, 6);
+    column->Add(pages, 0, wxEXPAND | wxALL, 6);
 
     auto* list = new wxListBox(this, wxID_ANY, wxDefaultPosition, wxSize(FromDIP(420), FromDIP(260)), 0, nullptr,
                                wxLB_SINGLE | wxLB_HSCROLL);
@@ -117,11 +114,8 @@ void InstallDialog::refreshFromModel() {
             pages->ChangeSelection(i);  // no page-change event: the model has already changed
         }
     }
+    showSharedList(pages->GetSelection() != static_cast<int>(std::size(kTabs)));
     auto* list = dynamic_cast<wxListBox*>(FindWindowByName("ListBox", this));
-    if (!list->IsShown()) {
-        list->Show();
-        Layout();
-    }
     wxArrayString items;
     for (const std::string& item : model_.ListBox) items.Add(toWx(item));
     if (list->GetStrings() != items) list->Set(items);
@@ -130,6 +124,15 @@ void InstallDialog::refreshFromModel() {
     } else {
         list->SetSelection(wxNOT_FOUND);
     }
+}
+
+void InstallDialog::showSharedList(bool show) {
+    wxWindow* list = FindWindowByName("ListBox", this);
+    if (list->IsShown() == show) return;
+    // Without the shared list the page control takes its room.
+    list->Show(show);
+    GetSizer()->GetItem(FindWindowByName("TabSheetKomplett", this))->SetProportion(show ? 0 : 1);
+    Layout();
 }
 
 void InstallDialog::checkGameFolder() {

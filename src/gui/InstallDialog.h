@@ -20,6 +20,7 @@ public:
 private:
     void onTabButton(InstallWindow::Tab tab);  // the button on the tab
     void afterHandler();
+    void showSharedList(bool show);  // hidden on the check tab, which has lists of its own
 
     InstallWindow& model_;
 };
