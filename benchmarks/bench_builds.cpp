@@ -268,12 +268,13 @@ struct CarCase {
     std::vector<fs::path> inputs;  // the model pair, read once
 };
 
-// The example car file with its roles replaced: FrontCar and MiddleCar both name the model.
-CarCase carCase(uint32_t scale) {
-    const fs::path folder = benchFolder() / ("car" + std::to_string(scale));
+// The example car file in `folderName` with its roles replaced: FrontCar and MiddleCar both name the
+// model made with `options`.
+CarCase carCase(const std::string& folderName, const zw::test::ModelFixtureOptions& options) {
+    const fs::path folder = benchFolder() / folderName;
     fs::create_directories(folder);
     const std::string model = "BenchModel";
-    zw::test::writeModelPairFixture(folder, model, largeModel(scale));
+    zw::test::writeModelPairFixture(folder, model, options);
     const fs::path carFile = folder / "CTR_WagenDaten_Beispielbahn.txt";
     fs::copy_file(fs::path(ZW_SOURCE_DIR) / "examples" / "CTR_WagenDaten_Beispielbahn.txt", carFile,
                   fs::copy_options::overwrite_existing);
@@ -389,7 +390,7 @@ void BM_RideBuild(benchmark::State& state) {
 
 void carBuild(benchmark::State& state, uint32_t scale) {
     static std::optional<CarCase> cases[3];
-    if (!cases[scale]) cases[scale] = carCase(scale);
+    if (!cases[scale]) cases[scale] = carCase("car" + std::to_string(scale), largeModel(scale));
     const CarCase& c = *cases[scale];
     zw::test::ScriptedDialogs dialogs;
     zw::Settings settings;
@@ -447,17 +448,7 @@ std::vector<fs::path> builtPairs(const fs::path& folder) {
     model.indices = 3 * 20000;
     model.textures = 1;
     model.textureEdge = 64;
-    const fs::path carFolder = folder / "car";
-    fs::create_directories(carFolder);
-    zw::test::writeModelPairFixture(carFolder, "DoctorModel", model);
-    fs::copy_file(fs::path(ZW_SOURCE_DIR) / "examples" / "CTR_WagenDaten_Beispielbahn.txt",
-                  carFolder / "CTR_WagenDaten_Beispielbahn.txt", fs::copy_options::overwrite_existing);
-    zw::CarData car;
-    if (!zw::readCarDataFile(carFolder / "CTR_WagenDaten_Beispielbahn.txt", files, results, car, settings, dialogs)) {
-        throw std::runtime_error("the example car file was not read");
-    }
-    for (zw::CarRoleData& role : car.Roles) role = zw::CarRoleData{};
-    car.role(zw::CarRole::FrontCar).ModelNamePartA = "DoctorModel";
+    const zw::CarData car = carCase(folder.parent_path().filename().string() + "-car", model).car;
     zw::OvlWriter carWriter;
     if (!zw::buildCarPair(car, settings, folder / "Temp", carWriter, dialogs)) {
         throw std::runtime_error("the car was not built: " + firstMessage(dialogs));
