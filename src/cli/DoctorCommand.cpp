@@ -3,6 +3,7 @@
 // other programs. Exit 1 when there is an error. On a terminal a progress line on stderr tells how
 // far a long run has come. Nothing in the game folder is written.
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <ostream>
@@ -32,8 +33,10 @@ void printText(std::ostream& out, const GameFolderReport& report, Language langu
         if (!ctr.hasFindings()) continue;
         out << ctr.name << " (" << checkedKindWord(ctr.kind, language) << ")\n";
         for (const GameFolderFinding& f : ctr.findings) {
-            out << "  " << severityWord(f.severity, language)
-                << ": " << (f.file.empty() ? std::string() : f.file + ": ") << f.text << '\n';
+            // The file stands before the text unless the text begins with it.
+            const bool fileNamed = f.file.empty() || f.text.rfind(f.file, 0) == 0;
+            out << "  " << severityWord(f.severity, language) << ": " << (fileNamed ? std::string() : f.file + ": ")
+                << f.text << '\n';
             out << "    " << message("gameCheckMeaning", language) << findingMeaning(f.kind, language) << '\n';
             out << "    " << message("gameCheckAction", language) << findingAction(f.kind, language) << '\n';
         }
@@ -99,8 +102,12 @@ int run(Context& context, std::span<const std::string> args) {
             const std::string line = name.empty() ? std::string()
                                                   : message("gameCheckProgress", language,
                                                             {std::to_string(done), std::to_string(total)}) + name;
-            // One line, rewritten in place; cleared at the end.
-            std::cerr << "\r\x1b[2K" << line.substr(0, 100) << std::flush;
+            // One line, rewritten in place (spaces cover the longer line before it); cleared at the end.
+            size_t cut = std::min<size_t>(line.size(), 79);
+            while (cut > 0 && cut < line.size() && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;
+            std::string shown = line.substr(0, cut);
+            shown.resize(79, ' ');
+            std::cerr << '\r' << shown << (name.empty() ? "\r" : "") << std::flush;
         };
     }
     const GameFolderReport report =
