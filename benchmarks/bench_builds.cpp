@@ -25,6 +25,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -499,7 +500,10 @@ GameFolderCase gameFolderCase(size_t count) {
 }
 
 void gameFolderCheck(benchmark::State& state, size_t count) {
-    const GameFolderCase c = gameFolderCase(count);
+    // Made once, for the first repetition.
+    static std::map<size_t, GameFolderCase> cases;
+    if (!cases.count(count)) cases.emplace(count, gameFolderCase(count));
+    const GameFolderCase& c = cases.at(count);
     zw::GameNames names;
     names.carTypesKnown = names.allTrackSectionsKnown = true;
     names.carTypes = {"WildMouse", "JuniorLadybird"};
