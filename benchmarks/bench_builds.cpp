@@ -25,6 +25,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -41,6 +42,7 @@
 #include "base/Settings.h"
 #include "builders/CarBuilder.h"
 #include "builders/RideBuilder.h"
+#include "install/GameFolderCheck.h"
 #include "datafiles/CarData.h"
 #include "datafiles/CarDataCommands.h"
 #include "datafiles/Lookups.h"
@@ -48,6 +50,7 @@
 #include "datafiles/RideDataReader.h"
 #include "datafiles/RideDataRewrite.h"
 #include "ovl/OvlWriter.h"
+#include "support/GameFolderFixture.h"
 #include "support/ModelPairFixture.h"
 #include "support/ScriptedDialogs.h"
 
@@ -266,12 +269,13 @@ struct CarCase {
     std::vector<fs::path> inputs;  // the model pair, read once
 };
 
-// The example car file with its roles replaced: FrontCar and MiddleCar both name the model.
-CarCase carCase(uint32_t scale) {
-    const fs::path folder = benchFolder() / ("car" + std::to_string(scale));
+// The example car file in `folderName` with its roles replaced: FrontCar and MiddleCar both name the
+// model made with `options`.
+CarCase carCase(const std::string& folderName, const zw::test::ModelFixtureOptions& options) {
+    const fs::path folder = benchFolder() / folderName;
     fs::create_directories(folder);
     const std::string model = "BenchModel";
-    zw::test::writeModelPairFixture(folder, model, largeModel(scale));
+    zw::test::writeModelPairFixture(folder, model, options);
     const fs::path carFile = folder / "CTR_WagenDaten_Beispielbahn.txt";
     fs::copy_file(fs::path(ZW_SOURCE_DIR) / "examples" / "CTR_WagenDaten_Beispielbahn.txt", carFile,
                   fs::copy_options::overwrite_existing);
@@ -387,7 +391,7 @@ void BM_RideBuild(benchmark::State& state) {
 
 void carBuild(benchmark::State& state, uint32_t scale) {
     static std::optional<CarCase> cases[3];
-    if (!cases[scale]) cases[scale] = carCase(scale);
+    if (!cases[scale]) cases[scale] = carCase("car" + std::to_string(scale), largeModel(scale));
     const CarCase& c = *cases[scale];
     zw::test::ScriptedDialogs dialogs;
     zw::Settings settings;
@@ -410,10 +414,124 @@ void carBuild(benchmark::State& state, uint32_t scale) {
 void BM_CarBuildLargeModel(benchmark::State& state) { carBuild(state, 1); }
 void BM_CarBuildTwiceTheModel(benchmark::State& state) { carBuild(state, 2); }
 
+// ---- the game folder's check ----
+
+// A game folder of `count` CTRs: rides (the example ride's pair), cars whose model has 20 000
+// vertices in one mesh and track sets of four sections, in turn. The pairs of one kind are hard
+// links to one built pair, so the folder costs little room; every file is read all the same.
+struct GameFolderCase {
+    fs::path gamePath;
+    std::vector<fs::path> files;
+};
+
+// Builds the example ride and a car of one 20 000-vertex model once; their pairs' files.
+std::vector<fs::path> builtPairs(const fs::path& folder) {
+    const fs::path rideFolder = folder / "ride";
+    fs::create_directories(rideFolder);
+    fs::copy_file(fs::path(ZW_SOURCE_DIR) / "examples" / "CTR_BahnDaten_Beispielbahn.txt",
+                  rideFolder / "CTR_BahnDaten_Beispielbahn.txt", fs::copy_options::overwrite_existing);
+    zw::test::ScriptedDialogs dialogs;
+    zw::Settings settings;
+    settings.OverwriteWithoutPrompt = true;
+    zw::LoadedDataFiles files;
+    zw::LookupResults results;
+    zw::RideData ride;
+    zw::OvlWriter rideWriter;
+    if (!zw::readRideDataFile(rideFolder / "CTR_BahnDaten_Beispielbahn.txt", files, results, ride, dialogs,
+                              zw::Language::German) ||
+        !zw::buildRidePair(ride, settings, folder / "Temp", rideWriter, dialogs)) {
+        throw std::runtime_error("the example ride was not built: " + firstMessage(dialogs));
+    }
+    zw::test::ModelFixtureOptions model;
+    model.shapes = 1;
+    model.meshes = 1;
+    model.vertices = 20000;
+    model.indices = 3 * 20000;
+    model.textures = 1;
+    model.textureEdge = 64;
+    const zw::CarData car = carCase(folder.parent_path().filename().string() + "-car", model).car;
+    zw::OvlWriter carWriter;
+    if (!zw::buildCarPair(car, settings, folder / "Temp", carWriter, dialogs)) {
+        throw std::runtime_error("the car was not built: " + firstMessage(dialogs));
+    }
+    return {zw::rideCommonFile(ride), zw::rideUniqueFile(ride), zw::carCommonFile(car), zw::carUniqueFile(car)};
+}
+
+GameFolderCase gameFolderCase(size_t count) {
+    const fs::path folder = benchFolder() / ("game" + std::to_string(count));
+    const std::vector<fs::path> built = builtPairs(folder / "built");
+    GameFolderCase c;
+    c.gamePath = folder / "RCT3";
+    const fs::path rides = c.gamePath / "tracks" / "TrackedRides", cars = c.gamePath / "Cars" / "TrackedRideCars";
+    const std::vector<std::string> sections = {"Loop", "Drop", "Turn", "Rise"};
+    std::vector<std::string> strings;
+    for (const std::string& s : sections) strings.push_back(s + ":tks");
+    const fs::path setCommon = folder / "built" / "set.common.ovl", setUnique = folder / "built" / "set.unique.ovl";
+    const fs::path sectionCommon = folder / "built" / "section.common.ovl";
+    zw::test::writeBytes(setCommon, zw::test::commonFileWithStrings(strings));
+    zw::test::writeBytes(setUnique, zw::test::uniqueFile({zw::test::textRow()}));
+    zw::test::writeBytes(sectionCommon, zw::test::commonFileWithStrings({"section"}));
+    auto link = [&](const fs::path& from, const fs::path& to) {
+        fs::create_directories(to.parent_path());
+        fs::create_hard_link(from, to);
+        c.files.push_back(to);
+    };
+    for (size_t i = 0; i < count; ++i) {
+        const std::string number = std::to_string(1000 + i).substr(1);
+        if (i % 3 == 0) {
+            const std::string name = "CTR_Ride" + number;
+            link(built[0], rides / name / (name + ".common.ovl"));
+            link(built[1], rides / name / (name + ".unique.ovl"));
+        } else if (i % 3 == 1) {
+            const std::string name = "CTR_Car" + number;
+            link(built[2], cars / name / (name + ".common.ovl"));
+            link(built[3], cars / name / (name + ".unique.ovl"));
+        } else {
+            const std::string name = "TrackCTR_Set" + number;
+            link(setCommon, rides / name / (name + ".common.ovl"));
+            link(setUnique, rides / name / (name + ".unique.ovl"));
+            for (const std::string& s : sections) {
+                link(sectionCommon, rides / name / (s + "_data.common.ovl"));
+                link(setUnique, rides / name / (s + "_data.unique.ovl"));
+            }
+        }
+    }
+    return c;
+}
+
+void gameFolderCheck(benchmark::State& state, size_t count) {
+    // Made once, for the first repetition.
+    static std::map<size_t, GameFolderCase> cases;
+    if (!cases.count(count)) cases.emplace(count, gameFolderCase(count));
+    const GameFolderCase& c = cases.at(count);
+    zw::GameNames names;
+    names.carTypesKnown = names.allTrackSectionsKnown = true;
+    names.carTypes = {"WildMouse", "JuniorLadybird"};
+    names.trackSections = {"Stationmiddle", "Straight", "Medcurve", "Smallcurve", "Gentleup", "Gentledown"};
+    size_t checked = 0;
+    auto work = [&]() -> std::optional<std::string> {
+        const zw::GameFolderReport report = zw::checkGameFolder(c.gamePath, names, zw::Language::English);
+        checked = report.ctrs.size();
+        if (checked != count) return "checked " + std::to_string(checked) + " of " + std::to_string(count);
+        return std::nullopt;
+    };
+    if (auto failure = work()) {
+        state.SkipWithError(failure->c_str());
+        return;
+    }
+    PlainCopy copy(c.files, {}, benchFolder() / "scratch");
+    measure(state, copy, work);
+}
+
+void BM_GameFolderCheck250(benchmark::State& state) { gameFolderCheck(state, 250); }
+void BM_GameFolderCheck1000(benchmark::State& state) { gameFolderCheck(state, 1000); }
+
 BENCHMARK(BM_RideReadRewrite)->Unit(benchmark::kMillisecond)->MinTime(0.5);
 BENCHMARK(BM_RideBuild)->Unit(benchmark::kMillisecond)->MinTime(0.5);
 BENCHMARK(BM_CarBuildLargeModel)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_CarBuildTwiceTheModel)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_GameFolderCheck250)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_GameFolderCheck1000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 

@@ -66,6 +66,9 @@ for name, r in median.items():
         if name == "BM_CarBuildTwiceTheModel" and single:
             scale = ms(r) / ms(single)
             goal += f"; {scale:.2f}x the large model's time <= 2.1: {yes(scale <= 2.1)}"
+    elif name.startswith("BM_GameFolderCheck"):
+        yes = lambda met: "yes" if met else "no"
+        goal = f"ratio <= 2: {yes(r['ratio'] <= 2)}; peak <= 64 MiB: {yes(r['peak_MiB'] <= 64)}"
     print(f"{name[3:]:<24}{ms(r):>9.1f}{ms(r, 'cpu_time'):>8.1f}{r.get('user_ms', 0):>7.1f}{r.get('system_ms', 0):>7.1f}"
           f"{r['copy_ms']:>9.1f}{r['ratio']:>7.2f}{r['peak_MiB']:>9.1f}{r['output_MiB']:>8.1f}  {goal}")
 sys.exit(1 if errors else 0)

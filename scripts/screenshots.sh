@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Pictures of the four windows for the README: each window of the desktop program is opened on a
+# Pictures of the four windows (and the install window's check tab) for the README: each window of the desktop program is opened on a
 # virtual X display (Xvfb) in a working folder with example settings, and saved as
 # docs/screenshots/<window>-<language>.png; with `windows`, the Windows build's zorbaltwerk.exe is
 # opened under Wine (on a Wine desktop, which draws title bars and frames as Windows does) and saved as
@@ -23,7 +23,7 @@ else
   launcher=()
   command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
   cmake --preset native "${launcher[@]}" >/dev/null
-  cmake --build build/native --target zorbaltwerk zorbaltwerk_data
+  cmake --build build/native --target zorbaltwerk zorbaltwerk-cli zorbaltwerk_data
   program=("$PWD/build/native/zorbaltwerk")
   # The game folder as a ride author playing through Wine has it (it need not exist here).
   game="/home/autor/.wine/drive_c/Programme/Atari/RollerCoaster Tycoon 3"
@@ -44,4 +44,27 @@ for language in Deutsch English; do
     (cd "$work" && xvfb-run -a -s "-screen 0 1280x1024x24" "${program[@]}" --workdir "$work" --screenshot "$window" "$file")
     echo "$file"
   done
+  # The install window's tab "Check game folder" (native only): the examples installed into a game
+  # folder of its own by the command-line program, with a few faults beside them.
+  [ "$flavour" = native ] || continue
+  gw=$work-game
+  rm -rf "$gw" && mkdir -p "$gw/RCT3/tracks/TrackedRides" "$gw/RCT3/Cars/TrackedRideCars" "$gw/Autor"
+  cp examples/* "$gw/Autor/"
+  printf "'%s'\r\n'%s'\r\n'AddOns 0'\r\n'Ueberschreiben 1'\r\n'HiddenSettings 0'\r\n" "$language" "$gw/RCT3" \
+    >"$gw/Zorbaltwerk_Options.txt"
+  # A ride naming a car type that is nowhere.
+  sed 's/^WagentypName\t.*/WagentypName\t\t\tWildMouse, Geisterwagen/' examples/CTR_BahnDaten_Beispielbahn.txt \
+    >"$gw/Autor/CTR_BahnDaten_Geisterbahn.txt"
+  for file in CTR_BahnDaten_Beispielbahn CTR_WagenDaten_Beispielbahn CTR_BahnDaten_Geisterbahn; do
+    kind=ride
+    [[ $file == CTR_WagenDaten_* ]] && kind=car
+    build/native/zorbaltwerk-cli --workdir "$gw" $kind install "$gw/Autor/$file.txt" >/dev/null 2>&1
+  done
+  # A half-installed track set and a leftover of an interrupted install.
+  mkdir -p "$gw/RCT3/tracks/TrackedRides/TrackCTR_Halb"
+  printf 'x' >"$gw/RCT3/tracks/TrackedRides/TrackCTR_Halb/Loop_data.common.ovl"
+  printf 'x' >"$gw/RCT3/Cars/TrackedRideCars/CTR_Beispielbahn/CTR_Beispielbahn.unique.ovl.zwold"
+  file=$out/gamecheck-$suffix.png
+  (cd "$gw" && xvfb-run -a -s "-screen 0 1280x1024x24" "${program[@]}" --workdir "$gw" --screenshot gamecheck "$file")
+  echo "$file"
 done

@@ -16,7 +16,7 @@ const std::vector<MessageText>& catalogue() {
         for (auto table : {messages::applicationMessages(), messages::dataFileMessages(), messages::ovlMessages(),
                            messages::builderMessages(), messages::installMessages(),
                            messages::assistantMessages(), messages::checkMessages(),
-                           messages::structureMessages()}) {
+                           messages::structureMessages(), messages::gameFolderCheckMessages()}) {
             v.insert(v.end(), table.begin(), table.end());
         }
         return v;

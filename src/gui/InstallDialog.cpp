@@ -9,6 +9,7 @@
 
 #include <functional>
 
+#include "gui/GameFolderCheckPanel.h"
 #include "gui/WxText.h"
 #include "workflow/InstallWindow.h"
 
@@ -60,8 +61,13 @@ InstallDialog::InstallDialog(wxWindow* parent, InstallWindow& model)
         page->SetSizer(pageSizer);
         pages->AddPage(page, toWx(model_.caption(tab.page)));
     }
+    // The game folder's check: a tab with lists of its own, so the shared list is hidden there.
+    pages->AddPage(new GameFolderCheckPanel(pages, model_.gameFolderCheck),
+                   toWx(model_.gameFolderCheck.caption("gameCheckTab")));
     pages->Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, [this](wxBookCtrlEvent& event) {
         const int page = event.GetSelection();
+        const bool checkTab = page == static_cast<int>(std::size(kTabs));
+        showSharedList(!checkTab);
         if (page < 0 || page >= static_cast<int>(std::size(kTabs))) return;
         model_.TabSheetKomplettChange(kTabs[page].tab);
         afterHandler();
@@ -108,6 +114,7 @@ void InstallDialog::refreshFromModel() {
             pages->ChangeSelection(i);  // no page-change event: the model has already changed
         }
     }
+    showSharedList(pages->GetSelection() != static_cast<int>(std::size(kTabs)));
     auto* list = dynamic_cast<wxListBox*>(FindWindowByName("ListBox", this));
     wxArrayString items;
     for (const std::string& item : model_.ListBox) items.Add(toWx(item));
@@ -117,6 +124,21 @@ void InstallDialog::refreshFromModel() {
     } else {
         list->SetSelection(wxNOT_FOUND);
     }
+}
+
+void InstallDialog::showSharedList(bool show) {
+    wxWindow* list = FindWindowByName("ListBox", this);
+    if (list->IsShown() == show) return;
+    // Without the shared list the page control takes its room.
+    list->Show(show);
+    GetSizer()->GetItem(FindWindowByName("TabSheetKomplett", this))->SetProportion(show ? 0 : 1);
+    Layout();
+}
+
+void InstallDialog::checkGameFolder() {
+    auto* pages = dynamic_cast<wxNotebook*>(FindWindowByName("TabSheetKomplett", this));
+    pages->SetSelection(std::size(kTabs));
+    dynamic_cast<GameFolderCheckPanel*>(pages->GetPage(std::size(kTabs)))->check();
 }
 
 void InstallDialog::onTabButton(InstallWindow::Tab tab) {

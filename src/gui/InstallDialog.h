@@ -14,10 +14,13 @@ public:
 
     // The active tab, the list's items and its selection as the model holds them.
     void refreshFromModel();
+    // Opens the tab "Check game folder" and checks the game folder (for the guide's picture).
+    void checkGameFolder();
 
 private:
     void onTabButton(InstallWindow::Tab tab);  // the button on the tab
     void afterHandler();
+    void showSharedList(bool show);  // hidden on the check tab, which has lists of its own
 
     InstallWindow& model_;
 };

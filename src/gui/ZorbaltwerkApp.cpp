@@ -4,6 +4,7 @@
 #include <wx/filename.h>
 #include <wx/iconbndl.h>
 #include <wx/stdpaths.h>
+#include <wx/utils.h>
 
 #include <iostream>
 
@@ -84,6 +85,14 @@ bool ZorbaltwerkApp::screenshot(const wxString& window, const wxString& file) {
     } else if (window == "install") {
         program_->installModel().FormActivate();
         program_->installWindow()->refreshFromModel();
+        shown = program_->installWindow();
+    } else if (window == "gamecheck") {
+        program_->installModel().FormActivate();
+        program_->installWindow()->refreshFromModel();
+        // Shown first, as a user opens the tab in the open window.
+        program_->installWindow()->Show();
+        wxYield();
+        program_->installWindow()->checkGameFolder();
         shown = program_->installWindow();
     } else if (window == "assistant") {
         shown = program_->assistantWindow();

@@ -1,5 +1,7 @@
 #include "workflow/DataFileChecking.h"
 
+#include <algorithm>
+
 #include "assistant/AssistantLists.h"
 #include "assistant/AssistantStart.h"
 #include "assistant/TrackCatalogue.h"
@@ -21,6 +23,8 @@ GameCatalogue readGameCatalogue(const std::filesystem::path& executableFolder, c
         AssistantLists lists = loadAssistantLists(*folder);
         // Track types whose file cannot be read keep the sections the shipped lists know.
         (void)readTrackSectionsFromGame(lists, gameFolder, readTrackTypeSections);
+        catalogue.allTrackSectionsKnown = std::all_of(lists.catalogue.begin(), lists.catalogue.end(),
+                                                      [](const TrackCatalogueType& t) { return !t.sections.empty(); });
         catalogue.names = KnownNames{lists.cars, lists.trackSections, lists.icons, lists.stations};
     } catch (const AssistantDataError& e) {
         catalogue.problem = pathForMessage(e.file) + ": " + asciiOnlyText(e.what());

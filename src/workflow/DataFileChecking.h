@@ -18,6 +18,7 @@ struct ProjectState;
 // and a problem when the lists cannot be read.
 struct GameCatalogue {
     std::optional<KnownNames> names;
+    bool allTrackSectionsKnown = false;  // every track type of the catalogue has its sections
     std::string problem;  // Windows-1252
 };
 GameCatalogue readGameCatalogue(const std::filesystem::path& executableFolder, const std::filesystem::path& gameFolder);

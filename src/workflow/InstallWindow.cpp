@@ -3,6 +3,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include "base/AppFolders.h"
 #include "install/FolderLevelUp.h"
 #include "install/InstallCommands.h"
 #include "install/Uninstall.h"
@@ -68,7 +69,10 @@ const std::vector<std::string_view>& InstallWindow::controlNames() {
 }
 
 InstallWindow::InstallWindow(Dialogs& dialogs, std::function<InstallSettings()> settings, fs::path startFolder)
-    : dialogs_(dialogs), settings_(std::move(settings)), startFolder_(std::move(startFolder)) {
+    : gameFolderCheck(dialogs, settings, executableFolder()),
+      dialogs_(dialogs),
+      settings_(std::move(settings)),
+      startFolder_(std::move(startFolder)) {
     const bool english = settings_().language == Language::English;
     for (const auto& t : kControlTexts) captions_.emplace_back(t.control, std::string(english ? t.english : t.german));
 }

@@ -12,6 +12,7 @@
 #include "base/Dialogs.h"
 #include "install/GameFolders.h"
 #include "install/InstallSettings.h"
+#include "workflow/GameFolderCheckTab.h"
 
 namespace zw {
 
@@ -42,6 +43,9 @@ public:
     int ItemIndex = -1;                // the selected item, -1 for none
     std::filesystem::path BrowseFolder;  // the install tab's folder, ending with a separator
     bool Closed = false;               // the modal window has been ended
+
+    // The tab "Check game folder", a model of its own.
+    GameFolderCheckTab gameFolderCheck;
 
     // Event handlers.
     void FormActivate();

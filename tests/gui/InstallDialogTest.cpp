@@ -58,9 +58,10 @@ TEST_F(InstallGuiTest, CaptionsInGermanAndTheFolderListOfTheWorkingFolder) {
     }
     EXPECT_EQ(labelOf(window), "CTRs installieren/deinstallieren");
     auto* pages = control<wxNotebook>(window, "TabSheetKomplett");
-    ASSERT_EQ(pages->GetPageCount(), 4u);
+    ASSERT_EQ(pages->GetPageCount(), 5u);
     EXPECT_EQ(gui::fromWx(pages->GetPageText(0)), "Install CTR-Ordner");
     EXPECT_EQ(gui::fromWx(pages->GetPageText(3)), "Deinstall CTR-Wagen");
+    EXPECT_EQ(gui::fromWx(pages->GetPageText(4)), "Spielordner pr\xC3\xBC" "fen");
     EXPECT_EQ(pages->GetSelection(), 0);
     // The working folder holds the author's folder and the game folder (and the options file).
     const auto shown = items(window);

@@ -15,5 +15,6 @@ std::span<const MessageText> installMessages();      // install and uninstall
 std::span<const MessageText> assistantMessages();    // the ride assistant
 std::span<const MessageText> checkMessages();        // the data file check and the status line
 std::span<const MessageText> structureMessages();    // the structure check of OVL pairs and car models
+std::span<const MessageText> gameFolderCheckMessages();  // the check of the game folder
 
 }  // namespace zw::messages

@@ -190,6 +190,15 @@ void pairSeeds(Seeds& seeds, const ExampleBuilds& examples) {
     seeds.add("pair_kind_scan", "example-ride-unique", fileBytes(rideUniqueFile(examples.state.ride)));
 }
 
+// A CTR's name, its folder's entries ("/" before a folder), an empty line, the track sections.
+void folderNameSeeds(Seeds& seeds) {
+    seeds.add("ctr_folder_names", "pair", "CTR_A\nCTR_A.common.ovl\nctr_a.UNIQUE.ovl\n/Extras\nCTR_A.unique.ovl.zwold\n");
+    seeds.add("ctr_folder_names", "trackset",
+              "TrackCTR_T\nTrackCTR_T.common.ovl\nTrackCTR_T.unique.ovl\nLoop_data.common.ovl\nloop_data.unique.ovl\n"
+              "Drop_data.common.ovl\n\nLoop\nDrop\n");
+    seeds.add("ctr_folder_names", "strange", "CTR_\xc3\xa4\nctr_\xc3\x84.common.ovl\nCTR_\xe4.common.ovl\n\xff\xfe.unique.ovl\n");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -205,6 +214,7 @@ int main(int argc, char** argv) {
         optionsSeeds(seeds);
         registrySeeds(seeds);
         pairSeeds(seeds, examples);
+        folderNameSeeds(seeds);
     } catch (const std::exception& e) {
         std::cerr << "make_fuzz_seeds: " << e.what() << '\n';
         return 1;
