@@ -16,32 +16,37 @@ namespace zw::test {
 struct FakeAssistantHost : AssistantHost {
     RideData ride;
     bool english = false;
-    bool addOns = false;
+    bool addOns = false;  // the options' layout
     std::filesystem::path game;
     std::filesystem::path build = "build-folder";
     std::optional<RideData> fileToRead;  // what the next read delivers; nullopt: the read fails
     std::function<bool()> onRewrite;     // what the rewrite does beyond being counted
+    bool buildSucceeds = true;           // false: the build stops (as after its message)
     int reads = 0, rewrites = 0, builds = 0, restarts = 0, installWindows = 0;
+    std::vector<std::filesystem::path> openFolders;  // where each read's open dialog started
+    std::vector<bool> layouts;                       // the layout of each rewrite and build
 
     RideData& rideData() override { return ride; }
     bool useEnglish() const override { return english; }
     bool addOnsEnabled() const override { return addOns; }
-    void setAddOnsEnabled(bool enabled) override { addOns = enabled; }
     std::filesystem::path gamePath() const override { return game; }
     std::filesystem::path buildFolder() const override { return build; }
-    bool chooseAndReadRideFile() override {
+    bool chooseAndReadRideFile(const std::filesystem::path& initialFolder) override {
         ++reads;
+        openFolders.push_back(initialFolder);
         if (!fileToRead) return false;
         ride = *fileToRead;
         return true;
     }
-    bool rewriteRideFile() override {
+    bool rewriteRideFile(bool addOnsLayout) override {
         ++rewrites;
+        layouts.push_back(addOnsLayout);
         return onRewrite ? onRewrite() : true;
     }
-    bool buildRidePair() override {
+    bool buildRidePair(bool addOnsLayout) override {
         ++builds;
-        return true;
+        layouts.push_back(addOnsLayout);
+        return buildSucceeds;
     }
     void restart() override { ++restarts; }
     void showInstallWindow() override { ++installWindows; }

@@ -38,10 +38,10 @@ TEST(AssistantRoundTrip, ExampleRideSavedThroughTheAssistantReadsBackTheSame) {
     form.onOpenRide();
     ASSERT_EQ(form.txtBahnName.Text, "Beispielbahn Deluxe");
     EXPECT_TRUE(form.chkAddOn.Checked);  // the example presets two trains
-    EXPECT_TRUE(window.state().settings.AddOnsEnabled);
+    EXPECT_FALSE(window.state().settings.AddOnsEnabled);  // the options stay as they are
     const RideData read = window.state().ride;
 
-    dialogs.textAnswers = {std::string("Kopie")};
+    dialogs.filesToSave = {std::filesystem::path("CTR_BahnDaten_Kopie.txt")};  // where the ride was opened
     form.onSaveRide();
     const auto saved = folder / "rides" / "CTR_BahnDaten_Kopie.txt";
     ASSERT_TRUE(std::filesystem::exists(saved));
