@@ -21,6 +21,7 @@
 #include "assistant/AssistantFixture.h"
 #include "assistant/LanguageData.h"
 #include "assistant/RideAssistant.h"
+#include "base/SafeFile.h"
 #include "gui/AssistantFrame.h"
 #include "gui/WxText.h"
 #include "support/FakeRegistry.h"
@@ -401,8 +402,13 @@ TEST(AssistantWindow, RatingButtonsAndAddOnBox) {
     wxCommandEvent event(wxEVT_CHECKBOX, addOn->GetId());
     event.SetInt(1);
     w.send(addOn, event);
-    EXPECT_TRUE(w.model->chkAddOn.Checked);
-    EXPECT_FALSE(w.main->state().settings.AddOnsEnabled);  // the tick is the assistant's own
+    // The tick is the assistant's own layout: the ride is saved with the add-on keys, the options stay.
+    w.dialogs.filesToSave = {std::filesystem::path("CTR_BahnDaten_Tick.txt")};
+    w.click("ToolButton3");
+    auto saved = readWholeFile(w.folder / "CTR_BahnDaten_Tick.txt");
+    ASSERT_TRUE(saved);
+    EXPECT_NE(saved->find("BahnDaten mit AddOns"), std::string::npos);
+    EXPECT_FALSE(w.main->state().settings.AddOnsEnabled);
 }
 
 TEST(AssistantWindow, CloseButtonStartsANewRideAndHidesTheWindow) {
