@@ -75,6 +75,16 @@ bool isNumeric(Conversion conversion) {
     }
 }
 
+// A whole-number field's text read by its conversion: an integer, a decimal's whole part, or an
+// amount in hundredths.
+std::optional<int32_t> wholeNumberOf(Conversion conversion, std::string_view text) {
+    switch (conversion) {
+        case Conversion::Integer: return commaTextToInt(text);
+        case Conversion::WholePart: return commaTextToTruncatedInt(text);
+        default: return commaTextToHundredths(text);
+    }
+}
+
 // The data-file key of a field, for its default.
 const DataFileKey* keyOf(const KeyField& field) {
     for (const auto& key : rideKeys()) {
@@ -149,9 +159,9 @@ std::vector<InputFault> RideAssistant::inputFaults() {
             switch (binding.conversion) {
                 case Conversion::Number:
                 case Conversion::Speed: ok = commaTextToDouble(field->Text).has_value(); break;
-                case Conversion::Integer: ok = commaTextToInt(field->Text).has_value(); break;
-                case Conversion::WholePart: ok = commaTextToTruncatedInt(field->Text).has_value(); break;
-                case Conversion::Money: ok = commaTextToHundredths(field->Text).has_value(); break;
+                case Conversion::Integer:
+                case Conversion::WholePart:
+                case Conversion::Money: ok = wholeNumberOf(binding.conversion, field->Text).has_value(); break;
                 default:
                     if (!storableText(field->Text, binding.field)) {
                         faults.push_back({name, InputFault::Kind::NotStorable, ""});
@@ -284,17 +294,9 @@ void RideAssistant::storeControlsIntoRide() {
                 }
                 break;
             case Conversion::Integer:
-                if (auto v = number(binding, [](std::string_view t) { return commaTextToInt(t); })) {
-                    integerField(ride, binding.field) = *v;
-                }
-                break;
             case Conversion::WholePart:
-                if (auto v = number(binding, [](std::string_view t) { return commaTextToTruncatedInt(t); })) {
-                    integerField(ride, binding.field) = *v;
-                }
-                break;
             case Conversion::Money:
-                if (auto v = number(binding, [](std::string_view t) { return commaTextToHundredths(t); })) {
+                if (auto v = number(binding, [&](std::string_view t) { return wholeNumberOf(binding.conversion, t); })) {
                     integerField(ride, binding.field) = *v;
                 }
                 break;

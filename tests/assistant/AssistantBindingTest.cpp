@@ -9,10 +9,6 @@
 #include "assistant/ControlBindings.h"
 #include "assistant/LanguageData.h"
 #include "base/SafeFile.h"
-#include "support/FakeRegistry.h"
-#include "support/TempFolder.h"
-#include "workflow/MainWindow.h"
-#include "workflow/MainWindowAssistantHost.h"
 #include "workflow/ProjectCommands.h"
 #include "workflow/ProjectState.h"
 
@@ -230,22 +226,7 @@ std::string bytesOf(const std::filesystem::path& file) {
 
 // The assistant on the real main window in a working folder of its own, the add-ons ticked so
 // their keys are saved and built too.
-struct RealAssistant {
-    test::TempFolder folder;
-    test::ScriptedDialogs dialogs;
-    test::FakeRegistry registry;
-    std::unique_ptr<MainWindow> main;
-    std::unique_ptr<MainWindowAssistantHost> host;
-    std::unique_ptr<RideAssistant> form;
-
-    RealAssistant() {
-        test::writeBytes(folder / "Zorbaltwerk_Options.txt",
-                         "'Deutsch'\r\n'D:/RCT3'\r\n'AddOns 0'\r\n'Ueberschreiben 1'\r\n'HiddenSettings 0'\r\n");
-        main = std::make_unique<MainWindow>(dialogs, registry, folder.path());
-        host = std::make_unique<MainWindowAssistantHost>(*main, [] {});
-        form = std::make_unique<RideAssistant>(*host, dialogs, test::testLists());
-        form->FormCreate();
-    }
+struct RealAssistant : test::AssistantOnMainWindow {
     std::filesystem::path rideFile() const { return folder / "CTR_BahnDaten_Probe.txt"; }
     std::filesystem::path pair() const { return folder / "CTR_Probe" / "CTR_Probe.common.ovl"; }
     std::string save() {

@@ -4,12 +4,17 @@
 
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "assistant/AssistantLists.h"
 #include "assistant/RideAssistant.h"
 #include "datafiles/RideData.h"
+#include "support/FakeRegistry.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
+#include "workflow/MainWindow.h"
+#include "workflow/MainWindowAssistantHost.h"
 
 namespace zw::test {
 
@@ -138,6 +143,28 @@ struct AssistantTest {
         for (const auto& e : dialogs.log)
             if (e.kind == DialogEvent::Kind::InputBox) captions.push_back(e.caption);
         return captions;
+    }
+};
+
+// The assistant on the real main window, in a working folder of its own with an options file of the
+// given language and layout (files are replaced without asking).
+struct AssistantOnMainWindow {
+    TempFolder folder;
+    ScriptedDialogs dialogs;
+    FakeRegistry registry;
+    std::unique_ptr<MainWindow> main;
+    std::unique_ptr<MainWindowAssistantHost> host;
+    std::unique_ptr<RideAssistant> form;
+
+    explicit AssistantOnMainWindow(bool english = false, bool addOns = false,
+                                   std::function<void()> installWindow = [] {}) {
+        writeBytes(folder / "Zorbaltwerk_Options.txt", std::string("'") + (english ? "English" : "Deutsch") +
+                                                           "'\r\n'D:/RCT3'\r\n'AddOns " + (addOns ? "1" : "0") +
+                                                           "'\r\n'Ueberschreiben 1'\r\n'HiddenSettings 0'\r\n");
+        main = std::make_unique<MainWindow>(dialogs, registry, folder.path());
+        host = std::make_unique<MainWindowAssistantHost>(*main, std::move(installWindow));
+        form = std::make_unique<RideAssistant>(*host, dialogs, testLists());
+        form->FormCreate();
     }
 };
 

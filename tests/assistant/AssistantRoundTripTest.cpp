@@ -124,16 +124,11 @@ TEST(AssistantRoundTrip, OpeningFilesLeavesTheOptionsLayout) {
     const char* source = std::getenv("ZW_SOURCE_DIR");
     ASSERT_TRUE(source);
     for (const bool addOns : {false, true}) {
-        test::TempFolder folder;
-        test::writeBytes(folder / "Zorbaltwerk_Options.txt", std::string("'Deutsch'\r\n'D:/RCT3'\r\n'AddOns ") +
-                                                                 (addOns ? "1" : "0") +
-                                                                 "'\r\n'Ueberschreiben 1'\r\n'HiddenSettings 0'\r\n");
-        test::ScriptedDialogs dialogs;
-        test::FakeRegistry registry;
-        MainWindow window(dialogs, registry, folder.path());
-        MainWindowAssistantHost host(window);
-        RideAssistant form(host, dialogs, test::testLists());
-        form.FormCreate();
+        test::AssistantOnMainWindow a(false, addOns);
+        auto& folder = a.folder;
+        auto& dialogs = a.dialogs;
+        auto& window = *a.main;
+        RideAssistant& form = *a.form;
         ASSERT_EQ(form.chkAddOn.Checked, addOns);
         dialogs.filesToSave = {std::filesystem::path("CTR_BahnDaten_Eigen.txt")};
         form.onSaveRide();
