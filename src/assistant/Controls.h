@@ -10,7 +10,8 @@ namespace zw {
 
 struct TEdit {
     std::string Text;
-    size_t SelStart = 0;  // caret position in bytes of Text
+    size_t SelStart = 0;   // caret position in bytes of Text
+    size_t SelLength = 0;  // bytes selected from SelStart on
 };
 
 struct TCheckBox {

@@ -4,29 +4,13 @@
 #include <array>
 
 #include "assistant/CheckInput.h"
+#include "assistant/ControlBindings.h"
 #include "assistant/LanguageData.h"
 #include "base/AsciiCase.h"
 #include "base/Encoding.h"
 
 namespace zw {
 namespace {
-
-constexpr RatingControlRow kRatingControlRows[] = {
-    {1, "lstBasis"},         {2, "lstRunden"},           {3, "lstWagen"},           {4, "lstFahrtzeit"},
-    {5, "lstSzenerie"},      {11, "lstHGeschwindigkeit"}, {12, "lstDGeschwinigkeit"}, {13, "lstFahrtlaenge"},
-    {23, "lstSzenerieEinfluss"}, {24, "lstSGKraefte"},    {25, "lstVGKraefte"},
-};
-
-constexpr std::string_view kNumericFields[] = {
-    "txtMinRunden", "txtMaxRunden", "txtZugAnzahl", "txtBauKostenHoehe", "txtMaxBauHoehe",
-    "txtLichtraumProfilhoehe", "txtRollGeschwindigkeitStation", "txtMinStartgeschwindigkeit",
-    "txtMaxStartgeschwindigkeit", "txtStdGeschwindigkeit", "txtMinLiftkettenGeschwindigkeit",
-    "txtMaxLiftkettenGeschwindigkeit", "txtStdLiftkettenGeschwindigkeit", "txtMinKonstanteGeschwindigkeit",
-    "txtMaxKonstanteGeschwindigkeit", "txtStdKonstanteGeschwindigkeit", "txtKostenVorschau", "txtKostenBasis",
-    "txtKostenProZug", "txtKostenProWagen", "txtKostenProStation", "txtEintrittspreis", "txtZuverlaessigkeit",
-    "txtAttraktionsAttraktivitaet", "txtBergAufAbEinfluss", "lblTopTime", "lblTopLength",
-    "lblSpezialWagenWartepositionA", "lblSpezialWagenEinhakpositionA",
-};
 
 constexpr std::string_view kRequiredFields[] = {
     "txtBahnName", "txtBahnBeschreibung", "txtMinRunden", "txtMaxRunden", "txtZugAnzahl", "txtBauKostenHoehe",
@@ -88,8 +72,31 @@ int indexOf(const std::vector<std::string>& items, const std::string& name) {
 
 }  // namespace
 
-std::span<const RatingControlRow> ratingControlRows() { return kRatingControlRows; }
-std::span<const std::string_view> RideAssistant::numericFields() { return kNumericFields; }
+std::span<const std::string_view> RideAssistant::numericFields() {
+    // Every edit that stores a number filters its keys.
+    static const std::vector<std::string_view> fields = [] {
+        std::vector<std::string_view> names;
+        for (const auto& binding : controlBindings()) {
+            switch (binding.conversion) {
+                case Conversion::Number:
+                case Conversion::Speed:
+                case Conversion::Integer:
+                case Conversion::WholePart:
+                case Conversion::Money:
+                    if (binding.binding == Binding::Stored) names.push_back(binding.control);
+                    break;
+                default: break;
+            }
+        }
+        return names;
+    }();
+    return fields;
+}
+
+bool RideAssistant::isShownOnly(std::string_view control) {
+    const ControlBinding* binding = bindingOf(control);
+    return binding && binding->binding == Binding::ShownOnly;
+}
 std::span<const std::string_view> RideAssistant::requiredFields() { return kRequiredFields; }
 
 RideAssistant::RideAssistant(AssistantHost& host, Dialogs& dialogs, const AssistantLists& lists)
@@ -109,14 +116,7 @@ RideAssistant::RideAssistant(AssistantHost& host, Dialogs& dialogs, const Assist
     TrackListe.Items = std::move(catalogue.TrackListe);
     trackTypeMenu = std::move(catalogue.menu);
 
-    // Controls that a new ride leaves as they are start with the values every ride read gets.
-    txtHoeheUeberGleis.Text = "0";
-    txtKettenSchrittweite.Text = "0,100";
-    txtStartSchrittweite.Text = "0,100";
-    txtKonstanteGeschwindigkeitSchrittweite.Text = "0,100";
-    txtLiftkettenEinrastung.Text = "30000,000";
-    txtEintrittspreis.Text = "1,000";
-    txtAlleModi.Checked = true;
+    // A control that a new ride leaves as it is starts with the value every ride read gets.
     txtAbrissMoeglichkeit.Checked = true;
 }
 
@@ -159,11 +159,14 @@ void RideAssistant::FormCreate() {
 }
 
 void RideAssistant::FormClose() {
+    if (!offerToSaveChanges()) return;  // the window stays open with the changes
     restartWithNewRide();
     Visible = false;
 }
 
-void RideAssistant::onNewRide() { restartWithNewRide(); }
+void RideAssistant::onNewRide() {
+    if (offerToSaveChanges()) restartWithNewRide();
+}
 void RideAssistant::onOpenRide() { openRide(); }
 void RideAssistant::onSaveRide() { saveRide(); }
 void RideAssistant::onBuildRide() { buildRide(); }
@@ -313,7 +316,7 @@ void RideAssistant::chooseTrackType(size_t menuIndex) {
     SelectTrackSection(item.first, item.end);
 }
 
-void RideAssistant::chkAddOnClick() { host_.setAddOnsEnabled(chkAddOn.Checked); }
+void RideAssistant::lstGeschwindigkeitsEinheitChange() { showValuesWithoutKeys(); }
 
 void RideAssistant::btnAchterbahnClick() {
     for (const auto& row : kRatingDefaults) {
@@ -321,6 +324,7 @@ void RideAssistant::btnAchterbahnClick() {
             edit(std::string(row.controlStem) + std::string(kRatingColumns[c]))->Text = std::string(row.coaster[c]);
         }
     }
+    showNumbersWithSeparator();
 }
 
 void RideAssistant::btnThemenfahrtClick() {
@@ -329,50 +333,29 @@ void RideAssistant::btnThemenfahrtClick() {
             edit(std::string(row.controlStem) + std::string(kRatingColumns[c]))->Text = std::string(row.themeRide[c]);
         }
     }
+    showNumbersWithSeparator();
 }
 
 // ---- input ---------------------------------------------------------------------------------------
 
 bool RideAssistant::KeyPress(TEdit& field, char key) {
-    key = numberFieldKey(key);
-    size_t caret = std::min(field.SelStart, field.Text.size());
-    if (!CheckInput(field.Text, caret, key)) return false;
-    if (key == kBackspaceKey) {
-        if (caret > 0) {
-            size_t start = caret - 1;
-            while (start > 0 && (static_cast<unsigned char>(field.Text[start]) & 0xC0) == 0x80) --start;
-            field.Text.erase(start, caret - start);
-            caret = start;
-        }
-    } else {
-        field.Text.insert(caret, 1, key);
-        ++caret;
-    }
-    field.SelStart = caret;
+    auto typed = typeIntoNumberField(field.Text, field.SelStart, field.SelLength, key, decimalSeparator());
+    if (!typed) return false;
+    field.Text = std::move(typed->text);
+    field.SelStart = typed->caret;
+    field.SelLength = 0;
     return true;
 }
 
 void RideAssistant::PasteIntoNumberField(TEdit& field) {
+    // The selection goes first, then each character as typed.
+    if (field.SelLength > 0) KeyPress(field, kBackspaceKey);
     for (char c : dialogs_.clipboardText()) {
         if (c != kBackspaceKey) KeyPress(field, c);
     }
 }
 
-bool RideAssistant::requiredInputMissing() {
-    bool error = false;
-    for (auto name : kRequiredFields) {
-        if (edit(name)->Text.empty()) error = true;
-    }
-    if (!lstKategorie.hasSelection()) error = true;
-    if (lstSelWagen.Items.empty()) error = true;
-    if (!lstStreckentypen.hasSelection()) error = true;
-    if (lstSelSektionen.Items.empty()) error = true;
-    if (!lstStationstyp.hasSelection()) error = true;
-    if (!lstBahnStartArt.anyChecked()) error = true;
-    if (!lstPreStart.anyChecked()) error = true;
-    if (error) dialogs_.showMessage(message("inputErrorText", language()));
-    return error;
-}
+char RideAssistant::decimalSeparator() const { return zw::decimalSeparator(host_.useEnglish()); }
 
 // ---- reset and new ride --------------------------------------------------------------------------
 
@@ -455,6 +438,10 @@ void RideAssistant::newRideValues() {
     lblTopLength.Text = "0,010";
     lblSpezialWagenWartepositionA.Text = "0,000";
     lblSpezialWagenEinhakpositionA.Text = "0,000";
+    showValuesWithoutKeys();
+    showNumbersWithSeparator();
+    lastName_.clear();
+    savedState_ = controlState();
 }
 
 // ---- language ------------------------------------------------------------------------------------
@@ -473,7 +460,18 @@ void RideAssistant::applyLanguage(bool english) {
 }
 
 std::string RideAssistant::captionOf(std::string_view control) const {
-    // The label that names a control for the user: an edit label, or the label beside an edit.
+    // The label that names a control for the user: the one its binding names (with the column of a
+    // rating), an edit label, or the label beside an edit.
+    auto caption = [this](std::string_view target) {
+        auto it = Captions.find(target);
+        return it != Captions.end() ? it->second : std::string(target);
+    };
+    if (const ControlBinding* binding = bindingOf(control)) {
+        std::string text = caption(binding->caption);
+        if (!binding->columnCaption.empty()) text += " / " + caption(binding->columnCaption);
+        return text;
+    }
+    if (control == "lstStreckensektionskosten") return caption("lblKosten");
     std::string name(control);
     if (auto it = Captions.find(name + ".EditLabel"); it != Captions.end()) return it->second;
     if (name.rfind("txt", 0) == 0) {

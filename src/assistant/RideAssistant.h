@@ -21,6 +21,7 @@
 #include "assistant/TrackCatalogue.h"
 #include "base/Dialogs.h"
 #include "base/Messages.h"
+#include "datafiles/RideData.h"
 
 namespace zw {
 
@@ -57,22 +58,20 @@ namespace zw {
     X(lstStreckensektionskosten) X(lstStreckentypen) X(lstZusatzTrackListe) X(SelZusatzTrackListe)              \
     X(lstStationstyp) X(lstGeschwindigkeitsEinheit) X(TrackListe)
 
-// A rating row of the ride data that has controls: its row (1 … 25) and the stem of its controls.
-struct RatingControlRow {
-    int row;
-    std::string_view controlStem;  // "lstBasis" names lstBasisErr, lstBasisInt, lstBasisUeb
+// A control whose input cannot be saved or built, and why.
+struct InputFault {
+    enum class Kind { Empty, NothingChosen, NotANumber, NotStorable };
+    std::string control;
+    Kind kind;
+    std::string text;  // the text that is no number (UTF-8)
 };
-std::span<const RatingControlRow> ratingControlRows();
 
-// A control's text that cannot be stored: not a number where one is needed, or a character a ride
+// Controls whose texts cannot be stored: not a number where one is needed, or a character a ride
 // data file cannot hold.
 struct AssistantInputError : std::runtime_error {
-    AssistantInputError(std::string control, std::string text, bool notANumber)
-        : std::runtime_error("input of " + control + " cannot be stored"),
-          control(std::move(control)), text(std::move(text)), notANumber(notANumber) {}
-    std::string control;
-    std::string text;
-    bool notANumber;
+    explicit AssistantInputError(std::vector<InputFault> faults)
+        : std::runtime_error("input of " + faults.front().control + " cannot be stored"), faults(std::move(faults)) {}
+    std::vector<InputFault> faults;
 };
 
 class RideAssistant {
@@ -100,6 +99,9 @@ public:
     std::map<std::string, std::string, std::less<>> Captions;
     // False once the window was closed by "Assistent beenden" or its frame.
     bool Visible = true;
+
+    // The window's status line: where the last open, save or build read or wrote.
+    std::string StatusText;
 
     // Controls by name, for the window's binding; nullptr for an unknown name.
     TEdit* edit(std::string_view name);
@@ -139,24 +141,33 @@ public:
     void AddSections(const std::string& text);
     void SelectTrackSection(size_t first, size_t last);
     void chooseTrackType(size_t menuIndex);  // "Track auswählen" -> a track type
-    void chkAddOnClick();
+    void lstGeschwindigkeitsEinheitChange();  // the speed unit chosen
     void btnAchterbahnClick();
     void btnThemenfahrtClick();
 
-    // A key typed into a numeric field: a point becomes the comma (numberFieldKey), then it is
-    // filtered by `CheckInput` and applied at the caret. Returns whether the key was accepted.
+    // A key typed into a numeric field, in place of its selection (typeIntoNumberField). Returns
+    // whether the key was accepted.
     bool KeyPress(TEdit& field, char key);
-    // The clipboard's text pasted into a numeric field at the caret: each character as if typed, so
-    // "1.5" enters "1,5" and what no number holds stays out.
+    // The clipboard's text pasted into a numeric field in place of its selection: each character
+    // as if typed, so what no number holds stays out.
     void PasteIntoNumberField(TEdit& field);
+    // The decimal separator shown and typed: the interface language's.
+    char decimalSeparator() const;
 
     void resetRideLists();
     void restartWithNewRide();
     void applyLanguage(bool english);
-    bool requiredInputMissing();
+    // Every control whose input keeps the ride from being saved or built.
+    std::vector<InputFault> inputFaults();
+    // Shows the faults, naming each field, and returns true when there are any.
+    bool refuseFaultyInput();
     // Stores all controls into the ride fields; throws AssistantInputError (and changes no field)
     // when a control cannot be stored.
     void storeControlsIntoRide();
+    // True when the controls hold changes that were not saved since the last new ride, open or save.
+    bool hasUnsavedChanges() const;
+    // Whether `control` only shows a value (the window makes it read-only).
+    static bool isShownOnly(std::string_view control);
 
     // The language the host's settings choose now; the window takes its title from it.
     Language language() const;
@@ -164,11 +175,18 @@ public:
 private:
     void newRideValues();
     void openRide();
-    void saveRide();
+    bool saveRide();
     void buildRide();
-    void fillControlsFromRide();
+    void fillControlsFromRide(const RideData& ride, bool shownOnly);
+    void showValuesWithoutKeys();
+    void showNumbersWithSeparator();
     bool detectAddOnSettings() const;
-    void showInputError(const AssistantInputError& error);
+    void showInputFaults(const std::vector<InputFault>& faults);
+    // Offers to save unsaved changes; false when the author wanted them saved and the save did not
+    // complete (the command that asked stops).
+    bool offerToSaveChanges();
+    std::string controlState() const;
+    std::filesystem::path lastFolder() const;
     std::string captionOf(std::string_view control) const;
     void moveToChosenSections(size_t availableIndex);
     void returnChosenSections();
@@ -179,6 +197,11 @@ private:
     AssistantLists lists_;
     // True while the controls hold a ride opened from a file (until the next new ride).
     bool rideFromFile_ = false;
+    // The controls' state when they were last saved, opened or started as a new ride.
+    std::string savedState_;
+    // The folder and ride name of the file last opened or saved; empty before the first.
+    std::filesystem::path lastFolder_;
+    std::string lastName_;
 };
 
 }  // namespace zw

@@ -1,21 +1,29 @@
-// The assistant's side of the ride fields: storing the controls into them (storeControlsIntoRide),
-// filling the controls from them after a file was opened, and the open, save and build commands.
+// The assistant's side of the ride fields: storing the controls into them and filling the controls
+// from them, both by the binding table (ControlBindings), the input checks before saving and
+// building, and the open, save and build commands.
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
+#include "assistant/CheckInput.h"
 #include "assistant/CommaDecimal.h"
+#include "assistant/ControlBindings.h"
 #include "assistant/RideAssistant.h"
+#include "base/AsciiCase.h"
 #include "base/Encoding.h"
-#include "datafiles/RideData.h"
+#include "datafiles/RideDataReader.h"
+#include "datafiles/RideDataRewrite.h"
 
 namespace zw {
 namespace {
 
 constexpr double kMetricFactor = 0.277778;
 constexpr double kImperialFactor = 0.44704;
-// The early animation end; the reader never sets it, only the assistant does.
-constexpr uint32_t kFlagEarlyAnimationEnd = 32;
+constexpr double kUnitFactors[] = {1.0, kMetricFactor, kImperialFactor};
+constexpr const char* kDefaultRideName = "MeinEigenerCTR";
+constexpr std::string_view kRideFilePrefix = "CTR_BahnDaten_";
+constexpr std::string_view kRideFileSuffix = ".txt";
 
 // Ride category items 7, 8 and 9 stand for the categories 15, 16 and 17.
 int32_t categoryOfItem(int item) { return item >= 7 ? item + 8 : item; }
@@ -34,201 +42,8 @@ int findIdentifier(const std::vector<std::string>& items, const std::string& nam
 
 // The characters a ride name or folder name cannot hold, because it becomes part of a path.
 bool isUsableName(const std::string& name) {
-    return name.find_first_of("/\\:*?\"<>|") == std::string::npos && name != "." && name != "..";
+    return !name.empty() && name.find_first_of("/\\:*?\"<>|") == std::string::npos && name != "." && name != "..";
 }
-
-// Reads the controls' texts into values; the first text that cannot be stored throws.
-class ControlReader {
-public:
-    std::string text(const TEdit& edit, const char* name) const { return cp1252(edit.Text, name); }
-    std::string cp1252(const std::string& utf8, const char* name) const {
-        try {
-            return utf8ToCp1252(utf8);
-        } catch (const EncodingError&) {
-            throw AssistantInputError(name, utf8, false);
-        }
-    }
-    double number(const TEdit& edit, const char* name) const {
-        auto value = commaTextToDouble(edit.Text);
-        if (!value) throw AssistantInputError(name, edit.Text, true);
-        return *value;
-    }
-    int32_t hundredths(const std::string& text, const char* name) const {
-        auto value = commaTextToHundredths(text);
-        if (!value) throw AssistantInputError(name, text, true);
-        return *value;
-    }
-    int32_t integer(const TEdit& edit, const char* name) const {
-        auto value = commaTextToInt(edit.Text);
-        if (!value) throw AssistantInputError(name, edit.Text, true);
-        return *value;
-    }
-    int32_t truncated(const TEdit& edit, const char* name) const {
-        auto value = commaTextToTruncatedInt(edit.Text);
-        if (!value) throw AssistantInputError(name, edit.Text, true);
-        return *value;
-    }
-};
-
-#define ZW_CONTROL(control) control, #control
-
-}  // namespace
-
-void RideAssistant::storeControlsIntoRide() {
-    RideData& target = host_.rideData();
-    RideData ride = target;  // stored only when every control could be read
-    const ControlReader read;
-
-    // Values without controls. A ride opened from a file keeps the file's values for them; a new
-    // ride gets the fixed values.
-    if (!rideFromFile_) {
-        ride.PeepLoopSplineName.clear();
-        ride.PeepPathSplineName.clear();
-        ride.SpezialWagentypABergaufGeschw = 6.0;
-        ride.SpezialWagentypABergabGeschw = -10.0;
-        ride.TowerRideUnknown1 = 0;
-        ride.TowerRideUnknown2 = 0;
-        ride.Unknowns = 0;
-    }
-    ride.SpezialWagentypAName.clear();
-    ride.SpezialWagentypBName.clear();
-    ride.SpezialTrackSectionNameAMitte.clear();
-    ride.SpezialTrackSectionNameAEnde.clear();
-    ride.SpezialTrackSectionNameBMitte.clear();
-    ride.SpezialTrackSectionNameBEnde.clear();
-    ride.TowerRideSpitzenDauer = 0.0;
-    ride.TowerRideSpitzenAbstand = 0.01;
-    ride.SpezialWagentypAVersatzWarten = 0.0;
-    ride.SpezialWagentypAVersatzEinhaken = 0.0;
-
-    ride.BahnName = read.text(ZW_CONTROL(txtBahnName));
-    ride.BahnDescription = read.text(ZW_CONTROL(txtBahnBeschreibung));
-    ride.BahnIcon = read.cp1252(lstIcons.Text, "lstIcons");
-    if (lstKategorie.hasSelection()) ride.BahnKategorie = categoryOfItem(lstKategorie.ItemIndex);
-
-    ride.WagentypName.clear();
-    for (const auto& car : lstSelWagen.Items) ride.WagentypName.push_back(read.cp1252(car, "lstSelWagen"));
-    ride.TrackSectionName.clear();
-    ride.TrackSectionKosten.clear();
-    for (size_t i = 0; i < lstSelSektionen.Items.size(); ++i) {
-        ride.TrackSectionName.push_back(read.cp1252(lstSelSektionen.Items[i], "lstSelSektionen"));
-        ride.TrackSectionKosten.push_back(i < lstStreckensektionskosten.Items.size()
-                                              ? read.hundredths(lstStreckensektionskosten.Items[i],
-                                                                "lstStreckensektionskosten")
-                                              : 1000);
-    }
-    if (lstStreckentypen.hasSelection()) ride.TrackTyp = read.cp1252(lstStreckentypen.selectedText(), "lstStreckentypen");
-    ride.ZusatzTrackTyp.clear();
-    for (const auto& type : SelZusatzTrackListe.Items) {
-        if (ride.ZusatzTrackTyp.size() == kZusatzTrackTypLimit) break;
-        ride.ZusatzTrackTyp.push_back(read.cp1252(type, "SelZusatzTrackListe"));
-    }
-
-    ride.BaukostenHoehe4H = read.hundredths(txtBauKostenHoehe.Text, "txtBauKostenHoehe");
-    if (lstStationstyp.hasSelection()) ride.Stationstyp = read.cp1252(lstStationstyp.selectedText(), "lstStationstyp");
-    ride.StationshoeheueberGleis = read.truncated(ZW_CONTROL(txtHoeheUeberGleis));
-    ride.LichtraumprofilHoehe = read.number(ZW_CONTROL(txtLichtraumProfilhoehe));
-    ride.BauhoeheMax = read.integer(ZW_CONTROL(txtMaxBauHoehe));
-
-    ride.BahnstartPreset = 0;
-    for (size_t i = 0; i < lstPreStart.Checked.size(); ++i) {
-        if (lstPreStart.Checked[i]) ride.BahnstartPreset = static_cast<int32_t>(i);
-    }
-    ride.BahnstartMoeglichkeiten = 0;
-    for (size_t i = 0; i < lstBahnStartArt.Checked.size() && i < 16; ++i) {
-        if (lstBahnStartArt.Checked[i]) ride.BahnstartMoeglichkeiten += int32_t{1} << i;
-    }
-
-    ride.BaunuraufWasserFlag = txtNurWasser.Checked ? 1 : 0;
-    ride.RideFlags = kFlagAlwaysSet;
-    if (txtKeineKinder.Checked) ride.RideFlags += kFlagNoChildren;
-    if (txtFliessendesWasser.Checked) ride.RideFlags += kFlagNoFlowingWaterTexture;
-    if (!txtAmpelTestphase.Checked) ride.RideFlags += kFlagRedGreenLight;
-    if (txtAnimFahrtEnde.Checked) ride.RideFlags += kFlagEarlyAnimationEnd;
-    if (txtNurVolllast.Checked) ride.RideFlags += kFlagFullLoad;
-    if (txtStreckenVerlauf.Checked) ride.RideFlags += kFlagRideBetweenTrackSplines;
-
-    ride.BlockaufteilungsFlag = txtBlockmodus.Checked ? 1 : 0;
-    ride.RundenanzahlMin = read.truncated(ZW_CONTROL(txtMinRunden));
-    ride.RundenanzahlMax = read.integer(ZW_CONTROL(txtMaxRunden));
-    ride.AutoFertigstellungFlag = txtFertigstellung.Checked ? 1 : 0;
-    ride.WagenRotationswinkelFlag = txtWagenrotation.Checked ? 1 : 0;
-    ride.SchleifenUnzulaessigFlag = txtGeschlosseneStrecke.Checked ? 0 : 1;
-    ride.AnjederStelleabbaubarFlag = txtAbrissMoeglichkeit.Checked ? 1 : 0;
-    if (txtAlleModi.Checked) ride.BetriebsmodusanzeigenFlag = -1;
-
-    switch (lstGeschwindigkeitsEinheit.ItemIndex) {
-        case 0: ride.SpeedUnitFactor = 1.0; break;
-        case 1: ride.SpeedUnitFactor = kMetricFactor; break;
-        case 2: ride.SpeedUnitFactor = kImperialFactor; break;
-        default: break;  // nothing selected: the factor keeps its value
-    }
-    ride.InAusStationRollgeschw = read.number(ZW_CONTROL(txtRollGeschwindigkeitStation));
-    ride.LiftkettengeschwMin = read.number(ZW_CONTROL(txtMinLiftkettenGeschwindigkeit));
-    ride.LiftkettengeschwMax = read.number(ZW_CONTROL(txtMaxLiftkettenGeschwindigkeit));
-    ride.LiftkettengeschwPreset = read.number(ZW_CONTROL(txtStdLiftkettenGeschwindigkeit));
-    ride.LiftkettengeschwStep = read.number(ZW_CONTROL(txtKettenSchrittweite));
-    ride.LiftkettenEinrastung = read.number(ZW_CONTROL(txtLiftkettenEinrastung));
-    ride.StartgeschwMin = read.number(ZW_CONTROL(txtMinStartgeschwindigkeit));
-    ride.StartgeschwMax = read.number(ZW_CONTROL(txtMaxStartgeschwindigkeit));
-    ride.StartgeschwPreset = read.number(ZW_CONTROL(txtStdGeschwindigkeit));
-    ride.StartgeschwStep = read.number(ZW_CONTROL(txtStartSchrittweite));
-    ride.KonstantgeschwFlag = txtKonstanteGeschwindigkeit.Checked ? 1 : 0;
-    ride.KonstantgeschwMin = read.number(ZW_CONTROL(txtMinKonstanteGeschwindigkeit));
-    ride.KonstantgeschwMax = read.number(ZW_CONTROL(txtMaxKonstanteGeschwindigkeit));
-    ride.KonstantgeschwPreset = read.number(ZW_CONTROL(txtStdKonstanteGeschwindigkeit));
-    ride.KonstantgeschwStep = read.number(ZW_CONTROL(txtKonstanteGeschwindigkeitSchrittweite));
-    ride.BergaufabAbweichung = read.number(ZW_CONTROL(txtBergAufAbEinfluss));
-
-    ride.BahnkostenVorschau = read.hundredths(txtKostenVorschau.Text, "txtKostenVorschau");
-    ride.BetriebskostenBasis = read.hundredths(txtKostenBasis.Text, "txtKostenBasis");
-    ride.BetriebskostenproZug = read.hundredths(txtKostenProZug.Text, "txtKostenProZug");
-    ride.BetriebskostenproWagen = read.hundredths(txtKostenProWagen.Text, "txtKostenProWagen");
-    ride.BetriebskostenproStation = read.hundredths(txtKostenProStation.Text, "txtKostenProStation");
-
-    // Rating rows: every factor 1.0; rows without controls 0.
-    for (auto& row : ride.RatingCoefficients) row = {0.0, 0.0, 0.0, 1.0};
-    for (const auto& row : ratingControlRows()) {
-        static constexpr const char* kColumns[3] = {"Err", "Int", "Ueb"};
-        for (size_t c = 0; c < 3; ++c) {
-            const std::string name = std::string(row.controlStem) + kColumns[c];
-            ride.RatingCoefficients[static_cast<size_t>(row.row - 1)][c] = read.number(*edit(name), name.c_str());
-        }
-    }
-
-    ride.Zuverlaessigkeitsabnahme = read.number(ZW_CONTROL(txtZuverlaessigkeit));
-    ride.PeepAttraktivitaet = read.integer(ZW_CONTROL(txtAttraktionsAttraktivitaet));
-    ride.VorRueckFreiRotationFlag = txtVorRueckFreiRotation.Checked ? 1 : 0;
-    ride.VierAchsenRotationswinkelFlag = txtVierAchsenRotation.Checked ? 1 : 0;
-    ride.VertikalInversionswechselFlag = txtVertikalInversion.Checked ? 1 : 0;
-    ride.ZuganzahlPreset = read.integer(ZW_CONTROL(txtZugAnzahl));
-    ride.StationenSyncFlag = txtBahnSynconisieren.Checked ? 1 : 0;
-    ride.WaterSectionKonstantgeschw = read.number(ZW_CONTROL(txtKonstWasserGeschwindigkeit));
-    ride.WaterSectionBeschleunigung = read.number(ZW_CONTROL(txtWasserBeschleunigung));
-    ride.WaterSectionAbbremsung = read.number(ZW_CONTROL(txtWasserBremsFaktor));
-
-    // The tower and special car tab overwrites the fixed values where its fields are filled.
-    ride.SpezialTrackSectionNameAMitte = read.text(ZW_CONTROL(lblMidSection));
-    ride.SpezialTrackSectionNameAEnde = read.text(ZW_CONTROL(lblTopSection));
-    ride.SpezialTrackSectionNameBMitte = read.text(ZW_CONTROL(lblMidSectionB));
-    ride.SpezialTrackSectionNameBEnde = read.text(ZW_CONTROL(lblTopSectionB));
-    ride.SpezialWagentypAName = read.text(ZW_CONTROL(lblSpezialWagenA));
-    ride.SpezialWagentypBName = read.text(ZW_CONTROL(lblSpezialWagenB));
-    if (!lblTopTime.Text.empty()) ride.TowerRideSpitzenDauer = read.number(ZW_CONTROL(lblTopTime));
-    if (!lblTopLength.Text.empty()) ride.TowerRideSpitzenAbstand = read.number(ZW_CONTROL(lblTopLength));
-    if (!lblSpezialWagenWartepositionA.Text.empty()) {
-        ride.SpezialWagentypAVersatzWarten = read.number(ZW_CONTROL(lblSpezialWagenWartepositionA));
-    }
-    if (!lblSpezialWagenEinhakpositionA.Text.empty()) {
-        ride.SpezialWagentypAVersatzEinhaken = read.number(ZW_CONTROL(lblSpezialWagenEinhakpositionA));
-    }
-
-    target = std::move(ride);
-}
-
-// ---- filling the controls from an opened file ----------------------------------------------------
-
-namespace {
 
 // Puts `name` from the file into `chosen` as the file spells it and takes it (in any letter case)
 // out of `available`; a name the list does not offer is chosen all the same, so nothing of the
@@ -249,7 +64,451 @@ void selectOrAdd(TListBox& list, const std::string& name) {
     list.ItemIndex = index;
 }
 
+bool isNumeric(Conversion conversion) {
+    switch (conversion) {
+        case Conversion::Number:
+        case Conversion::Speed:
+        case Conversion::Integer:
+        case Conversion::WholePart:
+        case Conversion::Money: return true;
+        default: return false;
+    }
+}
+
+// A whole-number field's text read by its conversion: an integer, a decimal's whole part, or an
+// amount in hundredths.
+std::optional<int32_t> wholeNumberOf(Conversion conversion, std::string_view text) {
+    switch (conversion) {
+        case Conversion::Integer: return commaTextToInt(text);
+        case Conversion::WholePart: return commaTextToTruncatedInt(text);
+        default: return commaTextToHundredths(text);
+    }
+}
+
+// The data-file key of a field, for its default.
+const DataFileKey* keyOf(const KeyField& field) {
+    for (const auto& key : rideKeys()) {
+        if (key.field == field) return &key;
+    }
+    return nullptr;
+}
+
+// Whether `utf8` can be stored under the key of `field`: in Windows-1252, and, for a key that holds
+// a name, without the blanks and commas that end a name when the file is read.
+bool storableText(const std::string& utf8, const KeyField& field) {
+    try {
+        utf8ToCp1252(utf8);
+    } catch (const EncodingError&) {
+        return false;
+    }
+    const DataFileKey* key = keyOf(field);
+    return !key || key->values != KeyValues::Text || utf8.find_first_of(" \t,") == std::string::npos;
+}
+
+// A field's value as a decimal or an integer, whichever kind of field it is.
+double& decimalField(RideData& ride, const KeyField& field) {
+    if (const auto* cell = std::get_if<RatingCell>(&field)) return ride.RatingCoefficients[cell->row][cell->column];
+    return ride.*std::get<double RideData::*>(field);
+}
+int32_t& integerField(RideData& ride, const KeyField& field) { return ride.*std::get<int32_t RideData::*>(field); }
+double decimalValue(const RideData& ride, const KeyField& field) {
+    return decimalField(const_cast<RideData&>(ride), field);
+}
+int32_t integerValue(const RideData& ride, const KeyField& field) {
+    return integerField(const_cast<RideData&>(ride), field);
+}
+bool flagBitSet(const RideData& ride, const KeyField& field) {
+    return (ride.RideFlags & std::get<RideFlagBit>(field).bit) != 0;
+}
+
+// The list the author chooses a chosen list's items from.
+TListBox* availableListOf(RideAssistant& form, std::string_view chosen) {
+    if (chosen == "lstSelWagen") return &form.txtWagentypen;
+    if (chosen == "lstSelSektionen") return &form.txtStreckensektionen;
+    if (chosen == "SelZusatzTrackListe") return &form.lstZusatzTrackListe;
+    return nullptr;
+}
+
+std::string cp1252OrPlain(const std::string& utf8) {
+    try {
+        return utf8ToCp1252(utf8);
+    } catch (const EncodingError&) {
+        return "?";
+    }
+}
+
 }  // namespace
+
+// ---- checks --------------------------------------------------------------------------------------
+
+std::vector<InputFault> RideAssistant::inputFaults() {
+    std::vector<InputFault> faults;
+    const std::vector<std::string_view> required(requiredFields().begin(), requiredFields().end());
+    auto isRequired = [&](std::string_view name) {
+        return std::find(required.begin(), required.end(), name) != required.end();
+    };
+    for (const auto& binding : controlBindings()) {
+        if (binding.binding == Binding::ShownOnly) continue;
+        const std::string name(binding.control);
+        if (TEdit* field = edit(name)) {
+            if (field->Text.empty()) {
+                if (isRequired(name)) faults.push_back({name, InputFault::Kind::Empty, ""});
+                continue;
+            }
+            bool ok = true;
+            switch (binding.conversion) {
+                case Conversion::Number:
+                case Conversion::Speed: ok = commaTextToDouble(field->Text).has_value(); break;
+                case Conversion::Integer:
+                case Conversion::WholePart:
+                case Conversion::Money: ok = wholeNumberOf(binding.conversion, field->Text).has_value(); break;
+                default:
+                    if (!storableText(field->Text, binding.field)) {
+                        faults.push_back({name, InputFault::Kind::NotStorable, ""});
+                    }
+                    break;
+            }
+            if (!ok) faults.push_back({name, InputFault::Kind::NotANumber, field->Text});
+            continue;
+        }
+        switch (binding.conversion) {
+            case Conversion::IconText:
+                if (!storableText(lstIcons.Text, binding.field)) {
+                    faults.push_back({name, InputFault::Kind::NotStorable, ""});
+                }
+                break;
+            case Conversion::Category:
+            case Conversion::Choice:
+                if (!listBox(name)->hasSelection()) faults.push_back({name, InputFault::Kind::NothingChosen, ""});
+                break;
+            case Conversion::List:
+                if (name == "lstSelWagen" && lstSelWagen.Items.empty()) {
+                    faults.push_back({name, InputFault::Kind::NothingChosen, ""});
+                }
+                break;
+            case Conversion::SectionList:
+                if (lstSelSektionen.Items.empty()) faults.push_back({name, InputFault::Kind::NothingChosen, ""});
+                for (const auto& cost : lstStreckensektionskosten.Items) {
+                    if (!commaTextToHundredths(cost)) {
+                        faults.push_back({"lstStreckensektionskosten", InputFault::Kind::NotANumber, cost});
+                    }
+                }
+                break;
+            case Conversion::StartOptions:
+                if (!lstBahnStartArt.anyChecked()) faults.push_back({name, InputFault::Kind::NothingChosen, ""});
+                break;
+            case Conversion::PresetStart:
+                if (!lstPreStart.anyChecked()) faults.push_back({name, InputFault::Kind::NothingChosen, ""});
+                break;
+            default: break;
+        }
+    }
+    return faults;
+}
+
+void RideAssistant::showInputFaults(const std::vector<InputFault>& faults) {
+    std::string lines;
+    for (const auto& fault : faults) {
+        std::string reason;
+        switch (fault.kind) {
+            case InputFault::Kind::Empty: reason = message("assistantFaultEmpty", language()); break;
+            case InputFault::Kind::NothingChosen: reason = message("assistantFaultNothingChosen", language()); break;
+            case InputFault::Kind::NotANumber:
+                reason = message("assistantFaultNotANumber", language(), {cp1252OrPlain(fault.text)});
+                break;
+            case InputFault::Kind::NotStorable: reason = message("assistantFaultNotStorable", language()); break;
+        }
+        lines += "\r\n- " + captionOf(fault.control) + ": " + reason;
+    }
+    dialogs_.showMessage(message("assistantInputFaults", language(), {cp1252OrPlain(lines)}));
+}
+
+bool RideAssistant::refuseFaultyInput() {
+    const auto faults = inputFaults();
+    if (faults.empty()) return false;
+    showInputFaults(faults);
+    return true;
+}
+
+// ---- storing -------------------------------------------------------------------------------------
+
+void RideAssistant::storeControlsIntoRide() {
+    RideData& target = host_.rideData();
+    RideData ride = target;  // stored only when every control could be read
+    std::vector<InputFault> faults;
+
+    auto cp1252 = [&](const std::string& utf8, std::string_view control) {
+        try {
+            return utf8ToCp1252(utf8);
+        } catch (const EncodingError&) {
+            faults.push_back({std::string(control), InputFault::Kind::NotStorable, ""});
+            return std::string();
+        }
+    };
+    auto text = [&](const std::string& utf8, const ControlBinding& binding) {
+        if (!storableText(utf8, binding.field)) {
+            faults.push_back({std::string(binding.control), InputFault::Kind::NotStorable, ""});
+            return std::string();
+        }
+        return utf8ToCp1252(utf8);
+    };
+    // A number's text, or the key's default for a field left empty that need not be filled.
+    auto number = [&](const ControlBinding& binding, auto parse) {
+        using Value = typename decltype(parse(std::string_view()))::value_type;
+        const TEdit& field = *edit(binding.control);
+        if (field.Text.empty()) {
+            if (const DataFileKey* key = keyOf(binding.field)) {
+                // A speed's default is in metres per second; the field holds the ride's unit.
+                const double unit = binding.conversion == Conversion::Speed ? ride.SpeedUnitFactor : 1.0;
+                return std::optional<Value>(static_cast<Value>(key->number / unit));
+            }
+        }
+        std::optional<Value> value = parse(field.Text);
+        if (!value) faults.push_back({std::string(binding.control), InputFault::Kind::NotANumber, field.Text});
+        return value;
+    };
+
+    // Values without controls. A ride opened from a file keeps the file's values for them; a new
+    // ride gets the fixed values.
+    if (!rideFromFile_) {
+        ride.PeepLoopSplineName.clear();
+        ride.PeepPathSplineName.clear();
+        ride.SpezialWagentypABergaufGeschw = 6.0;
+        ride.SpezialWagentypABergabGeschw = -10.0;
+    }
+    ride.RideFlags = kFlagAlwaysSet;
+    // Rating rows: every factor 1.0; rows without controls 0.
+    for (auto& row : ride.RatingCoefficients) row = {0.0, 0.0, 0.0, 1.0};
+
+    for (const auto& binding : controlBindings()) {
+        if (binding.binding == Binding::ShownOnly) continue;
+        const std::string name(binding.control);
+        switch (binding.conversion) {
+            case Conversion::Text:
+                ride.*std::get<std::string RideData::*>(binding.field) = text(edit(name)->Text, binding);
+                break;
+            case Conversion::Number:
+            case Conversion::Speed:
+                if (auto v = number(binding, [](std::string_view t) { return commaTextToDouble(t); })) {
+                    decimalField(ride, binding.field) = *v;
+                }
+                break;
+            case Conversion::Integer:
+            case Conversion::WholePart:
+            case Conversion::Money:
+                if (auto v = number(binding, [&](std::string_view t) { return wholeNumberOf(binding.conversion, t); })) {
+                    integerField(ride, binding.field) = *v;
+                }
+                break;
+            case Conversion::Flag: integerField(ride, binding.field) = checkBox(name)->Checked ? 1 : 0; break;
+            case Conversion::InvertedFlag: integerField(ride, binding.field) = checkBox(name)->Checked ? 0 : 1; break;
+            case Conversion::MinusOneFlag:
+                // Not checked: the field keeps its value.
+                if (checkBox(name)->Checked) integerField(ride, binding.field) = -1;
+                break;
+            case Conversion::FlagBit:
+                if (checkBox(name)->Checked) ride.RideFlags |= std::get<RideFlagBit>(binding.field).bit;
+                break;
+            case Conversion::InvertedFlagBit:
+                if (!checkBox(name)->Checked) ride.RideFlags |= std::get<RideFlagBit>(binding.field).bit;
+                break;
+            case Conversion::IconText:
+                ride.*std::get<std::string RideData::*>(binding.field) = text(lstIcons.Text, binding);
+                break;
+            case Conversion::Choice:
+                if (listBox(name)->hasSelection()) {
+                    ride.*std::get<std::string RideData::*>(binding.field) = cp1252(listBox(name)->selectedText(), name);
+                }
+                break;
+            case Conversion::Category:
+                if (lstKategorie.hasSelection()) integerField(ride, binding.field) = categoryOfItem(lstKategorie.ItemIndex);
+                break;
+            case Conversion::List: {
+                auto& list = ride.*std::get<std::vector<std::string> RideData::*>(binding.field);
+                list.clear();
+                const size_t limit = binding.field == KeyField{&RideData::ZusatzTrackTyp}
+                                         ? kZusatzTrackTypLimit
+                                         : std::numeric_limits<size_t>::max();
+                for (const auto& item : listBox(name)->Items) {
+                    if (list.size() == limit) break;
+                    list.push_back(cp1252(item, name));
+                }
+                break;
+            }
+            case Conversion::SectionList:
+                ride.TrackSectionName.clear();
+                ride.TrackSectionKosten.clear();
+                for (size_t i = 0; i < lstSelSektionen.Items.size(); ++i) {
+                    ride.TrackSectionName.push_back(cp1252(lstSelSektionen.Items[i], name));
+                    int32_t cost = 1000;
+                    if (i < lstStreckensektionskosten.Items.size()) {
+                        const std::string& text = lstStreckensektionskosten.Items[i];
+                        if (auto value = commaTextToHundredths(text)) {
+                            cost = *value;
+                        } else {
+                            faults.push_back({"lstStreckensektionskosten", InputFault::Kind::NotANumber, text});
+                        }
+                    }
+                    ride.TrackSectionKosten.push_back(cost);
+                }
+                break;
+            case Conversion::StartOptions:
+                integerField(ride, binding.field) = 0;
+                for (size_t i = 0; i < lstBahnStartArt.Checked.size() && i < 16; ++i) {
+                    if (lstBahnStartArt.Checked[i]) integerField(ride, binding.field) += int32_t{1} << i;
+                }
+                break;
+            case Conversion::PresetStart:
+                integerField(ride, binding.field) = 0;
+                for (size_t i = 0; i < lstPreStart.Checked.size(); ++i) {
+                    if (lstPreStart.Checked[i]) integerField(ride, binding.field) = static_cast<int32_t>(i);
+                }
+                break;
+            case Conversion::SpeedUnit:
+                // Nothing selected: the factor keeps its value.
+                if (lstGeschwindigkeitsEinheit.hasSelection() && lstGeschwindigkeitsEinheit.ItemIndex < 3) {
+                    decimalField(ride, binding.field) = kUnitFactors[lstGeschwindigkeitsEinheit.ItemIndex];
+                }
+                break;
+        }
+    }
+    if (!faults.empty()) throw AssistantInputError(std::move(faults));
+    // The fields without keys get what a read of the saved file gives, so a ride built here is the
+    // ride built from the file.
+    setFieldsWithoutKeys(ride);
+    target = std::move(ride);
+    showValuesWithoutKeys();
+}
+
+// ---- filling the controls ------------------------------------------------------------------------
+
+void RideAssistant::fillControlsFromRide(const RideData& ride, bool shownOnly) {
+    auto shown = [](const std::string& cp1252) { return cp1252ToUtf8(cp1252); };
+    for (const auto& binding : controlBindings()) {
+        if ((binding.binding == Binding::ShownOnly) != shownOnly) continue;
+        const std::string name(binding.control);
+        switch (binding.conversion) {
+            case Conversion::Text: edit(name)->Text = shown(ride.*std::get<std::string RideData::*>(binding.field)); break;
+            case Conversion::Number:
+            case Conversion::Speed: edit(name)->Text = doubleToCommaText(decimalValue(ride, binding.field)); break;
+            case Conversion::Integer:
+            case Conversion::WholePart: edit(name)->Text = std::to_string(integerValue(ride, binding.field)); break;
+            case Conversion::Money: edit(name)->Text = hundredthsToCommaText(integerValue(ride, binding.field)); break;
+            case Conversion::Flag: checkBox(name)->Checked = integerValue(ride, binding.field) == 1; break;
+            case Conversion::InvertedFlag: checkBox(name)->Checked = integerValue(ride, binding.field) != 1; break;
+            case Conversion::MinusOneFlag: checkBox(name)->Checked = integerValue(ride, binding.field) == -1; break;
+            case Conversion::FlagBit: checkBox(name)->Checked = flagBitSet(ride, binding.field); break;
+            case Conversion::InvertedFlagBit: checkBox(name)->Checked = !flagBitSet(ride, binding.field); break;
+            case Conversion::IconText: {
+                const std::string icon = shown(ride.*std::get<std::string RideData::*>(binding.field));
+                lstIcons.ItemIndex = findIdentifier(lstIcons.Items, icon);
+                lstIcons.Text = icon;
+                break;
+            }
+            case Conversion::Choice: {
+                std::string item = shown(ride.*std::get<std::string RideData::*>(binding.field));
+                // The station type "kein" or "keine" is the list's "none".
+                if (name == "lstStationstyp" && (sameIdentifier(item, "kein") || sameIdentifier(item, "keine"))) {
+                    item = "none";
+                }
+                selectOrAdd(*listBox(name), item);
+                break;
+            }
+            case Conversion::Category: lstKategorie.ItemIndex = itemOfCategory(integerValue(ride, binding.field)); break;
+            case Conversion::List:
+                for (const auto& item : ride.*std::get<std::vector<std::string> RideData::*>(binding.field)) {
+                    choose(*availableListOf(*this, name), *listBox(name), shown(item));
+                }
+                break;
+            case Conversion::SectionList:
+                for (size_t i = 0; i < ride.TrackSectionName.size(); ++i) {
+                    choose(txtStreckensektionen, lstSelSektionen, shown(ride.TrackSectionName[i]));
+                    lstStreckensektionskosten.Items.push_back(
+                        hundredthsToCommaText(i < ride.TrackSectionKosten.size() ? ride.TrackSectionKosten[i] : 1000));
+                }
+                break;
+            case Conversion::StartOptions:
+                for (size_t i = 0; i < lstBahnStartArt.Checked.size() && i < 16; ++i) {
+                    lstBahnStartArt.Checked[i] = (static_cast<uint32_t>(integerValue(ride, binding.field)) >> i) & 1u;
+                }
+                break;
+            case Conversion::PresetStart: {
+                const int32_t preset = integerValue(ride, binding.field);
+                if (preset >= 0 && static_cast<size_t>(preset) < lstPreStart.Checked.size()) {
+                    lstPreStart.Checked[static_cast<size_t>(preset)] = true;
+                }
+                break;
+            }
+            case Conversion::SpeedUnit: {
+                const double factor = decimalValue(ride, binding.field);
+                lstGeschwindigkeitsEinheit.ItemIndex = factor == kMetricFactor ? 1 : factor == kImperialFactor ? 2 : 0;
+                break;
+            }
+        }
+    }
+    showNumbersWithSeparator();
+}
+
+void RideAssistant::showValuesWithoutKeys() {
+    RideData asRead;
+    if (lstGeschwindigkeitsEinheit.hasSelection() && lstGeschwindigkeitsEinheit.ItemIndex < 3) {
+        asRead.SpeedUnitFactor = kUnitFactors[lstGeschwindigkeitsEinheit.ItemIndex];
+    }
+    setFieldsWithoutKeys(asRead);
+    fillControlsFromRide(asRead, true);
+}
+
+void RideAssistant::showNumbersWithSeparator() {
+    // Numbers are made with a comma; the English interface shows a point.
+    const char separator = decimalSeparator();
+    auto localise = [separator](std::string& text) { std::replace(text.begin(), text.end(), ',', separator); };
+    for (const auto& binding : controlBindings()) {
+        if (!isNumeric(binding.conversion)) continue;
+        if (TEdit* field = edit(binding.control)) localise(field->Text);
+    }
+    for (auto& cost : lstStreckensektionskosten.Items) localise(cost);
+}
+
+// ---- unsaved changes -----------------------------------------------------------------------------
+
+std::string RideAssistant::controlState() const {
+    // Every stored control's content, in the table's order; a change to any of them changes it.
+    auto& form = const_cast<RideAssistant&>(*this);
+    std::string state;
+    auto add = [&state](const std::string& piece) {
+        state += piece;
+        state += '\x1F';
+    };
+    for (const auto& binding : controlBindings()) {
+        if (binding.binding == Binding::ShownOnly) continue;
+        const std::string name(binding.control);
+        if (const TEdit* field = form.edit(name)) add(field->Text);
+        if (const TCheckBox* box = form.checkBox(name)) add(box->Checked ? "1" : "0");
+        if (const TListBox* list = form.listBox(name)) {
+            for (const auto& item : list->Items) add(item);
+            add(std::to_string(binding.conversion == Conversion::List ? 0 : list->ItemIndex));
+        }
+    }
+    for (const auto& cost : lstStreckensektionskosten.Items) add(cost);
+    for (const TCheckListBox* list : {&lstBahnStartArt, &lstPreStart}) {
+        for (bool checked : list->Checked) add(checked ? "1" : "0");
+    }
+    add(lstIcons.Text);
+    return state;
+}
+
+bool RideAssistant::hasUnsavedChanges() const { return controlState() != savedState_; }
+
+bool RideAssistant::offerToSaveChanges() {
+    if (!hasUnsavedChanges()) return true;
+    if (!dialogs_.askYesNo(message("assistantSaveChangesCaption", language()),
+                           message("assistantSaveChanges", language()))) {
+        return true;  // the changes are dropped
+    }
+    return saveRide();
+}
+
+// ---- commands ------------------------------------------------------------------------------------
 
 bool RideAssistant::detectAddOnSettings() const {
     const RideData& ride = host_.rideData();
@@ -262,148 +521,28 @@ bool RideAssistant::detectAddOnSettings() const {
     return !none;
 }
 
-void RideAssistant::fillControlsFromRide() {
-    const RideData& ride = host_.rideData();
-    auto shown = [](const std::string& cp1252) { return cp1252ToUtf8(cp1252); };
-    auto setNumber = [](TEdit& edit, double value) { edit.Text = doubleToCommaText(value); };
-    auto setAmount = [](TEdit& edit, int32_t amount) { edit.Text = hundredthsToCommaText(amount); };
-    auto setInteger = [](TEdit& edit, int32_t value) { edit.Text = std::to_string(value); };
-
-    txtBahnName.Text = shown(ride.BahnName);
-    txtBahnBeschreibung.Text = shown(ride.BahnDescription);
-    lstIcons.ItemIndex = findIdentifier(lstIcons.Items, shown(ride.BahnIcon));
-    lstIcons.Text = shown(ride.BahnIcon);
-    lstKategorie.ItemIndex = itemOfCategory(ride.BahnKategorie);
-
-    for (const auto& car : ride.WagentypName) choose(txtWagentypen, lstSelWagen, shown(car));
-    for (size_t i = 0; i < ride.TrackSectionName.size(); ++i) {
-        choose(txtStreckensektionen, lstSelSektionen, shown(ride.TrackSectionName[i]));
-        lstStreckensektionskosten.Items.push_back(
-            hundredthsToCommaText(i < ride.TrackSectionKosten.size() ? ride.TrackSectionKosten[i] : 1000));
-    }
-    selectOrAdd(lstStreckentypen, shown(ride.TrackTyp));
-    for (const auto& type : ride.ZusatzTrackTyp) choose(lstZusatzTrackListe, SelZusatzTrackListe, shown(type));
-
-    setAmount(txtBauKostenHoehe, ride.BaukostenHoehe4H);
-    if (sameIdentifier(ride.Stationstyp, "kein") || sameIdentifier(ride.Stationstyp, "keine")) {
-        selectOrAdd(lstStationstyp, "none");
-    } else {
-        selectOrAdd(lstStationstyp, shown(ride.Stationstyp));
-    }
-    setInteger(txtHoeheUeberGleis, ride.StationshoeheueberGleis);
-    setNumber(txtLichtraumProfilhoehe, ride.LichtraumprofilHoehe);
-    setInteger(txtMaxBauHoehe, ride.BauhoeheMax);
-    for (size_t i = 0; i < lstBahnStartArt.Checked.size() && i < 16; ++i) {
-        lstBahnStartArt.Checked[i] = (static_cast<uint32_t>(ride.BahnstartMoeglichkeiten) >> i) & 1u;
-    }
-    if (ride.BahnstartPreset >= 0 && static_cast<size_t>(ride.BahnstartPreset) < lstPreStart.Checked.size()) {
-        lstPreStart.Checked[static_cast<size_t>(ride.BahnstartPreset)] = true;
-    }
-
-    txtNurWasser.Checked = ride.BaunuraufWasserFlag == 1;
-    txtKeineKinder.Checked = ride.RideFlags & kFlagNoChildren;
-    txtFliessendesWasser.Checked = ride.RideFlags & kFlagNoFlowingWaterTexture;
-    txtAmpelTestphase.Checked = !(ride.RideFlags & kFlagRedGreenLight);
-    txtAnimFahrtEnde.Checked = ride.RideFlags & kFlagEarlyAnimationEnd;
-    txtNurVolllast.Checked = ride.RideFlags & kFlagFullLoad;
-    txtStreckenVerlauf.Checked = ride.RideFlags & kFlagRideBetweenTrackSplines;
-    txtBlockmodus.Checked = ride.BlockaufteilungsFlag == 1;
-    setInteger(txtMinRunden, ride.RundenanzahlMin);
-    setInteger(txtMaxRunden, ride.RundenanzahlMax);
-    txtFertigstellung.Checked = ride.AutoFertigstellungFlag == 1;
-    txtWagenrotation.Checked = ride.WagenRotationswinkelFlag == 1;
-    txtGeschlosseneStrecke.Checked = ride.SchleifenUnzulaessigFlag != 1;
-    txtAbrissMoeglichkeit.Checked = ride.AnjederStelleabbaubarFlag == 1;
-    txtAlleModi.Checked = ride.BetriebsmodusanzeigenFlag == -1;
-
-    if (ride.SpeedUnitFactor == kMetricFactor) {
-        lstGeschwindigkeitsEinheit.ItemIndex = 1;
-    } else if (ride.SpeedUnitFactor == kImperialFactor) {
-        lstGeschwindigkeitsEinheit.ItemIndex = 2;
-    } else {
-        lstGeschwindigkeitsEinheit.ItemIndex = 0;
-    }
-    setNumber(txtRollGeschwindigkeitStation, ride.InAusStationRollgeschw);
-    setNumber(txtMinLiftkettenGeschwindigkeit, ride.LiftkettengeschwMin);
-    setNumber(txtMaxLiftkettenGeschwindigkeit, ride.LiftkettengeschwMax);
-    setNumber(txtStdLiftkettenGeschwindigkeit, ride.LiftkettengeschwPreset);
-    setNumber(txtKettenSchrittweite, ride.LiftkettengeschwStep);
-    setNumber(txtLiftkettenEinrastung, ride.LiftkettenEinrastung);
-    setNumber(txtMinStartgeschwindigkeit, ride.StartgeschwMin);
-    setNumber(txtMaxStartgeschwindigkeit, ride.StartgeschwMax);
-    setNumber(txtStdGeschwindigkeit, ride.StartgeschwPreset);
-    setNumber(txtStartSchrittweite, ride.StartgeschwStep);
-    txtKonstanteGeschwindigkeit.Checked = ride.KonstantgeschwFlag == 1;
-    setNumber(txtMinKonstanteGeschwindigkeit, ride.KonstantgeschwMin);
-    setNumber(txtMaxKonstanteGeschwindigkeit, ride.KonstantgeschwMax);
-    setNumber(txtStdKonstanteGeschwindigkeit, ride.KonstantgeschwPreset);
-    setNumber(txtKonstanteGeschwindigkeitSchrittweite, ride.KonstantgeschwStep);
-    setNumber(txtBergAufAbEinfluss, ride.BergaufabAbweichung);
-
-    setAmount(txtKostenVorschau, ride.BahnkostenVorschau);
-    setAmount(txtKostenBasis, ride.BetriebskostenBasis);
-    setAmount(txtKostenProZug, ride.BetriebskostenproZug);
-    setAmount(txtKostenProWagen, ride.BetriebskostenproWagen);
-    setAmount(txtKostenProStation, ride.BetriebskostenproStation);
-    setAmount(txtEintrittspreis, ride.EintrittspreisPreset);
-
-    for (const auto& row : ratingControlRows()) {
-        static constexpr const char* kColumns[3] = {"Err", "Int", "Ueb"};
-        for (size_t c = 0; c < 3; ++c) {
-            setNumber(*edit(std::string(row.controlStem) + kColumns[c]),
-                      ride.RatingCoefficients[static_cast<size_t>(row.row - 1)][c]);
-        }
-    }
-
-    setNumber(txtZuverlaessigkeit, ride.Zuverlaessigkeitsabnahme);
-    setInteger(txtAttraktionsAttraktivitaet, ride.PeepAttraktivitaet);
-    txtVorRueckFreiRotation.Checked = ride.VorRueckFreiRotationFlag == 1;
-    txtVierAchsenRotation.Checked = ride.VierAchsenRotationswinkelFlag == 1;
-    txtVertikalInversion.Checked = ride.VertikalInversionswechselFlag == 1;
-    setInteger(txtZugAnzahl, ride.ZuganzahlPreset);
-    txtBahnSynconisieren.Checked = ride.StationenSyncFlag == 1;
-    setNumber(txtKonstWasserGeschwindigkeit, ride.WaterSectionKonstantgeschw);
-    setNumber(txtWasserBeschleunigung, ride.WaterSectionBeschleunigung);
-    setNumber(txtWasserBremsFaktor, ride.WaterSectionAbbremsung);
-
-    lblMidSection.Text = shown(ride.SpezialTrackSectionNameAMitte);
-    lblTopSection.Text = shown(ride.SpezialTrackSectionNameAEnde);
-    lblMidSectionB.Text = shown(ride.SpezialTrackSectionNameBMitte);
-    lblTopSectionB.Text = shown(ride.SpezialTrackSectionNameBEnde);
-    setNumber(lblTopTime, ride.TowerRideSpitzenDauer);
-    setNumber(lblTopLength, ride.TowerRideSpitzenAbstand);
-    lblSpezialWagenA.Text = shown(ride.SpezialWagentypAName);
-    lblSpezialWagenB.Text = shown(ride.SpezialWagentypBName);
-    setNumber(lblSpezialWagenWartepositionA, ride.SpezialWagentypAVersatzWarten);
-    setNumber(lblSpezialWagenEinhakpositionA, ride.SpezialWagentypAVersatzEinhaken);
+std::filesystem::path RideAssistant::lastFolder() const {
+    return lastFolder_.empty() ? host_.buildFolder() : lastFolder_;
 }
-
-// ---- commands ------------------------------------------------------------------------------------
 
 void RideAssistant::openRide() {
-    if (!host_.chooseAndReadRideFile()) return;  // the reader showed why; the controls stay
+    if (!offerToSaveChanges()) return;
+    if (!host_.chooseAndReadRideFile(lastFolder())) return;  // the reader showed why; the controls stay
     resetRideLists();
-    chkAddOn.Checked = detectAddOnSettings();
-    if (chkAddOn.Checked) dialogs_.showMessage(message("addOnSettingsText", language()));
-    chkAddOnClick();
-    fillControlsFromRide();
-    rideFromFile_ = true;
-}
-
-void RideAssistant::showInputError(const AssistantInputError& error) {
-    auto cp1252OrPlain = [](const std::string& utf8) {
-        try {
-            return utf8ToCp1252(utf8);
-        } catch (const EncodingError&) {
-            return std::string("?");
-        }
-    };
-    const std::string field = cp1252OrPlain(captionOf(error.control));
-    if (error.notANumber) {
-        dialogs_.showMessage(message("assistantNotANumber", language(), {cp1252OrPlain(error.text), field}));
-    } else {
-        dialogs_.showMessage(message("assistantTextNotStorable", language(), {field}));
+    // Add-on settings in the file switch the add-ons on; a file without them leaves the tick as it is.
+    if (detectAddOnSettings()) {
+        chkAddOn.Checked = true;
+        dialogs_.showMessage(message("addOnSettingsText", language()));
     }
+    const RideData& ride = host_.rideData();
+    fillControlsFromRide(ride, false);
+    showValuesWithoutKeys();
+    rideFromFile_ = true;
+    lastFolder_ = ride.DataFileFolder;
+    lastName_ = ride.RideObjectName.rfind("CTR_", 0) == 0 ? ride.RideObjectName.substr(4) : ride.RideObjectName;
+    const auto file = rideDataRewriteTarget(ride);
+    StatusText = message("assistantOpenedFrom", language(), {pathForMessage(file)});
+    savedState_ = controlState();
 }
 
 // Asks for a name in an input box; nullopt when cancelled or when the name cannot be used (message
@@ -418,49 +557,81 @@ std::optional<std::string> RideAssistant::askName(const char* captionId, const c
         dialogs_.showMessage(message("assistantBadName", language(), {"?"}));
         return std::nullopt;
     }
-    if (!isUsableName(name)) {
+    if (!name.empty() && !isUsableName(name)) {
         dialogs_.showMessage(message("assistantBadName", language(), {name}));
         return std::nullopt;
     }
     return name;
 }
 
-void RideAssistant::saveRide() {
-    if (requiredInputMissing()) return;
+bool RideAssistant::saveRide() {
+    if (refuseFaultyInput()) return false;
     try {
         storeControlsIntoRide();
     } catch (const AssistantInputError& error) {
-        showInputError(error);
-        return;
+        showInputFaults(error.faults);
+        return false;
     }
-    auto name = askName("rideNameCaption", "rideNamePrompt", "MeinEigenerCTR");
-    if (!name) return;
-    // The rewrite forms the file name from the object name without its first four characters.
-    host_.rideData().RideObjectName = "    " + *name;
+    const std::string suggested = std::string(kRideFilePrefix) + (lastName_.empty() ? kDefaultRideName : lastName_) +
+                                  std::string(kRideFileSuffix);
+    auto file = dialogs_.chooseFileToSave(kRideDataFileFilter, lastFolder(), cp1252ToUtf8(suggested));
+    if (!file) return false;
+    // The ride's name is the file name's middle part; a file named otherwise gives its whole stem.
+    std::string name;
     try {
-        host_.rewriteRideFile();
+        name = pathToCp1252(file->filename());
+    } catch (const EncodingError&) {
+        dialogs_.showMessage(message("assistantBadName", language(), {"?"}));
+        return false;
+    }
+    if (name.size() >= kRideFileSuffix.size() && equalIgnoringAsciiCase(std::string_view(name).substr(name.size() - kRideFileSuffix.size()), kRideFileSuffix)) {
+        name.resize(name.size() - kRideFileSuffix.size());
+    }
+    if (name.size() > kRideFilePrefix.size() && equalIgnoringAsciiCase(std::string_view(name).substr(0, kRideFilePrefix.size()), kRideFilePrefix)) {
+        name = name.substr(kRideFilePrefix.size());
+    }
+    if (!isUsableName(name)) {
+        dialogs_.showMessage(message("assistantBadName", language(), {name}));
+        return false;
+    }
+    RideData& ride = host_.rideData();
+    ride.DataFileFolder = file->parent_path();
+    // The rewrite forms the file name from the object name without its first four characters.
+    ride.RideObjectName = "CTR_" + name;
+    bool written = false;
+    try {
+        written = host_.rewriteRideFile(chkAddOn.Checked);
     } catch (const std::exception& e) {
         dialogs_.showMessage(message("assistantSaveFailed", language(), {e.what()}));
     }
+    if (!written) return false;
+    lastFolder_ = ride.DataFileFolder;
+    lastName_ = name;
+    StatusText = message("assistantSavedTo", language(), {pathForMessage(rideDataRewriteTarget(ride))});
+    savedState_ = controlState();
+    return true;
 }
 
 void RideAssistant::buildRide() {
-    if (requiredInputMissing()) return;
-    auto answer = askName("folderNameCaption", "folderNamePrompt", "CTR_MeinEigenerCTR");
+    if (refuseFaultyInput()) return;
+    auto answer = askName("folderNameCaption", "folderNamePrompt",
+                          "CTR_" + (lastName_.empty() ? std::string(kDefaultRideName) : lastName_));
     if (!answer) return;
     // An empty answer takes the default name, any other gets the prefix it lacks.
-    std::string objectName = answer->empty() ? "CTR_MeinEigenerCTR" : *answer;
+    std::string objectName = answer->empty() ? "CTR_" + std::string(kDefaultRideName) : *answer;
     if (objectName.rfind("CTR_", 0) != 0) objectName = "CTR_" + objectName;
     try {
         storeControlsIntoRide();
     } catch (const AssistantInputError& error) {
-        showInputError(error);
+        showInputFaults(error.faults);
         return;
     }
     RideData& ride = host_.rideData();
     ride.DataFileFolder = host_.buildFolder();
     ride.RideObjectName = objectName;
-    host_.buildRidePair();
+    // A build that stopped has shown why; there is no pair to install.
+    if (!host_.buildRidePair(chkAddOn.Checked)) return;
+    StatusText = message("assistantBuiltTo", language(), {pathForMessage(ride.DataFileFolder / pathFromCp1252(objectName))});
     host_.showInstallWindow();
 }
 

@@ -29,6 +29,19 @@ public:
 
     // The clipboard's text, empty when it holds none.
     virtual std::string clipboardText() = 0;
+
+    // The save-file dialog, starting in `initialFolder` with `fileName` filled in; nullopt when the
+    // user cancels. Where no file dialog exists, the input box asks for the path.
+    virtual std::optional<std::filesystem::path> chooseFileToSave(const std::string& filter,
+                                                                 const std::filesystem::path& initialFolder,
+                                                                 const std::string& fileName) {
+        (void)filter;
+        auto utf8Path = [](const std::string& text) { return std::filesystem::path(std::u8string(text.begin(), text.end())); };
+        const std::u8string suggested = (initialFolder / utf8Path(fileName)).u8string();
+        auto answer = askText(fileName, fileName, std::string(suggested.begin(), suggested.end()));
+        if (!answer || answer->empty()) return std::nullopt;
+        return utf8Path(*answer);
+    }
 };
 
 }  // namespace zw

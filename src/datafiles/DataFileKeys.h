@@ -51,12 +51,14 @@ enum class GroupStart {
 // A flag kept as a bit of RideData::RideFlags.
 struct RideFlagBit {
     uint32_t bit;
+    bool operator==(const RideFlagBit&) const = default;
 };
 
 // A cell of the ride's rating table.
 struct RatingCell {
     size_t row;
     RatingColumn column;
+    bool operator==(const RatingCell&) const = default;
 };
 
 // The field a key's value fills: a member of the ride, of the car's train or of a car role.

@@ -131,4 +131,20 @@ struct RideData {
     bool operator==(const RideData&) const = default;
 };
 
+// The fields no key sets, as every read gives them (the steps in the ride's speed unit).
+inline void setFieldsWithoutKeys(RideData& r) {
+    const double f = r.SpeedUnitFactor;
+    r.StationshoeheueberGleis = 0;
+    r.BaunuraufWasserFlag = 0;
+    r.BetriebsmodusanzeigenFlag = -1;
+    r.LiftkettengeschwStep = 0.1 / f;
+    r.StartgeschwStep = 0.1 / f;
+    r.KonstantgeschwStep = 0.1 / f;
+    r.LiftkettenEinrastung = 30000.0;
+    r.EintrittspreisPreset = 100;
+    r.TowerRideUnknown1 = 0;
+    r.TowerRideUnknown2 = 0;
+    r.Unknowns = 0;
+}
+
 }  // namespace zw

@@ -178,19 +178,7 @@ RideData rideDataFromKeys(Lookups& lookups, const std::filesystem::path& file) {
     for (auto& coefficients : r.RatingCoefficients) coefficients = {0.0, 0.0, 0.0, 1.0};
     for (const DataFileKey& key : rideKeys()) readKey(keys, key, r);
 
-    // Fixed fields.
-    const double f = r.SpeedUnitFactor;
-    r.StationshoeheueberGleis = 0;
-    r.BaunuraufWasserFlag = 0;
-    r.BetriebsmodusanzeigenFlag = -1;
-    r.LiftkettengeschwStep = 0.1 / f;
-    r.StartgeschwStep = 0.1 / f;
-    r.KonstantgeschwStep = 0.1 / f;
-    r.LiftkettenEinrastung = 30000.0;
-    r.EintrittspreisPreset = 100;
-    r.TowerRideUnknown1 = 0;
-    r.TowerRideUnknown2 = 0;
-    r.Unknowns = 0;
+    setFieldsWithoutKeys(r);
     return r;
 }
 

@@ -12,9 +12,11 @@
 #include <wx/notebook.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
+#include <wx/settings.h>
 #include <wx/textctrl.h>
 
 #include "assistant/CheckInput.h"
+#include "assistant/ControlBindings.h"
 #include "assistant/RideAssistant.h"
 #include "base/Messages.h"
 #include "gui/WxText.h"
@@ -92,8 +94,13 @@ AssistantFrame::AssistantFrame(wxWindow* parent, RideAssistant& model)
     buildStatisticsPage(pages_);
     buildAboutPage(pages_);
     top->Add(pages_, 1, wxEXPAND | wxALL, 4);
+    // The status line: where the last open, save or build read or wrote.
+    status_ = new wxStaticText(this, wxID_ANY, " ", wxDefaultPosition, wxDefaultSize, wxST_ELLIPSIZE_MIDDLE,
+                               "lblStatus");
+    top->Add(status_, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 6);
     SetSizer(top);
 
+    showShownOnlyControls();
     applyCaptions();
     refreshFromModel();
     bindEvents();
@@ -118,7 +125,11 @@ void AssistantFrame::readIntoModel() {
     for (auto& binding : edits_) {
         const wxString text = binding.control->GetValue();
         binding.model->Text = utf8(text);
-        binding.model->SelStart = caretBytes(text, binding.control->GetInsertionPoint());
+        long from = 0, to = 0;
+        binding.control->GetSelection(&from, &to);
+        if (from == to) from = to = binding.control->GetInsertionPoint();
+        binding.model->SelStart = caretBytes(text, from);
+        binding.model->SelLength = caretBytes(text, to) - binding.model->SelStart;
     }
     for (auto& binding : checks_) binding.model->Checked = binding.control->GetValue();
     for (auto& binding : lists_) binding.model->ItemIndex = binding.control->GetSelection();
@@ -168,6 +179,8 @@ void AssistantFrame::refreshFromModel() {
     syncItems(*icons_, iconsShown_, model_.lstIcons.Items);
     syncSelection(*icons_, model_.lstIcons.ItemIndex);
     if (icons_->GetValue() != shown(model_.lstIcons.Text)) icons_->ChangeValue(shown(model_.lstIcons.Text));
+    const wxString status = model_.StatusText.empty() ? wxString(" ") : shown(model_.StatusText);
+    if (status_->GetLabel() != status) status_->SetLabel(status);
     applyCaptions();
 }
 
@@ -212,31 +225,20 @@ void AssistantFrame::handle(Handler&& handler) {
 void AssistantFrame::onNumericChar(wxKeyEvent& event) {
     auto* control = dynamic_cast<wxTextCtrl*>(event.GetEventObject());
     const int key = event.GetUnicodeKey();
-    // Keys that type no character (arrows, Delete, Tab, Enter, Escape) are no key presses of the
-    // field: they move the caret, delete, or leave the field, as everywhere.
-    if (!control || key == WXK_NONE || key == WXK_TAB || key == WXK_RETURN || key == WXK_ESCAPE ||
-        key == WXK_DELETE) {
+    // Keys that type no character (arrows, Delete, Tab, Enter, Escape, backspace, shortcuts) are no
+    // key presses of the number: they move the caret, delete, copy or paste, or leave the field.
+    TEdit* field = control ? model_.edit(utf8(control->GetName())) : nullptr;
+    if (!field || key == WXK_NONE || key < 0x20 || key == WXK_DELETE || event.GetModifiers() == wxMOD_CONTROL) {
         event.Skip();
         return;
     }
-    const wxString text = control->GetValue();
-    size_t caret = caretBytes(text, control->GetInsertionPoint());
     // Characters beyond ASCII can never belong to a number; they reach the filter as a refused key.
-    const char typed = numberFieldKey(key < 0x80 ? static_cast<char>(key) : '\0');
-    if (!CheckInput(utf8(text), caret, typed)) return;  // the key is dropped
-    if (typed == '-') {
-        // The filter moved the caret to the start: the minus sign goes in front, put there here
-        // because the toolkit would insert the key where its own caret stood.
-        control->SetInsertionPoint(static_cast<long>(caret));
-        control->WriteText("-");
-        return;
-    }
-    if (typed != key) {
-        // A point enters the comma: typed here, as the toolkit would insert the point itself.
-        control->WriteText(wxString(wxUniChar(typed)));
-        return;
-    }
-    event.Skip();
+    const char typed = key < 0x80 ? static_cast<char>(key) : '\0';
+    readIntoModel();
+    // Not skipped: the model puts the key in place of the selection, or drops it.
+    if (!model_.KeyPress(*field, typed)) return;
+    control->ChangeValue(shown(field->Text));
+    control->SetInsertionPoint(static_cast<long>(shown(field->Text.substr(0, field->SelStart)).length()));
 }
 
 void AssistantFrame::onNumericPaste(wxClipboardTextEvent& event) {
@@ -245,11 +247,30 @@ void AssistantFrame::onNumericPaste(wxClipboardTextEvent& event) {
     auto* control = dynamic_cast<wxTextCtrl*>(event.GetEventObject());
     TEdit* field = control ? model_.edit(utf8(control->GetName())) : nullptr;
     if (!field) return;
-    long from = 0, to = 0;
-    control->GetSelection(&from, &to);
-    if (from != to) control->Remove(from, to);
     handle([&] { model_.PasteIntoNumberField(*field); });
     control->SetInsertionPoint(static_cast<long>(shown(field->Text.substr(0, field->SelStart)).length()));
+}
+
+void AssistantFrame::showShownOnlyControls() {
+    // A control whose field no data file holds shows its value, cannot be changed and says why.
+    const wxString why = shown(message("assistantShownOnly", model_.language()));
+    for (const auto& binding : controlBindings()) {
+        if (binding.binding != Binding::ShownOnly) continue;
+        wxWindow* control = wxWindow::FindWindowByName(shown(std::string(binding.control)), this);
+        if (!control) continue;
+        if (auto* text = dynamic_cast<wxTextCtrl*>(control)) {
+            text->SetEditable(false);
+            text->SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
+        } else {
+            control->Disable();
+        }
+        control->SetToolTip(why);
+        if (binding.caption != binding.control) {
+            if (wxWindow* label = wxWindow::FindWindowByName(shown(std::string(binding.caption)), this)) {
+                label->SetToolTip(why);
+            }
+        }
+    }
 }
 
 void AssistantFrame::bindEvents() {
@@ -296,7 +317,9 @@ void AssistantFrame::bindEvents() {
         const int index = event.GetInt();
         handle([&] { model_.lstPreStartClickCheck(index); });
     });
-    on("chkAddOn")->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { handle([&] { model_.chkAddOnClick(); }); });
+    on("lstGeschwindigkeitsEinheit")->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) {
+        handle([&] { model_.lstGeschwindigkeitsEinheitChange(); });
+    });
 
     // "Track auswählen": the menu over the catalogue, opened at the mouse position.
     on("Button1")->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
@@ -321,8 +344,19 @@ void AssistantFrame::bindEvents() {
         on(std::string(name).c_str())->Bind(wxEVT_TEXT_PASTE, &AssistantFrame::onNumericPaste, this);
     }
 
-    // The frame's close box closes the assistant as its own button does.
-    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { handle([&] { model_.FormClose(); }); });
+    // The frame's close box closes the assistant as its own button does; it stays open when the
+    // author wanted the changes saved and the save did not complete.
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
+        handle([&] { model_.FormClose(); });
+        if (model_.Visible) {
+            if (event.CanVeto()) {
+                event.Veto();
+            } else {
+                model_.Visible = false;
+                Hide();
+            }
+        }
+    });
 }
 
 }  // namespace zw::gui

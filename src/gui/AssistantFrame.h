@@ -108,6 +108,7 @@ private:
     void onNumericChar(wxKeyEvent& event);
     void onNumericPaste(wxClipboardTextEvent& event);
     void applyCaptions();
+    void showShownOnlyControls();
 
     RideAssistant& model_;
     wxNotebook* pages_ = nullptr;
@@ -116,6 +117,7 @@ private:
     std::vector<ListBinding> lists_;
     std::vector<CheckListBinding> checkLists_;
     wxComboBox* icons_ = nullptr;
+    wxWindow* status_ = nullptr;
     std::vector<std::string> iconsShown_;
 };
 

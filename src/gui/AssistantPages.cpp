@@ -45,6 +45,14 @@ wxPanel* page(wxNotebook* book, const char* name) {
     return panel;
 }
 
+// The note on a page with controls that only show a value.
+wxWindow* shownOnlyNote(wxWindow* parent, const char* name, Language language) {
+    auto* note = new wxStaticText(parent, wxID_ANY, toWx(message("assistantShownOnlyNote", language)),
+                                  wxDefaultPosition, wxDefaultSize, 0, name);
+    note->Wrap(260);
+    return note;
+}
+
 // A label above a list: both in one column.
 wxBoxSizer* column(wxWindow* labelWindow, wxWindow* list) {
     auto* sizer = new wxBoxSizer(wxVERTICAL);
@@ -238,6 +246,7 @@ void AssistantFrame::buildGeneralPage(wxNotebook* book) {
     }
     // The early animation end is a flag no data file key sets; it stays unseen.
     checkBox(box, "txtAnimFahrtEnde")->Hide();
+    build->Add(shownOnlyNote(box, "lblShownOnlyNoteAllgemein", model_.language()), 0, wxALL, kGap);
     top->Add(build, 1, wxEXPAND | wxALL, 2 * kGap);
     panel->SetSizer(top);
 }
@@ -268,6 +277,7 @@ void AssistantFrame::buildAdvancedPage(wxNotebook* book) {
     labelledEdit(box, speeds, "lblStdKonstanteGeschwindigkeit", "txtStdKonstanteGeschwindigkeit");
     labelledEdit(box, speeds, "lblKonstanteGeschwindigkeitSchrittweite", "txtKonstanteGeschwindigkeitSchrittweite", 90);
     speed->Add(speeds, 0, wxALL, kGap);
+    speed->Add(shownOnlyNote(box, "lblShownOnlyNoteErweitert", model_.language()), 0, wxALL, kGap);
     top->Add(speed, 0, wxEXPAND | wxALL, 2 * kGap);
 
     auto* right = new wxBoxSizer(wxVERTICAL);

@@ -43,6 +43,15 @@ std::optional<std::filesystem::path> WxDialogs::chooseFileToOpen(const std::stri
     return pathFromWx(dialog.GetPath());
 }
 
+std::optional<std::filesystem::path> WxDialogs::chooseFileToSave(const std::string& filter,
+                                                                 const std::filesystem::path& initialFolder,
+                                                                 const std::string& fileName) {
+    // No overwrite question here: the writer asks before it replaces a file.
+    wxFileDialog dialog(parent(), wxEmptyString, pathToWx(initialFolder), toWx(fileName), toWx(filter), wxFD_SAVE);
+    if (dialog.ShowModal() != wxID_OK) return std::nullopt;
+    return pathFromWx(dialog.GetPath());
+}
+
 std::optional<std::string> WxDialogs::askText(const std::string& caption, const std::string& prompt,
                                               const std::string& defaultText) {
     wxTextEntryDialog box(parent(), toWx(prompt), toWx(caption), toWx(defaultText));

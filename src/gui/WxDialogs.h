@@ -24,6 +24,9 @@ public:
     std::optional<std::string> askText(const std::string& caption, const std::string& prompt,
                                        const std::string& defaultText) override;
     std::string clipboardText() override;
+    std::optional<std::filesystem::path> chooseFileToSave(const std::string& filter,
+                                                         const std::filesystem::path& initialFolder,
+                                                         const std::string& fileName) override;
 
 private:
     wxWindow* parent() const;

@@ -3,6 +3,7 @@
 #include <wx/dialog.h>
 #include <wx/filename.h>
 #include <wx/iconbndl.h>
+#include <wx/notebook.h>
 #include <wx/stdpaths.h>
 #include <wx/utils.h>
 
@@ -96,6 +97,16 @@ bool ZorbaltwerkApp::screenshot(const wxString& window, const wxString& file) {
         shown = program_->installWindow();
     } else if (window == "assistant") {
         shown = program_->assistantWindow();
+    } else if (window.StartsWith("assistant:")) {
+        // "assistant:2": the assistant showing its page 2 (counted from 0).
+        long page = 0;
+        shown = program_->assistantWindow();
+        auto* pages = shown ? dynamic_cast<wxNotebook*>(wxWindow::FindWindowByName("PageControl1", shown)) : nullptr;
+        if (pages && window.AfterFirst(':').ToLong(&page) && page >= 0 && page < static_cast<long>(pages->GetPageCount())) {
+            pages->SetSelection(static_cast<size_t>(page));
+        } else {
+            shown = nullptr;
+        }
     }
     if (!shown) {
         std::cerr << "no window " << window.utf8_string() << " to show\n";

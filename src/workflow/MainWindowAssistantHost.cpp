@@ -16,23 +16,41 @@ MainWindowAssistantHost::MainWindowAssistantHost(MainWindow& mainWindow, std::fu
 RideData& MainWindowAssistantHost::rideData() { return mainWindow_.state().ride; }
 bool MainWindowAssistantHost::useEnglish() const { return mainWindow_.state().settings.UseEnglish; }
 bool MainWindowAssistantHost::addOnsEnabled() const { return mainWindow_.state().settings.AddOnsEnabled; }
-void MainWindowAssistantHost::setAddOnsEnabled(bool enabled) { mainWindow_.state().settings.AddOnsEnabled = enabled; }
 std::filesystem::path MainWindowAssistantHost::gamePath() const { return mainWindow_.state().settings.gameFolder(); }
 // The install window opens in the working folder (StartFolder), so it shows the new pair at once.
 std::filesystem::path MainWindowAssistantHost::buildFolder() const { return mainWindow_.state().StartFolder; }
 
+namespace {
+
+// Runs `command` with the layout the assistant's tick chooses; the options are as they were after it,
+// also when it throws.
+template <class Command>
+bool inLayout(Settings& settings, bool addOns, Command command) {
+    struct Restore {
+        Settings& settings;
+        bool options;
+        ~Restore() { settings.AddOnsEnabled = options; }
+    } restore{settings, settings.AddOnsEnabled};
+    settings.AddOnsEnabled = addOns;
+    return command();
+}
+
+}  // namespace
+
 // The assistant runs the main window's commands themselves, not their buttons: the main window's
 // buttons stay as they were.
-bool MainWindowAssistantHost::chooseAndReadRideFile() {
-    return zw::chooseAndReadRideFile(mainWindow_.state(), mainWindow_.dialogs());
+bool MainWindowAssistantHost::chooseAndReadRideFile(const std::filesystem::path& initialFolder) {
+    return zw::chooseAndReadRideFile(mainWindow_.state(), mainWindow_.dialogs(), initialFolder);
 }
 
-bool MainWindowAssistantHost::rewriteRideFile() {
-    return zw::rewriteRideFile(mainWindow_.state(), mainWindow_.dialogs());
+bool MainWindowAssistantHost::rewriteRideFile(bool addOns) {
+    return inLayout(mainWindow_.state().settings, addOns,
+                    [&] { return zw::rewriteRideFile(mainWindow_.state(), mainWindow_.dialogs()); });
 }
 
-bool MainWindowAssistantHost::buildRidePair() {
-    return zw::buildRidePair(mainWindow_.state(), mainWindow_.dialogs());
+bool MainWindowAssistantHost::buildRidePair(bool addOns) {
+    return inLayout(mainWindow_.state().settings, addOns,
+                    [&] { return zw::buildRidePair(mainWindow_.state(), mainWindow_.dialogs()); });
 }
 
 void MainWindowAssistantHost::restart() { mainWindow_.restart(); }

@@ -21,13 +21,12 @@ public:
     RideData& rideData() override;
     bool useEnglish() const override;
     bool addOnsEnabled() const override;
-    void setAddOnsEnabled(bool enabled) override;
     std::filesystem::path gamePath() const override;
     std::filesystem::path buildFolder() const override;
 
-    bool chooseAndReadRideFile() override;
-    bool rewriteRideFile() override;
-    bool buildRidePair() override;
+    bool chooseAndReadRideFile(const std::filesystem::path& initialFolder) override;
+    bool rewriteRideFile(bool addOns) override;
+    bool buildRidePair(bool addOns) override;
     void restart() override;
     void showInstallWindow() override;
 

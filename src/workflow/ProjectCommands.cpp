@@ -11,7 +11,11 @@
 namespace zw {
 
 bool chooseAndReadRideFile(ProjectState& state, Dialogs& dialogs) {
-    const auto file = dialogs.chooseFileToOpen(kRideDataFileFilter, state.StartFolder);
+    return chooseAndReadRideFile(state, dialogs, state.StartFolder);
+}
+
+bool chooseAndReadRideFile(ProjectState& state, Dialogs& dialogs, const std::filesystem::path& initialFolder) {
+    const auto file = dialogs.chooseFileToOpen(kRideDataFileFilter, initialFolder);
     if (!file) return false;
     return readRideDataFile(*file, state.dataFiles, state.lookupResults, state.ride, dialogs,
                             languageOf(state.settings.UseEnglish));

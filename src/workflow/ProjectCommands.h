@@ -12,6 +12,8 @@ struct ProjectState;
 // The open dialog in the start folder, then the ride read. True after a complete read; false
 // when cancelled or stopped with a message.
 bool chooseAndReadRideFile(ProjectState& state, Dialogs& dialogs);
+// The same with the open dialog in `initialFolder`.
+bool chooseAndReadRideFile(ProjectState& state, Dialogs& dialogs, const std::filesystem::path& initialFolder);
 
 // The canonical rewrite of the ride read last.
 bool rewriteRideFile(const ProjectState& state, Dialogs& dialogs);

@@ -4,44 +4,54 @@
 
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "assistant/AssistantLists.h"
 #include "assistant/RideAssistant.h"
 #include "datafiles/RideData.h"
+#include "support/FakeRegistry.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
+#include "workflow/MainWindow.h"
+#include "workflow/MainWindowAssistantHost.h"
 
 namespace zw::test {
 
 struct FakeAssistantHost : AssistantHost {
     RideData ride;
     bool english = false;
-    bool addOns = false;
+    bool addOns = false;  // the options' layout
     std::filesystem::path game;
     std::filesystem::path build = "build-folder";
     std::optional<RideData> fileToRead;  // what the next read delivers; nullopt: the read fails
     std::function<bool()> onRewrite;     // what the rewrite does beyond being counted
+    bool buildSucceeds = true;           // false: the build stops (as after its message)
     int reads = 0, rewrites = 0, builds = 0, restarts = 0, installWindows = 0;
+    std::vector<std::filesystem::path> openFolders;  // where each read's open dialog started
+    std::vector<bool> layouts;                       // the layout of each rewrite and build
 
     RideData& rideData() override { return ride; }
     bool useEnglish() const override { return english; }
     bool addOnsEnabled() const override { return addOns; }
-    void setAddOnsEnabled(bool enabled) override { addOns = enabled; }
     std::filesystem::path gamePath() const override { return game; }
     std::filesystem::path buildFolder() const override { return build; }
-    bool chooseAndReadRideFile() override {
+    bool chooseAndReadRideFile(const std::filesystem::path& initialFolder) override {
         ++reads;
+        openFolders.push_back(initialFolder);
         if (!fileToRead) return false;
         ride = *fileToRead;
         return true;
     }
-    bool rewriteRideFile() override {
+    bool rewriteRideFile(bool addOnsLayout) override {
         ++rewrites;
+        layouts.push_back(addOnsLayout);
         return onRewrite ? onRewrite() : true;
     }
-    bool buildRidePair() override {
+    bool buildRidePair(bool addOnsLayout) override {
         ++builds;
-        return true;
+        layouts.push_back(addOnsLayout);
+        return buildSucceeds;
     }
     void restart() override { ++restarts; }
     void showInstallWindow() override { ++installWindows; }
@@ -133,6 +143,28 @@ struct AssistantTest {
         for (const auto& e : dialogs.log)
             if (e.kind == DialogEvent::Kind::InputBox) captions.push_back(e.caption);
         return captions;
+    }
+};
+
+// The assistant on the real main window, in a working folder of its own with an options file of the
+// given language and layout (files are replaced without asking).
+struct AssistantOnMainWindow {
+    TempFolder folder;
+    ScriptedDialogs dialogs;
+    FakeRegistry registry;
+    std::unique_ptr<MainWindow> main;
+    std::unique_ptr<MainWindowAssistantHost> host;
+    std::unique_ptr<RideAssistant> form;
+
+    explicit AssistantOnMainWindow(bool english = false, bool addOns = false,
+                                   std::function<void()> installWindow = [] {}) {
+        writeBytes(folder / "Zorbaltwerk_Options.txt", std::string("'") + (english ? "English" : "Deutsch") +
+                                                           "'\r\n'D:/RCT3'\r\n'AddOns " + (addOns ? "1" : "0") +
+                                                           "'\r\n'Ueberschreiben 1'\r\n'HiddenSettings 0'\r\n");
+        main = std::make_unique<MainWindow>(dialogs, registry, folder.path());
+        host = std::make_unique<MainWindowAssistantHost>(*main, std::move(installWindow));
+        form = std::make_unique<RideAssistant>(*host, dialogs, testLists());
+        form->FormCreate();
     }
 };
 

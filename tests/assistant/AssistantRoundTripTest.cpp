@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "AssistantFixture.h"
+#include "base/SafeFile.h"
 #include "datafiles/RideDataReader.h"
 #include "support/FakeRegistry.h"
 #include "support/TempFolder.h"
@@ -38,10 +39,10 @@ TEST(AssistantRoundTrip, ExampleRideSavedThroughTheAssistantReadsBackTheSame) {
     form.onOpenRide();
     ASSERT_EQ(form.txtBahnName.Text, "Beispielbahn Deluxe");
     EXPECT_TRUE(form.chkAddOn.Checked);  // the example presets two trains
-    EXPECT_TRUE(window.state().settings.AddOnsEnabled);
+    EXPECT_FALSE(window.state().settings.AddOnsEnabled);  // the options stay as they are
     const RideData read = window.state().ride;
 
-    dialogs.textAnswers = {std::string("Kopie")};
+    dialogs.filesToSave = {std::filesystem::path("CTR_BahnDaten_Kopie.txt")};  // where the ride was opened
     form.onSaveRide();
     const auto saved = folder / "rides" / "CTR_BahnDaten_Kopie.txt";
     ASSERT_TRUE(std::filesystem::exists(saved));
@@ -113,6 +114,43 @@ TEST(AssistantRoundTrip, BuildWritesThePairInTheWorkingFolderAndOpensTheInstallW
     EXPECT_TRUE(std::filesystem::exists(folder / "CTR_Gebaut" / "CTR_Gebaut.unique.ovl"));
     EXPECT_NE(std::find(installListing.begin(), installListing.end(), "CTR_Gebaut"), installListing.end());
     EXPECT_FALSE(window.enabled(Command::InstallRidePair));  // the main window's buttons stay
+}
+
+
+// Opening a file never changes the options' layout: not an example, not a file the assistant saved
+// itself with the add-on values of a new ride (which are no add-on settings). The tick follows the
+// file only where it holds add-on settings.
+TEST(AssistantRoundTrip, OpeningFilesLeavesTheOptionsLayout) {
+    const char* source = std::getenv("ZW_SOURCE_DIR");
+    ASSERT_TRUE(source);
+    for (const bool addOns : {false, true}) {
+        test::AssistantOnMainWindow a(false, addOns);
+        auto& folder = a.folder;
+        auto& dialogs = a.dialogs;
+        auto& window = *a.main;
+        RideAssistant& form = *a.form;
+        ASSERT_EQ(form.chkAddOn.Checked, addOns);
+        dialogs.filesToSave = {std::filesystem::path("CTR_BahnDaten_Eigen.txt")};
+        form.onSaveRide();
+        std::vector<std::filesystem::path> files = {folder / "CTR_BahnDaten_Eigen.txt"};
+        for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(source) / "examples")) {
+            if (entry.path().filename().string().rfind("CTR_BahnDaten_", 0) == 0) files.push_back(entry.path());
+        }
+        for (const auto& file : files) {
+            form.onNewRide();
+            dialogs.log.clear();
+            dialogs.filesToOpen = {file};
+            form.onOpenRide();
+            const bool addOnSettings = !dialogs.messages().empty();  // the add-on notice
+            EXPECT_EQ(form.chkAddOn.Checked, addOns || addOnSettings) << file;
+            EXPECT_EQ(window.state().settings.AddOnsEnabled, addOns) << file;
+            // The options file is as it was.
+            EXPECT_EQ(readWholeFile(folder / "Zorbaltwerk_Options.txt")->find(addOns ? "AddOns 1" : "AddOns 0") !=
+                          std::string::npos,
+                      true);
+        }
+        EXPECT_GE(files.size(), 2u);
+    }
 }
 
 }  // namespace

@@ -253,66 +253,64 @@ TEST(AssistantLanguage, CaptionsAndItemsFollowTheLanguage) {
     EXPECT_TRUE(english.chkAddOn.Checked);
 }
 
-TEST(AssistantInput, KeyFilterOnTheNumericFields) {
+// The model types and pastes in place of the selection, with the separator of the interface.
+TEST(AssistantInput, KeysAndPastesReplaceTheSelectionWithTheLanguagesSeparator) {
+    for (const bool english : {false, true}) {
+        AssistantTest t;
+        t.host.english = english;
+        TEdit& field = t.form.txtLichtraumProfilhoehe;
+        field = TEdit{"16,000", 0, 6};
+        for (char key : {'-', '5'}) EXPECT_TRUE(t.form.KeyPress(field, key));
+        EXPECT_EQ(field.Text, "-5");
+        EXPECT_EQ(field.SelStart, 2u);
+        EXPECT_FALSE(t.form.KeyPress(field, 'a'));
+        EXPECT_TRUE(t.form.KeyPress(field, '.'));
+        EXPECT_EQ(field.Text, english ? "-5." : "-5,");
+        EXPECT_EQ(t.form.KeyPress(field, ','), false);  // a second separator, or none in English
+
+        const struct {
+            TEdit before;
+            std::string clipboard;
+            std::string german, english;
+            size_t caret;
+        } cases[] = {
+            {{"", 0, 0}, "abc-12.3.4", "-12,34", "-12.34", 6},
+            {{"100", 0, 3}, "abc-12.3.4", "-12,34", "-12.34", 6},
+            {{"100", 3, 0}, "7", "1007", "1007", 4},
+            {{"20", 2, 0}, ".5", "20,5", "20.5", 4},
+            {{"", 0, 0}, "-12.75\r\n", "-12,75", "-12.75", 6},
+            {{"8", 1, 0}, "abc\b", "8", "8", 1},
+        };
+        for (const auto& c : cases) {
+            field = c.before;
+            t.dialogs.clipboard = c.clipboard;
+            t.form.PasteIntoNumberField(field);
+            EXPECT_EQ(field.Text, english ? c.english : c.german) << c.clipboard;
+            EXPECT_EQ(field.SelStart, c.caret) << c.clipboard;
+        }
+    }
     AssistantTest t;
-    auto& f = t.form;
-    f.txtMaxBauHoehe.Text = "100";
-    f.txtMaxBauHoehe.SelStart = 3;
-    EXPECT_FALSE(f.KeyPress(f.txtMaxBauHoehe, 'a'));
-    EXPECT_EQ(f.txtMaxBauHoehe.Text, "100");
-
-    TEdit& field = f.txtLichtraumProfilhoehe;
-    field.Text.clear();
-    field.SelStart = 0;
-    EXPECT_FALSE(f.KeyPress(field, ','));
-    for (char key : {'1', ',', '5'}) EXPECT_TRUE(f.KeyPress(field, key)) << key;
-    EXPECT_EQ(field.Text, "1,5");
-    EXPECT_FALSE(f.KeyPress(field, ','));
-    EXPECT_TRUE(f.KeyPress(field, '-'));
-    EXPECT_EQ(field.Text, "-1,5");
-    EXPECT_EQ(field.SelStart, 1u);
-    field.SelStart = 4;
-    EXPECT_TRUE(f.KeyPress(field, kBackspaceKey));
-    EXPECT_EQ(field.Text, "-1,");
-
-    f.txtZugAnzahl.Text = "-3";
-    f.txtZugAnzahl.SelStart = 2;
-    EXPECT_FALSE(f.KeyPress(f.txtZugAnzahl, '-'));
-    EXPECT_EQ(f.txtZugAnzahl.Text, "-3");
-
-    for (auto name : RideAssistant::numericFields()) EXPECT_NE(f.edit(name), nullptr) << name;
-    for (auto name : RideAssistant::requiredFields()) EXPECT_NE(f.edit(name), nullptr) << name;
+    for (auto name : RideAssistant::numericFields()) EXPECT_NE(t.form.edit(name), nullptr) << name;
+    for (auto name : RideAssistant::requiredFields()) EXPECT_NE(t.form.edit(name), nullptr) << name;
+    // A field that only shows its value is no number field of the author's.
+    for (auto name : RideAssistant::numericFields()) EXPECT_FALSE(RideAssistant::isShownOnly(name)) << name;
 }
 
-// A point, typed or pasted, enters the decimal comma; a paste is typed character by character at
-// the caret, so the filter's rules hold for it as well.
-TEST(AssistantInput, APointIsTheDecimalCommaTypedOrPasted) {
+// The new ride's numbers and the opened file's show the interface's separator; the file is the same.
+TEST(AssistantInput, NumbersShowTheSeparatorOfTheInterface) {
     AssistantTest t;
-    TEdit& field = t.form.txtLichtraumProfilhoehe;
-    field = TEdit{"1", 1};
-    EXPECT_TRUE(t.form.KeyPress(field, '.'));
-    EXPECT_FALSE(t.form.KeyPress(field, '.'));
-    EXPECT_EQ(field.Text, "1,");
-
-    const struct {
-        TEdit before;
-        std::string clipboard;
-        TEdit after;
-    } cases[] = {
-        {{"", 0}, "1.5", {"1,5", 3}},
-        {{"", 0}, "-12.75\r\n", {"-12,75", 6}},
-        {{"20", 2}, ".5", {"20,5", 4}},
-        {{"1,5", 3}, "2.5", {"1,525", 5}},  // one separator only
-        {{"", 0}, "1.5e3 m", {"1,53", 4}},
-        {{"8", 1}, "abc\b", {"8", 1}},
-    };
-    for (const auto& c : cases) {
-        field = c.before;
-        t.dialogs.clipboard = c.clipboard;
-        t.form.PasteIntoNumberField(field);
-        EXPECT_EQ(field.Text, c.after.Text) << c.clipboard;
-        EXPECT_EQ(field.SelStart, c.after.SelStart) << c.clipboard;
-    }
+    t.host.english = true;
+    t.form.onNewRide();
+    EXPECT_EQ(t.form.txtBauKostenHoehe.Text, "16.000");
+    EXPECT_EQ(t.form.txtKostenVorschau.Text, "2500.000");
+    EXPECT_EQ(t.form.lstBasisErr.Text, "3.398");
+    t.form.storeControlsIntoRide();
+    EXPECT_EQ(t.host.ride.BaukostenHoehe4H, 1600);
+    EXPECT_EQ(t.host.ride.BahnkostenVorschau, 250000);
+    t.host.fileToRead = test::readerDefaultRide();
+    t.form.onOpenRide();
+    EXPECT_EQ(t.form.lstStreckensektionskosten.Items[0], "10.000");
+    EXPECT_EQ(t.form.txtLichtraumProfilhoehe.Text, "0.900");
 }
 
 }  // namespace

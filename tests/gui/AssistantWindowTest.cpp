@@ -21,6 +21,7 @@
 #include "assistant/AssistantFixture.h"
 #include "assistant/LanguageData.h"
 #include "assistant/RideAssistant.h"
+#include "base/SafeFile.h"
 #include "gui/AssistantFrame.h"
 #include "gui/WxText.h"
 #include "support/FakeRegistry.h"
@@ -92,8 +93,8 @@ struct AssistantWindow {
         wxMouseEvent event(wxEVT_RIGHT_UP);
         send(control, event);
     }
-    // Types `key` into a field; true when the key goes on to the field as typed, false when the
-    // window dropped it or typed it itself.
+    // Types `key` into a field; true when the key goes on to the field (an editing key), false when
+    // the window typed it itself or dropped it.
     bool type(const std::string& name, wxChar key) const {
         auto* control = edit(name);
         wxKeyEvent event(wxEVT_CHAR);
@@ -225,10 +226,11 @@ TEST(AssistantWindow, SaveStoresWhatTheControlsShow) {
     w.edit("txtBahnBeschreibung")->ChangeValue(wxString::FromUTF8("Über den Wolken"));
     w.find<wxCheckBox>("txtBlockmodus")->SetValue(true);
     w.find<wxChoice>("lstKategorie")->SetSelection(8);
-    w.main->state().ride.DataFileFolder = w.folder.path();  // where the last read ride lay
-    w.dialogs.textAnswers = {std::string("Wolke")};
+    w.dialogs.filesToSave = {std::filesystem::path("CTR_BahnDaten_Wolke.txt")};  // in the working folder
     w.click("ToolButton3");
     EXPECT_EQ(w.dialogs.messages(), Items{});
+    EXPECT_EQ(text(w.find("lblStatus")->GetLabel()),
+              "Gespeichert: " + (w.folder / "CTR_BahnDaten_Wolke.txt").string());
     const RideData& ride = w.main->state().ride;
     EXPECT_EQ(ride.BahnDescription, "\xDC" "ber den Wolken");  // Windows-1252
     EXPECT_EQ(ride.BlockaufteilungsFlag, 1);
@@ -246,46 +248,74 @@ TEST(AssistantWindow, BuildMakesThePairAndOpensTheInstallWindow) {
     EXPECT_EQ(w.installWindows, 1);
 }
 
-TEST(AssistantWindow, NumericFieldsDropRefusedKeys) {
-    AssistantWindow w;
-    auto* height = w.edit("txtMaxBauHoehe");
-    height->ChangeValue("");
-    EXPECT_FALSE(w.type("txtMaxBauHoehe", 'a'));
-    EXPECT_FALSE(w.type("txtMaxBauHoehe", ','));  // nothing before the comma
-    EXPECT_TRUE(w.type("txtMaxBauHoehe", '7'));
-    EXPECT_TRUE(w.type("txtMaxBauHoehe", WXK_BACK));
-    EXPECT_FALSE(w.type("txtMaxBauHoehe", wxChar(0xE4)));  // ä
-    EXPECT_TRUE(w.type("txtMaxBauHoehe", WXK_DELETE));   // types no character
+TEST(AssistantWindow, NumericFieldsTakeWhatMakesANumberInPlaceOfTheSelection) {
+    for (const bool english : {false, true}) {
+        AssistantWindow w(english);
+        auto* height = w.edit("txtMaxBauHoehe");
+        auto typeAll = [&](const std::string& keys) {
+            for (char key : keys) w.type("txtMaxBauHoehe", static_cast<wxChar>(key));
+            return text(height->GetValue());
+        };
+        height->ChangeValue("");
+        EXPECT_EQ(typeAll("abc-12.3.4"), english ? "-12.34" : "-12,34");
+        EXPECT_EQ(height->GetInsertionPoint(), 6);
+        height->ChangeValue(english ? "16.000" : "16,000");
+        height->SetSelection(-1, -1);
+        EXPECT_EQ(typeAll("-5"), "-5");
+        height->ChangeValue("");
+        EXPECT_FALSE(w.type("txtMaxBauHoehe", wxChar(0xE4)));  // ä
+        EXPECT_TRUE(w.type("txtMaxBauHoehe", WXK_BACK));      // editing keys go to the field
+        EXPECT_TRUE(w.type("txtMaxBauHoehe", WXK_DELETE));
 
-    height->ChangeValue("1,5");
-    height->SetInsertionPointEnd();
-    EXPECT_FALSE(w.type("txtMaxBauHoehe", ','));  // a second comma
+        // The minus sign goes in front, wherever the caret stood, and only once.
+        height->ChangeValue("35");
+        height->SetInsertionPoint(1);
+        w.type("txtMaxBauHoehe", '-');
+        EXPECT_EQ(text(height->GetValue()), "-35");
+        w.type("txtMaxBauHoehe", '-');
+        EXPECT_EQ(text(height->GetValue()), "-35");
 
-    // The minus sign goes in front, wherever the caret stood.
-    height->ChangeValue("35");
-    height->SetInsertionPoint(1);
-    w.type("txtMaxBauHoehe", '-');
-    EXPECT_EQ(text(height->GetValue()), "-35");
-    EXPECT_FALSE(w.type("txtMaxBauHoehe", '-'));
-    EXPECT_EQ(text(height->GetValue()), "-35");
+        // A paste goes through the same filter, in place of the selection.
+        for (const char* selected : {"", "100"}) {
+            height->ChangeValue(selected);
+            height->SetSelection(-1, -1);
+            w.dialogs.clipboard = "abc-12.3.4";
+            wxClipboardTextEvent paste(wxEVT_TEXT_PASTE, height->GetId());
+            w.send(height, paste);
+            EXPECT_EQ(text(height->GetValue()), english ? "-12.34" : "-12,34");
+            EXPECT_EQ(height->GetInsertionPoint(), 6);
+        }
 
-    // A point enters the comma, which the window types itself; a paste goes through the model.
-    height->ChangeValue("1");
-    height->SetInsertionPointEnd();
-    EXPECT_FALSE(w.type("txtMaxBauHoehe", '.'));
-    EXPECT_EQ(text(height->GetValue()), "1,");
-    height->ChangeValue("7");
-    height->SetSelection(0, 1);
-    w.dialogs.clipboard = "2.5x";
-    wxClipboardTextEvent paste(wxEVT_TEXT_PASTE, height->GetId());
-    w.send(height, paste);
-    EXPECT_EQ(text(height->GetValue()), "2,5");
-    EXPECT_EQ(height->GetInsertionPoint(), 3);
+        // Every number field filters, a text field does not; numbers show the language's separator.
+        w.edit("lstBasisErr")->ChangeValue("");
+        w.type("lstBasisErr", 'x');
+        EXPECT_EQ(text(w.edit("lstBasisErr")->GetValue()), "");
+        EXPECT_TRUE(w.type("txtBahnName", 'x'));
+        EXPECT_EQ(text(w.edit("txtBauKostenHoehe")->GetValue()), english ? "16.000" : "16,000");
+    }
+}
 
-    // The last field of the list filters as well; a text field does not.
-    w.edit("lblSpezialWagenEinhakpositionA")->ChangeValue("");
-    EXPECT_FALSE(w.type("lblSpezialWagenEinhakpositionA", 'x'));
-    EXPECT_TRUE(w.type("txtBahnName", 'x'));
+TEST(AssistantWindow, ShownOnlyControlsCannotBeEditedAndSayWhy) {
+    AssistantWindow w(true);
+    auto* fee = w.edit("txtEintrittspreis");
+    EXPECT_FALSE(fee->IsEditable());
+    EXPECT_EQ(text(fee->GetValue()), "1.000");
+    ASSERT_TRUE(fee->GetToolTip());
+    EXPECT_EQ(text(fee->GetToolTipText()),
+              "Shown only: ride data files have no key for this value; every file read gives the value shown.");
+    EXPECT_EQ(text(w.find("lblEintrittspreis")->GetToolTipText()), text(fee->GetToolTipText()));
+    EXPECT_FALSE(w.find<wxCheckBox>("txtNurWasser")->IsEnabled());
+    EXPECT_TRUE(w.edit("txtBahnName")->IsEditable());
+    EXPECT_TRUE(w.find<wxCheckBox>("txtBlockmodus")->IsEnabled());
+    EXPECT_TRUE(w.find("lblShownOnlyNoteAllgemein"));
+
+    // The steps are shown in the unit chosen.
+    auto* unit = w.find<wxChoice>("lstGeschwindigkeitsEinheit");
+    unit->SetSelection(1);
+    wxCommandEvent event(wxEVT_CHOICE, unit->GetId());
+    event.SetInt(1);
+    w.send(unit, event);
+    EXPECT_EQ(text(w.edit("txtKettenSchrittweite")->GetValue()), "0.360");
 }
 
 TEST(AssistantWindow, ListMovesReachTheModel) {
@@ -372,7 +402,13 @@ TEST(AssistantWindow, RatingButtonsAndAddOnBox) {
     wxCommandEvent event(wxEVT_CHECKBOX, addOn->GetId());
     event.SetInt(1);
     w.send(addOn, event);
-    EXPECT_TRUE(w.main->state().settings.AddOnsEnabled);
+    // The tick is the assistant's own layout: the ride is saved with the add-on keys, the options stay.
+    w.dialogs.filesToSave = {std::filesystem::path("CTR_BahnDaten_Tick.txt")};
+    w.click("ToolButton3");
+    auto saved = readWholeFile(w.folder / "CTR_BahnDaten_Tick.txt");
+    ASSERT_TRUE(saved);
+    EXPECT_NE(saved->find("BahnDaten mit AddOns"), std::string::npos);
+    EXPECT_FALSE(w.main->state().settings.AddOnsEnabled);
 }
 
 TEST(AssistantWindow, CloseButtonStartsANewRideAndHidesTheWindow) {

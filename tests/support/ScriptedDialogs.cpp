@@ -23,8 +23,7 @@ std::optional<std::filesystem::path> ScriptedDialogs::chooseFileToOpen(const std
 
 std::optional<std::string> ScriptedDialogs::askText(const std::string& caption, const std::string& prompt,
                                                     const std::string& defaultText) {
-    log.push_back({DialogEvent::Kind::InputBox, caption, prompt});
-    (void)defaultText;
+    log.push_back({DialogEvent::Kind::InputBox, caption, prompt, defaultText});
     if (textAnswers.empty()) return std::nullopt;
     auto answer = textAnswers.front();
     textAnswers.pop_front();
@@ -34,6 +33,17 @@ std::optional<std::string> ScriptedDialogs::askText(const std::string& caption, 
 std::string ScriptedDialogs::clipboardText() {
     log.push_back({DialogEvent::Kind::Clipboard, "", ""});
     return clipboard;
+}
+
+std::optional<std::filesystem::path> ScriptedDialogs::chooseFileToSave(const std::string& filter,
+                                                                      const std::filesystem::path& initialFolder,
+                                                                      const std::string& fileName) {
+    log.push_back({DialogEvent::Kind::SaveFile, filter, initialFolder.string(), fileName});
+    if (filesToSave.empty()) return std::nullopt;
+    auto answer = filesToSave.front();
+    filesToSave.pop_front();
+    if (answer && answer->is_relative()) return initialFolder / *answer;
+    return answer;
 }
 
 std::vector<std::string> ScriptedDialogs::messages() const {

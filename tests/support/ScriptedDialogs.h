@@ -13,10 +13,11 @@
 namespace zw::test {
 
 struct DialogEvent {
-    enum class Kind { Message, Question, OpenFile, InputBox, Clipboard };
+    enum class Kind { Message, Question, OpenFile, InputBox, Clipboard, SaveFile };
     Kind kind;
-    std::string caption;  // question and input box captions; the filter for OpenFile
+    std::string caption;  // question and input box captions; the filter for OpenFile and SaveFile
     std::string text;     // message text, question text, input prompt; the initial folder for OpenFile
+    std::string fileName; // what was offered: SaveFile's file name (its folder is in `text`), InputBox's default
 };
 
 class ScriptedDialogs : public Dialogs {
@@ -24,6 +25,8 @@ public:
     std::deque<bool> yesNoAnswers;                                   // empty queue: No
     std::deque<std::optional<std::filesystem::path>> filesToOpen;    // empty queue: cancelled
     std::deque<std::optional<std::string>> textAnswers;              // empty queue: cancelled
+    // Save dialogs: a full path, or a file name taken in the dialog's initial folder.
+    std::deque<std::optional<std::filesystem::path>> filesToSave;    // empty queue: cancelled
     std::string clipboard;
 
     std::vector<DialogEvent> log;
@@ -35,6 +38,9 @@ public:
     std::optional<std::string> askText(const std::string& caption, const std::string& prompt,
                                        const std::string& defaultText) override;
     std::string clipboardText() override;
+    std::optional<std::filesystem::path> chooseFileToSave(const std::string& filter,
+                                                         const std::filesystem::path& initialFolder,
+                                                         const std::string& fileName) override;
 
     // The texts of the message boxes shown so far, in order.
     std::vector<std::string> messages() const;

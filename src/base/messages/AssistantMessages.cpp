@@ -74,6 +74,47 @@ constexpr MessageText kMessages[] = {
     {"assistantNoTrackSections",
      "Vom Streckentyp {1} ist keine Tracksektion bekannt: Weder die Listen des Assistenten noch der RCT3-Ordner {2} nennen eine (gesucht wurde dort die Datei {1}.common.ovl).",
      "No track section of the track type {1} is known: neither the assistant's lists nor the RCT3 folder {2} name one (the file {1}.common.ovl was looked for there)."},
+    // A save or build refused: {1} holds one line per field at fault ("\r\n- field: reason"), each
+    // reason one of the four texts after it.
+    {"assistantInputFaults",
+     "Es wurde nichts gespeichert oder erstellt. Bitte prüfen Sie diese Felder:{1}",
+     "Nothing was saved or built. Please check these fields:{1}"},
+    {"assistantFaultEmpty",
+     "leer",
+     "empty"},
+    {"assistantFaultNothingChosen",
+     "nichts ausgewählt",
+     "nothing chosen"},
+    {"assistantFaultNotANumber",
+     "\"{1}\" ist keine Zahl",
+     "\"{1}\" is not a number"},
+    {"assistantFaultNotStorable",
+     "enthält Zeichen, die eine BahnDaten-Datei nicht speichern kann",
+     "holds characters that a ride data file cannot store"},
+    // The assistant's status line: where its last command read or wrote.
+    {"assistantSavedTo",
+     "Gespeichert: {1}",
+     "Saved: {1}"},
+    {"assistantOpenedFrom",
+     "Geöffnet: {1}",
+     "Opened: {1}"},
+    {"assistantBuiltTo",
+     "Erstellt: {1}",
+     "Built: {1}"},
+    // Closing, starting a new ride or opening another with changes not saved.
+    {"assistantSaveChangesCaption",
+     "Bahn speichern?",
+     "Save ride?"},
+    {"assistantSaveChanges",
+     "Die Bahn wurde seit dem letzten Speichern geändert. Möchten Sie die Änderungen speichern?",
+     "The ride was changed since it was last saved. Do you want to save the changes?"},
+    // Controls that only show a value: the tooltip of each, and the note on their pages.
+    {"assistantShownOnly",
+     "Nur angezeigt: BahnDaten-Dateien haben für diesen Wert keinen Eintrag; jede eingelesene Datei ergibt den gezeigten Wert.",
+     "Shown only: ride data files have no key for this value; every file read gives the value shown."},
+    {"assistantShownOnlyNote",
+     "Grau hinterlegte Werte werden nur angezeigt: BahnDaten-Dateien haben für sie keinen Eintrag.",
+     "Values on grey are shown only: ride data files have no key for them."},
 };
 
 }  // namespace
