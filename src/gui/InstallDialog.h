@@ -12,12 +12,14 @@ class InstallDialog : public wxDialog {
 public:
     InstallDialog(wxWindow* parent, InstallWindow& model);
 
-    // The active tab, the list's items and its selection as the model holds them.
+    // The active tab, the list's items and its selection as the model holds them, and the uninstall
+    // buttons enabled only with a selection.
     void refreshFromModel();
 
 private:
     void onTabButton(InstallWindow::Tab tab);  // the button on the tab
     void afterHandler();
+    void enableUninstallButtons();  // only with an item selected
 
     InstallWindow& model_;
 };

@@ -43,12 +43,17 @@ public:
     std::filesystem::path BrowseFolder;  // the install tab's folder, ending with a separator
     bool Closed = false;               // the modal window has been ended
 
+    // The uninstall buttons act on the selected item only: they are disabled while none is selected.
+    bool uninstallEnabled() const { return ItemIndex >= 0; }
+
     // Event handlers.
     void FormActivate();
     void TabSheetKomplettChange(Tab newPage);
     void ListBoxClick(int index);  // selects an item (-1 for none)
     void ListBoxDblClick();
     void installFolder();
+    // Asks once before deleting (unless files are overwritten without asking), then removes the
+    // selected object and says what was removed.
     void uninstallRide();
     void uninstallTrackSet();
     void uninstallCar();

@@ -109,11 +109,17 @@ TEST_F(InstallGuiTest, TheTabsListTheInstalledObjectsAndUninstall) {
     pages->SetSelection(3);
     EXPECT_EQ(items(window), std::vector<std::string>{"CTR_Zug"});
 
+    // Nothing selected: the button is disabled; a selection enables it, and it asks once first.
+    EXPECT_FALSE(control(window, "WagenDeinstallButton")->IsEnabled());
     select(window, 0);
+    EXPECT_TRUE(control(window, "WagenDeinstallButton")->IsEnabled());
+    dialogs.yesNoAnswers = {true};
     click(window, "WagenDeinstallButton");
     EXPECT_FALSE(fs::exists(game.carsFolder() / "CTR_Zug"));
     EXPECT_TRUE(items(window).empty());
-    EXPECT_TRUE(dialogs.log.empty());
+    EXPECT_FALSE(control(window, "WagenDeinstallButton")->IsEnabled());
+    EXPECT_EQ(dialogs.questions(), std::vector<std::string>{"CTR_Zug aus dem Spiel entfernen? Seine 2 Dateien werden gelöscht."});
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"CTR_Zug wurde aus RCT3 entfernt (2 Dateien gelöscht)."});
 }
 
 TEST_F(InstallGuiTest, OpeningTheWindowStartsOnTheInstallTabAndCloseEndsIt) {
