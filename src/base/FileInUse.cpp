@@ -76,4 +76,10 @@ std::string fileInUseMessage(const std::string& cp1252Name, const std::error_cod
     return message("fileInUse", language, {cp1252Name, systemReasonOf(error)});
 }
 
+bool shownAsFileInUse(const std::error_code& error, const std::string& cp1252Name, Language language, Dialogs& dialogs) {
+    if (!isFileInUse(error)) return false;
+    dialogs.showError(fileInUseMessage(cp1252Name, error, language));
+    return true;
+}
+
 }  // namespace zw

@@ -6,6 +6,7 @@
 #include <string>
 #include <system_error>
 
+#include "base/Dialogs.h"
 #include "base/Messages.h"
 
 namespace zw {
@@ -22,5 +23,9 @@ std::string systemReasonOf(const std::error_code& error);
 // The message for a held file: `cp1252Name` is in use, close the game, nothing was changed; with the
 // system's reason.
 std::string fileInUseMessage(const std::string& cp1252Name, const std::error_code& error, Language language);
+
+// When another program holding the file caused `error`: shows that message as an error and returns
+// true. Otherwise shows nothing and returns false, for the caller's own message.
+bool shownAsFileInUse(const std::error_code& error, const std::string& cp1252Name, Language language, Dialogs& dialogs);
 
 }  // namespace zw

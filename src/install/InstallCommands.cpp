@@ -91,11 +91,7 @@ std::string shownAsFound(const std::string& shownName, const fs::path& found) {
 // another program holds the file open.
 void showCopyFailure(const char* id, const std::string& shownName, const std::string& fileName,
                      const std::error_code& ec, Language language, Dialogs& dialogs) {
-    if (isFileInUse(ec)) {
-        dialogs.showError(fileInUseMessage(fileName, ec, language));
-    } else {
-        dialogs.showMessage(message(id, language, {shownName}));
-    }
+    if (!shownAsFileInUse(ec, fileName, language, dialogs)) dialogs.showMessage(message(id, language, {shownName}));
 }
 
 // Copies the pair `name` from `source` to `target`, each file taken as found on disk whatever its
@@ -190,9 +186,7 @@ InstallOutcome installTrackSet(const InstallSettings& settings, Dialogs& dialogs
     if (replacing) {
         std::string failedEntry;
         if (const std::error_code ec = staging.carryOverFromTarget(failedEntry)) {
-            if (isFileInUse(ec)) {
-                dialogs.showError(fileInUseMessage(failedEntry, ec, language));
-            } else {
+            if (!shownAsFileInUse(ec, failedEntry, language, dialogs)) {
                 dialogs.showMessage(
                     message("trackFileNotCarriedOver", language, {failedEntry, std::to_string(ec.value())}));
             }
@@ -201,21 +195,13 @@ InstallOutcome installTrackSet(const InstallSettings& settings, Dialogs& dialogs
         // A file of the earlier set that the game holds open would stay behind when the folder moves.
         fs::path held;
         if (const std::error_code ec = staging.checkTargetNotHeld(held)) {
-            if (isFileInUse(ec)) {
-                dialogs.showError(fileInUseMessage(nameForMessage(held.filename()), ec, language));
-            } else {
-                folderFailed(ec);
-            }
+            if (!shownAsFileInUse(ec, nameForMessage(held.filename()), language, dialogs)) folderFailed(ec);
             return abandon(InstallOutcome::CopyFailed);
         }
     }
     std::error_code formerNotRemoved;
     if (const std::error_code ec = staging.moveIntoPlace(formerNotRemoved)) {
-        if (isFileInUse(ec)) {
-            dialogs.showError(fileInUseMessage(nameForMessage(target.filename()), ec, language));
-        } else {
-            folderFailed(ec);
-        }
+        if (!shownAsFileInUse(ec, nameForMessage(target.filename()), language, dialogs)) folderFailed(ec);
         return abandon(InstallOutcome::FolderNotCreated);
     }
     if (formerNotRemoved) {

@@ -70,9 +70,7 @@ Deletion deleteAllOrNothing(const std::vector<fs::path>& files, const std::strin
             left.insert(left.end(), files.begin() + static_cast<std::ptrdiff_t>(i), files.end());
             return incomplete(files[i], ec, {}, left);
         }
-        if (isFileInUse(ec)) {
-            dialogs.showError(fileInUseMessage(fileName(files[i]), ec, language));
-        } else {
+        if (!shownAsFileInUse(ec, fileName(files[i]), language, dialogs)) {
             dialogs.showMessage(
                 message("installedFileNotDeleted", language, {fileName(files[i]), std::to_string(ec.value())}));
         }
@@ -158,12 +156,10 @@ UninstallOutcome uninstallObject(CtrKind kind, Language language, Dialogs& dialo
         }
         std::error_code readError;
         const auto bytes = cpName.empty() ? std::nullopt : readWholeFile(commonFile, &readError);
-        if (!bytes && isFileInUse(readError)) {
-            dialogs.showError(fileInUseMessage(fileName(commonFile), readError, language));
-            return UninstallOutcome::NotRead;
-        }
         if (!bytes) {
-            dialogs.showMessage(message("736", language, {nameForMessage(name)}));
+            if (!shownAsFileInUse(readError, fileName(commonFile), language, dialogs)) {
+                dialogs.showMessage(message("736", language, {nameForMessage(name)}));
+            }
             return UninstallOutcome::NotRead;
         }
         TrackSetSections read = readTrackSetSections(*bytes, cpName + ".common.ovl");
