@@ -109,16 +109,15 @@ TEST_F(InstallGuiTest, TheTabsListTheInstalledObjectsAndUninstall) {
     pages->SetSelection(3);
     EXPECT_EQ(items(window), std::vector<std::string>{"CTR_Zug"});
 
-    // Nothing selected: the button is disabled; a selection enables it, and it asks once first.
+    // Nothing selected: the button is disabled; a selection enables it.
     EXPECT_FALSE(control(window, "WagenDeinstallButton")->IsEnabled());
     select(window, 0);
     EXPECT_TRUE(control(window, "WagenDeinstallButton")->IsEnabled());
-    dialogs.yesNoAnswers = {true};
-    click(window, "WagenDeinstallButton");
+    click(window, "WagenDeinstallButton");  // overwriting without asking: no question
     EXPECT_FALSE(fs::exists(game.carsFolder() / "CTR_Zug"));
     EXPECT_TRUE(items(window).empty());
     EXPECT_FALSE(control(window, "WagenDeinstallButton")->IsEnabled());
-    EXPECT_EQ(dialogs.questions(), std::vector<std::string>{"CTR_Zug aus dem Spiel entfernen? Seine 2 Dateien werden gelöscht."});
+    EXPECT_TRUE(dialogs.questions().empty());
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"CTR_Zug wurde aus RCT3 entfernt (2 Dateien gelöscht)."});
 }
 
