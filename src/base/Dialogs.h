@@ -16,6 +16,10 @@ public:
     // A modal message box with an OK button.
     virtual void showMessage(const std::string& text) = 0;
 
+    // The same box marked as an error, for a failure the user has to act on. Shown as a plain
+    // message where there is no such mark.
+    virtual void showError(const std::string& text) { showMessage(text); }
+
     // A Yes/No message box; true for Yes.
     virtual bool askYesNo(const std::string& caption, const std::string& text) = 0;
 

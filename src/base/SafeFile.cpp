@@ -31,6 +31,18 @@ FileHandle openFile(const fs::path& path, bool forWriting) {
 
 std::error_code lastError() { return {errno ? errno : EIO, std::generic_category()}; }
 
+// Why a file could not be opened for reading. Windows' C library says only "access denied" for a
+// file another program holds open; the system's own number tells that case apart.
+std::error_code openError() {
+#ifdef _WIN32
+    const unsigned long code = _doserrno;
+    if (code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION) {
+        return {static_cast<int>(code), std::system_category()};
+    }
+#endif
+    return lastError();
+}
+
 // Creates `path` (replacing a file of that name) and writes `pieces` into it one after the other,
 // then flushes and closes it. A write that fails part-way leaves a partial file: the caller removes it.
 std::error_code writeNewFile(const fs::path& path, std::span<const std::string_view> pieces) {
@@ -64,10 +76,14 @@ constexpr std::string_view kLeftoverSuffixes[] = {".zwtmp", ".zwtmp.zwtmp", ".zw
 }  // namespace
 
 std::optional<std::string> readWholeFile(const fs::path& path, std::error_code* error) {
+    if (std::error_code held = heldFileFaultFor(path)) {
+        if (error) *error = held;
+        return std::nullopt;
+    }
     errno = 0;
     FileHandle file = openFile(path, false);
     if (!file) {
-        if (error) *error = lastError();
+        if (error) *error = openError();
         return std::nullopt;
     }
     std::string bytes;
@@ -122,6 +138,8 @@ fs::path temporarySibling(const fs::path& path) {
 
 std::error_code replaceFile(const fs::path& from, const fs::path& to) {
     if (std::error_code fault = fileFaultFor(FileOperation::Rename)) return fault;
+    if (std::error_code held = heldFileFaultFor(from)) return held;
+    if (std::error_code held = heldFileFaultFor(to)) return held;
 #ifdef _WIN32
     // Windows replaces files only: a folder is moved to a free name without that flag.
     std::error_code probe;
@@ -139,9 +157,26 @@ std::error_code replaceFile(const fs::path& from, const fs::path& to) {
 
 std::error_code removeFile(const fs::path& path) {
     if (std::error_code fault = fileFaultFor(FileOperation::Remove)) return fault;
+    if (std::error_code held = heldFileFaultFor(path)) return held;
     std::error_code ec;
     fs::remove(path, ec);
     return ec;
+}
+
+std::error_code checkNotHeld(const fs::path& path) {
+    if (std::error_code fault = fileFaultFor(FileOperation::Rename)) return fault;
+    if (std::error_code held = heldFileFaultFor(path)) return held;
+#ifdef _WIN32
+    // Renaming and deleting need this access; without sharing it is refused while anyone has the file open.
+    const HANDLE file = CreateFileW(path.c_str(), DELETE, 0, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD code = GetLastError();
+        if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND) return {};
+        return {static_cast<int>(code), std::system_category()};
+    }
+    CloseHandle(file);
+#endif
+    return {};
 }
 
 std::error_code makeFolder(const fs::path& path, bool& made) {

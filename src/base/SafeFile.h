@@ -44,6 +44,11 @@ std::filesystem::path temporarySibling(const std::filesystem::path& path);
 // Removes a file or an empty folder; one that is not there is no error.
 std::error_code removeFile(const std::filesystem::path& path);
 
+// Proves that `path` could be renamed or removed now: on Windows it is opened for deletion without
+// sharing, which fails while another program holds it open; elsewhere nothing holds a file so. A file
+// that is not there is no error. Counted as a rename by the test seam.
+std::error_code checkNotHeld(const std::filesystem::path& path);
+
 // Makes the folder `path` (its last level only). `made` tells whether it was made now; a folder that
 // was there already is no error (anything else under that name is).
 std::error_code makeFolder(const std::filesystem::path& path, bool& made);

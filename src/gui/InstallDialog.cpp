@@ -83,7 +83,10 @@ InstallDialog::InstallDialog(wxWindow* parent, InstallWindow& model)
     auto* list = new wxListBox(this, wxID_ANY, wxDefaultPosition, wxSize(FromDIP(420), FromDIP(260)), 0, nullptr,
                                wxLB_SINGLE | wxLB_HSCROLL);
     list->SetName("ListBox");
-    list->Bind(wxEVT_LISTBOX, [this](wxCommandEvent& event) { model_.ListBoxClick(event.GetSelection()); });
+    list->Bind(wxEVT_LISTBOX, [this](wxCommandEvent& event) {
+        model_.ListBoxClick(event.GetSelection());
+        enableUninstallButtons();
+    });
     list->Bind(wxEVT_LISTBOX_DCLICK, [this](wxCommandEvent& event) {
         model_.ListBoxClick(event.GetSelection());
         model_.ListBoxDblClick();
@@ -123,6 +126,14 @@ void InstallDialog::refreshFromModel() {
         list->SetSelection(model_.ItemIndex);
     } else {
         list->SetSelection(wxNOT_FOUND);
+    }
+    enableUninstallButtons();
+}
+
+void InstallDialog::enableUninstallButtons() {
+    for (const TabControls& tab : kTabs) {
+        if (tab.tab == Tab::InstallOrdnerTab) continue;
+        if (wxWindow* button = FindWindowByName(wxName(tab.button), this)) button->Enable(model_.uninstallEnabled());
     }
 }
 

@@ -29,6 +29,11 @@ void WxDialogs::showMessage(const std::string& text) {
     box.ShowModal();
 }
 
+void WxDialogs::showError(const std::string& text) {
+    wxMessageDialog box(parent(), toWx(text), kTitle, wxOK | wxCENTRE | wxICON_ERROR);
+    box.ShowModal();
+}
+
 bool WxDialogs::askYesNo(const std::string& caption, const std::string& text) {
     wxMessageDialog box(parent(), toWx(text), toWx(caption), wxYES_NO | wxCENTRE | wxICON_QUESTION);
     return box.ShowModal() == wxID_YES;

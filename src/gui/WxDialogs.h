@@ -18,6 +18,7 @@ public:
     void setParent(wxWindow* parent) { parent_ = parent; }
 
     void showMessage(const std::string& text) override;
+    void showError(const std::string& text) override;
     bool askYesNo(const std::string& caption, const std::string& text) override;
     std::optional<std::filesystem::path> chooseFileToOpen(const std::string& filter,
                                                          const std::filesystem::path& initialFolder) override;

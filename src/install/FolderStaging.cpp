@@ -82,6 +82,20 @@ std::error_code FolderStaging::carryOverFromTarget(std::string& failedEntry) {
     return error;
 }
 
+std::error_code FolderStaging::checkTargetNotHeld(fs::path& heldFile) const {
+    std::error_code error;
+    for (fs::recursive_directory_iterator it(target_, error), end; !error && it != end; it.increment(error)) {
+        std::error_code probe;
+        if (it->is_directory(probe)) continue;
+        if (const std::error_code held = checkNotHeld(it->path())) {
+            heldFile = it->path();
+            return held;
+        }
+    }
+    if (error) heldFile = target_;
+    return error;
+}
+
 std::error_code FolderStaging::moveIntoPlace(std::error_code& formerNotRemoved) {
     formerNotRemoved.clear();
     const bool replacing = existsAtAll(target_);

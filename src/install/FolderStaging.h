@@ -30,6 +30,10 @@ public:
     // so that the user's own files survive the replace. `failedEntry` names the entry that failed.
     std::error_code carryOverFromTarget(std::string& failedEntry);
 
+    // Proves that no file of the existing target is held open by another program (checkNotHeld), so
+    // that moving the target aside cannot leave part of it behind; `heldFile` names the file that is.
+    std::error_code checkTargetNotHeld(std::filesystem::path& heldFile) const;
+
     // Renames the staging folder into place, setting an existing target aside and removing it after.
     // On failure the earlier target is put back (or left under its former name when even that fails;
     // the next run puts it back). `formerNotRemoved` is set when only the removal of the set-aside

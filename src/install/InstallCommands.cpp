@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "base/Encoding.h"
+#include "base/FileInUse.h"
 #include "base/FilePairReplace.h"
 #include "base/Messages.h"
 #include "base/PathOnDisk.h"
@@ -86,6 +87,13 @@ std::string shownAsFound(const std::string& shownName, const fs::path& found) {
     }
 }
 
+// A copy that failed: message `id` about `shownName`, or the in-use message naming `fileName` when
+// another program holds the file open.
+void showCopyFailure(const char* id, const std::string& shownName, const std::string& fileName,
+                     const std::error_code& ec, Language language, Dialogs& dialogs) {
+    if (!shownAsFileInUse(ec, fileName, language, dialogs)) dialogs.showMessage(message(id, language, {shownName}));
+}
+
 // Copies the pair `name` from `source` to `target`, each file taken as found on disk whatever its
 // case; on failure shows `commonId` or `uniqueId` about `shownName` as the source file spells it.
 bool copyPair(const fs::path& source, const fs::path& target, const std::string& name, const char* commonId,
@@ -98,8 +106,9 @@ bool copyPair(const fs::path& source, const fs::path& target, const std::string&
     const auto failure = replacePair(fromCommon, fromUnique, toCommon, toUnique);
     if (!failure) return true;
     const bool commonFailed = failure->file == PairFile::Common;
-    dialogs.showMessage(message(commonFailed ? commonId : uniqueId, language,
-                                {shownAsFound(shownName, commonFailed ? fromCommon : fromUnique)}));
+    const fs::path& failed = commonFailed ? toCommon : toUnique;
+    showCopyFailure(commonFailed ? commonId : uniqueId, shownAsFound(shownName, commonFailed ? fromCommon : fromUnique),
+                    nameForMessage(failed.filename()), failure->error, language, dialogs);
     return false;
 }
 
@@ -111,8 +120,8 @@ bool stagePair(const fs::path& source, const fs::path& staging, const std::strin
         const fs::path file = pathFromCp1252(name + extension);
         fs::path from = source / file;
         if (!findPathsOnDisk({&from}, dialogs, language)) return false;
-        if (copyFileAtomically(from, staging / file)) {
-            dialogs.showMessage(message(id, language, {shownAsFound(shownName, from)}));
+        if (const std::error_code ec = copyFileAtomically(from, staging / file)) {
+            showCopyFailure(id, shownAsFound(shownName, from), nameForMessage(from.filename()), ec, language, dialogs);
             return false;
         }
     }
@@ -177,13 +186,22 @@ InstallOutcome installTrackSet(const InstallSettings& settings, Dialogs& dialogs
     if (replacing) {
         std::string failedEntry;
         if (const std::error_code ec = staging.carryOverFromTarget(failedEntry)) {
-            dialogs.showMessage(message("trackFileNotCarriedOver", language, {failedEntry, std::to_string(ec.value())}));
+            if (!shownAsFileInUse(ec, failedEntry, language, dialogs)) {
+                dialogs.showMessage(
+                    message("trackFileNotCarriedOver", language, {failedEntry, std::to_string(ec.value())}));
+            }
+            return abandon(InstallOutcome::CopyFailed);
+        }
+        // A file of the earlier set that the game holds open would stay behind when the folder moves.
+        fs::path held;
+        if (const std::error_code ec = staging.checkTargetNotHeld(held)) {
+            if (!shownAsFileInUse(ec, nameForMessage(held.filename()), language, dialogs)) folderFailed(ec);
             return abandon(InstallOutcome::CopyFailed);
         }
     }
     std::error_code formerNotRemoved;
     if (const std::error_code ec = staging.moveIntoPlace(formerNotRemoved)) {
-        folderFailed(ec);
+        if (!shownAsFileInUse(ec, nameForMessage(target.filename()), language, dialogs)) folderFailed(ec);
         return abandon(InstallOutcome::FolderNotCreated);
     }
     if (formerNotRemoved) {

@@ -40,7 +40,17 @@ std::optional<PairCopyFailure> replacePair(const fs::path& fromCommon, const fs:
         return PairCopyFailure{PairFile::Unique, ec};
     }
 
-    // 2. Both renamed over the installed pair; a unique file that cannot follow sets the common file back.
+    // 2. A target that another program holds open cannot be replaced (Windows refuses the rename over
+    //    it only as "access denied"): found out before anything moves, and told as such.
+    for (const auto& [target, file] : {std::pair{&toCommon, PairFile::Common}, std::pair{&toUnique, PairFile::Unique}}) {
+        if (std::error_code ec = checkNotHeld(*target)) {
+            removeQuietly(stagedCommon);
+            removeQuietly(stagedUnique);
+            return PairCopyFailure{file, ec};
+        }
+    }
+
+    // 3. Both renamed over the installed pair; a unique file that cannot follow sets the common file back.
     if (auto failure = replaceFilePair(stagedCommon, toCommon, stagedUnique, toUnique)) {
         return PairCopyFailure{failure->secondFile ? PairFile::Unique : PairFile::Common, failure->error};
     }

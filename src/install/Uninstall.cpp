@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "base/Encoding.h"
+#include "base/FileInUse.h"
+#include "base/FilePairReplace.h"
 #include "base/PathOnDisk.h"
 #include "base/SafeFile.h"
 #include "ovl/TrackSetSections.h"
@@ -15,28 +17,78 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Deletes one file, found on disk whatever its case; a missing file is fine, any other failure is
-// shown with its error number.
-bool deleteFound(const fs::path& file, Language language, Dialogs& dialogs) {
-    if (const std::error_code ec = removeFile(file)) {
-        dialogs.showMessage(
-            message("installedFileNotDeleted", language, {nameForMessage(file.filename()), std::to_string(ec.value())}));
-        return false;
+std::string fileName(const fs::path& file) { return nameForMessage(file.filename()); }
+
+// The files' names one per line, "-" for none.
+std::string namesOnLines(const std::vector<fs::path>& files) {
+    std::string text;
+    for (const fs::path& file : files) {
+        if (!text.empty()) text += "\r\n";
+        text += fileName(file);
     }
-    return true;
+    return text.empty() ? "-" : text;
 }
 
-// Deletes one file, found on disk whatever its case, and what an interrupted install left beside
-// it; a missing file is fine, any other failure is shown with its error number.
-void deleteInstalledFile(fs::path file, Language language, Dialogs& dialogs) {
-    if (!findPathsOnDisk({&file}, dialogs, language)) return;
-    removeLeftoversOf(file);
-    deleteFound(file, language, dialogs);
+bool existsAsFile(const fs::path& path) {
+    std::error_code probe;
+    const fs::file_status status = fs::symlink_status(path, probe);
+    return fs::exists(status) && !fs::is_directory(status);
 }
 
-void deletePair(const fs::path& folder, const std::string& name, Language language, Dialogs& dialogs) {
-    deleteInstalledFile(folder / pathFromCp1252(name + ".common.ovl"), language, dialogs);
-    deleteInstalledFile(folder / pathFromCp1252(name + ".unique.ovl"), language, dialogs);
+enum class Deletion { Done, NothingDeleted, PartlyDeleted };
+
+// Deletes `files` all or nothing. Each is renamed aside first, which Windows refuses while another
+// program holds the file open, and only when every file is aside are they deleted. A file that
+// cannot be set aside puts the others back; a deletion that fails puts back the files not yet
+// deleted and names what is gone and what is left.
+Deletion deleteAllOrNothing(const std::vector<fs::path>& files, const std::string& objectName, Language language,
+                            Dialogs& dialogs) {
+    // Puts files[from, to) back under their names; `left` gets the name each is found under after.
+    const auto putBack = [&](size_t from, size_t to, std::vector<fs::path>& left) {
+        bool all = true;
+        for (size_t i = from; i < to; ++i) {
+            const fs::path former = formerFileName(files[i]);
+            const bool back = !replaceFile(former, files[i]);
+            left.push_back(back ? files[i] : former);
+            all = all && back;
+        }
+        return all;
+    };
+    const auto incomplete = [&](const fs::path& failed, const std::error_code& ec,
+                                const std::vector<fs::path>& deleted, const std::vector<fs::path>& left) {
+        dialogs.showError(message("uninstallIncomplete", language,
+                                  {objectName, fileName(failed), systemReasonOf(ec), namesOnLines(deleted),
+                                   namesOnLines(left)}));
+        return Deletion::PartlyDeleted;
+    };
+
+    for (size_t i = 0; i < files.size(); ++i) {
+        const std::error_code ec = replaceFile(files[i], formerFileName(files[i]));
+        if (!ec) continue;
+        std::vector<fs::path> left;
+        if (!putBack(0, i, left)) {
+            left.insert(left.end(), files.begin() + static_cast<std::ptrdiff_t>(i), files.end());
+            return incomplete(files[i], ec, {}, left);
+        }
+        if (!shownAsFileInUse(ec, fileName(files[i]), language, dialogs)) {
+            dialogs.showMessage(
+                message("installedFileNotDeleted", language, {fileName(files[i]), std::to_string(ec.value())}));
+        }
+        return Deletion::NothingDeleted;
+    }
+    for (size_t i = 0; i < files.size(); ++i) {
+        const std::error_code ec = removeFile(formerFileName(files[i]));
+        if (!ec) continue;
+        std::vector<fs::path> left;
+        putBack(i, files.size(), left);
+        return incomplete(files[i], ec, {files.begin(), files.begin() + static_cast<std::ptrdiff_t>(i)}, left);
+    }
+    return Deletion::Done;
+}
+
+// The outcome of an uninstall whose files could not all be deleted.
+UninstallOutcome outcomeOf(Deletion deletion) {
+    return deletion == Deletion::NothingDeleted ? UninstallOutcome::NotRemoved : UninstallOutcome::PartlyRemoved;
 }
 
 bool endsWithIgnoringCase(const std::string& text, std::string_view ending) {
@@ -48,7 +100,7 @@ bool endsWithIgnoringCase(const std::string& text, std::string_view ending) {
 // pairs, perhaps its unique file, temporary files, or nothing): what an install puts there is
 // deleted, then the folder; the files deleted are named. Other files stay, with 735.
 UninstallOutcome removePartialTrackSet(const fs::path& folder, const std::string& name, Language language,
-                                       Dialogs& dialogs) {
+                                       Dialogs& dialogs, const UninstallConfirmation& confirm) {
     std::vector<fs::path> installFiles;
     std::error_code error;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
@@ -61,13 +113,12 @@ UninstallOutcome removePartialTrackSet(const fs::path& folder, const std::string
         }
     }
     std::sort(installFiles.begin(), installFiles.end());
-    std::string deleted;
-    for (const fs::path& file : installFiles) {
-        if (!deleteFound(file, language, dialogs)) continue;
-        if (!deleted.empty()) deleted += "\r\n";
-        deleted += nameForMessage(file.filename());
+    if (confirm && !confirm(installFiles.size())) return UninstallOutcome::Declined;
+    const Deletion deletion = deleteAllOrNothing(installFiles, name, language, dialogs);
+    if (deletion != Deletion::Done) return outcomeOf(deletion);
+    if (!installFiles.empty()) {
+        dialogs.showMessage(message("partialTrackSetRemoved", language, {name, namesOnLines(installFiles)}));
     }
-    if (!deleted.empty()) dialogs.showMessage(message("partialTrackSetRemoved", language, {name, deleted}));
     const bool wasEmpty = installFiles.empty() && !error && fs::is_empty(folder, error) && !error;
     if (error || removeFile(folder)) {
         dialogs.showMessage(message("735", language));
@@ -80,7 +131,7 @@ UninstallOutcome removePartialTrackSet(const fs::path& folder, const std::string
 }  // namespace
 
 UninstallOutcome uninstallObject(CtrKind kind, Language language, Dialogs& dialogs, const fs::path& kindFolder,
-                                 const fs::path& name) {
+                                 const fs::path& name, const UninstallConfirmation& confirm) {
     if (!isPlainEntryName(name) || nameHasDot(name) || !nameStartsWith(name, namePrefixOf(kind))) {
         return UninstallOutcome::NotAnObject;
     }
@@ -101,11 +152,14 @@ UninstallOutcome uninstallObject(CtrKind kind, Language language, Dialogs& dialo
         std::error_code probe;
         if (!cpName.empty() && !fs::exists(fs::symlink_status(commonFile, probe)) &&
             fs::is_directory(fs::symlink_status(folder, probe))) {
-            return removePartialTrackSet(folder, cpName, language, dialogs);
+            return removePartialTrackSet(folder, cpName, language, dialogs, confirm);
         }
-        const auto bytes = cpName.empty() ? std::nullopt : readWholeFile(commonFile);
+        std::error_code readError;
+        const auto bytes = cpName.empty() ? std::nullopt : readWholeFile(commonFile, &readError);
         if (!bytes) {
-            dialogs.showMessage(message("736", language, {nameForMessage(name)}));
+            if (!shownAsFileInUse(readError, fileName(commonFile), language, dialogs)) {
+                dialogs.showMessage(message("736", language, {nameForMessage(name)}));
+            }
             return UninstallOutcome::NotRead;
         }
         TrackSetSections read = readTrackSetSections(*bytes, cpName + ".common.ovl");
@@ -126,14 +180,31 @@ UninstallOutcome uninstallObject(CtrKind kind, Language language, Dialogs& dialo
         dialogs.showMessage(message("735", language));
         return UninstallOutcome::FolderKept;
     }
-    for (const std::string& section : sections) deletePair(folder, section + "_data", language, dialogs);
-    if (!cpName.empty()) deletePair(folder, cpName, language, dialogs);
+    // The files this program installs there, as found on disk whatever their case.
+    std::vector<std::string> pairNames;
+    for (const std::string& section : sections) pairNames.push_back(section + "_data");
+    if (!cpName.empty()) pairNames.push_back(cpName);
+    std::vector<fs::path> known, files;
+    for (const std::string& pair : pairNames) {
+        for (const char* extension : {".common.ovl", ".unique.ovl"}) {
+            fs::path file = folder / pathFromCp1252(pair + extension);
+            if (!findPathsOnDisk({&file}, dialogs, language)) return UninstallOutcome::NotRead;
+            known.push_back(file);
+            if (existsAsFile(file)) files.push_back(file);
+        }
+    }
+    if (confirm && !confirm(files.size())) return UninstallOutcome::Declined;
+    const Deletion deletion = deleteAllOrNothing(files, nameForMessage(name), language, dialogs);
+    if (deletion != Deletion::Done) return outcomeOf(deletion);
+    // What an interrupted install left beside them goes too.
+    for (const fs::path& file : known) removeLeftoversOf(file);
 
     std::error_code ec = removeFile(folder);
     if (ec || fs::exists(fs::symlink_status(folder, probe))) {
         dialogs.showMessage(message("735", language));
         return UninstallOutcome::FolderKept;
     }
+    dialogs.showMessage(message("uninstalled", language, {nameForMessage(name), std::to_string(files.size())}));
     return UninstallOutcome::Removed;
 }
 

@@ -179,9 +179,19 @@ void InstallWindow::installFolder() {
 void InstallWindow::uninstallSelected(CtrKind kind, int mode) {
     const Entry* entry = selectedEntryListedFor(mode);
     if (!entry) return;
+    const InstallSettings settings = settings_();
+    const auto confirm = [&](std::size_t fileCount) {
+        return settings.overwriteWithoutPrompt ||
+               dialogs_.askYesNo(message("warningCaption", settings.language),
+                                 message("uninstallQuestion", settings.language,
+                                         {nameForMessage(entry->name), std::to_string(fileCount)}));
+    };
     const UninstallOutcome outcome =
-        uninstallObject(kind, settings_().language, dialogs_, listedFolder_, entry->name);
-    if (outcome == UninstallOutcome::Removed || outcome == UninstallOutcome::FolderKept) refreshList(mode);
+        uninstallObject(kind, settings.language, dialogs_, listedFolder_, entry->name, confirm);
+    if (outcome == UninstallOutcome::Removed || outcome == UninstallOutcome::FolderKept ||
+        outcome == UninstallOutcome::PartlyRemoved) {
+        refreshList(mode);
+    }
 }
 
 void InstallWindow::uninstallRide() { uninstallSelected(CtrKind::Ride, 2); }

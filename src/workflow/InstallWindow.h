@@ -46,6 +46,8 @@ public:
 
     // The tab "Check game folder", a model of its own.
     GameFolderCheckTab gameFolderCheck;
+    // The uninstall buttons act on the selected item only: they are disabled while none is selected.
+    bool uninstallEnabled() const { return ItemIndex >= 0; }
 
     // Event handlers.
     void FormActivate();
@@ -53,6 +55,8 @@ public:
     void ListBoxClick(int index);  // selects an item (-1 for none)
     void ListBoxDblClick();
     void installFolder();
+    // Asks once before deleting (unless files are overwritten without asking), then removes the
+    // selected object and says what was removed.
     void uninstallRide();
     void uninstallTrackSet();
     void uninstallCar();

@@ -7,7 +7,9 @@
 #include "cli/Cli.h"
 #include "cli/Commands.h"
 #include "support/FakeRegistry.h"
+#include "support/FileFaultSweep.h"
 #include "support/GameFolderFixture.h"
+#include "support/HeldFile.h"
 
 namespace zw::cli {
 namespace {
@@ -87,6 +89,39 @@ TEST_F(InstallCli, InstallsAFolderAndUninstallsItByName) {
     EXPECT_EQ(run({"uninstall", "ride", "CTR_Ride"}), ExitCode::Done);
     EXPECT_FALSE(fs::exists(game.ridesFolder() / "CTR_Ride"));
     EXPECT_EQ(run({"uninstall", "ride"}), ExitCode::UsageError);
+}
+
+// A file the game holds open stops uninstall and install over it (exit 1, nothing changed, the file
+// named); once it is let go both succeed.
+TEST_F(InstallCli, AFileTheGameHoldsStopsUninstallAndInstallUntilItIsLetGo) {
+    const fs::path ride = game.makeRideFolder(game.ridesFolder(), "CTR_Ride", "earlier");
+    game.makeRideFolder(game.author(), "CTR_Ride", "new");
+    const fs::path car = game.makeCarFolder(game.carsFolder(), "CTR_Car");
+    const fs::path set = game.makeTrackSetFolder(game.ridesFolder(), "TrackCTR_Set", {"Loop"});
+    struct Case {
+        fs::path held;
+        std::vector<std::string> args;
+    };
+    const Case cases[] = {
+        {ride / "CTR_Ride.unique.ovl", {"--overwrite", "install", (game.author() / "CTR_Ride").string()}},
+        {ride / "CTR_Ride.common.ovl", {"uninstall", "ride", "CTR_Ride"}},
+        {car / "CTR_Car.unique.ovl", {"uninstall", "car", "CTR_Car"}},
+        {set / "Loop_data.common.ovl", {"uninstall", "track", "TrackCTR_Set"}},
+    };
+    for (const Case& c : cases) {
+        const test::FolderSnapshot before = test::snapshotOf(game.gamePath());
+        {
+            test::HeldFile held(c.held);
+            EXPECT_EQ(run(c.args), ExitCode::Stopped) << c.args[1];
+        }
+        EXPECT_EQ(test::snapshotOf(game.gamePath()), before);
+        EXPECT_NE(err.str().find(c.held.filename().string() + " is in use by another program (is RCT3 running?)."),
+                  std::string::npos)
+            << err.str();
+    }
+    for (const Case& c : cases) EXPECT_EQ(run(c.args), ExitCode::Done) << err.str();
+    EXPECT_NE(err.str().find("TrackCTR_Set has been removed from RCT3 (4 files deleted)."), std::string::npos);
+    EXPECT_EQ(test::entryNames(game.ridesFolder()), std::vector<std::string>{});
 }
 
 TEST_F(InstallCli, RideInstallReadsBuildsAndInstallsTheExample) {

@@ -110,11 +110,16 @@ TEST_F(InstallGuiTest, TheTabsListTheInstalledObjectsAndUninstall) {
     pages->SetSelection(3);
     EXPECT_EQ(items(window), std::vector<std::string>{"CTR_Zug"});
 
+    // Nothing selected: the button is disabled; a selection enables it.
+    EXPECT_FALSE(control(window, "WagenDeinstallButton")->IsEnabled());
     select(window, 0);
-    click(window, "WagenDeinstallButton");
+    EXPECT_TRUE(control(window, "WagenDeinstallButton")->IsEnabled());
+    click(window, "WagenDeinstallButton");  // overwriting without asking: no question
     EXPECT_FALSE(fs::exists(game.carsFolder() / "CTR_Zug"));
     EXPECT_TRUE(items(window).empty());
-    EXPECT_TRUE(dialogs.log.empty());
+    EXPECT_FALSE(control(window, "WagenDeinstallButton")->IsEnabled());
+    EXPECT_TRUE(dialogs.questions().empty());
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"CTR_Zug wurde aus RCT3 entfernt (2 Dateien gelöscht)."});
 }
 
 TEST_F(InstallGuiTest, OpeningTheWindowStartsOnTheInstallTabAndCloseEndsIt) {

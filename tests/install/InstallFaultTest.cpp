@@ -78,5 +78,43 @@ TEST_F(InstallFaults, EveryFailingDeletionIsReportedAndTheNextUninstallFinishes)
     }
 }
 
+// Each rename (and each proof that a file can be renamed) meeting a file in use, as when the game
+// holds it: installing over an object and uninstalling one change nothing and say so as an error.
+TEST_F(InstallFaults, AFileInUseAtAnyStepChangesNothing) {
+    game.makeRideFolder(game.author(), "CTR_Ride", "new");
+    game.makeRideFolder(game.ridesFolder(), "CTR_Ride", "earlier");
+    game.makeCarFolder(game.author(), "CTR_Car", "new");
+    game.makeCarFolder(game.carsFolder(), "CTR_Car", "earlier");
+    game.makeTrackSetFolder(game.author(), "TrackCTR_Set", {"Loop", "Drop"});
+    game.makeTrackSetFolder(game.ridesFolder(), "TrackCTR_Set", {"Loop"});
+    const auto inUse = [&](const std::function<bool()>& operation) {
+        return test::runFaultSweep({game.gamePath(), {FileOperation::Rename}, operation,
+                                    [&](const test::FolderSnapshot& before) {
+                                        EXPECT_EQ(test::snapshotOf(game.gamePath()), before);
+                                        ASSERT_EQ(dialogs.errors().size(), 1u);
+                                        EXPECT_NE(dialogs.errors()[0].find("wird von einem anderen Programm benutzt"),
+                                                  std::string::npos);
+                                    },
+                                    FaultCause::InUse},
+                                   dialogs);
+    };
+    for (const char* item : {"CTR_Ride", "CTR_Car", "TrackCTR_Set"}) {
+        EXPECT_GE(inUse([&] {
+                      return installCtrFolder(settings, dialogs, game.author(), item) == InstallOutcome::Installed;
+                  }),
+                  3)
+            << item;
+    }
+    for (const auto& [kind, name] : {std::pair{CtrKind::Ride, "CTR_Ride"}, std::pair{CtrKind::Car, "CTR_Car"},
+                                     std::pair{CtrKind::Track, "TrackCTR_Set"}}) {
+        EXPECT_GE(inUse([&, kind = kind, name = name] {
+                      return uninstallObject(kind, Language::German, dialogs, gameFolderOf(kind, game.gamePath()),
+                                             name) == UninstallOutcome::Removed;
+                  }),
+                  2)
+            << name;
+    }
+}
+
 }  // namespace
 }  // namespace zw

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/FileFaults.h"
+#include "base/FileInUse.h"
 #include "support/GameFolderFixture.h"
 #include "support/ScriptedDialogs.h"
 
@@ -30,7 +32,29 @@ TEST_F(Uninstalling, RemovesARideOrCarWithItsFolder) {
     EXPECT_EQ(uninstall(CtrKind::Car, "CTR_Car"), UninstallOutcome::Removed);
     EXPECT_TRUE(entryNames(game.ridesFolder()).empty());
     EXPECT_TRUE(entryNames(game.carsFolder()).empty());
-    EXPECT_TRUE(dialogs.log.empty());
+    EXPECT_EQ(dialogs.messages(), (std::vector<std::string>{"CTR_Ride wurde aus RCT3 entfernt (2 Dateien gelöscht).",
+                                                            "CTR_Car wurde aus RCT3 entfernt (2 Dateien gelöscht)."}));
+}
+
+// A deletion failing after another succeeded: the files not yet deleted are put back under their
+// names, and the message says what is gone and what is left.
+TEST_F(Uninstalling, ADeletionFailingHalfWayPutsTheRestBackAndSaysWhatIsLeft) {
+    const fs::path set = game.makeTrackSetFolder(game.ridesFolder(), "TrackCTR_Set", {"Loop"});
+    {
+        ScopedFileFault fault(FileOperation::Remove, 2);
+        EXPECT_EQ(uninstall(CtrKind::Track, "TrackCTR_Set"), UninstallOutcome::PartlyRemoved);
+    }
+    EXPECT_EQ(entryNames(set), (std::vector<std::string>{"Loop_data.unique.ovl", "TrackCTR_Set.common.ovl",
+                                                         "TrackCTR_Set.unique.ovl"}));
+    EXPECT_EQ(dialogs.errors(),
+              std::vector<std::string>{"TrackCTR_Set konnte nicht vollständig entfernt werden: Loop_data.unique.ovl "
+                                       "ließ sich nicht löschen (" +
+                                       systemReasonOf(std::make_error_code(std::errc::permission_denied)) +
+                                       ").\r\nGelöscht:\r\nLoop_data.common.ovl\r\nNoch vorhanden:\r\n"
+                                       "Loop_data.unique.ovl\r\nTrackCTR_Set.common.ovl\r\nTrackCTR_Set.unique.ovl"});
+    dialogs.log.clear();
+    EXPECT_EQ(uninstall(CtrKind::Track, "TrackCTR_Set"), UninstallOutcome::Removed);
+    EXPECT_TRUE(entryNames(game.ridesFolder()).empty());
 }
 
 TEST_F(Uninstalling, KeepsAUsersOwnFileAndItsFolder) {
@@ -51,7 +75,8 @@ TEST_F(Uninstalling, RemovesATrackSetWithTheSectionsItNames) {
     dialogs.log.clear();
     EXPECT_EQ(uninstall(CtrKind::Track, "TrackCTR_Bare"), UninstallOutcome::Removed);
     EXPECT_FALSE(fs::exists(game.ridesFolder() / "TrackCTR_Bare"));
-    EXPECT_TRUE(dialogs.log.empty());
+    EXPECT_EQ(dialogs.messages(),
+              std::vector<std::string>{"TrackCTR_Bare wurde aus RCT3 entfernt (2 Dateien gelöscht)."});
 }
 
 TEST_F(Uninstalling, RemovesAHalfInstalledTrackSetAndSaysWhatWentAway) {
@@ -106,21 +131,24 @@ TEST_F(Uninstalling, ATrackSetWhoseCommonFileCannotBeReadIsLeftWhole) {
     EXPECT_EQ(entryNames(set).size(), 4u);
 }
 
-TEST_F(Uninstalling, AFileThatCannotBeDeletedIsReportedWithItsErrorNumber) {
+TEST_F(Uninstalling, AFileThatCannotBeDeletedIsReportedWithItsErrorNumberAndNothingGoes) {
     const fs::path ride = game.makeRideFolder(game.ridesFolder(), "CTR_Ride");
-    // A non-empty folder where the common file belongs cannot be deleted as a file, whoever asks.
+    {
+        ScopedFileFault fault(FileOperation::Rename, 2);  // the unique file cannot be set aside
+        EXPECT_EQ(uninstall(CtrKind::Ride, "CTR_Ride"), UninstallOutcome::NotRemoved);
+    }
+    const int refused = static_cast<int>(std::errc::permission_denied);
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("installedFileNotDeleted", Language::German,
+                                                                   {"CTR_Ride.unique.ovl", std::to_string(refused)})});
+    EXPECT_EQ(entryNames(ride), (std::vector<std::string>{"CTR_Ride.common.ovl", "CTR_Ride.unique.ovl"}));
+
+    // A folder where the common file belongs is not one of the ride's files: it stays, with 735.
     fs::remove(ride / "CTR_Ride.common.ovl");
     test::writeBytes(ride / "CTR_Ride.common.ovl" / "inside", "x");
+    dialogs.log.clear();
     EXPECT_EQ(uninstall(CtrKind::Ride, "CTR_Ride"), UninstallOutcome::FolderKept);
-    ASSERT_EQ(dialogs.messages().size(), 2u);
-    std::error_code expected;
-    fs::remove(ride / "CTR_Ride.common.ovl", expected);
-    ASSERT_TRUE(expected);
-    EXPECT_NE(dialogs.messages()[0].find("CTR_Ride.common.ovl"), std::string::npos);
-    EXPECT_NE(dialogs.messages()[0].find("=" + std::to_string(expected.value()) + ")"), std::string::npos)
-        << dialogs.messages()[0];
-    EXPECT_EQ(dialogs.messages()[1], k735);
-    EXPECT_FALSE(fs::exists(ride / "CTR_Ride.unique.ovl"));
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{k735});
+    EXPECT_EQ(entryNames(ride), std::vector<std::string>{"CTR_Ride.common.ovl"});
 }
 
 TEST_F(Uninstalling, TouchesNothingButAnInstalledObjectsFolder) {

@@ -66,7 +66,7 @@ int runFaultSweep(const FaultSweep& sweep, ScriptedDialogs& dialogs) {
             bool succeeded = false;
             bool fired = false;
             {
-                ScopedFileFault fault(kind, n);
+                ScopedFileFault fault(kind, n, sweep.cause);
                 succeeded = sweep.write();
                 fired = fault.fired();
             }

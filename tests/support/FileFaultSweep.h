@@ -28,6 +28,8 @@ struct FaultSweep {
     std::function<bool()> write;
     // After a failed run, given the snapshot from before; the default expects the folder unchanged.
     std::function<void(const FolderSnapshot& before)> checkAfterFault = nullptr;
+    // How the operations fail: as a full disk or refusing folder, or as a file the game holds open.
+    FaultCause cause = FaultCause::Refusal;
 };
 
 // Runs the sweep; returns how many runs failed in all (a sweep that never failed tests nothing).

@@ -4,6 +4,8 @@ namespace zw::test {
 
 void ScriptedDialogs::showMessage(const std::string& text) { log.push_back({DialogEvent::Kind::Message, "", text}); }
 
+void ScriptedDialogs::showError(const std::string& text) { log.push_back({DialogEvent::Kind::Message, "", text, true}); }
+
 bool ScriptedDialogs::askYesNo(const std::string& caption, const std::string& text) {
     log.push_back({DialogEvent::Kind::Question, caption, text});
     if (yesNoAnswers.empty()) return false;
@@ -50,6 +52,13 @@ std::vector<std::string> ScriptedDialogs::messages() const {
     std::vector<std::string> out;
     for (const auto& e : log)
         if (e.kind == DialogEvent::Kind::Message) out.push_back(e.text);
+    return out;
+}
+
+std::vector<std::string> ScriptedDialogs::errors() const {
+    std::vector<std::string> out;
+    for (const auto& e : log)
+        if (e.kind == DialogEvent::Kind::Message && e.error) out.push_back(e.text);
     return out;
 }
 

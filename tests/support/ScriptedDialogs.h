@@ -18,6 +18,7 @@ struct DialogEvent {
     std::string caption;  // question and input box captions; the filter for OpenFile and SaveFile
     std::string text;     // message text, question text, input prompt; the initial folder for OpenFile
     std::string fileName; // what was offered: SaveFile's file name (its folder is in `text`), InputBox's default
+    bool error = false;   // a message shown as an error
 };
 
 class ScriptedDialogs : public Dialogs {
@@ -32,6 +33,7 @@ public:
     std::vector<DialogEvent> log;
 
     void showMessage(const std::string& text) override;
+    void showError(const std::string& text) override;
     bool askYesNo(const std::string& caption, const std::string& text) override;
     std::optional<std::filesystem::path> chooseFileToOpen(const std::string& filter,
                                                          const std::filesystem::path& initialFolder) override;
@@ -44,6 +46,8 @@ public:
 
     // The texts of the message boxes shown so far, in order.
     std::vector<std::string> messages() const;
+    // The texts of the messages shown as errors so far, in order.
+    std::vector<std::string> errors() const;
     // The texts of the questions asked so far, in order.
     std::vector<std::string> questions() const;
 };

@@ -8,6 +8,7 @@
 #include "install/FolderLevelUp.h"
 #include "support/FakeRegistry.h"
 #include "support/GameFolderFixture.h"
+#include "support/HeldFile.h"
 #include "support/ScriptedDialogs.h"
 #include "workflow/MainWindow.h"
 
@@ -178,13 +179,73 @@ TEST_F(InstallWindowTest, UninstallRefillsItsList) {
     window.uninstallRide();  // no selection: nothing
     EXPECT_TRUE(dialogs.log.empty());
 
+    dialogs.yesNoAnswers = {true, true};
     select("CTR_Gone");
     window.uninstallRide();
     EXPECT_EQ(window.ListBox, std::vector<std::string>{"CTR_Kept"});
     select("CTR_Kept");
+    dialogs.log.clear();
     window.uninstallRide();
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("735", Language::German)});
     EXPECT_EQ(window.ListBox, std::vector<std::string>{"CTR_Kept"});
+}
+
+TEST_F(InstallWindowTest, UninstallAsksOnceAndSaysWhatWasRemoved) {
+    game.makeRideFolder(game.ridesFolder(), "CTR_Ride");
+    const fs::path set = game.makeTrackSetFolder(game.ridesFolder(), "TrackCTR_Set", {"Loop", "Drop"});
+    window.FormActivate();
+    window.TabSheetKomplettChange(Tab::DeinstallSchienenTab);
+    EXPECT_FALSE(window.uninstallEnabled());
+    select("TrackCTR_Set");
+    EXPECT_TRUE(window.uninstallEnabled());
+    window.uninstallTrackSet();  // answered No
+    EXPECT_EQ(dialogs.questions(),
+              std::vector<std::string>{"TrackCTR_Set aus dem Spiel entfernen? Seine 6 Dateien werden gelöscht."});
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(test::entryNames(set).size(), 6u);
+
+    dialogs.log.clear();
+    dialogs.yesNoAnswers = {true};
+    window.uninstallTrackSet();
+    EXPECT_EQ(dialogs.questions().size(), 1u);
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"TrackCTR_Set wurde aus RCT3 entfernt (6 Dateien gelöscht)."});
+    EXPECT_TRUE(window.ListBox.empty());
+    EXPECT_FALSE(window.uninstallEnabled());
+
+    // Overwriting without asking asks nothing here either.
+    settings.overwriteWithoutPrompt = true;
+    window.TabSheetKomplettChange(Tab::DeinstallBahnTab);
+    select("CTR_Ride");
+    dialogs.log.clear();
+    window.uninstallRide();
+    EXPECT_TRUE(dialogs.questions().empty());
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"CTR_Ride wurde aus RCT3 entfernt (2 Dateien gelöscht)."});
+}
+
+TEST_F(InstallWindowTest, AFileTheGameHoldsKeepsTheRideInstalledAndListed) {
+    const fs::path ride = game.makeRideFolder(game.ridesFolder(), "CTR_Ride");
+    settings.overwriteWithoutPrompt = true;
+    window.FormActivate();
+    window.TabSheetKomplettChange(Tab::DeinstallBahnTab);
+    for (const std::string file : {"CTR_Ride.common.ovl", "CTR_Ride.unique.ovl"}) {
+        select("CTR_Ride");
+        dialogs.log.clear();
+        {
+            test::HeldFile held(ride / file);
+            window.uninstallRide();
+        }
+        EXPECT_EQ(test::entryNames(ride), (std::vector<std::string>{"CTR_Ride.common.ovl", "CTR_Ride.unique.ovl"}));
+        EXPECT_EQ(window.ListBox, std::vector<std::string>{"CTR_Ride"});
+        ASSERT_EQ(dialogs.errors().size(), 1u);
+        EXPECT_EQ(dialogs.errors()[0].rfind(file + " wird von einem anderen Programm benutzt (läuft RCT3?). Bitte das "
+                                                   "Spiel schließen und es noch einmal versuchen; es wurde nichts verändert.",
+                                            0),
+                  0u)
+            << dialogs.errors()[0];
+    }
+    select("CTR_Ride");
+    window.uninstallRide();
+    EXPECT_TRUE(window.ListBox.empty());
 }
 
 #ifndef _WIN32
@@ -198,9 +259,11 @@ TEST_F(InstallWindowTest, TheTabsFindTheGamesFoldersWhateverTheirCase) {
     window.TabSheetKomplettChange(Tab::DeinstallBahnTab);
     EXPECT_EQ(window.ListBox, std::vector<std::string>{"CTR_Ride"});
     select("CTR_Ride");
+    dialogs.yesNoAnswers = {true};
     window.uninstallRide();
     EXPECT_TRUE(window.ListBox.empty());
     EXPECT_TRUE(test::entryNames(tracks / "TrackedRides").empty());
+    dialogs.log.clear();
 
     fs::create_directories(game.gamePath() / "TRACKS" / "TrackedRides");
     window.TabSheetKomplettChange(Tab::DeinstallSchienenTab);

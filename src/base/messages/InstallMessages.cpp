@@ -111,6 +111,25 @@ constexpr MessageText kMessages[] = {
     {"notInstalled",
      "{1} ist in RCT3 nicht installiert.",
      "{1} is not installed in RCT3."},
+    // A file that another program holds open (the running game keeps its OVL files open).
+    // {1} the file's name, {2} the system's reason.
+    {"fileInUse",
+     "{1} wird von einem anderen Programm benutzt (läuft RCT3?). Bitte das Spiel schließen und es noch einmal versuchen; es wurde nichts verändert.\r\n({2})",
+     "{1} is in use by another program (is RCT3 running?). Close the game and try again; nothing was changed.\r\n({2})"},
+    // Uninstall: the question before anything is deleted. {1} the object's name, {2} how many files go.
+    {"uninstallQuestion",
+     "{1} aus dem Spiel entfernen? Seine {2} Dateien werden gelöscht.",
+     "Remove {1} from the game? Its {2} files are deleted."},
+    // Uninstall done. {1} the object's name, {2} how many files were deleted.
+    {"uninstalled",
+     "{1} wurde aus RCT3 entfernt ({2} Dateien gelöscht).",
+     "{1} has been removed from RCT3 ({2} files deleted)."},
+    // Uninstall stopped after its first deletion. {1} the object's name, {2} the file that could not
+    // be deleted, {3} the system's reason, {4} the files deleted, {5} the files still in place (one per
+    // line each, "-" for none).
+    {"uninstallIncomplete",
+     "{1} konnte nicht vollständig entfernt werden: {2} ließ sich nicht löschen ({3}).\r\nGelöscht:\r\n{4}\r\nNoch vorhanden:\r\n{5}",
+     "{1} could not be removed completely: {2} could not be deleted ({3}).\r\nDeleted:\r\n{4}\r\nStill in place:\r\n{5}"},
 };
 
 }  // namespace
