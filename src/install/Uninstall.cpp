@@ -130,6 +130,16 @@ UninstallOutcome removePartialTrackSet(const fs::path& folder, const std::string
 
 }  // namespace
 
+UninstallConfirmation askBeforeUninstalling(const InstallSettings& settings, Dialogs& dialogs,
+                                            const fs::path& name) {
+    return [settings, &dialogs, name](std::size_t fileCount) {
+        return settings.overwriteWithoutPrompt ||
+               dialogs.askYesNo(message("warningCaption", settings.language),
+                                message("uninstallQuestion", settings.language,
+                                        {nameForMessage(name), std::to_string(fileCount)}));
+    };
+}
+
 UninstallOutcome uninstallObject(CtrKind kind, Language language, Dialogs& dialogs, const fs::path& kindFolder,
                                  const fs::path& name, const UninstallConfirmation& confirm) {
     if (!isPlainEntryName(name) || nameHasDot(name) || !nameStartsWith(name, namePrefixOf(kind))) {

@@ -10,6 +10,7 @@
 #include "base/Dialogs.h"
 #include "base/Messages.h"
 #include "install/GameFolders.h"
+#include "install/InstallSettings.h"
 
 namespace zw {
 
@@ -26,6 +27,11 @@ enum class UninstallOutcome {
 
 // Asked once the files to delete are counted, before any is touched; false keeps everything.
 using UninstallConfirmation = std::function<bool(std::size_t fileCount)>;
+
+// The window's question before `name` is removed ("Remove CTR_X from the game? ..."), skipped when
+// overwriting without asking is set.
+UninstallConfirmation askBeforeUninstalling(const InstallSettings& settings, Dialogs& dialogs,
+                                            const std::filesystem::path& name);
 
 // Uninstalls `name` of `kind` from `kindFolder`, the game folder the name was listed from, and says
 // what was removed.

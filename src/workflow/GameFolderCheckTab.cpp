@@ -88,7 +88,9 @@ bool GameFolderCheckTab::canUninstallSelected() const {
 bool GameFolderCheckTab::uninstallSelected() {
     if (!canUninstallSelected()) return false;
     const CheckedCtr& ctr = report_.ctrs[static_cast<size_t>(CtrIndex)];
-    (void)uninstallObject(*uninstallKindOf(ctr), settings_().language, dialogs_, ctr.kindFolder, ctr.entry);
+    const InstallSettings settings = settings_();
+    (void)uninstallObject(*uninstallKindOf(ctr), settings.language, dialogs_, ctr.kindFolder, ctr.entry,
+                          askBeforeUninstalling(settings, dialogs_, ctr.entry));
     check();
     return true;
 }

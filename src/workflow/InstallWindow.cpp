@@ -180,14 +180,9 @@ void InstallWindow::uninstallSelected(CtrKind kind, int mode) {
     const Entry* entry = selectedEntryListedFor(mode);
     if (!entry) return;
     const InstallSettings settings = settings_();
-    const auto confirm = [&](std::size_t fileCount) {
-        return settings.overwriteWithoutPrompt ||
-               dialogs_.askYesNo(message("warningCaption", settings.language),
-                                 message("uninstallQuestion", settings.language,
-                                         {nameForMessage(entry->name), std::to_string(fileCount)}));
-    };
     const UninstallOutcome outcome =
-        uninstallObject(kind, settings.language, dialogs_, listedFolder_, entry->name, confirm);
+        uninstallObject(kind, settings.language, dialogs_, listedFolder_, entry->name,
+                        askBeforeUninstalling(settings, dialogs_, entry->name));
     if (outcome == UninstallOutcome::Removed || outcome == UninstallOutcome::FolderKept ||
         outcome == UninstallOutcome::PartlyRemoved) {
         refreshList(mode);

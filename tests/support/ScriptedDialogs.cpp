@@ -4,7 +4,7 @@ namespace zw::test {
 
 void ScriptedDialogs::showMessage(const std::string& text) { log.push_back({DialogEvent::Kind::Message, "", text}); }
 
-void ScriptedDialogs::showError(const std::string& text) { log.push_back({DialogEvent::Kind::Message, "", text, true}); }
+void ScriptedDialogs::showError(const std::string& text) { log.push_back({DialogEvent::Kind::Message, "", text, "", true}); }
 
 bool ScriptedDialogs::askYesNo(const std::string& caption, const std::string& text) {
     log.push_back({DialogEvent::Kind::Question, caption, text});
