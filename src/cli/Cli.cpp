@@ -126,14 +126,9 @@ std::vector<CommandGroup> commandGroups() {
     return groups;
 }
 
-std::filesystem::path pathFromArgument(const std::string& utf8) {
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
+std::filesystem::path pathFromArgument(const std::string& utf8) { return pathFromUtf8(utf8); }
 
-std::string shownPath(const std::filesystem::path& path) {
-    const std::u8string utf8 = path.u8string();
-    return std::string(utf8.begin(), utf8.end());
-}
+std::string shownPath(const std::filesystem::path& path) { return pathToUtf8(path); }
 
 int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err, std::istream* terminal,
            Registry& registry, const std::filesystem::path& defaultWorkFolder,

@@ -106,7 +106,7 @@ void decodingSeeds(Seeds& seeds, const fs::path& source) {
     seeds.add("data_file_decoding", "mixed-lone-cr", mixed.substr(0, 600) + "BahnName\tA\rBauhoeheMax\t40\r\n");
     seeds.add("data_file_decoding", "utf8-bom",
               "\xEF\xBB\xBF" "BahnName\tAchterbahn f\xC3\xBCr Gro\xC3\x9F und Klein\r\nBahnDescription\tKolejka "
-              "\xC5\x81\xC3\xB3d\xC5\xBA\nBauhoeheMax\t40\r\n");
+              "\xC5\x81\xC3\xB3" "d\xC5\xBA\nBauhoeheMax\t40\r\n");
 }
 
 void optionsSeeds(Seeds& seeds) {
