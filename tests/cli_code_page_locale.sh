@@ -37,7 +37,10 @@ system_case() {
   [ -s "$pair" ] || fail "$locale: no pair $pair: $(ls -R Bahnen)"
   local object_cp
   object_cp=$(printf '%s' "$object" | iconv -f UTF-8 -t "$code_page")
-  LC_ALL=C grep -q "$text_cp" "$pair" || fail "$locale: the pair does not hold the ride's name in $code_page"
+  # The ride's name is stored as 16-bit units, each the code of its 8-bit character.
+  local units
+  units=$(printf '%s' "$text_cp" | od -An -v -tx1 | tr -d ' \n' | sed 's/../&00/g')
+  od -An -v -tx1 "$pair" | tr -d ' \n' | grep -q "$units" || fail "$locale: the pair does not hold the ride's name in $code_page"
   LC_ALL=C grep -q "$object_cp" "$pair" || fail "$locale: the pair does not name $object in $code_page"
   cp "$pair" made-from-code-page.ovl
 
