@@ -1,8 +1,11 @@
 #pragma once
-// Domain strings (data files, names, OVL strings) are Windows-1252 bytes; shown texts are UTF-8.
-// These are the only conversions between the two.
+// Domain strings (data files, names, OVL strings) are bytes of the 8-bit code page; shown texts are
+// UTF-8. These are the only conversions between the two. The code page is Windows-1252, except on a
+// Windows system whose ANSI code page is another single-byte one (codePageName): the functions
+// named for Windows-1252 then convert that code page, as the system's own programs do.
 
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -23,10 +26,29 @@ void appendUtf8(std::string& out, char32_t cp);
 // Throws EncodingError for malformed UTF-8 or a character Windows-1252 cannot hold.
 std::string utf8ToCp1252(std::string_view utf8);
 
+// The name of the 8-bit code page of data files and the names written into pairs: on Windows the
+// system's ANSI code page where that is a single-byte one ("Windows-1251" on Russian systems),
+// otherwise, and everywhere else, "Windows-1252".
+std::string codePageName();
+
+// The byte of `cp` in the 8-bit code page, if it holds the character.
+std::optional<char> codePageByte(char32_t cp);
+
+// One UTF-8 sequence at `i`: its code point, with `i` moved past it. Overlong forms, surrogates,
+// code points past U+10FFFF and cut or broken sequences are malformed: false, `i` moved by one byte.
+bool decodeUtf8(std::string_view utf8, size_t& i, char32_t& cp);
+
+// A code point as messages name it: "U+" and at least four hexadecimal digits ("U+0141").
+std::string codePointText(char32_t cp);
+
 // A file-system path from a Windows-1252 name, and the Windows-1252 name of a path (throws
 // EncodingError when the path holds a character Windows-1252 cannot hold).
 std::filesystem::path pathFromCp1252(std::string_view cp1252);
 std::string pathToCp1252(const std::filesystem::path& path);
+
+// A file-system path from UTF-8 text and back: any folder, whatever the code page holds.
+std::filesystem::path pathFromUtf8(std::string_view utf8);
+std::string pathToUtf8(const std::filesystem::path& path);
 
 // Texts for message arguments (Windows-1252). A system text shows anything beyond ASCII as '?'; a
 // path shows as its Windows-1252 name, or ASCII-only when the code page cannot hold it.

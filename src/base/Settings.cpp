@@ -14,6 +14,7 @@ namespace zw {
 namespace {
 
 constexpr std::string_view kClassicGamePath = "C:\\Programme\\Atari\\RollerCoaster Tycoon 3";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 #ifdef _WIN32
 constexpr char kSeparator = '\\';
@@ -85,7 +86,7 @@ std::string defaultGamePath() {
 #endif
 }
 
-std::filesystem::path Settings::gameFolder() const { return pathFromCp1252(GamePath); }
+std::filesystem::path Settings::gameFolder() const { return pathFromUtf8(GamePath); }
 
 std::string normaliseGamePath(std::string path) {
     for (char& c : path) {
@@ -118,7 +119,10 @@ OptionsStatus readSettingsText(Settings& settings, const std::string& text, Dial
         return OptionsStatus::Wrong;
     }
 
-    const auto values = cutValues(text);
+    // A UTF-8 file begins with its byte-order mark; otherwise the game folder is code-page text.
+    const bool utf8 = text.starts_with(kByteOrderMark);
+    auto values = cutValues(utf8 ? text.substr(kByteOrderMark.size()) : text);
+    if (!utf8) values[1] = cp1252ToUtf8(values[1]);
     OptionsStatus status = OptionsStatus::Fine;
     auto wrong = [&](std::string_view id) {
         dialogs.showMessage(message(id, languageOf(settings.UseEnglish)));
@@ -178,7 +182,8 @@ OptionsWriteResult writeOptionsFile(Settings& settings, OptionsChoice& choice,
     // The file encloses each value in single quotes: a quote inside would cut the game folder short
     // at the next start, which then calls the whole file wrong.
     if (gamePath.find('\'') != std::string::npos) {
-        dialogs.showMessage(message("optionsGamePathApostrophe", languageOf(settings.UseEnglish), {gamePath}));
+        dialogs.showMessage(message("optionsGamePathApostrophe", languageOf(settings.UseEnglish),
+                                    {pathForMessage(pathFromUtf8(gamePath))}));
         return OptionsWriteResult::Refused;
     }
 
@@ -216,6 +221,12 @@ OptionsWriteResult writeOptionsFile(Settings& settings, OptionsChoice& choice,
     settings.HiddenSettings = false;
     content += "'HiddenSettings 0'\r\n";
 
+    // The code page's text as always; UTF-8 only for a game folder the code page cannot hold.
+    try {
+        content = utf8ToCp1252(content);
+    } catch (const EncodingError&) {
+        content = std::string(kByteOrderMark) + content;
+    }
     const std::filesystem::path file = workFolder / std::filesystem::path(kOptionsFileName);
     if (const std::error_code error = writeFileAtomically(file, content)) {
         dialogs.showMessage(message("optionsFileWriteFailed", languageOf(settings.UseEnglish),

@@ -20,7 +20,7 @@ std::string defaultGamePath();
 
 struct Settings {
     bool UseEnglish = false;
-    std::string GamePath = defaultGamePath();  // Windows-1252, without a trailing separator
+    std::string GamePath = defaultGamePath();  // UTF-8 (any folder), without a trailing separator
     bool AddOnsEnabled = false;
     bool OverwriteWithoutPrompt = false;
     bool HiddenSettings = false;  // stays off: nothing switches it on
@@ -39,7 +39,9 @@ enum class OptionsStatus {
 };
 
 // Loads `settings` from the options file in `workFolder`, showing every message on `dialogs`.
-// Starts from the defaults; wrong items take their defaults.
+// Starts from the defaults; wrong items take their defaults. The file is 8-bit text of the code
+// page, or UTF-8 after a byte-order mark (written so when the game folder holds a character the
+// code page cannot).
 OptionsStatus loadSettings(Settings& settings, const std::filesystem::path& workFolder, Dialogs& dialogs,
                            Registry& registry);
 // The same for the text of an options file, already loaded (never Missing).
@@ -57,7 +59,7 @@ inline constexpr std::string_view kGamePathRegistryValue = "InstallLocation";
 // What the options window offers when it is confirmed.
 struct OptionsChoice {
     bool English = false;          // EnglischRadioButton (else DeutschRadioButton)
-    std::string GamePathText;      // RCT3PfadEdit, Windows-1252
+    std::string GamePathText;      // RCT3PfadEdit, UTF-8
     bool WithAddOns = false;       // mitAddOnsRadioButton (else ohneAddOnsRadioButton)
     bool Overwrite = false;        // UeberschreibenCheckBox
 };

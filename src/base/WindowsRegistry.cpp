@@ -32,11 +32,7 @@ std::optional<std::string> fromWide(std::wstring_view wide) {
     std::string utf8(static_cast<size_t>(length), '\0');
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), length, nullptr,
                         nullptr);
-    try {
-        return utf8ToCp1252(utf8);
-    } catch (const EncodingError&) {
-        return std::nullopt;
-    }
+    return utf8;
 }
 
 class OpenKey {

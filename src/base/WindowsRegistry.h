@@ -11,10 +11,9 @@ namespace zw {
 
 class WindowsRegistry : public Registry {
 public:
-    // Key and value names, and the values returned, are Windows-1252 text.
+    // Key and value names are Windows-1252 text; the values returned are UTF-8, read as Unicode.
     bool keyExists(const std::string& key) override;
-    // String values only (REG_SZ, REG_EXPAND_SZ, the latter not expanded); nullopt for another
-    // type or a value Windows-1252 cannot hold.
+    // String values only (REG_SZ, REG_EXPAND_SZ, the latter not expanded); nullopt for another type.
     std::optional<std::string> readString(const std::string& key, const std::string& valueName) override;
 };
 

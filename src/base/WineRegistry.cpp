@@ -111,13 +111,9 @@ std::optional<std::string> mapIntoWinePrefix(const std::filesystem::path& prefix
         if (c == '\\') c = '/';
     }
     while (!rest.empty() && rest.front() == '/') rest.erase(rest.begin());
-    try {
-        std::string mapped = pathToCp1252(base);
-        if (!rest.empty()) mapped += "/" + rest;
-        return mapped;
-    } catch (const EncodingError&) {
-        return std::nullopt;
-    }
+    std::string mapped = pathToUtf8(base);
+    if (!rest.empty()) mapped += "/" + rest;
+    return mapped;
 }
 
 WineRegistry::WineRegistry(std::filesystem::path prefix) : prefix_(std::move(prefix)) {
@@ -165,11 +161,7 @@ void WineRegistry::readKeys(std::string_view text) {
         std::size_t dataPos = 1;
         auto value = readEscaped(data, dataPos, '"');
         if (!value) continue;
-        try {
-            (*current)[valueName] = utf8ToCp1252(*value);
-        } catch (const EncodingError&) {
-            // A value that Windows-1252 cannot hold cannot become a setting; it counts as missing.
-        }
+        (*current)[valueName] = *value;
     }
 }
 

@@ -17,9 +17,8 @@ namespace zw {
 std::optional<std::filesystem::path> defaultWinePrefix();
 
 // "C:\Games\RCT3" inside `prefix`: below dosdevices/c: when that exists, else below drive_c for
-// drive C. Returned as Windows-1252 text with the native separator. A text that is no drive path
-// is returned as it is; nullopt for a drive the prefix does not have or a prefix path that
-// Windows-1252 cannot hold.
+// drive C. Returned as UTF-8 text with the native separator. A text that is no drive path is
+// returned as it is; nullopt for a drive the prefix does not have.
 std::optional<std::string> mapIntoWinePrefix(const std::filesystem::path& prefix, const std::string& windowsPath);
 
 class WineRegistry : public Registry {
@@ -36,7 +35,7 @@ public:
 private:
     void readKeys(std::string_view text);
 
-    using Values = std::map<std::string, std::string>;  // lower-case name -> Windows-1252 value
+    using Values = std::map<std::string, std::string>;  // lower-case name -> UTF-8 value
     const Values* find(const std::string& key) const;
 
     std::filesystem::path prefix_;

@@ -113,7 +113,7 @@ void applyOverrides(Settings& settings, const GlobalFlags& flags) {
     if (flags.english) settings.UseEnglish = *flags.english;
     if (flags.addOns) settings.AddOnsEnabled = *flags.addOns;
     if (flags.overwrite) settings.OverwriteWithoutPrompt = *flags.overwrite;
-    if (flags.gamePath) settings.GamePath = normaliseGamePath(utf8ToCp1252(*flags.gamePath));
+    if (flags.gamePath) settings.GamePath = normaliseGamePath(*flags.gamePath);
 }
 
 }  // namespace
@@ -126,14 +126,9 @@ std::vector<CommandGroup> commandGroups() {
     return groups;
 }
 
-std::filesystem::path pathFromArgument(const std::string& utf8) {
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
+std::filesystem::path pathFromArgument(const std::string& utf8) { return pathFromUtf8(utf8); }
 
-std::string shownPath(const std::filesystem::path& path) {
-    const std::u8string utf8 = path.u8string();
-    return std::string(utf8.begin(), utf8.end());
-}
+std::string shownPath(const std::filesystem::path& path) { return pathToUtf8(path); }
 
 int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err, std::istream* terminal,
            Registry& registry, const std::filesystem::path& defaultWorkFolder,
@@ -148,14 +143,9 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     GlobalFlags flags;
     try {
         flags = readGlobalFlags(args, next);
-        if (flags.gamePath) {
-            utf8ToCp1252(*flags.gamePath);
-            if (normaliseGamePath(*flags.gamePath).empty()) throw UsageProblem("--game-path needs a folder");
-        }
+        if (flags.gamePath && normaliseGamePath(*flags.gamePath).empty()) throw UsageProblem("--game-path needs a folder");
     } catch (const UsageProblem& problem) {
         return usageError(err, problem.what());
-    } catch (const EncodingError&) {
-        return usageError(err, "--game-path holds characters that Windows-1252 cannot hold");
     }
     if (next >= args.size()) return usageError(err, "no command given");
 

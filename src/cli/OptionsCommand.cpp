@@ -17,7 +17,7 @@ int show(Context& context, std::span<const std::string> args) {
     if (flags.english) settings.UseEnglish = *flags.english;
     if (flags.addOns) settings.AddOnsEnabled = *flags.addOns;
     if (flags.overwrite) settings.OverwriteWithoutPrompt = *flags.overwrite;
-    if (flags.gamePath) settings.GamePath = normaliseGamePath(utf8ToCp1252(*flags.gamePath));
+    if (flags.gamePath) settings.GamePath = normaliseGamePath(*flags.gamePath);
 
     const char* status = "confirmed";
     if (context.window().optionsStatus() == OptionsStatus::Missing) status = "missing";
@@ -26,7 +26,7 @@ int show(Context& context, std::span<const std::string> args) {
     out << "options file: " << (context.state().StartFolder / std::string(kOptionsFileName)).string() << " ("
         << status << ")\n";
     out << "language: " << (settings.UseEnglish ? "English" : "Deutsch") << '\n';
-    out << "game path: " << cp1252ToUtf8(settings.GamePath) << '\n';
+    out << "game path: " << settings.GamePath << '\n';
     out << "add-ons: " << (settings.AddOnsEnabled ? 1 : 0) << '\n';
     out << "overwrite without prompting: " << (settings.OverwriteWithoutPrompt ? 1 : 0) << '\n';
     out << "hidden settings: " << (settings.HiddenSettings ? 1 : 0) << '\n';
@@ -59,11 +59,7 @@ int set(Context& context, std::span<const std::string> args) {
     if (addOns) window.setChecked(*addOns ? "mitAddOnsRadioButton" : "ohneAddOnsRadioButton", true);
     if (overwrite) window.setChecked("UeberschreibenCheckBox", *overwrite);
     if (gamePath) {
-        try {
-            window.setRCT3PfadEditText(*gamePath);
-        } catch (const EncodingError&) {
-            throw UsageProblem("--game-path holds characters that Windows-1252 cannot hold");
-        }
+        window.setRCT3PfadEditText(*gamePath);
     }
 
     window.OkayButtonClick();

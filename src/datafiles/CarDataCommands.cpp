@@ -65,9 +65,11 @@ bool readCarDataBytes(const std::string& bytes, const std::filesystem::path& pat
     const Language language = languageOf(settings.UseEnglish);
     const std::optional<std::string> fileName = carFileName(path, dialogs, language);
     if (!fileName) return false;
-    files.CarFileText = makeDataFileText(bytes);
+    DecodedDataFile decoded = decodeDataFile(bytes);
+    files.CarFileText = makeDataFileText(decoded.text);
+    files.CarFileSource = std::move(decoded.source);
 
-    switch (checkHeader(files.CarFileText, bytes.size(), acceptedCarHeaders())) {
+    switch (checkHeader(files.CarFileText, decoded.text.size(), acceptedCarHeaders())) {
         case HeaderCheckResult::TooShort:
             dialogs.showMessage(message("162", language));
             return false;
@@ -77,7 +79,7 @@ bool readCarDataBytes(const std::string& bytes, const std::filesystem::path& pat
         case HeaderCheckResult::Accepted:
             break;
     }
-    if (!buildLineIndex(files.CarFileText, bytes.size(), files.Lines)) {
+    if (!buildLineIndex(files.CarFileText, decoded.text.size(), files.Lines)) {
         dialogs.showMessage(message("167", language));
         return false;
     }

@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 
+#include "base/Encoding.h"
 #include "datafiles/CarDataHeader.h"
 #include "datafiles/DataFileKeys.h"
 #include "datafiles/Formatters.h"
@@ -101,6 +102,7 @@ class Checker {
 public:
     Checker(DataFileKind kind, const LoadedDataFiles& files, const DataFileCheckSettings& settings)
         : c_(kind == DataFileKind::Ride ? files.RideFileText : files.CarFileText),
+          source_(kind == DataFileKind::Ride ? files.RideFileSource : files.CarFileSource),
           keys_(kind == DataFileKind::Ride ? rideKeys() : carKeys()),
           settings_(settings),
           lines_(fileLines(c_, files.Lines)) {
@@ -114,6 +116,8 @@ public:
             if (!read[i]) checkUnreadLine(lines_[i]);
         }
         checkComments();
+        checkSource();
+        checkLoneCarriageReturns();
         if (!settings_.catalogueProblem.empty())
             note(0, say("checkCatalogueUnreadable", {settings_.catalogueProblem}));
         std::stable_sort(findings_.begin(), findings_.end(),
@@ -422,7 +426,44 @@ private:
         note(dropped.front(), say("checkCommentsDropped", {numbers}));
     }
 
+    // The encoding and line ends the text was made from, and what could not be converted.
+    void checkSource() {
+        const std::string codePage = codePageName();
+        if (source_.encoding == DataFileEncoding::Utf8) note(0, say("checkEncodingUtf8", {codePage}));
+        if (source_.encoding == DataFileEncoding::Utf8WithByteOrderMark)
+            note(0, say("checkEncodingUtf8WithByteOrderMark", {codePage}));
+        if (source_.lfOnlyLines == 1) note(0, say("checkLfOnlyLine"));
+        if (source_.lfOnlyLines > 1) note(0, say("checkLfOnlyLines", {std::to_string(source_.lfOnlyLines)}));
+        for (const UnwritableCharacter& u : source_.unwritable)
+            error(u.line, say("checkUnwritableCharacter",
+                              {codePointText(u.codePoint), codePage, std::string(1, kUnwritableReplacement)}));
+    }
+
+    // A CR without LF is no line break: the scans stop at it, and nothing up to the next line
+    // break is read. Harmless only where nothing but blanks follows it.
+    void checkLoneCarriageReturns() {
+        uint32_t line = 1;
+        std::optional<uint32_t> reported;
+        for (size_t a = 0; a + 1 < c_.size(); ++a) {
+            if (c_[a] == CR && c_[a + 1] == LF) {
+                ++line;
+                ++a;
+                continue;
+            }
+            if (c_[a] != CR || reported == line) continue;
+            reported = line;
+            size_t next = a + 1;
+            while (charAt(c_, next) == CR || isBlank(charAt(c_, next))) {
+                if (charAt(c_, next) == CR && charAt(c_, next + 1) == LF) break;
+                ++next;
+            }
+            const bool nothingFollows = charAt(c_, next) == CR || charAt(c_, next) == LF;
+            nothingFollows ? note(line, say("checkLoneCarriageReturnAtEnd")) : error(line, say("checkLoneCarriageReturn"));
+        }
+    }
+
     const DataFileText& c_;
+    const DataFileSource& source_;
     const std::vector<DataFileKey>& keys_;
     const DataFileCheckSettings& settings_;
     std::vector<FileLine> lines_;

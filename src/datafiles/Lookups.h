@@ -13,15 +13,19 @@
 
 #include "base/Dialogs.h"
 #include "base/Messages.h"
+#include "datafiles/DataFileDecoding.h"
 #include "datafiles/DataFileText.h"
 #include "datafiles/LineIndex.h"
 
 namespace zw {
 
-// The loaded texts of both file kinds and the line index of the file loaded last.
+// The loaded texts of both file kinds, what each was made from, and the line index of the file
+// loaded last.
 struct LoadedDataFiles {
     DataFileText RideFileText;
     DataFileText CarFileText;
+    DataFileSource RideFileSource;
+    DataFileSource CarFileSource;
     LineIndex Lines;
 };
 

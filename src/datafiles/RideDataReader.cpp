@@ -203,13 +203,15 @@ bool readRideDataFile(const std::filesystem::path& file, LoadedDataFiles& files,
 bool readRideDataBytes(const std::string& bytes, const std::filesystem::path& file, LoadedDataFiles& files,
                        LookupResults& results, RideData& ride, Dialogs& dialogs, Language language) {
     auto show = [&](std::string_view id) { dialogs.showMessage(message(id, language)); };
-    files.RideFileText = makeDataFileText(bytes);
-    switch (checkHeader(files.RideFileText, bytes.size(), acceptedRideHeaderSums())) {
+    DecodedDataFile decoded = decodeDataFile(bytes);
+    files.RideFileText = makeDataFileText(decoded.text);
+    files.RideFileSource = std::move(decoded.source);
+    switch (checkHeader(files.RideFileText, decoded.text.size(), acceptedRideHeaderSums())) {
         case HeaderCheckResult::TooShort: show("121"); return false;
         case HeaderCheckResult::NotAccepted: show("122"); return false;
         case HeaderCheckResult::Accepted: break;
     }
-    if (!buildLineIndex(files.RideFileText, bytes.size(), files.Lines)) {
+    if (!buildLineIndex(files.RideFileText, decoded.text.size(), files.Lines)) {
         show("116");
         return false;
     }

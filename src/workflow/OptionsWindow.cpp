@@ -69,9 +69,9 @@ void OptionsWindow::setChecked(std::string_view name, bool value) {
 
 bool OptionsWindow::enabled(std::string_view name) const { return name != "HiddenSettingsCheckBox"; }
 
-std::string OptionsWindow::RCT3PfadEditText() const { return cp1252ToUtf8(choice_.GamePathText); }
+std::string OptionsWindow::RCT3PfadEditText() const { return choice_.GamePathText; }
 
-void OptionsWindow::setRCT3PfadEditText(const std::string& utf8) { choice_.GamePathText = utf8ToCp1252(utf8); }
+void OptionsWindow::setRCT3PfadEditText(const std::string& utf8) { choice_.GamePathText = utf8; }
 
 bool OptionsWindow::OkayButtonClick() {
     lastResult_ = writeOptionsFile(main_.state().settings, choice_, main_.state().StartFolder, main_.dialogs());

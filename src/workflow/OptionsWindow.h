@@ -32,7 +32,7 @@ public:
     // Only HiddenSettingsCheckBox is ever disabled.
     bool enabled(std::string_view controlName) const;
 
-    // RCT3PfadEdit, UTF-8 as shown. Setting a text that Windows-1252 cannot hold throws EncodingError.
+    // RCT3PfadEdit, UTF-8 as shown: any folder.
     std::string RCT3PfadEditText() const;
     void setRCT3PfadEditText(const std::string& utf8);
 

@@ -23,6 +23,44 @@ TEST(Encoding, Utf8ToCp1252RefusesWhatTheCodePageCannotHold) {
     EXPECT_THROW(utf8ToCp1252("\xC3\x41"), EncodingError);   // bad continuation byte
 }
 
+TEST(Encoding, OnlyWellFormedUtf8IsDecoded) {
+    struct Case {
+        std::string bytes;
+        char32_t codePoint;  // 0: malformed
+    };
+    const Case cases[] = {
+        {"A", 'A'}, {"\xC5\x81", 0x141}, {"\xE2\x82\xAC", 0x20AC}, {"\xF4\x8F\xBF\xBF", 0x10FFFF},
+        {"\xC0\x80", 0},          // overlong
+        {"\xE0\x9F\xBF", 0},      // overlong
+        {"\xED\xA0\x80", 0},      // a surrogate half
+        {"\xF4\x90\x80\x80", 0},  // past U+10FFFF
+        {"\xE2\x82", 0},          // cut short
+        {"\x80", 0}, {"\xFC", 0},
+    };
+    for (const Case& c : cases) {
+        size_t i = 0;
+        char32_t cp = 0;
+        const bool decoded = decodeUtf8(c.bytes, i, cp);
+        EXPECT_EQ(decoded, c.codePoint != 0) << c.bytes;
+        if (decoded) {
+            EXPECT_EQ(cp, c.codePoint);
+        }
+        EXPECT_EQ(i, decoded ? c.bytes.size() : 1u) << c.bytes;
+    }
+}
+
+TEST(Encoding, CodePointsAreNamedInHexadecimal) {
+    EXPECT_EQ(codePointText(0x418), "U+0418");
+    EXPECT_EQ(codePointText(0x41), "U+0041");
+    EXPECT_EQ(codePointText(0x1F3A2), "U+1F3A2");
+    try {
+        utf8ToCp1252("\xD0\x98");
+        FAIL();
+    } catch (const EncodingError& e) {
+        EXPECT_EQ(std::string(e.what()), "character U+0418 cannot be written in Windows-1252");
+    }
+}
+
 TEST(Encoding, PathsCarryWindows1252Names) {
     auto path = pathFromCp1252("CTR_BahnDaten_\xDC" "ber.txt");
     EXPECT_EQ(path.u8string(), u8"CTR_BahnDaten_Über.txt");

@@ -178,6 +178,17 @@ TEST(FirstStart, GreetsAndTakesTheGameFolderFromTheFirstKeyThatOpens) {
     EXPECT_EQ(registry.keysAsked, (std::vector<std::string>{kKey1, kKey2}));
 }
 
+// The registry holds the folder as Unicode: a Russian or Polish one is taken whole.
+TEST(FirstStart, AGameFolderBeyondTheCodePageIsTakenFromTheRegistry) {
+    FakeRegistry registry;
+    registry.keys[kKey2]["InstallLocation"] = "C:\\Игры\\RollerCoaster Tycoon 3 – Łódź\\";
+    FirstStart f;
+    firstStart(f, registry);
+    EXPECT_EQ(f.dialogs.messages(), Messages{de("welcome")});
+    EXPECT_EQ(f.settings.GamePath, normaliseGamePath("C:\\Игры\\RollerCoaster Tycoon 3 – Łódź"));
+    EXPECT_EQ(f.settings.gameFolder().filename().u8string(), u8"RollerCoaster Tycoon 3 – Łódź");
+}
+
 TEST(FirstStart, AKeyWithoutTheValueDoesNotEmptyTheGameFolder) {
     FakeRegistry registry;
     registry.keys[kKey1]["DisplayName"] = "RCT3";
@@ -289,6 +300,37 @@ TEST_F(Writing, FailureIsReportedAndLeavesTheOldFileIntact) {
     const auto shown = dialogs.messages();
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[1].substr(0, 40), en("optionsFileWriteFailed").substr(0, 40));
+}
+
+// A game folder the code page holds is written in the code page, byte for byte as always; one it
+// cannot hold makes the file UTF-8 with a byte-order mark. Either reads back to the same folder.
+TEST_F(Writing, AGameFolderBeyondTheCodePageIsStoredInUtf8) {
+    const std::string tail = "'\r\n'AddOns 0'\r\n'Ueberschreiben 0'\r\n'HiddenSettings 0'\r\n";
+    const struct {
+        std::string folder;   // as typed, UTF-8
+        std::string written;  // the file
+        std::u8string last;   // the game folder's last name on disk
+    } cases[] = {
+        {"D:/Spiele/Größe – €", "'Deutsch'\r\n'" + normaliseGamePath("D:/Spiele/Gr\xF6\xDF" "e \x96 \x80") + tail,
+         u8"Größe – €"},
+        {"C:/Игры/RollerCoaster Tycoon 3 – Łódź/",
+         "\xEF\xBB\xBF'Deutsch'\r\n'" + normaliseGamePath("C:/Игры/RollerCoaster Tycoon 3 – Łódź") + tail,
+         u8"RollerCoaster Tycoon 3 – Łódź"},
+    };
+    for (const auto& c : cases) {
+        choice.GamePathText = c.folder;
+        ASSERT_EQ(write(), OptionsWriteResult::Written) << c.folder;
+        EXPECT_EQ(file(), c.written);
+        EXPECT_TRUE(dialogs.log.empty());
+
+        Settings reread;
+        FakeRegistry registry;
+        ScriptedDialogs quiet;
+        EXPECT_EQ(loadSettings(reread, folder.path(), quiet, registry), OptionsStatus::Fine);
+        EXPECT_TRUE(quiet.log.empty());
+        EXPECT_EQ(reread.GamePath, settings.GamePath);
+        EXPECT_EQ(reread.gameFolder().filename().u8string(), c.last);
+    }
 }
 
 // An empty game folder, and one with a single quote (which would cut the value short at the next

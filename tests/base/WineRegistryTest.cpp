@@ -75,9 +75,9 @@ TEST(WineRegistry, DrivePathsAreMappedIntoThePrefix) {
     std::filesystem::create_directories(prefix / "dosdevices" / "d:");
     WineRegistry registry(prefix.path());
 
-    // The value is Windows-1252: \xfc is u-umlaut.
+    // The value is UTF-8.
     EXPECT_EQ(registry.readString("SOFTWARE\\Atari\\RCT3", "InstallLocation"),
-              prefix.path().string() + "/dosdevices/d:/Spiele/RCT3 \"Gold\" f\xFCr alle/");
+              prefix.path().string() + "/dosdevices/d:/Spiele/RCT3 \"Gold\" für alle/");
 
     // No dosdevices/c: there: drive C is drive_c. The 32-bit view below Wow6432Node is found too.
     const std::string key1 =

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "base/Encoding.h"
 #include "base/SafeFile.h"
 #include "datafiles/CarDataCommands.h"
 #include "datafiles/CarDataHeader.h"
@@ -252,6 +253,116 @@ TEST_F(Check, ARewrittenFileHasNoFindings) {
         EXPECT_EQ(lines(checkDataFile(DataFileKind::Car, state.dataFiles, settings)), std::vector<std::string>{})
             << english;
     }
+}
+
+// The line ends and the encoding an editor may save a file with.
+struct SavedAs {
+    const char* name;
+    std::string (*convert)(const std::string&);
+    std::vector<std::string> notes;
+};
+
+std::string lfOnly(const std::string& text) {
+    std::string out;
+    for (char c : text)
+        if (c != '\r') out += c;
+    return out;
+}
+
+// Every other line break a line feed alone.
+std::string mixed(const std::string& text) {
+    std::string out;
+    bool lf = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, "\r\n") == 0 && (lf = !lf)) continue;
+        out += text[i];
+    }
+    return out;
+}
+
+std::string utf8(const std::string& text) { return cp1252ToUtf8(text); }
+std::string utf8WithMark(const std::string& text) { return "\xEF\xBB\xBF" + cp1252ToUtf8(text); }
+std::string utf8WithMarkLfOnly(const std::string& text) { return utf8WithMark(lfOnly(text)); }
+
+size_t lineBreaks(const std::string& text) {
+    size_t count = 0;
+    for (size_t i = 0; (i = text.find("\r\n", i)) != std::string::npos; i += 2) ++count;
+    return count;
+}
+
+// The examples saved by an editor in other line ends or in UTF-8 read to the same values (the
+// rewrite writes the same bytes), and the check adds only what it found about the file.
+TEST_F(Check, FilesAsEditorsSaveThemReadAsTheFileTheyWereMadeFrom) {
+    settings.addOnsEnabled = true;
+    std::string rideText = exampleFile("CTR_BahnDaten_Beispielbahn.txt");
+    std::string carText = exampleFile("CTR_WagenDaten_Beispielbahn.txt");
+    ASSERT_FALSE(rideText.empty());
+    ASSERT_FALSE(carText.empty());
+    rideText.replace(rideText.find("Eine kleine"), 11, "Achterbahn f\xFCr Gro\xDF und Klein \x96");
+    carText += "// \xC4nderungen: \x80\r\n";
+    const std::string rideLines = std::to_string(lineBreaks(rideText));
+    const std::string carLines = std::to_string(lineBreaks(carText));
+
+    const auto ridePath = folder / "CTR_BahnDaten_Zipper.txt";
+    const auto carPath = folder / "CTR_WagenDaten_Sled.txt";
+    auto readRide = [&](const std::string& bytes) {
+        test::writeBytes(ridePath, bytes);
+        EXPECT_EQ(read(ridePath), 1);
+        return std::pair(rideDataFileContent(state.ride, false, true),
+                         lines(checkDataFile(DataFileKind::Ride, state.dataFiles, settings)));
+    };
+    auto readCar = [&](const std::string& bytes) {
+        test::writeBytes(carPath, bytes);
+        EXPECT_TRUE(readCarDataFile(state, dialogs, carPath));
+        return std::pair(composeCarDataFile(state.car, false, false),
+                         lines(checkDataFile(DataFileKind::Car, state.dataFiles, settings)));
+    };
+    const auto rideAsMade = readRide(rideText);
+    const auto carAsMade = readCar(carText);
+    const std::string utf8Note = "note: the file is written in UTF-8 and was converted to Windows-1252; a rewrite writes Windows-1252";
+    const std::string markNote =
+        "note: the file is written in UTF-8 with a byte-order mark and was converted to Windows-1252; a rewrite writes "
+        "Windows-1252";
+    auto lfNote = [](const std::string& count) { return "note: " + count + " lines end in LF only; a rewrite writes CR LF"; };
+
+    for (const bool isRide : {true, false}) {
+        const std::string& count = isRide ? rideLines : carLines;
+        const SavedAs savedAs[] = {
+            {"LF only", lfOnly, {lfNote(count)}},
+            {"mixed", mixed, {lfNote(std::to_string((std::stoul(count) + 1) / 2))}},
+            {"UTF-8", utf8, {utf8Note}},
+            {"UTF-8 with byte-order mark", utf8WithMark, {markNote}},
+            {"UTF-8 with byte-order mark, LF only", utf8WithMarkLfOnly, {markNote, lfNote(count)}},
+        };
+        for (const SavedAs& as : savedAs) {
+            const auto& made = isRide ? rideAsMade : carAsMade;
+            const auto got = isRide ? readRide(as.convert(rideText)) : readCar(as.convert(carText));
+            EXPECT_EQ(got.first, made.first) << as.name;
+            std::vector<std::string> expected = as.notes;
+            expected.insert(expected.end(), made.second.begin(), made.second.end());
+            EXPECT_EQ(got.second, expected) << as.name;
+        }
+    }
+}
+
+// A CR without LF is no line break: the check names its line.
+TEST_F(Check, ACarriageReturnWithoutLineFeedIsNamed) {
+    EXPECT_EQ(lines(ride("BahnName\tX\rBauhoeheMax\t40\r\nBahnIcon\tA \r\r\nBahnKategorie\t2\r\n")),
+              (std::vector<std::string>{
+                  "line 7: a CR without LF ends what is read here: the rest of the line is not read, and a rewrite drops it",
+                  "line 8: note: the line ends in a CR without LF; a rewrite writes CR LF"}));
+}
+
+// A UTF-8 file holding a character the code page lacks: an error naming line and character.
+TEST_F(Check, ACharacterTheCodePageCannotHoldIsAnError) {
+    const auto findings = ride("BahnName\t\xC5\x81\xC3\xB3" "d\xC5\xBA\r\n");
+    EXPECT_EQ(lines(findings),
+              (std::vector<std::string>{
+                  "note: the file is written in UTF-8 and was converted to Windows-1252; a rewrite writes Windows-1252",
+                  "line 7: the character U+0141 cannot be written in Windows-1252; \"?\" is used in its place",
+                  "line 7: the character U+017A cannot be written in Windows-1252; \"?\" is used in its place"}));
+    EXPECT_TRUE(hasErrors(findings));
+    EXPECT_EQ(state.ride.BahnName, "?\xF3" "d?");
 }
 
 TEST(FindingsMessage, ListsAtMostTwentyThenHowManyMore) {

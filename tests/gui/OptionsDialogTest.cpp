@@ -109,10 +109,10 @@ TEST_F(GuiTest, OkayAtTheFirstStartOffersTheMainWindowsCommands) {
     EXPECT_FALSE(control(program->mainWindow(), "CTRSchienenDatenLesenButton")->IsEnabled());
 }
 
-TEST_F(GuiTest, AGameFolderTheOptionsFileCannotHoldIsShownAsAnErrorAndNothingIsSaved) {
+// A folder the 8-bit code page cannot hold is saved as typed: the options file becomes UTF-8.
+TEST_F(GuiTest, AGameFolderBeyondTheCodePageIsSavedAsTyped) {
     start();
     wxWindow* window = program->optionsWindow();
-    const std::string before = fileContent(game.root() / "Zorbaltwerk_Options.txt");
     std::vector<std::string> boxes;
     struct Catcher : wxModalDialogHook {
         std::vector<std::string>& boxes;
@@ -124,11 +124,13 @@ TEST_F(GuiTest, AGameFolderTheOptionsFileCannotHoldIsShownAsAnErrorAndNothingIsS
         }
         void Exit(wxDialog*) override {}
     } catcher(boxes);
-    control<wxTextCtrl>(window, "RCT3PfadEdit")->SetValue(wxString::FromUTF8("C:/Spiele/\xe9\x81\x8a\xe6\x88\xb2"));
+    const std::string folder = "C:/Spiele/\xe9\x81\x8a\xe6\x88\xb2 \xd0\x98\xd0\xb3\xd1\x80\xd1\x8b";
+    control<wxTextCtrl>(window, "RCT3PfadEdit")->SetValue(wxString::FromUTF8(folder));
     click(window, "OkayButton");
-    EXPECT_EQ(boxes, std::vector<std::string>{"Zorbaltwerk"});
-    EXPECT_EQ(fileContent(game.root() / "Zorbaltwerk_Options.txt"), before);
-    EXPECT_EQ(program->mainModel().state().settings.GamePath, game.gamePath().string());
+    EXPECT_EQ(boxes, std::vector<std::string>{});
+    const std::string file = fileContent(game.root() / "Zorbaltwerk_Options.txt");
+    EXPECT_TRUE(file.starts_with("\xEF\xBB\xBF'Deutsch'\r\n'" + normaliseGamePath(folder) + "'\r\n")) << file;
+    EXPECT_EQ(program->mainModel().state().settings.GamePath, normaliseGamePath(folder));
 }
 
 }  // namespace

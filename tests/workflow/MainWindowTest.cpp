@@ -205,7 +205,7 @@ TEST_F(Fixture, OptionsWindowCancelRestoresTheControlsAndDeclinedPromiseSelectsW
     EXPECT_TRUE(options.checked("ohneAddOnsRadioButton"));
     EXPECT_FALSE(w.state().settings.AddOnsEnabled);
     EXPECT_EQ(options.RCT3PfadEditText(), normaliseGamePath("E:/Spiele/Achterbahn für RCT3"));
-    EXPECT_EQ(w.state().settings.GamePath, normaliseGamePath("E:/Spiele/Achterbahn f\xFCr RCT3"));
+    EXPECT_EQ(w.state().settings.GamePath, normaliseGamePath("E:/Spiele/Achterbahn für RCT3"));
 }
 
 TEST_F(Fixture, RideWorkflowOffersEachStepOnceAndRestartKeepsOptionsClosed) {

@@ -92,6 +92,24 @@ constexpr MessageText kMessages[] = {
     {"statusRewritten", "Geschrieben: {1}", "Written: {1}"},
     {"statusBuilt", "Erstellt: {1}", "Built {1}"},
     {"statusInstalled", "Installiert in {1}", "Installed into {1}"},
+
+    // How the file's bytes were read: line ends and encodings as editors write them.
+    {"checkLfOnlyLine", "1 Zeile endet nur mit LF; ein Umschreiben schreibt CR LF",
+     "1 line ends in LF only; a rewrite writes CR LF"},
+    {"checkLfOnlyLines", "{1} Zeilen enden nur mit LF; ein Umschreiben schreibt CR LF",
+     "{1} lines end in LF only; a rewrite writes CR LF"},
+    {"checkLoneCarriageReturn",
+     "ein CR ohne LF beendet hier, was gelesen wird: der Rest der Zeile wird nicht gelesen, ein Umschreiben entfernt ihn",
+     "a CR without LF ends what is read here: the rest of the line is not read, and a rewrite drops it"},
+    {"checkLoneCarriageReturnAtEnd", "die Zeile endet mit einem CR ohne LF; ein Umschreiben schreibt CR LF",
+     "the line ends in a CR without LF; a rewrite writes CR LF"},
+    {"checkEncodingUtf8", "die Datei ist in UTF-8 geschrieben und wurde nach {1} umgewandelt; ein Umschreiben schreibt {1}",
+     "the file is written in UTF-8 and was converted to {1}; a rewrite writes {1}"},
+    {"checkEncodingUtf8WithByteOrderMark",
+     "die Datei ist in UTF-8 mit Byte-Order-Mark geschrieben und wurde nach {1} umgewandelt; ein Umschreiben schreibt {1}",
+     "the file is written in UTF-8 with a byte-order mark and was converted to {1}; a rewrite writes {1}"},
+    {"checkUnwritableCharacter", "das Zeichen {1} kann in {2} nicht geschrieben werden; an seiner Stelle steht \"{3}\"",
+     "the character {1} cannot be written in {2}; \"{3}\" is used in its place"},
 };
 
 }  // namespace

@@ -93,6 +93,22 @@ void dataFileSeeds(Seeds& seeds, const fs::path& source, const ExampleBuilds& ex
     seeds.add("car_data_file", "rewrite-en-hidden", composeCarDataFile(examples.state.car, true, true));
 }
 
+// The example ride body as editors save it: LF only; UTF-8 with a byte-order mark holding a letter
+// Windows-1252 lacks; mixed line ends with a CR alone.
+void decodingSeeds(Seeds& seeds, const fs::path& source) {
+    const std::string ride = fileBytes(source / "examples" / "CTR_BahnDaten_Beispielbahn.txt");
+    std::string lfOnly, mixed;
+    for (size_t i = 0; i < ride.size(); ++i) {
+        if (ride[i] != '\r') lfOnly += ride[i];
+        if (ride[i] != '\r' || (i / 7) % 2 == 0) mixed += ride[i];
+    }
+    seeds.add("data_file_decoding", "lf-only", lfOnly);
+    seeds.add("data_file_decoding", "mixed-lone-cr", mixed.substr(0, 600) + "BahnName\tA\rBauhoeheMax\t40\r\n");
+    seeds.add("data_file_decoding", "utf8-bom",
+              "\xEF\xBB\xBF" "BahnName\tAchterbahn f\xC3\xBCr Gro\xC3\x9F und Klein\r\nBahnDescription\tKolejka "
+              "\xC5\x81\xC3\xB3" "d\xC5\xBA\nBauhoeheMax\t40\r\n");
+}
+
 void optionsSeeds(Seeds& seeds) {
     struct Choice {
         const char* name;
@@ -211,6 +227,7 @@ int main(int argc, char** argv) {
         Seeds seeds(argv[2]);
         const ExampleBuilds examples(source);
         dataFileSeeds(seeds, source, examples);
+        decodingSeeds(seeds, source);
         optionsSeeds(seeds);
         registrySeeds(seeds);
         pairSeeds(seeds, examples);
