@@ -95,6 +95,21 @@ constexpr MessageText kMessages[] = {
      "The model {1} cannot be used: its BoneShape {2} has word 32 (meshes without support) = {3}, but word 36 (all "
      "meshes) = {4}. The shape copied into the car OVLs would hold {3} and announce {4} mesh records; the game reads as "
      "many meshes as it announces."},
+    // The pictures of a model (inspect --render, the car preview). {1} a structure's symbol or a file.
+    {"renderNoModel", "{1} enthält kein Modell (keine SceneryItemVisual).", "{1} holds no model (no SceneryItemVisual)."},
+    {"renderStructureMissing", "{1} ist nicht im Paar.", "{1} is not in the pair."},
+    {"renderStructureBroken", "{1} liegt nicht ganz im Paar.", "{1} does not lie whole in the pair."},
+    {"renderNoLevel", "{1} hat keine Detailstufe.", "{1} has no level of detail."},
+    {"renderNoShape", "Die erste Detailstufe von {1} nennt keine BoneShape.",
+     "The first level of detail of {1} names no BoneShape."},
+    {"renderNoTriangles", "{1} hat keine Dreiecke.", "{1} has no triangles."},
+    // {1} a car role
+    {"renderNoCar", "Kein Wagen für {1}.", "No car for {1}."},
+    // {1} the model, {2} the mesh's number, {3} the texture it names
+    {"renderTextureMissing", "Netz {2} von {1}: Textur {3} fehlt, einfarbig gezeichnet.",
+     "Mesh {2} of {1}: texture {3} is missing, drawn in one colour."},
+    // {1} the pair's .common file
+    {"renderNoCars", "{1} enthält keinen RideTrain und kein Modell.", "{1} holds no RideTrain and no model."},
 };
 
 }  // namespace
