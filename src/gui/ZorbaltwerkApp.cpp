@@ -10,6 +10,7 @@
 #include "base/AppFolders.h"
 #include "base/ConsoleDialogs.h"
 #include "base/SystemRegistry.h"
+#include "gui/CarPreviewDialog.h"
 #include "gui/InstallDialog.h"
 #include "gui/MainFrame.h"
 #include "gui/OptionsDialog.h"
@@ -19,6 +20,7 @@
 #include "gui/WxText.h"
 #include "workflow/InstallWindow.h"
 #include "workflow/MainWindow.h"
+#include "workflow/ProjectCommands.h"
 
 namespace zw::gui {
 
@@ -87,6 +89,15 @@ bool ZorbaltwerkApp::screenshot(const wxString& window, const wxString& file) {
         shown = program_->installWindow();
     } else if (window == "assistant") {
         shown = program_->assistantWindow();
+    } else if (window == "cars") {
+        // The example car file of the working folder, read as the read button would.
+        ProjectState& state = program_->mainModel().state();
+        const std::filesystem::path file = workFolder_ / "Wagen" / "CTR_WagenDaten_Beispielbahn.txt";
+        if (readCarDataFile(state, *consoleDialogs_, file)) {
+            const std::string title(program_->mainModel().caption("WagenAnsehenButton"));
+            shown = new CarPreviewDialog(program_->mainWindow(), toWx(title), previewCars(state.car),
+                                         languageOf(state.settings.UseEnglish));
+        }
     }
     if (!shown) {
         std::cerr << "no window " << window.utf8_string() << " to show\n";
