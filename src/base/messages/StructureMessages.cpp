@@ -108,8 +108,6 @@ constexpr MessageText kMessages[] = {
     // {1} the model, {2} the mesh's number, {3} the texture it names
     {"renderTextureMissing", "Netz {2} von {1}: Textur {3} fehlt, einfarbig gezeichnet.",
      "Mesh {2} of {1}: texture {3} is missing, drawn in one colour."},
-    // {1} the pair's .common file
-    {"renderNoCars", "{1} enthält keinen RideTrain und kein Modell.", "{1} holds no RideTrain and no model."},
 };
 
 }  // namespace
