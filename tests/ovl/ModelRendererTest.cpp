@@ -177,7 +177,8 @@ TEST(ModelRenderer, TheNearerOfTwoFacesIsSeen) {
 TEST(ModelRenderer, AMeshWithoutTextureIsDrawnInItsFlatColour) {
     ModelScene scene = cube();
     scene.meshes[4].texture.reset();  // +z
-    const uint8_t* p = seen(scene, 0, 0).pixel(100, 100);
+    const RgbaPicture picture = seen(scene, 0, 0);
+    const uint8_t* p = picture.pixel(100, 100);
     const float scale = static_cast<float>(p[0]) / kMissingTextureColour[0];
     EXPECT_GT(scale, 0.3f);
     EXPECT_NEAR(p[1], kMissingTextureColour[1] * scale, 2.0f);
