@@ -1,7 +1,8 @@
 // What the builds cost next to copying their bytes: Google Benchmark cases for reading and
 // rewriting a ride data file of 5000 lines, building the ride pair, and building a car pair whose
 // model (made by the fixture generator) is named by two roles, once with a large model and once
-// with one twice as large.
+// with one twice as large; and drawing a model of 200 000 vertices at 512 × 512 (the copy beside it
+// writes the picture's bytes), and the car preview's picture of the three demo cars at 800 × 600.
 //
 //   bench_builds [--benchmark_repetitions=N ...]    (scripts/bench.sh runs it)
 //
@@ -21,6 +22,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -49,7 +51,12 @@
 #include "datafiles/RideData.h"
 #include "datafiles/RideDataReader.h"
 #include "datafiles/RideDataRewrite.h"
+#include "ovl/CarPairPicture.h"
+#include "ovl/ModelRenderer.h"
+#include "ovl/ModelScene.h"
+#include "ovl/OvlPairReader.h"
 #include "ovl/OvlWriter.h"
+#include "ovl/StructureSpace.h"
 #include "support/GameFolderFixture.h"
 #include "support/ModelPairFixture.h"
 #include "support/ScriptedDialogs.h"
@@ -411,6 +418,92 @@ void carBuild(benchmark::State& state, uint32_t scale) {
     measure(state, copy, work);
 }
 
+// A ball of `rows` × `columns` vertices round `centre`, its quads split in two triangles.
+zw::test::FixtureMesh gridBall(uint32_t rows, uint32_t columns, float centreX) {
+    zw::test::FixtureMesh mesh;
+    constexpr float pi = 3.14159265f;
+    for (uint32_t r = 0; r < rows; ++r) {
+        const float polar = pi * static_cast<float>(r) / static_cast<float>(rows - 1);
+        for (uint32_t c = 0; c < columns; ++c) {
+            const float azimuth = 2 * pi * static_cast<float>(c) / static_cast<float>(columns - 1);
+            zw::test::FixtureVertex v;
+            v.normal = {std::sin(polar) * std::cos(azimuth), std::cos(polar), std::sin(polar) * std::sin(azimuth)};
+            v.position = {centreX + v.normal[0], 1.0f + v.normal[1], v.normal[2]};
+            v.u = static_cast<float>(c) / static_cast<float>(columns - 1);
+            v.v = static_cast<float>(r) / static_cast<float>(rows - 1);
+            mesh.vertices.push_back(v);
+        }
+    }
+    for (uint32_t r = 0; r + 1 < rows; ++r) {
+        for (uint32_t c = 0; c + 1 < columns; ++c) {
+            const auto at = [&](uint32_t rr, uint32_t cc) { return static_cast<uint16_t>(rr * columns + cc); };
+            for (uint16_t i : {at(r, c), at(r + 1, c), at(r + 1, c + 1), at(r, c), at(r + 1, c + 1), at(r, c + 1)}) {
+                mesh.indices.push_back(i);
+            }
+        }
+    }
+    return mesh;
+}
+
+// Four balls of 50 000 vertices side by side (16-bit indices reach 65 536 vertices a mesh), about
+// 400 000 triangles, with one 256 × 256 texture.
+void BM_RenderLargeModel(benchmark::State& state) {
+    zw::test::ModelFixtureOptions o;
+    for (float x : {-3.3f, -1.1f, 1.1f, 3.3f}) o.geometry.push_back(gridBall(250, 200, x));
+    o.textures = 1;
+    o.textureEdge = 256;
+    o.frames = 1;
+    o.alphaFrames = {false};
+    o.splines = 0;
+    const zw::test::HandMadeOvlPair made = zw::test::modelPairFixture("BenchModel", o);
+    const zw::OvlPairReader pair(made.commonBytes(), "BenchModel.common.ovl", made.uniqueBytes(), "BenchModel.unique.ovl");
+    const zw::SceneResult scene = zw::modelPairScene(zw::StructureSpace::of(pair));
+    if (!scene.scene) {
+        state.SkipWithError("the model has no scene");
+        return;
+    }
+    size_t vertices = 0;
+    for (const zw::SceneMesh& m : scene.scene->meshes) vertices += m.vertices.size();
+    if (vertices != 200000) {
+        state.SkipWithError("the model does not hold 200 000 vertices");
+        return;
+    }
+    zw::RenderView view;  // 512 × 512
+    auto work = [&]() -> std::optional<std::string> {
+        benchmark::DoNotOptimize(zw::renderScene(*scene.scene, view));
+        return std::nullopt;
+    };
+    PlainCopy copy({}, {uint64_t{view.width} * view.height * 4}, benchFolder() / "scratch");
+    measure(state, copy, work);
+}
+
+// What the car preview draws for each turn of the mouse: the three demo cars with their labels, in
+// an 800 × 600 window.
+void BM_RenderPreviewCars(benchmark::State& state) {
+    std::vector<zw::SceneResult> cars;
+    for (const zw::test::DemoModel& demo : zw::test::demoModels()) {
+        const zw::test::HandMadeOvlPair made = zw::test::modelPairFixture(demo.name, demo.options);
+        const zw::OvlPairReader pair(made.commonBytes(), demo.name + ".common.ovl", made.uniqueBytes(), demo.name + ".unique.ovl");
+        cars.push_back(zw::modelPairScene(zw::StructureSpace::of(pair)));
+        if (!cars.back().scene) {
+            state.SkipWithError("a demo model has no scene");
+            return;
+        }
+    }
+    zw::RenderView view;
+    view.width = 800 / 3;
+    view.height = 600;
+    auto work = [&]() -> std::optional<std::string> {
+        for (size_t i = 0; i < 3; ++i) {
+            view.yawDegrees += 1.0f;  // a turn of the mouse
+            benchmark::DoNotOptimize(zw::labelledPanel("MiddleCar", "Beispielbahn_Mitte", cars[i], view, zw::Language::English));
+        }
+        return std::nullopt;
+    };
+    PlainCopy copy({}, {uint64_t{800} * 600 * 4}, benchFolder() / "scratch");
+    measure(state, copy, work);
+}
+
 void BM_CarBuildLargeModel(benchmark::State& state) { carBuild(state, 1); }
 void BM_CarBuildTwiceTheModel(benchmark::State& state) { carBuild(state, 2); }
 
@@ -532,6 +625,8 @@ BENCHMARK(BM_CarBuildLargeModel)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_CarBuildTwiceTheModel)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_GameFolderCheck250)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_GameFolderCheck1000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_RenderLargeModel)->Unit(benchmark::kMillisecond)->MinTime(0.5);
+BENCHMARK(BM_RenderPreviewCars)->Unit(benchmark::kMillisecond)->MinTime(0.5);
 
 }  // namespace
 

@@ -4,6 +4,9 @@
 # and whether the goal is met. Repeated (default 5 times) and the median taken, since the machine
 # may be shared.
 #   scripts/bench.sh [--repetitions N] [--binary PROGRAM] [--json FILE]
+# The cases: reading and rewriting a ride file, the ride build, two car builds, and drawing a large
+# model (200 000 vertices at 512 x 512; its copy writes the picture's bytes) and the car preview's
+# picture (three demo cars at 800 x 600).
 # Columns: wall time, processor time (in the program and in the kernel), the copy's wall time, their
 # ratio, the rise of resident memory, the output size, and the goals.
 # --binary runs another build of bench_builds (e.g. one made from an earlier commit) without building;
@@ -60,6 +63,12 @@ for name, r in median.items():
         goal = "(with the ride build below)"
     elif name == "BM_RideBuild":
         goal = f"read+rewrite+build {ride_cpu:.1f} ms CPU < 20: {'yes' if ride_cpu < 20 else 'no'}"
+    elif name == "BM_RenderLargeModel":
+        cpu = ms(r, "cpu_time")
+        goal = f"200 000 vertices at 512 x 512: {cpu:.1f} ms CPU <= 50: {'yes' if cpu <= 50 else 'no'}"
+    elif name == "BM_RenderPreviewCars":
+        per = ms(r)
+        goal = f"preview at 800 x 600: {per:.1f} ms a picture, {1000 / per if per > 0 else 0:.0f} a second >= 30: {'yes' if per <= 1000 / 30 else 'no'}"
     elif name.startswith("BM_CarBuild"):
         yes = lambda met: "yes" if met else "no"
         goal = f"ratio <= 2: {yes(r['ratio'] <= 2)}; peak <= {peak_limit:.0f} MiB: {yes(r['peak_MiB'] <= peak_limit)}"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Pictures of the four windows (and the install window's check tab) for the README: each window of the desktop program is opened on a
+# Pictures of the windows for the README (the install window's check tab; the car preview shows the example cars): each window of the desktop program is opened on a
 # virtual X display (Xvfb) in a working folder with example settings, and saved as
 # docs/screenshots/<window>-<language>.png; with `windows`, the Windows build's zorbaltwerk.exe is
 # opened under Wine (on a Wine desktop, which draws title bars and frames as Windows does) and saved as
@@ -34,12 +34,12 @@ for language in Deutsch English; do
   work=$PWD/build/screenshots/$flavour-$language
   rm -rf "$work" && mkdir -p "$work/Bahnen/CTR_Beispielbahn" "$work/Wagen"
   cp examples/CTR_BahnDaten_*.txt "$work/Bahnen/"
-  cp examples/CTR_WagenDaten_*.txt "$work/Wagen/"
+  cp examples/CTR_WagenDaten_*.txt examples/*.common.ovl examples/*.unique.ovl "$work/Wagen/"
   printf "'%s'\r\n'%s'\r\n'AddOns 0'\r\n'Ueberschreiben 0'\r\n'HiddenSettings 0'\r\n" "$language" "$game" \
     >"$work/Zorbaltwerk_Options.txt"
   suffix=de
   [ "$language" = English ] && suffix=en
-  for window in main options install assistant; do
+  for window in main options install assistant cars; do
     file=$out/$prefix$window-$suffix.png
     (cd "$work" && xvfb-run -a -s "-screen 0 1280x1024x24" "${program[@]}" --workdir "$work" --screenshot "$window" "$file")
     echo "$file"

@@ -5,7 +5,8 @@
 #   with them) and of the example car file (German, English), byte for byte;
 # - the read dumps and the checks of both files;
 # - for the ride pair of each layout and the car pair: the inspector's listing and the SHA-256
-#   digest of each file (pairs.sha256, as sha256sum writes it).
+#   digest of each file (pairs.sha256, as sha256sum writes it);
+# - pictures/: the example models and the car pair drawn by inspect --render.
 # The work runs in OUT/work with relative paths, so nothing in the results names this machine.
 set -euo pipefail
 out=$(realpath -m "$1")
@@ -65,6 +66,15 @@ quiet --overwrite --addons ride build ride/CTR_BahnDaten_Beispielbahn.txt
 pair ride ride-addons
 quiet --overwrite car build cars/CTR_WagenDaten_Beispielbahn.txt
 pair cars car
+
+# The pictures of the example models and of the car pair (compared with a tolerance a pixel by the
+# test RenderCli, not byte for byte).
+mkdir -p "$out/pictures"
+for model in cars/*.common.ovl; do
+  model=${model%.common.ovl}
+  quiet inspect --render "$out/pictures/$(basename "$model").png" --size 256 "$model" || true
+done
+quiet inspect --render "$out/pictures/car.png" --size 256 "cars/$object/$object" || true
 
 cd "$out"
 rm -rf work

@@ -1,15 +1,22 @@
-// "inspect [--structures] [--icon FILE.png] [--textures DIR] PAIR" lists what an OVL pair holds and
-// checks it, structures included; each finding is one message line. Errors stop the command (exit
-// 1), notes do not. --structures prints every structure field by field; --icon writes the ride
-// pair's own icon as a PNG file, --textures each FlexiTexture frame of a car pair into DIR.
+// "inspect [--structures] [--icon FILE.png] [--textures DIR] [--render FILE.png [--yaw DEG]
+// [--pitch DEG] [--size N]] PAIR" lists what an OVL pair holds and checks it, structures included;
+// each finding is one message line. Errors stop the command (exit 1), notes do not. --structures
+// prints every structure field by field; --icon writes the ride pair's own icon as a PNG file,
+// --textures each FlexiTexture frame of a car pair into DIR; --render draws the model of a model
+// pair, or the front, middle and rear cars of a car pair side by side (N × N pixels each).
 
 #include <cctype>
+#include <charconv>
+#include <cmath>
 #include <ostream>
 #include <system_error>
 
 #include "base/Encoding.h"
 #include "base/SafeFile.h"
 #include "cli/Commands.h"
+#include "ovl/CarPairPicture.h"
+#include "ovl/ModelRenderer.h"
+#include "ovl/ModelScene.h"
 #include "ovl/OvlPairInspection.h"
 #include "ovl/OvlPairReader.h"
 #include "ovl/PairPictures.h"
@@ -32,7 +39,21 @@ struct InspectArguments {
     bool structures = false;
     std::optional<std::string> icon;      // the PNG file to write
     std::optional<std::string> textures;  // the folder to write into
+    std::optional<std::string> render;    // the PNG file to draw the model or cars into
+    RenderView view;
 };
+
+// The largest picture edge --size takes: a car pair's picture is three of them wide.
+constexpr uint32_t kLargestRenderSize = 4096;
+
+float numberArgument(const std::string& option, const std::string& text) {
+    float value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+        throw UsageProblem(option + " needs a number, not \"" + text + "\"");
+    }
+    return value;
+}
 
 InspectArguments parse(std::span<const std::string> args) {
     InspectArguments parsed;
@@ -44,10 +65,25 @@ InspectArguments parse(std::span<const std::string> args) {
         } else if (word == "--icon" || word == "--textures") {
             if (i + 1 >= args.size()) throw UsageProblem(word + " needs a " + (word == "--icon" ? "file" : "folder"));
             (word == "--icon" ? parsed.icon : parsed.textures) = args[++i];
+        } else if (word == "--render") {
+            if (i + 1 >= args.size()) throw UsageProblem("--render needs a file");
+            parsed.render = args[++i];
+        } else if (word == "--yaw" || word == "--pitch" || word == "--size") {
+            if (i + 1 >= args.size()) throw UsageProblem(word + " needs a number");
+            const float value = numberArgument(word, args[++i]);
+            if (word == "--yaw") parsed.view.yawDegrees = value;
+            if (word == "--pitch") parsed.view.pitchDegrees = value;
+            if (word == "--size") {
+                if (value < 16 || value > kLargestRenderSize || value != std::floor(value)) {
+                    throw UsageProblem("--size takes a whole number from 16 to " + std::to_string(kLargestRenderSize));
+                }
+                parsed.view.width = parsed.view.height = static_cast<uint32_t>(value);
+            }
         } else if (!pair && !word.starts_with("--")) {
             pair = word;
         } else {
-            throw UsageProblem("inspect takes one pair and the options --structures, --icon FILE, --textures DIR");
+            throw UsageProblem("inspect takes one pair and the options --structures, --icon FILE, --textures DIR, "
+                               "--render FILE with --yaw DEG, --pitch DEG, --size N");
         }
     }
     if (!pair) throw UsageProblem("inspect needs one pair: DIR/NAME or either file of the pair");
@@ -110,9 +146,36 @@ bool writeTextures(Context& context, const StructureSpace& space, const std::fil
     return written;
 }
 
+// Draws the cars of a car pair, or else the model of a model pair; false after a message.
+bool writeRendering(Context& context, const StructureSpace& space, const RenderView& view,
+                    const std::filesystem::path& path) {
+    const std::vector<CarScene> cars = carPairScenes(space);
+    if (!cars.empty()) {
+        bool drawn = false;
+        for (const CarScene& car : cars) {
+            if (!car.result.scene) {
+                context.dialogs().showMessage(car.role + ": " + car.result.problem.text(context.language()));
+                continue;
+            }
+            drawn = true;
+            for (const SceneProblem& note : car.result.scene->notes) {
+                context.dialogs().showMessage(car.role + ": " + note.text(context.language()));
+            }
+        }
+        return writePicture(context, carPairPicture(cars, view, context.language()), path) && drawn;
+    }
+    const SceneResult model = modelPairScene(space);
+    if (!model.scene) {
+        context.dialogs().showMessage(model.problem.text(context.language()));
+        return false;
+    }
+    for (const SceneProblem& note : model.scene->notes) context.dialogs().showMessage(note.text(context.language()));
+    return writePicture(context, renderScene(*model.scene, view), path);
+}
+
 int run(Context& context, std::span<const std::string> args) {
     const InspectArguments arguments = parse(args);
-    if ((arguments.icon || arguments.textures) && !pngAvailable()) {
+    if ((arguments.icon || arguments.textures || arguments.render) && !pngAvailable()) {
         context.showMessage("inspectNoPng");
         return ExitCode::Stopped;
     }
@@ -138,8 +201,11 @@ int run(Context& context, std::span<const std::string> args) {
         for (const std::string& violation : inspection.violations) context.dialogs().showMessage(violation);
         for (const std::string& note : inspection.notes) context.dialogs().showMessage(note);
         bool pictures = true;
-        if (arguments.icon || arguments.textures) {
+        if (arguments.icon || arguments.textures || arguments.render) {
             const StructureSpace space = StructureSpace::of(pair);
+            if (arguments.render) {
+                pictures = writeRendering(context, space, arguments.view, pathFromArgument(*arguments.render)) && pictures;
+            }
             if (arguments.icon) pictures = writeIcon(context, space, pathFromArgument(*arguments.icon)) && pictures;
             if (arguments.textures) {
                 pictures = writeTextures(context, space, pathFromArgument(*arguments.textures)) && pictures;
@@ -156,8 +222,9 @@ int run(Context& context, std::span<const std::string> args) {
 
 const Registration registration{{
     .name = "inspect",
-    .usage = "inspect [--structures] [--icon FILE.png] [--textures DIR] PAIR   DIR/NAME or either file of an "
-             "OVL pair: lists it and checks it",
+    .usage = "inspect [--structures] [--icon FILE.png] [--textures DIR] [--render FILE.png [--yaw DEG] [--pitch DEG] "
+             "[--size N]] PAIR   DIR/NAME or either file of an OVL pair: lists it and checks it; --render draws its "
+             "model, or its front, middle and rear cars",
     .run = run,
     // Reads the pair and nothing of the game.
     .touchesNoGame = [](std::span<const std::string>) { return true; },

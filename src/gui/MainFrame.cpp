@@ -15,6 +15,7 @@ namespace {
 
 constexpr long kFixedFrame = wxDEFAULT_FRAME_STYLE & ~(wxRESIZE_BORDER | wxMAXIMIZE_BOX);
 constexpr const char* kStatusLabel = "StatusLabel";
+constexpr const char* kCarPreviewButton = "WagenAnsehenButton";
 
 wxString captionOf(const MainWindow& model, std::string_view control) {
     return toWx(std::string(model.caption(control)));
@@ -73,6 +74,12 @@ MainFrame::MainFrame(Program& program)
         for (int step = 0; step < 4; ++step) {
             addButton(box->GetStaticBox(), box, static_cast<Command>(static_cast<int>(first) + step));
         }
+        if (first == Command::ReadCarFile) {
+            auto* preview = new wxButton(box->GetStaticBox(), wxID_ANY, captionOf(model, kCarPreviewButton));
+            preview->SetName(kCarPreviewButton);
+            preview->Bind(wxEVT_BUTTON, [this, preview](wxCommandEvent&) { onButton(preview); });
+            box->Add(preview, 0, wxEXPAND | wxALL, 3);
+        }
         groups->Add(box, 1, wxEXPAND | wxALL, 6);
     }
     column->Add(groups, 0, wxEXPAND);
@@ -112,6 +119,7 @@ void MainFrame::refreshFromModel() {
             button->Enable(model.enabled(static_cast<Command>(i)));
         }
     }
+    if (wxWindow* preview = FindWindowByName(kCarPreviewButton, this)) preview->Enable(model.carPreviewOffered());
 }
 
 void MainFrame::onButton(wxWindow* button) {
@@ -129,6 +137,7 @@ void MainFrame::onButton(wxWindow* button) {
     else if (name == "CTRWagenDatenSchreibenButton") model.rewriteCarFile();
     else if (name == "WagenOVLsErstellenButton") model.buildCarPair();
     else if (name == "WagenOVLsInstallierenButton") model.installCarPair();
+    else if (name == kCarPreviewButton) program_.showCarPreview();
     // The track buttons have no command: nothing ever enables them.
     refreshFromModel();
 }

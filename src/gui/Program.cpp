@@ -5,9 +5,11 @@
 #include "assistant/AssistantStart.h"
 #include "assistant/RideAssistant.h"
 #include "gui/AssistantFrame.h"
+#include "gui/CarPreviewDialog.h"
 #include "gui/InstallDialog.h"
 #include "gui/MainFrame.h"
 #include "gui/OptionsDialog.h"
+#include "gui/WxText.h"
 #include "workflow/InstallWindow.h"
 #include "workflow/MainWindow.h"
 #include "workflow/MainWindowAssistantHost.h"
@@ -63,6 +65,13 @@ void Program::showInstall() {
     install_->FormActivate();
     installDialog_->refreshFromModel();
     installDialog_->ShowModal();
+}
+
+void Program::showCarPreview() {
+    const ProjectState& state = main_->state();
+    CarPreviewDialog preview(mainFrame_, toWx(std::string(main_->caption("WagenAnsehenButton"))), previewCars(state.car),
+                             languageOf(state.settings.UseEnglish));
+    preview.ShowModal();
 }
 
 void Program::showAssistant() {

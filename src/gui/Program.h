@@ -51,6 +51,8 @@ public:
     void showOptions();
     void showInstall();
     void showAssistant();
+    // The car preview of the car data read last (modal).
+    void showCarPreview();
 
 private:
     // Reads the assistant's lists (completed from the game folder now configured) and makes its model

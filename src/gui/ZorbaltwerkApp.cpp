@@ -12,6 +12,7 @@
 #include "base/AppFolders.h"
 #include "base/ConsoleDialogs.h"
 #include "base/SystemRegistry.h"
+#include "gui/CarPreviewDialog.h"
 #include "gui/InstallDialog.h"
 #include "gui/MainFrame.h"
 #include "gui/OptionsDialog.h"
@@ -21,6 +22,7 @@
 #include "gui/WxText.h"
 #include "workflow/InstallWindow.h"
 #include "workflow/MainWindow.h"
+#include "workflow/ProjectCommands.h"
 
 namespace zw::gui {
 
@@ -106,6 +108,15 @@ bool ZorbaltwerkApp::screenshot(const wxString& window, const wxString& file) {
             pages->SetSelection(static_cast<size_t>(page));
         } else {
             shown = nullptr;
+        }
+    } else if (window == "cars") {
+        // The example car file of the working folder, read as the read button would.
+        ProjectState& state = program_->mainModel().state();
+        const std::filesystem::path file = workFolder_ / "Wagen" / "CTR_WagenDaten_Beispielbahn.txt";
+        if (readCarDataFile(state, *consoleDialogs_, file)) {
+            const std::string title(program_->mainModel().caption("WagenAnsehenButton"));
+            shown = new CarPreviewDialog(program_->mainWindow(), toWx(title), previewCars(state.car),
+                                         languageOf(state.settings.UseEnglish));
         }
     }
     if (!shown) {

@@ -1,10 +1,57 @@
 #include "ovl/ModelStructureCheck.h"
 
+#include <vector>
+
 #include "base/Dialogs.h"
+#include "ovl/ModelPair.h"
 #include "ovl/StructureInspection.h"
 
 namespace zw {
 namespace {
+
+constexpr uint32_t kShapeMeshes = 32;       // the meshes without support: the records a copy holds
+constexpr uint32_t kShapeAllMeshes = 36;    // all meshes: what the game reads
+constexpr uint32_t kShapeBones = 44;
+constexpr uint32_t kShapeHeaderSize = 60;
+
+// A BoneShape without meshes or bones stops the build with its own message (195, 196) before any
+// other finding about the model, and so do two mesh counts that differ. False after the message.
+struct ShapeCounts {
+    const std::string* name;
+    uint32_t meshes, allMeshes, bones;
+};
+
+// The counts of every BoneShape whose header lies in the model (the structure check names the others).
+std::vector<ShapeCounts> shapeCounts(const ModelPair& model) {
+    std::vector<ShapeCounts> out;
+    for (const ModelSymbol& s : model.symbols()) {
+        if (!hasTag(s.name, ":bsh") || uint64_t{s.dataAddress} + kShapeHeaderSize > model.helpData().size()) continue;
+        out.push_back({&s.name, model.word(s.dataAddress + kShapeMeshes, s.file),
+                       model.word(s.dataAddress + kShapeAllMeshes, s.file), model.word(s.dataAddress + kShapeBones, s.file)});
+    }
+    return out;
+}
+
+// A BoneShape without meshes or bones stops the build with its own message (195, 196) before any
+// other finding about the model, and so do two mesh counts that differ. False after the message.
+bool checkBoneShapeCounts(const ModelPair& model, std::string_view modelName, Dialogs& dialogs, Language language) {
+    const std::vector<ShapeCounts> shapes = shapeCounts(model);
+    for (const ShapeCounts& shape : shapes) {
+        if (shape.meshes == 0 || shape.bones == 0) {
+            dialogs.showMessage(message(shape.meshes == 0 ? "195" : "196", language));
+            return false;
+        }
+    }
+    for (const ShapeCounts& shape : shapes) {
+        if (shape.meshes != shape.allMeshes) {
+            dialogs.showMessage(message("modelMeshCountsDiffer", language,
+                                        {modelName, *shape.name, std::to_string(shape.meshes),
+                                         std::to_string(shape.allMeshes)}));
+            return false;
+        }
+    }
+    return true;
+}
 
 // At most this many findings are listed in one message; the rest are counted.
 constexpr size_t kShownFindings = 20;
@@ -24,6 +71,7 @@ std::string listed(std::string_view heading, std::string_view modelName, const s
 }  // namespace
 
 bool checkModelStructures(const ModelPair& model, std::string_view modelName, Dialogs& dialogs, Language language) {
+    if (!checkBoneShapeCounts(model, modelName, dialogs, language)) return false;
     const StructureInspection inspection = inspectStructures(model);
     std::vector<StructureFinding> stops, warnings;
     for (const StructureFinding& f : inspection.findings) {

@@ -1,6 +1,7 @@
 // The structures of a car model: SceneryItemVisual, BoneShape, BoneAnim, FlexiTexture and Spline,
 // as the modelling tool writes them and as the car build re-emits them (same fields, same sizes).
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstring>
@@ -98,9 +99,15 @@ struct VertexBounds {
     }
 };
 
+// A mesh's support word: -1 for a mesh that stands free (every car mesh), else what holds it up.
+constexpr int32_t kNoSupport = -1;
+constexpr int32_t kHighestSupport = 15;
+constexpr uint32_t kHighestTransparency = 2;
+
 struct MeshCounts {
     uint64_t vertices = 0;
     uint64_t indices = 0;
+    uint32_t withoutSupport = 0;
     bool arraysInBlock = true;  // false: the error about the arrays says more than the totals would
 };
 
@@ -147,25 +154,42 @@ MeshCounts decodeMesh(const StructureSpace& space, StructureReport& report, cons
     report.listing << "    mesh " << number << " at " << address << '\n';
     RecordDecoder m(space, report, space.fileAt(address), label + " mesh " + std::to_string(number), address,
                     kMeshSize, 1);
-    m.u32(0, "support");
+    const auto support = static_cast<int32_t>(m.peek(0));
+    m.show(0, "support", support == kNoSupport ? "none" : std::to_string(support));
     m.reference(4, "texture", true);
     m.reference(8, "texture style", true);
-    const uint32_t sixes = m.u32(12, "extra index groups");
+    // Transparency other than 0 sorts the triangles: six more index values each follow the triples.
+    const uint32_t transparency = m.u32(12, "transparency");
     m.flags(16, "texture flags");
-    m.u32(20, "sides");
+    const uint32_t sides = m.u32(20, "sides");
     const uint32_t vertices = m.u32(24, "vertex count");
     const uint32_t indices = m.u32(28, "index count");
     const std::optional<uint32_t> vertexList = m.pointer(32, "vertices", vertices, kVertexSize);
     const uint64_t groups = indices / 3;
     const std::optional<uint32_t> indexList =
-        m.pointer(36, "indices", groups, kTripleSize + (sixes != 0 ? kSextupleSize : 0));
-    if (!m.whole()) return {};
-    if (indices % 3 != 0) {
+        m.pointer(36, "indices", groups, kTripleSize + (transparency != 0 ? kSextupleSize : 0));
+    if (!m.whole()) return {.arraysInBlock = false};
+    if (support < kNoSupport || support > kHighestSupport) {
+        m.finding(StructureSeverity::Note, 0, "support", std::to_string(support), "structureSupportUnknown");
+    }
+    if (transparency > kHighestTransparency) {
+        m.finding(StructureSeverity::Note, 12, "transparency", std::to_string(transparency),
+                  "structureTransparencyUnknown");
+    }
+    if (sides != 1 && sides != 3) {
+        m.finding(StructureSeverity::Note, 20, "sides", std::to_string(sides), "structureSidesUnknown");
+    }
+    if (vertices == 0 || indices == 0) {
+        const bool noVertices = vertices == 0;
+        m.finding(StructureSeverity::Note, noVertices ? 24 : 28, noVertices ? "vertex count" : "index count", "0",
+                  "structureMeshEmpty");
+    } else if (indices % 3 != 0) {
         m.finding(StructureSeverity::Note, 28, "index count", std::to_string(indices), "structureIndexCountNotTriangles");
     }
     if (vertexList) checkVertices(space, m, *vertexList, vertices, bounds);
     if (indexList) checkIndices(space, m, *indexList, groups, vertices);
-    return {vertices, indices, vertexList.has_value() && (indexList.has_value() || groups == 0)};
+    return {vertices, indices, support == kNoSupport ? 1u : 0u,
+            vertexList.has_value() && (indexList.has_value() || groups == 0)};
 }
 
 // ---- BoneAnim ----
@@ -225,9 +249,11 @@ void decodeBoneShape(const StructureSpace& space, StructureReport& report, const
     for (int i = 0; i < 3; ++i) max[i] = h.f32(12 + 4 * i, std::string("bounding box maximum ") + kAxes[i]);
     const uint32_t vertexTotal = h.u32(24, "vertex count");
     const uint32_t indexTotal = h.u32(28, "index count");
-    const uint32_t meshes = h.u32(32, "mesh count");
-    const uint32_t meshesAgain = h.u32(36, "mesh count again");
-    const std::optional<uint32_t> meshList = h.pointer(40, "meshes", meshes, 4);
+    // The game reads word 36 meshes; a car build copies word 32 of them (the modelling tool counts
+    // the meshes without support there, all of a car's): the list must hold either.
+    const uint32_t withoutSupport = h.u32(32, "meshes without support");
+    const uint32_t meshes = h.u32(36, "mesh count");
+    const std::optional<uint32_t> meshList = h.pointer(40, "meshes", std::max(meshes, withoutSupport), 4);
     const uint32_t bones = h.u32(44, "bone count");
     const std::optional<uint32_t> boneList = h.pointer(48, "bones", bones, kBoneSize);
     h.pointer(52, "bone matrices", bones, kMatrixSize);
@@ -240,9 +266,9 @@ void decodeBoneShape(const StructureSpace& space, StructureReport& report, const
                       "structureBoxInsideOut", {floatText(max[i])});
         }
     }
-    if (meshesAgain != meshes) {
-        h.finding(StructureSeverity::Note, 36, "mesh count again", std::to_string(meshesAgain),
-                  "structureDisagrees", {"mesh count", std::to_string(meshes)});
+    if (withoutSupport != meshes) {
+        h.finding(StructureSeverity::Error, 36, "mesh count", std::to_string(meshes), "structureMeshCountsDiffer",
+                  {std::to_string(withoutSupport), std::to_string(meshes)});
     }
     if (boneList) {
         for (uint32_t b = 0; b < bones; ++b) {
@@ -260,9 +286,14 @@ void decodeBoneShape(const StructureSpace& space, StructureReport& report, const
         const MeshCounts counts = decodeMesh(space, report, label, space.word(uint64_t{*meshList} + 4 * t), t + 1, bounds);
         sum.vertices += counts.vertices;
         sum.indices += counts.indices;
+        sum.withoutSupport += counts.withoutSupport;
         sum.arraysInBlock = sum.arraysInBlock && counts.arraysInBlock;
     }
     if (!sum.arraysInBlock) return;
+    if (withoutSupport == meshes && sum.withoutSupport != withoutSupport) {
+        h.finding(StructureSeverity::Note, 32, "meshes without support", std::to_string(withoutSupport),
+                  "structureDisagrees", {"meshes whose support is none", std::to_string(sum.withoutSupport)});
+    }
     if (sum.vertices != vertexTotal) {
         h.finding(StructureSeverity::Note, 24, "vertex count", std::to_string(vertexTotal), "structureDisagrees",
                   {"sum of the meshes' vertex counts", std::to_string(sum.vertices)});

@@ -53,38 +53,59 @@ std::vector<TextureFrame> flexiTextureFrames(const StructureSpace& space) {
     return out;
 }
 
+namespace {
+
+// Frame `f` (from 0) of a texture of edge `width` whose frame records start at `list` (the record
+// lies in its block); nullopt when its palette or pictures do not lie whole in the pair.
+std::optional<RgbaPicture> framePicture(const StructureSpace& space, uint32_t width, uint32_t list, uint32_t f) {
+    const std::string_view bytes = space.bytes();
+    const uint64_t picture = uint64_t{width} * width;
+    const uint64_t frame = uint64_t{list} + uint64_t{kFrameSize} * f;
+    const uint32_t palette = space.word(frame + 16), pixels = space.word(frame + 20), alpha = space.word(frame + 24);
+    if (!space.inOneBlock(palette, kPaletteSize) || !space.inOneBlock(pixels, picture) ||
+        (alpha != 0 && !space.inOneBlock(alpha, picture))) {
+        return std::nullopt;
+    }
+    RgbaPicture out{width, width, std::vector<uint8_t>(picture * 4)};
+    for (uint64_t i = 0; i < picture; ++i) {
+        const size_t entry = palette + size_t{kPaletteEntrySize} * static_cast<uint8_t>(bytes[pixels + i]);
+        uint8_t* p = &out.rgba[i * 4];
+        p[0] = static_cast<uint8_t>(bytes[entry + 2]);
+        p[1] = static_cast<uint8_t>(bytes[entry + 1]);
+        p[2] = static_cast<uint8_t>(bytes[entry]);
+        p[3] = alpha != 0 ? static_cast<uint8_t>(bytes[alpha + i]) : 255;
+    }
+    return out;
+}
+
+}  // namespace
+
 size_t forEachTextureFrame(const StructureSpace& space, const std::function<bool(TextureFrame)>& visit) {
     size_t count = 0;
-    const std::string_view bytes = space.bytes();
     for (const SpaceStructure& s : space.structures()) {
         if (!isKind(space, s, "FlexiTexture", "ftx") || !space.inOneBlock(s.address, kTextureSize)) continue;
         const uint32_t width = space.word(s.address + 4);
         const uint32_t frames = space.word(s.address + 28);
         const uint32_t list = space.word(s.address + 32);
-        const uint64_t picture = uint64_t{width} * width;
         if (!space.inOneBlock(list, uint64_t{frames} * kFrameSize)) continue;
         const std::string name = s.symbol.substr(0, s.symbol.rfind(':'));
         for (uint32_t f = 0; f < frames; ++f) {
-            const uint64_t frame = uint64_t{list} + uint64_t{kFrameSize} * f;
-            const uint32_t palette = space.word(frame + 16), pixels = space.word(frame + 20), alpha = space.word(frame + 24);
-            if (!space.inOneBlock(palette, kPaletteSize) || !space.inOneBlock(pixels, picture) ||
-                (alpha != 0 && !space.inOneBlock(alpha, picture))) {
-                continue;
-            }
-            TextureFrame t{name, f + 1, frames, RgbaPicture{width, width, std::vector<uint8_t>(picture * 4)}};
-            for (uint64_t i = 0; i < picture; ++i) {
-                const size_t entry = palette + size_t{kPaletteEntrySize} * static_cast<uint8_t>(bytes[pixels + i]);
-                uint8_t* p = &t.picture.rgba[i * 4];
-                p[0] = static_cast<uint8_t>(bytes[entry + 2]);
-                p[1] = static_cast<uint8_t>(bytes[entry + 1]);
-                p[2] = static_cast<uint8_t>(bytes[entry]);
-                p[3] = alpha != 0 ? static_cast<uint8_t>(bytes[alpha + i]) : 255;
-            }
+            std::optional<RgbaPicture> picture = framePicture(space, width, list, f);
+            if (!picture) continue;
             ++count;
-            if (!visit(std::move(t))) return count;
+            if (!visit(TextureFrame{name, f + 1, frames, std::move(*picture)})) return count;
         }
     }
     return count;
+}
+
+std::optional<RgbaPicture> firstTextureFrame(const StructureSpace& space, uint32_t texture) {
+    if (!space.inOneBlock(texture, kTextureSize)) return std::nullopt;
+    const uint32_t width = space.word(uint64_t{texture} + 4);
+    const uint32_t frames = space.word(uint64_t{texture} + 28);
+    const uint32_t list = space.word(uint64_t{texture} + 32);
+    if (frames == 0 || !space.inOneBlock(list, kFrameSize)) return std::nullopt;
+    return framePicture(space, width, list, 0);
 }
 
 }  // namespace zw

@@ -91,7 +91,8 @@ uint32_t RecordDecoder::flags(uint32_t offset, std::string_view name) {
 
 bool RecordDecoder::checkArray(uint32_t offset, std::string_view name, uint32_t target, uint64_t count,
                                uint64_t entrySize) {
-    if (target >= space_.size()) {
+    const bool outside = count == 0 ? target > space_.size() : target >= space_.size();
+    if (outside) {
         finding(StructureSeverity::Error, offset, name, std::to_string(target), "structurePointerOutside",
                 {std::to_string(space_.size())});
         return false;

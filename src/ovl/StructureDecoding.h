@@ -52,9 +52,12 @@ public:
     uint16_t u16(uint32_t offset);                              // read only
     // The word at `offset`, not printed.
     uint32_t peek(uint32_t offset) const;
+    // A field printed as `value` says (a word with a meaning of its own, e.g. "none").
+    void show(uint32_t offset, std::string_view field, std::string_view value) { this->field(offset, field, value); }
 
     // A pointer to `count` entries of `entrySize` bytes. A plain 0 is allowed when there are no
-    // entries and `zeroWhenEmpty`. Returns the target when the entries lie in its block.
+    // entries and `zeroWhenEmpty`; a pointer to no entries may stand at the end of its block, as
+    // nothing is read there. Returns the target when the entries lie in its block.
     std::optional<uint32_t> pointer(uint32_t offset, std::string_view field, uint64_t count, uint64_t entrySize,
                                     bool zeroWhenEmpty = false);
     // A pointer to a string of the string table; a plain 0 allowed when `optional`.

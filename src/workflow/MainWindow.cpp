@@ -79,6 +79,8 @@ constexpr ControlCaption kCaptions[] = {
     {"DankeLabel", "Danke an alle, die Zorbaltwerk getestet haben.", "Thanks to everyone who tested Zorbaltwerk."},
     {"AssistentCreditsLabel", "GUI für CTR_BahnDaten: Eingabeassistent für Bahndaten.",
      "GUI for CTR_BahnDaten: input assistant for ride data."},
+    // The car preview: offered after a car data file was read.
+    {"WagenAnsehenButton", "Wagen ansehen", "Show cars"},
 };
 
 constexpr std::string_view kTemporaryFiles[] = {
@@ -125,6 +127,9 @@ void MainWindow::applyMoment(ButtonMoment moment) {
         if (row[i] == '+') enabled_[i] = true;
         if (row[i] == '-') enabled_[i] = false;
     }
+    // The car preview shows the cars of the car data read last, until a ride file is read or restart.
+    if (moment == ButtonMoment::CarRead) carPreviewOffered_ = true;
+    if (moment == ButtonMoment::RideRead || moment == ButtonMoment::Restart) carPreviewOffered_ = false;
 }
 
 void MainWindow::restart() {

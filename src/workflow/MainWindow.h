@@ -100,6 +100,10 @@ public:
 
     void setEnabled(Command button, bool value) { enabled_[static_cast<std::size_t>(button)] = value; }
 
+    // The car preview button ("WagenAnsehenButton", outside the button-state table): offered from a
+    // car read until a ride read or restart.
+    bool carPreviewOffered() const { return carPreviewOffered_; }
+
     // Changes the buttons as the table row of `moment` says (+ enable, - disable, blank keep).
     void applyMoment(ButtonMoment moment);
 
@@ -166,6 +170,7 @@ private:
     OptionsStatus optionsStatus_ = OptionsStatus::Fine;
     bool englishCaptions_ = false;
     std::array<bool, kCommandCount> enabled_{};
+    bool carPreviewOffered_ = false;
     std::filesystem::path executableFolder_;
     std::vector<DataFileFinding> readFindings_;
     std::string statusFile_;     // UTF-8

@@ -120,7 +120,7 @@ TEST_F(CarBuildTest, AModelNamedTwiceIsReadOnceAndCopiedForEachNaming) {
 TEST_F(CarBuildTest, ModelFaultsStopTheBuildWithTheirMessage) {
     const std::vector<std::pair<ModelFault, std::string>> faults = {
         {ModelFault::MissingCommon, "171"}, {ModelFault::UniqueBlocks51, "177"}, {ModelFault::NoTexture, "193"},
-        {ModelFault::NoSymbolReferences, "194"}, {ModelFault::NoMeshes, "195"}};
+        {ModelFault::NoSymbolReferences, "194"}, {ModelFault::NoMeshes, "195"}, {ModelFault::NoBones, "196"}};
     settings.OverwriteWithoutPrompt = true;
     car.role(CarRole::MiddleCar).ModelNamePartA = "Body";
     for (const auto& [fault, id] : faults) {
@@ -132,7 +132,7 @@ TEST_F(CarBuildTest, ModelFaultsStopTheBuildWithTheirMessage) {
         EXPECT_EQ(build(defaultCarBuildSteps()), 0) << id;
         ASSERT_EQ(dialogs.messages().size(), 1u) << id;
         EXPECT_EQ(dialogs.messages()[0].substr(0, 11), "Fehler " + id + "!");
-        if (id != "195") {  // 195 names no model
+        if (id != "195" && id != "196") {  // 195 and 196 name no model
             EXPECT_NE(dialogs.messages()[0].find("Body"), std::string::npos) << dialogs.messages()[0];
         }
         EXPECT_TRUE(noOutput()) << id;
@@ -158,6 +158,11 @@ TEST_F(CarBuildTest, ModelStructureFaultsStopTheBuildAndImplausibleValuesWarn) {
     } cases[] = {
         {ModelFault::IndexPastVertices, 0, "The model Body cannot be used; the game would read outside its data:",
          "BoneShape \"BodyShape1:bsh\" mesh 1 at address"},
+        // A copy would hold one mesh record and announce two.
+        {ModelFault::MeshCountsDiffer, 0,
+         "The model Body cannot be used: its BoneShape BodyShape1:bsh has word 32 (meshes without support) = 1, but "
+         "word 36 (all meshes) = 2.",
+         "would hold 1 and announce 2 mesh records"},
         {ModelFault::BoxInsideOut, 1, "Warning: the model Body holds implausible values; the car OVLs are made all the same:",
          "offset 0 (bounding box minimum x)"},
         {ModelFault::TextureUnderSplineType, 1,

@@ -2,6 +2,7 @@
 #include <wx/dialog.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "GuiFixture.h"
 #include "assistant/RideAssistant.h"
@@ -137,6 +138,43 @@ TEST_F(GuiTest, ACarFileIsReadRewrittenAndBuiltByClicks) {
     click(window, "WagenOVLsErstellenButton");
     EXPECT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(sorted(enabledButtons(window)), sorted({"NeustartButton", "WagenOVLsErstellenButton"}));
+}
+
+// After a car read, "Wagen ansehen" opens the preview of the cars that the file names, drawn from the
+// model pairs beside it; restart withdraws it.
+TEST_F(GuiTest, TheCarPreviewIsOfferedAfterACarReadAndShowsItsCars) {
+    for (const auto& entry : fs::directory_iterator(fs::path(std::getenv("ZW_SOURCE_DIR")) / "examples")) {
+        if (entry.path().extension() == ".ovl") fs::copy_file(entry.path(), game.author() / entry.path().filename());
+    }
+    start();
+    wxWindow* window = program->mainWindow();
+    EXPECT_FALSE(control(window, "WagenAnsehenButton")->IsEnabled());
+    dialogs.filesToOpen.push_back(exampleCar());
+    click(window, "CTRWagenDatenLesenButton");
+    ASSERT_TRUE(control(window, "WagenAnsehenButton")->IsEnabled());
+
+    bool wasModal = false;
+    std::string title;
+    wxSize canvas;
+    wxTheApp->CallAfter([&] {
+        auto* preview = dynamic_cast<wxDialog*>(wxWindow::FindWindowByName("WagenVorschau"));
+        ASSERT_NE(preview, nullptr);
+        wasModal = preview->IsModal();
+        title = labelOf(preview);
+        wxWindow* picture = control(preview, "WagenBild");
+        picture->Refresh();
+        picture->Update();  // paints the three cars
+        canvas = picture->GetClientSize();
+        preview->EndModal(wxID_CANCEL);
+    });
+    click(window, "WagenAnsehenButton");
+    EXPECT_TRUE(wasModal);
+    EXPECT_EQ(title, "Wagen ansehen");
+    EXPECT_GT(canvas.x, 300);
+    EXPECT_TRUE(dialogs.messages().empty());
+
+    click(window, "NeustartButton");
+    EXPECT_FALSE(control(window, "WagenAnsehenButton")->IsEnabled());
 }
 
 TEST_F(GuiTest, TheOptionsButtonOpensTheOptionsWindowModally) {

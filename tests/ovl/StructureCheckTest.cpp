@@ -48,6 +48,7 @@ TEST(StructureCheck, RealisticModelsOfAnySizeAndLayoutHaveNoFinding) {
         const StructureInspection inspection = inspected(cases[i]);
         EXPECT_EQ(lines(inspection.findings), "") << "case " << i;
         EXPECT_NE(inspection.listing.find("BoneShape \"BobShape1:bsh\""), std::string::npos) << "case " << i;
+        EXPECT_NE(inspection.listing.find(" 0 support: none\n"), std::string::npos) << "case " << i;
     }
 }
 
@@ -59,14 +60,22 @@ TEST(StructureCheck, EachFaultGivesTheFindingOfItsField) {
         uint32_t offset;
         std::string reason;
         StructureSeverity severity;
+        size_t findings = 1;  // the finding of the fault and what follows from it
     };
-    // Offsets from the field tables: BoneShape 0 … 20 the box, 24/28 the totals, 36 the mesh count
-    // again; mesh 16 texture flags, 32 vertices, 36 indices, 8 the texture style; FlexiTexture 16 the
+    // Offsets from the field tables: BoneShape 0 … 20 the box, 24/28 the totals, 32 the meshes
+    // without support, 36 all meshes; mesh 0 its support, 12 transparency, 16 texture flags, 20
+    // sides, 28 index count, 32 vertices, 36 indices, 8 the texture style; FlexiTexture 16 the
     // recolour flags, 24 the animation steps; frame 4 its width; level 4 its name.
     const std::vector<Case> cases = {
         {ModelFault::BoxInsideOut, "BoneShape \"BobShape1:bsh\"", 0, "structureBoxInsideOut", Note},
         {ModelFault::BoxTooSmall, "BoneShape \"BobShape1:bsh\"", 12, "structureBoxMissesVertices", Note},
-        {ModelFault::SecondMeshCountDiffers, "BoneShape \"BobShape1:bsh\"", 36, "structureDisagrees", Note},
+        {ModelFault::MeshCountsDiffer, "BoneShape \"BobShape1:bsh\"", 36, "structureMeshCountsDiffer", Error},
+        // Word 32 then also disagrees with the meshes whose support is none.
+        {ModelFault::SupportOutOfRange, "BoneShape \"BobShape1:bsh\" mesh 1", 0, "structureSupportUnknown", Note, 2},
+        {ModelFault::TransparencyThree, "BoneShape \"BobShape1:bsh\" mesh 1", 12, "structureTransparencyUnknown", Note},
+        {ModelFault::TwoSides, "BoneShape \"BobShape1:bsh\" mesh 1", 20, "structureSidesUnknown", Note},
+        // Its empty index list points at the end of the pair: no finding of its own.
+        {ModelFault::NoIndices, "BoneShape \"BobShape1:bsh\" mesh 1", 28, "structureMeshEmpty", Note},
         {ModelFault::VertexTotalDiffers, "BoneShape \"BobShape1:bsh\"", 24, "structureDisagrees", Note},
         {ModelFault::IndexPastVertices, "BoneShape \"BobShape1:bsh\" mesh 1", 36, "structureIndexOutOfRange", Error},
         {ModelFault::LongNormal, "BoneShape \"BobShape1:bsh\" mesh 1", 32, "structureNormalNotUnit", Note},
@@ -83,9 +92,11 @@ TEST(StructureCheck, EachFaultGivesTheFindingOfItsField) {
         options.fault = c.fault;
         const StructureInspection inspection = inspected(options);
         // The texture's frames repeat its recolour flags: the same finding in each of them.
-        ASSERT_EQ(inspection.findings.size(), c.fault == ModelFault::TextureFlagsUnknown ? 3u : 1u)
-            << static_cast<int>(c.fault) << "\n" << lines(inspection.findings);
-        for (const StructureFinding& other : inspection.findings) EXPECT_EQ(other.reason, c.reason);
+        const size_t expected = c.fault == ModelFault::TextureFlagsUnknown ? 3u : c.findings;
+        ASSERT_EQ(inspection.findings.size(), expected) << static_cast<int>(c.fault) << "\n" << lines(inspection.findings);
+        if (c.fault == ModelFault::TextureFlagsUnknown) {
+            for (const StructureFinding& other : inspection.findings) EXPECT_EQ(other.reason, c.reason);
+        }
         const StructureFinding& f = inspection.findings[0];
         EXPECT_EQ(f.structure, c.structure) << static_cast<int>(c.fault);
         EXPECT_EQ(f.offset, c.offset) << static_cast<int>(c.fault);

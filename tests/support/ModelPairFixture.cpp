@@ -196,7 +196,9 @@ std::vector<FixtureMesh> shapeMeshes(const ModelFixtureOptions& o, uint32_t mesh
 }
 
 // The BoneShapes: header, mesh array and mesh records in the .unique file, the rest in the .common.
-void addShapes(ModelDraft& draft, const std::string& model, const ModelFixtureOptions& o, const Content& c) {
+// Returns the part of the first shape's first mesh record, or -1.
+int addShapes(ModelDraft& draft, const std::string& model, const ModelFixtureOptions& o, const Content& c) {
+    int firstRecord = -1;
     for (uint32_t s = 1; s <= o.shapes; ++s) {
         const uint32_t id = shapeId(s);
         const bool first = s == 1;
@@ -211,6 +213,7 @@ void addShapes(ModelDraft& draft, const std::string& model, const ModelFixtureOp
             if (o.fault == ModelFault::LongNormal) {
                 for (float& n : geometry[0].vertices[0].normal) n *= 2;
             }
+            if (o.fault == ModelFault::NoIndices) geometry[0].indices.clear();
         }
         std::vector<Piece> boneList;
         std::string firstMatrices, secondMatrices;
@@ -240,8 +243,10 @@ void addShapes(ModelDraft& draft, const std::string& model, const ModelFixtureOp
         for (uint32_t i = 0; i < 6; ++i) header.push_back(c.real(id, 4 * i, box[i]));
         header.push_back(c.word(id, 24, vertexTotal));
         header.push_back(c.word(id, 28, indexTotal));
-        header.push_back(w(meshes));
-        header.push_back(c.word(id, 36, first && o.fault == ModelFault::SecondMeshCountDiffers ? meshes + 1 : meshes));
+        // Word 32 counts the meshes without support (all of a car's), word 36 all meshes.
+        const bool supported = first && meshes > 0 && o.fault == ModelFault::MeshCountsDiffer;
+        header.push_back(w(supported ? meshes - 1 : meshes));
+        header.push_back(c.word(id, 36, meshes));
         header.push_back(at(meshArray));
         header.push_back(w(bones));
         header.push_back(at(boneItem));
@@ -251,11 +256,11 @@ void addShapes(ModelDraft& draft, const std::string& model, const ModelFixtureOp
         for (uint32_t t = 1; t <= meshes; ++t) {
             const FixtureMesh& mesh = geometry[t - 1];
             const uint32_t mid = meshId(s, t);
-            const uint32_t p = cycled(o.meshP, t);
+            const bool firstMesh = first && t == 1;
+            const uint32_t p = firstMesh && o.fault == ModelFault::TransparencyThree ? 3 : cycled(o.meshP, t);
             const uint32_t vertexCountHere = static_cast<uint32_t>(mesh.vertices.size());
             const uint32_t indexCount = static_cast<uint32_t>(mesh.indices.size());
             const uint32_t groups = indexCount / 3;
-            const bool firstMesh = first && t == 1;
             const uint32_t vertexCount = firstMesh && o.fault == ModelFault::CountPastEnd ? 0x01000000 : vertexCountHere;
             const int vertices = draft.add(File::Common, Area::Data,
                                            {c.run(fixtureSeed(mid, FixtureRun::Vertices), 44ull * vertexCountHere,
@@ -269,10 +274,17 @@ void addShapes(ModelDraft& draft, const std::string& model, const ModelFixtureOp
             }
             const int indexItem = draft.add(File::Common, Area::Data, {raw(std::move(indices))});
             const Piece vertexAddress = firstMesh && o.fault == ModelFault::AddressOutside ? w(0x7FFFFFF0) : at(vertices);
-            // Support 0, texture flags 0, one side.
+            // No support (-1), texture flags 0, one side.
+            const uint32_t support = !firstMesh                                 ? 0xFFFFFFFF
+                                     : o.fault == ModelFault::SupportOutOfRange ? 16
+                                     : o.fault == ModelFault::MeshCountsDiffer  ? 0
+                                                                                : 0xFFFFFFFF;
+            const uint32_t sides = firstMesh && o.fault == ModelFault::TwoSides ? 2 : 1;
             const int record = draft.add(File::Unique, Area::Structures,
-                                         {c.word(mid, 0, 0), w(0), w(0), w(p), c.word(mid, 16, 0), c.word(mid, 20, 1),
-                                          w(vertexCount), w(indexCount), vertexAddress, at(indexItem)});
+                                         {c.word(mid, 0, support), w(0), w(0), w(p), c.word(mid, 16, 0),
+                                          c.word(mid, 20, sides), w(vertexCount), w(indexCount), vertexAddress,
+                                          at(indexItem)});
+            if (firstMesh) firstRecord = record;
             draft.parts()[meshArray].pieces.push_back(at(record));
             draft.reference(record, 4, textureSymbol(model, (t - 1) % std::max(o.textures, 1u) + 1));
             const bool lastMesh = s == o.shapes && t == meshes;
@@ -282,6 +294,7 @@ void addShapes(ModelDraft& draft, const std::string& model, const ModelFixtureOp
             draft.symbol(shapeSymbol(model, s), shape, File::Unique, modelLoaderType::BoneShape);
         }
     }
+    return firstRecord;
 }
 
 // Key k of `count`, spread over the animation's two seconds; the restraint (bone 2) turns.
@@ -401,12 +414,16 @@ HandMadeOvlPair modelPairFixture(const std::string& model, const ModelFixtureOpt
     const Content content(o);
     ModelDraft draft;
     const int firstLevel = addVisual(draft, model, o, content);
-    addShapes(draft, model, o, content);
+    const int firstMeshRecord = addShapes(draft, model, o, content);
     if (o.animationTemplate) addAnimation(draft, model, 0, o, content);
     for (uint32_t k = 1; k <= o.animations; ++k) addAnimation(draft, model, k, o, content);
     for (uint32_t k = 1; k <= o.textures; ++k) addTexture(draft, model, k, o, content);
     for (uint32_t k = 1; k <= o.splines; ++k) addSpline(draft, model, k, o);
     const int extra = draft.add(File::Unique, Area::Structures, {w(0)});
+    if (o.fault == ModelFault::NoIndices && firstMeshRecord >= 0) {
+        // The empty index list at the very end of the pair, where nothing is read.
+        draft.parts()[firstMeshRecord].pieces[9] = at(draft.add(File::Unique, Area::Structures, {}));
+    }
     switch (o.fault) {
         case ModelFault::StaticShape: draft.symbol(model + "Static:shs", extra, File::Unique, 0); break;
         case ModelFault::RideCar: draft.symbol(model + "Car:ric", extra, File::Unique, 0); break;

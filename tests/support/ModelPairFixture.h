@@ -27,8 +27,8 @@
 //   - a run of bytes (vertices, matrices, keys, palettes, pictures …) is fixtureBytes(seed, count)
 //     with seed = fixtureSeed(id, run, index);
 // In both:
-//   - counts stand where the tables say: svd 20 = levels; level 60 = its animations; bsh 32 = meshes,
-//     44 = bones; mesh 12 = P, 24 = vertices, 28 = indices; ban 0 = bones; bone record 4 = KT,
+//   - counts stand where the tables say: svd 20 = levels; level 60 = its animations; bsh 32 = meshes
+//     (the meshes without support, which all are: a realistic mesh's support word is -1), 44 = bones; mesh 12 = P, 24 = vertices, 28 = indices; ban 0 = bones; bone record 4 = KT,
 //     12 = KR; ftx 4 = edge, 20 = words, 28 = frames; spline as PeepPathSplinePair makes spline k-1.
 //   - names (patterned): level d "LOD"d (d from 1), bone b of a shape "Bone"b, bone b of an
 //     animation "AnimBone"b; both a bone word b of shape s: fixtureWord(shapeId(s), 0x1000 + b).
@@ -80,7 +80,7 @@ enum class ModelFault {
     // Faults of a structure's content, each found by the structure check (realistic contents):
     BoxInsideOut,          // the first bsh's bounding box minimum x above its maximum x
     BoxTooSmall,           // the first bsh's box misses the vertices on the x axis
-    SecondMeshCountDiffers,  // the first bsh's word at 36 one more than its mesh count
+    MeshCountsDiffer,      // the first bsh's first mesh has support 0: word 32 one less than word 36
     VertexTotalDiffers,    // the first bsh's vertex total one more than its meshes hold
     IndexPastVertices,     // the first mesh's first index names a vertex past its vertices
     LongNormal,            // the first mesh's first vertex has a normal of length 2
@@ -89,6 +89,10 @@ enum class ModelFault {
     StepPastFrames,        // the first ftx's first animation step names a frame it does not have
     TextureUnderSplineType,  // the ftx filed under the Spline loader type
     UnterminatedName,      // level 1's name at the end of the .common data, without its NUL
+    SupportOutOfRange,     // the first bsh's first mesh has support 16 (and word 32 counts it as none)
+    TransparencyThree,     // the first bsh's first mesh has transparency 3 (with the six-value groups)
+    TwoSides,              // the first bsh's first mesh has sides 2
+    NoIndices,             // the first bsh's first mesh has no indices; its list stands at the pair's end
 };
 
 enum class FixtureContent { Realistic, Patterned };

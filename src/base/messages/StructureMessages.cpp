@@ -76,6 +76,38 @@ constexpr MessageText kMessages[] = {
     {"inspectNoPng",
      "Dieses Programm wurde ohne PNG-Bibliothek erstellt und schreibt keine PNG-Dateien.",
      "This program was built without a PNG library and writes no PNG files."},
+    // A BoneShape's mesh records: their support, transparency, sides and counts.
+    {"structureSupportUnknown", "keine Stützart von -1 bis 15", "no support type from -1 to 15"},
+    {"structureTransparencyUnknown", "größer als 2, die höchste Transparenzart", "above 2, the highest transparency kind"},
+    {"structureSidesUnknown", "weder 1 noch 3", "neither 1 nor 3"},
+    {"structureMeshEmpty", "das Netz zeichnet nichts", "the mesh draws nothing"},
+    // {1} word 32, the meshes without support; {2} word 36, all meshes
+    {"structureMeshCountsDiffer",
+     "Wort 32 (Netze ohne Stütze) = {1}, Wort 36 (alle Netze) = {2}: eine Kopie in Wagen.ovls enthielte {1} und "
+     "kündigte {2} Netzeinträge an",
+     "word 32 (meshes without support) = {1}, word 36 (all meshes) = {2}: a copy in car OVLs would hold {1} and "
+     "announce {2} mesh records"},
+    // The car build. {1} the model name, {2} the BoneShape's symbol, {3} word 32, {4} word 36
+    {"modelMeshCountsDiffer",
+     "Das Modell {1} kann nicht verwendet werden: in der BoneShape {2} ist Wort 32 (Netze ohne Stütze) = {3}, Wort 36 "
+     "(alle Netze) aber = {4}. Die in die Wagen.ovls kopierte Form enthielte {3} und kündigte {4} Netzeinträge an; "
+     "das Spiel liest so viele Netze, wie sie ankündigt.",
+     "The model {1} cannot be used: its BoneShape {2} has word 32 (meshes without support) = {3}, but word 36 (all "
+     "meshes) = {4}. The shape copied into the car OVLs would hold {3} and announce {4} mesh records; the game reads as "
+     "many meshes as it announces."},
+    // The pictures of a model (inspect --render, the car preview). {1} a structure's symbol or a file.
+    {"renderNoModel", "{1} enthält kein Modell (keine SceneryItemVisual).", "{1} holds no model (no SceneryItemVisual)."},
+    {"renderStructureMissing", "{1} ist nicht im Paar.", "{1} is not in the pair."},
+    {"renderStructureBroken", "{1} liegt nicht ganz im Paar.", "{1} does not lie whole in the pair."},
+    {"renderNoLevel", "{1} hat keine Detailstufe.", "{1} has no level of detail."},
+    {"renderNoShape", "Die erste Detailstufe von {1} nennt keine BoneShape.",
+     "The first level of detail of {1} names no BoneShape."},
+    {"renderNoTriangles", "{1} hat keine Dreiecke.", "{1} has no triangles."},
+    // {1} a car role
+    {"renderNoCar", "Kein Wagen für {1}.", "No car for {1}."},
+    // {1} the model, {2} the mesh's number, {3} the texture it names
+    {"renderTextureMissing", "Netz {2} von {1}: Textur {3} fehlt, einfarbig gezeichnet.",
+     "Mesh {2} of {1}: texture {3} is missing, drawn in one colour."},
 };
 
 }  // namespace

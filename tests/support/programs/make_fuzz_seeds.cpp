@@ -196,6 +196,11 @@ void pairSeeds(Seeds& seeds, const ExampleBuilds& examples) {
     seeds.add("pair_inspector", "model", pairInput(test::modelPairFixture("Bob", patterned)));
     seeds.add("pair_inspector", "splines", pairInput(test::peepSplinePair({{"Loop:spl", 3, 1}, {"Path1:spl", 3, 0}})));
 
+    // Pairs to draw: the example car pair, a demo model, a small model of two meshes.
+    seeds.add("model_render", "example-car", examples.carPair());
+    seeds.add("model_render", "demo", pairInput(test::modelPairFixture("Bob", demos.back().options)));
+    seeds.add("model_render", "small", pairInput(test::modelPairFixture("Bob")));
+
     // Track sets and the kind scan.
     seeds.add("track_set_sections", "three-sections",
               test::commonFileWithStrings({"Set:trk", "Straight:tks", "Curve Left:tks", "GUIIcon:txs", "Lift:tks"}));
