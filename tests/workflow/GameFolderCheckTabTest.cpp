@@ -60,6 +60,12 @@ TEST_F(GameFolderCheckTabTest, ShowsTheWorstFindingAndUninstallsTheSelectedCtr) 
     // The half-installed track set goes with the uninstall of the track tab; the folder is checked again.
     tab.selectCtr(rowOf("TrackCTR_Rest"));
     ASSERT_TRUE(tab.canUninstallSelected());
+    // Asked first, as on the other tabs: No keeps the set, Yes removes it.
+    dialogs.yesNoAnswers = {false};
+    EXPECT_TRUE(tab.uninstallSelected());
+    EXPECT_TRUE(fs::exists(game.ridesFolder() / "TrackCTR_Rest"));
+    dialogs.yesNoAnswers = {true};
+    tab.selectCtr(rowOf("TrackCTR_Rest"));
     EXPECT_TRUE(tab.uninstallSelected());
     EXPECT_FALSE(fs::exists(game.ridesFolder() / "TrackCTR_Rest"));
     EXPECT_EQ(rowOf("TrackCTR_Rest"), -1);
