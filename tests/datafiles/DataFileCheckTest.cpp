@@ -232,7 +232,7 @@ std::string exampleFile(const char* name) {
 TEST_F(Check, ARewrittenFileHasNoFindings) {
     settings.addOnsEnabled = true;
     const std::string ride = exampleFile("CTR_BahnDaten_Beispielbahn.txt");
-    const std::string car = exampleFile("CTR_WagenDaten_Beispielbahn.txt");
+    const std::string car = exampleFile("CTR_WagenDaten_Beispielzug.txt");
     ASSERT_FALSE(ride.empty());
     ASSERT_FALSE(car.empty());
     for (bool english : {false, true}) {
