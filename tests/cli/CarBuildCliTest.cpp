@@ -34,6 +34,14 @@ struct CarBuildCli : ::testing::Test {
                              "'\r\n'AddOns 0'\r\n'Ueberschreiben 0'\r\n'HiddenSettings 0'\r\n");
         test::writeBytes(file, std::string(kCarDataHeader) + "ZugName\tSled Train\r\n");
     }
+    // The examples that ship with the program, beside each other in the author's folder.
+    void copyExamples() {
+        const char* source = std::getenv("ZW_SOURCE_DIR");
+        ASSERT_NE(source, nullptr);
+        for (const auto& entry : fs::directory_iterator(fs::path(source) / "examples")) {
+            fs::copy_file(entry.path(), game.author() / entry.path().filename());
+        }
+    }
     int run(std::vector<std::string> args) {
         args.insert(args.begin(), {"--workdir", game.root().string()});
         out.str("");
@@ -103,11 +111,7 @@ TEST_F(CarBuildCli, InstallReadsBuildsAndInstallsThePair) {
 // A ride and a car of one object name in one folder: whichever is built second stops, even with
 // --overwrite, and leaves the other's pair as it was.
 TEST_F(CarBuildCli, ABuildNeverReplacesAPairOfTheOtherKind) {
-    const char* source = std::getenv("ZW_SOURCE_DIR");
-    ASSERT_NE(source, nullptr);
-    for (const auto& entry : fs::directory_iterator(fs::path(source) / "examples")) {
-        fs::copy_file(entry.path(), game.author() / entry.path().filename());
-    }
+    ASSERT_NO_FATAL_FAILURE(copyExamples());
     const fs::path ride = game.author() / "CTR_BahnDaten_Beispielbahn.txt";
     const fs::path car = game.author() / "CTR_WagenDaten_Beispielbahn.txt";
     fs::copy_file(game.author() / "CTR_WagenDaten_Beispielzug.txt", car);
@@ -139,11 +143,7 @@ TEST_F(CarBuildCli, ABuildNeverReplacesAPairOfTheOtherKind) {
 // The examples that ship with the program: the ride and the car build side by side, neither asking
 // about the other's pair; the car from the demo models beside it.
 TEST_F(CarBuildCli, TheExampleRideAndCarBuildSideBySide) {
-    const char* source = std::getenv("ZW_SOURCE_DIR");
-    ASSERT_NE(source, nullptr);
-    for (const auto& entry : fs::directory_iterator(fs::path(source) / "examples")) {
-        fs::copy_file(entry.path(), game.author() / entry.path().filename());
-    }
+    ASSERT_NO_FATAL_FAILURE(copyExamples());
     const fs::path ride = game.author() / "CTR_BahnDaten_Beispielbahn.txt";
     ASSERT_EQ(run({"ride", "build", ride.string()}), ExitCode::Done) << err.str();
     const fs::path example = game.author() / "CTR_WagenDaten_Beispielzug.txt";
