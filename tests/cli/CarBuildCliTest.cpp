@@ -1,6 +1,7 @@
 // "car build" and "car install": read, build (and install) as the main window's buttons do.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 
@@ -91,6 +92,25 @@ TEST_F(CarBuildCli, BuildWritesThePairThatInspectAccepts) {
     EXPECT_NE(err.str().find(asked), std::string::npos) << err.str();
     EXPECT_EQ(run({"--overwrite", "car", "build", file.string()}), ExitCode::Done) << err.str();
     EXPECT_EQ(run({"--yes", "car", "build", file.string()}), ExitCode::Done) << err.str();
+}
+
+// The check finds before a build the model pairs the build would stop on, each at its key and line.
+TEST_F(CarBuildCli, CheckNamesAMissingOrUnreadableModelAtItsKeyAndLine) {
+    writeCarsWithModels(*this);
+    ASSERT_EQ(run({"car", "check", file.string()}), ExitCode::Done) << out.str();
+    const std::string text = test::fileContent(file);
+    const auto lineOf = [&](const std::string& key) {
+        return std::to_string(std::count(text.begin(), text.begin() + text.find("\n" + key), '\n') + 2);
+    };
+
+    fs::remove(game.author() / "SledFront.common.ovl");
+    test::writeBytes(game.author() / "SledMid.unique.ovl", "no OVL file");
+    EXPECT_EQ(run({"car", "check", file.string()}), ExitCode::Stopped);
+    const std::string front = "line " + lineOf("FrontCar_ModellnameTeilA") + ": FrontCar_ModellnameTeilA: Error 171! ";
+    const std::string mid = "line " + lineOf("MiddleCar_ModellnameTeilA") + ": MiddleCar_ModellnameTeilA: SledMid.unique.ovl";
+    EXPECT_NE(out.str().find(front + "SledFront.common.ovl file not found. Maybe"), std::string::npos) << out.str();
+    EXPECT_LT(out.str().find(front), out.str().find(mid)) << out.str();
+    EXPECT_TRUE(out.str().ends_with("2 errors, 0 notes\n")) << out.str();
 }
 
 TEST_F(CarBuildCli, InstallReadsBuildsAndInstallsThePair) {
