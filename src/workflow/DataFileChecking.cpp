@@ -6,7 +6,7 @@
 #include "assistant/AssistantStart.h"
 #include "assistant/TrackCatalogue.h"
 #include "base/Encoding.h"
-#include "workflow/CarModelCheck.h"
+#include "workflow/NamedPairCheck.h"
 #include "workflow/ProjectState.h"
 
 namespace zw {
@@ -43,10 +43,11 @@ std::vector<DataFileFinding> checkReadDataFile(DataFileKind kind, const ProjectS
     settings.known = catalogue.names ? &*catalogue.names : nullptr;
     settings.catalogueProblem = catalogue.problem;
     std::vector<DataFileFinding> findings = checkDataFile(kind, state.dataFiles, settings);
-    if (kind != DataFileKind::Car) return findings;
-    // What the build would stop on beyond the file itself: the model pairs it names.
-    const std::vector<DataFileFinding> models = checkCarModels(state.car, state.dataFiles, settings.language);
-    findings.insert(findings.end(), models.begin(), models.end());
+    // What the build would stop on beyond the file itself: the pairs it names.
+    const std::vector<DataFileFinding> pairs =
+        kind == DataFileKind::Car ? checkCarModels(state.car, state.dataFiles, settings.language)
+                                  : checkPeepSplinePair(state.ride, state.dataFiles, settings.language);
+    findings.insert(findings.end(), pairs.begin(), pairs.end());
     std::stable_sort(findings.begin(), findings.end(),
                      [](const DataFileFinding& a, const DataFileFinding& b) { return a.line < b.line; });
     return findings;
