@@ -46,7 +46,7 @@ std::vector<DataFileFinding> checkReadDataFile(DataFileKind kind, const ProjectS
     // What the build would stop on beyond the file itself: the pairs it names.
     const std::vector<DataFileFinding> pairs =
         kind == DataFileKind::Car ? checkCarModels(state.car, state.dataFiles, settings.language)
-                                  : checkPeepSplinePair(state.ride, state.dataFiles, settings.language);
+                                  : checkRidePairs(state.ride, state.dataFiles, settings.language);
     findings.insert(findings.end(), pairs.begin(), pairs.end());
     std::stable_sort(findings.begin(), findings.end(),
                      [](const DataFileFinding& a, const DataFileFinding& b) { return a.line < b.line; });

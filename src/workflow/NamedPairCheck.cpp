@@ -8,6 +8,7 @@
 #include "base/AnswerlessDialogs.h"
 #include "base/Encoding.h"
 #include "builders/PeepSplines.h"
+#include "builders/RideIconExtraData.h"
 #include "ovl/ModelPairCarChecks.h"
 
 namespace zw {
@@ -86,17 +87,44 @@ std::vector<DataFileFinding> checkCarModels(const CarData& car, const LoadedData
     return findings;
 }
 
-std::vector<DataFileFinding> checkPeepSplinePair(const RideData& ride, const LoadedDataFiles& files,
-                                                 Language language) {
-    if (PeepSplineCount(ride) == 0) return {};
+namespace {
+
+std::optional<DataFileFinding> peepSplinePairFinding(const RideData& ride, const LoadedDataFiles& files,
+                                                     Language language) {
+    if (PeepSplineCount(ride) == 0) return std::nullopt;
     const std::optional<Naming> naming =
         firstNaming(files.RideFileText, files.Lines, {"PeepLoopSplineName", "PeepPathSplineName"}, nullptr);
     AnswerlessDialogs kept;
     if (!naming || readModelPair(ride.DataFileFolder, kPeepSplinePairName, kPeepSplineMessageIds, kept, language) ||
         kept.messages.empty()) {
-        return {};
+        return std::nullopt;
     }
-    return {findingAt(*naming, kept.messages.front())};
+    return findingAt(*naming, kept.messages.front());
+}
+
+// Only "Style" and "style" take the icon from a pair beside the file.
+std::optional<DataFileFinding> iconPairFinding(const RideData& ride, const LoadedDataFiles& files,
+                                               Language language) {
+    if (ride.BahnIcon != "Style" && ride.BahnIcon != "style") return std::nullopt;
+    const std::optional<Naming> naming = firstNaming(files.RideFileText, files.Lines, {"BahnIcon", "RideIcon"}, nullptr);
+    AnswerlessDialogs kept;
+    if (!naming || obtainIconExtraData(ride.BahnIcon, ride.DataFileFolder, kept, language) ||
+        kept.messages.empty()) {
+        return std::nullopt;
+    }
+    return findingAt(*naming, kept.messages.front());
+}
+
+}  // namespace
+
+std::vector<DataFileFinding> checkRidePairs(const RideData& ride, const LoadedDataFiles& files, Language language) {
+    std::vector<DataFileFinding> findings;
+    for (auto finding : {peepSplinePairFinding(ride, files, language), iconPairFinding(ride, files, language)}) {
+        if (finding) findings.push_back(std::move(*finding));
+    }
+    std::stable_sort(findings.begin(), findings.end(),
+                     [](const DataFileFinding& a, const DataFileFinding& b) { return a.line < b.line; });
+    return findings;
 }
 
 }  // namespace zw
