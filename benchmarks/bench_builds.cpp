@@ -283,8 +283,8 @@ CarCase carCase(const std::string& folderName, const zw::test::ModelFixtureOptio
     fs::create_directories(folder);
     const std::string model = "BenchModel";
     zw::test::writeModelPairFixture(folder, model, options);
-    const fs::path carFile = folder / "CTR_WagenDaten_Beispielbahn.txt";
-    fs::copy_file(fs::path(ZW_SOURCE_DIR) / "examples" / "CTR_WagenDaten_Beispielbahn.txt", carFile,
+    const fs::path carFile = folder / "CTR_WagenDaten_Beispielzug.txt";
+    fs::copy_file(fs::path(ZW_SOURCE_DIR) / "examples" / "CTR_WagenDaten_Beispielzug.txt", carFile,
                   fs::copy_options::overwrite_existing);
     zw::LoadedDataFiles files;
     zw::LookupResults results;

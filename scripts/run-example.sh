@@ -25,7 +25,7 @@ ride=$work/CTR_BahnDaten_Beispielbahn.txt
 "${cli[@]}" --workdir "$work" --yes ride rewrite "$ride"
 "${cli[@]}" --workdir "$work" ride read "$ride" >/dev/null
 # The example cars: read, dumped and rewritten.
-car=$cars/CTR_WagenDaten_Beispielbahn.txt
+car=$cars/CTR_WagenDaten_Beispielzug.txt
 "${cli[@]}" --workdir "$work" car read "$car"
 "${cli[@]}" --workdir "$work" car read --dump "$car" >"$work/car-dump.txt"
 "${cli[@]}" --workdir "$work" --yes car rewrite "$car"
@@ -38,4 +38,4 @@ for layout in --no-addons --addons; do
 done
 # The example car pair, built from the demo models, and inspected.
 "${cli[@]}" --workdir "$work" --overwrite car build "$car"
-"${cli[@]}" --workdir "$work" inspect "$cars/$object/$object"
+"${cli[@]}" --workdir "$work" inspect "$cars/CTR_Beispielzug/CTR_Beispielzug"

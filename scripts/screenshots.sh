@@ -55,7 +55,7 @@ for language in Deutsch English; do
   # A ride naming a car type that is nowhere.
   sed 's/^WagentypName\t.*/WagentypName\t\t\tWildMouse, Geisterwagen/' examples/CTR_BahnDaten_Beispielbahn.txt \
     >"$gw/Autor/CTR_BahnDaten_Geisterbahn.txt"
-  for file in CTR_BahnDaten_Beispielbahn CTR_WagenDaten_Beispielbahn CTR_BahnDaten_Geisterbahn; do
+  for file in CTR_BahnDaten_Beispielbahn CTR_WagenDaten_Beispielzug CTR_BahnDaten_Geisterbahn; do
     kind=ride
     [[ $file == CTR_WagenDaten_* ]] && kind=car
     build/native/zorbaltwerk-cli --workdir "$gw" $kind install "$gw/Autor/$file.txt" >/dev/null 2>&1
@@ -63,7 +63,7 @@ for language in Deutsch English; do
   # A half-installed track set and a leftover of an interrupted install.
   mkdir -p "$gw/RCT3/tracks/TrackedRides/TrackCTR_Halb"
   printf 'x' >"$gw/RCT3/tracks/TrackedRides/TrackCTR_Halb/Loop_data.common.ovl"
-  printf 'x' >"$gw/RCT3/Cars/TrackedRideCars/CTR_Beispielbahn/CTR_Beispielbahn.unique.ovl.zwold"
+  printf 'x' >"$gw/RCT3/Cars/TrackedRideCars/CTR_Beispielzug/CTR_Beispielzug.unique.ovl.zwold"
   file=$out/gamecheck-$suffix.png
   (cd "$gw" && xvfb-run -a -s "-screen 0 1280x1024x24" "${program[@]}" --workdir "$gw" --screenshot gamecheck "$file")
   echo "$file"

@@ -43,7 +43,7 @@ results() {  # KIND FOLDER FILE
 }
 
 cases=0
-for data in "$source"/examples/CTR_BahnDaten_Beispielbahn.txt "$source"/examples/CTR_WagenDaten_Beispielbahn.txt \
+for data in "$source"/examples/CTR_BahnDaten_Beispielbahn.txt "$source"/examples/CTR_WagenDaten_Beispielzug.txt \
             "$source"/tests/golden/ride-rewrite-*.txt "$source"/tests/golden/car-rewrite-*.txt; do
   case $(basename "$data") in
     *Bahn*|ride-*) kind=ride file=CTR_BahnDaten_Beispielbahn.txt ;;

@@ -19,22 +19,22 @@ deep=.
 for level in 1 2 3 4 5 6 7; do deep="$deep/Ordner_$level-mit_einem_recht_langen_Namen_____"; done
 [ "${#deep}" -gt 260 ] || fail "the folder is only ${#deep} characters long"
 mkdir -p "$deep/Zorbaltwerk" "$deep/Spiele/RCT3/tracks/TrackedRides" "$deep/Spiele/RCT3/Cars/TrackedRideCars" "$deep/Bahnen"
-cp "$source"/examples/CTR_BahnDaten_Beispielbahn.txt "$source"/examples/CTR_WagenDaten_Beispielbahn.txt \
+cp "$source"/examples/CTR_BahnDaten_Beispielbahn.txt "$source"/examples/CTR_WagenDaten_Beispielzug.txt \
    "$source"/examples/*.ovl "$deep/Bahnen/"
 zw() { "${cli[@]}" --workdir "$deep/Zorbaltwerk" "$@"; }
 
 zw --yes options set --german --no-addons --game-path "$deep/Spiele/RCT3" >/dev/null || fail "options set"
 [ -s "$deep/Zorbaltwerk/Zorbaltwerk_Options.txt" ] || fail "no options file in $deep/Zorbaltwerk"
 zw --overwrite ride install "$deep/Bahnen/CTR_BahnDaten_Beispielbahn.txt" >/dev/null || fail "ride install"
-zw --overwrite car install "$deep/Bahnen/CTR_WagenDaten_Beispielbahn.txt" >/dev/null || fail "car install"
+zw --overwrite car install "$deep/Bahnen/CTR_WagenDaten_Beispielzug.txt" >/dev/null || fail "car install"
 game=$deep/Spiele/RCT3
 for file in "$game/tracks/TrackedRides/CTR_Beispielbahn/CTR_Beispielbahn.common.ovl" \
-            "$game/Cars/TrackedRideCars/CTR_Beispielbahn/CTR_Beispielbahn.unique.ovl"; do
+            "$game/Cars/TrackedRideCars/CTR_Beispielzug/CTR_Beispielzug.unique.ovl"; do
   [ -s "$file" ] || fail "nothing installed as $file"
   [ "$(realpath "$file" | wc -c)" -gt 300 ] || fail "$file is not deep enough"
 done
-cmp "$deep/Bahnen/CTR_Beispielbahn/CTR_Beispielbahn.common.ovl" \
-    "$game/Cars/TrackedRideCars/CTR_Beispielbahn/CTR_Beispielbahn.common.ovl" || fail "the car pair was not copied whole"
+cmp "$deep/Bahnen/CTR_Beispielzug/CTR_Beispielzug.common.ovl" \
+    "$game/Cars/TrackedRideCars/CTR_Beispielzug/CTR_Beispielzug.common.ovl" || fail "the car pair was not copied whole"
 # The Windows build lists a folder through its C runtime, which takes folders of at most 260
 # characters (error 730 under Wine): listing and uninstalling there are not yet covered.
 if [ ${#cli[@]} -gt 1 ]; then
@@ -43,6 +43,6 @@ if [ ${#cli[@]} -gt 1 ]; then
 fi
 [ "$(zw list rides | tr -d '\r')" = CTR_Beispielbahn ] || fail "list rides: $(zw list rides)"
 zw uninstall ride CTR_Beispielbahn >/dev/null || fail "uninstall ride"
-zw uninstall car CTR_Beispielbahn >/dev/null || fail "uninstall car"
+zw uninstall car CTR_Beispielzug >/dev/null || fail "uninstall car"
 [ -z "$(find "$game/tracks/TrackedRides" "$game/Cars/TrackedRideCars" -mindepth 1)" ] || fail "left after uninstall: $(ls -R "$game")"
 echo "options, build, install and uninstall in folders of ${#deep} characters"

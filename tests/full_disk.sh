@@ -30,14 +30,14 @@ state() { find . \( -path ./filler -o -path ./Temp \) -prune -o -print | LC_ALL=
 # Earlier files, written while there is room.
 mkdir -p RCT3/tracks/TrackedRides RCT3/Cars/TrackedRideCars ride cars
 cp "$source"/examples/CTR_BahnDaten_Beispielbahn.txt ride/
-cp "$source"/examples/CTR_WagenDaten_Beispielbahn.txt "$source"/examples/*.ovl cars/
+cp "$source"/examples/CTR_WagenDaten_Beispielzug.txt "$source"/examples/*.ovl cars/
 zw --yes options set --german --no-addons --game-path RCT3 >/dev/null || fail "options set"
 zw --overwrite ride build ride/CTR_BahnDaten_Beispielbahn.txt >/dev/null || fail "ride build"
-zw --overwrite car build cars/CTR_WagenDaten_Beispielbahn.txt >/dev/null || fail "car build"
+zw --overwrite car build cars/CTR_WagenDaten_Beispielzug.txt >/dev/null || fail "car build"
 zw --overwrite install ride/CTR_Beispielbahn >/dev/null || fail "ride install"
 mkdir author
 cp -r ride/CTR_Beispielbahn author/CTR_Ride && for f in author/CTR_Ride/*; do mv "$f" "${f/CTR_Beispielbahn/CTR_Ride}"; done
-cp -r cars/CTR_Beispielbahn author/CTR_Car && for f in author/CTR_Car/*; do mv "$f" "${f/CTR_Beispielbahn/CTR_Car}"; done
+cp -r cars/CTR_Beispielzug author/CTR_Car && for f in author/CTR_Car/*; do mv "$f" "${f/CTR_Beispielzug/CTR_Car}"; done
 # A track set naming the sections Loop and Drop, and an earlier set of that name with only Loop.
 le32() { printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) 0 0)"; }
 trackSet() {  # FOLDER SECTION...
@@ -55,10 +55,10 @@ trackSet() {  # FOLDER SECTION...
 trackSet author/TrackCTR_Set Loop Drop
 trackSet RCT3/tracks/TrackedRides/TrackCTR_Set Loop
 # Earlier results marked, so that a file replaced too early shows; data files that a rewrite changes.
-for f in ride/CTR_Beispielbahn/* cars/CTR_Beispielbahn/* RCT3/tracks/TrackedRides/*/*_data.*.ovl \
+for f in ride/CTR_Beispielbahn/* cars/CTR_Beispielzug/* RCT3/tracks/TrackedRides/*/*_data.*.ovl \
          RCT3/tracks/TrackedRides/CTR_*/*; do printf 'earlier' >"$f"; done
 printf 'Unbekannt\t1\r\n' >>ride/CTR_BahnDaten_Beispielbahn.txt
-printf 'Unbekannt\t1\r\n' >>cars/CTR_WagenDaten_Beispielbahn.txt
+printf 'Unbekannt\t1\r\n' >>cars/CTR_WagenDaten_Beispielzug.txt
 
 # Full: whatever still fits goes into one file.
 dd if=/dev/zero of=filler bs=4k status=none 2>/dev/null
@@ -75,9 +75,9 @@ fails() {  # WHAT ARGS...: must stop with a message and change nothing
 }
 fails "options" --yes options set --english --no-addons --game-path RCT3
 fails "ride rewrite" --yes --overwrite ride rewrite ride/CTR_BahnDaten_Beispielbahn.txt
-fails "car rewrite" --yes --overwrite car rewrite cars/CTR_WagenDaten_Beispielbahn.txt
+fails "car rewrite" --yes --overwrite car rewrite cars/CTR_WagenDaten_Beispielzug.txt
 fails "ride build" --overwrite ride build ride/CTR_BahnDaten_Beispielbahn.txt
-fails "car build" --overwrite car build cars/CTR_WagenDaten_Beispielbahn.txt
+fails "car build" --overwrite car build cars/CTR_WagenDaten_Beispielzug.txt
 fails "ride install" --overwrite install author/CTR_Ride
 fails "car install" --overwrite install author/CTR_Car
 fails "track set install" --overwrite install author/TrackCTR_Set

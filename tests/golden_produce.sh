@@ -25,14 +25,14 @@ quiet() { "${cli[@]}" --workdir . "$@" >/dev/null 2>&1; }
 
 mkdir RCT3 ride cars
 cp "$source"/examples/CTR_BahnDaten_Beispielbahn.txt ride/
-cp "$source"/examples/CTR_WagenDaten_Beispielbahn.txt "$source"/examples/*.common.ovl \
+cp "$source"/examples/CTR_WagenDaten_Beispielzug.txt "$source"/examples/*.common.ovl \
    "$source"/examples/*.unique.ovl cars/
 quiet --yes options set --german --addons --game-path RCT3
 
 run ride read --dump ride/CTR_BahnDaten_Beispielbahn.txt >"$out/ride-dump.txt"
-run car read --dump cars/CTR_WagenDaten_Beispielbahn.txt >"$out/car-dump.txt"
+run car read --dump cars/CTR_WagenDaten_Beispielzug.txt >"$out/car-dump.txt"
 run ride check ride/CTR_BahnDaten_Beispielbahn.txt >"$out/ride-check.txt" || true
-run car check cars/CTR_WagenDaten_Beispielbahn.txt >"$out/car-check.txt" || true
+run car check cars/CTR_WagenDaten_Beispielzug.txt >"$out/car-check.txt" || true
 
 # The rewrites: each from the example as shipped.
 rewrite() {  # KIND FILE RESULT FLAGS...
@@ -47,13 +47,12 @@ rewrite() {  # KIND FILE RESULT FLAGS...
 rewrite ride CTR_BahnDaten_Beispielbahn.txt ride-rewrite-de-addons.txt --german --addons
 rewrite ride CTR_BahnDaten_Beispielbahn.txt ride-rewrite-de.txt --german --no-addons
 rewrite ride CTR_BahnDaten_Beispielbahn.txt ride-rewrite-en-addons.txt --english --addons
-rewrite car CTR_WagenDaten_Beispielbahn.txt car-rewrite-de.txt --german
-rewrite car CTR_WagenDaten_Beispielbahn.txt car-rewrite-en.txt --english
+rewrite car CTR_WagenDaten_Beispielzug.txt car-rewrite-de.txt --german
+rewrite car CTR_WagenDaten_Beispielzug.txt car-rewrite-en.txt --english
 
-object=CTR_Beispielbahn
 : >"$out/pairs.sha256"
-pair() {  # FOLDER RESULT-NAME
-  local folder=$1 name=$2
+pair() {  # FOLDER RESULT-NAME OBJECT-NAME
+  local folder=$1 name=$2 object=$3
   run inspect "$folder/$object/$object" >"$out/$name-inspect.txt"
   for part in common unique; do
     cp "$folder/$object/$object.$part.ovl" "$name.$part.ovl"
@@ -61,11 +60,11 @@ pair() {  # FOLDER RESULT-NAME
   done
 }
 quiet --overwrite --no-addons ride build ride/CTR_BahnDaten_Beispielbahn.txt
-pair ride ride
+pair ride ride CTR_Beispielbahn
 quiet --overwrite --addons ride build ride/CTR_BahnDaten_Beispielbahn.txt
-pair ride ride-addons
-quiet --overwrite car build cars/CTR_WagenDaten_Beispielbahn.txt
-pair cars car
+pair ride ride-addons CTR_Beispielbahn
+quiet --overwrite car build cars/CTR_WagenDaten_Beispielzug.txt
+pair cars car CTR_Beispielzug
 
 # The pictures of the example models and of the car pair (compared with a tolerance a pixel by the
 # test RenderCli, not byte for byte).

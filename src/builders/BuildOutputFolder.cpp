@@ -19,7 +19,29 @@ PairFiles pairFilesIn(const std::filesystem::path& dataFileFolder, const std::st
     return files;
 }
 
-bool BuildOutputFolder::prepare(bool OverwriteWithoutPrompt, std::string_view questionId, Dialogs& dialogs,
+namespace {
+
+// What the earlier pair's unique file says it is; a pair without one, or one that cannot be read,
+// is of no known kind.
+PairKind earlierPairKind(const std::filesystem::path& unique) {
+    std::error_code error;
+    if (!std::filesystem::exists(unique, error)) return PairKind::Unknown;
+    const auto bytes = readWholeFile(unique);
+    return bytes ? scanPairKind(*bytes, pathForMessage(unique.filename())) : PairKind::Unknown;
+}
+
+const char* overwriteQuestionId(PairKind earlier) {
+    switch (earlier) {
+        case PairKind::Ride: return "overwriteRideOvls";
+        case PairKind::Car: return "overwriteCarOvls";
+        case PairKind::Unknown: break;
+    }
+    return "overwriteUnknownOvls";
+}
+
+}  // namespace
+
+bool BuildOutputFolder::prepare(PairKind building, bool OverwriteWithoutPrompt, Dialogs& dialogs,
                                 Language language) {
     const std::filesystem::path& folder = files_.folder;
     if (const std::error_code error = makeFolder(folder, made_)) {
@@ -29,9 +51,18 @@ bool BuildOutputFolder::prepare(bool OverwriteWithoutPrompt, std::string_view qu
         return false;
     }
     if (made_) return true;
-    const bool earlierPair = std::filesystem::exists(files_.common) || std::filesystem::exists(files_.unique);
-    if (!earlierPair || OverwriteWithoutPrompt) return true;
-    return dialogs.askYesNo(message("warningCaption", language), message(questionId, language));
+    const bool hasUnique = std::filesystem::exists(files_.unique);
+    if (!hasUnique && !std::filesystem::exists(files_.common)) return true;
+    const PairKind earlier = earlierPairKind(files_.unique);
+    if (earlier != PairKind::Unknown && earlier != building) {
+        const char* id = earlier == PairKind::Ride ? "buildWouldReplaceRidePair" : "buildWouldReplaceCarPair";
+        dialogs.showMessage(message(id, language, {pathForMessage(folder)}));
+        return false;
+    }
+    if (OverwriteWithoutPrompt) return true;
+    const std::filesystem::path& named = hasUnique ? files_.unique : files_.common;
+    return dialogs.askYesNo(message("warningCaption", language),
+                            message(overwriteQuestionId(earlier), language, {pathForMessage(named)}));
 }
 
 void BuildOutputFolder::removeIfMadeAndEmpty(Dialogs* dialogs, Language language) {

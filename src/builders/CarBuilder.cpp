@@ -128,8 +128,7 @@ bool buildCarPair(const CarData& car, const Settings& settings, const std::files
     const Language language = languageOf(settings.UseEnglish);
     const PairFiles files = carPairFiles(car);
     BuildOutputFolder output(files);
-    if (!output.prepare(settings.OverwriteWithoutPrompt, "overwriteCarOvls",
-                        dialogs, language)) {
+    if (!output.prepare(PairKind::Car, settings.OverwriteWithoutPrompt, dialogs, language)) {
         return false;
     }
     return output.runBuild([&] { return assembleCarPair(car, files, settings, TempFolder, writer, dialogs, steps); }, dialogs,

@@ -123,8 +123,7 @@ bool buildRidePair(const RideData& ride, const Settings& settings, const std::fi
     const Language language = languageOf(settings.UseEnglish);
     const PairFiles files = ridePairFiles(ride);
     BuildOutputFolder output(files);
-    if (!output.prepare(settings.OverwriteWithoutPrompt,
-                        "overwriteRideOvls", dialogs, language)) {
+    if (!output.prepare(PairKind::Ride, settings.OverwriteWithoutPrompt, dialogs, language)) {
         return false;
     }
     return output.runBuild([&] { return assembleRidePair(ride, files, settings, TempFolder, writer, dialogs, steps); }, dialogs,

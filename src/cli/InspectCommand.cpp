@@ -1,6 +1,6 @@
 // "inspect [--structures] [--icon FILE.png] [--textures DIR] [--render FILE.png [--yaw DEG]
 // [--pitch DEG] [--size N]] PAIR" lists what an OVL pair holds and checks it, structures included;
-// each finding is one message line. Errors stop the command (exit 1), notes do not. --structures
+// each finding is one message line, and a closing line counts errors and notes. Errors stop the command (exit 1), notes do not. --structures
 // prints every structure field by field; --icon writes the ride pair's own icon as a PNG file,
 // --textures each FlexiTexture frame of a car pair into DIR; --render draws the model of a model
 // pair, or the front, middle and rear cars of a car pair side by side (N × N pixels each).
@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "base/Encoding.h"
+#include "base/Messages.h"
 #include "base/SafeFile.h"
 #include "cli/Commands.h"
 #include "ovl/CarPairPicture.h"
@@ -32,6 +33,17 @@ std::string shownName(const std::filesystem::path& path) {
     } catch (const EncodingError&) {
         return "?";
     }
+}
+
+// A pair named by its folder (as a build makes it: <folder>/<name>/<name>.common.ovl) stands for
+// the pair of the folder's name inside it; anything else is the pair's base path or either file.
+std::filesystem::path pairBase(const std::filesystem::path& argument) {
+    std::error_code error;
+    if (!std::filesystem::is_directory(argument, error)) return argument;
+    // "CTR_X/", "." and "../CTR_X" name their folder too.
+    std::filesystem::path folder = std::filesystem::absolute(argument, error).lexically_normal();
+    if (!folder.has_filename()) folder = folder.parent_path();
+    return argument / folder.filename();
 }
 
 struct InspectArguments {
@@ -86,7 +98,7 @@ InspectArguments parse(std::span<const std::string> args) {
                                "--render FILE with --yaw DEG, --pitch DEG, --size N");
         }
     }
-    if (!pair) throw UsageProblem("inspect needs one pair: DIR/NAME or either file of the pair");
+    if (!pair) throw UsageProblem("inspect needs one pair: its folder, DIR/NAME or either file of the pair");
     parsed.pair = *pair;
     return parsed;
 }
@@ -179,7 +191,7 @@ int run(Context& context, std::span<const std::string> args) {
         context.showMessage("inspectNoPng");
         return ExitCode::Stopped;
     }
-    const OvlPairPaths paths = ovlPairPaths(pathFromArgument(arguments.pair));
+    const OvlPairPaths paths = ovlPairPaths(pairBase(pathFromArgument(arguments.pair)));
     std::optional<std::string> common = readWholeFile(paths.common);
     if (!common) {
         context.showMessage("ovlFileNotOpened", {shownName(paths.common)});
@@ -200,6 +212,9 @@ int run(Context& context, std::span<const std::string> args) {
         context.out() << std::flush;
         for (const std::string& violation : inspection.violations) context.dialogs().showMessage(violation);
         for (const std::string& note : inspection.notes) context.dialogs().showMessage(note);
+        context.out() << message("checkSummary", context.language(),
+                                 {std::to_string(inspection.violations.size()), std::to_string(inspection.notes.size())})
+                      << std::endl;
         bool pictures = true;
         if (arguments.icon || arguments.textures || arguments.render) {
             const StructureSpace space = StructureSpace::of(pair);
@@ -223,8 +238,8 @@ int run(Context& context, std::span<const std::string> args) {
 const Registration registration{{
     .name = "inspect",
     .usage = "inspect [--structures] [--icon FILE.png] [--textures DIR] [--render FILE.png [--yaw DEG] [--pitch DEG] "
-             "[--size N]] PAIR   DIR/NAME or either file of an OVL pair: lists it and checks it; --render draws its "
-             "model, or its front, middle and rear cars",
+             "[--size N]] PAIR   the folder, DIR/NAME or either file of an OVL pair: lists it and checks it; --render "
+             "draws its model, or its front, middle and rear cars",
     .run = run,
     // Reads the pair and nothing of the game.
     .touchesNoGame = [](std::span<const std::string>) { return true; },

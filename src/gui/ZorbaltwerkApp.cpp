@@ -112,7 +112,7 @@ bool ZorbaltwerkApp::screenshot(const wxString& window, const wxString& file) {
     } else if (window == "cars") {
         // The example car file of the working folder, read as the read button would.
         ProjectState& state = program_->mainModel().state();
-        const std::filesystem::path file = workFolder_ / "Wagen" / "CTR_WagenDaten_Beispielbahn.txt";
+        const std::filesystem::path file = workFolder_ / "Wagen" / "CTR_WagenDaten_Beispielzug.txt";
         if (readCarDataFile(state, *consoleDialogs_, file)) {
             const std::string title(program_->mainModel().caption("WagenAnsehenButton"));
             shown = new CarPreviewDialog(program_->mainWindow(), toWx(title), previewCars(state.car),

@@ -10,7 +10,7 @@
 #include "base/PathOnDisk.h"
 #include "base/SafeFile.h"
 #include "install/CtrFolderLayout.h"
-#include "install/PairKindScan.h"
+#include "ovl/PairKindScan.h"
 #include "install/PairNames.h"
 #include "ovl/OvlPairInspection.h"
 #include "ovl/OvlPairReader.h"

@@ -9,7 +9,7 @@
 #include "base/PathOnDisk.h"
 #include "base/SafeFile.h"
 #include "install/FolderStaging.h"
-#include "install/PairKindScan.h"
+#include "ovl/PairKindScan.h"
 #include "install/PairReplace.h"
 #include "ovl/TrackSetSections.h"
 

@@ -6,6 +6,7 @@
 #include "assistant/AssistantStart.h"
 #include "assistant/TrackCatalogue.h"
 #include "base/Encoding.h"
+#include "workflow/NamedPairCheck.h"
 #include "workflow/ProjectState.h"
 
 namespace zw {
@@ -41,7 +42,15 @@ std::vector<DataFileFinding> checkReadDataFile(DataFileKind kind, const ProjectS
     settings.hiddenSettings = state.settings.HiddenSettings;
     settings.known = catalogue.names ? &*catalogue.names : nullptr;
     settings.catalogueProblem = catalogue.problem;
-    return checkDataFile(kind, state.dataFiles, settings);
+    std::vector<DataFileFinding> findings = checkDataFile(kind, state.dataFiles, settings);
+    // What the build would stop on beyond the file itself: the pairs it names.
+    const std::vector<DataFileFinding> pairs =
+        kind == DataFileKind::Car ? checkCarModels(state.car, state.dataFiles, settings.language)
+                                  : checkRidePairs(state.ride, state.dataFiles, settings.language);
+    findings.insert(findings.end(), pairs.begin(), pairs.end());
+    std::stable_sort(findings.begin(), findings.end(),
+                     [](const DataFileFinding& a, const DataFileFinding& b) { return a.line < b.line; });
+    return findings;
 }
 
 }  // namespace zw

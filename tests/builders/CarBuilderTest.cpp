@@ -4,6 +4,7 @@
 
 #include "CarBuildFixture.h"
 #include "RideBuildFixture.h"
+#include "base/Encoding.h"
 #include "base/Messages.h"
 #include "base/SafeFile.h"
 #include "builders/CarRoleChecks.h"
@@ -189,7 +190,9 @@ TEST_F(CarBuildTest, OverwriteQuestionOnlyForAnEarlierPair) {
     ASSERT_EQ(dialogs.log.size(), 1u);
     EXPECT_EQ(dialogs.log[0].kind, DialogEvent::Kind::Question);
     EXPECT_EQ(dialogs.log[0].caption, "Warnung");
-    EXPECT_EQ(dialogs.log[0].text, "Gleichnamige Wagen.ovls existieren bereits. Möchten Sie sie überschreiben?");
+    EXPECT_EQ(dialogs.log[0].text,
+              pathForMessage(carUniqueFile(car)) +
+                  " existiert bereits und enthält ein Wagen-Paar. Möchten Sie es überschreiben?");
     EXPECT_EQ(*readWholeFile(carUniqueFile(car)), earlier);
     EXPECT_FALSE(std::filesystem::exists(carCommonFile(car)));
 
@@ -197,13 +200,32 @@ TEST_F(CarBuildTest, OverwriteQuestionOnlyForAnEarlierPair) {
     dialogs.yesNoAnswers = {true};
     EXPECT_EQ(build(), 1);
     EXPECT_EQ(dialogs.log.back().caption, "Warning");
-    EXPECT_EQ(dialogs.questions().back(), "File already exists. Overwrite?");
+    EXPECT_EQ(dialogs.questions().back(),
+              pathForMessage(carUniqueFile(car)) +
+                  " already exists and holds a car pair. Overwrite it?");
     EXPECT_NE(*readWholeFile(carUniqueFile(car)), earlier);
 
     settings.OverwriteWithoutPrompt = true;
     const size_t asked = dialogs.log.size();
     EXPECT_EQ(build(), 1);
     EXPECT_EQ(dialogs.log.size(), asked);
+}
+
+// An earlier pair whose kind cannot be told (only its common file, or a unique file without loader
+// type rows) is not refused: the question names the file and says so.
+TEST_F(CarBuildTest, AnEarlierPairOfNoKnownKindIsAskedAbout) {
+    std::filesystem::create_directories(carOutputFolder(car));
+    writeBytes(carCommonFile(car), "earlier common");
+    settings.UseEnglish = true;
+    EXPECT_EQ(build(), 0);
+    EXPECT_EQ(dialogs.questions().back(), pathForMessage(carCommonFile(car)) +
+                                              " already exists; whether it holds a ride pair or a car pair could "
+                                              "not be told. Overwrite it?");
+    writeBytes(carUniqueFile(car), std::string(2000, 'x'));
+    dialogs.yesNoAnswers = {true};
+    EXPECT_EQ(build(), 1);
+    EXPECT_NE(dialogs.questions().back().find(pathForMessage(carUniqueFile(car)) + " already exists; whether"),
+              std::string::npos);
 }
 
 TEST_F(CarBuildTest, StoppedOrFailedBuildLeavesTheEarlierPairIntact) {

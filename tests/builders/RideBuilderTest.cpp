@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "RideBuildFixture.h"
+#include "base/Encoding.h"
 #include "base/Messages.h"
 #include "base/SafeFile.h"
 #include "builders/RidePairLayout.h"
@@ -84,14 +85,18 @@ TEST_F(RideBuildTest, OverwriteQuestionOnlyForAnEarlierPair) {
     ASSERT_EQ(dialogs.log.size(), 1u);
     EXPECT_EQ(dialogs.log[0].kind, DialogEvent::Kind::Question);
     EXPECT_EQ(dialogs.log[0].caption, "Warnung");
-    EXPECT_EQ(dialogs.log[0].text, "Gleichnamige Bahn.ovls existieren bereits. Möchten Sie sie überschreiben?");
+    EXPECT_EQ(dialogs.log[0].text,
+              pathForMessage(rideUniqueFile(ride)) +
+                  " existiert bereits und enthält ein Bahn-Paar. Möchten Sie es überschreiben?");
     EXPECT_FALSE(std::filesystem::exists(rideCommonFile(ride)));
     EXPECT_EQ(*readWholeFile(rideUniqueFile(ride)), earlier);
 
     settings.UseEnglish = true;
     dialogs.yesNoAnswers = {true};
     EXPECT_EQ(build(), 1);
-    EXPECT_EQ(dialogs.questions().back(), "File already exists. Overwrite?");
+    EXPECT_EQ(dialogs.questions().back(),
+              pathForMessage(rideUniqueFile(ride)) +
+                  " already exists and holds a ride pair. Overwrite it?");
     EXPECT_EQ(dialogs.log.back().caption, "Warning");
     EXPECT_TRUE(std::filesystem::exists(rideCommonFile(ride)));
 

@@ -1,14 +1,17 @@
 // "car build" and "car install": read, build (and install) as the main window's buttons do.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 
+#include "base/Encoding.h"
 #include "base/Messages.h"
 #include "base/SafeFile.h"
 #include "cli/Cli.h"
 #include "cli/Commands.h"
 #include "datafiles/CarDataHeader.h"
+#include "ovl/PairKindScan.h"
 #include "ovl/PngEncoding.h"
 #include "support/FakeRegistry.h"
 #include "support/GameFolderFixture.h"
@@ -31,6 +34,14 @@ struct CarBuildCli : ::testing::Test {
                          "'English'\r\n'" + game.gamePath().string() +
                              "'\r\n'AddOns 0'\r\n'Ueberschreiben 0'\r\n'HiddenSettings 0'\r\n");
         test::writeBytes(file, std::string(kCarDataHeader) + "ZugName\tSled Train\r\n");
+    }
+    // The examples that ship with the program, beside each other in the author's folder.
+    void copyExamples() {
+        const char* source = std::getenv("ZW_SOURCE_DIR");
+        ASSERT_NE(source, nullptr);
+        for (const auto& entry : fs::directory_iterator(fs::path(source) / "examples")) {
+            fs::copy_file(entry.path(), game.author() / entry.path().filename());
+        }
     }
     int run(std::vector<std::string> args) {
         args.insert(args.begin(), {"--workdir", game.root().string()});
@@ -76,9 +87,30 @@ TEST_F(CarBuildCli, BuildWritesThePairThatInspectAccepts) {
 
     // Again: the overwrite question is answered No without a terminal; --overwrite or --yes build.
     EXPECT_EQ(run({"car", "build", file.string()}), ExitCode::Stopped);
-    EXPECT_NE(err.str().find("File already exists. Overwrite?"), std::string::npos);
+    const std::string asked = pathForMessage(fs::path(pair.string() + ".unique.ovl")) +
+                              " already exists and holds a car pair. Overwrite it?";
+    EXPECT_NE(err.str().find(asked), std::string::npos) << err.str();
     EXPECT_EQ(run({"--overwrite", "car", "build", file.string()}), ExitCode::Done) << err.str();
     EXPECT_EQ(run({"--yes", "car", "build", file.string()}), ExitCode::Done) << err.str();
+}
+
+// The check finds before a build the model pairs the build would stop on, each at its key and line.
+TEST_F(CarBuildCli, CheckNamesAMissingOrUnreadableModelAtItsKeyAndLine) {
+    writeCarsWithModels(*this);
+    ASSERT_EQ(run({"car", "check", file.string()}), ExitCode::Done) << out.str();
+    const std::string text = test::fileContent(file);
+    const auto lineOf = [&](const std::string& key) {
+        return std::to_string(std::count(text.begin(), text.begin() + text.find("\n" + key), '\n') + 2);
+    };
+
+    fs::remove(game.author() / "SledFront.common.ovl");
+    test::writeBytes(game.author() / "SledMid.unique.ovl", "no OVL file");
+    EXPECT_EQ(run({"car", "check", file.string()}), ExitCode::Stopped);
+    const std::string front = "line " + lineOf("FrontCar_ModellnameTeilA") + ": FrontCar_ModellnameTeilA: Error 171! ";
+    const std::string mid = "line " + lineOf("MiddleCar_ModellnameTeilA") + ": MiddleCar_ModellnameTeilA: SledMid.unique.ovl";
+    EXPECT_NE(out.str().find(front + "SledFront.common.ovl file not found. Maybe"), std::string::npos) << out.str();
+    EXPECT_LT(out.str().find(front), out.str().find(mid)) << out.str();
+    EXPECT_TRUE(out.str().ends_with("2 errors, 0 notes\n")) << out.str();
 }
 
 TEST_F(CarBuildCli, InstallReadsBuildsAndInstallsThePair) {
@@ -96,26 +128,58 @@ TEST_F(CarBuildCli, InstallReadsBuildsAndInstallsThePair) {
     EXPECT_EQ(run({"--overwrite", "car", "install", file.string()}), ExitCode::Done) << err.str();
 }
 
-// The example that ships with the program builds from the demo models beside it.
-TEST_F(CarBuildCli, TheExampleCarsBuild) {
-    const char* source = std::getenv("ZW_SOURCE_DIR");
-    ASSERT_NE(source, nullptr);
-    for (const auto& entry : fs::directory_iterator(fs::path(source) / "examples")) {
-        const std::string name = entry.path().filename().string();
-        if (name.starts_with("CTR_WagenDaten_") || name.ends_with(".ovl")) {
-            fs::copy_file(entry.path(), game.author() / entry.path().filename());
+// A ride and a car of one object name in one folder: whichever is built second stops, even with
+// --overwrite, and leaves the other's pair as it was.
+TEST_F(CarBuildCli, ABuildNeverReplacesAPairOfTheOtherKind) {
+    ASSERT_NO_FATAL_FAILURE(copyExamples());
+    const fs::path ride = game.author() / "CTR_BahnDaten_Beispielbahn.txt";
+    const fs::path car = game.author() / "CTR_WagenDaten_Beispielbahn.txt";
+    fs::copy_file(game.author() / "CTR_WagenDaten_Beispielzug.txt", car);
+    const fs::path folder = game.author() / "CTR_Beispielbahn";
+    struct Case {
+        fs::path first, second;
+        std::string there;
+    };
+    for (const Case& c : {Case{ride, car, "holds a ride pair"}, Case{car, ride, "holds a car pair"}}) {
+        fs::remove_all(folder);
+        ASSERT_EQ(run({c.first == ride ? "ride" : "car", "build", c.first.string()}), ExitCode::Done) << err.str();
+        const std::string common = test::fileContent(folder / "CTR_Beispielbahn.common.ovl");
+        const std::string unique = test::fileContent(folder / "CTR_Beispielbahn.unique.ovl");
+        for (const char* overwrite : {"--yes", "--overwrite"}) {
+            EXPECT_EQ(run({overwrite, c.second == ride ? "ride" : "car", "build", c.second.string()}),
+                      ExitCode::Stopped);
+            EXPECT_NE(err.str().find("The folder " + pathForMessage(folder) + " " + c.there), std::string::npos)
+                << err.str();
+            EXPECT_NE(err.str().find("Give the car its own object name"), std::string::npos) << err.str();
+            EXPECT_EQ(out.str(), "");
+            EXPECT_EQ(test::entryNames(folder),
+                      (std::vector<std::string>{"CTR_Beispielbahn.common.ovl", "CTR_Beispielbahn.unique.ovl"}));
+            EXPECT_EQ(test::fileContent(folder / "CTR_Beispielbahn.common.ovl"), common);
+            EXPECT_EQ(test::fileContent(folder / "CTR_Beispielbahn.unique.ovl"), unique);
         }
     }
-    const fs::path example = game.author() / "CTR_WagenDaten_Beispielbahn.txt";
+}
+
+// The examples that ship with the program: the ride and the car build side by side, neither asking
+// about the other's pair; the car from the demo models beside it.
+TEST_F(CarBuildCli, TheExampleRideAndCarBuildSideBySide) {
+    ASSERT_NO_FATAL_FAILURE(copyExamples());
+    const fs::path ride = game.author() / "CTR_BahnDaten_Beispielbahn.txt";
+    ASSERT_EQ(run({"ride", "build", ride.string()}), ExitCode::Done) << err.str();
+    const fs::path example = game.author() / "CTR_WagenDaten_Beispielzug.txt";
     ASSERT_EQ(run({"car", "build", example.string()}), ExitCode::Done) << err.str();
-    const fs::path built = game.author() / "CTR_Beispielbahn" / "CTR_Beispielbahn";
+    EXPECT_EQ(err.str(), "");
+    const fs::path rideUnique = game.author() / "CTR_Beispielbahn" / "CTR_Beispielbahn.unique.ovl";
+    ASSERT_TRUE(fs::exists(rideUnique));
+    EXPECT_EQ(scanPairKind(*readWholeFile(rideUnique), "ride"), PairKind::Ride);
+    const fs::path built = game.author() / "CTR_Beispielzug" / "CTR_Beispielzug";
     // Not a finding, not even a note; every model structure decoded.
     const fs::path textures = game.author() / "textures";
     ASSERT_EQ(run({"inspect", "--structures", built.string()}), ExitCode::Done) << err.str();
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(out.str().find("not decoded"), std::string::npos);
-    for (const char* name : {"CTR_BeispielbahnFrontCar:ric", "CTR_BeispielbahnMiddleCar:ric",
-                             "CTR_BeispielbahnRearCar:ric", "CTR_Beispielbahn:rit", "Beispielbahn_Front:svd",
+    for (const char* name : {"CTR_BeispielzugFrontCar:ric", "CTR_BeispielzugMiddleCar:ric",
+                             "CTR_BeispielzugRearCar:ric", "CTR_Beispielzug:rit", "Beispielbahn_Front:svd",
                              "Beispielbahn_MitteBuegel:svd"}) {
         EXPECT_NE(out.str().find(name), std::string::npos) << name;
     }

@@ -48,7 +48,10 @@ TEST_F(CarCli, ReadTellsTheCarsAndDumpsEveryField) {
                              "RearCar.AnimFeatureIdle: -1\n", "WaterUnknownF: 0\n"}) {
         EXPECT_NE(dump.find(line), std::string::npos) << line;
     }
-    EXPECT_TRUE(err.str().empty());
+    // The models it names are not beside it: what the read noticed says so, the read goes on.
+    EXPECT_NE(err.str().find("line 8: MiddleCar_ModellnameTeilA: Error 171! Body.common.ovl file not found."),
+              std::string::npos)
+        << err.str();
 }
 
 TEST_F(CarCli, RewriteAsksAndStopsWithoutAnAnswer) {

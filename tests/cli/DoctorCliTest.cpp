@@ -72,7 +72,7 @@ struct DoctorCli : ::testing::Test {
     void installExamples() {
         ASSERT_EQ(run({"--overwrite", "ride", "install", (game.author() / "CTR_BahnDaten_Beispielbahn.txt").string()}), ExitCode::Done)
             << err.str();
-        ASSERT_EQ(run({"--overwrite", "car", "install", (game.author() / "CTR_WagenDaten_Beispielbahn.txt").string()}), ExitCode::Done)
+        ASSERT_EQ(run({"--overwrite", "car", "install", (game.author() / "CTR_WagenDaten_Beispielzug.txt").string()}), ExitCode::Done)
             << err.str();
     }
     // Builds and installs the ride CTR_<name> from the given key lines.
@@ -142,7 +142,7 @@ TEST_F(DoctorCli, AGameFolderWithOneFaultOfEachKind) {
     // The example ride again under another folder name: two CTRs with one object name.
     copyPairAs(rides / "CTR_Beispielbahn", "CTR_Beispielbahn", rides / "CTR_Zweitbahn", "CTR_Zweitbahn");
     // The example car among the rides.
-    copyPairAs(cars / "CTR_Beispielbahn", "CTR_Beispielbahn", rides / "CTR_Wagenhier", "CTR_Wagenhier");
+    copyPairAs(cars / "CTR_Beispielzug", "CTR_Beispielzug", rides / "CTR_Wagenhier", "CTR_Wagenhier");
     // A track set: its own pair and one section pair, with a nested folder; one whose common file is gone.
     const fs::path set = rides / "TrackCTR_Set";
     test::writeBytes(set / "TrackCTR_Set.common.ovl", test::commonFileWithStrings({"Looping:tks"}));
@@ -159,7 +159,7 @@ TEST_F(DoctorCli, AGameFolderWithOneFaultOfEachKind) {
     test::writeBytes(cars / "CTR_Weder" / "CTR_Weder.common.ovl", test::commonFileWithStrings({"Weder"}));
     test::writeBytes(cars / "CTR_Weder" / "CTR_Weder.unique.ovl", test::uniqueFile({test::textRow()}));
     // Leftovers, loose files, a folder not named as a CTR.
-    test::writeBytes(cars / "CTR_Beispielbahn" / "CTR_Beispielbahn.unique.ovl.zwold", "former");
+    test::writeBytes(cars / "CTR_Beispielzug" / "CTR_Beispielzug.unique.ovl.zwold", "former");
     fs::create_directories(rides / "CTR_Alt.zwnew");
     test::writeBytes(rides / "readme.txt", "hello");
     fs::create_directories(cars / "Sicherung");
@@ -180,7 +180,7 @@ TEST_F(DoctorCli, AGameFolderWithOneFaultOfEachKind) {
         {"CTR_Einzeln", "CTR_Einzeln.unique.ovl", E, Kind::PairFileMissing},
         {"CTR_Kaputt", "CTR_Kaputt.unique.ovl", E, Kind::PairMalformed},
         {"CTR_Weder", "CTR_Weder.unique.ovl", E, Kind::UnknownContent},
-        {"CTR_Beispielbahn", "CTR_Beispielbahn.unique.ovl.zwold", N, Kind::Leftover},
+        {"CTR_Beispielzug", "CTR_Beispielzug.unique.ovl.zwold", N, Kind::Leftover},
         {"CTR_Alt.zwnew", "", N, Kind::Leftover},
         {"readme.txt", "", N, Kind::LooseFile},
         {"Sicherung", "", N, Kind::NotACtr},

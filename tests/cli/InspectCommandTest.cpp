@@ -42,8 +42,32 @@ TEST_F(InspectCommand, ListsASoundPairAndExitsWith0) {
         EXPECT_EQ(run((work / "pair" / given).string()), ExitCode::Done) << err.str();
         EXPECT_EQ(out.str().rfind("P.common.ovl\n", 0), 0u);
         EXPECT_NE(out.str().find("P.unique.ovl\n"), std::string::npos);
+        EXPECT_TRUE(out.str().ends_with("\n0 errors, 0 notes\n")) << out.str();
         EXPECT_EQ(err.str(), "");
     }
+}
+
+// A build prints <folder>/<name>/<name>.common.ovl: the pair's folder, its base path and either file
+// all name the same pair, absolute or relative to the current folder.
+TEST_F(InspectCommand, APairIsNamedByItsFolderItsBasePathOrEitherFile) {
+    const OvlPairBytes pair = test::sampleOvlPair();
+    test::writeBytes(work / "CTR_Q" / "CTR_Q.common.ovl", pair.common);
+    test::writeBytes(work / "CTR_Q" / "CTR_Q.unique.ovl", pair.unique);
+    ASSERT_EQ(run((work / "CTR_Q" / "CTR_Q").string()), ExitCode::Done) << err.str();
+    const std::string listing = out.str();
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(work.path());
+    for (const std::string given : {(work / "CTR_Q").string(), (work / "CTR_Q").string() + "/", std::string("CTR_Q"),
+                                    std::string("CTR_Q/"), std::string("CTR_Q/CTR_Q"),
+                                    std::string("CTR_Q/CTR_Q.common.ovl"), std::string("./CTR_Q/.")}) {
+        EXPECT_EQ(run(given), ExitCode::Done) << given << ": " << err.str();
+        EXPECT_EQ(out.str(), listing) << given;
+    }
+    // A folder without a pair of its name is reported by that name.
+    std::filesystem::create_directories(work / "Empty");
+    EXPECT_EQ(run("Empty"), ExitCode::Stopped);
+    EXPECT_EQ(err.str(), "The file Empty.common.ovl could not be opened.\n");
+    std::filesystem::current_path(before);
 }
 
 // The texture names come from the pair: a name that climbs out of the folder stays in it.
@@ -77,6 +101,7 @@ TEST_F(InspectCommand, PrintsOneLinePerViolationAndExitsWith1) {
               "P.unique.ovl: version 2 instead of 1.\n"
               "P.unique.ovl: symbol reference 1 (\"zeta:ab\"): the slot at address 161 holds 7 instead of 0.\n");
     EXPECT_NE(out.str().find("symbol references: 1"), std::string::npos);
+    EXPECT_TRUE(out.str().ends_with("\n2 errors, 0 notes\n")) << out.str();
 }
 
 TEST_F(InspectCommand, StopsWithAMessageForAMissingOrTruncatedFile) {

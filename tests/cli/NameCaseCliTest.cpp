@@ -78,7 +78,7 @@ TEST_F(NameCaseCli, ARideATrackSetAndACarGoIntoTheGamesOwnFoldersAndComeOutAgain
     copyExamples(game.author() / "car", "CTR_WagenDaten_", [](const std::string& name) {
         return name.ends_with(".ovl") ? lowered(name) : name;
     });
-    ASSERT_EQ(run({"car", "install", (game.author() / "car" / "CTR_WagenDaten_Beispielbahn.txt").string()}),
+    ASSERT_EQ(run({"car", "install", (game.author() / "car" / "CTR_WagenDaten_Beispielzug.txt").string()}),
               ExitCode::Done)
         << err.str();
 
@@ -89,17 +89,17 @@ TEST_F(NameCaseCli, ARideATrackSetAndACarGoIntoTheGamesOwnFoldersAndComeOutAgain
               (std::vector<std::string>{"Loop_data.common.ovl", "Loop_data.unique.ovl", "TrackCTR_T.common.ovl",
                                         "TrackCTR_T.unique.ovl"}));
     EXPECT_EQ(test::fileContent(rides / "TrackCTR_T" / "Loop_data.unique.ovl"), "section unique Loop");
-    EXPECT_EQ(test::entryNames(game.carsFolder() / "CTR_Beispielbahn"),
-              (std::vector<std::string>{"CTR_Beispielbahn.common.ovl", "CTR_Beispielbahn.unique.ovl"}));
+    EXPECT_EQ(test::entryNames(game.carsFolder() / "CTR_Beispielzug"),
+              (std::vector<std::string>{"CTR_Beispielzug.common.ovl", "CTR_Beispielzug.unique.ovl"}));
 
     for (const auto& [kind, name] : {std::pair{"rides", "CTR_Beispielbahn"}, {"tracks", "TrackCTR_T"},
-                                     {"cars", "CTR_Beispielbahn"}}) {
+                                     {"cars", "CTR_Beispielzug"}}) {
         EXPECT_EQ(run({"list", kind}), ExitCode::Done) << err.str();
         EXPECT_EQ(out.str(), std::string(name) + "\n") << kind;
     }
     EXPECT_EQ(run({"uninstall", "ride", "CTR_Beispielbahn"}), ExitCode::Done) << err.str();
     EXPECT_EQ(run({"uninstall", "track", "TrackCTR_T"}), ExitCode::Done) << err.str();
-    EXPECT_EQ(run({"uninstall", "car", "CTR_Beispielbahn"}), ExitCode::Done) << err.str();
+    EXPECT_EQ(run({"uninstall", "car", "CTR_Beispielzug"}), ExitCode::Done) << err.str();
     EXPECT_TRUE(test::entryNames(rides).empty());
     EXPECT_TRUE(test::entryNames(game.carsFolder()).empty());
 }
@@ -110,13 +110,13 @@ TEST_F(NameCaseCli, ACarBuildsTheSamePairFromModelFilesInAnotherCaseButNotFromTw
     copyExamples(game.author() / "exact", "CTR_WagenDaten_", sameName);
     copyExamples(game.author() / "small", "CTR_WagenDaten_", smallLetters);
     for (const char* folder : {"exact", "small"}) {
-        ASSERT_EQ(run({"car", "build", (game.author() / folder / "CTR_WagenDaten_Beispielbahn.txt").string()}),
+        ASSERT_EQ(run({"car", "build", (game.author() / folder / "CTR_WagenDaten_Beispielzug.txt").string()}),
                   ExitCode::Done)
             << folder << ": " << err.str();
     }
-    for (const char* file : {"CTR_Beispielbahn.common.ovl", "CTR_Beispielbahn.unique.ovl"}) {
-        EXPECT_EQ(test::fileContent(game.author() / "small" / "CTR_Beispielbahn" / file),
-                  test::fileContent(game.author() / "exact" / "CTR_Beispielbahn" / file))
+    for (const char* file : {"CTR_Beispielzug.common.ovl", "CTR_Beispielzug.unique.ovl"}) {
+        EXPECT_EQ(test::fileContent(game.author() / "small" / "CTR_Beispielzug" / file),
+                  test::fileContent(game.author() / "exact" / "CTR_Beispielzug" / file))
             << file;
     }
 
@@ -124,7 +124,7 @@ TEST_F(NameCaseCli, ACarBuildsTheSamePairFromModelFilesInAnotherCaseButNotFromTw
     // not guessed.
     const fs::path small = game.author() / "small";
     fs::copy_file(small / "beispielbahn_front.common.ovl", small / "BEISPIELBAHN_FRONT.common.ovl");
-    EXPECT_EQ(run({"--overwrite", "car", "build", (small / "CTR_WagenDaten_Beispielbahn.txt").string()}),
+    EXPECT_EQ(run({"--overwrite", "car", "build", (small / "CTR_WagenDaten_Beispielzug.txt").string()}),
               ExitCode::Stopped);
     for (const std::string& part : {std::string("Two entries differ only in letter case"),
                                     (small / "BEISPIELBAHN_FRONT.common.ovl").string(),

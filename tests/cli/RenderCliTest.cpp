@@ -72,9 +72,9 @@ TEST_F(RenderCli, TheExamplesLookAsTheirGoldenPictures) {
     for (const auto& entry : fs::directory_iterator(sourceFolder() / "examples")) {
         if (entry.path().filename().string().rfind("CTR_BahnDaten", 0) != 0) fs::copy_file(entry.path(), cars / entry.path().filename());
     }
-    ASSERT_EQ(run({"car", "build", (cars / "CTR_WagenDaten_Beispielbahn.txt").string()}), ExitCode::Done) << err.str();
+    ASSERT_EQ(run({"car", "build", (cars / "CTR_WagenDaten_Beispielzug.txt").string()}), ExitCode::Done) << err.str();
 
-    std::vector<std::pair<std::string, fs::path>> pairs = {{"car", cars / "CTR_Beispielbahn" / "CTR_Beispielbahn"}};
+    std::vector<std::pair<std::string, fs::path>> pairs = {{"car", cars / "CTR_Beispielzug" / "CTR_Beispielzug"}};
     for (const test::DemoModel& demo : test::demoModels()) pairs.emplace_back(demo.name, cars / demo.name);
     for (const auto& [name, pair] : pairs) {
         SCOPED_TRACE(name);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "base/SafeFile.h"
@@ -48,6 +49,18 @@ TEST_F(RideIconCli, InspectAcceptsRidePairsWithTheirOwnIcon) {
         EXPECT_NE(out.str().find("StyleIconTexture:tex"), std::string::npos);
         EXPECT_FALSE(std::filesystem::exists(work / "Temp" / "_IconExtradaten.ovl"));
     }
+}
+
+// The check finds before a build an icon pair that is missing or unreadable, at the icon's key line.
+TEST_F(RideIconCli, CheckNamesAMissingIconPairAtItsKey) {
+    const auto file = work / "rides" / "CTR_BahnDaten_Zipper.txt";
+    test::writeBytes(file, rideDataHeader() + "TrackSectionName\tA B\r\nBahnIcon\tStyle\r\n");
+    const std::string header = rideDataHeader();
+    const std::string line = std::to_string(std::count(header.begin(), header.end(), '\n') + 2);
+    EXPECT_EQ(run({"ride", "check", file.string()}), ExitCode::Stopped);
+    EXPECT_NE(out.str().find("line " + line + ": BahnIcon: "), std::string::npos) << out.str();
+    test::writeStyleIconPair(work / "rides", test::StyleIconFault::PictureInUnique);
+    EXPECT_EQ(run({"ride", "check", file.string()}), ExitCode::Done) << out.str();
 }
 
 // The icon written as a PNG file is the picture the built-in icon's blocks were made from: dark blue

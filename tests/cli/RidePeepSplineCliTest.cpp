@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -66,6 +67,16 @@ TEST(RidePeepSplinesCli, TheBuiltPairWithCopiedPeepSplinesPassesTheInspector) {
         ++splineLoaders;
     }
     EXPECT_EQ(splineLoaders, 5u);
+
+    // The check finds before a build what the build would stop on: the spline pair gone.
+    ASSERT_EQ(run({"ride", "check", data.string()}), ExitCode::Done) << out.str();
+    std::filesystem::remove(work / "ride" / "PeepPathSpline.common.ovl");
+    EXPECT_EQ(run({"ride", "check", data.string()}), ExitCode::Stopped);
+    const size_t key = ride.find("PeepLoopSplineName");
+    const std::string line = std::to_string(std::count(ride.begin(), ride.begin() + key, '\n') + 1);
+    EXPECT_NE(out.str().find("line " + line + ": PeepLoopSplineName: Error 141! PeepPathSpline.common.ovl"),
+              std::string::npos)
+        << out.str();
 }
 
 }  // namespace

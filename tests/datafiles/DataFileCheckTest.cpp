@@ -233,7 +233,7 @@ std::string exampleFile(const char* name) {
 TEST_F(Check, ARewrittenFileHasNoFindings) {
     settings.addOnsEnabled = true;
     const std::string ride = exampleFile("CTR_BahnDaten_Beispielbahn.txt");
-    const std::string car = exampleFile("CTR_WagenDaten_Beispielbahn.txt");
+    const std::string car = exampleFile("CTR_WagenDaten_Beispielzug.txt");
     ASSERT_FALSE(ride.empty());
     ASSERT_FALSE(car.empty());
     for (bool english : {false, true}) {
@@ -295,7 +295,7 @@ size_t lineBreaks(const std::string& text) {
 TEST_F(Check, FilesAsEditorsSaveThemReadAsTheFileTheyWereMadeFrom) {
     settings.addOnsEnabled = true;
     std::string rideText = exampleFile("CTR_BahnDaten_Beispielbahn.txt");
-    std::string carText = exampleFile("CTR_WagenDaten_Beispielbahn.txt");
+    std::string carText = exampleFile("CTR_WagenDaten_Beispielzug.txt");
     ASSERT_FALSE(rideText.empty());
     ASSERT_FALSE(carText.empty());
     rideText.replace(rideText.find("Eine kleine"), 11, "Achterbahn f\xFCr Gro\xDF und Klein \x96");

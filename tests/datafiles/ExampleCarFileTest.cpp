@@ -14,7 +14,7 @@ namespace {
 
 std::filesystem::path exampleFile() {
     const char* source = std::getenv("ZW_SOURCE_DIR");
-    return std::filesystem::path(source ? source : ".") / "examples" / "CTR_WagenDaten_Beispielbahn.txt";
+    return std::filesystem::path(source ? source : ".") / "examples" / "CTR_WagenDaten_Beispielzug.txt";
 }
 
 TEST(ExampleCarFile, HasAFrontCarATwoPartMiddleCarAndARearCarInCanonicalForm) {
@@ -23,7 +23,7 @@ TEST(ExampleCarFile, HasAFrontCarATwoPartMiddleCarAndARearCarInCanonicalForm) {
     ASSERT_TRUE(readCarDataFile(state, dialogs, exampleFile())) << exampleFile();
     EXPECT_TRUE(dialogs.log.empty());
     const CarData& car = state.car;
-    EXPECT_EQ(car.CarObjectName, "CTR_Beispielbahn");
+    EXPECT_EQ(car.CarObjectName, "CTR_Beispielzug");
     EXPECT_EQ(car.role(CarRole::FrontCar).ModelNamePartA, "Beispielbahn_Front");
     EXPECT_EQ(car.role(CarRole::MiddleCar).ModelNamePartA, "Beispielbahn_Mitte");
     EXPECT_EQ(car.role(CarRole::MiddleCar).ModelNamePartB, "Beispielbahn_MitteBuegel");

@@ -58,7 +58,7 @@ TEST_F(FixedPoint, RewritingARewrittenRideChangesNoByte) {
 
 TEST_F(FixedPoint, RewritingARewrittenCarFileChangesNoByte) {
     const std::string cars[] = {
-        example("CTR_WagenDaten_Beispielbahn.txt"),
+        example("CTR_WagenDaten_Beispielzug.txt"),
         std::string(kCarDataHeader) + "KameraLATiltfactor\t1.4\r\nFrontCar_TraegheitTeilA\t0.012\r\n"
                                       "FrontCar_BewegungsachsenSchwung\t179.999\r\nRearCar_Seitenschwankung\t-0.3\r\n",
     };

@@ -19,7 +19,7 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "base/Dialogs.h"
+#include "base/AnswerlessDialogs.h"
 
 namespace zw::fuzz {
 
@@ -37,18 +37,10 @@ inline bool registerTarget(const char* name, Target target) {
 
 // Dialogs of nobody: messages are dropped (they have been composed by then), questions answered No,
 // file choices and texts cancelled.
-class QuietDialogs : public Dialogs {
+class QuietDialogs : public AnswerlessDialogs {
 public:
     size_t messagesShown = 0;
     void showMessage(const std::string&) override { ++messagesShown; }
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-    std::optional<std::filesystem::path> chooseFileToOpen(const std::string&, const std::filesystem::path&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> askText(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::string clipboardText() override { return {}; }
 };
 
 // The two files of a pair in one input: a little-endian 32-bit length n, then n bytes of the

@@ -18,7 +18,7 @@ void GuiTest::start() {
     }
     const fs::path examples = fs::path(std::getenv("ZW_SOURCE_DIR")) / "examples";
     fs::copy_file(examples / "CTR_BahnDaten_Beispielbahn.txt", exampleRide());
-    fs::copy_file(examples / "CTR_WagenDaten_Beispielbahn.txt", exampleCar());
+    fs::copy_file(examples / "CTR_WagenDaten_Beispielzug.txt", exampleCar());
     program = std::make_unique<gui::Program>(dialogs, registry, game.root(), fs::path());
 }
 

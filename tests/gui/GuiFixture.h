@@ -37,7 +37,7 @@ struct GuiTest : ::testing::Test {
     void start();
 
     std::filesystem::path exampleRide() const { return game.author() / "CTR_BahnDaten_Beispielbahn.txt"; }
-    std::filesystem::path exampleCar() const { return game.author() / "CTR_WagenDaten_Beispielbahn.txt"; }
+    std::filesystem::path exampleCar() const { return game.author() / "CTR_WagenDaten_Beispielzug.txt"; }
 };
 
 // The control named `name` below `parent`; fails the test when there is none.

@@ -128,15 +128,16 @@ TEST_F(GuiTest, ACarFileIsReadRewrittenAndBuiltByClicks) {
     wxWindow* window = program->mainWindow();
     dialogs.filesToOpen.push_back(exampleCar());
     click(window, "CTRWagenDatenLesenButton");
-    ASSERT_TRUE(dialogs.messages().empty()) << dialogs.messages().front();
+    // The example names car models that are not beside it: what the read noticed names the key of
+    // each, and the build stops with a message, the button staying for another try.
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_NE(dialogs.messages()[0].find("FrontCar_ModellnameTeilA: "), std::string::npos) << dialogs.messages()[0];
     EXPECT_EQ(sorted(enabledButtons(window)),
               sorted({"NeustartButton", "CTRWagenDatenSchreibenButton", "WagenOVLsErstellenButton"}));
     click(window, "CTRWagenDatenSchreibenButton");
     EXPECT_EQ(sorted(enabledButtons(window)), sorted({"NeustartButton", "WagenOVLsErstellenButton"}));
-    // The example names car models that are not beside it: the build stops with a message and the
-    // button stays for another try.
     click(window, "WagenOVLsErstellenButton");
-    EXPECT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages().size(), 2u);
     EXPECT_EQ(sorted(enabledButtons(window)), sorted({"NeustartButton", "WagenOVLsErstellenButton"}));
 }
 

@@ -97,13 +97,14 @@ constexpr MessageText kMessages[] = {
     {"204",
      "Fehler 204! In der CTR_WagenDaten Datei gibt es {1} Wagen. Davon muss einer bei FrontCar und ein anderer bei MiddleCar eingetragen werden.",
      "Error 204! The CTR_WagenDaten file includes {1} car names. Note down one of these names behind the keyword FrontCar and another name behind the keyword MiddleCar."},
-    // Yes/No questions before a built pair replaces an existing one (caption warningCaption).
+    // Yes/No questions before a built pair replaces an existing one of its kind (caption
+    // warningCaption). {1} the earlier pair's file.
     {"overwriteRideOvls",
-     "Gleichnamige Bahn.ovls existieren bereits. Möchten Sie sie überschreiben?",
-     "File already exists. Overwrite?"},
+     "{1} existiert bereits und enthält ein Bahn-Paar. Möchten Sie es überschreiben?",
+     "{1} already exists and holds a ride pair. Overwrite it?"},
     {"overwriteCarOvls",
-     "Gleichnamige Wagen.ovls existieren bereits. Möchten Sie sie überschreiben?",
-     "File already exists. Overwrite?"},
+     "{1} existiert bereits und enthält ein Wagen-Paar. Möchten Sie es überschreiben?",
+     "{1} already exists and holds a car pair. Overwrite it?"},
     // {1} the path of a folder a build writes into, {2} the system's reason
     {"outputFolderNotCreated",
      "Der Ordner {1} konnte nicht angelegt werden ({2}).",
@@ -117,6 +118,19 @@ constexpr MessageText kMessages[] = {
     {"outputFolderNotRemoved",
      "Der leere Ordner {1} konnte nicht entfernt werden ({2}).",
      "The empty folder {1} could not be removed ({2})."},
+    // The earlier pair's kind could not be told (no unique file, or one without the loader type
+    // rows). {1} the earlier pair's file; caption warningCaption.
+    {"overwriteUnknownOvls",
+     "{1} existiert bereits; ob es ein Bahn- oder ein Wagen-Paar enthält, ließ sich nicht feststellen. Möchten Sie es überschreiben?",
+     "{1} already exists; whether it holds a ride pair or a car pair could not be told. Overwrite it?"},
+    // A car build would replace a ride pair of the same object name. {1} the output folder.
+    {"buildWouldReplaceRidePair",
+     "Im Ordner {1} steht ein Bahn-Paar dieses Namens. Der Wagen würde es ersetzen, daher wurde nichts gebaut und nichts geändert. Geben Sie dem Wagen einen eigenen Objektnamen (den Namensteil seiner CTR_WagenDaten-Datei) oder legen Sie Bahn- und Wagendatei in getrennte Ordner.",
+     "The folder {1} holds a ride pair of this name. The car would replace it, so nothing was built or changed. Give the car its own object name (the name part of its CTR_WagenDaten file), or keep the ride and car files in separate folders."},
+    // A ride build would replace a car pair of the same object name. {1} the output folder.
+    {"buildWouldReplaceCarPair",
+     "Im Ordner {1} steht ein Wagen-Paar dieses Namens. Die Bahn würde es ersetzen, daher wurde nichts gebaut und nichts geändert. Geben Sie dem Wagen einen eigenen Objektnamen (den Namensteil seiner CTR_WagenDaten-Datei) oder legen Sie Bahn- und Wagendatei in getrennte Ordner.",
+     "The folder {1} holds a car pair of this name. The ride would replace it, so nothing was built or changed. Give the car its own object name (the name part of its CTR_WagenDaten file), or keep the ride and car files in separate folders."},
 };
 
 }  // namespace

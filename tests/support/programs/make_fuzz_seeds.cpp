@@ -73,7 +73,7 @@ struct ExampleBuilds {
         state.TempFolder = folder / "Temp";
         const fs::path ride = folder / "CTR_BahnDaten_Beispielbahn.txt";
         if (!readRideDataFile(ride, state.dataFiles, state.lookupResults, state.ride, dialogs, Language::German) ||
-            !buildRidePair(state, dialogs) || !readCarDataFile(state, dialogs, folder / "CTR_WagenDaten_Beispielbahn.txt") ||
+            !buildRidePair(state, dialogs) || !readCarDataFile(state, dialogs, folder / "CTR_WagenDaten_Beispielzug.txt") ||
             !buildCarPair(state, dialogs)) {
             std::string shown;
             for (const std::string& m : dialogs.messages()) shown += "\n  " + m;
@@ -88,7 +88,7 @@ void dataFileSeeds(Seeds& seeds, const fs::path& source, const ExampleBuilds& ex
     seeds.add("ride_data_file", "example", fileBytes(source / "examples" / "CTR_BahnDaten_Beispielbahn.txt"));
     seeds.add("ride_data_file", "rewrite-de", rideDataFileContent(examples.state.ride, false, false));
     seeds.add("ride_data_file", "rewrite-en-addons", rideDataFileContent(examples.state.ride, true, true));
-    seeds.add("car_data_file", "example", fileBytes(source / "examples" / "CTR_WagenDaten_Beispielbahn.txt"));
+    seeds.add("car_data_file", "example", fileBytes(source / "examples" / "CTR_WagenDaten_Beispielzug.txt"));
     seeds.add("car_data_file", "rewrite-de", composeCarDataFile(examples.state.car, false, false));
     seeds.add("car_data_file", "rewrite-en-hidden", composeCarDataFile(examples.state.car, true, true));
 }

@@ -1,4 +1,4 @@
-#include "install/PairKindScan.h"
+#include "ovl/PairKindScan.h"
 
 #include "ovl/ByteReader.h"
 
