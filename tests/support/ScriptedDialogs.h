@@ -18,6 +18,7 @@ struct DialogEvent {
     std::string caption;  // question and input box captions; the filter for OpenFile and SaveFile
     std::string text;     // message text, question text, input prompt; the initial folder for OpenFile
     std::string fileName; // what was offered: SaveFile's file name (its folder is in `text`), InputBox's default
+    bool defaultNo = false;  // a question whose default button is No
 };
 
 class ScriptedDialogs : public Dialogs {
@@ -33,6 +34,7 @@ public:
 
     void showMessage(const std::string& text) override;
     bool askYesNo(const std::string& caption, const std::string& text) override;
+    bool askYesNoDefaultNo(const std::string& caption, const std::string& text) override;
     std::optional<std::filesystem::path> chooseFileToOpen(const std::string& filter,
                                                          const std::filesystem::path& initialFolder) override;
     std::optional<std::string> askText(const std::string& caption, const std::string& prompt,
