@@ -167,7 +167,7 @@ void MainWindow::afterRead(DataFileKind kind, const std::filesystem::path& file,
     else if (errors == 1) statusFile_ = message("statusReadWithOneError", language, {fileName, objectName});
     else statusFile_ = message("statusReadWithErrors", language, {std::to_string(errors), fileName, objectName});
     if (!readFindings_.empty())
-        dialogs_.showMessage(findingsMessage(pathForMessage(file.filename()), readFindings_, language));
+        dialogs_.showMessage(findingsMessage(fileName, readFindings_, language));
 }
 
 bool MainWindow::acceptsDataFileName(const std::filesystem::path& file, DataFileKind kind) {
