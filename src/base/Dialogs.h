@@ -23,6 +23,11 @@ public:
     // A Yes/No message box; true for Yes.
     virtual bool askYesNo(const std::string& caption, const std::string& text) = 0;
 
+    // The same box with No as the default button, for questions where Yes risks the author's work.
+    virtual bool askYesNoDefaultNo(const std::string& caption, const std::string& text) {
+        return askYesNo(caption, text);
+    }
+
     // The open-file dialog. `filter` is "description|pattern"; nullopt when the user cancels.
     virtual std::optional<std::filesystem::path> chooseFileToOpen(const std::string& filter,
                                                                  const std::filesystem::path& initialFolder) = 0;

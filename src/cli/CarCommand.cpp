@@ -67,7 +67,6 @@ void summary(std::ostream& out, const CarData& car) {
 
 const DataFileCommandKind kCarFiles{
     .group = "car",
-    .filePrefix = "CTR_WagenDaten_",
     .missingAction = "car needs read, rewrite, build or install and a file",
     .kind = DataFileKind::Car,
     .readForCheck = [](Context& context, const std::filesystem::path& file) {

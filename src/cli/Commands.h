@@ -109,10 +109,9 @@ std::filesystem::path pathFromArgument(const std::string& utf8);
 // A path as the command line shows it (UTF-8).
 std::string shownPath(const std::filesystem::path& path);
 
-// A data file named on the command line. The open dialog offers only files named
-// <prefix><name>.txt (prefix "CTR_BahnDaten_" or "CTR_WagenDaten_"); the command line takes no other.
-// Throws UsageProblem naming `group` for any other name.
-std::filesystem::path dataFileArgument(const std::string& word, std::string_view prefix, std::string_view group);
+// A data file of `kind` named on the command line; throws UsageProblem naming `group` for a name
+// that is no data file's (dataFileNameProblem).
+std::filesystem::path dataFileArgument(const std::string& word, DataFileKind kind, std::string_view group);
 
 // Prints the findings of a data file check, one a line, then how many errors and notes there are.
 // Done when there is no error; Stopped otherwise.
@@ -125,7 +124,6 @@ bool isCheckCommand(std::span<const std::string> args);
 // install alike for both.
 struct DataFileCommandKind {
     std::string_view group;          // "ride"
-    std::string_view filePrefix;     // "CTR_BahnDaten_"
     std::string_view missingAction;  // the usage problem when no action follows the group
     DataFileKind kind;
     // Reads without the message of findings (the check prints them as its result).

@@ -4,29 +4,24 @@
 #include <charconv>
 #include <ostream>
 
-#include "base/AsciiCase.h"
 #include "base/Encoding.h"
 #include "cli/Commands.h"
+#include "datafiles/DataFileName.h"
 #include "workflow/DataFileChecking.h"
 
 namespace zw::cli {
 
-std::filesystem::path dataFileArgument(const std::string& word, std::string_view prefix, std::string_view group) {
+std::filesystem::path dataFileArgument(const std::string& word, DataFileKind kind, std::string_view group) {
     const std::filesystem::path path = pathFromArgument(word);
-    const std::string name = shownPath(path.filename());
-    auto lower = [](std::string_view text) { return lowerAscii(std::string(text)); };
-    if (!lower(name).starts_with(lower(prefix)) || !lower(name).ends_with(".txt"))
-        throw UsageProblem(std::string(group) + ": the file must be named " + std::string(prefix) + "<name>.txt, not " +
-                           name);
+    // Usage problems are told in English, whatever the options say.
+    const std::string problem = dataFileNameProblem(path, kind, Language::English);
+    if (!problem.empty()) throw UsageProblem(std::string(group) + ": " + problem);
     return path;
 }
 
 int printFindings(Context& context, const std::vector<DataFileFinding>& findings) {
-    std::size_t errors = 0;
-    for (const auto& finding : findings) {
-        context.out() << findingLine(finding, context.language()) << '\n';
-        if (finding.severity == FindingSeverity::Error) ++errors;
-    }
+    for (const auto& finding : findings) context.out() << findingLine(finding, context.language()) << '\n';
+    const std::size_t errors = errorCount(findings);
     context.out() << message("checkSummary", context.language(),
                              {std::to_string(errors), std::to_string(findings.size() - errors)})
                   << '\n';
@@ -47,11 +42,12 @@ int runDataFileCommand(const DataFileCommandKind& kind, Context& context, std::s
     if (args.empty()) throw UsageProblem(std::string(kind.missingAction));
     const std::string& action = args[0];
     const std::string group(kind.group);
-    const std::string fileKind(kind.filePrefix.substr(0, kind.filePrefix.size() - 1));  // "CTR_BahnDaten"
+    const std::string_view prefix = dataFilePrefix(kind.kind);
+    const std::string fileKind(prefix.substr(0, prefix.size() - 1));  // "CTR_BahnDaten"
     MainWindow& window = context.window();
     // Reads FILE through the window's read command (the file stands in for the open dialog).
     auto read = [&](const std::string& file) {
-        context.dialogs().setFileToOpen(dataFileArgument(file, kind.filePrefix, kind.group));
+        context.dialogs().setFileToOpen(dataFileArgument(file, kind.kind, kind.group));
         return (window.*kind.read)();
     };
     auto oneFile = [&] {
@@ -66,7 +62,7 @@ int runDataFileCommand(const DataFileCommandKind& kind, Context& context, std::s
     }
     if (action == "check") {
         // Read as the window reads, without its message of findings: they are the result here.
-        const auto path = dataFileArgument(oneFile(), kind.filePrefix, kind.group);
+        const auto path = dataFileArgument(oneFile(), kind.kind, kind.group);
         if (!kind.readForCheck(context, path)) return ExitCode::Stopped;
         return printFindings(context, checkReadDataFile(kind.kind, context.state(), context.executableFolder()));
     }

@@ -79,7 +79,6 @@ void summary(std::ostream& out, const RideData& r) {
 
 const DataFileCommandKind kRideFiles{
     .group = "ride",
-    .filePrefix = "CTR_BahnDaten_",
     .missingAction = "ride needs read, rewrite or build and a file",
     .kind = DataFileKind::Ride,
     .readForCheck = [](Context& context, const std::filesystem::path& file) {

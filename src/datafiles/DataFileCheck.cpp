@@ -480,9 +480,12 @@ std::vector<DataFileFinding> checkDataFile(DataFileKind kind, const LoadedDataFi
     return Checker(kind, files, settings).run();
 }
 
-bool hasErrors(const std::vector<DataFileFinding>& findings) {
-    return std::any_of(findings.begin(), findings.end(),
-                       [](const DataFileFinding& f) { return f.severity == FindingSeverity::Error; });
+bool hasErrors(const std::vector<DataFileFinding>& findings) { return errorCount(findings) != 0; }
+
+std::size_t errorCount(const std::vector<DataFileFinding>& findings) {
+    return static_cast<std::size_t>(std::count_if(findings.begin(), findings.end(), [](const DataFileFinding& f) {
+        return f.severity == FindingSeverity::Error;
+    }));
 }
 
 std::string findingLine(const DataFileFinding& finding, Language language) {

@@ -49,6 +49,8 @@ std::vector<DataFileFinding> checkDataFile(DataFileKind kind, const LoadedDataFi
                                            const DataFileCheckSettings& settings);
 
 bool hasErrors(const std::vector<DataFileFinding>& findings);
+// How many findings are errors (notes do not count).
+std::size_t errorCount(const std::vector<DataFileFinding>& findings);
 
 // One finding as a line of text ("line 12: ...", a note marked as one).
 std::string findingLine(const DataFileFinding& finding, Language language);

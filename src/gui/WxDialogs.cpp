@@ -39,6 +39,11 @@ bool WxDialogs::askYesNo(const std::string& caption, const std::string& text) {
     return box.ShowModal() == wxID_YES;
 }
 
+bool WxDialogs::askYesNoDefaultNo(const std::string& caption, const std::string& text) {
+    wxMessageDialog box(parent(), toWx(text), toWx(caption), wxYES_NO | wxNO_DEFAULT | wxCENTRE | wxICON_WARNING);
+    return box.ShowModal() == wxID_YES;
+}
+
 std::optional<std::filesystem::path> WxDialogs::chooseFileToOpen(const std::string& filter,
                                                                  const std::filesystem::path& initialFolder) {
     // The filter is "description|pattern", which is wx's own wildcard form.

@@ -20,6 +20,7 @@ public:
     void showMessage(const std::string& text) override;
     void showError(const std::string& text) override;
     bool askYesNo(const std::string& caption, const std::string& text) override;
+    bool askYesNoDefaultNo(const std::string& caption, const std::string& text) override;
     std::optional<std::filesystem::path> chooseFileToOpen(const std::string& filter,
                                                          const std::filesystem::path& initialFolder) override;
     std::optional<std::string> askText(const std::string& caption, const std::string& prompt,

@@ -6,6 +6,7 @@
 #include "base/Dialogs.h"
 #include "base/Encoding.h"
 #include "base/Registry.h"
+#include "datafiles/DataFileName.h"
 #include "workflow/DataFileChecking.h"
 
 namespace zw {
@@ -136,6 +137,7 @@ void MainWindow::restart() {
     applyMoment(ButtonMoment::Restart);
     statusFile_.clear();
     statusCommand_.clear();
+    readErrors_ = {};
     std::error_code ignored;
     for (std::string_view name : kTemporaryFiles) std::filesystem::remove(state_.TempFolder / name, ignored);
     // remove() takes a folder only when it is empty; a file called Temp is not ours to delete.
@@ -161,11 +163,33 @@ std::string MainWindow::statusText() const {
 
 void MainWindow::afterRead(DataFileKind kind, const std::filesystem::path& file, const std::string& objectName) {
     const Language language = languageOf(state_.settings.UseEnglish);
-    statusFile_ = message("statusRead", language, {pathForMessage(file.filename()), objectName});
     statusCommand_.clear();
     readFindings_ = checkReadDataFile(kind, state_, executableFolder_);
+    const std::size_t errors = errorCount(readFindings_);
+    readErrors_[static_cast<std::size_t>(kind)] = {errors, false};
+    const std::string fileName = pathForMessage(file.filename());
+    if (errors == 0) statusFile_ = message("statusRead", language, {fileName, objectName});
+    else if (errors == 1) statusFile_ = message("statusReadWithOneError", language, {fileName, objectName});
+    else statusFile_ = message("statusReadWithErrors", language, {std::to_string(errors), fileName, objectName});
     if (!readFindings_.empty())
-        dialogs_.showMessage(findingsMessage(pathForMessage(file.filename()), readFindings_, language));
+        dialogs_.showMessage(findingsMessage(fileName, readFindings_, language));
+}
+
+bool MainWindow::acceptsDataFileName(const std::filesystem::path& file, DataFileKind kind) {
+    const std::string problem = dataFileNameProblem(file, kind, languageOf(state_.settings.UseEnglish));
+    if (!problem.empty()) dialogs_.showMessage(problem);
+    return problem.empty();
+}
+
+bool MainWindow::goOnDespiteReadErrors(DataFileKind kind) {
+    ReadErrors& read = readErrors_[static_cast<std::size_t>(kind)];
+    if (read.count == 0 || read.accepted) return true;
+    const Language language = languageOf(state_.settings.UseEnglish);
+    const std::string question = read.count == 1 ? message("readErrorGoOn", language)
+                                                 : message("readErrorsGoOn", language, {std::to_string(read.count)});
+    read.accepted = dialogs_.askYesNoDefaultNo(message("warningCaption", language), question);
+    if (!read.accepted) clearCommandStatus();
+    return read.accepted;
 }
 
 void MainWindow::setCommandStatus(std::string_view id, const std::filesystem::path& path) {

@@ -160,6 +160,11 @@ private:
     // The last command's part of the status line: message `id` with the path, or nothing.
     void setCommandStatus(std::string_view id, const std::filesystem::path& path);
     void clearCommandStatus() { statusCommand_.clear(); }
+    // False, with the message, when `file` chosen in the open dialog is not named as a data file of `kind`.
+    bool acceptsDataFileName(const std::filesystem::path& file, DataFileKind kind);
+    // Before writing, building or installing from the file of `kind` read last: when its read found
+    // errors, asks once whether to go on (No by default). True to go on.
+    bool goOnDespiteReadErrors(DataFileKind kind);
     // Installs the pair <dataFileFolder>/<objectName>/ of `kind`, then the buttons of `installed` and
     // "Installed into ..." after an install, nothing after one that failed.
     bool installPair(CtrKind kind, const std::filesystem::path& dataFileFolder, const std::string& objectName,
@@ -173,6 +178,12 @@ private:
     bool carPreviewOffered_ = false;
     std::filesystem::path executableFolder_;
     std::vector<DataFileFinding> readFindings_;
+    // The errors of the last read of each kind, and whether the author chose to go on with them.
+    struct ReadErrors {
+        std::size_t count = 0;
+        bool accepted = false;
+    };
+    std::array<ReadErrors, 2> readErrors_{};
     std::string statusFile_;     // UTF-8
     std::string statusCommand_;  // UTF-8
 };

@@ -9,13 +9,15 @@ namespace zw {
 
 bool MainWindow::readCarFile() {
     const auto file = dialogs_.chooseFileToOpen(kCarDataFileFilter, state_.StartFolder);
-    if (!file || !readCarDataFile(state_, dialogs_, *file)) return false;
+    if (!file || !acceptsDataFileName(*file, DataFileKind::Car) || !readCarDataFile(state_, dialogs_, *file))
+        return false;
     afterRead(DataFileKind::Car, *file, state_.car.CarObjectName);
     applyMoment(ButtonMoment::CarRead);
     return true;
 }
 
 bool MainWindow::rewriteCarFile() {
+    if (!goOnDespiteReadErrors(DataFileKind::Car)) return false;
     if (!zw::rewriteCarFile(state_, dialogs_)) {
         clearCommandStatus();
         return false;

@@ -6,6 +6,7 @@
 namespace zw {
 
 bool MainWindow::buildCarPair() {
+    if (!goOnDespiteReadErrors(DataFileKind::Car)) return false;
     const bool result =
         runCommand([this] { return zw::buildCarPair(state_, dialogs_); }, ButtonMoment::CarBuilt);
     if (result) setCommandStatus("statusBuilt", carCommonFile(state_.car));

@@ -32,11 +32,13 @@ bool MainWindow::installPair(CtrKind kind, const std::filesystem::path& dataFile
 }
 
 bool MainWindow::installRidePair() {
+    if (!goOnDespiteReadErrors(DataFileKind::Ride)) return false;
     return installPair(CtrKind::Ride, state_.ride.DataFileFolder, state_.ride.RideObjectName,
                        ButtonMoment::RideInstalled);
 }
 
 bool MainWindow::installCarPair() {
+    if (!goOnDespiteReadErrors(DataFileKind::Car)) return false;
     return installPair(CtrKind::Car, state_.car.CarFolder, state_.car.CarObjectName, ButtonMoment::CarInstalled);
 }
 

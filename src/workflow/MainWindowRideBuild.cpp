@@ -6,6 +6,7 @@
 namespace zw {
 
 bool MainWindow::buildRidePair() {
+    if (!goOnDespiteReadErrors(DataFileKind::Ride)) return false;
     const bool result =
         runCommand([this] { return zw::buildRidePair(state_, dialogs_); }, ButtonMoment::RideBuilt);
     if (result) setCommandStatus("statusBuilt", rideCommonFile(state_.ride));

@@ -11,7 +11,7 @@ bool MainWindow::readRideFile() {
     return runCommand(
         [this] {
             const auto file = dialogs_.chooseFileToOpen(kRideDataFileFilter, state_.StartFolder);
-            if (!file) return false;
+            if (!file || !acceptsDataFileName(*file, DataFileKind::Ride)) return false;
             if (!readRideDataFile(*file, state_.dataFiles, state_.lookupResults, state_.ride, dialogs_,
                                   languageOf(state_.settings.UseEnglish)))
                 return false;
@@ -22,6 +22,7 @@ bool MainWindow::readRideFile() {
 }
 
 bool MainWindow::rewriteRideFile() {
+    if (!goOnDespiteReadErrors(DataFileKind::Ride)) return false;
     const bool result = runCommand([this] { return zw::rewriteRideFile(state_, dialogs_); },
                                    ButtonMoment::RideRewritten);
     if (result) setCommandStatus("statusRewritten", rideDataRewriteTarget(state_.ride));

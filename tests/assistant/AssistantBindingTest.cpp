@@ -50,7 +50,7 @@ const std::map<std::string, std::string> kKeyOfCaption = {
     {"Preset start option", "StartPreset"},
     {"Start options", "StartOptions"},
     {"no children allowed", "NoChildrenFlag"},
-    {"slowly floating water texture", "NoFlowingWaterTextureFlag"},
+    {"slowly flowing water texture", "NoFlowingWaterTextureFlag"},
     {"yellow traffic light", "LightRedGreenFlag"},
     {"only start ride fully loaded", "FullLoadFlag"},
     {"Ride can swing", "RidebetweenTrackSplinesFlag"},
@@ -87,17 +87,17 @@ const std::map<std::string, std::string> kKeyOfCaption = {
     {"preset train count", "TrainCountPreset"},
     {"Stations can be synchronized", "StationsSyncFlag"},
     {"constant water section speed", "WaterSectionConstantSpeed"},
-    {"Water accelleration factor", "WaterSectionAcceleration"},
+    {"Water acceleration factor", "WaterSectionAcceleration"},
     {"Water braking factor", "WaterSectionDeceleration"},
-    {"Middle tracksection (A)", "SpecialTrackSectionNameAMid"},
-    {"Topsection (A)", "SpecialTrackSectionNameAEnd"},
-    {"Middle tracksection (B)", "SpecialTrackSectionNameBMid"},
-    {"Top tracksection (B)", "SpecialTrackSectionNameBEnd"},
+    {"Middle track section (A)", "SpecialTrackSectionNameAMid"},
+    {"Top track section (A)", "SpecialTrackSectionNameAEnd"},
+    {"Middle track section (B)", "SpecialTrackSectionNameBMid"},
+    {"Top track section (B)", "SpecialTrackSectionNameBEnd"},
     {"Top duration", "TowerRideTopDuration"},
     {"Top clearance", "TowerRideTopClearance"},
     {"Special car (A)", "SpecialCarTypeAName"},
     {"Special car (B)", "SpecialCarTypeBName"},
-    {"Special car (A) wait time", "SpecialCarTypeAOffsetWait"},
+    {"Special car (A) wait position", "SpecialCarTypeAOffsetWait"},
     {"Special car (A) hitch position", "SpecialCarTypeAOffsetHitch"},
 };
 // The rating rows and columns, each caption with its key's stem.
@@ -112,7 +112,7 @@ const std::map<std::string, std::string> kRatingRowOfCaption = {
     {"Ride length", "RideLength"},
     {"Scenery influence", "SceneryInfluence"},
     {"Horizontal G force", "AverageHorizGForce"},
-    {"Verical G force", "AverageVertGForce"},
+    {"Vertical G force", "AverageVertGForce"},
 };
 const std::map<std::string, std::string> kRatingColumnOfCaption = {
     {"Excitement", "Exc"}, {"Intensity", "Int"}, {"Nausea", "Nau"}};

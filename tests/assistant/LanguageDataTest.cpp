@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <set>
 
 #include "assistant/LanguageData.h"
@@ -27,6 +28,29 @@ TEST(LanguageData, ControlsWithoutACaptionInTheTableGetTextsOfTheirOwn) {
     for (const auto& text : uncaptionedControlTexts()) {
         EXPECT_TRUE(targets.insert(text.target).second) << "twice: " << text.target;
         EXPECT_FALSE(text.german.empty() || text.english.empty() || text.german == text.english) << text.target;
+    }
+}
+
+// A caption tells what a control is for; a key's or a field's name in its place (one word with a
+// capital inside, as "EintrittspreisPreset" or "TrackTyp") says nothing to an author. "AddOn" is
+// the game's own word.
+TEST(LanguageData, NoCaptionIsARawName) {
+    const auto looksRaw = [](std::string_view caption) {
+        if (caption.find(' ') != std::string_view::npos) return false;
+        std::string word(caption);
+        if (const auto addOn = word.find("AddOn"); addOn != std::string::npos) word[addOn + 3] = 'o';
+        for (std::size_t i = 1; i < word.size(); ++i) {
+            if (std::isupper(static_cast<unsigned char>(word[i])) && std::islower(static_cast<unsigned char>(word[i - 1])))
+                return true;
+        }
+        return false;
+    };
+    ASSERT_TRUE(looksRaw("EintrittspreisPreset"));
+    for (auto table : {languageTable(), uncaptionedControlTexts()}) {
+        for (const auto& text : table) {
+            EXPECT_FALSE(looksRaw(text.german)) << text.target << ": " << text.german;
+            EXPECT_FALSE(looksRaw(text.english)) << text.target << ": " << text.english;
+        }
     }
 }
 

@@ -389,7 +389,7 @@ TEST(AssistantErrorAnalyse, BlocksSaveAndBuildNamingEveryFieldAtFault) {
          "\r\n- Bahnkategorie: nichts ausgewählt\r\n- Wasser Abbremsfaktor: leer",
          "\r\n- Ride category: nothing chosen\r\n- Water braking factor: empty"},
         {"no track type", [](RideAssistant& f) { f.lstStreckentypen.ItemIndex = -1; },
-         "\r\n- TrackTyp: nichts ausgewählt", "\r\n- Track type: nothing chosen"},
+         "\r\n- Streckentyp: nichts ausgewählt", "\r\n- Track type: nothing chosen"},
         {"no section", [](RideAssistant& f) { f.lstSelSektionenMouseUp(true); },
          "\r\n- ausgewählte Sektionen: nichts ausgewählt", "\r\n- chosen sections: nothing chosen"},
         {"no station type", [](RideAssistant& f) { f.lstStationstyp.ItemIndex = -1; },

@@ -230,7 +230,7 @@ TEST(AssistantLanguage, CaptionsAndItemsFollowTheLanguage) {
     auto& f = t.form;
     EXPECT_EQ(f.Captions.at("ToolButton1"), "Neue Bahn beginnen");
     EXPECT_EQ(f.Captions.at("txtAmpelTestphase"), "Ampelphase mit Testmodus");
-    EXPECT_EQ(f.Captions.at("lblKettenSchrittweite"), "LiftkettengeschwStep");  // no caption: its key
+    EXPECT_EQ(f.Captions.at("lblKettenSchrittweite"), "Schrittweite Liftkettengeschwindigkeit");
     f.lstKategorie.ItemIndex = 8;
     f.applyLanguage(true);
     EXPECT_EQ(f.Captions.at("ToolButton1"), "New Ride");

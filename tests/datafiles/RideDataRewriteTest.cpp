@@ -414,14 +414,16 @@ TEST_F(RideRewrite, OverwriteQuestionDeclinedLeavesTheFileAsItWas) {
     ASSERT_EQ(dialogs.log.size(), 1u);
     EXPECT_EQ(dialogs.log[0].caption, "Warnung");
     EXPECT_EQ(dialogs.log[0].text,
-              "Beim Überschreiben der BahnDaten.txt-Datei werden fehlerhafte Schlüsselwörter und falsche Angaben "
-              "entfernt. Fortsetzen?");
+              "Die BahnDaten.txt-Datei wird neu geschrieben: Werte, die nicht wie geschrieben gelesen werden konnten, "
+              "werden durch die gelesenen ersetzt, unbekannte Schlüsselwörter und Kommentare fallen weg. Fortsetzen?");
 
     settings.UseEnglish = true;
     dialogs.yesNoAnswers = {true};
     EXPECT_EQ(rewriteRideDataFile(state.ride, settings, dialogs), 1);
     EXPECT_EQ(dialogs.log[1].caption, "Warning");
-    EXPECT_EQ(dialogs.log[1].text, "Wrong keywords and values will be removed when overwriting the file. Continue?");
+    EXPECT_EQ(dialogs.log[1].text,
+              "The file is written anew: values that could not be read as written are replaced by the values read, and "
+              "unknown keys and comments are dropped. Continue?");
     EXPECT_EQ(fileText(path).find("UnknownKey"), std::string::npos);
 
     // No question for a new file.

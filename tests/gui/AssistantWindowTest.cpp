@@ -146,7 +146,7 @@ TEST(AssistantWindow, CaptionsFollowTheLanguageOfTheSettings) {
                    "Spitzendauer", "langsam fließende Wassertextur", "Geschwindigkeitseinstellungen",
                    "Achterbahnen Stahl", "kontinuierlicher Kreis"},
           Expected{true, "GUI for CTR_BahnDaten", "New Ride", "Tracks + Sections", "About", "Top duration",
-                   "slowly floating water texture", "Speed settings", "RollerCoasters Steel",
+                   "slowly flowing water texture", "Speed settings", "RollerCoasters Steel",
                    "Continuous circuit"}}) {
         AssistantWindow w(e.english);
         EXPECT_EQ(text(w.window->GetTitle()), e.title);

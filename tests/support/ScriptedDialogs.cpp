@@ -14,6 +14,12 @@ bool ScriptedDialogs::askYesNo(const std::string& caption, const std::string& te
     return answer;
 }
 
+bool ScriptedDialogs::askYesNoDefaultNo(const std::string& caption, const std::string& text) {
+    const bool answer = askYesNo(caption, text);
+    log.back().defaultNo = true;
+    return answer;
+}
+
 std::optional<std::filesystem::path> ScriptedDialogs::chooseFileToOpen(const std::string& filter,
                                                                       const std::filesystem::path& initialFolder) {
     log.push_back({DialogEvent::Kind::OpenFile, filter, initialFolder.string()});

@@ -19,6 +19,7 @@ struct DialogEvent {
     std::string text;     // message text, question text, input prompt; the initial folder for OpenFile
     std::string fileName; // what was offered: SaveFile's file name (its folder is in `text`), InputBox's default
     bool error = false;   // a message shown as an error
+    bool defaultNo = false;  // a question whose default button is No
 };
 
 class ScriptedDialogs : public Dialogs {
@@ -35,6 +36,7 @@ public:
     void showMessage(const std::string& text) override;
     void showError(const std::string& text) override;
     bool askYesNo(const std::string& caption, const std::string& text) override;
+    bool askYesNoDefaultNo(const std::string& caption, const std::string& text) override;
     std::optional<std::filesystem::path> chooseFileToOpen(const std::string& filter,
                                                          const std::filesystem::path& initialFolder) override;
     std::optional<std::string> askText(const std::string& caption, const std::string& prompt,

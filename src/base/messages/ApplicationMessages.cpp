@@ -65,6 +65,20 @@ constexpr MessageText kMessages[] = {
     {"cliOptionsNotConfirmed",
      "Die Optionen sind noch nicht bestätigt. Bitte zuerst \"zorbaltwerk-cli options set\" ausführen (mit --english/--german, --addons/--no-addons, --game-path ORDNER, --overwrite/--no-overwrite).",
      "The options are not confirmed yet. Please run \"zorbaltwerk-cli options set\" first (with --english/--german, --addons/--no-addons, --game-path FOLDER, --overwrite/--no-overwrite)."},
+    // The main window's status line after a read whose check found errors (notes do not count).
+    // {1} the number of errors, {2} the file, {3} its object name; the singular without the number.
+    {"statusReadWithErrors", "Gelesen mit {1} Fehlern: {2} ({3})", "Read with {1} errors: {2} ({3})"},
+    {"statusReadWithOneError", "Gelesen mit 1 Fehler: {1} ({2})", "Read with 1 error: {1} ({2})"},
+    // Asked once (No by default) before writing, building or installing from a read with errors.
+    // {1} the number of errors; the singular without the number.
+    {"readErrorsGoOn",
+     "{1} Werte weichen von dem ab, was in der Datei steht; siehe die Liste nach dem Einlesen. Trotzdem fortfahren?",
+     "{1} values are not what the file says; see the list after reading. Go on?"},
+    {"readErrorGoOn",
+     "1 Wert weicht von dem ab, was in der Datei steht; siehe die Liste nach dem Einlesen. Trotzdem fortfahren?",
+     "1 value is not what the file says; see the list after reading. Go on?"},
+    // A file chosen or named as a data file whose name is none. {1} the prefix ("CTR_BahnDaten_"), {2} the name.
+    {"dataFileNameWrong", "die Datei muss {1}<Name>.txt heißen, nicht {2}", "the file must be named {1}<name>.txt, not {2}"},
 };
 
 }  // namespace

@@ -54,15 +54,15 @@ constexpr MessageText kMessages[] = {
      "Error 923! CTR_WagenDaten file includes more than 500 text entries."},
     // Yes/No questions before a data file is rewritten over an existing one (caption warningCaption).
     {"overwriteRideDataFile",
-     "Beim Überschreiben der BahnDaten.txt-Datei werden fehlerhafte Schlüsselwörter und falsche Angaben entfernt. Fortsetzen?",
-     "Wrong keywords and values will be removed when overwriting the file. Continue?"},
+     "Die BahnDaten.txt-Datei wird neu geschrieben: Werte, die nicht wie geschrieben gelesen werden konnten, werden durch die gelesenen ersetzt, unbekannte Schlüsselwörter und Kommentare fallen weg. Fortsetzen?",
+     "The file is written anew: values that could not be read as written are replaced by the values read, and unknown keys and comments are dropped. Continue?"},
     // A rewrite that could not be written; the file that was there is unchanged. {1} the file, {2} the system's reason.
     {"rideDataFileNotWritten",
      "Die CTR_BahnDaten Datei {1} konnte nicht geschrieben werden ({2}). Die bisherige Datei bleibt unverändert.",
      "The CTR_BahnDaten file {1} could not be written ({2}). The previous file is unchanged."},
     {"overwriteCarDataFile",
-     "Beim Überschreiben der WagenDaten.txt-Datei werden fehlerhafte Schlüsselwörter und falsche Angaben entfernt. Fortsetzen?",
-     "Wrong keywords and values will be removed when overwriting the file. Continue?"},
+     "Die WagenDaten.txt-Datei wird neu geschrieben: Werte, die nicht wie geschrieben gelesen werden konnten, werden durch die gelesenen ersetzt, unbekannte Schlüsselwörter und Kommentare fallen weg. Fortsetzen?",
+     "The file is written anew: values that could not be read as written are replaced by the values read, and unknown keys and comments are dropped. Continue?"},
     // Car data file: a seating list longer than a car has room for, a file name that cannot become
     // an object name, a rewrite that could not be written.
     {"peepSeatingPositionsCut",
