@@ -73,7 +73,7 @@ for model in cars/*.common.ovl; do
   model=${model%.common.ovl}
   quiet inspect --render "$out/pictures/$(basename "$model").png" --size 256 "$model" || true
 done
-quiet inspect --render "$out/pictures/car.png" --size 256 "cars/$object/$object" || true
+quiet inspect --render "$out/pictures/car.png" --size 256 cars/CTR_Beispielzug/CTR_Beispielzug || true
 
 cd "$out"
 rm -rf work

@@ -134,6 +134,8 @@ TEST_F(GuiTest, ACarFileIsReadRewrittenAndBuiltByClicks) {
     EXPECT_NE(dialogs.messages()[0].find("FrontCar_ModellnameTeilA: "), std::string::npos) << dialogs.messages()[0];
     EXPECT_EQ(sorted(enabledButtons(window)),
               sorted({"NeustartButton", "CTRWagenDatenSchreibenButton", "WagenOVLsErstellenButton"}));
+    // The read found errors: writing asks once whether to go on; the build then asks no more.
+    dialogs.yesNoAnswers.push_back(true);
     click(window, "CTRWagenDatenSchreibenButton");
     EXPECT_EQ(sorted(enabledButtons(window)), sorted({"NeustartButton", "WagenOVLsErstellenButton"}));
     click(window, "WagenOVLsErstellenButton");
