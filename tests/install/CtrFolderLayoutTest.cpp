@@ -1,6 +1,7 @@
 // Which entries of a CTR's folder belong to it, by name alone.
 #include <gtest/gtest.h>
 
+#include "base/Encoding.h"
 #include "install/CtrFolderLayout.h"
 
 namespace zw {
@@ -8,9 +9,10 @@ namespace {
 
 using S = EntryMatch::Status;
 
+// Names as UTF-8, made into paths as the folder walk gets them on every system.
 std::vector<FolderEntry> files(std::initializer_list<const char*> names) {
     std::vector<FolderEntry> out;
-    for (const char* n : names) out.push_back({std::filesystem::path(n), false});
+    for (const char* n : names) out.push_back({pathFromUtf8(n), false});
     return out;
 }
 
