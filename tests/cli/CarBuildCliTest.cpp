@@ -36,13 +36,7 @@ struct CarBuildCli : ::testing::Test {
         test::writeBytes(file, std::string(kCarDataHeader) + "ZugName\tSled Train\r\n");
     }
     // The examples that ship with the program, beside each other in the author's folder.
-    void copyExamples() {
-        const char* source = std::getenv("ZW_SOURCE_DIR");
-        ASSERT_NE(source, nullptr);
-        for (const auto& entry : fs::directory_iterator(fs::path(source) / "examples")) {
-            fs::copy_file(entry.path(), game.author() / entry.path().filename());
-        }
-    }
+    void copyExamples() { game.copyExamplesToAuthor(); }
     int run(std::vector<std::string> args) {
         args.insert(args.begin(), {"--workdir", game.root().string()});
         out.str("");

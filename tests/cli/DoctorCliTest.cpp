@@ -57,11 +57,7 @@ struct DoctorCli : ::testing::Test {
         test::writeBytes(game.root() / "Zorbaltwerk_Options.txt",
                          "'English'\r\n'" + game.gamePath().string() +
                              "'\r\n'AddOns 0'\r\n'Ueberschreiben 0'\r\n'HiddenSettings 0'\r\n");
-        const char* source = std::getenv("ZW_SOURCE_DIR");
-        ASSERT_NE(source, nullptr);
-        for (const auto& entry : fs::directory_iterator(fs::path(source) / "examples")) {
-            fs::copy_file(entry.path(), game.author() / entry.path().filename());
-        }
+        game.copyExamplesToAuthor();
     }
     int run(std::vector<std::string> args) {
         args.insert(args.begin(), {"--workdir", game.root().string()});

@@ -1,6 +1,7 @@
 #include "support/GameFolderFixture.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -63,6 +64,14 @@ GameFolderFixture::GameFolderFixture() {
     fs::create_directories(ridesFolder());
     fs::create_directories(carsFolder());
     fs::create_directories(author());
+}
+
+void GameFolderFixture::copyExamplesToAuthor() const {
+    const char* source = std::getenv("ZW_SOURCE_DIR");
+    if (source == nullptr) throw std::runtime_error("ZW_SOURCE_DIR is not set");
+    for (const auto& entry : fs::directory_iterator(fs::path(source) / "examples")) {
+        fs::copy_file(entry.path(), author() / entry.path().filename());
+    }
 }
 
 fs::path GameFolderFixture::makeRideFolder(const fs::path& parent, const std::string& name, const std::string& mark) {

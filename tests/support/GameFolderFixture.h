@@ -54,6 +54,8 @@ public:
     std::filesystem::path ridesFolder() const { return gamePath() / "tracks" / "TrackedRides"; }
     std::filesystem::path carsFolder() const { return gamePath() / "Cars" / "TrackedRideCars"; }
     std::filesystem::path author() const { return temp_.path() / "Author"; }
+    // The examples that ship with the program (ZW_SOURCE_DIR/examples), copied into author().
+    void copyExamplesToAuthor() const;
 
     // Prepared folders <parent>/<name> holding <name>.common.ovl and <name>.unique.ovl. The common
     // file of a ride or car is marked with `mark`, so a test can tell copies apart.
