@@ -78,13 +78,4 @@ void BuildOutputFolder::removeIfMadeAndEmpty(Dialogs* dialogs, Language language
     made_ = false;
 }
 
-bool prepareBuildTempFolder(const std::filesystem::path& TempFolder, Dialogs& dialogs, Language language) {
-    std::error_code error;
-    std::filesystem::create_directories(TempFolder, error);
-    if (!error) return true;
-    dialogs.showMessage(
-        message("outputFolderNotCreated", language, {pathForMessage(TempFolder), asciiOnlyText(error.message())}));
-    return false;
-}
-
 }  // namespace zw

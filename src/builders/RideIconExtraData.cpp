@@ -102,16 +102,4 @@ std::optional<std::string> obtainIconExtraData(std::string_view BahnIcon, const 
     return entry;
 }
 
-bool writeIconExtraData(std::string_view BahnIcon, const std::filesystem::path& DataFileFolder,
-                        const std::filesystem::path& TempFolder, Dialogs& dialogs, Language language) {
-    const std::optional<std::string> entry = obtainIconExtraData(BahnIcon, DataFileFolder, dialogs, language);
-    if (!entry) return false;
-    const std::filesystem::path file = TempFolder / std::string(kIconExtraDataFileName);
-    if (const std::error_code error = writeFileAtomically(file, *entry)) {
-        dialogs.showMessage(message("ovlFileNotWritten", language, {pathForMessage(file), asciiOnlyText(error.message())}));
-        return false;
-    }
-    return true;
-}
-
 }  // namespace zw
