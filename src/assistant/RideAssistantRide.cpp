@@ -327,7 +327,7 @@ void RideAssistant::storeControlsIntoRide() {
                 auto& list = ride.*std::get<std::vector<std::string> RideData::*>(binding.field);
                 list.clear();
                 const size_t limit = binding.field == KeyField{&RideData::ZusatzTrackTyp}
-                                         ? kZusatzTrackTypLimit
+                                         ? kExtraTrackTypeLimit
                                          : std::numeric_limits<size_t>::max();
                 for (const auto& item : listBox(name)->Items) {
                     if (list.size() == limit) break;

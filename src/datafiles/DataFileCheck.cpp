@@ -367,7 +367,7 @@ private:
         size_t index = 0;
         for (const auto* s : counted) {
             for (const auto& value : usedTexts(key, s->values)) {
-                if (index++ >= kZusatzTrackTypLimit) beyondTen.push_back(value);
+                if (index++ >= kExtraTrackTypeLimit) beyondTen.push_back(value);
                 else if (value.rfind("TrackCTR", 0) == 0) ctrTypes.push_back(value);
             }
         }

@@ -121,7 +121,7 @@ void readKey(KeyReader& keys, const DataFileKey& key, RideData& r) {
                 // without the CTR track types among them.
                 if (beginsWithTrackCtr(r.TrackTyp)) return;
                 std::vector<std::string> found = keys.texts(key);
-                if (found.size() > kZusatzTrackTypLimit) found.resize(kZusatzTrackTypLimit);
+                if (found.size() > kExtraTrackTypeLimit) found.resize(kExtraTrackTypeLimit);
                 for (auto& type : found)
                     if (!beginsWithTrackCtr(type)) entries.push_back(std::move(type));
                 return;
