@@ -190,7 +190,7 @@ private:
     std::string captionOf(std::string_view control) const;
     void moveToChosenSections(size_t availableIndex);
     void returnChosenSections();
-    std::optional<std::string> askName(const char* captionId, const char* promptId, const std::string& defaultName);
+    std::optional<std::string> askName(MessageId captionId, MessageId promptId, const std::string& defaultName);
 
     AssistantHost& host_;
     Dialogs& dialogs_;

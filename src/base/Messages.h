@@ -8,6 +8,7 @@
 // converted to UTF-8 when they are put in.
 
 #include <initializer_list>
+#include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
@@ -20,6 +21,8 @@ namespace zw {
 // catalogue lacks is an error there, not at run time.
 class MessageId {
 public:
+    // No message: what a record holds before a message is chosen for it.
+    constexpr MessageId() = default;
     consteval MessageId(const char* id) : id_(id) {
         if (!isKnown(id_)) throw "unknown message id";  // not a constant expression: the build stops here
     }
@@ -27,7 +30,11 @@ public:
     static MessageId fromRunTime(std::string_view id);
 
     constexpr std::string_view text() const { return id_; }
-    constexpr bool operator==(const MessageId&) const = default;
+    constexpr bool empty() const { return id_.empty(); }
+    friend constexpr bool operator==(MessageId a, MessageId b) { return a.id_ == b.id_; }
+    friend constexpr bool operator==(MessageId a, const char* b) { return a.id_ == b; }
+    friend constexpr bool operator==(MessageId a, std::string_view b) { return a.id_ == b; }
+    friend std::ostream& operator<<(std::ostream& out, MessageId id) { return out << id.id_; }
 
     // Binary search in the sorted id list.
     static constexpr bool isKnown(std::string_view id) {

@@ -30,7 +30,7 @@ PairKind earlierPairKind(const std::filesystem::path& unique) {
     return bytes ? scanPairKind(*bytes, pathForMessage(unique.filename())) : PairKind::Unknown;
 }
 
-const char* overwriteQuestionId(PairKind earlier) {
+MessageId overwriteQuestionId(PairKind earlier) {
     switch (earlier) {
         case PairKind::Ride: return "overwriteRideOvls";
         case PairKind::Car: return "overwriteCarOvls";
@@ -55,7 +55,7 @@ bool BuildOutputFolder::prepare(PairKind building, bool OverwriteWithoutPrompt, 
     if (!hasUnique && !std::filesystem::exists(files_.common)) return true;
     const PairKind earlier = earlierPairKind(files_.unique);
     if (earlier != PairKind::Unknown && earlier != building) {
-        const char* id = earlier == PairKind::Ride ? "buildWouldReplaceRidePair" : "buildWouldReplaceCarPair";
+        const MessageId id = earlier == PairKind::Ride ? MessageId("buildWouldReplaceRidePair") : MessageId("buildWouldReplaceCarPair");
         dialogs.showMessage(message(id, language, {pathForMessage(folder)}));
         return false;
     }

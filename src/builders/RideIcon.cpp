@@ -52,7 +52,7 @@ std::optional<std::string> makeRideIcon(std::string_view BahnIcon, const std::fi
     if (!entry) return std::nullopt;
     writeRideIconStructures(writer);
     // The entry was read whole from the icon pair, so its size word tells the bytes that follow it.
-    ByteReader in(*entry, BahnIcon);
+    ByteReader in(*entry, std::string(BahnIcon));
     const uint32_t size = in.u32();
     return std::string(in.bytes(size));
 }

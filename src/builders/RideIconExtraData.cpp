@@ -21,9 +21,9 @@ constexpr uint32_t kRefusedBlockCount = 51;
 
 // The messages of one file of the icon pair.
 struct IconFileMessages {
-    std::string_view notOpened;
-    std::string_view wrongVersion;
-    std::string_view tooManyBlocks;
+    MessageId notOpened;
+    MessageId wrongVersion;
+    MessageId tooManyBlocks;
 };
 constexpr IconFileMessages kCommonMessages{"450", "451", "452"};
 constexpr IconFileMessages kUniqueMessages{"453", "454", "455"};

@@ -126,7 +126,7 @@ public:
     }
 
 private:
-    std::string say(std::string_view id, std::initializer_list<std::string_view> args = {}) const {
+    std::string say(MessageId id, std::initializer_list<std::string_view> args = {}) const {
         return message(id, settings_.language, args);
     }
     void error(uint32_t line, std::string text) { findings_.push_back({line, FindingSeverity::Error, std::move(text), std::nullopt}); }

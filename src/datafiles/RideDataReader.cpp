@@ -202,7 +202,7 @@ bool readRideDataFile(const std::filesystem::path& file, LoadedDataFiles& files,
 
 bool readRideDataBytes(const std::string& bytes, const std::filesystem::path& file, LoadedDataFiles& files,
                        LookupResults& results, RideData& ride, Dialogs& dialogs, Language language) {
-    auto show = [&](std::string_view id) { dialogs.showMessage(message(id, language)); };
+    auto show = [&](MessageId id) { dialogs.showMessage(message(id, language)); };
     DecodedDataFile decoded = decodeDataFile(bytes);
     files.RideFileText = makeDataFileText(decoded.text);
     files.RideFileSource = std::move(decoded.source);

@@ -179,7 +179,7 @@ bool MainWindow::goOnDespiteReadErrors(DataFileKind kind) {
     return read.accepted;
 }
 
-void MainWindow::setCommandStatus(std::string_view id, const std::filesystem::path& path) {
+void MainWindow::setCommandStatus(MessageId id, const std::filesystem::path& path) {
     // The path's last two parts after an ellipsis (Windows-1252 0x85), which the line has room for.
     std::filesystem::path shortened = path.parent_path().filename() / path.filename();
     const std::string shown = path.parent_path().has_parent_path()

@@ -154,7 +154,7 @@ private:
     // After a successful read of `file`: the check, its findings in one message, the status line.
     void afterRead(DataFileKind kind, const std::filesystem::path& file, const std::string& objectName);
     // The last command's part of the status line: message `id` with the path, or nothing.
-    void setCommandStatus(std::string_view id, const std::filesystem::path& path);
+    void setCommandStatus(MessageId id, const std::filesystem::path& path);
     void clearCommandStatus() { statusCommand_.clear(); }
     // False, with the message, when `file` chosen in the open dialog is not named as a data file of `kind`.
     bool acceptsDataFileName(const std::filesystem::path& file, DataFileKind kind);

@@ -38,7 +38,7 @@ TEST(CarRoleChecks, FrontAndMiddleMustBeAmongTheDefinedRoles) {
     const CarData car;
     auto failed = [&](std::initializer_list<CarRole> roles) -> std::string {
         const auto failure = failedCarRoleCheck(withRoles(car, roles));
-        return failure ? std::string(failure->messageId) + failure->argument : "";
+        return failure ? std::string(failure->messageId.text()) + failure->argument : "";
     };
     EXPECT_EQ(failed({}), "201");
     EXPECT_EQ(failed({FrontCar}), "");

@@ -8,19 +8,9 @@ namespace {
 
 constexpr MessageText kMessages[] = {
     // Notice when an opened ride data file holds add-on settings (German only).
-    {"addOnSettingsCaption",
-     "Wichtig!",
-     ""},
     {"addOnSettingsText",
      "Achtung, die von Ihnen geladene Datei enthält AddOn Einstellungen! Die erstellten OVL's können nur mit RCT3 und den AddOns verwendet werden!",
      ""},
-    // Input box asking for the ride name when saving; the caption is the window's own "Bahnname".
-    {"rideNameCaption",
-     "Bahnname",
-     "Ride name"},
-    {"rideNamePrompt",
-     "Tragen Sie hier den Namen ihrer Bahn ein:",
-     "Enter the name of your ride here:"},
     // Input box asking for the output folder name when building.
     {"folderNameCaption",
      "Ordnername",
@@ -35,13 +25,6 @@ constexpr MessageText kMessages[] = {
     {"sectionCostPrompt",
      "Bitte geben Sie die Sektionskosten ein:",
      "Please enter the section costs:"},
-    // The error analysis found a missing input (German only).
-    {"inputErrorCaption",
-     "Fehler",
-     ""},
-    {"inputErrorText",
-     "Es wurde ein Fehler festgestellt! Bitte überprüfen Sie alle Eingaben, bevor Sie es erneut versuchen.",
-     ""},
     // Found by the assistant itself.
     {"assistantListsUnreadable",
      "Die Listen des Assistenten konnten nicht gelesen werden: {1}",
@@ -49,12 +32,6 @@ constexpr MessageText kMessages[] = {
     {"assistantTrackTypesUnreadable",
      "Die Tracksektionen dieser Streckentypen konnten nicht aus dem RCT3-Ordner gelesen werden:{1}",
      "The track sections of these track types could not be read from the RCT3 folder:{1}"},
-    {"assistantNotANumber",
-     "Der Wert \"{1}\" im Feld \"{2}\" ist keine gültige Zahl. Es wurde nichts gespeichert.",
-     "The value \"{1}\" in the field \"{2}\" is not a valid number. Nothing was stored."},
-    {"assistantTextNotStorable",
-     "Der Text im Feld \"{1}\" enthält Zeichen, die eine BahnDaten-Datei nicht speichern kann. Es wurde nichts gespeichert.",
-     "The text in the field \"{1}\" holds characters that a ride data file cannot store. Nothing was stored."},
     {"assistantBadName",
      "Der Name \"{1}\" kann nicht als Datei- oder Ordnername verwendet werden.",
      "The name \"{1}\" cannot be used as a file or folder name."},
