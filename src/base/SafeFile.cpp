@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "base/FileFaults.h"
+#include "base/FolderListing.h"
 
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
@@ -196,8 +197,8 @@ std::error_code removeFolderTree(const fs::path& path) {
     if (!fs::exists(status)) return {};
     if (fs::is_directory(status)) {
         std::error_code first;
-        for (fs::directory_iterator it(path, ec), end; !ec && it != end; it.increment(ec)) {
-            const std::error_code entryError = removeFolderTree(it->path());
+        for (const ListedEntry& entry : listFolder(path, ec)) {
+            const std::error_code entryError = removeFolderTree(path / entry.name);
             if (!first) first = entryError;
         }
         if (ec) return ec;

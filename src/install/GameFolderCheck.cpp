@@ -7,6 +7,7 @@
 
 #include "base/AsciiCase.h"
 #include "base/Encoding.h"
+#include "base/FolderListing.h"
 #include "base/PathOnDisk.h"
 #include "base/SafeFile.h"
 #include "install/CtrFolderLayout.h"
@@ -141,14 +142,10 @@ public:
 private:
     static std::vector<FolderEntry> listFolder(const fs::path& folder, std::error_code& error) {
         std::vector<FolderEntry> entries;
-        error.clear();
-        fs::directory_iterator it(folder, error);
-        for (; !error && it != fs::directory_iterator(); it.increment(error)) {
-            std::error_code probe;
+        for (ListedEntry& listed : zw::listFolder(folder, error)) {
             // A link is not followed: what it names lies outside the game's folders.
-            entries.push_back({it->path().filename(), it->is_directory(probe) && !it->is_symlink(probe)});
+            entries.push_back({std::move(listed.name), listed.isFolder && !listed.isLink});
         }
-        if (error) entries.clear();
         return entries;
     }
 
