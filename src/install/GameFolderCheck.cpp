@@ -284,7 +284,7 @@ private:
     void recycle(OvlPairReader& pair) { pair.giveBytesTo(commonBytes_, uniqueBytes_); }
 
     void inspect(CheckedCtr& ctr, const OvlPairReader& pair) {
-        const OvlPairInspection inspection = inspectOvlPair(pair, language_, addressSpace_);
+        const OvlPairInspection inspection = checkOvlPair(pair, language_, addressSpace_);
         // Each line begins with the file it is about; the finding names the file apart.
         const auto addLine = [&](Kind kind, const std::string& line) {
             for (const OvlFile* file : {&pair.unique(), &pair.common()}) {

@@ -16,7 +16,10 @@ using std::to_string;
 class Inspector {
 public:
     Inspector(const OvlPairReader& pair, Language language, std::string* storage)
-        : pair_(pair), language_(language), storage_(storage) {}
+        : pair_(pair), language_(language), storage_(storage) {
+        // Checking for a caller with its own buffer: findings only.
+        if (storage_) out_.setstate(std::ios::badbit);
+    }
 
     OvlPairInspection run() {
         if (pair_.common().header.loaderTypes != pair_.unique().header.loaderTypes) violate("ovlCheckLoaderTypes", {});
@@ -33,7 +36,7 @@ public:
         }
         out_ << "address space: " << pair_.addressSpaceSize() << " bytes\n";
         StructureInspection structures =
-            storage_ ? inspectStructures(StructureSpace::of(pair_, *storage_)) : inspectStructures(pair_);
+            storage_ ? checkStructures(StructureSpace::of(pair_, *storage_)) : inspectStructures(pair_);
         std::vector<std::string> notes;
         for (const StructureFinding& f : structures.findings) {
             (f.severity == StructureSeverity::Error ? violations_ : notes).push_back(structureFindingLine(f, language_));
@@ -225,7 +228,7 @@ OvlPairInspection inspectOvlPair(const OvlPairReader& pair, Language language) {
     return Inspector(pair, language, nullptr).run();
 }
 
-OvlPairInspection inspectOvlPair(const OvlPairReader& pair, Language language, std::string& storage) {
+OvlPairInspection checkOvlPair(const OvlPairReader& pair, Language language, std::string& storage) {
     return Inspector(pair, language, &storage).run();
 }
 
