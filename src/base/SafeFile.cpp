@@ -99,6 +99,15 @@ std::optional<std::string> readWholeFile(const fs::path& path, std::error_code* 
     return bytes;
 }
 
+bool readWholeFileInto(const fs::path& path, std::string& buffer, std::error_code* error) {
+    buffer.clear();
+    if (std::error_code held = heldFileFaultFor(path)) {
+        if (error) *error = held;
+        return false;
+    }
+    return appendWholeFile(path, buffer, error);
+}
+
 bool appendWholeFile(const std::filesystem::path& path, std::string& buffer, std::error_code* error) {
     errno = 0;
     FileHandle file = openFile(path, false);
