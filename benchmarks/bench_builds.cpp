@@ -310,10 +310,15 @@ std::string firstMessage(const zw::test::ScriptedDialogs& dialogs) {
 template <class Work>
 void measure(benchmark::State& state, PlainCopy& copy, Work&& work) {
     PeakMemory memory;
-    double copyMs = 0, workMs = 0, userMs = 0, systemMs = 0;
+    double copyMs = 0, copyProcessorMs = 0, workMs = 0, userMs = 0, systemMs = 0;
     for (auto _ : state) {
         state.PauseTiming();
+        // The copy's processor time too: on a shared machine the wall times of both sides swing with
+        // the load, the time each spent on the processor far less.
+        const ProcessorTime copyStart = ProcessorTime::now();
         copyMs += copy.run();
+        const ProcessorTime copyEnd = ProcessorTime::now();
+        copyProcessorMs += copyEnd.user - copyStart.user + copyEnd.system - copyStart.system;
         memory.begin();
         state.ResumeTiming();
         const ProcessorTime before = ProcessorTime::now();
@@ -334,6 +339,8 @@ void measure(benchmark::State& state, PlainCopy& copy, Work&& work) {
     const double iterations = static_cast<double>(std::max<benchmark::IterationCount>(state.iterations(), 1));
     state.counters["copy_ms"] = copyMs / iterations;
     state.counters["ratio"] = copyMs > 0 ? workMs / copyMs : 0;
+    state.counters["copy_cpu_ms"] = copyProcessorMs / iterations;
+    state.counters["cpu_ratio"] = copyProcessorMs > 0 ? (userMs + systemMs) / copyProcessorMs : 0;
     state.counters["user_ms"] = userMs / iterations;
     state.counters["system_ms"] = systemMs / iterations;
     state.counters["peak_MiB"] = memory.highestMiB();

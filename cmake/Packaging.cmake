@@ -1,7 +1,9 @@
 # The Linux package: `cpack` in the native build makes dist/zorbaltwerk_<version>_amd64.deb
 # (scripts/package.sh). Programs go to /usr/bin, the shipped data (the assistant's lists) and the
 # examples to /usr/share/zorbaltwerk, where the installed programs look for them (../share/zorbaltwerk
-# from their own folder); a desktop entry and the icon let desktops start the program.
+# from their own folder); a desktop entry and the icon let desktops start the program. The guide goes to
+# /usr/share/doc/zorbaltwerk as README.html with its pictures, made at install time with Debian's
+# python3-markdown (packaging/guide-html.py).
 # An installed program keeps its options, Temp and the assistant's builds in the per-user folder.
 
 include(GNUInstallDirs)
@@ -15,7 +17,11 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${CMAKE_INSTALL_DA
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/linux/zorbaltwerk.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/zorbaltwerk.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
-install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zorbaltwerk)
+set(ZW_PYTHON3 /usr/bin/python3 CACHE FILEPATH "Python with the markdown module (Debian's python3-markdown)")
+install(CODE "execute_process(COMMAND \"${ZW_PYTHON3}\" \"${PROJECT_SOURCE_DIR}/packaging/guide-html.py\"
+                                      \"${PROJECT_SOURCE_DIR}/docs/guide.md\"
+                                      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/doc/zorbaltwerk\"
+                              COMMAND_ERROR_IS_FATAL ANY)")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zorbaltwerk)

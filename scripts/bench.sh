@@ -8,7 +8,8 @@
 # model (200 000 vertices at 512 x 512; its copy writes the picture's bytes) and the car preview's
 # picture (three demo cars at 800 x 600).
 # Columns: wall time, processor time (in the program and in the kernel), the copy's wall time, their
-# ratio, the rise of resident memory, the output size, and the goals.
+# ratio, the copy's processor time and the ratio of the processor times (steadier than the wall
+# times when the machine is shared), the rise of resident memory, the output size, and the goals.
 # --binary runs another build of bench_builds (e.g. one made from an earlier commit) without building;
 # --report FILE prints the table of a run kept with --json FILE.
 set -euo pipefail
@@ -53,7 +54,8 @@ for r in errors:
     print(f"{case(r)}: {r.get('error_message', 'failed')}")
 def ms(r, key="real_time"):
     return r[key] if r["time_unit"] == "ms" else r[key] / 1e6 if r["time_unit"] == "ns" else r[key] / 1e3
-print(f"{'case':<24}{'time ms':>9}{'cpu ms':>8}{'user':>7}{'kernel':>7}{'copy ms':>9}{'ratio':>7}{'peak MiB':>9}{'out MiB':>8}  goal")
+print(f"{'case':<24}{'time ms':>9}{'cpu ms':>8}{'user':>7}{'kernel':>7}{'copy ms':>9}{'ratio':>7}{'copy cpu':>9}{'cpu ratio':>10}"
+      f"{'peak MiB':>9}{'out MiB':>8}  goal")
 ride_cpu = sum(ms(median[n], "cpu_time") for n in ("BM_RideReadRewrite", "BM_RideBuild") if n in median)
 single = median.get("BM_CarBuildLargeModel")
 for name, r in median.items():
@@ -77,8 +79,9 @@ for name, r in median.items():
             goal += f"; {scale:.2f}x the large model's time <= 2.1: {yes(scale <= 2.1)}"
     elif name.startswith("BM_GameFolderCheck"):
         yes = lambda met: "yes" if met else "no"
-        goal = f"ratio <= 2: {yes(r['ratio'] <= 2)}; peak <= 64 MiB: {yes(r['peak_MiB'] <= 64)}"
+        goal = (f"ratio <= 2: {yes(r['ratio'] <= 2)} (by processor time: {yes(r['cpu_ratio'] <= 2) if r.get('cpu_ratio') else 'not measured'}); "
+                f"peak <= 64 MiB: {yes(r['peak_MiB'] <= 64)}")
     print(f"{name[3:]:<24}{ms(r):>9.1f}{ms(r, 'cpu_time'):>8.1f}{r.get('user_ms', 0):>7.1f}{r.get('system_ms', 0):>7.1f}"
-          f"{r['copy_ms']:>9.1f}{r['ratio']:>7.2f}{r['peak_MiB']:>9.1f}{r['output_MiB']:>8.1f}  {goal}")
+          f"{r['copy_ms']:>9.1f}{r['ratio']:>7.2f}{r.get('copy_cpu_ms', 0):>9.1f}{r.get('cpu_ratio', 0):>10.2f}{r['peak_MiB']:>9.1f}{r['output_MiB']:>8.1f}  {goal}")
 sys.exit(1 if errors else 0)
 EOF

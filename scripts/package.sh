@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # The packages people download, made into dist/ from the native and the Windows build:
 #   zorbaltwerk-<version>-windows-x64.zip   zorbaltwerk.exe and zorbaltwerk-cli.exe, data/, examples/,
-#                                           README.html with its pictures, the licences of what is linked in
-#   zorbaltwerk_<version>_amd64.deb         made with CPack (cmake/Packaging.cmake)
+#                                           the guide as README.html with its pictures (docs/guide.md), the
+#                                           licences of what is linked in
+#   zorbaltwerk_<version>_amd64.deb         made with CPack (cmake/Packaging.cmake), the guide in
+#                                           /usr/share/doc/zorbaltwerk
 # Then tests/packages.sh unpacks each and runs the main job from there.
 # Usage: scripts/package.sh (as root on a fresh Debian 12: missing packages are installed).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup-debian.sh g++-mingw-w64-x86-64-posix wine64 fonts-wine zip unzip dpkg-dev python3-markdown
+scripts/setup-debian.sh g++-mingw-w64-x86-64-posix wine64 fonts-wine zip unzip dpkg-dev
 scripts/build.sh native
 scripts/build.sh windows
 version=$(sed -n 's/^project(Zorbaltwerk VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
@@ -18,14 +20,12 @@ mkdir -p dist
 name=zorbaltwerk-$version-windows-x64
 stage=build/package/$name
 rm -rf build/package
-mkdir -p "$stage/licences" "$stage/docs/screenshots" "$stage/docs/pictures"
+mkdir -p "$stage/licences"
 cp build/windows/zorbaltwerk.exe build/windows/zorbaltwerk-cli.exe "$stage/"
 x86_64-w64-mingw32-strip "$stage"/*.exe
 cp -r data "$stage/data"
 cp -r examples "$stage/examples"
-cp docs/screenshots/*.png "$stage/docs/screenshots/"
-cp docs/pictures/*.png "$stage/docs/pictures/"
-/usr/bin/python3 packaging/readme-html.py README.md "$stage/README.html"  # with Debian's python3-markdown
+/usr/bin/python3 packaging/guide-html.py docs/guide.md "$stage"  # README.html, with Debian's python3-markdown
 cp "$wx_prefix"/licences/* "$stage/licences/"
 cp /usr/share/doc/libz-mingw-w64/copyright "$stage/licences/zlib-copyright.txt"
 cp /usr/share/doc/mingw-w64-common/copyright "$stage/licences/mingw-w64-runtime-copyright.txt"

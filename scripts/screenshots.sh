@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Pictures of the windows for the README (the install window's check tab; the car preview shows the example cars): each window of the desktop program is opened on a
+# Pictures of the windows for the guide (docs/guide.md) (the install window's check tab; the car preview shows the example cars): each window of the desktop program is opened on a
 # virtual X display (Xvfb) in a working folder with example settings, and saved as
 # docs/screenshots/<window>-<language>.png; with `windows`, the Windows build's zorbaltwerk.exe is
 # opened under Wine (on a Wine desktop, which draws title bars and frames as Windows does) and saved as

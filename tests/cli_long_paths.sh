@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A working folder, a data file folder and a game folder whose paths run past 260 characters: the
-# command-line program keeps its options there, builds, installs and uninstalls a ride and a car
-# (as a Windows program under Wine in the Windows build):
+# command-line program keeps its options there, builds, installs, lists, checks and uninstalls a
+# ride and a car (as a Windows program under Wine in the Windows build):
 #   tests/cli_long_paths.sh WORK SOURCE_DIR [EMULATOR ...] PROGRAM
 set -euo pipefail
 work=$1
@@ -35,14 +35,14 @@ for file in "$game/tracks/TrackedRides/CTR_Beispielbahn/CTR_Beispielbahn.common.
 done
 cmp "$deep/Bahnen/CTR_Beispielzug/CTR_Beispielzug.common.ovl" \
     "$game/Cars/TrackedRideCars/CTR_Beispielzug/CTR_Beispielzug.common.ovl" || fail "the car pair was not copied whole"
-# The Windows build lists a folder through its C runtime, which takes folders of at most 260
-# characters (error 730 under Wine): listing and uninstalling there are not yet covered.
-if [ ${#cli[@]} -gt 1 ]; then
-  echo "options, build and install in folders of ${#deep} characters (listing and uninstall: native build only)"
-  exit 0
-fi
-[ "$(zw list rides | tr -d '\r')" = CTR_Beispielbahn ] || fail "list rides: $(zw list rides)"
+# Listing the game's folders: the lists, the check of every installed CTR, then uninstalling.
+[ "$(zw list rides | tr -d '\r')" = CTR_Beispielbahn ] || fail "list rides: $(zw list rides 2>&1)"
+[ "$(zw list cars | tr -d '\r')" = CTR_Beispielzug ] || fail "list cars: $(zw list cars 2>&1)"
+doctor=$(zw doctor --json 2>&1 | tr -d '\r') || fail "doctor: $doctor"
+grep -q '"name": "CTR_Beispielbahn"' <<<"$doctor" && grep -q '"name": "CTR_Beispielzug"' <<<"$doctor" \
+  && grep -q '"errors": 0' <<<"$doctor" || fail "doctor: $doctor"
 zw uninstall ride CTR_Beispielbahn >/dev/null || fail "uninstall ride"
 zw uninstall car CTR_Beispielzug >/dev/null || fail "uninstall car"
 [ -z "$(find "$game/tracks/TrackedRides" "$game/Cars/TrackedRideCars" -mindepth 1)" ] || fail "left after uninstall: $(ls -R "$game")"
-echo "options, build, install and uninstall in folders of ${#deep} characters"
+[ -z "$(zw list rides | tr -d '\r')" ] || fail "list rides after uninstall: $(zw list rides 2>&1)"
+echo "options, build, install, lists, check and uninstall in folders of ${#deep} characters"

@@ -22,10 +22,11 @@ dpkg-deb -x "$deb" "$tmp/deb"
 usr=$tmp/deb/usr
 for file in bin/zorbaltwerk bin/zorbaltwerk-cli share/zorbaltwerk/assistant/track_catalogue.txt \
             share/zorbaltwerk/examples/CTR_BahnDaten_Beispielbahn.txt share/applications/zorbaltwerk.desktop \
-            share/icons/hicolor/256x256/apps/zorbaltwerk.png share/doc/zorbaltwerk/README.md; do
+            share/icons/hicolor/256x256/apps/zorbaltwerk.png share/doc/zorbaltwerk/README.html; do
   has "$usr/$file"
 done
 dpkg-deb -f "$deb" Depends | grep -q libwx || fail "the .deb does not depend on the wx libraries"
+/usr/bin/python3 "$root/tests/doc_links.py" page "$usr/share/doc/zorbaltwerk/README.html" || fail "the guide's links in the .deb"
 "$root/scripts/run-example.sh" "$tmp/deb-run" "$usr/share/zorbaltwerk/examples" "$usr/bin/zorbaltwerk-cli" >/dev/null
 # Installed: the options go to the per-user folder, which the desktop program then finds too (its
 # assistant opens without a message, so its lists were found in share/zorbaltwerk).
@@ -49,6 +50,7 @@ for file in zorbaltwerk.exe zorbaltwerk-cli.exe data/assistant/track_catalogue.t
             licences/zlib-copyright.txt licences/mingw-w64-runtime-copyright.txt licences/gcc-runtime-copyright.txt; do
   has "$folder/$file"
 done
+/usr/bin/python3 "$root/tests/doc_links.py" page "$folder/README.html" || fail "the guide's links in the zip"
 bash "$root/tests/windows_imports.sh" x86_64-w64-mingw32-objdump "$folder/zorbaltwerk.exe"
 wine=("$root/scripts/wine-run.sh" "$root/build/windows/wineprefix")
 "$root/scripts/run-example.sh" "$tmp/zip-run" "$folder/examples" "${wine[@]}" "$folder/zorbaltwerk-cli.exe" >/dev/null

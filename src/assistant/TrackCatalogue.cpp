@@ -2,28 +2,39 @@
 
 #include <algorithm>
 #include <map>
+#include <string_view>
 
 #include "base/AsciiCase.h"
+#include "base/FolderListing.h"
 
 namespace zw {
 namespace {
 
+constexpr std::string_view kCommonSuffix = ".common.ovl";
+
+// Adds the "*.common.ovl" files in `folder` and its folders to `index`, depth first in the order
+// the system lists them; folders more than seven levels below the game folder, links to folders and
+// folders that cannot be read are not entered.
+void indexFolder(const std::filesystem::path& folder, int depth, std::map<std::string, std::filesystem::path>& index) {
+    std::error_code error;
+    for (const ListedEntry& entry : listFolder(folder, error)) {
+        if (entry.isFolder) {
+            if (!entry.isLink && depth <= 6) indexFolder(folder / entry.name, depth + 1, index);
+            continue;
+        }
+        if (!entry.isFile) continue;
+        std::string name = lowerAscii(entry.name.string());
+        if (name.size() <= kCommonSuffix.size() ||
+            name.compare(name.size() - kCommonSuffix.size(), kCommonSuffix.size(), kCommonSuffix) != 0)
+            continue;
+        index.emplace(name.substr(0, name.size() - kCommonSuffix.size()), folder / entry.name);
+    }
+}
+
 // Every "*.common.ovl" below the game folder by its lower-case stem ("track8"); the first found wins.
 std::map<std::string, std::filesystem::path> indexCommonOvls(const std::filesystem::path& gamePath) {
     std::map<std::string, std::filesystem::path> index;
-    std::error_code error;
-    if (gamePath.empty() || !std::filesystem::is_directory(gamePath, error)) return index;
-    const std::string suffix = ".common.ovl";
-    std::filesystem::recursive_directory_iterator it(
-        gamePath, std::filesystem::directory_options::skip_permission_denied, error);
-    for (; !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
-        if (it.depth() > 6) it.disable_recursion_pending();
-        std::error_code typeError;
-        if (!it->is_regular_file(typeError)) continue;
-        std::string name = lowerAscii(it->path().filename().string());
-        if (name.size() <= suffix.size() || name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) continue;
-        index.emplace(name.substr(0, name.size() - suffix.size()), it->path());
-    }
+    if (!gamePath.empty()) indexFolder(gamePath, 0, index);
     return index;
 }
 

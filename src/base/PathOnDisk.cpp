@@ -7,6 +7,7 @@
 
 #include "base/Dialogs.h"
 #include "base/Encoding.h"
+#include "base/FolderListing.h"
 
 namespace zw {
 
@@ -42,9 +43,8 @@ unsigned char smallLetterOf(unsigned char c) {
     }
     std::vector<fs::path> matches;
     std::error_code error;
-    fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, error);
-    for (; !error && it != fs::directory_iterator(); it.increment(error)) {
-        fs::path entry = it->path().filename();
+    for (ListedEntry& listed : listFolder(folder, error)) {
+        fs::path& entry = listed.name;
         try {
             if (equalIgnoringWindowsCase(pathToCp1252(entry), wanted)) matches.push_back(std::move(entry));
         } catch (const EncodingError&) {

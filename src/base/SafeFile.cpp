@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "base/FileFaults.h"
+#include "base/FolderListing.h"
 
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
@@ -96,6 +97,15 @@ std::optional<std::string> readWholeFile(const fs::path& path, std::error_code* 
     }
     if (error) error->clear();
     return bytes;
+}
+
+bool readWholeFileInto(const fs::path& path, std::string& buffer, std::error_code* error) {
+    buffer.clear();
+    if (std::error_code held = heldFileFaultFor(path)) {
+        if (error) *error = held;
+        return false;
+    }
+    return appendWholeFile(path, buffer, error);
 }
 
 bool appendWholeFile(const std::filesystem::path& path, std::string& buffer, std::error_code* error) {
@@ -196,8 +206,8 @@ std::error_code removeFolderTree(const fs::path& path) {
     if (!fs::exists(status)) return {};
     if (fs::is_directory(status)) {
         std::error_code first;
-        for (fs::directory_iterator it(path, ec), end; !ec && it != end; it.increment(ec)) {
-            const std::error_code entryError = removeFolderTree(it->path());
+        for (const ListedEntry& entry : listFolder(path, ec)) {
+            const std::error_code entryError = removeFolderTree(path / entry.name);
             if (!first) first = entryError;
         }
         if (ec) return ec;

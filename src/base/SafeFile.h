@@ -17,6 +17,11 @@ namespace zw {
 // The bytes of a whole file; nullopt (and `error` set) when it cannot be opened or read.
 std::optional<std::string> readWholeFile(const std::filesystem::path& path, std::error_code* error = nullptr);
 
+// Replaces the content of `buffer` with the bytes of a whole file, read straight into it: a buffer
+// kept from file to file keeps its memory, so reading many files asks the system for no new pages.
+// False (and `error` set) when the file cannot be opened or read; `buffer` is then empty.
+bool readWholeFileInto(const std::filesystem::path& path, std::string& buffer, std::error_code* error = nullptr);
+
 // Appends the bytes of a whole file to `buffer`, read straight into it: the buffer grows once, by
 // the file's size, and no other copy is made. False (and `error` set) when the file cannot be
 // opened or read; `buffer` is then as it was.

@@ -4,6 +4,7 @@
 
 #include "base/Dialogs.h"
 #include "base/Encoding.h"
+#include "base/FolderListing.h"
 #include "base/SafeFile.h"
 
 namespace zw {
@@ -69,7 +70,7 @@ void BuildOutputFolder::removeIfMadeAndEmpty(Dialogs* dialogs, Language language
     if (!made_) return;
     const std::filesystem::path& folder = files_.folder;
     std::error_code error;
-    if (!std::filesystem::is_empty(folder, error) || error) return;  // whatever stands in it is not ours to drop
+    if (!listFolder(folder, error).empty() || error) return;  // whatever stands in it is not ours to drop
     error = removeFile(folder);
     if (error && dialogs) {
         dialogs->showMessage(

@@ -4,6 +4,7 @@
 
 #include "base/Encoding.h"
 #include "base/FilePairReplace.h"
+#include "base/FolderListing.h"
 #include "base/PathOnDisk.h"
 #include "base/SafeFile.h"
 
@@ -37,8 +38,25 @@ std::error_code copyEntry(const fs::path& from, const fs::path& to) {
     bool made = false;
     if (std::error_code error = makeFolder(to, made)) return error;
     std::error_code error;
-    for (fs::directory_iterator it(from, error), end; !error && it != end; it.increment(error)) {
-        if (std::error_code entryError = copyEntry(it->path(), to / it->path().filename())) return entryError;
+    for (const ListedEntry& entry : listFolder(from, error)) {
+        if (std::error_code entryError = copyEntry(from / entry.name, to / entry.name)) return entryError;
+    }
+    return error;
+}
+
+// The first file below `folder` that another program holds open, in `heldFile`; links to folders
+// are not followed. A folder that cannot be listed is an error too.
+std::error_code checkTreeNotHeld(const fs::path& folder, fs::path& heldFile) {
+    std::error_code error;
+    for (const ListedEntry& entry : listFolder(folder, error)) {
+        const fs::path path = folder / entry.name;
+        if (entry.isFolder) {
+            if (entry.isLink) continue;
+            if (std::error_code inner = checkTreeNotHeld(path, heldFile)) return inner;
+        } else if (const std::error_code held = checkNotHeld(path)) {
+            heldFile = path;
+            return held;
+        }
     }
     return error;
 }
@@ -62,18 +80,16 @@ std::error_code FolderStaging::begin() {
 std::error_code FolderStaging::carryOverFromTarget(std::string& failedEntry) {
     std::vector<std::string> staged;
     std::error_code error;
-    for (fs::directory_iterator it(staging_, error), end; !error && it != end; it.increment(error)) {
-        staged.push_back(windowsName(it->path().filename()));
-    }
+    for (const ListedEntry& entry : listFolder(staging_, error)) staged.push_back(windowsName(entry.name));
     if (error) return error;
-    for (fs::directory_iterator it(target_, error), end; !error && it != end; it.increment(error)) {
-        const fs::path name = it->path().filename();
+    for (const ListedEntry& entry : listFolder(target_, error)) {
+        const fs::path& name = entry.name;
         if (isTemporaryName(name)) continue;
         const std::string shown = windowsName(name);
         bool replaced = false;
         for (const std::string& s : staged) replaced = replaced || (!shown.empty() && equalIgnoringWindowsCase(s, shown));
         if (replaced) continue;
-        if (std::error_code copyError = copyEntry(it->path(), staging_ / name)) {
+        if (std::error_code copyError = copyEntry(target_ / name, staging_ / name)) {
             failedEntry = shown.empty() ? "?" : shown;
             return copyError;
         }
@@ -83,16 +99,9 @@ std::error_code FolderStaging::carryOverFromTarget(std::string& failedEntry) {
 }
 
 std::error_code FolderStaging::checkTargetNotHeld(fs::path& heldFile) const {
-    std::error_code error;
-    for (fs::recursive_directory_iterator it(target_, error), end; !error && it != end; it.increment(error)) {
-        std::error_code probe;
-        if (it->is_directory(probe)) continue;
-        if (const std::error_code held = checkNotHeld(it->path())) {
-            heldFile = it->path();
-            return held;
-        }
-    }
-    if (error) heldFile = target_;
+    fs::path held;
+    const std::error_code error = checkTreeNotHeld(target_, held);
+    if (error) heldFile = held.empty() ? target_ : held;
     return error;
 }
 

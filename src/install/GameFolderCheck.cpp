@@ -7,6 +7,7 @@
 
 #include "base/AsciiCase.h"
 #include "base/Encoding.h"
+#include "base/FolderListing.h"
 #include "base/PathOnDisk.h"
 #include "base/SafeFile.h"
 #include "install/CtrFolderLayout.h"
@@ -141,14 +142,10 @@ public:
 private:
     static std::vector<FolderEntry> listFolder(const fs::path& folder, std::error_code& error) {
         std::vector<FolderEntry> entries;
-        error.clear();
-        fs::directory_iterator it(folder, error);
-        for (; !error && it != fs::directory_iterator(); it.increment(error)) {
-            std::error_code probe;
+        for (ListedEntry& listed : zw::listFolder(folder, error)) {
             // A link is not followed: what it names lies outside the game's folders.
-            entries.push_back({it->path().filename(), it->is_directory(probe) && !it->is_symlink(probe)});
+            entries.push_back({std::move(listed.name), listed.isFolder && !listed.isLink});
         }
-        if (error) entries.clear();
         return entries;
     }
 
@@ -242,35 +239,36 @@ private:
         return present;
     }
 
-    std::optional<std::string> readFile(CheckedCtr& ctr, const fs::path& path) {
+    // Reads a file into `bytes` (the memory of one of the buffers kept from pair to pair); false
+    // after a finding.
+    bool readFile(CheckedCtr& ctr, const fs::path& path, std::string& bytes) {
         std::error_code error;
         const uintmax_t size = fs::file_size(path, error);
         if (!error && size > kLargestFile) {
             add(ctr, Kind::FileNotRead, utf8Name(path.filename()), "gameCheckFileTooLarge",
                 {nameForMessage(path.filename()), std::to_string(size >> 20)});
-            return std::nullopt;
+            return false;
         }
-        std::optional<std::string> bytes = readWholeFile(path, &error);
-        if (!bytes) {
+        if (!readWholeFileInto(path, bytes, &error)) {
             add(ctr, Kind::FileNotRead, utf8Name(path.filename()), "gameCheckFileNotRead",
                 {nameForMessage(path.filename()), asciiOnlyText(error.message())});
-            return std::nullopt;
+            return false;
         }
-        report_.bytesRead += bytes->size();
-        return bytes;
+        report_.bytesRead += bytes.size();
+        return true;
     }
 
-    // Reads a pair whose common file may have been read already; nullopt after a finding.
+    // Reads a pair whose common file may have been read into `commonBytes_` already; nullopt after
+    // a finding. The pair holds the buffers' memory until `recycle` gives it back.
     std::optional<OvlPairReader> readPair(CheckedCtr& ctr, const fs::path& folder, const FolderEntry& common,
-                                          const FolderEntry& unique, std::optional<std::string> commonBytes,
-                                          PairKind* kind = nullptr) {
-        if (!commonBytes) commonBytes = readFile(ctr, folder / common.name);
-        std::optional<std::string> uniqueBytes = readFile(ctr, folder / unique.name);
-        if (!commonBytes || !uniqueBytes) return std::nullopt;
+                                          const FolderEntry& unique, bool commonRead, PairKind* kind = nullptr) {
+        if (!commonRead) commonRead = readFile(ctr, folder / common.name, commonBytes_);
+        const bool uniqueRead = readFile(ctr, folder / unique.name, uniqueBytes_);
+        if (!commonRead || !uniqueRead) return std::nullopt;
         const std::string uniqueName = nameForMessage(unique.name);
-        if (kind) *kind = scanPairKind(*uniqueBytes, uniqueName);
+        if (kind) *kind = scanPairKind(uniqueBytes_, uniqueName);
         try {
-            OvlPairReader pair(std::move(*commonBytes), nameForMessage(common.name), std::move(*uniqueBytes), uniqueName);
+            OvlPairReader pair(std::move(commonBytes_), nameForMessage(common.name), std::move(uniqueBytes_), uniqueName);
             ++report_.pairsRead;
             return pair;
         } catch (const BinaryReadError& e) {
@@ -280,8 +278,10 @@ private:
         }
     }
 
+    void recycle(OvlPairReader& pair) { pair.giveBytesTo(commonBytes_, uniqueBytes_); }
+
     void inspect(CheckedCtr& ctr, const OvlPairReader& pair) {
-        const OvlPairInspection inspection = inspectOvlPair(pair, language_);
+        const OvlPairInspection inspection = checkOvlPair(pair, language_, addressSpace_);
         // Each line begins with the file it is about; the finding names the file apart.
         const auto addLine = [&](Kind kind, const std::string& line) {
             for (const OvlFile* file : {&pair.unique(), &pair.common()}) {
@@ -307,8 +307,8 @@ private:
         noteOthers(ctr, entries, layout);
         if (!present) return;
         PairKind kind = PairKind::Unknown;
-        const std::optional<OvlPairReader> pair =
-            readPair(ctr, folder, entries[layout.common.index], entries[layout.unique.index], std::nullopt, &kind);
+        std::optional<OvlPairReader> pair =
+            readPair(ctr, folder, entries[layout.common.index], entries[layout.unique.index], false, &kind);
         if (!pair) return;
         ctr.kind = kind == PairKind::Ride ? CheckedKind::Ride : kind == PairKind::Car ? CheckedKind::Car : CheckedKind::Other;
         const std::string uniqueFile = utf8Name(entries[layout.unique.index].name);
@@ -320,6 +320,7 @@ private:
         }
         inspect(ctr, *pair);
         PairNames names = pairNamesOf(*pair);
+        recycle(*pair);
         const std::optional<std::string>& objectName = kind == PairKind::Car ? names.trainName : names.rideName;
         if (kind != PairKind::Unknown && objectName) {
             if (*objectName != name) {
@@ -350,27 +351,28 @@ private:
             return;
         }
         const FolderEntry& commonEntry = entries[layout.common.index];
-        std::optional<std::string> commonBytes = readFile(ctr, folder / commonEntry.name);
+        bool commonRead = readFile(ctr, folder / commonEntry.name, commonBytes_);
         std::vector<std::string> sections;
-        if (commonBytes) {
-            TrackSetSections read = readTrackSetSections(*commonBytes, nameForMessage(commonEntry.name));
+        if (commonRead) {
+            TrackSetSections read = readTrackSetSections(commonBytes_, nameForMessage(commonEntry.name));
             if (read.status == TrackSetSections::Status::NotVersion1) {
                 add(ctr, Kind::PairMalformed, utf8Name(commonEntry.name), "gameCheckTrackSetNotVersion1",
                     {nameForMessage(commonEntry.name)});
-                commonBytes.reset();
+                commonRead = false;
             } else if (read.status == TrackSetSections::Status::Damaged) {
                 add(ctr, Kind::PairMalformed, utf8Name(commonEntry.name), "gameCheckPairMalformed",
                     {nameForMessage(commonEntry.name) + ": " + read.problem});
-                commonBytes.reset();
+                commonRead = false;
             }
             sections = std::move(read.names);
         }
         layout = layOutCtrFolder(name, entries, sections);
         const bool present = pairPresent(ctr, entries, name, layout.common, layout.unique);
         noteOthers(ctr, entries, layout);
-        if (present && commonBytes) {
-            if (auto pair = readPair(ctr, folder, commonEntry, entries[layout.unique.index], std::move(commonBytes))) {
+        if (present && commonRead) {
+            if (auto pair = readPair(ctr, folder, commonEntry, entries[layout.unique.index], true)) {
                 inspect(ctr, *pair);
+                recycle(*pair);
             }
         }
         for (const CtrFolderLayout::Section& section : layout.sections) {
@@ -384,8 +386,9 @@ private:
                 continue;
             }
             if (auto pair = readPair(ctr, folder, entries[section.common.index], entries[section.unique.index],
-                                     std::nullopt)) {
+                                     false)) {
                 inspect(ctr, *pair);
+                recycle(*pair);
             }
         }
     }
@@ -441,6 +444,9 @@ private:
     std::vector<ObjectName> objectNames_;
     std::vector<RideNeeds> rides_;
     std::set<std::string> installedSections_;
+    // Kept from pair to pair, so that reading a thousand pairs asks the system for memory only as
+    // often as a pair is larger than all before it.
+    std::string commonBytes_, uniqueBytes_, addressSpace_;
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "install/GameFolders.h"
 
 #include "base/Encoding.h"
+#include "base/FolderListing.h"
 #include "base/PathOnDisk.h"
 
 namespace zw {
@@ -42,14 +43,9 @@ bool isPlainEntryName(const fs::path& name) {
 std::vector<fs::path> listUndottedEntries(const fs::path& folder, std::error_code& error) {
     std::vector<fs::path> names;
     error.clear();
-    fs::directory_iterator it(folder, error);
-    if (error) return {};
-    for (; it != fs::directory_iterator(); it.increment(error)) {
-        if (error) return {};
-        fs::path name = it->path().filename();
-        if (!nameHasDot(name)) names.push_back(std::move(name));
+    for (ListedEntry& entry : listFolder(folder, error)) {
+        if (!nameHasDot(entry.name)) names.push_back(std::move(entry.name));
     }
-    if (error) return {};
     return names;
 }
 

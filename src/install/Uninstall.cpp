@@ -7,6 +7,7 @@
 #include "base/Encoding.h"
 #include "base/FileInUse.h"
 #include "base/FilePairReplace.h"
+#include "base/FolderListing.h"
 #include "base/PathOnDisk.h"
 #include "base/SafeFile.h"
 #include "ovl/TrackSetSections.h"
@@ -103,13 +104,12 @@ UninstallOutcome removePartialTrackSet(const fs::path& folder, const std::string
                                        Dialogs& dialogs, const UninstallConfirmation& confirm) {
     std::vector<fs::path> installFiles;
     std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        std::error_code probe;
-        if (!it->is_regular_file(probe)) continue;
-        const std::string entry = nameForMessage(it->path().filename());
-        if (isTemporaryName(it->path()) || endsWithIgnoringCase(entry, "_data.common.ovl") ||
+    for (const ListedEntry& listed : listFolder(folder, error)) {
+        if (!listed.isFile) continue;
+        const std::string entry = nameForMessage(listed.name);
+        if (isTemporaryName(listed.name) || endsWithIgnoringCase(entry, "_data.common.ovl") ||
             endsWithIgnoringCase(entry, "_data.unique.ovl") || equalIgnoringWindowsCase(entry, name + ".unique.ovl")) {
-            installFiles.push_back(it->path());
+            installFiles.push_back(folder / listed.name);
         }
     }
     std::sort(installFiles.begin(), installFiles.end());
@@ -119,7 +119,7 @@ UninstallOutcome removePartialTrackSet(const fs::path& folder, const std::string
     if (!installFiles.empty()) {
         dialogs.showMessage(message("partialTrackSetRemoved", language, {name, namesOnLines(installFiles)}));
     }
-    const bool wasEmpty = installFiles.empty() && !error && fs::is_empty(folder, error) && !error;
+    const bool wasEmpty = installFiles.empty() && !error && listFolder(folder, error).empty() && !error;
     if (error || removeFile(folder)) {
         dialogs.showMessage(message("735", language));
         return UninstallOutcome::FolderKept;

@@ -18,15 +18,11 @@ constexpr std::array<const char*, 3> kAxes = {"x", "y", "z"};
 
 std::string unknown(uint32_t offset) { return "unknown " + std::to_string(offset); }
 
-float floatAt(const StructureSpace& space, uint64_t address) {
-    const uint32_t raw = space.word(address);
+float floatFrom(const char* bytes) {
+    const uint32_t raw = loadLittleEndian<uint32_t>(bytes);
     float v;
     std::memcpy(&v, &raw, sizeof v);
     return v;
-}
-
-uint16_t shortAt(const StructureSpace& space, uint64_t address) {
-    return loadLittleEndian<uint16_t>(space.bytes().substr(address, 2).data());
 }
 
 std::string point(const std::array<float, 3>& p) {
@@ -115,16 +111,21 @@ struct MeshCounts {
 void checkVertices(const StructureSpace& space, RecordDecoder& m, uint32_t at, uint32_t count, VertexBounds& all) {
     VertexBounds bounds;
     bool normalNoted = false;
-    for (uint32_t v = 0; v < count; ++v) {
-        const uint64_t vertex = uint64_t{at} + uint64_t{kVertexSize} * v;
+    // The array lies whole in one block (the pointer was checked): one pass over its bytes.
+    const char* vertex = space.bytes().data() + at;
+    for (uint32_t v = 0; v < count; ++v, vertex += kVertexSize) {
         std::array<float, 3> p{}, n{};
         for (int i = 0; i < 3; ++i) {
-            p[i] = floatAt(space, vertex + 4 * i);
-            n[i] = floatAt(space, vertex + kVertexNormal + 4 * i);
+            p[i] = floatFrom(vertex + 4 * i);
+            n[i] = floatFrom(vertex + kVertexNormal + 4 * i);
         }
         bounds.add(p);
-        const float length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
-        if (!normalNoted && !(std::fabs(length - 1.0f) <= 0.01f)) {
+        if (normalNoted) continue;
+        const float square = n[0] * n[0] + n[1] * n[1] + n[2] * n[2];
+        // Between these squares the length lies within 0.01 of 1: no root needed.
+        if (square >= 0.9802f && square <= 1.02f) continue;
+        const float length = std::sqrt(square);
+        if (!(std::fabs(length - 1.0f) <= 0.01f)) {
             m.finding(StructureSeverity::Note, 32, "vertices", std::to_string(at), "structureNormalNotUnit",
                       {std::to_string(v + 1), floatText(length)});
             normalNoted = true;
@@ -139,8 +140,9 @@ void checkVertices(const StructureSpace& space, RecordDecoder& m, uint32_t at, u
 
 // The index triples must name vertices of the mesh: the game reads the vertex an index names.
 void checkIndices(const StructureSpace& space, RecordDecoder& m, uint32_t at, uint64_t triples, uint32_t vertices) {
+    const char* bytes = space.bytes().data() + at;  // in one block, as for the vertices
     for (uint64_t i = 0; i < 3 * triples; ++i) {
-        const uint16_t index = shortAt(space, uint64_t{at} + 2 * i);
+        const uint16_t index = loadLittleEndian<uint16_t>(bytes + 2 * i);
         if (index >= vertices) {
             m.finding(StructureSeverity::Error, 36, "indices", std::to_string(at), "structureIndexOutOfRange",
                       {std::to_string(i + 1), std::to_string(index), std::to_string(vertices)});

@@ -6,6 +6,7 @@
 #include "base/Encoding.h"
 #include "ovl/OvlSymbolOrder.h"
 #include "ovl/StructureInspection.h"
+#include "ovl/StructureSpace.h"
 
 namespace zw {
 namespace {
@@ -14,7 +15,11 @@ using std::to_string;
 
 class Inspector {
 public:
-    Inspector(const OvlPairReader& pair, Language language) : pair_(pair), language_(language) {}
+    Inspector(const OvlPairReader& pair, Language language, std::string* storage)
+        : pair_(pair), language_(language), storage_(storage) {
+        // Checking for a caller with its own buffer: findings only.
+        if (storage_) out_.setstate(std::ios::badbit);
+    }
 
     OvlPairInspection run() {
         if (pair_.common().header.loaderTypes != pair_.unique().header.loaderTypes) violate("ovlCheckLoaderTypes", {});
@@ -30,7 +35,8 @@ public:
             relocations(kind, file);
         }
         out_ << "address space: " << pair_.addressSpaceSize() << " bytes\n";
-        StructureInspection structures = inspectStructures(pair_);
+        StructureInspection structures =
+            storage_ ? checkStructures(StructureSpace::of(pair_, *storage_)) : inspectStructures(pair_);
         std::vector<std::string> notes;
         for (const StructureFinding& f : structures.findings) {
             (f.severity == StructureSeverity::Error ? violations_ : notes).push_back(structureFindingLine(f, language_));
@@ -213,12 +219,17 @@ private:
     Language language_;
     std::ostringstream out_;
     std::vector<std::string> violations_;
+    std::string* storage_;
 };
 
 }  // namespace
 
 OvlPairInspection inspectOvlPair(const OvlPairReader& pair, Language language) {
-    return Inspector(pair, language).run();
+    return Inspector(pair, language, nullptr).run();
+}
+
+OvlPairInspection checkOvlPair(const OvlPairReader& pair, Language language, std::string& storage) {
+    return Inspector(pair, language, &storage).run();
 }
 
 }  // namespace zw

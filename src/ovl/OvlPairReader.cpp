@@ -45,6 +45,11 @@ OvlPairReader::OvlPairReader(OvlFile common, OvlFile unique) : common_(std::move
     size_ = static_cast<uint32_t>(address);
 }
 
+void OvlPairReader::giveBytesTo(std::string& commonBytes, std::string& uniqueBytes) {
+    commonBytes = std::move(common_.bytes);
+    uniqueBytes = std::move(unique_.bytes);
+}
+
 std::optional<OvlPairReader::Location> OvlPairReader::locate(uint32_t address) const {
     if (address >= size_) return std::nullopt;
     // The last block that starts at or before the address and is not empty.
@@ -76,9 +81,14 @@ std::optional<uint32_t> OvlPairReader::wordAt(uint32_t address) const {
 
 std::string OvlPairReader::addressSpaceBytes() const {
     std::string out;
+    addressSpaceBytesInto(out);
+    return out;
+}
+
+void OvlPairReader::addressSpaceBytesInto(std::string& out) const {
+    out.clear();
     out.reserve(size_);
     for (const Placed& p : placed_) out += file(p.file).data(blockOf(p));
-    return out;
 }
 
 std::optional<std::string_view> OvlPairReader::stringAt(uint32_t address) const {

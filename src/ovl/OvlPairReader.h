@@ -56,6 +56,10 @@ public:
     // A pair of files read already (e.g. step by step, with checks between the steps).
     OvlPairReader(OvlFile common, OvlFile unique);
 
+    // Hands both files' bytes to the caller (e.g. to read the next pair into the same memory); the
+    // reader must not be used after.
+    void giveBytesTo(std::string& commonBytes, std::string& uniqueBytes);
+
     const OvlFile& file(OvlFileKind kind) const { return kind == OvlFileKind::Common ? common_ : unique_; }
     const OvlFile& common() const { return common_; }
     const OvlFile& unique() const { return unique_; }
@@ -75,6 +79,8 @@ public:
     std::optional<uint32_t> wordAt(uint32_t address) const;
     // The bytes of the address space in order: what a help file holds.
     std::string addressSpaceBytes() const;
+    // The same bytes in `out` (its content replaced, its memory kept).
+    void addressSpaceBytesInto(std::string& out) const;
 
     // The string at `address` if it starts inside the string table and ends with a NUL there.
     std::optional<std::string_view> stringAt(uint32_t address) const;

@@ -38,11 +38,11 @@ uint16_t RecordDecoder::u16(uint32_t offset) {
 }
 
 void RecordDecoder::line(std::string_view text) {
-    if (whole_) report_.listing << std::string(4 + 2 * depth_, ' ') << text << '\n';
+    if (whole_ && report_.listed()) report_.listing << std::string(4 + 2 * depth_, ' ') << text << '\n';
 }
 
 void RecordDecoder::field(uint32_t offset, std::string_view name, std::string_view value) {
-    if (!whole_) return;
+    if (!whole_ || !report_.listed()) return;
     std::string at = std::to_string(offset);
     report_.listing << std::string(4 + 2 * depth_ + (at.size() < 4 ? 4 - at.size() : 0), ' ') << at << ' ' << name
                     << ": " << value << '\n';

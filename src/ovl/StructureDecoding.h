@@ -19,10 +19,15 @@
 
 namespace zw {
 
-// What the decoders produce: the listing (Windows-1252, one line each) and the findings.
+// What the decoders produce: the listing (Windows-1252, one line each) and the findings. A check
+// that wants only the findings puts the listing's stream out of use (skipListing): every write to
+// it is then dropped at once.
 struct StructureReport {
     std::ostringstream listing;
     std::vector<StructureFinding> findings;
+
+    void skipListing() { listing.setstate(std::ios::badbit); }
+    bool listed() const { return listing.good(); }
 };
 
 // A float as the listing shows it: the shortest text that reads back as the same value.

@@ -29,7 +29,9 @@ std::string tagOf(const std::string& symbol) {
 
 class Inspection {
 public:
-    explicit Inspection(const StructureSpace& space) : space_(space) {}
+    Inspection(const StructureSpace& space, bool listed) : space_(space) {
+        if (!listed) report_.skipListing();
+    }
 
     StructureInspection run() {
         report_.listing << "structures: " << space_.structures().size() << '\n';
@@ -119,7 +121,9 @@ const StructureKind* structureKindOfTag(std::string_view tag) {
     return nullptr;
 }
 
-StructureInspection inspectStructures(const StructureSpace& space) { return Inspection(space).run(); }
+StructureInspection inspectStructures(const StructureSpace& space) { return Inspection(space, true).run(); }
+
+StructureInspection checkStructures(const StructureSpace& space) { return Inspection(space, false).run(); }
 
 StructureInspection inspectStructures(const OvlPairReader& pair) { return inspectStructures(StructureSpace::of(pair)); }
 

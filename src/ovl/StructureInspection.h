@@ -28,5 +28,7 @@ StructureInspection inspectStructures(const StructureSpace& space);
 StructureInspection inspectStructures(const OvlPairReader& pair);
 // A model pair read for a car build (its symbol references read).
 StructureInspection inspectStructures(const ModelPair& model);
+// The findings alone, the listing left empty (a check of many pairs that shows no listing).
+StructureInspection checkStructures(const StructureSpace& space);
 
 }  // namespace zw

@@ -22,12 +22,17 @@ void readStringTable(std::string_view table, uint32_t address, std::map<uint32_t
 
 }  // namespace
 
-StructureSpace StructureSpace::of(const OvlPairReader& pair) {
+StructureSpace StructureSpace::of(const OvlPairReader& pair) { return of(pair, nullptr); }
+
+StructureSpace StructureSpace::of(const OvlPairReader& pair, std::string& storage) { return of(pair, &storage); }
+
+StructureSpace StructureSpace::of(const OvlPairReader& pair, std::string* storage) {
     StructureSpace space;
     space.names_[0] = pair.common().name;
     space.names_[1] = pair.unique().name;
-    space.ownedBytes_ = pair.addressSpaceBytes();
-    space.bytes_ = space.ownedBytes_;
+    std::string& bytes = storage ? *storage : space.ownedBytes_;
+    pair.addressSpaceBytesInto(bytes);
+    space.bytes_ = bytes;
     for (OvlFileKind kind : {OvlFileKind::Common, OvlFileKind::Unique}) {
         for (const OvlBlock& block : pair.file(kind).blocks) {
             const uint32_t address = pair.blockAddress(kind, block);

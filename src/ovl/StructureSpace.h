@@ -40,6 +40,9 @@ struct SpaceStructure {
 class StructureSpace {
 public:
     static StructureSpace of(const OvlPairReader& pair);
+    // The address space laid out in `storage` instead of memory of its own, so that a caller that
+    // looks at pair after pair reuses one piece of memory; `storage` must outlive the view.
+    static StructureSpace of(const OvlPairReader& pair, std::string& storage);
     // The model must outlive the view (its help data is not copied).
     static StructureSpace of(const ModelPair& model);
 
@@ -70,6 +73,7 @@ public:
     const std::vector<std::string_view>& extraData() const { return extraData_; }
 
 private:
+    static StructureSpace of(const OvlPairReader& pair, std::string* storage);
     void addStructuresOf(std::vector<SpaceStructure> loaderStructures, std::vector<SpaceStructure> symbolStructures);
 
     std::string names_[2];

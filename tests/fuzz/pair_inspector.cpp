@@ -1,5 +1,5 @@
-// A built pair as `inspect` reads it: the listing, the checks, every structure field by field, and
-// the pictures (the ride icon and the texture frames, at most a few of them).
+// A built pair as `inspect` reads it: the listing, the checks, every structure field by field, the
+// same checks as the game folder's check makes them, and the pictures (the ride icon and the texture frames, at most a few of them).
 //
 // Input: the pair (FuzzTarget.h, splitPairInput).
 
@@ -15,6 +15,9 @@ ZW_FUZZ_TARGET(pair_inspector) {
     try {
         const OvlPairReader pair(std::move(files.common), "Fuzz.common.ovl", std::move(files.unique), "Fuzz.unique.ovl");
         (void)inspectOvlPair(pair, Language::English);
+        // The game folder's check: findings only, in a buffer kept from pair to pair.
+        static std::string storage;
+        (void)checkOvlPair(pair, Language::English, storage);
         const StructureSpace space = StructureSpace::of(pair);
         (void)rideIconPicture(space);
         size_t frames = 0;

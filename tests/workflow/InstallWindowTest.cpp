@@ -11,6 +11,7 @@
 #include "support/HeldFile.h"
 #include "support/ScriptedDialogs.h"
 #include "workflow/MainWindow.h"
+#include "workflow/OptionsWindow.h"
 
 namespace zw {
 namespace {
@@ -310,6 +311,44 @@ TEST_F(InstallWindowTest, TheProgramsWindowFollowsTheMainWindowsSettings) {
     mainWindow.state().settings.GamePath = (game.root() / "Nowhere").string();
     programs.TabSheetKomplettChange(Tab::DeinstallBahnTab);
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("730", Language::English)});
+}
+
+// A game folder of a Russian or Polish system: typed into the options, saved, read at the next
+// start, installed into and uninstalled from through the program's own windows.
+TEST_F(InstallWindowTest, AGameFolderWithCyrillicAndPolishLettersWorksThroughOptionsRestartInstallAndUninstall) {
+    const fs::path unicodeGame = game.root() / u8"Игры" / u8"RollerCoaster Tycoon 3 – Łódź";
+    fs::create_directories(unicodeGame / "tracks" / "TrackedRides");
+    game.makeRideFolder(game.root(), "CTR_Ride");
+    test::FakeRegistry registry;
+    {
+        MainWindow firstStart(dialogs, registry, game.root());
+        OptionsWindow options(firstStart);
+        const std::u8string typed = unicodeGame.u8string();
+        options.setRCT3PfadEditText(std::string(typed.begin(), typed.end()));
+        ASSERT_TRUE(options.OkayButtonClick()) << ::testing::PrintToString(dialogs.messages());
+    }
+    dialogs.log.clear();
+    MainWindow restarted(dialogs, registry, game.root());
+    EXPECT_EQ(restarted.optionsStatus(), OptionsStatus::Fine);
+    EXPECT_EQ(restarted.state().settings.gameFolder(), unicodeGame);
+    EXPECT_TRUE(dialogs.log.empty());
+
+    InstallWindow programs(restarted);
+    programs.FormActivate();
+    programs.ListBoxClick(static_cast<int>(
+        std::find(programs.ListBox.begin(), programs.ListBox.end(), "CTR_Ride") - programs.ListBox.begin()));
+    programs.installFolder();
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("installedRide", Language::German)});
+    const fs::path installed = unicodeGame / "tracks" / "TrackedRides" / "CTR_Ride" / "CTR_Ride.common.ovl";
+    EXPECT_TRUE(fs::exists(installed));
+
+    programs.TabSheetKomplettChange(Tab::DeinstallBahnTab);
+    ASSERT_EQ(programs.ListBox, std::vector<std::string>{"CTR_Ride"});
+    programs.ListBoxClick(0);
+    dialogs.yesNoAnswers = {true};
+    programs.uninstallRide();
+    EXPECT_TRUE(programs.ListBox.empty());
+    EXPECT_FALSE(fs::exists(installed.parent_path()));
 }
 
 TEST_F(InstallWindowTest, CloseEndsTheWindow) {
