@@ -388,10 +388,9 @@ void BM_RideBuild(benchmark::State& state) {
         state.SkipWithError("the ride file was not read");
         return;
     }
-    const fs::path temp = benchFolder() / "work" / "Temp";
     auto work = [&]() -> std::optional<std::string> {
         zw::OvlWriter writer;
-        if (!zw::buildRidePair(ride, settings, temp, writer, dialogs)) return "the ride build stopped: " + firstMessage(dialogs);
+        if (!zw::buildRidePair(ride, settings, writer, dialogs)) return "the ride build stopped: " + firstMessage(dialogs);
         return std::nullopt;
     };
     if (auto failure = work()) {
@@ -410,10 +409,9 @@ void carBuild(benchmark::State& state, uint32_t scale) {
     zw::test::ScriptedDialogs dialogs;
     zw::Settings settings;
     settings.OverwriteWithoutPrompt = true;
-    const fs::path temp = benchFolder() / "work" / "Temp";
     auto work = [&]() -> std::optional<std::string> {
         zw::OvlWriter writer;
-        if (!zw::buildCarPair(c.car, settings, temp, writer, dialogs)) return "the car build stopped: " + firstMessage(dialogs);
+        if (!zw::buildCarPair(c.car, settings, writer, dialogs)) return "the car build stopped: " + firstMessage(dialogs);
         return std::nullopt;
     };
     if (auto failure = work()) {
@@ -539,7 +537,7 @@ std::vector<fs::path> builtPairs(const fs::path& folder) {
     zw::OvlWriter rideWriter;
     if (!zw::readRideDataFile(rideFolder / "CTR_BahnDaten_Beispielbahn.txt", files, results, ride, dialogs,
                               zw::Language::German) ||
-        !zw::buildRidePair(ride, settings, folder / "Temp", rideWriter, dialogs)) {
+        !zw::buildRidePair(ride, settings, rideWriter, dialogs)) {
         throw std::runtime_error("the example ride was not built: " + firstMessage(dialogs));
     }
     zw::test::ModelFixtureOptions model;
@@ -551,7 +549,7 @@ std::vector<fs::path> builtPairs(const fs::path& folder) {
     model.textureEdge = 64;
     const zw::CarData car = carCase(folder.parent_path().filename().string() + "-car", model).car;
     zw::OvlWriter carWriter;
-    if (!zw::buildCarPair(car, settings, folder / "Temp", carWriter, dialogs)) {
+    if (!zw::buildCarPair(car, settings, carWriter, dialogs)) {
         throw std::runtime_error("the car was not built: " + firstMessage(dialogs));
     }
     return {zw::rideCommonFile(ride), zw::rideUniqueFile(ride), zw::carCommonFile(car), zw::carUniqueFile(car)};

@@ -174,9 +174,9 @@ void RideAssistant::onCloseAssistant() { FormClose(); }
 
 // ---- lists ---------------------------------------------------------------------------------------
 
-void RideAssistant::txtWagentypenDblClick() { moveItem(txtWagentypen, lstSelWagen, txtWagentypen.ItemIndex); }
+void RideAssistant::onCarTypeChosen() { moveItem(txtWagentypen, lstSelWagen, txtWagentypen.ItemIndex); }
 
-void RideAssistant::lstSelWagenDblClick() { moveItem(lstSelWagen, txtWagentypen, lstSelWagen.ItemIndex); }
+void RideAssistant::onChosenCarTypeRemoved() { moveItem(lstSelWagen, txtWagentypen, lstSelWagen.ItemIndex); }
 
 void RideAssistant::moveToChosenSections(size_t availableIndex) {
     if (moveItem(txtStreckensektionen, lstSelSektionen, static_cast<int>(availableIndex))) {
@@ -184,11 +184,11 @@ void RideAssistant::moveToChosenSections(size_t availableIndex) {
     }
 }
 
-void RideAssistant::txtStreckensektionenDblClick() {
+void RideAssistant::onTrackSectionChosen() {
     if (txtStreckensektionen.hasSelection()) moveToChosenSections(static_cast<size_t>(txtStreckensektionen.ItemIndex));
 }
 
-void RideAssistant::lstSelSektionenDblClick() {
+void RideAssistant::onChosenSectionRemoved() {
     if (!lstSelSektionen.hasSelection()) return;
     const auto index = static_cast<size_t>(lstSelSektionen.ItemIndex);
     insertSorted(txtStreckensektionen.Items, lstSelSektionen.Items[index]);
@@ -201,7 +201,7 @@ void RideAssistant::lstSelSektionenDblClick() {
     lstStreckensektionskosten.ItemIndex = -1;
 }
 
-void RideAssistant::lstStreckensektionskostenDblClick() {
+void RideAssistant::onSectionCostRemoved() {
     if (!lstStreckensektionskosten.hasSelection()) return;
     auto& cost = lstStreckensektionskosten.Items[static_cast<size_t>(lstStreckensektionskosten.ItemIndex)];
     auto answer = dialogs_.askText(message("sectionCostCaption", language()), message("sectionCostPrompt", language()),
@@ -209,18 +209,18 @@ void RideAssistant::lstStreckensektionskostenDblClick() {
     if (answer) cost = *answer;
 }
 
-void RideAssistant::lstSelSektionenClick() { lstStreckensektionskosten.ItemIndex = lstSelSektionen.ItemIndex; }
+void RideAssistant::onChosenSectionSelected() { lstStreckensektionskosten.ItemIndex = lstSelSektionen.ItemIndex; }
 
-void RideAssistant::lstStreckensektionskostenClick() { lstSelSektionen.ItemIndex = lstStreckensektionskosten.ItemIndex; }
+void RideAssistant::onSectionCostSelected() { lstSelSektionen.ItemIndex = lstStreckensektionskosten.ItemIndex; }
 
-void RideAssistant::lstZusatzTrackListeDblClick() {
+void RideAssistant::onExtraTrackTypeChosen() {
     if (!lstZusatzTrackListe.hasSelection()) return;
     // A ride holds at most ten additional track types.
     if (SelZusatzTrackListe.Items.size() >= kMaxAdditionalTrackTypes) return;
     moveItem(lstZusatzTrackListe, SelZusatzTrackListe, lstZusatzTrackListe.ItemIndex);
 }
 
-void RideAssistant::SelZusatzTrackListeDblClick() {
+void RideAssistant::onChosenExtraTrackTypeRemoved() {
     if (!SelZusatzTrackListe.hasSelection()) return;
     const auto index = static_cast<size_t>(SelZusatzTrackListe.ItemIndex);
     insertSorted(lstZusatzTrackListe.Items, SelZusatzTrackListe.Items[index]);
@@ -234,43 +234,43 @@ void RideAssistant::returnChosenSections() {
     lstStreckensektionskosten.clear();
 }
 
-void RideAssistant::lstSelWagenMouseUp(bool rightButton) {
+void RideAssistant::onChosenCarTypesMouseUp(bool rightButton) {
     if (!rightButton) return;
     for (const auto& name : lstSelWagen.Items) txtWagentypen.Items.push_back(name);
     lstSelWagen.clear();
 }
 
-void RideAssistant::lstSelSektionenMouseUp(bool rightButton) {
+void RideAssistant::onChosenSectionsMouseUp(bool rightButton) {
     if (rightButton) returnChosenSections();
 }
 
-void RideAssistant::SelZusatzTrackListeMouseUp(bool rightButton) {
+void RideAssistant::onChosenExtraTrackTypesMouseUp(bool rightButton) {
     if (!rightButton) return;
     for (const auto& name : SelZusatzTrackListe.Items) insertSorted(lstZusatzTrackListe.Items, name);
     SelZusatzTrackListe.clear();
 }
 
-void RideAssistant::lstBahnStartArtMouseUp(bool rightButton) {
+void RideAssistant::onStartModesMouseUp(bool rightButton) {
     if (rightButton) lstBahnStartArt.clearChecks();
 }
 
-void RideAssistant::lstPreStartMouseUp(bool rightButton) {
+void RideAssistant::onPreStartModesMouseUp(bool rightButton) {
     if (rightButton) lstPreStart.clearChecks();
 }
 
-void RideAssistant::lstPreStartClickCheck(int index) {
+void RideAssistant::onPreStartModeTicked(int index) {
     if (index < 0 || static_cast<size_t>(index) >= lstPreStart.Items.size()) return;
     lstPreStart.ItemIndex = index;
     lstPreStart.clearChecks();
     lstPreStart.Checked[static_cast<size_t>(index)] = true;
 }
 
-void RideAssistant::btnInsertTrackSectionsClick() {
+void RideAssistant::onInsertTrackSections() {
     // A clipboard without text adds nothing.
-    AddSections(dialogs_.clipboardText());
+    addSections(dialogs_.clipboardText());
 }
 
-void RideAssistant::AddSections(const std::string& text) {
+void RideAssistant::addSections(const std::string& text) {
     // Words end at blanks, line breaks and commas, none of which a section name can hold, so a
     // line copied from a ride data file works as well as a list of names.
     size_t start = 0;
@@ -290,7 +290,7 @@ void RideAssistant::AddSections(const std::string& text) {
     }
 }
 
-void RideAssistant::SelectTrackSection(size_t first, size_t last) {
+void RideAssistant::selectTrackSections(size_t first, size_t last) {
     for (size_t position = first; position < last && position < TrackListe.Items.size(); ++position) {
         const std::string& name = TrackListe.Items[position];
         for (size_t i = 0; i < txtStreckensektionen.Items.size();) {
@@ -313,12 +313,12 @@ void RideAssistant::chooseTrackType(size_t menuIndex) {
         return;
     }
     // The menu item's positions run to the next header, so every section of the type is added.
-    SelectTrackSection(item.first, item.end);
+    selectTrackSections(item.first, item.end);
 }
 
-void RideAssistant::lstGeschwindigkeitsEinheitChange() { showValuesWithoutKeys(); }
+void RideAssistant::onSpeedUnitChosen() { showValuesWithoutKeys(); }
 
-void RideAssistant::btnAchterbahnClick() {
+void RideAssistant::onRollerCoasterPreset() {
     for (const auto& row : kRatingDefaults) {
         for (size_t c = 0; c < 3; ++c) {
             edit(std::string(row.controlStem) + std::string(kRatingColumns[c]))->Text = std::string(row.coaster[c]);
@@ -327,7 +327,7 @@ void RideAssistant::btnAchterbahnClick() {
     showNumbersWithSeparator();
 }
 
-void RideAssistant::btnThemenfahrtClick() {
+void RideAssistant::onThemedRidePreset() {
     for (const auto& row : kRatingDefaults) {
         for (size_t c = 0; c < 3; ++c) {
             edit(std::string(row.controlStem) + std::string(kRatingColumns[c]))->Text = std::string(row.themeRide[c]);
@@ -338,7 +338,7 @@ void RideAssistant::btnThemenfahrtClick() {
 
 // ---- input ---------------------------------------------------------------------------------------
 
-bool RideAssistant::KeyPress(TEdit& field, char key) {
+bool RideAssistant::onNumberFieldKey(TEdit& field, char key) {
     auto typed = typeIntoNumberField(field.Text, field.SelStart, field.SelLength, key, decimalSeparator());
     if (!typed) return false;
     field.Text = std::move(typed->text);
@@ -349,9 +349,9 @@ bool RideAssistant::KeyPress(TEdit& field, char key) {
 
 void RideAssistant::PasteIntoNumberField(TEdit& field) {
     // The selection goes first, then each character as typed.
-    if (field.SelLength > 0) KeyPress(field, kBackspaceKey);
+    if (field.SelLength > 0) onNumberFieldKey(field, kBackspaceKey);
     for (char c : dialogs_.clipboardText()) {
-        if (c != kBackspaceKey) KeyPress(field, c);
+        if (c != kBackspaceKey) onNumberFieldKey(field, c);
     }
 }
 
@@ -430,7 +430,7 @@ void RideAssistant::newRideValues() {
     txtAttraktionsAttraktivitaet.Text = "60";
     txtBergAufAbEinfluss.Text = "1,000";
     chkAddOn.Checked = host_.addOnsEnabled();
-    btnAchterbahnClick();
+    onRollerCoasterPreset();
     for (TEdit* text : {&lblMidSection, &lblTopSection, &lblMidSectionB, &lblTopSectionB, &lblTopTime, &lblSpezialWagenA,
                         &lblSpezialWagenB}) {
         text->Text.clear();

@@ -122,32 +122,32 @@ public:
     void onCloseAssistant();  // "Assistent beenden"
 
     // Lists.
-    void txtWagentypenDblClick();
-    void lstSelWagenDblClick();
-    void txtStreckensektionenDblClick();
-    void lstSelSektionenDblClick();
-    void lstStreckensektionskostenDblClick();
-    void lstSelSektionenClick();
-    void lstStreckensektionskostenClick();
-    void lstZusatzTrackListeDblClick();
-    void SelZusatzTrackListeDblClick();
-    void lstSelWagenMouseUp(bool rightButton);
-    void lstSelSektionenMouseUp(bool rightButton);
-    void SelZusatzTrackListeMouseUp(bool rightButton);
-    void lstBahnStartArtMouseUp(bool rightButton);
-    void lstPreStartMouseUp(bool rightButton);
-    void lstPreStartClickCheck(int index);
-    void btnInsertTrackSectionsClick();
-    void AddSections(const std::string& text);
-    void SelectTrackSection(size_t first, size_t last);
+    void onCarTypeChosen();
+    void onChosenCarTypeRemoved();
+    void onTrackSectionChosen();
+    void onChosenSectionRemoved();
+    void onSectionCostRemoved();
+    void onChosenSectionSelected();
+    void onSectionCostSelected();
+    void onExtraTrackTypeChosen();
+    void onChosenExtraTrackTypeRemoved();
+    void onChosenCarTypesMouseUp(bool rightButton);
+    void onChosenSectionsMouseUp(bool rightButton);
+    void onChosenExtraTrackTypesMouseUp(bool rightButton);
+    void onStartModesMouseUp(bool rightButton);
+    void onPreStartModesMouseUp(bool rightButton);
+    void onPreStartModeTicked(int index);
+    void onInsertTrackSections();
+    void addSections(const std::string& text);
+    void selectTrackSections(size_t first, size_t last);
     void chooseTrackType(size_t menuIndex);  // "Track auswählen" -> a track type
-    void lstGeschwindigkeitsEinheitChange();  // the speed unit chosen
-    void btnAchterbahnClick();
-    void btnThemenfahrtClick();
+    void onSpeedUnitChosen();  // the speed unit chosen
+    void onRollerCoasterPreset();
+    void onThemedRidePreset();
 
     // A key typed into a numeric field, in place of its selection (typeIntoNumberField). Returns
     // whether the key was accepted.
-    bool KeyPress(TEdit& field, char key);
+    bool onNumberFieldKey(TEdit& field, char key);
     // The clipboard's text pasted into a numeric field in place of its selection: each character
     // as if typed, so what no number holds stays out.
     void PasteIntoNumberField(TEdit& field);
@@ -190,7 +190,7 @@ private:
     std::string captionOf(std::string_view control) const;
     void moveToChosenSections(size_t availableIndex);
     void returnChosenSections();
-    std::optional<std::string> askName(const char* captionId, const char* promptId, const std::string& defaultName);
+    std::optional<std::string> askName(MessageId captionId, MessageId promptId, const std::string& defaultName);
 
     AssistantHost& host_;
     Dialogs& dialogs_;

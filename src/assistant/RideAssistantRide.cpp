@@ -327,7 +327,7 @@ void RideAssistant::storeControlsIntoRide() {
                 auto& list = ride.*std::get<std::vector<std::string> RideData::*>(binding.field);
                 list.clear();
                 const size_t limit = binding.field == KeyField{&RideData::ZusatzTrackTyp}
-                                         ? kZusatzTrackTypLimit
+                                         ? kExtraTrackTypeLimit
                                          : std::numeric_limits<size_t>::max();
                 for (const auto& item : listBox(name)->Items) {
                     if (list.size() == limit) break;
@@ -547,7 +547,7 @@ void RideAssistant::openRide() {
 
 // Asks for a name in an input box; nullopt when cancelled or when the name cannot be used (message
 // shown). The answer is returned in Windows-1252.
-std::optional<std::string> RideAssistant::askName(const char* captionId, const char* promptId, const std::string& defaultName) {
+std::optional<std::string> RideAssistant::askName(MessageId captionId, MessageId promptId, const std::string& defaultName) {
     auto answer = dialogs_.askText(message(captionId, language()), message(promptId, language()), defaultName);
     if (!answer) return std::nullopt;
     std::string name;

@@ -64,13 +64,18 @@ std::string filledMessage(std::string_view id, Language language, std::span<cons
 
 }  // namespace
 
-std::string message(std::string_view id, Language language, std::initializer_list<std::string_view> cp1252Args) {
-    return filledMessage(id, language, std::span<const std::string_view>(cp1252Args.begin(), cp1252Args.size()));
+MessageId MessageId::fromRunTime(std::string_view id) {
+    if (!isKnown(id)) throw std::out_of_range("unknown message id " + std::string(id));
+    return MessageId(id, Checked{});
 }
 
-std::string messageWithArgs(std::string_view id, Language language, std::span<const std::string> cp1252Args) {
+std::string message(MessageId id, Language language, std::initializer_list<std::string_view> cp1252Args) {
+    return filledMessage(id.text(), language, std::span<const std::string_view>(cp1252Args.begin(), cp1252Args.size()));
+}
+
+std::string messageWithArgs(MessageId id, Language language, std::span<const std::string> cp1252Args) {
     const std::vector<std::string_view> args(cp1252Args.begin(), cp1252Args.end());
-    return filledMessage(id, language, args);
+    return filledMessage(id.text(), language, args);
 }
 
 }  // namespace zw

@@ -8,11 +8,50 @@
 // converted to UTF-8 when they are put in.
 
 #include <initializer_list>
+#include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "base/MessageIds.h"
+
 namespace zw {
+
+// The id of a catalogue entry. An id written in the code is looked up when compiling: one that the
+// catalogue lacks is an error there, not at run time.
+class MessageId {
+public:
+    // No message: what a record holds before a message is chosen for it.
+    constexpr MessageId() = default;
+    consteval MessageId(const char* id) : id_(id) {
+        if (!isKnown(id_)) throw "unknown message id";  // not a constant expression: the build stops here
+    }
+    // An id that only run time knows (read from a file, say); std::out_of_range when unknown.
+    static MessageId fromRunTime(std::string_view id);
+
+    constexpr std::string_view text() const { return id_; }
+    constexpr bool empty() const { return id_.empty(); }
+    friend constexpr bool operator==(MessageId a, MessageId b) { return a.id_ == b.id_; }
+    friend constexpr bool operator==(MessageId a, const char* b) { return a.id_ == b; }
+    friend constexpr bool operator==(MessageId a, std::string_view b) { return a.id_ == b; }
+    friend std::ostream& operator<<(std::ostream& out, MessageId id) { return out << id.id_; }
+
+    // Binary search in the sorted id list.
+    static constexpr bool isKnown(std::string_view id) {
+        std::size_t low = 0, high = std::size(kMessageIds);
+        while (low < high) {
+            const std::size_t middle = (low + high) / 2;
+            if (kMessageIds[middle] < id) low = middle + 1;
+            else high = middle;
+        }
+        return low < std::size(kMessageIds) && kMessageIds[low] == id;
+    }
+
+private:
+    struct Checked {};
+    constexpr MessageId(std::string_view id, Checked) : id_(id) {}
+    std::string_view id_;
+};
 
 struct MessageText {
     std::string_view id;
@@ -25,13 +64,11 @@ enum class Language { German, English };
 inline Language languageOf(bool useEnglish) { return useEnglish ? Language::English : Language::German; }
 
 // The text of message `id` in `language` with its placeholders filled. A message that exists in one
-// language only is given in that language whatever is asked. Throws std::out_of_range for an
-// unknown id (a programming error).
-std::string message(std::string_view id, Language language,
-                    std::initializer_list<std::string_view> cp1252Args = {});
+// language only is given in that language whatever is asked.
+std::string message(MessageId id, Language language, std::initializer_list<std::string_view> cp1252Args = {});
 
 // The same with the arguments in a list made at run time.
-std::string messageWithArgs(std::string_view id, Language language, std::span<const std::string> cp1252Args);
+std::string messageWithArgs(MessageId id, Language language, std::span<const std::string> cp1252Args);
 
 // True when the catalogue knows `id`.
 bool hasMessage(std::string_view id);

@@ -124,7 +124,7 @@ OptionsStatus readSettingsText(Settings& settings, const std::string& text, Dial
     auto values = cutValues(utf8 ? text.substr(kByteOrderMark.size()) : text);
     if (!utf8) values[1] = cp1252ToUtf8(values[1]);
     OptionsStatus status = OptionsStatus::Fine;
-    auto wrong = [&](std::string_view id) {
+    auto wrong = [&](MessageId id) {
         dialogs.showMessage(message(id, languageOf(settings.UseEnglish)));
         status = OptionsStatus::Wrong;
     };

@@ -31,7 +31,7 @@ PairKind earlierPairKind(const std::filesystem::path& unique) {
     return bytes ? scanPairKind(*bytes, pathForMessage(unique.filename())) : PairKind::Unknown;
 }
 
-const char* overwriteQuestionId(PairKind earlier) {
+MessageId overwriteQuestionId(PairKind earlier) {
     switch (earlier) {
         case PairKind::Ride: return "overwriteRideOvls";
         case PairKind::Car: return "overwriteCarOvls";
@@ -56,7 +56,7 @@ bool BuildOutputFolder::prepare(PairKind building, bool OverwriteWithoutPrompt, 
     if (!hasUnique && !std::filesystem::exists(files_.common)) return true;
     const PairKind earlier = earlierPairKind(files_.unique);
     if (earlier != PairKind::Unknown && earlier != building) {
-        const char* id = earlier == PairKind::Ride ? "buildWouldReplaceRidePair" : "buildWouldReplaceCarPair";
+        const MessageId id = earlier == PairKind::Ride ? MessageId("buildWouldReplaceRidePair") : MessageId("buildWouldReplaceCarPair");
         dialogs.showMessage(message(id, language, {pathForMessage(folder)}));
         return false;
     }
@@ -77,15 +77,6 @@ void BuildOutputFolder::removeIfMadeAndEmpty(Dialogs* dialogs, Language language
             message("outputFolderNotRemoved", language, {pathForMessage(folder), asciiOnlyText(error.message())}));
     }
     made_ = false;
-}
-
-bool prepareBuildTempFolder(const std::filesystem::path& TempFolder, Dialogs& dialogs, Language language) {
-    std::error_code error;
-    std::filesystem::create_directories(TempFolder, error);
-    if (!error) return true;
-    dialogs.showMessage(
-        message("outputFolderNotCreated", language, {pathForMessage(TempFolder), asciiOnlyText(error.message())}));
-    return false;
 }
 
 }  // namespace zw

@@ -59,7 +59,4 @@ private:
     bool made_ = false;
 };
 
-// Makes the temporary folder of a build (an existing one is used); reports a failure.
-bool prepareBuildTempFolder(const std::filesystem::path& TempFolder, Dialogs& dialogs, Language language);
-
 }  // namespace zw

@@ -78,10 +78,8 @@ bool emitModels(const CarData& car, ModelsOfTheBuild& models, OvlWriter& writer,
 
 // Steps 3 to 10, into an output folder that is ready: true when the pair was written.
 bool assembleCarPair(const CarData& car, const PairFiles& files, const Settings& settings,
-                     const std::filesystem::path& TempFolder,
-                 OvlWriter& writer, Dialogs& dialogs, const CarBuildSteps& steps) {
+                     OvlWriter& writer, Dialogs& dialogs, const CarBuildSteps& steps) {
     const Language language = languageOf(settings.UseEnglish);
-    if (!prepareBuildTempFolder(TempFolder, dialogs, language)) return false;
     writer.beginPair(dialogs, language);
     writer.startBlock(part::UniqueStructures);
 
@@ -107,13 +105,7 @@ bool assembleCarPair(const CarData& car, const PairFiles& files, const Settings&
     OvlPairContents contents;
     contents.loaderTypes = carLoaderTypeList();
     contents.uniqueReferences = carUniqueReferences(car);
-    if (!assemblePair(writer, contents, files.common, files.unique, dialogs, language,
-                      {TempFolder / "_TempOVLHelp.ovl"})) {
-        return false;
-    }
-    // Only an empty folder is removed: whatever else stands in it is not the build's.
-    removeFile(TempFolder);
-    return true;
+    return assemblePair(writer, contents, files.common, files.unique, dialogs, language);
 }
 
 }  // namespace
@@ -123,7 +115,7 @@ std::filesystem::path carOutputFolder(const CarData& car) { return carPairFiles(
 std::filesystem::path carCommonFile(const CarData& car) { return carPairFiles(car).common; }
 std::filesystem::path carUniqueFile(const CarData& car) { return carPairFiles(car).unique; }
 
-bool buildCarPair(const CarData& car, const Settings& settings, const std::filesystem::path& TempFolder,
+bool buildCarPair(const CarData& car, const Settings& settings,
                   OvlWriter& writer, Dialogs& dialogs, const CarBuildSteps& steps) {
     const Language language = languageOf(settings.UseEnglish);
     const PairFiles files = carPairFiles(car);
@@ -131,7 +123,7 @@ bool buildCarPair(const CarData& car, const Settings& settings, const std::files
     if (!output.prepare(PairKind::Car, settings.OverwriteWithoutPrompt, dialogs, language)) {
         return false;
     }
-    return output.runBuild([&] { return assembleCarPair(car, files, settings, TempFolder, writer, dialogs, steps); }, dialogs,
+    return output.runBuild([&] { return assembleCarPair(car, files, settings, writer, dialogs, steps); }, dialogs,
                            language);
 }
 

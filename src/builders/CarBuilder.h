@@ -4,7 +4,7 @@
 //
 // Build order:
 //   1. the output folder, and the overwrite question when an earlier pair is there;
-//   2. the temporary folder, a new pair, and a block in part file 9 for the RideCars and the RideTrain;
+//   2. a new pair, and a block in part file 9 for the RideCars and the RideTrain;
 //   3. the role checks (CarRoleChecks.h);
 //   4. a RideCar for each role with a model of its own, FrontCar … LinkCar, each followed by its
 //      seating list in a new block of part file 5 when the car has more than one seat (RideCar.h);
@@ -55,7 +55,7 @@ std::filesystem::path carUniqueFile(const CarData& car);
 
 // Builds the car pair. True when both output files were written, false when the build stopped (a
 // refused overwrite, or a message shown).
-bool buildCarPair(const CarData& car, const Settings& settings, const std::filesystem::path& TempFolder,
+bool buildCarPair(const CarData& car, const Settings& settings,
                   OvlWriter& writer, Dialogs& dialogs, const CarBuildSteps& steps = defaultCarBuildSteps());
 
 }  // namespace zw

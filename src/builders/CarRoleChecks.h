@@ -9,12 +9,13 @@
 #include <string>
 #include <string_view>
 
+#include "base/Messages.h"
 #include "datafiles/CarData.h"
 
 namespace zw {
 
 struct CarRoleCheckFailure {
-    std::string_view messageId;
+    MessageId messageId;
     std::string argument;  // N for 204, else empty
 };
 

@@ -36,14 +36,14 @@ bool copyPeepSplines(OvlWriter& writer, const RideData& ride, uint32_t splineLoa
     if (found != wanted) {
         const std::string have = std::to_string(found);
         const std::string named = std::to_string(wanted);
-        dialogs.showMessage(message(found < wanted ? "151" : "152", language, {have, named}));
+        dialogs.showMessage(message(found < wanted ? MessageId("151") : MessageId("152"), language, {have, named}));
         return false;
     }
 
     // The loop spline first, then the path splines in their order.
     struct Wanted {
         const std::string& name;
-        const char* missingId;
+        MessageId missingId;
     };
     std::vector<Wanted> splines;
     if (!ride.PeepLoopSplineName.empty()) splines.push_back({ride.PeepLoopSplineName, "153"});

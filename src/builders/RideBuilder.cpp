@@ -2,12 +2,8 @@
 
 #include <optional>
 #include <string>
-#include <system_error>
-#include <vector>
 
 #include "base/Dialogs.h"
-#include "base/Encoding.h"
-#include "base/SafeFile.h"
 #include "base/Settings.h"
 #include "builders/BuildOutputFolder.h"
 #include "builders/GeneratedSplines.h"
@@ -17,32 +13,10 @@
 #include "builders/RidePairLayout.h"
 #include "builders/TrackedRide.h"
 #include "datafiles/RideData.h"
-#include "ovl/ByteReader.h"
 #include "ovl/OvlPairAssembly.h"
 #include "ovl/OvlWriter.h"
 
 namespace zw {
-namespace {
-
-// The picture data that step 9 left in the temporary folder: one extra-data entry.
-std::optional<std::string> readIconExtraData(const std::filesystem::path& file, Dialogs& dialogs, Language language) {
-    std::error_code error;
-    const std::optional<std::string> bytes = readWholeFile(file, &error);
-    if (!bytes) {
-        dialogs.showMessage(message("temporaryFileNotRead", language, {pathForMessage(file), asciiOnlyText(error.message())}));
-        return std::nullopt;
-    }
-    try {
-        ByteReader in(*bytes, pathForMessage(file));
-        const uint32_t size = in.u32();
-        return std::string(in.bytes(size));
-    } catch (const BinaryReadError& failure) {
-        dialogs.showMessage(message("temporaryFileNotRead", language, {pathForMessage(file), asciiOnlyText(failure.what())}));
-        return std::nullopt;
-    }
-}
-
-}  // namespace
 
 RideBuildSteps defaultRideBuildSteps() {
     RideBuildSteps steps;
@@ -54,8 +28,11 @@ RideBuildSteps defaultRideBuildSteps() {
         return copyPeepSplines(build.writer, build.ride, rideLoaderType::Spline, build.dialogs, build.language);
     };
     steps.makeRideIcon = [](RideBuild& build) {
-        return makeRideIcon(build.ride.BahnIcon, build.ride.DataFileFolder, build.TempFolder, build.writer,
-                            build.dialogs, build.language);
+        std::optional<std::string> picture =
+            makeRideIcon(build.ride.BahnIcon, build.ride.DataFileFolder, build.writer, build.dialogs, build.language);
+        if (!picture) return false;
+        build.iconPicture = std::move(*picture);
+        return true;
     };
     return steps;
 }
@@ -69,11 +46,9 @@ namespace {
 
 // Everything after the output folder: true when the pair was written.
 bool assembleRidePair(const RideData& ride, const PairFiles& files, const Settings& settings,
-                      const std::filesystem::path& TempFolder,
-                  OvlWriter& writer, Dialogs& dialogs, const RideBuildSteps& steps) {
+                      OvlWriter& writer, Dialogs& dialogs, const RideBuildSteps& steps) {
     const Language language = languageOf(settings.UseEnglish);
     const bool addOns = settings.AddOnsEnabled;
-    if (!prepareBuildTempFolder(TempFolder, dialogs, language)) return false;
     writer.beginPair(dialogs, language);
 
     writer.startBlock(part::UniqueStructures);
@@ -85,7 +60,7 @@ bool assembleRidePair(const RideData& ride, const PairFiles& files, const Settin
     if (!writeRideDataBlock(writer, ride, addOns, data, dialogs, language)) return false;
     writer.closeUniqueStructure();
 
-    RideBuild build{ride, settings, writer, dialogs, language, TempFolder};
+    RideBuild build{ride, settings, writer, dialogs, language, {}};
     if (ride.SpezialTrackSectionNameAMitte.empty() && ride.SpezialTrackSectionNameAEnde.empty() &&
         steps.makeGeneratedSplines && !steps.makeGeneratedSplines(build)) {
         return false;
@@ -99,34 +74,24 @@ bool assembleRidePair(const RideData& ride, const PairFiles& files, const Settin
 
     OvlPairContents contents;
     contents.loaderTypes = rideLoaderTypeList();
-    const std::filesystem::path iconExtraData = TempFolder / std::string(kIconExtraDataFileName);
     if (ownIcon) {
-        std::optional<std::string> picture = readIconExtraData(iconExtraData, dialogs, language);
-        if (!picture) return false;
-        contents.commonExtraData.push_back(std::move(*picture));
+        contents.commonExtraData.push_back(std::move(build.iconPicture));
     } else {
         contents.uniqueReferences.emplace_back(kRideIconsReference);
     }
-    const std::vector<std::filesystem::path> temporaryFiles = {iconExtraData, TempFolder / "_TempOVLHelp.ovl"};
-    if (!assemblePair(writer, contents, files.common, files.unique, dialogs, language, temporaryFiles)) {
-        return false;
-    }
-    // Only an empty folder is removed: whatever else stands in it is not the build's.
-    removeFile(TempFolder);
-    return true;
+    return assemblePair(writer, contents, files.common, files.unique, dialogs, language);
 }
 
 }  // namespace
 
-bool buildRidePair(const RideData& ride, const Settings& settings, const std::filesystem::path& TempFolder,
-                   OvlWriter& writer, Dialogs& dialogs, const RideBuildSteps& steps) {
+bool buildRidePair(const RideData& ride, const Settings& settings, OvlWriter& writer, Dialogs& dialogs, const RideBuildSteps& steps) {
     const Language language = languageOf(settings.UseEnglish);
     const PairFiles files = ridePairFiles(ride);
     BuildOutputFolder output(files);
     if (!output.prepare(PairKind::Ride, settings.OverwriteWithoutPrompt, dialogs, language)) {
         return false;
     }
-    return output.runBuild([&] { return assembleRidePair(ride, files, settings, TempFolder, writer, dialogs, steps); }, dialogs,
+    return output.runBuild([&] { return assembleRidePair(ride, files, settings, writer, dialogs, steps); }, dialogs,
                            language);
 }
 

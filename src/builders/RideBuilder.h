@@ -4,7 +4,7 @@
 //
 // Build order:
 //   1. the output folder, and the overwrite question when an earlier pair is there;
-//   2. the temporary folder, and a new pair;
+//   2. a new pair;
 //   3. a block in part file 9 (the TrackedRide) and one in part file 5 (the RideDataBlock), the
 //      TrackedRide's symbol "<RideObjectName>:trr" and its loader;
 //   4. the TrackedRide;  5. the RideDataBlock;  6. the TrackedRide's reference count;
@@ -39,7 +39,7 @@ struct RideBuild {
     OvlWriter& writer;  // the pair under construction
     Dialogs& dialogs;
     Language language;
-    std::filesystem::path TempFolder;  // exists while the build runs
+    std::string iconPicture;  // step 9's picture data, appended to the .common file at assembly
 };
 
 // The steps that other parts of the ride pair contribute. Each returns false when it stopped the
@@ -49,8 +49,7 @@ struct RideBuildSteps {
     std::function<bool(RideBuild&)> makeGeneratedSplines;
     // Step 8: the peep splines copied from the spline pair beside the data file.
     std::function<bool(RideBuild&)> copyPeepSplines;
-    // Step 9: the icon structures, with the picture data left in TempFolder/_IconExtradaten.ovl
-    // (a size word and that many bytes).
+    // Step 9: the icon structures, with the picture data left in RideBuild::iconPicture.
     std::function<bool(RideBuild&)> makeRideIcon;
 };
 
@@ -65,7 +64,6 @@ std::filesystem::path rideUniqueFile(const RideData& ride);
 
 // Builds the ride pair. True when both output files were written, false when the build stopped (a
 // refused overwrite, or a message shown).
-bool buildRidePair(const RideData& ride, const Settings& settings, const std::filesystem::path& TempFolder,
-                   OvlWriter& writer, Dialogs& dialogs, const RideBuildSteps& steps = defaultRideBuildSteps());
+bool buildRidePair(const RideData& ride, const Settings& settings, OvlWriter& writer, Dialogs& dialogs, const RideBuildSteps& steps = defaultRideBuildSteps());
 
 }  // namespace zw

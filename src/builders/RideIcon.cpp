@@ -3,6 +3,7 @@
 #include "builders/RideIconExtraData.h"
 #include "builders/RideIconPicture.h"
 #include "builders/RidePairLayout.h"
+#include "ovl/ByteReader.h"
 #include "ovl/OvlWriter.h"
 
 namespace zw {
@@ -45,11 +46,15 @@ void writeRideIconStructures(OvlWriter& writer) {
     data.word(0).word(1).floatWord(1.0);
 }
 
-bool makeRideIcon(std::string_view BahnIcon, const std::filesystem::path& DataFileFolder,
-                  const std::filesystem::path& TempFolder, OvlWriter& writer, Dialogs& dialogs, Language language) {
-    if (!writeIconExtraData(BahnIcon, DataFileFolder, TempFolder, dialogs, language)) return false;
+std::optional<std::string> makeRideIcon(std::string_view BahnIcon, const std::filesystem::path& DataFileFolder,
+                                        OvlWriter& writer, Dialogs& dialogs, Language language) {
+    std::optional<std::string> entry = obtainIconExtraData(BahnIcon, DataFileFolder, dialogs, language);
+    if (!entry) return std::nullopt;
     writeRideIconStructures(writer);
-    return true;
+    // The entry was read whole from the icon pair, so its size word tells the bytes that follow it.
+    ByteReader in(*entry, std::string(BahnIcon));
+    const uint32_t size = in.u32();
+    return std::string(in.bytes(size));
 }
 
 }  // namespace zw

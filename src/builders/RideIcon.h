@@ -8,6 +8,8 @@
 //   part file 5:  0 rectangle 0, 0, 64, 64   16 Flic list (one pointer, to 20)   20 Flic 0, 1, 1.0
 
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "base/Messages.h"
@@ -22,10 +24,10 @@ inline constexpr std::string_view kStyleIconTextureSymbol = "StyleIconTexture:te
 // Writes the icon's structures, symbols and loaders into the pair under construction.
 void writeRideIconStructures(OvlWriter& writer);
 
-// The whole icon step of the ride build: the picture data into `TempFolder`/_IconExtradaten.ovl,
-// then the structures. False, with the message shown and nothing written into the pair, when the
-// picture data cannot be had.
-bool makeRideIcon(std::string_view BahnIcon, const std::filesystem::path& DataFileFolder,
-                  const std::filesystem::path& TempFolder, OvlWriter& writer, Dialogs& dialogs, Language language);
+// The whole icon step of the ride build: the structures, and the picture data (the extra-data
+// entry's bytes after its size word) returned for the assembly. nullopt, with the message shown and
+// nothing written into the pair, when the picture data cannot be had.
+std::optional<std::string> makeRideIcon(std::string_view BahnIcon, const std::filesystem::path& DataFileFolder,
+                                        OvlWriter& writer, Dialogs& dialogs, Language language);
 
 }  // namespace zw

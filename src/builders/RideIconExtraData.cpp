@@ -21,9 +21,9 @@ constexpr uint32_t kRefusedBlockCount = 51;
 
 // The messages of one file of the icon pair.
 struct IconFileMessages {
-    std::string_view notOpened;
-    std::string_view wrongVersion;
-    std::string_view tooManyBlocks;
+    MessageId notOpened;
+    MessageId wrongVersion;
+    MessageId tooManyBlocks;
 };
 constexpr IconFileMessages kCommonMessages{"450", "451", "452"};
 constexpr IconFileMessages kUniqueMessages{"453", "454", "455"};
@@ -100,18 +100,6 @@ std::optional<std::string> obtainIconExtraData(std::string_view BahnIcon, const 
     }
     if (outcome != Outcome::Found) return std::nullopt;
     return entry;
-}
-
-bool writeIconExtraData(std::string_view BahnIcon, const std::filesystem::path& DataFileFolder,
-                        const std::filesystem::path& TempFolder, Dialogs& dialogs, Language language) {
-    const std::optional<std::string> entry = obtainIconExtraData(BahnIcon, DataFileFolder, dialogs, language);
-    if (!entry) return false;
-    const std::filesystem::path file = TempFolder / std::string(kIconExtraDataFileName);
-    if (const std::error_code error = writeFileAtomically(file, *entry)) {
-        dialogs.showMessage(message("ovlFileNotWritten", language, {pathForMessage(file), asciiOnlyText(error.message())}));
-        return false;
-    }
-    return true;
 }
 
 }  // namespace zw

@@ -1,7 +1,6 @@
 #pragma once
 // The picture data of a ride pair's own icon (the Flic's extra data): a size word and that many
-// bytes, kept in the temporary folder as _IconExtradaten.ovl while the ride build runs and appended
-// to the .common file at assembly.
+// bytes, of which the bytes are appended to the .common file at assembly.
 //
 // "CTR" and "ctr" take the built-in picture. "Style" and "style" take the first extra-data entry
 // that is not 4 bytes long from the icon pair <BahnIcon>.common.ovl / .unique.ovl beside the ride
@@ -24,9 +23,5 @@ class Dialogs;
 // (450 … 456, or a malformed icon file named). `BahnIcon` must be one of the four own-icon names.
 std::optional<std::string> obtainIconExtraData(std::string_view BahnIcon, const std::filesystem::path& DataFileFolder,
                                                Dialogs& dialogs, Language language);
-
-// The same, written to `TempFolder`/_IconExtradaten.ovl. False after showing a message.
-bool writeIconExtraData(std::string_view BahnIcon, const std::filesystem::path& DataFileFolder,
-                        const std::filesystem::path& TempFolder, Dialogs& dialogs, Language language);
 
 }  // namespace zw

@@ -37,8 +37,4 @@ bool isOwnRideIcon(std::string_view BahnIcon);
 // The icon reference of the TrackedRide: "StyleIcon:gsi" for an own icon, else BahnIcon + ":gsi".
 std::string rideIconSymbol(std::string_view BahnIcon);
 
-// The file in the temporary folder that holds the icon's picture data while the build runs: a size
-// word and that many bytes.
-inline constexpr std::string_view kIconExtraDataFileName = "_IconExtradaten.ovl";
-
 }  // namespace zw

@@ -65,7 +65,7 @@ void writeCarsAndStation(OvlPartWriter& out, const RideData& ride, uint32_t bloc
     } else {
         out.string(ride.Stationstyp);
     }
-    out.signedWord(ride.StationshoeheueberGleis).signedWord(ride.BaunuraufWasserFlag).word(0);
+    out.signedWord(ride.stationHeightAboveTrack).signedWord(ride.buildOnWaterOnly).word(0);
     out.signedWord(ride.BahnstartPreset).signedWord(ride.BahnstartMoeglichkeiten);
     out.word(static_cast<uint32_t>(ride.BlockaufteilungsFlag) + blockSectionAddend);
 }
@@ -75,12 +75,12 @@ void writeOperation(OvlPartWriter& out, const RideData& ride) {
     const double f = ride.SpeedUnitFactor;
     out.floatWord(ride.InAusStationRollgeschw * f).floatWord(10000.0);
     out.floatWord(ride.StartgeschwPreset * f).floatWord(50000.0);
-    out.floatWord(ride.LiftkettengeschwPreset * f).floatWord(ride.LiftkettenEinrastung);
+    out.floatWord(ride.LiftkettengeschwPreset * f).floatWord(ride.liftChainEngagement);
     out.floatWord(4.0).floatWord(5000.0).floatWord(4.0).floatWord(10000.0);
     // A negative preset tells the game that the ride has no constant speed mode.
     const double constantSpeed = ride.KonstantgeschwPreset * f;
     out.floatWord(ride.KonstantgeschwFlag == 1 ? constantSpeed : -constantSpeed);
-    out.floatWord(ride.KonstantgeschwMin * f).floatWord(ride.KonstantgeschwMax * f).floatWord(ride.KonstantgeschwStep * f);
+    out.floatWord(ride.KonstantgeschwMin * f).floatWord(ride.KonstantgeschwMax * f).floatWord(ride.constantSpeedStep * f);
     out.floatWord(ride.BergaufabAbweichung);
     out.word(8000).word(2000).word(2000).word(4000).word(1000);
     out.signedWord(ride.BetriebskostenproZug).signedWord(ride.BetriebskostenproWagen);
@@ -102,13 +102,13 @@ void writeSectionsAndSpeeds(OvlPartWriter& out, const RideData& ride, uint32_t t
     optionalSectionReference(out, ride.SpezialTrackSectionNameAEnde);
     optionalSectionReference(out, ride.SpezialTrackSectionNameAMitte);
     out.signedWord(ride.AutoFertigstellungFlag).signedWord(ride.AnjederStelleabbaubarFlag);
-    out.signedWord(ride.BetriebsmodusanzeigenFlag);
+    out.signedWord(ride.showAllOperatingModes);
     out.floatWord(ride.LiftkettengeschwMin * f).floatWord(ride.LiftkettengeschwMax * f);
-    out.floatWord(ride.LiftkettengeschwStep * f);
+    out.floatWord(ride.liftChainSpeedStep * f);
     out.signedWord(ride.BahnkostenVorschau);
     out.word(count(ride.TrackSectionName));
     out.pointer(part::CommonStructures, trackSectionList);
-    out.floatWord(ride.StartgeschwMin * f).floatWord(ride.StartgeschwMax * f).floatWord(ride.StartgeschwStep * f);
+    out.floatWord(ride.StartgeschwMin * f).floatWord(ride.StartgeschwMax * f).floatWord(ride.launchSpeedStep * f);
     out.reference("tracktrack:spl").reference("trackbigtrackbig:spl");
     out.reference("carcar:spl").reference("carswingcarswing:spl");
     out.floatWord(ride.LichtraumprofilHoehe).floatWord(-1.0);
@@ -131,7 +131,7 @@ bool writeBaseLayout(OvlPartWriter& out, const RideData& ride, const RideDataBlo
     writeIdentity(out, ride, 0, trackSections + 4 * P);
     out.signedWord(ride.PeepAttraktivitaet).word(1);
     out.pointer(part::CommonStructures, data.ratingTable);
-    out.signedWord(ride.RundenanzahlMin).signedWord(ride.RundenanzahlMax).signedWord(ride.EintrittspreisPreset);
+    out.signedWord(ride.RundenanzahlMin).signedWord(ride.RundenanzahlMax).signedWord(ride.entranceFeePreset);
     out.word(P).pointer(part::UniqueStructures, trackSections);
     out.word(count(ride.WagentypName)).pointer(part::CommonStructures, data.carTypeNames);
     writeCarsAndStation(out, ride, 0);
@@ -185,7 +185,7 @@ void writeAddOnLayout(OvlPartWriter& out, const RideData& ride, const RideDataBl
     // Piece B.
     out.at(pieceB - start);
     out.signedWord(-1).word(1).pointer(part::CommonStructures, data.ratingTable);
-    out.signedWord(ride.RundenanzahlMin).signedWord(ride.RundenanzahlMax).signedWord(ride.EintrittspreisPreset);
+    out.signedWord(ride.RundenanzahlMin).signedWord(ride.RundenanzahlMax).signedWord(ride.entranceFeePreset);
     out.pointer(part::UniqueStructures, pieceC);
     out.signedWord(ride.PeepAttraktivitaet).word(0).word(0).word(3).word(3);
     out.signedWord(-2).signedWord(-2).signedWord(-2).word(1).word(1);

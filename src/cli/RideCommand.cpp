@@ -56,14 +56,14 @@ void dump(std::ostream& out, const RideData& r) {
             field(key.fieldName, dumpList(r.**amounts, [](int32_t v) { return std::to_string(v); }));
         }  // the flags that are bits of RideFlags stand in it
     }
-    integer("StationshoeheueberGleis", r.StationshoeheueberGleis);
-    integer("BaunuraufWasserFlag", r.BaunuraufWasserFlag);
-    integer("BetriebsmodusanzeigenFlag", r.BetriebsmodusanzeigenFlag);
-    real("LiftkettengeschwStep", r.LiftkettengeschwStep);
-    real("StartgeschwStep", r.StartgeschwStep);
-    real("KonstantgeschwStep", r.KonstantgeschwStep);
-    real("LiftkettenEinrastung", r.LiftkettenEinrastung);
-    integer("EintrittspreisPreset", r.EintrittspreisPreset);
+    integer("StationshoeheueberGleis", r.stationHeightAboveTrack);
+    integer("BaunuraufWasserFlag", r.buildOnWaterOnly);
+    integer("BetriebsmodusanzeigenFlag", r.showAllOperatingModes);
+    real("LiftkettengeschwStep", r.liftChainSpeedStep);
+    real("StartgeschwStep", r.launchSpeedStep);
+    real("KonstantgeschwStep", r.constantSpeedStep);
+    real("LiftkettenEinrastung", r.liftChainEngagement);
+    integer("EintrittspreisPreset", r.entranceFeePreset);
     integer("TowerRideUnknown1", r.TowerRideUnknown1);
     integer("TowerRideUnknown2", r.TowerRideUnknown2);
     integer("Unknowns", r.Unknowns);

@@ -126,7 +126,7 @@ public:
     }
 
 private:
-    std::string say(std::string_view id, std::initializer_list<std::string_view> args = {}) const {
+    std::string say(MessageId id, std::initializer_list<std::string_view> args = {}) const {
         return message(id, settings_.language, args);
     }
     void error(uint32_t line, std::string text) { findings_.push_back({line, FindingSeverity::Error, std::move(text), std::nullopt}); }
@@ -367,7 +367,7 @@ private:
         size_t index = 0;
         for (const auto* s : counted) {
             for (const auto& value : usedTexts(key, s->values)) {
-                if (index++ >= kZusatzTrackTypLimit) beyondTen.push_back(value);
+                if (index++ >= kExtraTrackTypeLimit) beyondTen.push_back(value);
                 else if (value.rfind("TrackCTR", 0) == 0) ctrTypes.push_back(value);
             }
         }

@@ -116,24 +116,24 @@ size_t Lookups::countOf(ValueKind kind) const {
     }
 }
 
-void Lookups::showMessage(std::string_view id) { dialogs_.showMessage(message(id, language_)); }
+void Lookups::showMessage(MessageId id) { dialogs_.showMessage(message(id, language_)); }
 
 void Lookups::collect(DataFileKind file, ValueKind kind, std::string_view key) {
     const bool ride = file == DataFileKind::Ride;
     const DataFileText& c = ride ? files_.RideFileText : files_.CarFileText;
-    std::string_view limitMessage;
+    MessageId limitMessage;
     switch (kind) {
         case ValueKind::Integer:
             results_.FoundInts.clear();
-            limitMessage = ride ? "912" : "913";
+            limitMessage = ride ? MessageId("912") : MessageId("913");
             break;
         case ValueKind::Decimal:
             results_.FoundDecimals.clear();
-            limitMessage = ride ? "917" : "918";
+            limitMessage = ride ? MessageId("917") : MessageId("918");
             break;
         default:
             results_.FoundTexts.clear();
-            limitMessage = ride ? "922" : "923";
+            limitMessage = ride ? MessageId("922") : MessageId("923");
             break;
     }
 

@@ -98,7 +98,7 @@ private:
     template <typename Names>
     size_t collectFirst(DataFileKind file, ValueKind kind, const Names& names);
     size_t countOf(ValueKind kind) const;
-    void showMessage(std::string_view id);
+    void showMessage(MessageId id);
 
     const LoadedDataFiles& files_;
     LookupResults& results_;

@@ -33,7 +33,7 @@ inline constexpr uint32_t kFlagFullLoad = 128;
 inline constexpr uint32_t kFlagRideBetweenTrackSplines = 2048;
 
 // The most additional track types a ride keeps.
-inline constexpr size_t kZusatzTrackTypLimit = 10;
+inline constexpr size_t kExtraTrackTypeLimit = 10;
 
 struct RideData {
     std::filesystem::path DataFileFolder;  // the folder of the file read
@@ -105,7 +105,7 @@ struct RideData {
     std::string SpezialWagentypBName;
 
     // The add-on keys.
-    std::vector<std::string> ZusatzTrackTyp;  // at most kZusatzTrackTypLimit, entry 0 first
+    std::vector<std::string> ZusatzTrackTyp;  // at most kExtraTrackTypeLimit, entry 0 first
     int32_t VorRueckFreiRotationFlag = 0;
     int32_t VierAchsenRotationswinkelFlag = 0;
     int32_t VertikalInversionswechselFlag = 0;
@@ -116,14 +116,14 @@ struct RideData {
     double WaterSectionAbbremsung = 0;
 
     // Fixed fields: no key sets them, every read gives them these values, the rewrite omits them.
-    int32_t StationshoeheueberGleis = 0;
-    int32_t BaunuraufWasserFlag = 0;
-    int32_t BetriebsmodusanzeigenFlag = -1;
-    double LiftkettengeschwStep = 0;  // 0.1 / SpeedUnitFactor
-    double StartgeschwStep = 0;
-    double KonstantgeschwStep = 0;
-    double LiftkettenEinrastung = 30000.0;
-    int32_t EintrittspreisPreset = 100;  // hundredths
+    int32_t stationHeightAboveTrack = 0;
+    int32_t buildOnWaterOnly = 0;
+    int32_t showAllOperatingModes = -1;
+    double liftChainSpeedStep = 0;  // 0.1 / SpeedUnitFactor
+    double launchSpeedStep = 0;
+    double constantSpeedStep = 0;
+    double liftChainEngagement = 30000.0;
+    int32_t entranceFeePreset = 100;  // hundredths
     int32_t TowerRideUnknown1 = 0;
     int32_t TowerRideUnknown2 = 0;
     int32_t Unknowns = 0;
@@ -134,14 +134,14 @@ struct RideData {
 // The fields no key sets, as every read gives them (the steps in the ride's speed unit).
 inline void setFieldsWithoutKeys(RideData& r) {
     const double f = r.SpeedUnitFactor;
-    r.StationshoeheueberGleis = 0;
-    r.BaunuraufWasserFlag = 0;
-    r.BetriebsmodusanzeigenFlag = -1;
-    r.LiftkettengeschwStep = 0.1 / f;
-    r.StartgeschwStep = 0.1 / f;
-    r.KonstantgeschwStep = 0.1 / f;
-    r.LiftkettenEinrastung = 30000.0;
-    r.EintrittspreisPreset = 100;
+    r.stationHeightAboveTrack = 0;
+    r.buildOnWaterOnly = 0;
+    r.showAllOperatingModes = -1;
+    r.liftChainSpeedStep = 0.1 / f;
+    r.launchSpeedStep = 0.1 / f;
+    r.constantSpeedStep = 0.1 / f;
+    r.liftChainEngagement = 30000.0;
+    r.entranceFeePreset = 100;
     r.TowerRideUnknown1 = 0;
     r.TowerRideUnknown2 = 0;
     r.Unknowns = 0;

@@ -121,7 +121,7 @@ void readKey(KeyReader& keys, const DataFileKey& key, RideData& r) {
                 // without the CTR track types among them.
                 if (beginsWithTrackCtr(r.TrackTyp)) return;
                 std::vector<std::string> found = keys.texts(key);
-                if (found.size() > kZusatzTrackTypLimit) found.resize(kZusatzTrackTypLimit);
+                if (found.size() > kExtraTrackTypeLimit) found.resize(kExtraTrackTypeLimit);
                 for (auto& type : found)
                     if (!beginsWithTrackCtr(type)) entries.push_back(std::move(type));
                 return;
@@ -202,7 +202,7 @@ bool readRideDataFile(const std::filesystem::path& file, LoadedDataFiles& files,
 
 bool readRideDataBytes(const std::string& bytes, const std::filesystem::path& file, LoadedDataFiles& files,
                        LookupResults& results, RideData& ride, Dialogs& dialogs, Language language) {
-    auto show = [&](std::string_view id) { dialogs.showMessage(message(id, language)); };
+    auto show = [&](MessageId id) { dialogs.showMessage(message(id, language)); };
     DecodedDataFile decoded = decodeDataFile(bytes);
     files.RideFileText = makeDataFileText(decoded.text);
     files.RideFileSource = std::move(decoded.source);

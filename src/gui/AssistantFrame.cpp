@@ -236,7 +236,7 @@ void AssistantFrame::onNumericChar(wxKeyEvent& event) {
     const char typed = key < 0x80 ? static_cast<char>(key) : '\0';
     readIntoModel();
     // Not skipped: the model puts the key in place of the selection, or drops it.
-    if (!model_.KeyPress(*field, typed)) return;
+    if (!model_.onNumberFieldKey(*field, typed)) return;
     control->ChangeValue(shown(field->Text));
     control->SetInsertionPoint(static_cast<long>(shown(field->Text.substr(0, field->SelStart)).length()));
 }
@@ -284,20 +284,20 @@ void AssistantFrame::bindEvents() {
     bind("ToolButton3", wxEVT_BUTTON, [this] { model_.onSaveRide(); });
     bind("ToolButton4", wxEVT_BUTTON, [this] { model_.onBuildRide(); });
     bind("ToolButton8", wxEVT_BUTTON, [this] { model_.onCloseAssistant(); });
-    bind("btnInsertTrackSections", wxEVT_BUTTON, [this] { model_.btnInsertTrackSectionsClick(); });
-    bind("btnAchterbahn", wxEVT_BUTTON, [this] { model_.btnAchterbahnClick(); });
-    bind("btnThemenfahrt", wxEVT_BUTTON, [this] { model_.btnThemenfahrtClick(); });
+    bind("btnInsertTrackSections", wxEVT_BUTTON, [this] { model_.onInsertTrackSections(); });
+    bind("btnAchterbahn", wxEVT_BUTTON, [this] { model_.onRollerCoasterPreset(); });
+    bind("btnThemenfahrt", wxEVT_BUTTON, [this] { model_.onThemedRidePreset(); });
 
-    bind("txtWagentypen", wxEVT_LISTBOX_DCLICK, [this] { model_.txtWagentypenDblClick(); });
-    bind("lstSelWagen", wxEVT_LISTBOX_DCLICK, [this] { model_.lstSelWagenDblClick(); });
-    bind("txtStreckensektionen", wxEVT_LISTBOX_DCLICK, [this] { model_.txtStreckensektionenDblClick(); });
-    bind("lstSelSektionen", wxEVT_LISTBOX_DCLICK, [this] { model_.lstSelSektionenDblClick(); });
-    bind("lstStreckensektionskosten", wxEVT_LISTBOX_DCLICK, [this] { model_.lstStreckensektionskostenDblClick(); });
-    bind("lstZusatzTrackListe", wxEVT_LISTBOX_DCLICK, [this] { model_.lstZusatzTrackListeDblClick(); });
-    bind("SelZusatzTrackListe", wxEVT_LISTBOX_DCLICK, [this] { model_.SelZusatzTrackListeDblClick(); });
+    bind("txtWagentypen", wxEVT_LISTBOX_DCLICK, [this] { model_.onCarTypeChosen(); });
+    bind("lstSelWagen", wxEVT_LISTBOX_DCLICK, [this] { model_.onChosenCarTypeRemoved(); });
+    bind("txtStreckensektionen", wxEVT_LISTBOX_DCLICK, [this] { model_.onTrackSectionChosen(); });
+    bind("lstSelSektionen", wxEVT_LISTBOX_DCLICK, [this] { model_.onChosenSectionRemoved(); });
+    bind("lstStreckensektionskosten", wxEVT_LISTBOX_DCLICK, [this] { model_.onSectionCostRemoved(); });
+    bind("lstZusatzTrackListe", wxEVT_LISTBOX_DCLICK, [this] { model_.onExtraTrackTypeChosen(); });
+    bind("SelZusatzTrackListe", wxEVT_LISTBOX_DCLICK, [this] { model_.onChosenExtraTrackTypeRemoved(); });
 
-    bind("lstSelSektionen", wxEVT_LISTBOX, [this] { model_.lstSelSektionenClick(); });
-    bind("lstStreckensektionskosten", wxEVT_LISTBOX, [this] { model_.lstStreckensektionskostenClick(); });
+    bind("lstSelSektionen", wxEVT_LISTBOX, [this] { model_.onChosenSectionSelected(); });
+    bind("lstStreckensektionskosten", wxEVT_LISTBOX, [this] { model_.onSectionCostSelected(); });
 
     // Releasing the right mouse button over a chosen list returns its items; over a start option
     // list it clears the checks.
@@ -307,18 +307,18 @@ void AssistantFrame::bindEvents() {
             event.Skip();
         });
     };
-    rightUp("lstSelWagen", [this] { model_.lstSelWagenMouseUp(true); });
-    rightUp("lstSelSektionen", [this] { model_.lstSelSektionenMouseUp(true); });
-    rightUp("SelZusatzTrackListe", [this] { model_.SelZusatzTrackListeMouseUp(true); });
-    rightUp("lstBahnStartArt", [this] { model_.lstBahnStartArtMouseUp(true); });
-    rightUp("lstPreStart", [this] { model_.lstPreStartMouseUp(true); });
+    rightUp("lstSelWagen", [this] { model_.onChosenCarTypesMouseUp(true); });
+    rightUp("lstSelSektionen", [this] { model_.onChosenSectionsMouseUp(true); });
+    rightUp("SelZusatzTrackListe", [this] { model_.onChosenExtraTrackTypesMouseUp(true); });
+    rightUp("lstBahnStartArt", [this] { model_.onStartModesMouseUp(true); });
+    rightUp("lstPreStart", [this] { model_.onPreStartModesMouseUp(true); });
 
     on("lstPreStart")->Bind(wxEVT_CHECKLISTBOX, [this](wxCommandEvent& event) {
         const int index = event.GetInt();
-        handle([&] { model_.lstPreStartClickCheck(index); });
+        handle([&] { model_.onPreStartModeTicked(index); });
     });
     on("lstGeschwindigkeitsEinheit")->Bind(wxEVT_CHOICE, [this](wxCommandEvent&) {
-        handle([&] { model_.lstGeschwindigkeitsEinheitChange(); });
+        handle([&] { model_.onSpeedUnitChosen(); });
     });
 
     // "Track auswählen": the menu over the catalogue, opened at the mouse position.

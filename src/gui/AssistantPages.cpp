@@ -18,6 +18,7 @@
 
 #include "assistant/RideAssistant.h"
 #include "base/Messages.h"
+#include "base/ProgramVersion.h"
 #include "gui/AssistantFrame.h"
 #include "gui/WxText.h"
 
@@ -388,7 +389,7 @@ void AssistantFrame::buildAboutPage(wxNotebook* book) {
     auto* top = new wxBoxSizer(wxVERTICAL);
     top->Add(label(panel, "lblUeber"), 0, wxALL, 4 * kGap);
     static_cast<wxStaticText*>(wxWindow::FindWindowByName("lblUeber", panel))
-        ->SetLabel(toWx(message("assistantAbout", model_.language())));
+        ->SetLabel(toWx(message("assistantAbout", model_.language(), {kProgramVersion})));
     panel->SetSizer(top);
 }
 

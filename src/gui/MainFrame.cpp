@@ -36,7 +36,7 @@ MainFrame::MainFrame(Program& program)
         const std::string_view name = buttonName(which);
         auto* button = new wxButton(parent, wxID_ANY, captionOf(model, name));
         button->SetName(wxString::FromUTF8(name.data(), name.size()));
-        button->Bind(wxEVT_BUTTON, [this, button](wxCommandEvent&) { onButton(button); });
+        button->Bind(wxEVT_BUTTON, [this, which](wxCommandEvent&) { onCommand(which); });
         sizer->Add(button, 0, wxEXPAND | wxALL, 3);
     };
     auto groupBox = [&](std::string_view name) {
@@ -77,7 +77,10 @@ MainFrame::MainFrame(Program& program)
         if (first == Command::ReadCarFile) {
             auto* preview = new wxButton(box->GetStaticBox(), wxID_ANY, captionOf(model, kCarPreviewButton));
             preview->SetName(kCarPreviewButton);
-            preview->Bind(wxEVT_BUTTON, [this, preview](wxCommandEvent&) { onButton(preview); });
+            preview->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
+                program_.showCarPreview();
+                refreshFromModel();
+            });
             box->Add(preview, 0, wxEXPAND | wxALL, 3);
         }
         groups->Add(box, 1, wxEXPAND | wxALL, 6);
@@ -122,23 +125,27 @@ void MainFrame::refreshFromModel() {
     if (wxWindow* preview = FindWindowByName(kCarPreviewButton, this)) preview->Enable(model.carPreviewOffered());
 }
 
-void MainFrame::onButton(wxWindow* button) {
+void MainFrame::onCommand(Command which) {
     MainWindow& model = program_.mainModel();
-    const std::string name = fromWx(button->GetName());
-    if (name == "NeustartButton") model.restart();
-    else if (name == "OptionenButton") program_.showOptions();
-    else if (name == "InstallDeinstallButton") program_.showInstall();
-    else if (name == "GUIfuerCTRBahnDatenButton") program_.showAssistant();
-    else if (name == "CTRBahnDatenLesenButton") model.readRideFile();
-    else if (name == "CTRBahnDatenSchreibenButton") model.rewriteRideFile();
-    else if (name == "BahnOVLsErstellenButton") model.buildRidePair();
-    else if (name == "BahnOVLsInstallierenButton") model.installRidePair();
-    else if (name == "CTRWagenDatenLesenButton") model.readCarFile();
-    else if (name == "CTRWagenDatenSchreibenButton") model.rewriteCarFile();
-    else if (name == "WagenOVLsErstellenButton") model.buildCarPair();
-    else if (name == "WagenOVLsInstallierenButton") model.installCarPair();
-    else if (name == kCarPreviewButton) program_.showCarPreview();
-    // The track buttons have no command: nothing ever enables them.
+    switch (which) {
+        case Command::Restart: model.restart(); break;
+        case Command::Options: program_.showOptions(); break;
+        case Command::InstallUninstall: program_.showInstall(); break;
+        case Command::RideAssistant: program_.showAssistant(); break;
+        case Command::ReadRideFile: model.readRideFile(); break;
+        case Command::RewriteRideFile: model.rewriteRideFile(); break;
+        case Command::BuildRidePair: model.buildRidePair(); break;
+        case Command::InstallRidePair: model.installRidePair(); break;
+        case Command::ReadCarFile: model.readCarFile(); break;
+        case Command::RewriteCarFile: model.rewriteCarFile(); break;
+        case Command::BuildCarPair: model.buildCarPair(); break;
+        case Command::InstallCarPair: model.installCarPair(); break;
+        // The track buttons have no command: nothing ever enables them.
+        case Command::ReadTrackFile:
+        case Command::RewriteTrackFile:
+        case Command::BuildTrackPair:
+        case Command::InstallTrackPair: break;
+    }
     refreshFromModel();
 }
 

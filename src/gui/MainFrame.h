@@ -5,6 +5,8 @@
 
 #include <wx/frame.h>
 
+#include "workflow/MainWindow.h"
+
 namespace zw::gui {
 
 class Program;
@@ -17,7 +19,7 @@ public:
     void refreshFromModel();
 
 private:
-    void onButton(wxWindow* button);
+    void onCommand(Command which);
 
     Program& program_;
 };

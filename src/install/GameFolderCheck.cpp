@@ -28,8 +28,8 @@ using Kind = GameFolderFindingKind;
 struct KindText {
     std::string_view name;
     FindingSeverity severity;
-    std::string_view meaning;  // message id
-    std::string_view action;   // message id
+    MessageId meaning;
+    MessageId action;
 };
 
 constexpr FindingSeverity kError = FindingSeverity::Error;
@@ -159,7 +159,7 @@ private:
         return report_.ctrs.back();
     }
 
-    void add(CheckedCtr& ctr, Kind kind, std::string file, std::string_view id,
+    void add(CheckedCtr& ctr, Kind kind, std::string file, MessageId id,
              std::initializer_list<std::string_view> args) {
         addText(ctr, kind, std::move(file), message(id, language_, args));
     }
@@ -316,7 +316,7 @@ private:
         if (kind == PairKind::Unknown) {
             add(ctr, Kind::UnknownContent, uniqueFile, "gameCheckUnknownContent", {nameForMessage(entries[layout.unique.index].name)});
         } else if (wrongFolder) {
-            add(ctr, Kind::WrongFolder, "", kind == PairKind::Car ? "gameCheckCarAmongRides" : "gameCheckRideAmongCars", {name});
+            add(ctr, Kind::WrongFolder, "", kind == PairKind::Car ? MessageId("gameCheckCarAmongRides") : MessageId("gameCheckRideAmongCars"), {name});
         }
         inspect(ctr, *pair);
         PairNames names = pairNamesOf(*pair);
@@ -477,7 +477,7 @@ std::string checkedKindWord(CheckedKind kind, Language language) {
 }
 
 std::string severityWord(FindingSeverity severity, Language language) {
-    return message(severity == FindingSeverity::Error ? "gameCheckError" : "gameCheckNote", language);
+    return message(severity == FindingSeverity::Error ? MessageId("gameCheckError") : MessageId("gameCheckNote"), language);
 }
 
 bool CheckedCtr::hasErrors() const {

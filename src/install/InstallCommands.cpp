@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* folderErrorId(CtrKind kind) {
+MessageId folderErrorId(CtrKind kind) {
     switch (kind) {
         case CtrKind::Ride: return "717";
         case CtrKind::Car: return "718";
@@ -28,7 +28,7 @@ const char* folderErrorId(CtrKind kind) {
     return "717";
 }
 
-const char* overwriteQuestionId(CtrKind kind) {
+MessageId overwriteQuestionId(CtrKind kind) {
     switch (kind) {
         case CtrKind::Ride: return "overwriteInstalledRide";
         case CtrKind::Car: return "overwriteInstalledCar";
@@ -37,7 +37,7 @@ const char* overwriteQuestionId(CtrKind kind) {
     return "overwriteInstalledRide";
 }
 
-const char* successId(CtrKind kind) {
+MessageId successId(CtrKind kind) {
     switch (kind) {
         case CtrKind::Ride: return "installedRide";
         case CtrKind::Car: return "installedCar";
@@ -89,15 +89,15 @@ std::string shownAsFound(const std::string& shownName, const fs::path& found) {
 
 // A copy that failed: message `id` about `shownName`, or the in-use message naming `fileName` when
 // another program holds the file open.
-void showCopyFailure(const char* id, const std::string& shownName, const std::string& fileName,
+void showCopyFailure(MessageId id, const std::string& shownName, const std::string& fileName,
                      const std::error_code& ec, Language language, Dialogs& dialogs) {
     if (!shownAsFileInUse(ec, fileName, language, dialogs)) dialogs.showMessage(message(id, language, {shownName}));
 }
 
 // Copies the pair `name` from `source` to `target`, each file taken as found on disk whatever its
 // case; on failure shows `commonId` or `uniqueId` about `shownName` as the source file spells it.
-bool copyPair(const fs::path& source, const fs::path& target, const std::string& name, const char* commonId,
-              const char* uniqueId, const std::string& shownName, Language language, Dialogs& dialogs) {
+bool copyPair(const fs::path& source, const fs::path& target, const std::string& name, MessageId commonId,
+              MessageId uniqueId, const std::string& shownName, Language language, Dialogs& dialogs) {
     const fs::path common = pathFromCp1252(name + ".common.ovl");
     const fs::path unique = pathFromCp1252(name + ".unique.ovl");
     fs::path fromCommon = source / common, fromUnique = source / unique;
@@ -114,9 +114,9 @@ bool copyPair(const fs::path& source, const fs::path& target, const std::string&
 
 // Copies the pair `name` from `source` into the staging folder `staging`, each source file taken as
 // found on disk whatever its case; on failure shows `commonId` or `uniqueId` about `shownName`.
-bool stagePair(const fs::path& source, const fs::path& staging, const std::string& name, const char* commonId,
-               const char* uniqueId, const std::string& shownName, Language language, Dialogs& dialogs) {
-    for (const auto& [extension, id] : {std::pair{".common.ovl", commonId}, std::pair{".unique.ovl", uniqueId}}) {
+bool stagePair(const fs::path& source, const fs::path& staging, const std::string& name, MessageId commonId,
+               MessageId uniqueId, const std::string& shownName, Language language, Dialogs& dialogs) {
+    for (const auto& [extension, id] : {std::pair<const char*, MessageId>{".common.ovl", commonId}, std::pair<const char*, MessageId>{".unique.ovl", uniqueId}}) {
         const fs::path file = pathFromCp1252(name + extension);
         fs::path from = source / file;
         if (!findPathsOnDisk({&from}, dialogs, language)) return false;

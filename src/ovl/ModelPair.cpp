@@ -17,7 +17,7 @@ size_t fileIndex(OvlFileKind file) { return file == OvlFileKind::Common ? 0 : 1;
 
 // A check that refuses the pair with the user's own message.
 struct Refusal {
-    std::string_view id;
+    MessageId id;
 };
 
 }  // namespace

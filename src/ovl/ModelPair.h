@@ -155,9 +155,9 @@ private:
 // The messages of one user of the reader, for the checks in reading order. Each is shown with the
 // model name as its argument.
 struct ModelPairMessageIds {
-    std::string_view openCommon, versionCommon, blocksCommon;
-    std::string_view openUnique, versionUnique, blocksUnique;
-    std::string_view noDeclarations;
+    MessageId openCommon, versionCommon, blocksCommon;
+    MessageId openUnique, versionUnique, blocksUnique;
+    MessageId noDeclarations;
 };
 inline constexpr ModelPairMessageIds kCarModelMessageIds{"171", "172", "176", "173", "174", "177", "185"};
 inline constexpr ModelPairMessageIds kPeepSplineMessageIds{"141", "142", "146", "143", "144", "147", "155"};

@@ -6,18 +6,18 @@
 
 namespace zw {
 
-std::optional<std::string_view> failedCarModelTagCheck(const ModelPair& model, std::string_view modelName) {
-    if (model.countSymbolsWithTag(":shs") > 0) return "181";
-    if (model.countSymbolsWithTag(":ric") > 0) return "182";
-    if (model.countSymbolsWithTag(":rit") > 0) return "183";
+std::optional<MessageId> failedCarModelTagCheck(const ModelPair& model, std::string_view modelName) {
+    if (model.countSymbolsWithTag(":shs") > 0) return MessageId("181");
+    if (model.countSymbolsWithTag(":ric") > 0) return MessageId("182");
+    if (model.countSymbolsWithTag(":rit") > 0) return MessageId("183");
     const size_t visuals = model.countSymbolsWithTag(":svd");
-    if (visuals == 0) return "190";
-    if (visuals > 1) return "191";
+    if (visuals == 0) return MessageId("190");
+    if (visuals > 1) return MessageId("191");
     for (const ModelSymbol& symbol : model.symbols()) {
-        if (hasTag(symbol.name, ":svd") && symbol.name != std::string(modelName) + ":svd") return "188";
+        if (hasTag(symbol.name, ":svd") && symbol.name != std::string(modelName) + ":svd") return MessageId("188");
     }
-    if (model.countSymbolsWithTag(":bsh") == 0) return "186";
-    if (model.countSymbolsWithTag(":ftx") == 0) return "193";
+    if (model.countSymbolsWithTag(":bsh") == 0) return MessageId("186");
+    if (model.countSymbolsWithTag(":ftx") == 0) return MessageId("193");
     return std::nullopt;
 }
 
@@ -25,7 +25,7 @@ std::optional<ModelPair> readCarModelPair(const std::filesystem::path& folder, s
                                           Dialogs& dialogs, Language language) {
     std::optional<ModelPair> model = readModelPair(folder, modelName, kCarModelMessageIds, dialogs, language);
     if (!model) return std::nullopt;
-    if (std::optional<std::string_view> failed = failedCarModelTagCheck(*model, modelName)) {
+    if (std::optional<MessageId> failed = failedCarModelTagCheck(*model, modelName)) {
         dialogs.showMessage(message(*failed, language, {modelName}));
         return std::nullopt;
     }

@@ -18,7 +18,7 @@ namespace zw {
 class Dialogs;
 
 // The first failed tag check's message id, or nullopt when the model passes them all.
-std::optional<std::string_view> failedCarModelTagCheck(const ModelPair& model, std::string_view modelName);
+std::optional<MessageId> failedCarModelTagCheck(const ModelPair& model, std::string_view modelName);
 
 // Reads <folder>/<modelName>.common.ovl / .unique.ovl, checks the tags and reads the symbol
 // references. On the first failure the message is shown and nullopt returned.

@@ -17,7 +17,7 @@ namespace zw {
 // Stops a re-emission with a message of the catalogue: `id` with the arguments `first`, `second`
 // (Windows-1252).
 struct ModelReEmissionStop {
-    std::string id;
+    MessageId id;
     std::string first;
     std::string second;
 };

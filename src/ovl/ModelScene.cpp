@@ -25,9 +25,9 @@ constexpr uint32_t kTrainSize = 188, kTrainCars = 8, kCarSize = 240, kCarVisualA
 
 using Matrix = std::array<float, 16>;  // row by row; a point is a row (x, y, z, 1) multiplied from the left
 
-SceneProblem problem(std::string id, std::vector<std::string> args) { return {std::move(id), std::move(args)}; }
+SceneProblem problem(MessageId id, std::vector<std::string> args) { return {id, std::move(args)}; }
 
-SceneResult failed(std::string id, std::vector<std::string> args) { return {std::nullopt, problem(std::move(id), std::move(args))}; }
+SceneResult failed(MessageId id, std::vector<std::string> args) { return {std::nullopt, problem(id, std::move(args))}; }
 
 float floatAt(const StructureSpace& space, uint64_t address) {
     const uint32_t raw = space.word(address);
@@ -216,7 +216,7 @@ std::vector<CarScene> carPairScenes(const StructureSpace& space) {
         if (carName == nullptr) {
             car.result = failed("renderNoCar", {role});
         } else if (rideCar == nullptr || !space.inOneBlock(rideCar->address, kCarSize)) {
-            car.result = failed(rideCar ? "renderStructureBroken" : "renderStructureMissing", {*carName});
+            car.result = failed(rideCar ? MessageId("renderStructureBroken") : MessageId("renderStructureMissing"), {*carName});
         } else {
             std::vector<ModelScene> parts;
             for (uint32_t at : {kCarVisualA, kCarVisualB}) {

@@ -39,7 +39,7 @@ struct SceneMesh {
 
 // A message of the catalogue with its arguments (Windows-1252), shown in the language of the moment.
 struct SceneProblem {
-    std::string id;
+    MessageId id;
     std::vector<std::string> args;
     std::string text(Language language) const { return messageWithArgs(id, language, args); }
 };

@@ -38,7 +38,7 @@ bool checkBoneShapeCounts(const ModelPair& model, std::string_view modelName, Di
     const std::vector<ShapeCounts> shapes = shapeCounts(model);
     for (const ShapeCounts& shape : shapes) {
         if (shape.meshes == 0 || shape.bones == 0) {
-            dialogs.showMessage(message(shape.meshes == 0 ? "195" : "196", language));
+            dialogs.showMessage(message(shape.meshes == 0 ? MessageId("195") : MessageId("196"), language));
             return false;
         }
     }
@@ -56,7 +56,7 @@ bool checkBoneShapeCounts(const ModelPair& model, std::string_view modelName, Di
 // At most this many findings are listed in one message; the rest are counted.
 constexpr size_t kShownFindings = 20;
 
-std::string listed(std::string_view heading, std::string_view modelName, const std::vector<StructureFinding>& findings,
+std::string listed(MessageId heading, std::string_view modelName, const std::vector<StructureFinding>& findings,
                    Language language) {
     std::string text = message(heading, language, {modelName});
     for (size_t i = 0; i < findings.size() && i < kShownFindings; ++i) {

@@ -238,8 +238,7 @@ OvlPairBytes assemblePairBytes(const OvlWriter& writer, const OvlPairContents& c
 }
 
 bool assemblePair(OvlWriter& writer, const OvlPairContents& contents, const std::filesystem::path& commonPath,
-                  const std::filesystem::path& uniquePath, Dialogs& dialogs, Language language,
-                  const std::vector<std::filesystem::path>& temporaryFiles) {
+                  const std::filesystem::path& uniquePath, Dialogs& dialogs, Language language) {
     // The writer's tables are resolved where they stand and each file is written from its pieces,
     // so the pair is never copied whole in memory.
     OvlWriter::Tables tables = writer.takeTables();
@@ -266,7 +265,6 @@ bool assemblePair(OvlWriter& writer, const OvlPairContents& contents, const std:
         showPairReplaceFailure(*failure, commonPath, uniquePath, dialogs, language);
         return false;
     }
-    for (const auto& path : temporaryFiles) removeFile(path);  // one already gone is no failure
     return true;
 }
 

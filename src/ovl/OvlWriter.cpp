@@ -156,7 +156,7 @@ void OvlWriter::writeWordAt(int part, uint32_t position, uint32_t value) {
     }
 }
 
-void OvlWriter::warn(std::string_view messageId) {
+void OvlWriter::warn(MessageId messageId) {
     if (dialogs_ != nullptr) dialogs_->showMessage(message(messageId, language_));
 }
 

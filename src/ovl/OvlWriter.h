@@ -169,7 +169,7 @@ private:
     void recordRelocation(int part, uint32_t position);
     void recordPointer(int targetPart, uint32_t targetOffset);
     void declare(std::string_view name, int part, uint32_t position, bool alwaysNew);
-    void warn(std::string_view messageId);
+    void warn(MessageId messageId);
 
     std::array<OvlPartFile, part::Count> parts_;
     std::vector<OvlPointer> pointers_;

@@ -49,7 +49,7 @@ void RecordDecoder::field(uint32_t offset, std::string_view name, std::string_vi
 }
 
 void RecordDecoder::finding(StructureSeverity severity, uint32_t offset, std::string_view field, std::string value,
-                            std::string_view reason, std::vector<std::string> args) {
+                            MessageId reason, std::vector<std::string> args) {
     StructureFinding f;
     f.severity = severity;
     f.file = space_.fileName(file_);
@@ -58,7 +58,7 @@ void RecordDecoder::finding(StructureSeverity severity, uint32_t offset, std::st
     f.offset = offset;
     f.field = std::string(field);
     f.value = std::move(value);
-    f.reason = std::string(reason);
+    f.reason = reason;
     f.reasonArgs = std::move(args);
     report_.findings.push_back(std::move(f));
 }
@@ -143,7 +143,7 @@ std::optional<std::string> RecordDecoder::text(uint32_t offset, std::string_view
     const std::string_view rest = block ? space_.bytes().substr(target, block->address + block->size - target) : "";
     const bool ends = rest.find('\0') != std::string_view::npos;
     finding(StructureSeverity::Error, offset, name, std::to_string(target),
-            ends ? "structureTextNotInTable" : "structureTextUnterminated");
+            ends ? MessageId("structureTextNotInTable") : MessageId("structureTextUnterminated"));
     return std::nullopt;
 }
 

@@ -76,7 +76,7 @@ public:
     // A line of the listing at this record's depth (Windows-1252).
     void line(std::string_view text);
     void finding(StructureSeverity severity, uint32_t offset, std::string_view field, std::string value,
-                 std::string_view reason, std::vector<std::string> args = {});
+                 MessageId reason, std::vector<std::string> args = {});
 
 private:
     void field(uint32_t offset, std::string_view name, std::string_view value);

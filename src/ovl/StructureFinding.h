@@ -27,7 +27,7 @@ struct StructureFinding {
     uint32_t offset = 0;    // of the field within it
     std::string field;
     std::string value;      // as the listing shows it (Windows-1252)
-    std::string reason;     // message id of what is wrong
+    MessageId reason;       // what is wrong
     std::vector<std::string> reasonArgs;  // Windows-1252
 };
 

@@ -8,7 +8,7 @@
 namespace zw {
 namespace {
 
-SceneResult failed(std::string id, std::vector<std::string> args) { return {std::nullopt, {std::move(id), std::move(args)}}; }
+SceneResult failed(MessageId id, std::vector<std::string> args) { return {std::nullopt, {id, std::move(args)}}; }
 
 // The scene of the model pair <folder>/<model>.common.ovl / .unique.ovl.
 SceneResult modelScene(const std::filesystem::path& folder, const std::string& model) {

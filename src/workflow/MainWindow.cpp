@@ -76,18 +76,12 @@ constexpr ControlCaption kCaptions[] = {
     {"WagenOVLsErstellenButton", "Wagen.ovls erstellen", "Create Car.ovls"},
     {"WagenOVLsInstallierenButton", "Wagen.ovls in RCT3 installieren", "Install Car.ovls in RCT3"},
     {"GUIfuerCTRBahnDatenButton", "GUI für CTR_BahnDaten", "GUI for CTR_BahnDaten"},
-    {"VersionLabel", "Version 0.85", "Version 0.85"},
+    {"VersionLabel", kVersionCaption, kVersionCaption},
     {"DankeLabel", "Danke an alle, die Zorbaltwerk getestet haben.", "Thanks to everyone who tested Zorbaltwerk."},
     {"AssistentCreditsLabel", "GUI für CTR_BahnDaten: Eingabeassistent für Bahndaten.",
      "GUI for CTR_BahnDaten: input assistant for ride data."},
     // The car preview: offered after a car data file was read.
     {"WagenAnsehenButton", "Wagen ansehen", "Show cars"},
-};
-
-constexpr std::string_view kTemporaryFiles[] = {
-    "_TempOVLHelp.ovl",  "_TempOVLFile1.ovl", "_TempOVLFile2.ovl", "_TempOVLFile3.ovl",
-    "_TempOVLFile4.ovl", "_TempOVLFile5.ovl", "_TempOVLFile6.ovl", "_TempOVLFile7.ovl",
-    "_TempOVLFile8.ovl", "_TempOVLFile9.ovl", "_IconExtradaten.ovl",
 };
 
 }  // namespace
@@ -96,12 +90,9 @@ std::string_view buttonName(Command button) { return kButtonNames[static_cast<st
 
 std::span<const ControlCaption> mainWindowCaptions() { return kCaptions; }
 
-std::span<const std::string_view> temporaryFileNames() { return kTemporaryFiles; }
-
 MainWindow::MainWindow(Dialogs& dialogs, Registry& registry, const std::filesystem::path& startFolder)
     : dialogs_(dialogs) {
     state_.StartFolder = startFolder;
-    state_.TempFolder = startFolder / "Temp";
     optionsStatus_ = loadSettings(state_.settings, state_.StartFolder, dialogs_, registry);
     englishCaptions_ = state_.settings.UseEnglish;
     applyMoment(ButtonMoment::WindowCreated);
@@ -138,10 +129,6 @@ void MainWindow::restart() {
     statusFile_.clear();
     statusCommand_.clear();
     readErrors_ = {};
-    std::error_code ignored;
-    for (std::string_view name : kTemporaryFiles) std::filesystem::remove(state_.TempFolder / name, ignored);
-    // remove() takes a folder only when it is empty; a file called Temp is not ours to delete.
-    if (std::filesystem::is_directory(state_.TempFolder, ignored)) std::filesystem::remove(state_.TempFolder, ignored);
 }
 
 void MainWindow::optionsConfirmed() {
@@ -192,7 +179,7 @@ bool MainWindow::goOnDespiteReadErrors(DataFileKind kind) {
     return read.accepted;
 }
 
-void MainWindow::setCommandStatus(std::string_view id, const std::filesystem::path& path) {
+void MainWindow::setCommandStatus(MessageId id, const std::filesystem::path& path) {
     // The path's last two parts after an ellipsis (Windows-1252 0x85), which the line has room for.
     std::filesystem::path shortened = path.parent_path().filename() / path.filename();
     const std::string shown = path.parent_path().has_parent_path()

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/ProgramVersion.h"
 #include "base/Settings.h"
 #include "datafiles/DataFileCheck.h"
 #include "install/GameFolders.h"
@@ -21,8 +22,6 @@ namespace zw {
 
 class Dialogs;
 class Registry;
-
-inline constexpr std::string_view kMainWindowCaption = "Zorbaltwerk Version 0.85";
 
 // The main window's commands, one per button, in the order of the button-state table's columns.
 enum class Command {
@@ -73,8 +72,6 @@ struct ControlCaption {
 // Every captioned control of the main window: group boxes, labels and buttons.
 std::span<const ControlCaption> mainWindowCaptions();
 
-// The files the OVL writer may leave in TempFolder; restart deletes them.
-std::span<const std::string_view> temporaryFileNames();
 
 class MainWindow {
 public:
@@ -107,8 +104,7 @@ public:
     // Changes the buttons as the table row of `moment` says (+ enable, - disable, blank keep).
     void applyMoment(ButtonMoment moment);
 
-    // Restart: the restart buttons, then the temporary files and the empty TempFolder are removed;
-    // failures are ignored.
+    // Restart: the restart buttons, and the status line and read errors forgotten.
     void restart();
 
     // Called when the options window was confirmed with OK.
@@ -158,7 +154,7 @@ private:
     // After a successful read of `file`: the check, its findings in one message, the status line.
     void afterRead(DataFileKind kind, const std::filesystem::path& file, const std::string& objectName);
     // The last command's part of the status line: message `id` with the path, or nothing.
-    void setCommandStatus(std::string_view id, const std::filesystem::path& path);
+    void setCommandStatus(MessageId id, const std::filesystem::path& path);
     void clearCommandStatus() { statusCommand_.clear(); }
     // False, with the message, when `file` chosen in the open dialog is not named as a data file of `kind`.
     bool acceptsDataFileName(const std::filesystem::path& file, DataFileKind kind);

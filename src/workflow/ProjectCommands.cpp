@@ -34,11 +34,11 @@ bool rewriteCarFile(const ProjectState& state, Dialogs& dialogs) {
 }
 
 bool buildRidePair(ProjectState& state, Dialogs& dialogs) {
-    return buildRidePair(state.ride, state.settings, state.TempFolder, state.ovlWriter, dialogs);
+    return buildRidePair(state.ride, state.settings, state.ovlWriter, dialogs);
 }
 
 bool buildCarPair(ProjectState& state, Dialogs& dialogs) {
-    return buildCarPair(state.car, state.settings, state.TempFolder, state.ovlWriter, dialogs);
+    return buildCarPair(state.car, state.settings, state.ovlWriter, dialogs);
 }
 
 }  // namespace zw

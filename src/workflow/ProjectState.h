@@ -18,8 +18,6 @@ struct ProjectState {
     // The working folder when the main window was created: the options file lives here, and it is
     // the initial folder of the open dialogs.
     std::filesystem::path StartFolder;
-    // StartFolder/Temp: the OVL writer's part files and help files.
-    std::filesystem::path TempFolder;
 
     LoadedDataFiles dataFiles;    // the ride and car texts loaded last and the shared line index
     LookupResults lookupResults;  // the result areas of the lookup family

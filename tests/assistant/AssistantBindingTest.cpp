@@ -179,15 +179,15 @@ void enterValue(RideAssistant& form, const ControlBinding& binding) {
         case Conversion::List: {
             TListBox& available = name == "lstSelWagen" ? form.txtWagentypen : form.lstZusatzTrackListe;
             available.ItemIndex = 2;
-            name == "lstSelWagen" ? form.txtWagentypenDblClick() : form.lstZusatzTrackListeDblClick();
+            name == "lstSelWagen" ? form.onCarTypeChosen() : form.onExtraTrackTypeChosen();
             break;
         }
         case Conversion::SectionList:
-            form.AddSections("Other");
+            form.addSections("Other");
             form.lstStreckensektionskosten.Items.back() = "12,5";
             break;
         case Conversion::StartOptions: form.lstBahnStartArt.Checked[4] = true; break;
-        case Conversion::PresetStart: form.lstPreStartClickCheck(2); break;
+        case Conversion::PresetStart: form.onPreStartModeTicked(2); break;
         case Conversion::SpeedUnit: form.lstGeschwindigkeitsEinheit.ItemIndex = 2; break;
     }
 }

@@ -127,7 +127,7 @@ inline RideData readerDefaultRide() {
     ride.WaterSectionKonstantgeschw = 1.9;
     ride.WaterSectionBeschleunigung = 200.0;
     ride.WaterSectionAbbremsung = 3000.0;
-    ride.LiftkettengeschwStep = ride.StartgeschwStep = ride.KonstantgeschwStep = 0.1;
+    ride.liftChainSpeedStep = ride.launchSpeedStep = ride.constantSpeedStep = 0.1;
     return ride;
 }
 

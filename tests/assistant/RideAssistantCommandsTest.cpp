@@ -100,7 +100,7 @@ TEST(AssistantOpen, FillsTheControlsByTheInverseRules) {
     ride.TrackSectionKosten = {1250, 5};
     ride.ZusatzTrackTyp = {"Track5", "Track12"};
     ride.TrackTyp = "TrackCTR_Custom";
-    ride.EintrittspreisPreset = 100;
+    ride.entranceFeePreset = 100;
     ride.SchleifenUnzulaessigFlag = 1;
     ride.BahnName = "Gr\xFCn";
     t.host.fileToRead = ride;
@@ -148,8 +148,8 @@ void expectSameRide(const RideData& a, const RideData& b) {
                        &RideData::TowerRideSpitzenAbstand, &RideData::SpezialWagentypAVersatzWarten,
                        &RideData::SpezialWagentypAVersatzEinhaken, &RideData::WaterSectionKonstantgeschw,
                        &RideData::WaterSectionBeschleunigung, &RideData::WaterSectionAbbremsung,
-                       &RideData::LiftkettengeschwStep, &RideData::StartgeschwStep, &RideData::KonstantgeschwStep,
-                       &RideData::LiftkettenEinrastung}) {
+                       &RideData::liftChainSpeedStep, &RideData::launchSpeedStep, &RideData::constantSpeedStep,
+                       &RideData::liftChainEngagement}) {
         near(x.*field, y.*field);
     }
     for (size_t r = 0; r < x.RatingCoefficients.size(); ++r)
@@ -198,7 +198,7 @@ TEST(AssistantOpen, OpenThenStoreGivesTheFileFieldsBack) {
     ride.ZuganzahlPreset = 3;
     ride.VierAchsenRotationswinkelFlag = 1;
     ride.WaterSectionBeschleunigung = 150.0;
-    ride.LiftkettengeschwStep = ride.StartgeschwStep = ride.KonstantgeschwStep = 0.1 / 0.44704;
+    ride.liftChainSpeedStep = ride.launchSpeedStep = ride.constantSpeedStep = 0.1 / 0.44704;
     t.host.fileToRead = ride;
     t.form.onOpenRide();
     t.host.ride = RideData{};  // whatever the record held, storing must give the file's fields
@@ -324,7 +324,7 @@ TEST(AssistantInput, InputBoxesAskInTheLanguageOfTheSettings) {
         t.host.english = english;
         t.form.onBuildRide();  // build, cancelled
         t.form.lstStreckensektionskosten.ItemIndex = 0;
-        t.form.lstStreckensektionskostenDblClick();
+        t.form.onSectionCostRemoved();
         Items asked;  // caption and prompt of each box
         for (const auto& e : t.dialogs.log) {
             if (e.kind == test::DialogEvent::Kind::InputBox) asked.insert(asked.end(), {e.caption, e.text});
@@ -378,7 +378,7 @@ TEST(AssistantErrorAnalyse, BlocksSaveAndBuildNamingEveryFieldAtFault) {
         const char* english;
     };
     const Case cases[] = {
-        {"no chosen car", [](RideAssistant& f) { f.lstSelWagenMouseUp(true); }, "\r\n- Wagentypen: nichts ausgewählt",
+        {"no chosen car", [](RideAssistant& f) { f.onChosenCarTypesMouseUp(true); }, "\r\n- Wagentypen: nichts ausgewählt",
          "\r\n- Car types: nothing chosen"},
         {"description cleared", [](RideAssistant& f) { f.txtBahnBeschreibung.Text.clear(); },
          "\r\n- Bahnbeschreibung: leer", "\r\n- Ride description: empty"},
@@ -390,13 +390,13 @@ TEST(AssistantErrorAnalyse, BlocksSaveAndBuildNamingEveryFieldAtFault) {
          "\r\n- Ride category: nothing chosen\r\n- Water braking factor: empty"},
         {"no track type", [](RideAssistant& f) { f.lstStreckentypen.ItemIndex = -1; },
          "\r\n- Streckentyp: nichts ausgewählt", "\r\n- Track type: nothing chosen"},
-        {"no section", [](RideAssistant& f) { f.lstSelSektionenMouseUp(true); },
+        {"no section", [](RideAssistant& f) { f.onChosenSectionsMouseUp(true); },
          "\r\n- ausgewählte Sektionen: nichts ausgewählt", "\r\n- chosen sections: nothing chosen"},
         {"no station type", [](RideAssistant& f) { f.lstStationstyp.ItemIndex = -1; },
          "\r\n- Stationstyp: nichts ausgewählt", "\r\n- Station type: nothing chosen"},
-        {"no start option", [](RideAssistant& f) { f.lstBahnStartArtMouseUp(true); },
+        {"no start option", [](RideAssistant& f) { f.onStartModesMouseUp(true); },
          "\r\n- Bahnstartmöglichkeiten: nichts ausgewählt", "\r\n- Start options: nothing chosen"},
-        {"no preset start", [](RideAssistant& f) { f.lstPreStartMouseUp(true); },
+        {"no preset start", [](RideAssistant& f) { f.onPreStartModesMouseUp(true); },
          "\r\n- voreingestellter Bahnstart: nichts ausgewählt", "\r\n- Preset start option: nothing chosen"},
         {"a sign alone and a rating", [](RideAssistant& f) {
              f.txtMaxStartgeschwindigkeit.Text = "-";

@@ -54,14 +54,14 @@ TEST(AssistantNewRide, StartsWithTheNewRideValues) {
 
 TEST(AssistantNewRide, DefaultRatingSets) {
     AssistantTest t;
-    t.form.btnThemenfahrtClick();
+    t.form.onThemedRidePreset();
     EXPECT_EQ(t.form.lstBasisErr.Text, "2,000");
     EXPECT_EQ(t.form.lstBasisInt.Text, "0,400");
     EXPECT_EQ(t.form.lstSzenerieEinflussErr.Text, "2,500");
     EXPECT_EQ(t.form.lstSGKraefteUeb.Text, "0,700");
     EXPECT_EQ(t.form.lstVGKraefteErr.Text, "0,300");
     EXPECT_EQ(t.form.lstDGeschwinigkeitInt.Text, "0,066");
-    t.form.btnAchterbahnClick();
+    t.form.onRollerCoasterPreset();
     EXPECT_EQ(t.form.lstBasisErr.Text, "3,398");
     EXPECT_EQ(t.form.lstSGKraefteUeb.Text, "4,000");
     EXPECT_EQ(t.form.lstVGKraefteInt.Text, "3,000");
@@ -72,19 +72,19 @@ TEST(AssistantLists, CarsMoveBothWaysAndRightClickReturnsAll) {
     auto& f = t.form;
     const size_t available = f.txtWagentypen.Items.size();
     f.txtWagentypen.ItemIndex = indexOfItem(f.txtWagentypen.Items, "WildMouse");
-    f.txtWagentypenDblClick();
+    f.onCarTypeChosen();
     EXPECT_EQ(f.lstSelWagen.Items, (Items{"6PeepWoodenRC", "WildMouse"}));
     EXPECT_EQ(f.txtWagentypen.Items.size(), available - 1);
     f.lstSelWagen.ItemIndex = 0;
-    f.lstSelWagenDblClick();
+    f.onChosenCarTypeRemoved();
     EXPECT_EQ(f.lstSelWagen.Items, Items{"WildMouse"});
     EXPECT_EQ(f.txtWagentypen.Items.back(), "6PeepWoodenRC");  // appended at the end
     f.txtWagentypen.ItemIndex = -1;
-    f.txtWagentypenDblClick();  // nothing selected: nothing moves
+    f.onCarTypeChosen();  // nothing selected: nothing moves
     EXPECT_EQ(f.lstSelWagen.Items.size(), 1u);
-    f.lstSelWagenMouseUp(false);
+    f.onChosenCarTypesMouseUp(false);
     EXPECT_EQ(f.lstSelWagen.Items.size(), 1u);
-    f.lstSelWagenMouseUp(true);
+    f.onChosenCarTypesMouseUp(true);
     EXPECT_TRUE(f.lstSelWagen.Items.empty());
     EXPECT_EQ(f.txtWagentypen.Items.size(), available + 1);
 }
@@ -93,16 +93,16 @@ TEST(AssistantLists, SectionsMoveWithTheirCostsKeptInStep) {
     AssistantTest t;
     auto& f = t.form;
     f.txtStreckensektionen.ItemIndex = indexOfItem(f.txtStreckensektionen.Items, "T1Loop");
-    f.txtStreckensektionenDblClick();
+    f.onTrackSectionChosen();
     EXPECT_EQ(f.lstSelSektionen.Items, (Items{"stationmiddle", "straight", "T1Loop"}));
     EXPECT_EQ(f.lstStreckensektionskosten.Items, (Items{"10", "10", "10"}));
     EXPECT_EQ(indexOfItem(f.txtStreckensektionen.Items, "T1Loop"), -1);
 
     f.lstStreckensektionskosten.Items[2] = "7,5";
     f.lstSelSektionen.ItemIndex = 1;
-    f.lstSelSektionenClick();
+    f.onChosenSectionSelected();
     EXPECT_EQ(f.lstStreckensektionskosten.ItemIndex, 1);
-    f.lstSelSektionenDblClick();  // "straight" goes back and its cost with it
+    f.onChosenSectionRemoved();  // "straight" goes back and its cost with it
     EXPECT_EQ(f.lstSelSektionen.Items, (Items{"stationmiddle", "T1Loop"}));
     EXPECT_EQ(f.lstStreckensektionskosten.Items, (Items{"10", "7,5"}));
     EXPECT_NE(indexOfItem(f.txtStreckensektionen.Items, "straight"), -1);
@@ -111,16 +111,16 @@ TEST(AssistantLists, SectionsMoveWithTheirCostsKeptInStep) {
     EXPECT_EQ(f.txtStreckensektionen.Items, sorted);
 
     f.lstStreckensektionskosten.ItemIndex = 1;
-    f.lstStreckensektionskostenClick();
+    f.onSectionCostSelected();
     EXPECT_EQ(f.lstSelSektionen.ItemIndex, 1);
     t.dialogs.textAnswers = {std::string("12,5"), std::nullopt};
-    f.lstStreckensektionskostenDblClick();
+    f.onSectionCostRemoved();
     EXPECT_EQ(f.lstStreckensektionskosten.Items[1], "12,5");
-    f.lstStreckensektionskostenDblClick();  // cancelled: the cost stays
+    f.onSectionCostRemoved();  // cancelled: the cost stays
     EXPECT_EQ(f.lstStreckensektionskosten.Items[1], "12,5");
     EXPECT_EQ(t.inputBoxes(), (Items{"Neuer Wert", "Neuer Wert"}));
 
-    f.lstSelSektionenMouseUp(true);
+    f.onChosenSectionsMouseUp(true);
     EXPECT_TRUE(f.lstSelSektionen.Items.empty());
     EXPECT_TRUE(f.lstStreckensektionskosten.Items.empty());
     EXPECT_NE(indexOfItem(f.txtStreckensektionen.Items, "T1Loop"), -1);
@@ -132,7 +132,7 @@ TEST(AssistantLists, TrackMenuTwiceAddsEachSectionOnce) {
     ASSERT_EQ(f.trackTypeMenu[0].trackType, "Track1");
     EXPECT_EQ(f.TrackListe.Items[0], "Track1");
     EXPECT_EQ(f.TrackListe.Items[4], "Track2");
-    f.lstSelSektionenMouseUp(true);
+    f.onChosenSectionsMouseUp(true);
     f.chooseTrackType(0);
     EXPECT_EQ(f.lstSelSektionen.Items, (Items{"T1Start", "T1Loop", "T1End"}));  // the type's last section too
     f.chooseTrackType(0);
@@ -152,22 +152,22 @@ TEST(AssistantLists, TrackMenuTwiceAddsEachSectionOnce) {
               "folder D:/RCT3 name one (the file Track3.common.ovl was looked for there).");
     f.chooseTrackType(999);
     EXPECT_EQ(f.lstSelSektionen.Items.size(), 5u);
-    f.SelectTrackSection(3, 100000);  // positions past the end are skipped
+    f.selectTrackSections(3, 100000);  // positions past the end are skipped
 }
 
 TEST(AssistantLists, PastingThreeWordsMovesTheTwoAvailableSections) {
     AssistantTest t;
     auto& f = t.form;
     t.dialogs.clipboard = "T2Curve NoSuchSection T1End";
-    f.btnInsertTrackSectionsClick();
+    f.onInsertTrackSections();
     EXPECT_EQ(f.lstSelSektionen.Items, (Items{"stationmiddle", "straight", "T2Curve", "T1End"}));
     EXPECT_EQ(f.lstStreckensektionskosten.Items.size(), 4u);
-    f.AddSections("straight, T1Loop\r\nOther");  // a copied data file line: commas and line breaks separate too
+    f.addSections("straight, T1Loop\r\nOther");  // a copied data file line: commas and line breaks separate too
     EXPECT_EQ(f.lstSelSektionen.Items,
               (Items{"stationmiddle", "straight", "T2Curve", "T1End", "T1Loop", "Other"}));
-    f.AddSections("t1start");  // names are matched exactly
+    f.addSections("t1start");  // names are matched exactly
     EXPECT_EQ(f.lstSelSektionen.Items.size(), 6u);
-    f.AddSections("");
+    f.addSections("");
     EXPECT_EQ(f.lstStreckensektionskosten.Items.size(), 6u);
 }
 
@@ -179,14 +179,14 @@ TEST(AssistantLists, AdditionalTrackTypesSortedAsTextAtMostTen) {
     EXPECT_EQ(f.lstZusatzTrackListe.Items[2], "Track11");
     for (int i = 0; i < 12; ++i) {
         f.lstZusatzTrackListe.ItemIndex = 0;
-        f.lstZusatzTrackListeDblClick();
+        f.onExtraTrackTypeChosen();
     }
     EXPECT_EQ(f.SelZusatzTrackListe.Items.size(), 10u);
     EXPECT_EQ(f.SelZusatzTrackListe.Items[0], "Track1");
     f.SelZusatzTrackListe.ItemIndex = 1;
-    f.SelZusatzTrackListeDblClick();
+    f.onChosenExtraTrackTypeRemoved();
     EXPECT_EQ(f.lstZusatzTrackListe.Items[0], "Track10");
-    f.SelZusatzTrackListeMouseUp(true);
+    f.onChosenExtraTrackTypesMouseUp(true);
     EXPECT_TRUE(f.SelZusatzTrackListe.Items.empty());
     EXPECT_EQ(f.lstZusatzTrackListe.Items.size(), 75u);
     EXPECT_EQ(f.lstZusatzTrackListe.Items[0], "Track1");
@@ -195,14 +195,14 @@ TEST(AssistantLists, AdditionalTrackTypesSortedAsTextAtMostTen) {
 TEST(AssistantLists, StartOptionChecksAndResets) {
     AssistantTest t;
     auto& f = t.form;
-    f.lstPreStartClickCheck(4);
-    f.lstPreStartClickCheck(7);
+    f.onPreStartModeTicked(4);
+    f.onPreStartModeTicked(7);
     EXPECT_EQ(std::count(f.lstPreStart.Checked.begin(), f.lstPreStart.Checked.end(), true), 1);
     EXPECT_TRUE(f.lstPreStart.Checked[7]);
-    f.lstPreStartMouseUp(true);
+    f.onPreStartModesMouseUp(true);
     EXPECT_FALSE(f.lstPreStart.anyChecked());
     f.lstBahnStartArt.Checked[5] = true;
-    f.lstBahnStartArtMouseUp(true);
+    f.onStartModesMouseUp(true);
     EXPECT_FALSE(f.lstBahnStartArt.anyChecked());
 }
 
@@ -210,7 +210,7 @@ TEST(AssistantLists, ResetReturnsEverythingChosen) {
     AssistantTest t;
     auto& f = t.form;
     f.lstZusatzTrackListe.ItemIndex = 3;
-    f.lstZusatzTrackListeDblClick();
+    f.onExtraTrackTypeChosen();
     f.lstStreckentypen.ItemIndex = 5;
     f.resetRideLists();
     EXPECT_TRUE(f.lstSelWagen.Items.empty());
@@ -260,13 +260,13 @@ TEST(AssistantInput, KeysAndPastesReplaceTheSelectionWithTheLanguagesSeparator) 
         t.host.english = english;
         TEdit& field = t.form.txtLichtraumProfilhoehe;
         field = TEdit{"16,000", 0, 6};
-        for (char key : {'-', '5'}) EXPECT_TRUE(t.form.KeyPress(field, key));
+        for (char key : {'-', '5'}) EXPECT_TRUE(t.form.onNumberFieldKey(field, key));
         EXPECT_EQ(field.Text, "-5");
         EXPECT_EQ(field.SelStart, 2u);
-        EXPECT_FALSE(t.form.KeyPress(field, 'a'));
-        EXPECT_TRUE(t.form.KeyPress(field, '.'));
+        EXPECT_FALSE(t.form.onNumberFieldKey(field, 'a'));
+        EXPECT_TRUE(t.form.onNumberFieldKey(field, '.'));
         EXPECT_EQ(field.Text, english ? "-5." : "-5,");
-        EXPECT_EQ(t.form.KeyPress(field, ','), false);  // a second separator, or none in English
+        EXPECT_EQ(t.form.onNumberFieldKey(field, ','), false);  // a second separator, or none in English
 
         const struct {
             TEdit before;

@@ -110,9 +110,9 @@ TEST(AssistantStore, SpeedUnitItemsAndValuesThatKeepTheirField) {
 // fields the same, so a ride built at once is the ride built from its saved file.
 TEST(AssistantStore, FieldsWithoutKeysGetWhatAReadGives) {
     AssistantTest t;
-    t.host.ride.BetriebsmodusanzeigenFlag = 7;
-    t.host.ride.EintrittspreisPreset = 250;
-    t.host.ride.StationshoeheueberGleis = 3;
+    t.host.ride.showAllOperatingModes = 7;
+    t.host.ride.entranceFeePreset = 250;
+    t.host.ride.stationHeightAboveTrack = 3;
     t.host.ride.RideFlags = 32;
     t.form.txtEintrittspreis.Text = "9,000";
     t.form.txtNurWasser.Checked = true;
@@ -120,12 +120,12 @@ TEST(AssistantStore, FieldsWithoutKeysGetWhatAReadGives) {
     t.form.lstGeschwindigkeitsEinheit.ItemIndex = 1;
     t.form.storeControlsIntoRide();
     const RideData& ride = t.host.ride;
-    EXPECT_EQ(ride.BetriebsmodusanzeigenFlag, -1);
-    EXPECT_EQ(ride.EintrittspreisPreset, 100);
-    EXPECT_EQ(ride.StationshoeheueberGleis, 0);
-    EXPECT_EQ(ride.BaunuraufWasserFlag, 0);
+    EXPECT_EQ(ride.showAllOperatingModes, -1);
+    EXPECT_EQ(ride.entranceFeePreset, 100);
+    EXPECT_EQ(ride.stationHeightAboveTrack, 0);
+    EXPECT_EQ(ride.buildOnWaterOnly, 0);
     EXPECT_EQ(ride.RideFlags & 32u, 0u);
-    EXPECT_DOUBLE_EQ(ride.LiftkettengeschwStep, 0.1 / 0.277778);
+    EXPECT_DOUBLE_EQ(ride.liftChainSpeedStep, 0.1 / 0.277778);
     // And the controls show them again.
     EXPECT_EQ(t.form.txtEintrittspreis.Text, "1,000");
     EXPECT_FALSE(t.form.txtNurWasser.Checked);

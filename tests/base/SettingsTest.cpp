@@ -25,8 +25,8 @@ const std::string kGamesRct3 = "D:\\Games\\RCT3";
 const std::string kGamesRct3 = "D:/Games/RCT3";
 #endif
 
-std::string de(std::string_view id) { return message(id, Language::German); }
-std::string en(std::string_view id) { return message(id, Language::English); }
+std::string de(MessageId id) { return message(id, Language::German); }
+std::string en(MessageId id) { return message(id, Language::English); }
 
 struct Loaded {
     Settings settings;

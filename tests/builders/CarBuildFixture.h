@@ -32,11 +32,10 @@ protected:
     CarData car = distinctCar(temp.path());
     std::vector<std::string> reEmitted;  // the model names handed to the re-emission, in order
 
-    std::filesystem::path tempFolder() const { return temp.path() / "work" / "Temp"; }
     // A build whose re-emission only records the model's name.
     int build();
     int build(const CarBuildSteps& steps) {
-        return buildCarPair(car, settings, tempFolder(), writer, dialogs, steps);
+        return buildCarPair(car, settings, writer, dialogs, steps);
     }
     // A stopped build leaves nothing: no pair, and not the output folder it made.
     bool noOutput() const;

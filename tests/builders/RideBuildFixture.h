@@ -28,9 +28,8 @@ protected:
     OvlWriter writer;
     RideData ride = distinctRide(temp.path());
 
-    std::filesystem::path tempFolder() const { return temp.path() / "work" / "Temp"; }
     int build(const RideBuildSteps& steps = {}) {
-        return buildRidePair(ride, settings, tempFolder(), writer, dialogs, steps);
+        return buildRidePair(ride, settings, writer, dialogs, steps);
     }
     // The pair just built, read back; the pair inspector must find nothing wrong with it.
     ParsedRidePair built() const;

@@ -66,8 +66,7 @@ TEST_F(RideBuildTest, OutputStandsInAFolderNamedAfterTheRide) {
     ASSERT_EQ(build(), 1);
     EXPECT_EQ(rideCommonFile(ride), temp.path() / "CTR_Testbahn" / "CTR_Testbahn.common.ovl");
     EXPECT_TRUE(std::filesystem::exists(temp.path() / "CTR_Testbahn" / "CTR_Testbahn.unique.ovl"));
-    // The temporary folder is gone again; no temporary name is left beside the pair.
-    EXPECT_FALSE(std::filesystem::exists(tempFolder()));
+    // No temporary name is left beside the pair.
     size_t entries = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(rideOutputFolder(ride))) ++entries;
     EXPECT_EQ(entries, 2u);
@@ -157,7 +156,7 @@ struct RecordedSteps {
         s.copyPeepSplines = [this](RideBuild&) { ran.push_back("peep"); return true; };
         s.makeRideIcon = [this](RideBuild& build) {
             ran.push_back("icon");
-            writeBytes(build.TempFolder / "_IconExtradaten.ovl", std::string("\3\0\0\0abc", 7));
+            build.iconPicture = "abc";
             return iconSucceeds;
         };
         return s;
@@ -179,7 +178,6 @@ TEST_F(RideBuildTest, SplinesAndIconJoinAtTheirSteps) {
     const ParsedRidePair pair = built();
     EXPECT_TRUE(pair.unique.references.empty());
     EXPECT_EQ(pair.common.extraData, std::vector<std::string>{"abc"});
-    EXPECT_FALSE(std::filesystem::exists(tempFolder()));
 
     recorded.ran.clear();
     ride.SpezialTrackSectionNameAEnde.clear();
@@ -195,21 +193,6 @@ TEST_F(RideBuildTest, StepThatStopsEndsTheBuildWithoutOutput) {
     recorded.iconSucceeds = false;
     ride.BahnIcon = "Style";
     EXPECT_EQ(build(recorded.steps()), 0);
-    EXPECT_TRUE(noOutput(ride));
-    // What a stopped build leaves in the temporary folder stays there until restart.
-    EXPECT_TRUE(std::filesystem::exists(tempFolder() / "_IconExtradaten.ovl"));
-}
-
-TEST_F(RideBuildTest, MalformedIconDataIsReportedNotWritten) {
-    RideBuildSteps steps;
-    steps.makeRideIcon = [](RideBuild& build) {
-        writeBytes(build.TempFolder / "_IconExtradaten.ovl", std::string("\x10\0\0\0abc", 7));
-        return true;
-    };
-    ride.BahnIcon = "CTR";
-    EXPECT_EQ(build(steps), 0);
-    ASSERT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_NE(dialogs.messages()[0].find("_IconExtradaten.ovl"), std::string::npos);
     EXPECT_TRUE(noOutput(ride));
 }
 

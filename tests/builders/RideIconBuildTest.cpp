@@ -17,7 +17,6 @@ TEST_F(RideIconBuild, CTRIconBringsItsStructuresAndPicture) {
     EXPECT_TRUE(pair.unique.references.empty());
     ASSERT_EQ(pair.common.extraData.size(), 1u);
     EXPECT_EQ(pair.common.extraData[0], builtInRideIconPicture());
-    EXPECT_FALSE(std::filesystem::exists(tempFolder() / "_IconExtradaten.ovl"));
 
     // The icon's blocks are the last of their part files.
     const uint32_t item = pair.unique.block(2, pair.unique.blockCounts[2] - 1).address;

@@ -133,16 +133,5 @@ TEST_F(IconExtraData, TruncatedFileIsNamedNotReadPastItsEnd) {
     EXPECT_EQ(messages().size(), 2u);
 }
 
-TEST_F(IconExtraData, WrittenToTheTemporaryFolder) {
-    test::TempFolder temp;
-    ASSERT_TRUE(writeIconExtraData("CTR", folder.path(), temp.path(), dialogs, Language::German));
-    std::ifstream in(temp / "_IconExtradaten.ovl", std::ios::binary);
-    const std::string stored((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(stored, sizeWord(2096) + builtInRideIconPicture());
-
-    EXPECT_FALSE(writeIconExtraData("Style", folder.path(), temp.path(), dialogs, Language::German));
-    EXPECT_EQ(messages().size(), 1u);
-}
-
 }  // namespace
 }  // namespace zw

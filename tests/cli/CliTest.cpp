@@ -58,7 +58,7 @@ struct Cli : ::testing::Test {
             if (c != '\r') out += c;
         return out;
     }
-    bool saw(std::string_view id, Language language) {
+    bool saw(MessageId id, Language language) {
         return err.str().find(console(message(id, language))) != std::string::npos;
     }
 };

@@ -88,10 +88,10 @@ TEST_F(RideReader, HeaderOnlyFileTakesEveryDefault) {
     EXPECT_EQ(r.WaterSectionBeschleunigung, 200.0);
     EXPECT_EQ(r.WaterSectionAbbremsung, 3000.0);
     // Fixed fields.
-    EXPECT_EQ(r.BetriebsmodusanzeigenFlag, -1);
-    EXPECT_EQ(r.LiftkettengeschwStep, 0.1);
-    EXPECT_EQ(r.LiftkettenEinrastung, 30000.0);
-    EXPECT_EQ(r.EintrittspreisPreset, 100);
+    EXPECT_EQ(r.showAllOperatingModes, -1);
+    EXPECT_EQ(r.liftChainSpeedStep, 0.1);
+    EXPECT_EQ(r.liftChainEngagement, 30000.0);
+    EXPECT_EQ(r.entranceFeePreset, 100);
 }
 
 TEST_F(RideReader, RatingTableDefaultsFixedRowsAndFactors) {
@@ -142,7 +142,7 @@ TEST_F(RideReader, SpeedUnitAndSpeedDefaults) {
     EXPECT_EQ(metric.SpeedUnitFactor, 0.277778);
     EXPECT_EQ(metric.StartgeschwMax, 50 / 0.277778);
     EXPECT_EQ(metric.InAusStationRollgeschw, 8 / 0.277778);
-    EXPECT_EQ(metric.StartgeschwStep, 0.1 / 0.277778);
+    EXPECT_EQ(metric.launchSpeedStep, 0.1 / 0.277778);
     EXPECT_EQ(fields("DistanceSpeedUnit\tImperial\r\n").SpeedUnitFactor, 0.44704);
     EXPECT_EQ(fields("DistanzGeschwEinheit\tmph\r\n").SpeedUnitFactor, 0.44704);
     EXPECT_EQ(fields("DistanzGeschwEinheit\tMetrisch [km/h]\r\n").SpeedUnitFactor, 0.277778);

@@ -275,7 +275,7 @@ TEST(ModelPairCarChecks, TagChecksRefuseInTheirOrder) {
         pair.references.push_back({item, 0, "X:ban"});
         return pair;
     };
-    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+    const std::vector<std::pair<std::vector<std::string>, MessageId>> cases = {
         {{"Bob:svd", "Bob:bsh", "Bob:ftx", "X:ric", "S:shs"}, "181"},
         {{"Bob:svd", "Bob:bsh", "Bob:ftx", "X:rit", "X:ric"}, "182"},
         {{"Bob:svd", "Bob:bsh", "Bob:ftx", "X:rit"}, "183"},

@@ -125,7 +125,6 @@ TEST_F(Fixture, GoodOptionsOfferReadersInstallAssistantAndOptions) {
     EXPECT_EQ(enabledButtons(w), (Names{"InstallDeinstallButton", "OptionenButton", "GUIfuerCTRBahnDatenButton",
                                        "CTRBahnDatenLesenButton", "CTRWagenDatenLesenButton"}));
     EXPECT_EQ(w.state().StartFolder, folder.path());
-    EXPECT_EQ(w.state().TempFolder, folder / "Temp");
 }
 
 TEST_F(Fixture, FirstStartOffersOnlyOptionsUntilOk) {
@@ -224,32 +223,6 @@ TEST_F(Fixture, RideWorkflowOffersEachStepOnceAndRestartKeepsOptionsClosed) {
     w.restart();
     EXPECT_EQ(enabledButtons(w), (Names{"InstallDeinstallButton", "GUIfuerCTRBahnDatenButton",
                                        "CTRBahnDatenLesenButton", "CTRWagenDatenLesenButton"}));
-}
-
-TEST_F(Fixture, RestartDeletesTheTemporaryFilesAndTheEmptyTempFolderSilently) {
-    MainWindow w = create(&kGoodOptions);
-    const auto temp = folder / "Temp";
-    for (auto name : temporaryFileNames()) test::writeBytes(temp / std::string(name), "x");
-    EXPECT_EQ(temporaryFileNames().size(), 11u);
-    w.restart();
-    EXPECT_FALSE(std::filesystem::exists(temp));
-
-    // Other files keep the folder.
-    test::writeBytes(temp / "_TempOVLFile3.ovl", "x");
-    test::writeBytes(temp / "keep.txt", "x");
-    w.restart();
-    EXPECT_FALSE(std::filesystem::exists(temp / "_TempOVLFile3.ovl"));
-    EXPECT_TRUE(std::filesystem::exists(temp / "keep.txt"));
-
-    // Nothing there: nothing happens, nothing is said.
-    std::filesystem::remove_all(temp);
-    w.restart();
-    EXPECT_TRUE(dialogs.log.empty());
-
-    // A file named Temp is not the folder and stays.
-    test::writeBytes(temp, "not a folder");
-    w.restart();
-    EXPECT_TRUE(std::filesystem::is_regular_file(temp));
 }
 
 }  // namespace

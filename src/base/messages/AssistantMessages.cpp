@@ -8,19 +8,9 @@ namespace {
 
 constexpr MessageText kMessages[] = {
     // Notice when an opened ride data file holds add-on settings (German only).
-    {"addOnSettingsCaption",
-     "Wichtig!",
-     ""},
     {"addOnSettingsText",
      "Achtung, die von Ihnen geladene Datei enthält AddOn Einstellungen! Die erstellten OVL's können nur mit RCT3 und den AddOns verwendet werden!",
      ""},
-    // Input box asking for the ride name when saving; the caption is the window's own "Bahnname".
-    {"rideNameCaption",
-     "Bahnname",
-     "Ride name"},
-    {"rideNamePrompt",
-     "Tragen Sie hier den Namen ihrer Bahn ein:",
-     "Enter the name of your ride here:"},
     // Input box asking for the output folder name when building.
     {"folderNameCaption",
      "Ordnername",
@@ -35,13 +25,6 @@ constexpr MessageText kMessages[] = {
     {"sectionCostPrompt",
      "Bitte geben Sie die Sektionskosten ein:",
      "Please enter the section costs:"},
-    // The error analysis found a missing input (German only).
-    {"inputErrorCaption",
-     "Fehler",
-     ""},
-    {"inputErrorText",
-     "Es wurde ein Fehler festgestellt! Bitte überprüfen Sie alle Eingaben, bevor Sie es erneut versuchen.",
-     ""},
     // Found by the assistant itself.
     {"assistantListsUnreadable",
      "Die Listen des Assistenten konnten nicht gelesen werden: {1}",
@@ -49,12 +32,6 @@ constexpr MessageText kMessages[] = {
     {"assistantTrackTypesUnreadable",
      "Die Tracksektionen dieser Streckentypen konnten nicht aus dem RCT3-Ordner gelesen werden:{1}",
      "The track sections of these track types could not be read from the RCT3 folder:{1}"},
-    {"assistantNotANumber",
-     "Der Wert \"{1}\" im Feld \"{2}\" ist keine gültige Zahl. Es wurde nichts gespeichert.",
-     "The value \"{1}\" in the field \"{2}\" is not a valid number. Nothing was stored."},
-    {"assistantTextNotStorable",
-     "Der Text im Feld \"{1}\" enthält Zeichen, die eine BahnDaten-Datei nicht speichern kann. Es wurde nichts gespeichert.",
-     "The text in the field \"{1}\" holds characters that a ride data file cannot store. Nothing was stored."},
     {"assistantBadName",
      "Der Name \"{1}\" kann nicht als Datei- oder Ordnername verwendet werden.",
      "The name \"{1}\" cannot be used as a file or folder name."},
@@ -64,8 +41,8 @@ constexpr MessageText kMessages[] = {
      "GUI für CTR_BahnDaten",
      "GUI for CTR_BahnDaten"},
     {"assistantAbout",
-     "Zorbaltwerk Version 0.85\r\n\r\nDer Assistent schreibt BahnDaten-Dateien (CTR_BahnDaten_<Name>.txt) und baut aus ihnen die OVL-Dateien einer Bahn.\r\nListen: rechte Maustaste leert die gewählten Einträge; Doppelklick verschiebt einen Eintrag.",
-     "Zorbaltwerk Version 0.85\r\n\r\nThe assistant writes ride data files (CTR_BahnDaten_<name>.txt) and builds a ride's OVL files from them.\r\nLists: the right mouse button clears the chosen items; a double click moves an item."},
+     "Zorbaltwerk Version {1}\r\n\r\nDer Assistent schreibt BahnDaten-Dateien (CTR_BahnDaten_<Name>.txt) und baut aus ihnen die OVL-Dateien einer Bahn.\r\nListen: rechte Maustaste leert die gewählten Einträge; Doppelklick verschiebt einen Eintrag.",
+     "Zorbaltwerk Version {1}\r\n\r\nThe assistant writes ride data files (CTR_BahnDaten_<name>.txt) and builds a ride's OVL files from them.\r\nLists: the right mouse button clears the chosen items; a double click moves an item."},
     {"assistantSaveFailed",
      "Die Bahn konnte nicht gespeichert werden: {1}",
      "The ride could not be saved: {1}"},

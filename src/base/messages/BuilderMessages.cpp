@@ -109,10 +109,6 @@ constexpr MessageText kMessages[] = {
     {"outputFolderNotCreated",
      "Der Ordner {1} konnte nicht angelegt werden ({2}).",
      "The folder {1} could not be created ({2})."},
-    // {1} the path of a file a build left in the temporary folder, {2} the reason
-    {"temporaryFileNotRead",
-     "Die temporäre Datei {1} konnte nicht gelesen werden ({2}).",
-     "The temporary file {1} could not be read ({2})."},
     // A build stopped: the output folder it made is empty and taken away again. {1} the folder,
     // {2} the system's reason.
     {"outputFolderNotRemoved",

@@ -70,7 +70,6 @@ struct ExampleBuilds {
         }
         state.settings.OverwriteWithoutPrompt = true;
         state.StartFolder = folder.path();
-        state.TempFolder = folder / "Temp";
         const fs::path ride = folder / "CTR_BahnDaten_Beispielbahn.txt";
         if (!readRideDataFile(ride, state.dataFiles, state.lookupResults, state.ride, dialogs, Language::German) ||
             !buildRidePair(state, dialogs) || !readCarDataFile(state, dialogs, folder / "CTR_WagenDaten_Beispielzug.txt") ||
