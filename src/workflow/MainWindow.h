@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/Settings.h"
+#include "base/SystemLanguage.h"
 #include "datafiles/DataFileCheck.h"
 #include "install/GameFolders.h"
 #include "install/InstallCommands.h"
@@ -80,7 +81,9 @@ class MainWindow {
 public:
     // Creation (FormCreate): the folders from `startFolder`, the settings from its options file
     // (messages shown on `dialogs`), the captions in the loaded language, and the initial buttons.
-    MainWindow(Dialogs& dialogs, Registry& registry, const std::filesystem::path& startFolder);
+    // Until the options are saved the texts are in `untilSaved`, the system's language.
+    MainWindow(Dialogs& dialogs, Registry& registry, const std::filesystem::path& startFolder,
+               Language untilSaved = systemLanguage());
 
     ProjectState& state() { return state_; }
     const ProjectState& state() const { return state_; }
@@ -107,8 +110,8 @@ public:
     // Changes the buttons as the table row of `moment` says (+ enable, - disable, blank keep).
     void applyMoment(ButtonMoment moment);
 
-    // Restart: the restart buttons, then the temporary files and the empty TempFolder are removed;
-    // failures are ignored.
+    // Restart: the restart buttons (the options are offered again), then the temporary files and the
+    // empty TempFolder are removed; failures are ignored.
     void restart();
 
     // Called when the options window was confirmed with OK.
