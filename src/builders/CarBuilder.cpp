@@ -82,7 +82,7 @@ bool assembleCarPair(const CarData& car, const PairFiles& files, const Settings&
                  OvlWriter& writer, Dialogs& dialogs, const CarBuildSteps& steps) {
     const Language language = languageOf(settings.UseEnglish);
     if (!prepareBuildTempFolder(TempFolder, dialogs, language)) return false;
-    writer.beginPair(dialogs, language);
+    writer.beginPair(dialogs, language, car.CarObjectName);
     writer.startBlock(part::UniqueStructures);
 
     if (const std::optional<CarRoleCheckFailure> failed = failedCarRoleCheck(car)) {

@@ -74,7 +74,7 @@ bool assembleRidePair(const RideData& ride, const PairFiles& files, const Settin
     const Language language = languageOf(settings.UseEnglish);
     const bool addOns = settings.AddOnsEnabled;
     if (!prepareBuildTempFolder(TempFolder, dialogs, language)) return false;
-    writer.beginPair(dialogs, language);
+    writer.beginPair(dialogs, language, ride.RideObjectName);
 
     writer.startBlock(part::UniqueStructures);
     writer.startBlock(part::CommonStructures);
