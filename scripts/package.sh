@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The packages people download, made into dist/ from the native and the Windows build:
-#   zorbaltwerk-<version>-windows-x64.zip   zorbaltwerk.exe and zorbaltwerk-cli.exe, data/, examples/,
+#   zorbaltwerk-<version>-windows-x64.zip   zorbaltwerk.exe and zorbaltwerk-cli.exe, data/, examples/, locale/,
 #                                           README.html with its pictures, the licences of what is linked in
 #   zorbaltwerk_<version>_amd64.deb         made with CPack (cmake/Packaging.cmake)
 # Then tests/packages.sh unpacks each and runs the main job from there.
@@ -22,6 +22,9 @@ mkdir -p "$stage/licences" "$stage/docs/screenshots" "$stage/docs/pictures"
 cp build/windows/zorbaltwerk.exe build/windows/zorbaltwerk-cli.exe "$stage/"
 x86_64-w64-mingw32-strip "$stage"/*.exe
 cp -r data "$stage/data"
+# The toolkit's German texts, which the program loads from beside itself (copied by the build).
+mkdir -p "$stage/locale/de/LC_MESSAGES"
+cp build/windows/locale/de/LC_MESSAGES/wxstd.mo "$stage/locale/de/LC_MESSAGES/"
 cp -r examples "$stage/examples"
 cp docs/screenshots/*.png "$stage/docs/screenshots/"
 cp docs/pictures/*.png "$stage/docs/pictures/"

@@ -49,6 +49,7 @@ for file in zorbaltwerk.exe zorbaltwerk-cli.exe data/assistant/track_catalogue.t
             licences/zlib-copyright.txt licences/mingw-w64-runtime-copyright.txt licences/gcc-runtime-copyright.txt; do
   has "$folder/$file"
 done
+has "$folder/locale/de/LC_MESSAGES/wxstd.mo"  # the toolkit's German stock buttons
 bash "$root/tests/windows_imports.sh" x86_64-w64-mingw32-objdump "$folder/zorbaltwerk.exe"
 wine=("$root/scripts/wine-run.sh" "$root/build/windows/wineprefix")
 "$root/scripts/run-example.sh" "$tmp/zip-run" "$folder/examples" "${wine[@]}" "$folder/zorbaltwerk-cli.exe" >/dev/null

@@ -67,7 +67,7 @@ InstallDialog::InstallDialog(wxWindow* parent, InstallWindow& model)
     pages->Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, [this](wxBookCtrlEvent& event) {
         const int page = event.GetSelection();
         const bool checkTab = page == static_cast<int>(std::size(kTabs));
-        showSharedList(!checkTab);
+        showListArea(!checkTab);
         if (page < 0 || page >= static_cast<int>(std::size(kTabs))) return;
         model_.TabSheetKomplettChange(kTabs[page].tab);
         afterHandler();
@@ -93,6 +93,11 @@ InstallDialog::InstallDialog(wxWindow* parent, InstallWindow& model)
         afterHandler();
     });
     column->Add(list, 1, wxEXPAND | wxLEFT | wxRIGHT, 6);
+    // In place of the list when an uninstall tab cannot list its objects (a missing game folder).
+    auto* notice = new wxStaticText(this, wxID_ANY, wxEmptyString);
+    notice->SetName("ListNotice");
+    notice->Hide();
+    column->Add(notice, 1, wxEXPAND | wxLEFT | wxRIGHT, 6);
 
     auto* close = new wxButton(this, wxID_ANY, toWx(model_.caption("CloseButton")));
     close->SetName("CloseButton");
@@ -117,7 +122,10 @@ void InstallDialog::refreshFromModel() {
             pages->ChangeSelection(i);  // no page-change event: the model has already changed
         }
     }
-    showSharedList(pages->GetSelection() != static_cast<int>(std::size(kTabs)));
+    auto* notice = dynamic_cast<wxStaticText*>(FindWindowByName("ListNotice", this));
+    notice->SetLabel(toWx(model_.ListNotice));
+    notice->Wrap(FindWindowByName("ListBox", this)->GetSize().x);
+    showListArea(pages->GetSelection() != static_cast<int>(std::size(kTabs)));
     auto* list = dynamic_cast<wxListBox*>(FindWindowByName("ListBox", this));
     wxArrayString items;
     for (const std::string& item : model_.ListBox) items.Add(toWx(item));
@@ -137,11 +145,15 @@ void InstallDialog::enableUninstallButtons() {
     }
 }
 
-void InstallDialog::showSharedList(bool show) {
+void InstallDialog::showListArea(bool show) {
     wxWindow* list = FindWindowByName("ListBox", this);
-    if (list->IsShown() == show) return;
-    // Without the shared list the page control takes its room.
-    list->Show(show);
+    wxWindow* notice = FindWindowByName("ListNotice", this);
+    const bool showNotice = show && !model_.ListNotice.empty();
+    const bool showList = show && !showNotice;
+    if (list->IsShown() == showList && notice->IsShown() == showNotice) return;
+    // Without the list and the notice the page control takes their room.
+    list->Show(showList);
+    notice->Show(showNotice);
     GetSizer()->GetItem(FindWindowByName("TabSheetKomplett", this))->SetProportion(show ? 0 : 1);
     Layout();
 }

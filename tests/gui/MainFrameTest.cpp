@@ -7,6 +7,8 @@
 #include "GuiFixture.h"
 #include "assistant/RideAssistant.h"
 #include "base/Messages.h"
+#include "base/Settings.h"
+#include "base/SystemLanguage.h"
 #include "workflow/MainWindow.h"
 
 namespace zw::test {
@@ -67,7 +69,7 @@ TEST_F(GuiTest, FirstStartOffersOnlyTheOptions) {
     writeOptions = false;
     start();
     ASSERT_FALSE(dialogs.messages().empty());
-    EXPECT_EQ(dialogs.messages().front(), message("welcome", Language::German));
+    EXPECT_EQ(dialogs.messages().front(), welcomeText(systemLanguage()));
     EXPECT_EQ(enabledButtons(program->mainWindow()), std::vector<std::string>{"OptionenButton"});
 }
 
