@@ -90,6 +90,7 @@ const Registration registration{{
              "options set [--english|--german] [--addons|--no-addons] [--game-path DIR] [--overwrite|--no-overwrite]",
     .run = run,
     .allowedWithoutConfirmedOptions = true,
+    .quietStart = true,
 }};
 
 }  // namespace

@@ -30,12 +30,12 @@ TEST(InterfaceLanguage, StockLabelsFollowTheProgramsLanguage) {
 }
 
 TEST_F(GuiTest, TheProgramSetsTheStockLabelsOfItsLanguage) {
-    for (const std::string& options : {"English", "Deutsch"}) {
+    for (const char* options : {"English", "Deutsch"}) {
         language = options;
         std::filesystem::remove(exampleRide());
         std::filesystem::remove(exampleCar());
         start();
-        EXPECT_EQ(gui::fromWx(wxGetStockLabel(wxID_YES)), options == "English" ? "&Yes" : "&Ja");
+        EXPECT_EQ(gui::fromWx(wxGetStockLabel(wxID_YES)), std::string(options) == "English" ? "&Yes" : "&Ja");
         program.reset();
     }
 }

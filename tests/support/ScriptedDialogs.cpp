@@ -45,7 +45,7 @@ std::string ScriptedDialogs::clipboardText() {
 
 std::optional<std::filesystem::path> ScriptedDialogs::chooseFolder(const std::string& caption,
                                                                   const std::filesystem::path& initialFolder) {
-    log.push_back({DialogEvent::Kind::ChooseFolder, caption, initialFolder.string()});
+    log.push_back({DialogEvent::Kind::ChooseFolder, caption, initialFolder.string(), ""});
     if (foldersToChoose.empty()) return std::nullopt;
     auto answer = foldersToChoose.front();
     foldersToChoose.pop_front();
