@@ -37,6 +37,9 @@ constexpr TabControls kTabs[] = {
 
 wxString wxName(std::string_view name) { return wxString::FromUTF8(name.data(), name.size()); }
 
+// The notice on an uninstall tab: "DeinstallBahnTabNotice".
+wxString noticeName(const TabControls& tab) { return wxName(tab.page) + "Notice"; }
+
 }  // namespace
 
 InstallDialog::InstallDialog(wxWindow* parent, InstallWindow& model)
@@ -58,6 +61,13 @@ InstallDialog::InstallDialog(wxWindow* parent, InstallWindow& model)
         button->Bind(wxEVT_BUTTON, [this, which = tab.tab](wxCommandEvent&) { onTabButton(which); });
         pageSizer->Add(label, 0, wxALL, 6);
         pageSizer->Add(button, 0, wxALL, 6);
+        if (tab.tab != Tab::InstallOrdnerTab) {
+            // Why the list is empty when the tab cannot list its objects (a missing game folder).
+            auto* notice = new wxStaticText(page, wxID_ANY, wxEmptyString);
+            notice->SetName(noticeName(tab));
+            notice->SetForegroundColour(wxColour(160, 0, 0));
+            pageSizer->Add(notice, 0, wxEXPAND | wxALL, 6);
+        }
         page->SetSizer(pageSizer);
         pages->AddPage(page, toWx(model_.caption(tab.page)));
     }
@@ -67,7 +77,7 @@ InstallDialog::InstallDialog(wxWindow* parent, InstallWindow& model)
     pages->Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, [this](wxBookCtrlEvent& event) {
         const int page = event.GetSelection();
         const bool checkTab = page == static_cast<int>(std::size(kTabs));
-        showListArea(!checkTab);
+        showSharedList(!checkTab);
         if (page < 0 || page >= static_cast<int>(std::size(kTabs))) return;
         model_.TabSheetKomplettChange(kTabs[page].tab);
         afterHandler();
@@ -93,11 +103,6 @@ InstallDialog::InstallDialog(wxWindow* parent, InstallWindow& model)
         afterHandler();
     });
     column->Add(list, 1, wxEXPAND | wxLEFT | wxRIGHT, 6);
-    // In place of the list when an uninstall tab cannot list its objects (a missing game folder).
-    auto* notice = new wxStaticText(this, wxID_ANY, wxEmptyString);
-    notice->SetName("ListNotice");
-    notice->Hide();
-    column->Add(notice, 1, wxEXPAND | wxLEFT | wxRIGHT, 6);
 
     auto* close = new wxButton(this, wxID_ANY, toWx(model_.caption("CloseButton")));
     close->SetName("CloseButton");
@@ -122,10 +127,17 @@ void InstallDialog::refreshFromModel() {
             pages->ChangeSelection(i);  // no page-change event: the model has already changed
         }
     }
-    auto* notice = dynamic_cast<wxStaticText*>(FindWindowByName("ListNotice", this));
-    notice->SetLabel(toWx(model_.ListNotice));
-    notice->Wrap(FindWindowByName("ListBox", this)->GetSize().x);
-    showListArea(pages->GetSelection() != static_cast<int>(std::size(kTabs)));
+    showSharedList(pages->GetSelection() != static_cast<int>(std::size(kTabs)));
+    for (const TabControls& tab : kTabs) {
+        if (tab.tab == Tab::InstallOrdnerTab) continue;
+        auto* notice = dynamic_cast<wxStaticText*>(FindWindowByName(noticeName(tab), this));
+        const wxString text = tab.tab == model_.ActivePage ? toWx(model_.ListNotice) : wxString();
+        if (notice->GetLabel() == text) continue;
+        notice->SetLabel(text);
+        // The page may not be laid out yet: the page control's width it will have.
+        notice->Wrap(pages->GetClientSize().x - FromDIP(30));
+        notice->GetParent()->Layout();
+    }
     auto* list = dynamic_cast<wxListBox*>(FindWindowByName("ListBox", this));
     wxArrayString items;
     for (const std::string& item : model_.ListBox) items.Add(toWx(item));
@@ -145,15 +157,11 @@ void InstallDialog::enableUninstallButtons() {
     }
 }
 
-void InstallDialog::showListArea(bool show) {
+void InstallDialog::showSharedList(bool show) {
     wxWindow* list = FindWindowByName("ListBox", this);
-    wxWindow* notice = FindWindowByName("ListNotice", this);
-    const bool showNotice = show && !model_.ListNotice.empty();
-    const bool showList = show && !showNotice;
-    if (list->IsShown() == showList && notice->IsShown() == showNotice) return;
-    // Without the list and the notice the page control takes their room.
-    list->Show(showList);
-    notice->Show(showNotice);
+    if (list->IsShown() == show) return;
+    // Without the shared list the page control takes its room.
+    list->Show(show);
     GetSizer()->GetItem(FindWindowByName("TabSheetKomplett", this))->SetProportion(show ? 0 : 1);
     Layout();
 }

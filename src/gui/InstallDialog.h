@@ -12,8 +12,8 @@ class InstallDialog : public wxDialog {
 public:
     InstallDialog(wxWindow* parent, InstallWindow& model);
 
-    // The active tab, the list's items and its selection (or the notice in its place) as the model
-    // holds them, and the uninstall buttons enabled only with a selection.
+    // The active tab, the list's items and its selection as the model holds them, the active uninstall
+    // tab's notice, and the uninstall buttons enabled only with a selection.
     void refreshFromModel();
     // Opens the tab "Check game folder" and checks the game folder (for the guide's picture).
     void checkGameFolder();
@@ -21,9 +21,7 @@ public:
 private:
     void onTabButton(InstallWindow::Tab tab);  // the button on the tab
     void afterHandler();
-    // The shared list, or the model's notice in its place; neither on the check tab, which has lists
-    // of its own.
-    void showListArea(bool show);
+    void showSharedList(bool show);  // hidden on the check tab, which has lists of its own
     void enableUninstallButtons();  // only with an item selected
 
     InstallWindow& model_;
