@@ -16,16 +16,18 @@ TEST(InterfaceLanguage, StockLabelsFollowTheProgramsLanguage) {
         Language language;
         std::string yes, no, cancel, close;
     } cases[] = {
-        {Language::German, "&Ja", "&Nein", "Ab&brechen", "&Schließen"},
-        {Language::English, "&Yes", "&No", "&Cancel", "&Close"},
-        {Language::German, "&Ja", "&Nein", "Ab&brechen", "&Schließen"},
+        {Language::German, "Ja", "Nein", "Abbrechen", "Schließen"},
+        {Language::English, "Yes", "No", "Cancel", "Close"},
+        {Language::German, "Ja", "Nein", "Abbrechen", "Schließen"},
     };
+    // Without the mnemonics, which differ between the systems.
+    auto label = [](wxWindowID id) { return gui::fromWx(wxGetStockLabel(id, wxSTOCK_NOFLAGS)); };
     for (const auto& c : cases) {
         EXPECT_TRUE(gui::useInterfaceLanguage(c.language, buildFolder));
-        EXPECT_EQ(gui::fromWx(wxGetStockLabel(wxID_YES)), c.yes);
-        EXPECT_EQ(gui::fromWx(wxGetStockLabel(wxID_NO)), c.no);
-        EXPECT_EQ(gui::fromWx(wxGetStockLabel(wxID_CANCEL)), c.cancel);
-        EXPECT_EQ(gui::fromWx(wxGetStockLabel(wxID_CLOSE)), c.close);
+        EXPECT_EQ(label(wxID_YES), c.yes);
+        EXPECT_EQ(label(wxID_NO), c.no);
+        EXPECT_EQ(label(wxID_CANCEL), c.cancel);
+        EXPECT_EQ(label(wxID_CLOSE), c.close);
     }
 }
 
@@ -35,7 +37,10 @@ TEST_F(GuiTest, TheProgramSetsTheStockLabelsOfItsLanguage) {
         std::filesystem::remove(exampleRide());
         std::filesystem::remove(exampleCar());
         start();
-        EXPECT_EQ(gui::fromWx(wxGetStockLabel(wxID_YES)), std::string(options) == "English" ? "&Yes" : "&Ja");
+        // As the program starts: its own folder (here the build's) holds the catalogue on Windows.
+        program.reset();
+        program = std::make_unique<gui::Program>(dialogs, registry, game.root(), executableFolder().parent_path());
+        EXPECT_EQ(gui::fromWx(wxGetStockLabel(wxID_YES, wxSTOCK_NOFLAGS)), std::string(options) == "English" ? "Yes" : "Ja");
         program.reset();
     }
 }
