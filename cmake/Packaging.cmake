@@ -37,5 +37,6 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # zorbaltwerk_<version>_amd64.deb
 set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE amd64)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)  # the wx and C++ runtime packages, found by dpkg-shlibdeps
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS wx3.2-i18n)  # the toolkit's German stock buttons
 set(CPACK_OUTPUT_FILE_PREFIX ${PROJECT_SOURCE_DIR}/dist)
 include(CPack)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The packages people download, made into dist/ from the native and the Windows build:
-#   zorbaltwerk-<version>-windows-x64.zip   zorbaltwerk.exe and zorbaltwerk-cli.exe, data/, examples/,
+#   zorbaltwerk-<version>-windows-x64.zip   zorbaltwerk.exe and zorbaltwerk-cli.exe, data/, examples/, locale/,
 #                                           the guide as README.html with its pictures (docs/guide.md), the
 #                                           licences of what is linked in
 #   zorbaltwerk_<version>_amd64.deb         made with CPack (cmake/Packaging.cmake), the guide in
@@ -24,6 +24,9 @@ mkdir -p "$stage/licences"
 cp build/windows/zorbaltwerk.exe build/windows/zorbaltwerk-cli.exe "$stage/"
 x86_64-w64-mingw32-strip "$stage"/*.exe
 cp -r data "$stage/data"
+# The toolkit's German texts, which the program loads from beside itself (copied by the build).
+mkdir -p "$stage/locale/de/LC_MESSAGES"
+cp build/windows/locale/de/LC_MESSAGES/wxstd.mo "$stage/locale/de/LC_MESSAGES/"
 cp -r examples "$stage/examples"
 /usr/bin/python3 packaging/guide-html.py docs/guide.md "$stage"  # README.html, with Debian's python3-markdown
 cp "$wx_prefix"/licences/* "$stage/licences/"

@@ -3,7 +3,9 @@
 # virtual X display (Xvfb) in a working folder with example settings, and saved as
 # docs/screenshots/<window>-<language>.png; with `windows`, the Windows build's zorbaltwerk.exe is
 # opened under Wine (on a Wine desktop, which draws title bars and frames as Windows does) and saved as
-# docs/screenshots/windows-<window>-<language>.png.
+# docs/screenshots/windows-<window>-<language>.png. The first start's greeting, a message box of the
+# system, is photographed from the screen of a program started without options in a German or English
+# system: first-start-<language>.png.
 # Usage: scripts/screenshots.sh [native|windows] (as root on a fresh machine: missing packages are installed).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -30,6 +32,37 @@ else
 fi
 mkdir -p "$out"
 export NO_AT_BRIDGE=1 GDK_BACKEND=x11
+
+# The greeting of a first start: the program runs in an empty working folder until its message box
+# is on the (black) screen, which is then photographed and trimmed to the box.
+first_start() {  # LOCALE FILE
+  local work=$PWD/build/screenshots/$flavour-first-start shot
+  rm -rf "$work" && mkdir -p "$work"
+  shot=$work/screen.png
+  (cd "$work" && LANG=$1 LC_ALL= LC_MESSAGES= xvfb-run -a -s "-screen 0 1280x1024x24 -br" bash -c '
+    "$@" &
+    program=$!
+    for _ in $(seq 60); do
+      sleep 1
+      xwininfo -root -tree | grep -q "\"Zorbaltwerk\": (" && break
+    done
+    sleep 2
+    import -window root "'"$shot"'"
+    kill "$program"
+    wait "$program" 2>/dev/null || true
+  ' first-start "${program[@]}" --workdir "$work")
+  if [ "$flavour" = windows ]; then
+    convert "$shot" -trim +repage "$2"
+  else
+    # As the other pictures: a plain title bar over the box, which the virtual display does not draw.
+    convert "$shot" -trim +repage -background '#3c3c3c' -gravity north -splice 0x28 -fill white \
+      -font DejaVu-Sans-Bold -pointsize 13 -gravity northwest -annotate +10+6 Zorbaltwerk -bordercolor '#3c3c3c' \
+      -border 1 "$2"
+  fi
+  echo "$2"
+}
+first_start de_DE.UTF-8 "$out/${prefix}first-start-de.png"
+first_start en_GB.UTF-8 "$out/${prefix}first-start-en.png"
 for language in Deutsch English; do
   work=$PWD/build/screenshots/$flavour-$language
   rm -rf "$work" && mkdir -p "$work/Bahnen/CTR_Beispielbahn" "$work/Wagen"

@@ -51,6 +51,7 @@ for file in zorbaltwerk.exe zorbaltwerk-cli.exe data/assistant/track_catalogue.t
   has "$folder/$file"
 done
 /usr/bin/python3 "$root/tests/doc_links.py" page "$folder/README.html" || fail "the guide's links in the zip"
+has "$folder/locale/de/LC_MESSAGES/wxstd.mo"  # the toolkit's German stock buttons
 bash "$root/tests/windows_imports.sh" x86_64-w64-mingw32-objdump "$folder/zorbaltwerk.exe"
 wine=("$root/scripts/wine-run.sh" "$root/build/windows/wineprefix")
 "$root/scripts/run-example.sh" "$tmp/zip-run" "$folder/examples" "${wine[@]}" "$folder/zorbaltwerk-cli.exe" >/dev/null

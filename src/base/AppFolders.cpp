@@ -93,6 +93,21 @@ std::vector<std::filesystem::path> dataFolderCandidates(const std::filesystem::p
     return {programFolder / "data", programFolder.parent_path() / "share" / "zorbaltwerk"};
 }
 
+std::filesystem::path guideFile(const std::filesystem::path& programFolder) {
+    const std::filesystem::path beside = programFolder / "README.html";
+    const std::filesystem::path packaged = programFolder.parent_path() / "share" / "doc" / "zorbaltwerk" / "README.html";
+    std::error_code error;
+    if (!programFolder.empty()) {
+        if (std::filesystem::is_regular_file(beside, error)) return beside;
+        if (std::filesystem::is_regular_file(packaged, error)) return packaged;
+    }
+#ifdef _WIN32
+    return beside;
+#else
+    return "/usr/share/doc/zorbaltwerk/README.html";
+#endif
+}
+
 FolderFacts currentFolderFacts() {
     FolderFacts facts;
     facts.programFolder = executableFolder();

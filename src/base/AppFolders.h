@@ -46,4 +46,9 @@ std::filesystem::path executableFolder();
 // data/ beside the program (a portable copy, the build folder), then ../share/zorbaltwerk (installed).
 std::vector<std::filesystem::path> dataFolderCandidates(const std::filesystem::path& programFolder);
 
+// The guide that ships with the program (README.html): beside the program (the zip), else in the
+// package's documentation folder (../share/doc/zorbaltwerk); where neither holds it, where a
+// package puts it (beside the program on Windows, /usr/share/doc/zorbaltwerk elsewhere).
+std::filesystem::path guideFile(const std::filesystem::path& programFolder);
+
 }  // namespace zw

@@ -39,6 +39,16 @@ public:
     // The clipboard's text, empty when it holds none.
     virtual std::string clipboardText() = 0;
 
+    // The folder dialog, starting in `initialFolder`; nullopt when the user cancels. Where no folder
+    // dialog exists, the input box asks for the folder.
+    virtual std::optional<std::filesystem::path> chooseFolder(const std::string& caption,
+                                                             const std::filesystem::path& initialFolder) {
+        const std::u8string initial = initialFolder.u8string();
+        auto answer = askText(caption, caption, std::string(initial.begin(), initial.end()));
+        if (!answer || answer->empty()) return std::nullopt;
+        return std::filesystem::path(std::u8string(answer->begin(), answer->end()));
+    }
+
     // The save-file dialog, starting in `initialFolder` with `fileName` filled in; nullopt when the
     // user cancels. Where no file dialog exists, the input box asks for the path.
     virtual std::optional<std::filesystem::path> chooseFileToSave(const std::string& filter,

@@ -1,5 +1,6 @@
 #include "base/Settings.h"
 
+#include "base/AppFolders.h"
 #include "base/Dialogs.h"
 #include "base/Encoding.h"
 #include "base/Messages.h"
@@ -97,19 +98,24 @@ std::string normaliseGamePath(std::string path) {
 }
 
 OptionsStatus loadSettings(Settings& settings, const std::filesystem::path& workFolder, Dialogs& dialogs,
-                           Registry& registry) {
+                           Registry& registry, Language untilSaved) {
     settings = Settings{};
     const auto text = readWholeFile(workFolder / std::filesystem::path(kOptionsFileName));
     if (!text) {
-        dialogs.showMessage(message("welcome", Language::German));
+        settings.UseEnglish = untilSaved == Language::English;
+        dialogs.showMessage(welcomeText(untilSaved));
         if (auto path = gamePathFromRegistry(registry)) {
             settings.GamePath = *path;
         } else {
-            dialogs.showMessage(message("231", Language::German));
+            dialogs.showMessage(message("231", untilSaved));
         }
         return OptionsStatus::Missing;
     }
     return readSettingsText(settings, *text, dialogs);
+}
+
+std::string welcomeText(Language language) {
+    return message("welcome", language, {pathForMessage(guideFile(executableFolder()))});
 }
 
 OptionsStatus readSettingsText(Settings& settings, const std::string& text, Dialogs& dialogs) {
@@ -187,20 +193,8 @@ OptionsWriteResult writeOptionsFile(Settings& settings, OptionsChoice& choice,
         return OptionsWriteResult::Refused;
     }
 
-    std::string content;
-    if (!choice.English) {
-        content += "'Deutsch'\r\n";
-        if (settings.UseEnglish) {
-            settings.UseEnglish = false;
-            dialogs.showMessage(message("restartForLanguageGerman", Language::German));
-        }
-    } else {
-        content += "'English'\r\n";
-        if (!settings.UseEnglish) {
-            settings.UseEnglish = true;
-            dialogs.showMessage(message("restartForLanguageEnglish", Language::English));
-        }
-    }
+    std::string content = choice.English ? "'English'\r\n" : "'Deutsch'\r\n";
+    settings.UseEnglish = choice.English;
 
     choice.GamePathText = gamePath;
     settings.GamePath = gamePath;

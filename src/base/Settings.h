@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/Messages.h"
+
 namespace zw {
 
 class Dialogs;
@@ -41,9 +43,13 @@ enum class OptionsStatus {
 // Loads `settings` from the options file in `workFolder`, showing every message on `dialogs`.
 // Starts from the defaults; wrong items take their defaults. The file is 8-bit text of the code
 // page, or UTF-8 after a byte-order mark (written so when the game folder holds a character the
-// code page cannot).
+// code page cannot). Without the file (first start) the greeting and the settings' language are
+// `untilSaved`, the system's language.
 OptionsStatus loadSettings(Settings& settings, const std::filesystem::path& workFolder, Dialogs& dialogs,
-                           Registry& registry);
+                           Registry& registry, Language untilSaved);
+
+// The greeting of the first start, naming the guide that ships with the running program.
+std::string welcomeText(Language language);
 // The same for the text of an options file, already loaded (never Missing).
 OptionsStatus readSettingsText(Settings& settings, const std::string& text, Dialogs& dialogs);
 
@@ -74,7 +80,7 @@ enum class OptionsWriteResult {
 };
 
 // Takes the confirmed choice into the settings and writes the options file in `workFolder`
-// (asking the add-ons promise question and showing the language restart message as needed).
+// (asking the add-ons promise question as needed; the options window says when a restart is needed).
 // `choice` is updated as the window shows it afterwards: the normalised game folder, and
 // "without add-ons" when the promise was declined.
 OptionsWriteResult writeOptionsFile(Settings& settings, OptionsChoice& choice,

@@ -80,7 +80,7 @@ bool emitModels(const CarData& car, ModelsOfTheBuild& models, OvlWriter& writer,
 bool assembleCarPair(const CarData& car, const PairFiles& files, const Settings& settings,
                      OvlWriter& writer, Dialogs& dialogs, const CarBuildSteps& steps) {
     const Language language = languageOf(settings.UseEnglish);
-    writer.beginPair(dialogs, language);
+    writer.beginPair(dialogs, language, car.CarObjectName);
     writer.startBlock(part::UniqueStructures);
 
     if (const std::optional<CarRoleCheckFailure> failed = failedCarRoleCheck(car)) {

@@ -49,7 +49,7 @@ bool assembleRidePair(const RideData& ride, const PairFiles& files, const Settin
                       OvlWriter& writer, Dialogs& dialogs, const RideBuildSteps& steps) {
     const Language language = languageOf(settings.UseEnglish);
     const bool addOns = settings.AddOnsEnabled;
-    writer.beginPair(dialogs, language);
+    writer.beginPair(dialogs, language, ride.RideObjectName);
 
     writer.startBlock(part::UniqueStructures);
     writer.startBlock(part::CommonStructures);

@@ -171,7 +171,7 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     const auto commandArgs = args.subspan(next + 1);
     const bool touchesNoGame = group->touchesNoGame && group->touchesNoGame(commandArgs);
     QuietStartDialogs windowDialogs(dialogs);
-    if (!touchesNoGame) windowDialogs.started();
+    if (!touchesNoGame && !group->quietStart) windowDialogs.started();
     try {
         MainWindow window(windowDialogs, registry, flags.workFolder);
         windowDialogs.started();

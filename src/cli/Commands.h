@@ -95,6 +95,9 @@ struct CommandGroup {
     // they run without confirmed options and without the start-up messages, in the options'
     // language where there are options.
     bool (*touchesNoGame)(std::span<const std::string> args) = nullptr;
+    // True for a group that reports the options itself: the start-up messages (the greeting of the
+    // first start, a wrong options file) are not shown.
+    bool quietStart = false;
 };
 
 struct Registration {

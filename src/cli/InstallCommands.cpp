@@ -39,19 +39,18 @@ int uninstall(Context& context, std::span<const std::string> args) {
     const fs::path name = pathFromArgument(args[1]);
 
     // Only a name that the kind's list shows is uninstalled, as in the window.
-    const auto folder = findGameFolder(kind, settings.gamePath, context.dialogs(), settings.language);
-    if (!folder) return ExitCode::Stopped;
-    std::error_code error;
-    const auto installed = listInstalledObjects(kind, *folder, error);
-    if (error) {
-        context.showMessage("730");
+    std::string problem;
+    const auto installed = findInstalledObjects(kind, settings.gamePath, context.dialogs(), settings.language, problem);
+    if (!installed) {
+        if (!problem.empty()) context.dialogs().showMessage(problem);
         return ExitCode::Stopped;
     }
-    if (std::find(installed.begin(), installed.end(), name) == installed.end()) {
+    if (std::find(installed->names.begin(), installed->names.end(), name) == installed->names.end()) {
         context.showMessage("notInstalled", {nameForMessage(name)});
         return ExitCode::Stopped;
     }
-    const UninstallOutcome outcome = uninstallObject(kind, settings.language, context.dialogs(), *folder, name);
+    const UninstallOutcome outcome =
+        uninstallObject(kind, settings.language, context.dialogs(), installed->folder, name);
     return outcome == UninstallOutcome::Removed ? ExitCode::Done : ExitCode::Stopped;
 }
 
@@ -59,16 +58,14 @@ int list(Context& context, std::span<const std::string> args) {
     if (args.size() != 1) throw UsageProblem("list needs rides, tracks or cars");
     const CtrKind kind = kindFromWord(args[0], "rides", "tracks", "cars", "list");
     const InstallSettings settings = installSettingsOf(context.state().settings);
-    const auto folder = findGameFolder(kind, settings.gamePath, context.dialogs(), settings.language);
-    if (!folder) return ExitCode::Stopped;
-    std::error_code error;
-    auto installed = listInstalledObjects(kind, *folder, error);
-    if (error) {
-        context.showMessage("730");
+    std::string problem;
+    auto installed = findInstalledObjects(kind, settings.gamePath, context.dialogs(), settings.language, problem);
+    if (!installed) {
+        if (!problem.empty()) context.dialogs().showMessage(problem);
         return ExitCode::Stopped;
     }
-    std::sort(installed.begin(), installed.end());
-    for (const auto& name : installed) context.out() << shownPath(name) << '\n';
+    std::sort(installed->names.begin(), installed->names.end());
+    for (const auto& name : installed->names) context.out() << shownPath(name) << '\n';
     return ExitCode::Done;
 }
 

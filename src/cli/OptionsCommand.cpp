@@ -1,5 +1,6 @@
 // "options show" prints the settings in force; "options set" confirms the options as the options
-// window's OK does, promise question included, and writes the options file.
+// window's OK does (the question about a game folder without RCT3.exe and the add-ons promise
+// included), writes the options file and prints what it saved.
 
 #include <ostream>
 
@@ -9,6 +10,19 @@
 
 namespace zw::cli {
 namespace {
+
+// The settings one a line, as both commands print them.
+void printSettings(std::ostream& out, const Settings& settings) {
+    out << "language: " << (settings.UseEnglish ? "English" : "Deutsch") << '\n';
+    out << "game path: " << settings.GamePath << '\n';
+    out << "add-ons: " << (settings.AddOnsEnabled ? 1 : 0) << '\n';
+    out << "overwrite without prompting: " << (settings.OverwriteWithoutPrompt ? 1 : 0) << '\n';
+    out << "hidden settings: " << (settings.HiddenSettings ? 1 : 0) << '\n';
+}
+
+std::string optionsFile(Context& context) {
+    return shownPath(context.state().StartFolder / std::string(kOptionsFileName));
+}
 
 int show(Context& context, std::span<const std::string> args) {
     if (!args.empty()) throw UsageProblem("options show takes no arguments");
@@ -22,14 +36,8 @@ int show(Context& context, std::span<const std::string> args) {
     const char* status = "confirmed";
     if (context.window().optionsStatus() == OptionsStatus::Missing) status = "missing";
     if (context.window().optionsStatus() == OptionsStatus::Wrong) status = "wrong";
-    std::ostream& out = context.out();
-    out << "options file: " << (context.state().StartFolder / std::string(kOptionsFileName)).string() << " ("
-        << status << ")\n";
-    out << "language: " << (settings.UseEnglish ? "English" : "Deutsch") << '\n';
-    out << "game path: " << settings.GamePath << '\n';
-    out << "add-ons: " << (settings.AddOnsEnabled ? 1 : 0) << '\n';
-    out << "overwrite without prompting: " << (settings.OverwriteWithoutPrompt ? 1 : 0) << '\n';
-    out << "hidden settings: " << (settings.HiddenSettings ? 1 : 0) << '\n';
+    context.out() << "options file: " << optionsFile(context) << " (" << status << ")\n";
+    printSettings(context.out(), settings);
     return ExitCode::Done;
 }
 
@@ -62,8 +70,11 @@ int set(Context& context, std::span<const std::string> args) {
         window.setRCT3PfadEditText(*gamePath);
     }
 
-    window.OkayButtonClick();
-    return window.lastWriteResult() == OptionsWriteResult::Written ? ExitCode::Done : ExitCode::Stopped;
+    // What the window's OK saves, without its note about restarting: each run starts anew.
+    if (window.save() != OptionsWriteResult::Written) return ExitCode::Stopped;
+    context.out() << "saved to " << optionsFile(context) << ":\n";
+    printSettings(context.out(), context.state().settings);
+    return ExitCode::Done;
 }
 
 int run(Context& context, std::span<const std::string> args) {
@@ -79,6 +90,7 @@ const Registration registration{{
              "options set [--english|--german] [--addons|--no-addons] [--game-path DIR] [--overwrite|--no-overwrite]",
     .run = run,
     .allowedWithoutConfirmedOptions = true,
+    .quietStart = true,
 }};
 
 }  // namespace

@@ -37,6 +37,9 @@ constexpr TabControls kTabs[] = {
 
 wxString wxName(std::string_view name) { return wxString::FromUTF8(name.data(), name.size()); }
 
+// The notice on an uninstall tab: "DeinstallBahnTabNotice".
+wxString noticeName(const TabControls& tab) { return wxName(tab.page) + "Notice"; }
+
 }  // namespace
 
 InstallDialog::InstallDialog(wxWindow* parent, InstallWindow& model)
@@ -58,6 +61,13 @@ InstallDialog::InstallDialog(wxWindow* parent, InstallWindow& model)
         button->Bind(wxEVT_BUTTON, [this, which = tab.tab](wxCommandEvent&) { onTabButton(which); });
         pageSizer->Add(label, 0, wxALL, 6);
         pageSizer->Add(button, 0, wxALL, 6);
+        if (tab.tab != Tab::InstallOrdnerTab) {
+            // Why the list is empty when the tab cannot list its objects (a missing game folder).
+            auto* notice = new wxStaticText(page, wxID_ANY, wxEmptyString);
+            notice->SetName(noticeName(tab));
+            notice->SetForegroundColour(wxColour(160, 0, 0));
+            pageSizer->Add(notice, 0, wxEXPAND | wxALL, 6);
+        }
         page->SetSizer(pageSizer);
         pages->AddPage(page, toWx(model_.caption(tab.page)));
     }
@@ -118,6 +128,16 @@ void InstallDialog::refreshFromModel() {
         }
     }
     showSharedList(pages->GetSelection() != static_cast<int>(std::size(kTabs)));
+    for (const TabControls& tab : kTabs) {
+        if (tab.tab == Tab::InstallOrdnerTab) continue;
+        auto* notice = dynamic_cast<wxStaticText*>(FindWindowByName(noticeName(tab), this));
+        const wxString text = tab.tab == model_.ActivePage ? toWx(model_.ListNotice) : wxString();
+        if (notice->GetLabel() == text) continue;
+        notice->SetLabel(text);
+        // The page may not be laid out yet: the page control's width it will have.
+        notice->Wrap(pages->GetClientSize().x - FromDIP(30));
+        notice->GetParent()->Layout();
+    }
     auto* list = dynamic_cast<wxListBox*>(FindWindowByName("ListBox", this));
     wxArrayString items;
     for (const std::string& item : model_.ListBox) items.Add(toWx(item));

@@ -12,8 +12,8 @@ class InstallDialog : public wxDialog {
 public:
     InstallDialog(wxWindow* parent, InstallWindow& model);
 
-    // The active tab, the list's items and its selection as the model holds them, and the uninstall
-    // buttons enabled only with a selection.
+    // The active tab, the list's items and its selection as the model holds them, the active uninstall
+    // tab's notice, and the uninstall buttons enabled only with a selection.
     void refreshFromModel();
     // Opens the tab "Check game folder" and checks the game folder (for the guide's picture).
     void checkGameFolder();

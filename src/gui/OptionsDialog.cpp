@@ -51,7 +51,13 @@ OptionsDialog::OptionsDialog(wxWindow* parent, OptionsWindow& model)
     auto* pathEdit = new wxTextCtrl(pathBox->GetStaticBox(), wxID_ANY, wxEmptyString, wxDefaultPosition,
                                     wxSize(FromDIP(380), -1));
     pathEdit->SetName("RCT3PfadEdit");
-    pathBox->Add(pathEdit, 0, wxEXPAND | wxALL, 4);
+    auto* browse = new wxButton(pathBox->GetStaticBox(), wxID_ANY, caption("RCT3PfadBrowseButton"));
+    browse->SetName("RCT3PfadBrowseButton");
+    browse->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { onBrowse(); });
+    auto* pathRow = new wxBoxSizer(wxHORIZONTAL);
+    pathRow->Add(pathEdit, 1, wxALIGN_CENTER_VERTICAL | wxALL, 4);
+    pathRow->Add(browse, 0, wxALIGN_CENTER_VERTICAL | wxALL, 4);
+    pathBox->Add(pathRow, 0, wxEXPAND);
     radioPair(group("AddOnGroupBox", wxHORIZONTAL), "ohneAddOnsRadioButton", "mitAddOnsRadioButton");
     auto* extra = group("ZusatzoptionenGroupBox", wxVERTICAL);
     for (std::string_view name : {"UeberschreibenCheckBox", "HiddenSettingsCheckBox"}) {
@@ -98,6 +104,13 @@ void OptionsDialog::onOkay() {
     const bool closes = model_.OkayButtonClick();
     refreshFromModel();
     if (closes && IsModal()) EndModal(wxID_OK);
+}
+
+void OptionsDialog::onBrowse() {
+    auto* edit = dynamic_cast<wxTextCtrl*>(FindWindowByName("RCT3PfadEdit", this));
+    model_.setRCT3PfadEditText(fromWx(edit->GetValue()));
+    model_.RCT3PfadBrowseButtonClick();
+    edit->ChangeValue(toWx(model_.RCT3PfadEditText()));
 }
 
 void OptionsDialog::onCancel() {

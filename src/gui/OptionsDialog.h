@@ -1,6 +1,6 @@
 #pragma once
 // The options window (OptionsDialog), bound to the OptionsWindow model: radio buttons, check boxes and the
-// game-folder edit show the model; OK, Cancel and the close box run its handlers.
+// game-folder edit show the model; Browse, OK, Cancel and the close box run its handlers.
 
 #include <wx/dialog.h>
 
@@ -19,6 +19,7 @@ public:
 
 private:
     void onOkay();
+    void onBrowse();
     void onCancel();
     void onClose();
 

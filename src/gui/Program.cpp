@@ -7,6 +7,7 @@
 #include "gui/AssistantFrame.h"
 #include "gui/CarPreviewDialog.h"
 #include "gui/InstallDialog.h"
+#include "gui/InterfaceLanguage.h"
 #include "gui/MainFrame.h"
 #include "gui/OptionsDialog.h"
 #include "gui/WxText.h"
@@ -20,8 +21,12 @@ namespace zw::gui {
 Program::Program(Dialogs& dialogs, Registry& registry, const std::filesystem::path& startFolder,
                  std::filesystem::path executableFolder)
     : dialogs_(dialogs), executableFolder_(std::move(executableFolder)) {
+    // The toolkit's stock labels follow the language of the texts: the system's until the settings
+    // are loaded, then theirs.
+    useInterfaceLanguage(systemLanguage(), executableFolder_);
     main_ = std::make_unique<MainWindow>(dialogs_, registry, startFolder);
     main_->setExecutableFolder(executableFolder_);
+    useInterfaceLanguage(languageOf(main_->state().settings.UseEnglish), executableFolder_);
     mainFrame_ = new MainFrame(*this);
     mainFrame_->Bind(wxEVT_DESTROY, [this](wxWindowDestroyEvent& event) {
         if (event.GetEventObject() == mainFrame_) mainFrame_ = nullptr;

@@ -3,8 +3,10 @@
 #include <wx/app.h>
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>
+#include <wx/dirdlg.h>
 #include <wx/filedlg.h>
 #include <wx/msgdlg.h>
+#include <wx/stockitem.h>
 #include <wx/textdlg.h>
 #include <wx/toplevel.h>
 
@@ -17,6 +19,19 @@ namespace {
 
 const char* const kTitle = "Zorbaltwerk";
 
+// The buttons' labels from the toolkit's translations of the interface language (useInterfaceLanguage):
+// the system would label them in its own language, whatever the program speaks.
+void labelButtons(wxMessageDialog& box) {
+    box.SetYesNoLabels(wxGetStockLabel(wxID_YES), wxGetStockLabel(wxID_NO));
+    box.SetOKLabel(wxGetStockLabel(wxID_OK));
+}
+
+int showBox(wxWindow* parent, const wxString& text, const wxString& caption, long style) {
+    wxMessageDialog box(parent, text, caption, style);
+    labelButtons(box);
+    return box.ShowModal();
+}
+
 }  // namespace
 
 wxWindow* WxDialogs::parent() const {
@@ -24,24 +39,26 @@ wxWindow* WxDialogs::parent() const {
     return parent_;
 }
 
-void WxDialogs::showMessage(const std::string& text) {
-    wxMessageDialog box(parent(), toWx(text), kTitle, wxOK | wxCENTRE);
-    box.ShowModal();
-}
+void WxDialogs::showMessage(const std::string& text) { showBox(parent(), toWx(text), kTitle, wxOK | wxCENTRE); }
 
 void WxDialogs::showError(const std::string& text) {
-    wxMessageDialog box(parent(), toWx(text), kTitle, wxOK | wxCENTRE | wxICON_ERROR);
-    box.ShowModal();
+    showBox(parent(), toWx(text), kTitle, wxOK | wxCENTRE | wxICON_ERROR);
 }
 
 bool WxDialogs::askYesNo(const std::string& caption, const std::string& text) {
-    wxMessageDialog box(parent(), toWx(text), toWx(caption), wxYES_NO | wxCENTRE | wxICON_QUESTION);
-    return box.ShowModal() == wxID_YES;
+    return showBox(parent(), toWx(text), toWx(caption), wxYES_NO | wxCENTRE | wxICON_QUESTION) == wxID_YES;
 }
 
 bool WxDialogs::askYesNoDefaultNo(const std::string& caption, const std::string& text) {
-    wxMessageDialog box(parent(), toWx(text), toWx(caption), wxYES_NO | wxNO_DEFAULT | wxCENTRE | wxICON_WARNING);
-    return box.ShowModal() == wxID_YES;
+    return showBox(parent(), toWx(text), toWx(caption), wxYES_NO | wxNO_DEFAULT | wxCENTRE | wxICON_WARNING) ==
+           wxID_YES;
+}
+
+std::optional<std::filesystem::path> WxDialogs::chooseFolder(const std::string& caption,
+                                                             const std::filesystem::path& initialFolder) {
+    wxDirDialog dialog(parent(), toWx(caption), pathToWx(initialFolder), wxDD_DEFAULT_STYLE | wxDD_DIR_MUST_EXIST);
+    if (dialog.ShowModal() != wxID_OK) return std::nullopt;
+    return pathFromWx(dialog.GetPath());
 }
 
 std::optional<std::filesystem::path> WxDialogs::chooseFileToOpen(const std::string& filter,
@@ -92,8 +109,7 @@ void showExceptionBox(std::exception_ptr error, Language language) {
         text = toWx(message("unknownException", language));
     }
     wxWindow* active = wxGetActiveWindow();
-    wxMessageDialog box(active ? wxGetTopLevelParent(active) : nullptr, text, kTitle, wxOK | wxICON_ERROR | wxCENTRE);
-    box.ShowModal();
+    showBox(active ? wxGetTopLevelParent(active) : nullptr, text, kTitle, wxOK | wxICON_ERROR | wxCENTRE);
 }
 
 }  // namespace zw::gui

@@ -1,6 +1,7 @@
 #pragma once
 // The desktop's Dialogs: modal message boxes captioned with the program's title, Yes/No boxes with
-// their own captions, the open-file dialog with its filter, the input box and the clipboard.
+// their own captions (their buttons labelled in the interface language), the open-file and folder
+// dialogs, the input box and the clipboard.
 
 #include <exception>
 
@@ -26,6 +27,8 @@ public:
     std::optional<std::string> askText(const std::string& caption, const std::string& prompt,
                                        const std::string& defaultText) override;
     std::string clipboardText() override;
+    std::optional<std::filesystem::path> chooseFolder(const std::string& caption,
+                                                     const std::filesystem::path& initialFolder) override;
     std::optional<std::filesystem::path> chooseFileToSave(const std::string& filter,
                                                          const std::filesystem::path& initialFolder,
                                                          const std::string& fileName) override;

@@ -89,6 +89,12 @@ bool ZorbaltwerkApp::screenshot(const wxString& window, const wxString& file) {
         program_->installModel().FormActivate();
         program_->installWindow()->refreshFromModel();
         shown = program_->installWindow();
+    } else if (window == "uninstall") {
+        // The tab of installed rides, as a user opens it.
+        program_->installModel().FormActivate();
+        program_->installModel().TabSheetKomplettChange(InstallWindow::Tab::DeinstallBahnTab);
+        program_->installWindow()->refreshFromModel();
+        shown = program_->installWindow();
     } else if (window == "gamecheck") {
         program_->installModel().FormActivate();
         program_->installWindow()->refreshFromModel();

@@ -3,8 +3,8 @@
 // loop. An exception that escapes a command is shown in a box and the program goes on.
 //
 // A hidden switch makes the pictures of the documentation: `zorbaltwerk --screenshot WINDOW FILE`
-// (WINDOW one of main, options, install, assistant) shows that window, saves it as a PNG file and
-// ends; messages go to stderr instead of boxes, and questions are answered No.
+// (WINDOW one of main, options, install, uninstall, gamecheck, assistant, cars) shows that window,
+// saves it as a PNG file and ends; messages go to stderr instead of boxes, and questions are answered No.
 // `--workdir DIR` first uses DIR as the working folder instead of the one the program decides
 // (beside the program, or the per-user folder: app/AppFolders.h).
 

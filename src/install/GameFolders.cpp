@@ -57,6 +57,29 @@ std::vector<fs::path> listInstalledObjects(CtrKind kind, const fs::path& kindFol
     return objects;
 }
 
+std::optional<InstalledObjects> findInstalledObjects(CtrKind kind, const fs::path& gamePath, Dialogs& dialogs,
+                                                     Language language, std::string& problem) {
+    problem.clear();
+    const auto folder = findGameFolder(kind, gamePath, dialogs, language);
+    if (!folder) return std::nullopt;
+    std::error_code error;
+    if (!fs::exists(*folder, error)) {
+        const PathOnDisk game = findPathOnDisk(gamePath);
+        if (game.status != PathOnDisk::Status::Found || !fs::is_directory(game.path, error)) {
+            problem = message("gameFolderMissing", language, {pathForMessage(gamePath)});
+            return std::nullopt;
+        }
+        // A game without anything of this kind installed yet.
+        return InstalledObjects{*folder, {}};
+    }
+    InstalledObjects objects{*folder, listInstalledObjects(kind, *folder, error)};
+    if (error) {
+        problem = message("730", language, {pathForMessage(*folder)});
+        return std::nullopt;
+    }
+    return objects;
+}
+
 std::string nameForMessage(const fs::path& name) {
     try {
         return pathToCp1252(name);

@@ -46,6 +46,19 @@ std::vector<std::filesystem::path> listUndottedEntries(const std::filesystem::pa
 std::vector<std::filesystem::path> listInstalledObjects(CtrKind kind, const std::filesystem::path& kindFolder,
                                                         std::error_code& error);
 
+// The installed objects of `kind` and the folder they lie in (as findGameFolder finds it).
+struct InstalledObjects {
+    std::filesystem::path folder;
+    std::vector<std::filesystem::path> names;
+};
+
+// The installed objects of `kind` in the game folder `gamePath`; a kind folder that does not exist yet
+// holds none. nullopt when they cannot be listed: `problem` is then the text saying why (the game
+// folder does not exist, or message 730 naming the folder that cannot be read), or empty after the
+// message about two names that differ only in case.
+std::optional<InstalledObjects> findInstalledObjects(CtrKind kind, const std::filesystem::path& gamePath,
+                                                     Dialogs& dialogs, Language language, std::string& problem);
+
 // An entry name as a Windows-1252 domain string for messages; characters that Windows-1252 cannot
 // hold become "?".
 std::string nameForMessage(const std::filesystem::path& name);

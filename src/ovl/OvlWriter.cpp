@@ -94,9 +94,10 @@ OvlPartWriter& OvlPartWriter::reference(std::string_view symbolName) {
 
 // ---- OvlWriter ----
 
-void OvlWriter::beginPair(Dialogs& dialogs, Language language) {
+void OvlWriter::beginPair(Dialogs& dialogs, Language language, std::string_view objectName) {
     dialogs_ = &dialogs;
     language_ = language;
+    objectName_ = objectName;
     clear();
     begun_ = true;
 }
@@ -156,20 +157,23 @@ void OvlWriter::writeWordAt(int part, uint32_t position, uint32_t value) {
     }
 }
 
-void OvlWriter::warn(MessageId messageId) {
-    if (dialogs_ != nullptr) dialogs_->showMessage(message(messageId, language_));
+void OvlWriter::warn(MessageId messageId, const std::string& name) {
+    if (dialogs_ != nullptr) dialogs_->showMessage(message(messageId, language_, {name}));
 }
 
 void OvlWriter::recordRelocation(int part, uint32_t position) {
     OvlPartFile& file = partRef(part);
     file.addRelocation(position);
-    if (file.relocations().size() == kRelocationWarningCount) warn("931");
+    if (file.relocations().size() == kRelocationWarningCount) {
+        // Part files 1 to 5 make up the .common file, 6 to 9 the .unique file.
+        warn("931", objectName_ + (part <= part::CommonStructures ? ".common.ovl" : ".unique.ovl"));
+    }
 }
 
 void OvlWriter::recordPointer(int targetPart, uint32_t targetOffset) {
     checkPartNumber(targetPart);
     pointers_.push_back(OvlPointer{targetPart, targetOffset});
-    if (pointers_.size() == kPointerWarningCount) warn("932");
+    if (pointers_.size() == kPointerWarningCount) warn("932", objectName_);
 }
 
 void OvlWriter::declare(std::string_view name, int part, uint32_t position, bool alwaysNew) {

@@ -108,8 +108,9 @@ public:
     static constexpr size_t kPointerWarningCount = 12000;    // message 932
 
     // Begins a pair: empties every table and part file. Messages during the pair go to `dialogs`
-    // in `language`; `dialogs` must outlive the pair's construction.
-    void beginPair(Dialogs& dialogs, Language language);
+    // in `language` and name the pair by `objectName` (Windows-1252); `dialogs` must outlive the
+    // pair's construction.
+    void beginPair(Dialogs& dialogs, Language language, std::string_view objectName = {});
 
     // Starts a new block in part file 2, 5 or 9 (std::logic_error for the others). Beyond 250 blocks
     // of one part file the bytes continue in its last block.
@@ -169,7 +170,7 @@ private:
     void recordRelocation(int part, uint32_t position);
     void recordPointer(int targetPart, uint32_t targetOffset);
     void declare(std::string_view name, int part, uint32_t position, bool alwaysNew);
-    void warn(MessageId messageId);
+    void warn(MessageId messageId, const std::string& name);
 
     std::array<OvlPartFile, part::Count> parts_;
     std::vector<OvlPointer> pointers_;
@@ -184,6 +185,7 @@ private:
     bool begun_ = false;
     Dialogs* dialogs_ = nullptr;
     Language language_ = Language::German;
+    std::string objectName_;
 };
 
 }  // namespace zw

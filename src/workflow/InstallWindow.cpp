@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "base/AppFolders.h"
+#include "base/Encoding.h"
 #include "install/FolderLevelUp.h"
 #include "install/InstallCommands.h"
 #include "install/Uninstall.h"
@@ -35,7 +36,7 @@ constexpr ControlText kControlTexts[] = {
     {"SchienenDeinstallButton", "CTR-Schienen deinstallieren", "Uninstall CTR-Track"},
     {"Label4", "In RCT3 vorhandene CTR-Wagen:", "Existing CTR-Cars in RCT3:"},
     {"WagenDeinstallButton", "CTR-Wagen deinstallieren", "Uninstall CTR-Car"},
-    {"CloseButton", "Close", "Close"},
+    {"CloseButton", "Schließen", "Close"},
 };
 
 int modeOf(InstallWindow::Tab tab) {
@@ -109,17 +110,27 @@ void InstallWindow::ListBoxClick(int index) {
 
 void InstallWindow::refreshList(int mode) {
     const InstallSettings settings = settings_();
-    const auto found = mode == 1 ? std::optional<fs::path>(BrowseFolder)
-                                 : findGameFolder(kindOfMode(mode), settings.gamePath, dialogs_, settings.language);
-    if (!found) return;
-    const fs::path& folder = *found;
-    std::error_code error;
-    std::vector<fs::path> names = mode == 1 ? listUndottedEntries(folder, error)
-                                            : listInstalledObjects(kindOfMode(mode), folder, error);
-    if (error) {
-        dialogs_.showMessage(message("730", settings.language));
-        return;
+    std::vector<fs::path> names;
+    fs::path folder;
+    if (mode == 1) {
+        folder = BrowseFolder;
+        std::error_code error;
+        names = listUndottedEntries(folder, error);
+        if (error) {
+            dialogs_.showMessage(message("730", settings.language, {pathForMessage(folder)}));
+            return;
+        }
+    } else {
+        // An uninstall tab never keeps what another tab listed: without its objects it lists nothing.
+        std::string problem;
+        auto installed = findInstalledObjects(kindOfMode(mode), settings.gamePath, dialogs_, settings.language, problem);
+        if (installed) {
+            folder = std::move(installed->folder);
+            names = std::move(installed->names);
+        }
+        ListNotice = problem;
     }
+    if (mode == 1) ListNotice.clear();
     entries_.clear();
     ListBox.clear();
     ItemIndex = -1;
@@ -139,7 +150,7 @@ const InstallWindow::Entry* InstallWindow::selectedEntryListedFor(int mode) {
     if (ItemIndex < 0 || ItemIndex >= static_cast<int>(entries_.size())) return nullptr;
     if (listedMode_ != mode) {
         // The list still shows what another tab or folder listed; its names mean nothing here.
-        dialogs_.showMessage(message("730", settings_().language));
+        dialogs_.showMessage(message("installListOutOfDate", settings_().language));
         return nullptr;
     }
     return &entries_[static_cast<size_t>(ItemIndex)];
@@ -156,7 +167,7 @@ void InstallWindow::ListBoxDblClick() {
         std::error_code error;
         const auto inside = listUndottedEntries(candidate, error);
         if (error) {
-            dialogs_.showMessage(message("730", settings_().language));
+            dialogs_.showMessage(message("730", settings_().language, {pathForMessage(candidate)}));
         } else if (!inside.empty()) {
             // A CTR folder holds only files with extensions: the user stays where it is listed.
             BrowseFolder = candidate;

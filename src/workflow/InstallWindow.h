@@ -43,6 +43,9 @@ public:
     int ItemIndex = -1;                // the selected item, -1 for none
     std::filesystem::path BrowseFolder;  // the install tab's folder, ending with a separator
     bool Closed = false;               // the modal window has been ended
+    // Shown in an uninstall tab instead of its list when the list cannot be made (the game folder
+    // does not exist, its folder cannot be read); empty otherwise (UTF-8).
+    std::string ListNotice;
 
     // The tab "Check game folder", a model of its own.
     GameFolderCheckTab gameFolderCheck;
@@ -63,7 +66,8 @@ public:
     void CloseButtonClick();
 
     // Fills the list: 1 the entries of `BrowseFolder`, 2 installed rides, 3 track sets, 4 cars.
-    // A folder that cannot be listed shows message 730 and the list keeps its items.
+    // A browsed folder that cannot be listed shows message 730 and the list keeps its items; an
+    // uninstall tab whose objects cannot be listed shows an empty list and says why in ListNotice.
     void refreshList(int mode);
 
 private:
@@ -72,7 +76,7 @@ private:
         bool levelUp = false;
     };
 
-    // The selected entry when the list was filled for `mode`; otherwise nullptr (after message 730
+    // The selected entry when the list was filled for `mode`; otherwise nullptr (after a message
     // when the list still holds the items of another folder).
     const Entry* selectedEntryListedFor(int mode);
     void uninstallSelected(CtrKind kind, int mode);

@@ -34,6 +34,7 @@ constexpr std::array<std::string_view, kCommandCount> kButtonNames = {
 // One row per moment, one column per button in the order of `Command`, grouped by four:
 // general (restart, install/uninstall, options, assistant), rides, tracks, cars; each group read,
 // rewrite, build, install. '+' enables, '-' disables, ' ' keeps. No row enables a track button.
+// A read withdraws the options (a change would not reach the data read); restart offers them again.
 constexpr std::string_view kMomentRows[] = {
     /* WindowCreated         */ "-+++" "+---" "----" "+---",
     /* OptionsMissingOrWrong */ " - -" "-   " "-   " "-   ",
@@ -46,7 +47,7 @@ constexpr std::string_view kMomentRows[] = {
     /* CarRewritten          */ "    " "    " "    " " -  ",
     /* CarBuilt              */ "    " "    " "    " "  -+",
     /* CarInstalled          */ "    " "    " "    " "   -",
-    /* Restart               */ "-+ +" "+---" "----" "+---",
+    /* Restart               */ "-+++" "+---" "----" "+---",
 };
 static_assert(std::size(kMomentRows) == static_cast<std::size_t>(ButtonMoment::Restart) + 1);
 
@@ -90,10 +91,11 @@ std::string_view buttonName(Command button) { return kButtonNames[static_cast<st
 
 std::span<const ControlCaption> mainWindowCaptions() { return kCaptions; }
 
-MainWindow::MainWindow(Dialogs& dialogs, Registry& registry, const std::filesystem::path& startFolder)
+MainWindow::MainWindow(Dialogs& dialogs, Registry& registry, const std::filesystem::path& startFolder,
+                       Language untilSaved)
     : dialogs_(dialogs) {
     state_.StartFolder = startFolder;
-    optionsStatus_ = loadSettings(state_.settings, state_.StartFolder, dialogs_, registry);
+    optionsStatus_ = loadSettings(state_.settings, state_.StartFolder, dialogs_, registry, untilSaved);
     englishCaptions_ = state_.settings.UseEnglish;
     applyMoment(ButtonMoment::WindowCreated);
     if (optionsStatus_ != OptionsStatus::Fine) applyMoment(ButtonMoment::OptionsMissingOrWrong);

@@ -13,6 +13,7 @@
 
 #include "base/ProgramVersion.h"
 #include "base/Settings.h"
+#include "base/SystemLanguage.h"
 #include "datafiles/DataFileCheck.h"
 #include "install/GameFolders.h"
 #include "install/InstallCommands.h"
@@ -77,7 +78,9 @@ class MainWindow {
 public:
     // Creation (FormCreate): the folders from `startFolder`, the settings from its options file
     // (messages shown on `dialogs`), the captions in the loaded language, and the initial buttons.
-    MainWindow(Dialogs& dialogs, Registry& registry, const std::filesystem::path& startFolder);
+    // Until the options are saved the texts are in `untilSaved`, the system's language.
+    MainWindow(Dialogs& dialogs, Registry& registry, const std::filesystem::path& startFolder,
+               Language untilSaved = systemLanguage());
 
     ProjectState& state() { return state_; }
     const ProjectState& state() const { return state_; }
@@ -104,7 +107,8 @@ public:
     // Changes the buttons as the table row of `moment` says (+ enable, - disable, blank keep).
     void applyMoment(ButtonMoment moment);
 
-    // Restart: the restart buttons, and the status line and read errors forgotten.
+    // Restart: the restart buttons (the options are offered again), and the status line and read
+    // errors forgotten.
     void restart();
 
     // Called when the options window was confirmed with OK.

@@ -2,7 +2,9 @@
 
 #include <stdexcept>
 
+#include "base/Dialogs.h"
 #include "base/Encoding.h"
+#include "base/PathOnDisk.h"
 
 namespace zw {
 namespace {
@@ -19,8 +21,9 @@ constexpr ControlCaption kCaptions[] = {
     {"ZusatzoptionenGroupBox", " Zusatzoptionen ", " Additional options "},
     {"UeberschreibenCheckBox", "Überschreiben ohne Warnung", "Overwrite without prompting"},
     {"HiddenSettingsCheckBox", "Anzeigen der Hidden Settings", "Show hidden settings"},
+    {"RCT3PfadBrowseButton", "Durchsuchen...", "Browse..."},
     {"OkayButton", "OK", "OK"},
-    {"CancelButton", "Cancel", "Cancel"},
+    {"CancelButton", "Abbrechen", "Cancel"},
 };
 
 }  // namespace
@@ -73,10 +76,55 @@ std::string OptionsWindow::RCT3PfadEditText() const { return choice_.GamePathTex
 
 void OptionsWindow::setRCT3PfadEditText(const std::string& utf8) { choice_.GamePathText = utf8; }
 
-bool OptionsWindow::OkayButtonClick() {
+void OptionsWindow::RCT3PfadBrowseButtonClick() {
+    // The folder dialog cannot start in a folder that does not exist: the nearest one above it.
+    std::filesystem::path start = pathFromUtf8(normaliseGamePath(choice_.GamePathText));
+    std::error_code error;
+    while (!start.empty() && !std::filesystem::is_directory(start, error)) {
+        if (start.parent_path() == start) start.clear();
+        else start = start.parent_path();
+    }
+    const Language language = languageOf(englishCaptions_);
+    if (auto chosen = main_.dialogs().chooseFolder(message("optionsBrowseCaption", language), start)) {
+        const std::u8string text = chosen->u8string();
+        choice_.GamePathText = normaliseGamePath(std::string(text.begin(), text.end()));
+    }
+}
+
+bool OptionsWindow::gameFolderAccepted() {
+    const std::string gamePath = normaliseGamePath(choice_.GamePathText);
+    // An empty folder or one with a quote is refused by the writer with its own message.
+    if (gamePath.empty() || gamePath.find('\'') != std::string::npos) return true;
+    const bool known = main_.optionsStatus() == OptionsStatus::Fine && gamePath == main_.state().settings.GamePath;
+    if (known) return true;
+    const PathOnDisk exe = findPathOnDisk(pathFromUtf8(gamePath) / "RCT3.exe");
+    std::error_code error;
+    if (exe.status == PathOnDisk::Status::Found && std::filesystem::is_regular_file(exe.path, error)) return true;
+    const Language language = languageOf(main_.state().settings.UseEnglish);
+    return main_.dialogs().askYesNoDefaultNo(
+        message("optionsNoGameCaption", language),
+        message("optionsNoGameQuestion", language, {pathForMessage(pathFromUtf8(gamePath))}));
+}
+
+OptionsWriteResult OptionsWindow::save() {
+    if (!gameFolderAccepted()) {
+        lastResult_ = OptionsWriteResult::Refused;
+        return lastResult_;
+    }
     lastResult_ = writeOptionsFile(main_.state().settings, choice_, main_.state().StartFolder, main_.dialogs());
-    if (lastResult_ == OptionsWriteResult::Refused) return false;
-    main_.optionsConfirmed();
+    if (lastResult_ != OptionsWriteResult::Refused) main_.optionsConfirmed();
+    return lastResult_;
+}
+
+bool OptionsWindow::OkayButtonClick() {
+    const bool englishBefore = main_.state().settings.UseEnglish;
+    if (save() == OptionsWriteResult::Refused) return false;
+    // The windows keep the captions they were made with: a new language shows after a restart.
+    const bool english = main_.state().settings.UseEnglish;
+    if (english != englishBefore) {
+        main_.dialogs().showMessage(english ? message("restartForLanguageEnglish", Language::English)
+                                            : message("restartForLanguageGerman", Language::German));
+    }
     return true;
 }
 

@@ -35,18 +35,27 @@ public:
     // RCT3PfadEdit, UTF-8 as shown: any folder.
     std::string RCT3PfadEditText() const;
     void setRCT3PfadEditText(const std::string& utf8);
+    // "Browse...": the folder dialog, starting at the folder in the edit (or the nearest one above it
+    // that exists); the chosen folder goes into the edit.
+    void RCT3PfadBrowseButtonClick();
 
     // Cancel and the close box: the controls show the settings again; nothing is saved.
     void CancelButtonClick() { refreshFromSettings(); }
     void FormClose() { refreshFromSettings(); }
 
-    // OK: writeOptionsFile. Returns true when the window closes (false when the game folder
-    // was refused and nothing was saved).
+    // OK: save(), then the note that a changed language needs a restart. Returns true when the
+    // window closes (false when the game folder was refused and nothing was saved).
     bool OkayButtonClick();
+    // Saves the choice (writeOptionsFile) and confirms the options in the main window. A game folder
+    // that holds no RCT3.exe is saved only when the author says so (asked when it is new or the
+    // options were not confirmed yet); declined, nothing is saved (Refused).
+    OptionsWriteResult save();
     OptionsWriteResult lastWriteResult() const { return lastResult_; }
 
 private:
     void refreshFromSettings();
+    // False when the author declined a game folder without RCT3.exe.
+    bool gameFolderAccepted();
 
     MainWindow& main_;
     bool englishCaptions_;

@@ -7,7 +7,10 @@
 #include <regex>
 #include <set>
 
+#include "base/AppFolders.h"
+#include "base/Encoding.h"
 #include "base/Messages.h"
+#include "base/Settings.h"
 
 namespace zw {
 namespace {
@@ -26,6 +29,16 @@ TEST(MessageCatalogue, EachIdOnceAndNumberedTextsBeginWithTheirCode) {
             if (!entry.english.empty()) {
                 EXPECT_EQ(entry.english.substr(0, 10), "Error " + id + "!") << id;
             }
+        }
+    }
+}
+
+// A message says what happened and what the author can do; none sends the author to a person.
+TEST(MessageCatalogue, NoMessageAsksToContactSomeone) {
+    for (const auto& entry : allMessages()) {
+        for (std::string_view text : {entry.german, entry.english}) {
+            EXPECT_EQ(text.find("kontaktieren"), std::string_view::npos) << entry.id;
+            EXPECT_EQ(text.find("contact"), std::string_view::npos) << entry.id;
         }
     }
 }
@@ -85,15 +98,23 @@ TEST(MessageCatalogue, OneLanguageMessagesAreShownWhateverTheLanguage) {
     EXPECT_EQ(message("196", Language::English).substr(0, 11), "Error 196! ");
 }
 
+// The greeting is paragraphs that the message box wraps itself, in both languages, and names the
+// guide that ships.
+TEST(MessageCatalogue, TheGreetingIsParagraphsPointingToTheGuide) {
+    for (const Language language : {Language::German, Language::English}) {
+        const std::string text = welcomeText(language);
+        std::string paragraphsJoined = text;
+        for (std::size_t at; (at = paragraphsJoined.find("\r\n\r\n")) != std::string::npos;)
+            paragraphsJoined.replace(at, 4, " ");
+        EXPECT_EQ(paragraphsJoined.find('\n'), std::string::npos) << text;
+        EXPECT_NE(text.find("README.html"), std::string::npos);
+        EXPECT_EQ(text.find("Tutorial"), std::string::npos);
+        EXPECT_NE(text.find(cp1252ToUtf8(pathForMessage(guideFile(executableFolder())))), std::string::npos) << text;
+    }
+    EXPECT_NE(welcomeText(Language::English), welcomeText(Language::German));
+}
+
 TEST(MessageCatalogue, LongTextsWithLineBreaksAreExact) {
-    EXPECT_EQ(message("welcome", Language::English),
-              "Willkommen bei Zorbaltwerk!\r\nDieses Tool dient zur Erstellung von CustomTrackedRides f\xC3\xBCr das "
-              "Spiel\r\nRollercoasterTycoon3 von Atari/Frontier. Bitte zun\xC3\xA4" "chst den Optionsbildschirm\r\n"
-              "aufrufen, um f\xC3\xBCr die Benutzung wichtige Daten festzulegen. Zur Bedienung\r\nvon Zorbaltwerk "
-              "bitte das Tutorial lesen.\r\n\r\nHinweis:\r\nEs wird keine Verantwortung f\xC3\xBCr vom Programm "
-              "verursachte Sch\xC3\xA4" "den \xC3\xBC" "ber-\r\nnommen. Die Benutzung erfolgt auf eigenes Risiko. Das "
-              "Erstellen einer Sicher-\r\nheitskopie der RCT3-Daten wird empfohlen, auch wenn bisher keine "
-              "Probleme\r\n bekannt sind, bei denen RCT3-Daten besch\xC3\xA4" "digt wurden.");
     EXPECT_EQ(message("088", Language::English),
               "Error 088! Haha, nice try to access the hidden settings...! Automatical reset to 0.\r\nPlease call up "
               "the options screen in order to create a options file without errors.");

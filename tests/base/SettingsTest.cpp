@@ -41,7 +41,7 @@ Loaded loadFrom(const std::string& fileBytes) {
     FakeRegistry registry;
     Loaded loaded;
     loaded.settings.UseEnglish = true;  // loading must start from the defaults
-    loaded.status = loadSettings(loaded.settings, folder.path(), dialogs, registry);
+    loaded.status = loadSettings(loaded.settings, folder.path(), dialogs, registry, Language::German);
     loaded.messages = dialogs.messages();
     EXPECT_TRUE(registry.keysAsked.empty()) << "the registry is only asked on the first start";
     return loaded;
@@ -147,6 +147,7 @@ TEST(GamePathNormalisation, TurnsForeignSeparatorsAndDropsOneTrailingSeparator) 
 }
 
 struct FirstStart {
+    Language untilSaved = Language::German;
     Settings settings;
     OptionsStatus status;
     ScriptedDialogs dialogs;
@@ -154,7 +155,7 @@ struct FirstStart {
 
 void firstStart(FirstStart& f, FakeRegistry& registry) {
     TempFolder folder;
-    f.status = loadSettings(f.settings, folder.path(), f.dialogs, registry);
+    f.status = loadSettings(f.settings, folder.path(), f.dialogs, registry, f.untilSaved);
 }
 
 TEST(FirstStart, GreetsAndTakesTheGameFolderFromTheFirstKeyThatOpens) {
@@ -164,7 +165,7 @@ TEST(FirstStart, GreetsAndTakesTheGameFolderFromTheFirstKeyThatOpens) {
         FirstStart f;
         firstStart(f, registry);
         EXPECT_EQ(f.status, OptionsStatus::Missing);
-        EXPECT_EQ(f.dialogs.messages(), Messages{de("welcome")}) << key;
+        EXPECT_EQ(f.dialogs.messages(), Messages{welcomeText(Language::German)}) << key;
         EXPECT_EQ(f.settings.GamePath, normaliseGamePath("E:\\Spiele\\RCT3")) << key;
         EXPECT_FALSE(f.settings.UseEnglish);
     }
@@ -184,7 +185,7 @@ TEST(FirstStart, AGameFolderBeyondTheCodePageIsTakenFromTheRegistry) {
     registry.keys[kKey2]["InstallLocation"] = "C:\\Игры\\RollerCoaster Tycoon 3 – Łódź\\";
     FirstStart f;
     firstStart(f, registry);
-    EXPECT_EQ(f.dialogs.messages(), Messages{de("welcome")});
+    EXPECT_EQ(f.dialogs.messages(), Messages{welcomeText(Language::German)});
     EXPECT_EQ(f.settings.GamePath, normaliseGamePath("C:\\Игры\\RollerCoaster Tycoon 3 – Łódź"));
     EXPECT_EQ(f.settings.gameFolder().filename().u8string(), u8"RollerCoaster Tycoon 3 – Łódź");
 }
@@ -196,17 +197,28 @@ TEST(FirstStart, AKeyWithoutTheValueDoesNotEmptyTheGameFolder) {
     FirstStart f;
     firstStart(f, registry);
     EXPECT_EQ(f.settings.GamePath, "third");
-    EXPECT_EQ(f.dialogs.messages(), Messages{de("welcome")});
+    EXPECT_EQ(f.dialogs.messages(), Messages{welcomeText(Language::German)});
 }
 
 TEST(FirstStart, NoKeyGives231InGermanAndTheDefault) {
     FakeRegistry registry;
     FirstStart f;
     firstStart(f, registry);
-    EXPECT_EQ(f.dialogs.messages(), (Messages{de("welcome"), de("231")}));
+    EXPECT_EQ(f.dialogs.messages(), (Messages{welcomeText(Language::German), de("231")}));
     EXPECT_EQ(f.status, OptionsStatus::Missing);
     EXPECT_EQ(registry.keysAsked, (std::vector<std::string>{kKey1, kKey2, kKey3}));
     expectDefaults(f.settings);
+}
+
+TEST(FirstStart, TextsAndSettingsFollowTheSystemsLanguage) {
+    for (const Language language : {Language::German, Language::English}) {
+        FakeRegistry registry;
+        FirstStart f;
+        f.untilSaved = language;
+        firstStart(f, registry);
+        EXPECT_EQ(f.dialogs.messages(), (Messages{welcomeText(language), message("231", language)}));
+        EXPECT_EQ(f.settings.UseEnglish, language == Language::English);
+    }
 }
 
 // --- writing ---------------------------------------------------------------------------------
@@ -234,26 +246,21 @@ TEST_F(Writing, WritesFiveQuotedLinesAndTakesTheChoice) {
     Settings reread;
     FakeRegistry registry;
     ScriptedDialogs quiet;
-    EXPECT_EQ(loadSettings(reread, folder.path(), quiet, registry), OptionsStatus::Fine);
+    EXPECT_EQ(loadSettings(reread, folder.path(), quiet, registry, Language::German), OptionsStatus::Fine);
     EXPECT_EQ(reread.GamePath, kGamesRct3);
     EXPECT_TRUE(reread.OverwriteWithoutPrompt);
     EXPECT_TRUE(quiet.log.empty());
 }
 
-TEST_F(Writing, LanguageSwitchShowsTheRestartMessageInTheNewLanguage) {
+TEST_F(Writing, TheLanguageIsTakenAtOnce) {
     choice.English = true;
     ASSERT_EQ(write(), OptionsWriteResult::Written);
-    EXPECT_EQ(dialogs.messages(), Messages{en("restartForLanguageEnglish")});
     EXPECT_TRUE(settings.UseEnglish);
     EXPECT_EQ(file().substr(0, 11), "'English'\r\n");
-
-    ASSERT_EQ(write(), OptionsWriteResult::Written);  // no change, no message
-    EXPECT_EQ(dialogs.messages().size(), 1u);
-
     choice.English = false;
     ASSERT_EQ(write(), OptionsWriteResult::Written);
-    EXPECT_EQ(dialogs.messages().back(), de("restartForLanguageGerman"));
     EXPECT_FALSE(settings.UseEnglish);
+    EXPECT_TRUE(dialogs.log.empty());  // the options window says when a restart is needed
 }
 
 TEST_F(Writing, AddOnsNeedThePromiseOnce) {
@@ -286,9 +293,9 @@ TEST_F(Writing, GermanPromiseAfterTheLanguageOfTheChoice) {
     choice.WithAddOns = true;  // German chosen: the question follows the new language
     dialogs.yesNoAnswers = {true};
     write();
-    ASSERT_EQ(dialogs.log.size(), 2u);
-    EXPECT_EQ(dialogs.log[1].caption, "Wichtiges Versprechen");
-    EXPECT_EQ(dialogs.log[1].text, de("promiseText"));
+    ASSERT_EQ(dialogs.log.size(), 1u);
+    EXPECT_EQ(dialogs.log[0].caption, "Wichtiges Versprechen");
+    EXPECT_EQ(dialogs.log[0].text, de("promiseText"));
 }
 
 TEST_F(Writing, FailureIsReportedAndLeavesTheOldFileIntact) {
@@ -298,8 +305,8 @@ TEST_F(Writing, FailureIsReportedAndLeavesTheOldFileIntact) {
     EXPECT_EQ(write(), OptionsWriteResult::NotWritten);
     EXPECT_EQ(file(), "old content");
     const auto shown = dialogs.messages();
-    ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[1].substr(0, 40), en("optionsFileWriteFailed").substr(0, 40));
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].substr(0, 40), en("optionsFileWriteFailed").substr(0, 40));
 }
 
 // A game folder the code page holds is written in the code page, byte for byte as always; one it
@@ -326,7 +333,7 @@ TEST_F(Writing, AGameFolderBeyondTheCodePageIsStoredInUtf8) {
         Settings reread;
         FakeRegistry registry;
         ScriptedDialogs quiet;
-        EXPECT_EQ(loadSettings(reread, folder.path(), quiet, registry), OptionsStatus::Fine);
+        EXPECT_EQ(loadSettings(reread, folder.path(), quiet, registry, Language::German), OptionsStatus::Fine);
         EXPECT_TRUE(quiet.log.empty());
         EXPECT_EQ(reread.GamePath, settings.GamePath);
         EXPECT_EQ(reread.gameFolder().filename().u8string(), c.last);

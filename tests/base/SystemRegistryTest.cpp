@@ -5,6 +5,7 @@
 
 #include "base/Messages.h"
 #include "base/Settings.h"
+#include "base/SystemLanguage.h"
 #include "base/SystemRegistry.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
@@ -25,10 +26,10 @@ TEST(SystemRegistry, FirstStartFindsTheGameFolderInTheRegistry) {
     test::ScriptedDialogs dialogs;
     Settings settings;
     const auto registry = makeSystemRegistry();
-    EXPECT_EQ(loadSettings(settings, workFolder.path(), dialogs, *registry), OptionsStatus::Missing);
+    EXPECT_EQ(loadSettings(settings, workFolder.path(), dialogs, *registry, systemLanguage()), OptionsStatus::Missing);
     EXPECT_EQ(settings.GamePath, value);
     EXPECT_NE(settings.GamePath, defaultGamePath());
-    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("welcome", Language::German)});
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{welcomeText(systemLanguage())});
 }
 
 #endif

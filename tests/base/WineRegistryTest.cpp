@@ -99,10 +99,10 @@ TEST(WineRegistry, FirstStartTakesTheGameFolderFromThePrefix) {
     TempFolder work;
     test::ScriptedDialogs dialogs;
     Settings settings;
-    EXPECT_EQ(loadSettings(settings, work.path(), dialogs, registry), OptionsStatus::Missing);
+    EXPECT_EQ(loadSettings(settings, work.path(), dialogs, registry, Language::German), OptionsStatus::Missing);
     // Key 1 (in its 32-bit view) is tried first; the trailing separator is removed.
     EXPECT_EQ(settings.GamePath, prefix.path().string() + "/drive_c/Program Files/Atari/RCT3");
-    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("welcome", Language::German)});
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{welcomeText(Language::German)});
 }
 
 TEST(WineRegistry, NoneOfTheKeysGives231AndTheDefault) {
@@ -112,8 +112,8 @@ TEST(WineRegistry, NoneOfTheKeysGives231AndTheDefault) {
     TempFolder work;
     test::ScriptedDialogs dialogs;
     Settings settings;
-    loadSettings(settings, work.path(), dialogs, registry);
-    EXPECT_EQ(dialogs.messages(), (std::vector<std::string>{message("welcome", Language::German),
+    loadSettings(settings, work.path(), dialogs, registry, Language::German);
+    EXPECT_EQ(dialogs.messages(), (std::vector<std::string>{welcomeText(Language::German),
                                                             message("231", Language::German)}));
     EXPECT_EQ(settings.GamePath, defaultGamePath());
 }

@@ -4,6 +4,8 @@
 
 #include "base/Messages.h"
 #include "base/SafeFile.h"
+#include "base/Settings.h"
+#include "base/SystemLanguage.h"
 #include "cli/Cli.h"
 #include "cli/Commands.h"
 #include "support/FakeRegistry.h"
@@ -82,9 +84,9 @@ TEST_F(Cli, HelpListsTheGroupsAndUsageErrorsExitWith2) {
 TEST_F(Cli, CommandsAreRefusedUntilTheOptionsAreConfirmed) {
     EXPECT_EQ(run({"probe"}), ExitCode::Stopped);
     EXPECT_EQ(probe.runs, 0);
-    EXPECT_TRUE(saw("welcome", Language::German));
-    EXPECT_TRUE(saw("231", Language::German));
-    EXPECT_TRUE(saw("cliOptionsNotConfirmed", Language::German));
+    EXPECT_NE(err.str().find(console(welcomeText(systemLanguage()))), std::string::npos) << err.str();
+    EXPECT_TRUE(saw("231", systemLanguage()));
+    EXPECT_TRUE(saw("cliOptionsNotConfirmed", systemLanguage()));
 
     test::writeBytes(work / "Zorbaltwerk_Options.txt", "'English'\r\n'D:/RCT3'\r\n'AddOns 3'\r\n'Ueberschreiben 0'\r\n'HiddenSettings 0'\r\n");
     EXPECT_EQ(run({"probe"}), ExitCode::Stopped);
@@ -92,8 +94,11 @@ TEST_F(Cli, CommandsAreRefusedUntilTheOptionsAreConfirmed) {
     EXPECT_TRUE(saw("cliOptionsNotConfirmed", Language::English));
     EXPECT_EQ(probe.runs, 0);
 
-    // "options set" confirms them; then the command runs.
-    EXPECT_EQ(run({"options", "set", "--game-path", "D:/RCT3"}), ExitCode::Done);
+    // "options set" confirms them (a game folder without RCT3.exe only when the author says so);
+    // then the command runs.
+    EXPECT_EQ(run({"options", "set", "--game-path", "D:/RCT3"}), ExitCode::Stopped);
+    EXPECT_EQ(probe.runs, 0);
+    EXPECT_EQ(run({"--yes", "options", "set", "--game-path", "D:/RCT3"}), ExitCode::Done);
     EXPECT_EQ(run({"probe"}), ExitCode::Done);
     EXPECT_EQ(probe.runs, 1);
     EXPECT_EQ(err.str(), "");
@@ -120,13 +125,20 @@ TEST_F(Cli, OptionsSetWritesTheFileAndAsksThePromise) {
               ExitCode::Done);
     EXPECT_EQ(optionsFile(), "'English'\r\n'" + normaliseGamePath("D:/RCT3") +
                                  "'\r\n'AddOns 1'\r\n'Ueberschreiben 1'\r\n'HiddenSettings 0'\r\n");
-    EXPECT_TRUE(saw("restartForLanguageEnglish", Language::English));
     EXPECT_TRUE(saw("promiseText", Language::English));
+    // What was saved, each setting; neither the greeting nor a note about restarting.
+    EXPECT_EQ(out.str(), "saved to " + (work / "Zorbaltwerk_Options.txt").string() + ":\nlanguage: English\ngame path: " +
+                             normaliseGamePath("D:/RCT3") +
+                             "\nadd-ons: 1\noverwrite without prompting: 1\nhidden settings: 0\n");
+    EXPECT_FALSE(saw("restartForLanguageEnglish", Language::English));
+    EXPECT_EQ(err.str().find(console(welcomeText(systemLanguage()))), std::string::npos);
 
     // Without an answer flag and without a terminal the promise is declined; the words after "set"
     // win over the global ones, and what is not named keeps the loaded value.
     std::filesystem::remove(work / "Zorbaltwerk_Options.txt");
-    EXPECT_EQ(run({"--german", "options", "set", "--english", "--addons"}), ExitCode::Done);
+    test::writeBytes(work / "RCT3" / "rct3.EXE", "game");  // found in any case, as Windows finds it
+    const std::string game = (work / "RCT3").string();
+    EXPECT_EQ(run({"--german", "options", "set", "--english", "--addons", "--game-path", game}), ExitCode::Done);
     EXPECT_EQ(optionsFile().substr(0, 11), "'English'\r\n");
     EXPECT_NE(optionsFile().find("'AddOns 0'"), std::string::npos);
     EXPECT_NE(err.str().find("-> no"), std::string::npos);

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "base/Encoding.h"
 #include "base/Messages.h"
 #include "cli/Cli.h"
 #include "cli/Commands.h"
@@ -48,7 +49,11 @@ TEST_F(InstallCli, ListsEachKindApart) {
     EXPECT_EQ(run({"list", "boats"}), ExitCode::UsageError);
 
     EXPECT_EQ(run({"--game-path", (game.root() / "Nowhere").string(), "list", "rides"}), ExitCode::Stopped);
-    EXPECT_NE(err.str().find("Error 730!"), std::string::npos);
+    EXPECT_EQ(err.str(), message("gameFolderMissing", Language::English, {pathForMessage(game.root() / "Nowhere")}) + "\n");
+    // A game without anything installed lists nothing.
+    fs::create_directories(game.root() / "Fresh");
+    EXPECT_EQ(run({"--game-path", (game.root() / "Fresh").string(), "list", "cars"}), ExitCode::Done);
+    EXPECT_EQ(out.str(), "");
 }
 
 // A set whose second section pair is missing installs nothing and leaves the earlier set as it was;

@@ -5,6 +5,8 @@
 #include <wx/notebook.h>
 
 #include "GuiFixture.h"
+#include "base/Encoding.h"
+#include "base/Messages.h"
 #include "workflow/InstallWindow.h"
 
 namespace zw::test {
@@ -120,6 +122,22 @@ TEST_F(InstallGuiTest, TheTabsListTheInstalledObjectsAndUninstall) {
     EXPECT_FALSE(control(window, "WagenDeinstallButton")->IsEnabled());
     EXPECT_TRUE(dialogs.questions().empty());
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"CTR_Zug wurde aus RCT3 entfernt (2 Dateien gelöscht)."});
+}
+
+TEST_F(InstallGuiTest, AMissingGameFolderIsSaidOnTheUninstallTabs) {
+    fs::remove_all(game.gamePath());
+    open();
+    auto* pages = control<wxNotebook>(window, "TabSheetKomplett");
+    const std::string notice = message("gameFolderMissing", Language::German, {pathForMessage(game.gamePath())});
+    for (int page : {1, 3}) {
+        pages->SetSelection(page);
+        EXPECT_TRUE(items(window).empty());
+        std::string shown = labelOf(control(window, page == 1 ? "DeinstallBahnTabNotice" : "DeinstallWagenTabNotice"));
+        std::replace(shown.begin(), shown.end(), '\n', ' ');  // wrapped to the page
+        EXPECT_EQ(shown, notice);
+    }
+    EXPECT_EQ(labelOf(control(window, "DeinstallBahnTabNotice")), "");  // only the open tab says it
+    EXPECT_TRUE(dialogs.log.empty());
 }
 
 TEST_F(InstallGuiTest, OpeningTheWindowStartsOnTheInstallTabAndCloseEndsIt) {

@@ -7,6 +7,8 @@
 #include "GuiFixture.h"
 #include "assistant/RideAssistant.h"
 #include "base/Messages.h"
+#include "base/Settings.h"
+#include "base/SystemLanguage.h"
 #include "workflow/MainWindow.h"
 
 namespace zw::test {
@@ -67,7 +69,7 @@ TEST_F(GuiTest, FirstStartOffersOnlyTheOptions) {
     writeOptions = false;
     start();
     ASSERT_FALSE(dialogs.messages().empty());
-    EXPECT_EQ(dialogs.messages().front(), message("welcome", Language::German));
+    EXPECT_EQ(dialogs.messages().front(), welcomeText(systemLanguage()));
     EXPECT_EQ(enabledButtons(program->mainWindow()), std::vector<std::string>{"OptionenButton"});
 }
 
@@ -104,10 +106,10 @@ TEST_F(GuiTest, ARideIsReadRewrittenBuiltAndInstalledByClicks) {
     EXPECT_TRUE(fs::exists(game.ridesFolder() / "CTR_Beispielbahn" / "CTR_Beispielbahn.unique.ovl"));
     EXPECT_EQ(enabledButtons(window), std::vector<std::string>{"NeustartButton"});
 
-    click(window, "NeustartButton");
+    click(window, "NeustartButton");  // the options are offered again
     EXPECT_EQ(sorted(enabledButtons(window)),
-              sorted({"InstallDeinstallButton", "GUIfuerCTRBahnDatenButton", "CTRBahnDatenLesenButton",
-                      "CTRWagenDatenLesenButton"}));
+              sorted({"InstallDeinstallButton", "OptionenButton", "GUIfuerCTRBahnDatenButton",
+                      "CTRBahnDatenLesenButton", "CTRWagenDatenLesenButton"}));
     EXPECT_TRUE(dialogs.messages().empty());
     EXPECT_EQ(labelOf(control(window, "StatusLabel")), "");
 }

@@ -54,12 +54,12 @@ TEST_F(GuiTest, OkayWritesTheChosenOptionsAndTheEditedGameFolder) {
     wxWindow* window = program->optionsWindow();
     choose(window, "EnglischRadioButton");
     choose(window, "mitAddOnsRadioButton");
-    dialogs.yesNoAnswers.push_back(true);  // the add-ons promise
+    dialogs.yesNoAnswers = {true, true};  // the folder without RCT3.exe, the add-ons promise
     control<wxTextCtrl>(window, "RCT3PfadEdit")->SetValue("D:/Games/RCT3/");
     click(window, "OkayButton");
 
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("restartForLanguageEnglish", Language::English)});
-    ASSERT_EQ(dialogs.questions().size(), 1u);
+    ASSERT_EQ(dialogs.questions().size(), 2u);
     const Settings& settings = program->mainModel().state().settings;
     EXPECT_TRUE(settings.UseEnglish);
     EXPECT_TRUE(settings.AddOnsEnabled);
@@ -100,6 +100,7 @@ TEST_F(GuiTest, OkayAtTheFirstStartOffersTheMainWindowsCommands) {
     writeOptions = false;
     start();
     dialogs.log.clear();
+    dialogs.yesNoAnswers = {true};  // the folder holds no RCT3.exe
     wxTheApp->CallAfter([&] { click(program->optionsWindow(), "OkayButton"); });
     click(program->mainWindow(), "OptionenButton");
     for (const char* name : {"CTRBahnDatenLesenButton", "CTRWagenDatenLesenButton", "InstallDeinstallButton",
@@ -126,6 +127,7 @@ TEST_F(GuiTest, AGameFolderBeyondTheCodePageIsSavedAsTyped) {
     } catcher(boxes);
     const std::string folder = "C:/Spiele/\xe9\x81\x8a\xe6\x88\xb2 \xd0\x98\xd0\xb3\xd1\x80\xd1\x8b";
     control<wxTextCtrl>(window, "RCT3PfadEdit")->SetValue(wxString::FromUTF8(folder));
+    dialogs.yesNoAnswers = {true};  // the folder holds no RCT3.exe
     click(window, "OkayButton");
     EXPECT_EQ(boxes, std::vector<std::string>{});
     const std::string file = fileContent(game.root() / "Zorbaltwerk_Options.txt");
@@ -151,6 +153,7 @@ TEST_F(GuiTest, AGameFolderWithAnApostropheIsRefusedAndTheWindowStaysUsable) {
     EXPECT_EQ(program->mainModel().state().settings.GamePath, game.gamePath().string());
 
     control<wxTextCtrl>(window, "RCT3PfadEdit")->SetValue("D:/OBrien/RCT3");
+    dialogs.yesNoAnswers = {true};  // the folder holds no RCT3.exe
     click(window, "OkayButton");
     EXPECT_NE(fileContent(game.root() / "Zorbaltwerk_Options.txt").find(normaliseGamePath("D:/OBrien/RCT3")),
               std::string::npos);

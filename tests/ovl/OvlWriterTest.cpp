@@ -19,7 +19,7 @@ std::string words(std::initializer_list<uint32_t> values) {
 struct OvlWriterFixture : ::testing::Test {
     test::ScriptedDialogs dialogs;
     OvlWriter w;
-    void SetUp() override { w.beginPair(dialogs, Language::English); }
+    void SetUp() override { w.beginPair(dialogs, Language::English, "CTR_Big"); }
 };
 
 TEST_F(OvlWriterFixture, BeginsWithOneEmptyBlockInTheTablePartFilesAndNoneInTheOthers) {
@@ -150,8 +150,7 @@ TEST_F(OvlWriterFixture, WarnsOnceAtTheSixThousandthRelocationOfOnePartFileAndSt
     EXPECT_TRUE(dialogs.messages().empty());
     w.addPointer(5, 0, 4 * 5999, 5);
     ASSERT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_EQ(dialogs.messages()[0],
-              "Error 931! Relocation count is greater than 6000 in one file. Please contact Jaskel.");
+    EXPECT_EQ(dialogs.messages()[0], message("931", Language::English, {"CTR_Big.common.ovl"}));
     w.addPointer(5, 0, 4 * 6000, 5);
     EXPECT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(w.partFile(5).relocations().size(), 6001u);
@@ -163,10 +162,15 @@ TEST_F(OvlWriterFixture, WarnsOnceAtTheSixThousandthRelocationOfOnePartFileAndSt
     EXPECT_EQ(w.pointers().size(), 11999u);
     w.addPointer(5, 0, 0, 9);
     ASSERT_EQ(dialogs.messages().size(), 2u);
-    EXPECT_EQ(dialogs.messages()[1], "Error 932! Pointer count is greater than 12000 in one file. Please contact Jaskel.");
+    EXPECT_EQ(dialogs.messages()[1], message("932", Language::English, {"CTR_Big"}));
     w.addPointer(5, 0, 4, 9);
     EXPECT_EQ(dialogs.messages().size(), 2u);
     EXPECT_EQ(w.pointers().size(), 12001u);
+
+    // Part files 6 to 9 make up the .unique file.
+    for (uint32_t i = 2; i < 6000; ++i) w.addPointer(5, 0, 4 * i, 9);
+    ASSERT_EQ(dialogs.messages().size(), 3u);
+    EXPECT_EQ(dialogs.messages()[2], message("931", Language::English, {"CTR_Big.unique.ovl"}));
 }
 
 TEST_F(OvlWriterFixture, BeginningAgainForgetsThePairBefore) {

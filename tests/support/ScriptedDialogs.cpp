@@ -43,6 +43,15 @@ std::string ScriptedDialogs::clipboardText() {
     return clipboard;
 }
 
+std::optional<std::filesystem::path> ScriptedDialogs::chooseFolder(const std::string& caption,
+                                                                  const std::filesystem::path& initialFolder) {
+    log.push_back({DialogEvent::Kind::ChooseFolder, caption, initialFolder.string(), ""});
+    if (foldersToChoose.empty()) return std::nullopt;
+    auto answer = foldersToChoose.front();
+    foldersToChoose.pop_front();
+    return answer;
+}
+
 std::optional<std::filesystem::path> ScriptedDialogs::chooseFileToSave(const std::string& filter,
                                                                       const std::filesystem::path& initialFolder,
                                                                       const std::string& fileName) {

@@ -13,10 +13,10 @@
 namespace zw::test {
 
 struct DialogEvent {
-    enum class Kind { Message, Question, OpenFile, InputBox, Clipboard, SaveFile };
+    enum class Kind { Message, Question, OpenFile, InputBox, Clipboard, SaveFile, ChooseFolder };
     Kind kind;
-    std::string caption;  // question and input box captions; the filter for OpenFile and SaveFile
-    std::string text;     // message text, question text, input prompt; the initial folder for OpenFile
+    std::string caption;  // question, input box and folder dialog captions; the filter for OpenFile and SaveFile
+    std::string text;     // message text, question text, input prompt; the initial folder for OpenFile and ChooseFolder
     std::string fileName; // what was offered: SaveFile's file name (its folder is in `text`), InputBox's default
     bool error = false;   // a message shown as an error
     bool defaultNo = false;  // a question whose default button is No
@@ -29,6 +29,7 @@ public:
     std::deque<std::optional<std::string>> textAnswers;              // empty queue: cancelled
     // Save dialogs: a full path, or a file name taken in the dialog's initial folder.
     std::deque<std::optional<std::filesystem::path>> filesToSave;    // empty queue: cancelled
+    std::deque<std::optional<std::filesystem::path>> foldersToChoose;  // empty queue: cancelled
     std::string clipboard;
 
     std::vector<DialogEvent> log;
@@ -42,6 +43,8 @@ public:
     std::optional<std::string> askText(const std::string& caption, const std::string& prompt,
                                        const std::string& defaultText) override;
     std::string clipboardText() override;
+    std::optional<std::filesystem::path> chooseFolder(const std::string& caption,
+                                                     const std::filesystem::path& initialFolder) override;
     std::optional<std::filesystem::path> chooseFileToSave(const std::string& filter,
                                                          const std::filesystem::path& initialFolder,
                                                          const std::string& fileName) override;

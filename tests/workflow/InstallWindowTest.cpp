@@ -54,7 +54,7 @@ protected:
 TEST_F(InstallWindowTest, CaptionsFollowTheLanguageAtCreation) {
     EXPECT_EQ(window.caption("TForm3"), "CTRs installieren/deinstallieren");
     EXPECT_EQ(window.caption("Label1"), "Bitte CTR-Ordner wählen:");
-    EXPECT_EQ(window.caption("CloseButton"), "Close");
+    EXPECT_EQ(window.caption("CloseButton"), "Schließen");
     settings.language = Language::English;
     InstallWindow english(dialogs, [this] { return settings; }, start);
     EXPECT_EQ(english.caption("DeinstallSchienenTab"), "Uninstall CTR-Track");
@@ -128,8 +128,9 @@ TEST_F(InstallWindowTest, AVanishedFolderGives730AndTheListStays) {
     fs::remove_all(game.author() / "Gone");
     select("Gone");
     window.ListBoxDblClick();
-    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"Fehler 730! Das Directory wurde nicht gefunden. Bitte "
-                                                           "Jaskel kontaktieren."});
+    EXPECT_EQ(dialogs.messages(),
+              std::vector<std::string>{message("730", Language::German,
+                                               {pathForMessage(withTrailingSeparator(start / "Gone"))})});
     EXPECT_EQ(window.BrowseFolder.string(), folderText(start));
     EXPECT_TRUE(names().empty());  // refreshed: the folder is gone from the list
 }
@@ -274,21 +275,37 @@ TEST_F(InstallWindowTest, TheTabsFindTheGamesFoldersWhateverTheirCase) {
 }
 #endif
 
-TEST_F(InstallWindowTest, NamesListedElsewhereAreNeverUsedBelowTheGameFolder) {
-    // The install tab lists the author's folder; the ride tab cannot be listed (wrong game path),
-    // so the list still shows the author's names.
+// An uninstall tab that cannot list its objects says why in place of its list, and never keeps what
+// another tab listed (whose names would then be used below the game folder).
+TEST_F(InstallWindowTest, AnUninstallTabWithoutItsObjectsSaysWhyInsteadOfAList) {
     game.makeRideFolder(game.author(), "CTR_Mine");
     game.makeRideFolder(game.ridesFolder(), "CTR_Mine");
-    window.FormActivate();
-    settings.gamePath = game.root() / "NoGame";
-    window.TabSheetKomplettChange(Tab::DeinstallBahnTab);
-    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("730", Language::German)});
-    select("CTR_Mine");
-
-    settings.gamePath = game.gamePath();
-    dialogs.log.clear();
-    window.uninstallRide();
-    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("730", Language::German)});
+    const fs::path noGame = game.root() / "NoGame";
+    const fs::path fileAsFolder = game.root() / "Odd";
+    test::writeBytes(fileAsFolder / "tracks" / "TrackedRides", "a file");
+    fs::create_directories(game.root() / "Fresh");
+    const struct {
+        fs::path gamePath;
+        std::string notice;
+    } cases[] = {
+        {noGame, message("gameFolderMissing", Language::German, {pathForMessage(noGame)})},
+        {fileAsFolder, message("730", Language::German, {pathForMessage(fileAsFolder / "tracks" / "TrackedRides")})},
+        {game.root() / "Fresh", ""},  // a game without custom rides yet: an empty list
+    };
+    for (const auto& c : cases) {
+        window.FormActivate();
+        settings.gamePath = c.gamePath;
+        window.TabSheetKomplettChange(Tab::DeinstallBahnTab);
+        EXPECT_EQ(window.ListNotice, c.notice) << c.gamePath;
+        EXPECT_TRUE(window.ListBox.empty()) << c.gamePath;
+        EXPECT_TRUE(dialogs.log.empty()) << c.gamePath;
+        window.ListBoxClick(0);
+        window.uninstallRide();
+        EXPECT_TRUE(dialogs.log.empty());
+        // The install tab lists again without the notice.
+        window.TabSheetKomplettChange(Tab::InstallOrdnerTab);
+        EXPECT_EQ(window.ListNotice, "");
+    }
     EXPECT_TRUE(fs::exists(game.ridesFolder() / "CTR_Mine" / "CTR_Mine.common.ovl"));
     EXPECT_TRUE(fs::exists(game.author() / "CTR_Mine" / "CTR_Mine.common.ovl"));
 }
@@ -310,7 +327,8 @@ TEST_F(InstallWindowTest, TheProgramsWindowFollowsTheMainWindowsSettings) {
     // A game folder changed in the options later counts from the next command on.
     mainWindow.state().settings.GamePath = (game.root() / "Nowhere").string();
     programs.TabSheetKomplettChange(Tab::DeinstallBahnTab);
-    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("730", Language::English)});
+    EXPECT_EQ(programs.ListNotice,
+              message("gameFolderMissing", Language::English, {pathForMessage(game.root() / "Nowhere")}));
 }
 
 // A game folder of a Russian or Polish system: typed into the options, saved, read at the next

@@ -45,9 +45,9 @@ struct Fixture : ::testing::Test {
     ScriptedDialogs dialogs;
     FakeRegistry registry;
 
-    MainWindow create(const std::string* options) {
+    MainWindow create(const std::string* options, Language untilSaved = Language::German) {
         if (options) test::writeBytes(folder / "Zorbaltwerk_Options.txt", *options);
-        return MainWindow(dialogs, registry, folder.path());
+        return MainWindow(dialogs, registry, folder.path(), untilSaved);
     }
 };
 
@@ -89,7 +89,8 @@ const std::vector<Row> kTable = {
     {ButtonMoment::CarBuilt, {"WagenOVLsInstallierenButton"}, {"WagenOVLsErstellenButton"}},
     {ButtonMoment::CarInstalled, {}, {"WagenOVLsInstallierenButton"}},
     {ButtonMoment::Restart,
-     {"InstallDeinstallButton", "GUIfuerCTRBahnDatenButton", "CTRBahnDatenLesenButton", "CTRWagenDatenLesenButton"},
+     {"InstallDeinstallButton", "OptionenButton", "GUIfuerCTRBahnDatenButton", "CTRBahnDatenLesenButton",
+      "CTRWagenDatenLesenButton"},
      {"NeustartButton", "CTRBahnDatenSchreibenButton", "BahnOVLsErstellenButton", "BahnOVLsInstallierenButton",
       "CTRSchienenDatenLesenButton", "CTRSchienenDatenSchreibenButton", "SchienenOVLsErstellenButton",
       "SchienenOVLsInstallierenButton", "CTRWagenDatenSchreibenButton", "WagenOVLsErstellenButton",
@@ -130,11 +131,12 @@ TEST_F(Fixture, GoodOptionsOfferReadersInstallAssistantAndOptions) {
 TEST_F(Fixture, FirstStartOffersOnlyOptionsUntilOk) {
     MainWindow w = create(nullptr);
     EXPECT_EQ(w.optionsStatus(), OptionsStatus::Missing);
-    EXPECT_EQ(dialogs.messages(), (std::vector<std::string>{message("welcome", Language::German),
+    EXPECT_EQ(dialogs.messages(), (std::vector<std::string>{welcomeText(Language::German),
                                                             message("231", Language::German)}));
     EXPECT_EQ(enabledButtons(w), Names{"OptionenButton"});
 
     OptionsWindow options(w);
+    dialogs.yesNoAnswers = {true};  // the default game folder holds no RCT3.exe here: saved all the same
     EXPECT_TRUE(options.OkayButtonClick());
     EXPECT_EQ(w.optionsStatus(), OptionsStatus::Fine);
     EXPECT_EQ(enabledButtons(w), (Names{"InstallDeinstallButton", "OptionenButton", "GUIfuerCTRBahnDatenButton",
@@ -152,6 +154,7 @@ TEST_F(Fixture, HiddenSettingsOneKeepsReadersDisabledUntilConfirmedAndIsWrittenA
     EXPECT_FALSE(options.enabled("HiddenSettingsCheckBox"));
     options.setChecked("HiddenSettingsCheckBox", true);
     EXPECT_FALSE(options.checked("HiddenSettingsCheckBox"));
+    dialogs.yesNoAnswers = {true};  // D:/RCT3 without RCT3.exe
     options.OkayButtonClick();
     EXPECT_TRUE(w.enabled(Command::ReadRideFile));
     std::ifstream in(folder / "Zorbaltwerk_Options.txt", std::ios::binary);
@@ -198,16 +201,16 @@ TEST_F(Fixture, OptionsWindowCancelRestoresTheControlsAndDeclinedPromiseSelectsW
 
     options.setChecked("mitAddOnsRadioButton", true);
     options.setRCT3PfadEditText("E:/Spiele/Achterbahn für RCT3/");
-    dialogs.yesNoAnswers = {false};
+    dialogs.yesNoAnswers = {true, false};  // the folder without RCT3.exe yes, the promise no
     EXPECT_TRUE(options.OkayButtonClick());
-    EXPECT_EQ(dialogs.questions().size(), 1u);
+    EXPECT_EQ(dialogs.questions().size(), 2u);
     EXPECT_TRUE(options.checked("ohneAddOnsRadioButton"));
     EXPECT_FALSE(w.state().settings.AddOnsEnabled);
     EXPECT_EQ(options.RCT3PfadEditText(), normaliseGamePath("E:/Spiele/Achterbahn für RCT3"));
     EXPECT_EQ(w.state().settings.GamePath, normaliseGamePath("E:/Spiele/Achterbahn für RCT3"));
 }
 
-TEST_F(Fixture, RideWorkflowOffersEachStepOnceAndRestartKeepsOptionsClosed) {
+TEST_F(Fixture, RideWorkflowOffersEachStepOnceAndRestartOffersTheOptionsAgain) {
     MainWindow w = create(&kGoodOptions);
     EXPECT_EQ(w.runCommand([] { return 0; }, ButtonMoment::RideRead), 0);  // declined: nothing changes
     EXPECT_TRUE(w.enabled(Command::Options));
@@ -221,7 +224,7 @@ TEST_F(Fixture, RideWorkflowOffersEachStepOnceAndRestartKeepsOptionsClosed) {
     EXPECT_EQ(enabledButtons(w), Names{"NeustartButton"});
 
     w.restart();
-    EXPECT_EQ(enabledButtons(w), (Names{"InstallDeinstallButton", "GUIfuerCTRBahnDatenButton",
+    EXPECT_EQ(enabledButtons(w), (Names{"InstallDeinstallButton", "OptionenButton", "GUIfuerCTRBahnDatenButton",
                                        "CTRBahnDatenLesenButton", "CTRWagenDatenLesenButton"}));
 }
 

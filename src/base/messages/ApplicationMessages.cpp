@@ -9,17 +9,18 @@ namespace {
 constexpr MessageText kMessages[] = {
     {"231",
      "Fehler 231! Automatisches Lesen des RCT3.exe-Programmpfads aus Registry nicht erfolgreich.\r\nEs wird der standard RCT3.exe-Programmpfad verwendet; bitte gegebenenfalls in den Optionen per Hand ändern.",
-     ""},
+     "Error 231! The RCT3.exe application path could not be read from the registry.\r\nThe standard RCT3.exe application path is used; please change it in the options if needed."},
     {"221",
      "Fehler 221! Dateiinhalt von Zorbaltwerk_Options.txt ist falsch.\r\nBitte Optionsbildschirm aufrufen, um eine fehlerfreie Optionsdatei neu zu erstellen.",
      "Error 221! File content of Zorbaltwerk_Options.txt is wrong.\r\nPlease call up the options screen in order to create a new file without errors."},
     {"088",
      "Fehler 088! Haha, netter Versuch an die Hidden Settings zu kommen...! Automatische Umschaltung auf 0.\r\nBitte Optionsbildschirm aufrufen, um eine fehlerfreie Optionsdatei zu erstellen.",
      "Error 088! Haha, nice try to access the hidden settings...! Automatical reset to 0.\r\nPlease call up the options screen in order to create a options file without errors."},
-    // First start without an options file (German only).
+    // First start without an options file, in the system's language: paragraphs that the message box
+    // wraps itself. {1} the guide that ships with the program (README.html).
     {"welcome",
-     "Willkommen bei Zorbaltwerk!\r\nDieses Tool dient zur Erstellung von CustomTrackedRides für das Spiel\r\nRollercoasterTycoon3 von Atari/Frontier. Bitte zunächst den Optionsbildschirm\r\naufrufen, um für die Benutzung wichtige Daten festzulegen. Zur Bedienung\r\nvon Zorbaltwerk bitte das Tutorial lesen.\r\n\r\nHinweis:\r\nEs wird keine Verantwortung für vom Programm verursachte Schäden über-\r\nnommen. Die Benutzung erfolgt auf eigenes Risiko. Das Erstellen einer Sicher-\r\nheitskopie der RCT3-Daten wird empfohlen, auch wenn bisher keine Probleme\r\n bekannt sind, bei denen RCT3-Daten beschädigt wurden.",
-     ""},
+     "Willkommen bei Zorbaltwerk!\r\n\r\nZorbaltwerk erstellt eigene Bahnen (CustomTrackedRides) und ihre Wagen für das Spiel RollerCoaster Tycoon 3 von Atari/Frontier und installiert sie ins Spiel.\r\n\r\nBitte zuerst die Optionen öffnen: Sprache und Spielordner (der Ordner mit RCT3.exe) festlegen und mit OK speichern. Bis dahin sind die übrigen Knöpfe gesperrt.\r\n\r\nWie man eine Bahn anlegt, baut und installiert, beschreibt die Anleitung (README.html), die mit dem Programm kommt: {1}\r\n\r\nHinweis: Die Benutzung erfolgt auf eigenes Risiko; für Schäden durch das Programm wird keine Verantwortung übernommen. Eine Sicherheitskopie der RCT3-Daten wird empfohlen, auch wenn bisher keine Fälle bekannt sind, in denen RCT3-Daten beschädigt wurden.",
+     "Welcome to Zorbaltwerk!\r\n\r\nZorbaltwerk makes custom tracked rides (CustomTrackedRides) and their cars for the game RollerCoaster Tycoon 3 by Atari/Frontier and installs them into the game.\r\n\r\nPlease open the options first: choose the language and the game folder (the folder holding RCT3.exe) and save them with OK. Until then the other buttons stay disabled.\r\n\r\nHow to make, build and install a ride is described in the guide (README.html) that comes with the program: {1}\r\n\r\nNote: you use the program at your own risk; no responsibility is taken for damage it causes. A backup of the RCT3 data is recommended, although no case of damaged RCT3 data is known so far."},
     // Options confirmed with German while English was in force (German only).
     {"restartForLanguageGerman",
      "Bitte Zorbaltwerk neustarten, um die Umschaltung der Sprache wirksam zu machen.",
@@ -47,6 +48,17 @@ constexpr MessageText kMessages[] = {
     {"optionsFileWriteFailed",
      "Zorbaltwerk_Options.txt konnte nicht geschrieben werden: {1} ({2}).\r\nDie gewählten Optionen gelten nur bis zum Ende dieser Sitzung; die bisherige Datei bleibt unverändert.",
      "Zorbaltwerk_Options.txt could not be written: {1} ({2}).\r\nThe chosen options apply only until the end of this session; the previous file is left unchanged."},
+    // Caption of the folder dialog of the options' "Browse..." button.
+    {"optionsBrowseCaption",
+     "Ordner mit RCT3.exe wählen",
+     "Choose the folder holding RCT3.exe"},
+    // Options confirmed with a game folder that holds no RCT3.exe (Yes/No, No by default). {1} the folder.
+    {"optionsNoGameCaption",
+     "Spielordner prüfen",
+     "Check the game folder"},
+    {"optionsNoGameQuestion",
+     "Im Ordner {1} liegt keine RCT3.exe. Installieren und Deinstallieren brauchen den Ordner, in dem RCT3 installiert ist.\r\n\r\nDiesen Ordner trotzdem speichern? Mit Nein bleiben die Optionen offen, um den Ordner zu ändern (\"Durchsuchen...\").",
+     "The folder {1} holds no RCT3.exe. Installing and uninstalling need the folder RCT3 is installed in.\r\n\r\nSave this folder all the same? With No the options stay open to change the folder (\"Browse...\")."},
     // Options confirmed with an empty game folder; nothing is saved.
     {"optionsGamePathEmpty",
      "Bitte im Optionsbildschirm den RCT3.exe-Programmpfad angeben; die Optionen wurden nicht gespeichert.",

@@ -19,9 +19,18 @@ constexpr MessageText kMessages[] = {
     {"719",
      "Fehler 719! Schienen-Ordner konnte nicht erstellt werden (ErrorValue={1}).\r\nIst möglicherweise der RCT3.exe-Programmpfad in den Optionen falsch angegeben?",
      "Error 719! Schienen-Folder cannot be created (ErrorValue={1}).\r\nMaybe the RCT3.exe-application path in the options is wrong?"},
+    // A folder of the install window or of the game could not be listed. {1} the folder.
     {"730",
-     "Fehler 730! Das Directory wurde nicht gefunden. Bitte Jaskel kontaktieren.",
-     "Error 730! Directory not found. Please contact Jaskel."},
+     "Fehler 730! Der Ordner {1} wurde nicht gefunden oder kann nicht gelesen werden. Bitte prüfen, ob es ihn gibt und ob er lesbar ist; liegt er im Spielordner, in den Optionen den RCT3.exe-Programmpfad prüfen.",
+     "Error 730! The folder {1} was not found or cannot be read. Please check that it exists and can be read; if it lies in the game folder, check the RCT3.exe application path in the options."},
+    // The uninstall tabs, in place of their list, when the game folder does not exist. {1} the folder.
+    {"gameFolderMissing",
+     "Der Spielordner {1} wurde nicht gefunden. Bitte in den Optionen den Ordner wählen, in dem RCT3.exe liegt.",
+     "The game folder {1} was not found. Please choose the folder holding RCT3.exe in the options."},
+    // An uninstall button pressed while the list shows what another tab listed; nothing was removed.
+    {"installListOutOfDate",
+     "Die Liste zeigt nicht mehr, was dieser Reiter listet; es wurde nichts entfernt. Bitte den Eintrag neu wählen.",
+     "The list no longer shows what this tab lists; nothing was removed. Please choose the entry again."},
     {"731",
      "Fehler 731! Der ausgewählte Ordner ist kein gültiger CTR-Ordner.",
      "Error 731! The chosen folder is no valid CTR-folder."},

@@ -7,12 +7,14 @@ namespace zw::messages {
 namespace {
 
 constexpr MessageText kMessages[] = {
+    // Warnings while a pair is written; the pair is written all the same. {1} the file (931) or the
+    // pair's object name (932).
     {"931",
-     "Fehler 931! RelocationAnzahl in einem File groesser als 6000. Bitte Jaskel kontaktieren.",
-     "Error 931! Relocation count is greater than 6000 in one file. Please contact Jaskel."},
+     "Fehler 931! {1} bekommt mehr als 6000 Relocations in einem seiner Teile. Die Datei wird trotzdem geschrieben, aber so große Dateien sind mit RCT3 nicht erprobt. Lädt das Spiel sie nicht, die Bahn bzw. den Wagen kleiner machen (weniger Modelle, Wagen oder Schienenabschnitte) und neu erstellen.",
+     "Error 931! {1} gets more than 6000 relocations in one of its parts. The file is written all the same, but files this large have not been tried with RCT3. If the game does not load it, make the ride or car smaller (fewer models, cars or track sections) and build it again."},
     {"932",
-     "Fehler 932! PointerAnzahl groesser als 12000. Bitte Jaskel kontaktieren.",
-     "Error 932! Pointer count is greater than 12000 in one file. Please contact Jaskel."},
+     "Fehler 932! Das Paar {1} bekommt mehr als 12000 Pointer. Es wird trotzdem geschrieben, aber so große Paare sind mit RCT3 nicht erprobt. Lädt das Spiel es nicht, die Bahn bzw. den Wagen kleiner machen (weniger Modelle, Wagen oder Schienenabschnitte) und neu erstellen.",
+     "Error 932! The pair {1} gets more than 12000 pointers. It is written all the same, but pairs this large have not been tried with RCT3. If the game does not load it, make the ride or car smaller (fewer models, cars or track sections) and build it again."},
     // {1} the model name as written in the car data file, without extension
     {"171",
      "Fehler 171! {1}.common.ovl Datei konnte nicht geöffnet werden.\r\nBefindet sich möglicherweise das Modell in einem anderen Ordner als die WagenDaten.txt Datei?",
