@@ -54,10 +54,10 @@ static_assert(std::size(kMomentRows) == static_cast<std::size_t>(ButtonMoment::R
 constexpr ControlCaption kCaptions[] = {
     {"GroupBoxAllgemein", " Allgemein ", " General "},
     {"Label1Allgemein",
-     "Zorbaltwerk erzeugt CustomTrackedRides fürs Spiel RCT3 von Atari/Frontier. Zur Bedienung bitte das Tutorial "
-     "lesen.",
-     "Zorbaltwerk creates CustomTrackedRides for Atari/Frontier video game RCT3. Before using it please read the "
-     "tutorial."},
+     "Zorbaltwerk erzeugt CustomTrackedRides fürs Spiel RCT3 von Atari/Frontier. Wie es geht, steht in der "
+     "Anleitung (README.html), die dem Programm beiliegt.",
+     "Zorbaltwerk creates CustomTrackedRides for Atari/Frontier video game RCT3. How to use it is described in the "
+     "guide (README.html) that comes with the program."},
     {"NeustartButton", "Neustart", "Restart"},
     {"InstallDeinstallButton", "CTRs installieren/deinstallieren", "Install/Uninstall CTRs"},
     {"OptionenButton", "Optionen", "Options"},
