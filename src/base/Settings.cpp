@@ -183,7 +183,7 @@ OptionsWriteResult writeOptionsFile(Settings& settings, OptionsChoice& choice,
     // at the next start, which then calls the whole file wrong.
     if (gamePath.find('\'') != std::string::npos) {
         dialogs.showMessage(message("optionsGamePathApostrophe", languageOf(settings.UseEnglish),
-                                    {pathForMessage(pathFromUtf8(gamePath))}));
+                                    {displayName(pathFromUtf8(gamePath))}));
         return OptionsWriteResult::Refused;
     }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <ostream>
 
+#include "base/Encoding.h"
 #include "cli/Commands.h"
 #include "install/GameFolders.h"
 #include "install/InstallCommands.h"
@@ -48,7 +49,7 @@ int uninstall(Context& context, std::span<const std::string> args) {
         return ExitCode::Stopped;
     }
     if (std::find(installed.begin(), installed.end(), name) == installed.end()) {
-        context.showMessage("notInstalled", {nameForMessage(name)});
+        context.showMessage("notInstalled", {displayName(name)});
         return ExitCode::Stopped;
     }
     const UninstallOutcome outcome = uninstallObject(kind, settings.language, context.dialogs(), *folder, name);
