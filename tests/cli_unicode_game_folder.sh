@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A game folder with Cyrillic and Polish letters (as on Russian and Polish systems) is saved in the
-# options, read back at the next start, installed into and uninstalled from; under Wine it is also
-# found in the registry at the first start:
+# options, read back at the next start, installed into and uninstalled from, and named in messages
+# with every letter; under Wine it is also found in the registry at the first start:
 #   tests/cli_unicode_game_folder.sh WORK SOURCE_DIR [EMULATOR ...] PROGRAM
 set -euo pipefail
 work=$(realpath -m "$1")
@@ -33,6 +33,21 @@ cmp "$installed" Bahnen/CTR_Beispielbahn/CTR_Beispielbahn.common.ovl || fail "no
 zw uninstall ride CTR_Beispielbahn >/dev/null 2>&1 || fail "uninstall ride"
 [ ! -e "$installed" ] || fail "uninstall left $installed"
 echo "saved, read back, installed into and uninstalled from $game"
+
+# Messages name such folders and files with every letter, whatever the code page holds: an
+# uninstall, a build folder and a finding of the game-folder check.
+odd="Łódź_Игры"
+mkdir -p "Bahnen $odd" && cp Bahnen/CTR_BahnDaten_Beispielbahn.txt "Bahnen $odd/" && touch "Bahnen $odd/CTR_Beispielbahn"
+touch "$game/tracks/TrackedRides/$odd.txt"
+while IFS='|' read -r what expected command; do
+  shown=$(eval "zw $command" 2>&1 || true)
+  grep -qE -- "$expected" <<<"$shown" || fail "$what does not show $expected: $shown"
+done <<CASES
+uninstall|CTR_$odd|uninstall ride "CTR_$odd"
+build folder|Bahnen $odd[/\]CTR_Beispielbahn|--yes ride build "Bahnen $odd/CTR_BahnDaten_Beispielbahn.txt"
+game-folder check|: $odd\.txt |doctor
+CASES
+echo "messages name $odd with every letter"
 
 # Under Wine: the first start finds the folder in the registry (the key as the game's installer
 # writes it, 32-bit view), in a prefix of its own.

@@ -309,7 +309,7 @@ void RideAssistant::chooseTrackType(size_t menuIndex) {
     if (item.first == item.end) {
         // Neither the shipped lists nor the game folder named a section of this type.
         dialogs_.showMessage(message("assistantNoTrackSections", language(),
-                                     {item.trackType, pathForMessage(host_.gamePath())}));
+                                     {item.trackType, displayName(host_.gamePath())}));
         return;
     }
     // The menu item's positions run to the next header, so every section of the type is added.

@@ -541,7 +541,7 @@ void RideAssistant::openRide() {
     lastFolder_ = ride.DataFileFolder;
     lastName_ = ride.RideObjectName.rfind("CTR_", 0) == 0 ? ride.RideObjectName.substr(4) : ride.RideObjectName;
     const auto file = rideDataRewriteTarget(ride);
-    StatusText = message("assistantOpenedFrom", language(), {pathForMessage(file)});
+    StatusText = message("assistantOpenedFrom", language(), {displayName(file)});
     savedState_ = controlState();
 }
 
@@ -607,7 +607,7 @@ bool RideAssistant::saveRide() {
     if (!written) return false;
     lastFolder_ = ride.DataFileFolder;
     lastName_ = name;
-    StatusText = message("assistantSavedTo", language(), {pathForMessage(rideDataRewriteTarget(ride))});
+    StatusText = message("assistantSavedTo", language(), {displayName(rideDataRewriteTarget(ride))});
     savedState_ = controlState();
     return true;
 }
@@ -631,7 +631,7 @@ void RideAssistant::buildRide() {
     ride.RideObjectName = objectName;
     // A build that stopped has shown why; there is no pair to install.
     if (!host_.buildRidePair(chkAddOn.Checked)) return;
-    StatusText = message("assistantBuiltTo", language(), {pathForMessage(ride.DataFileFolder / pathFromCp1252(objectName))});
+    StatusText = message("assistantBuiltTo", language(), {displayName(ride.DataFileFolder / pathFromCp1252(objectName))});
     host_.showInstallWindow();
 }
 

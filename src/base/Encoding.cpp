@@ -177,6 +177,19 @@ std::string asciiOnlyText(std::string_view text) {
     return ascii;
 }
 
+DisplayName displayName(const std::filesystem::path& path) {
+    const std::string utf8 = pathToUtf8(path);
+    DisplayName shown;
+    shown.utf8.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size();) {
+        const size_t start = i;
+        char32_t cp = 0;
+        if (decodeUtf8(utf8, i, cp)) shown.utf8.append(utf8, start, i - start);
+        else shown.utf8 += '?';
+    }
+    return shown;
+}
+
 std::string pathForMessage(const std::filesystem::path& path) {
     try {
         return pathToCp1252(path);

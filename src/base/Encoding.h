@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/DisplayName.h"
+
 namespace zw {
 
 struct EncodingError : std::runtime_error {
@@ -50,9 +52,12 @@ std::string pathToCp1252(const std::filesystem::path& path);
 std::filesystem::path pathFromUtf8(std::string_view utf8);
 std::string pathToUtf8(const std::filesystem::path& path);
 
-// Texts for message arguments (Windows-1252). A system text shows anything beyond ASCII as '?'; a
-// path shows as its Windows-1252 name, or ASCII-only when the code page cannot hold it.
+// Texts for message arguments. A system text (Windows-1252) shows anything beyond ASCII as '?'; a
+// path shows with every character it holds, whatever the code page (a byte that is no UTF-8 shows
+// as '?'). A path's Windows-1252 name where one is needed besides messages: pathForMessage, with
+// characters the code page cannot hold shown as '?'.
 std::string asciiOnlyText(std::string_view text);
+DisplayName displayName(const std::filesystem::path& path);
 std::string pathForMessage(const std::filesystem::path& path);
 
 }  // namespace zw

@@ -72,13 +72,13 @@ std::string systemReasonOf(const std::error_code& error) {
     }
 }
 
-std::string fileInUseMessage(const std::string& cp1252Name, const std::error_code& error, Language language) {
-    return message("fileInUse", language, {cp1252Name, systemReasonOf(error)});
+std::string fileInUseMessage(MessageArg name, const std::error_code& error, Language language) {
+    return message("fileInUse", language, {name, systemReasonOf(error)});
 }
 
-bool shownAsFileInUse(const std::error_code& error, const std::string& cp1252Name, Language language, Dialogs& dialogs) {
+bool shownAsFileInUse(const std::error_code& error, MessageArg name, Language language, Dialogs& dialogs) {
     if (!isFileInUse(error)) return false;
-    dialogs.showError(fileInUseMessage(cp1252Name, error, language));
+    dialogs.showError(fileInUseMessage(name, error, language));
     return true;
 }
 

@@ -20,12 +20,12 @@ std::error_code fileInUseFault();
 // The system's own words for `error`, as a Windows-1252 message argument.
 std::string systemReasonOf(const std::error_code& error);
 
-// The message for a held file: `cp1252Name` is in use, close the game, nothing was changed; with the
+// The message for a held file: `name` is in use, close the game, nothing was changed; with the
 // system's reason.
-std::string fileInUseMessage(const std::string& cp1252Name, const std::error_code& error, Language language);
+std::string fileInUseMessage(MessageArg name, const std::error_code& error, Language language);
 
 // When another program holding the file caused `error`: shows that message as an error and returns
 // true. Otherwise shows nothing and returns false, for the caller's own message.
-bool shownAsFileInUse(const std::error_code& error, const std::string& cp1252Name, Language language, Dialogs& dialogs);
+bool shownAsFileInUse(const std::error_code& error, MessageArg name, Language language, Dialogs& dialogs);
 
 }  // namespace zw

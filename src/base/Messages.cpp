@@ -41,7 +41,7 @@ std::span<const MessageText> allMessages() { return catalogue(); }
 
 namespace {
 
-std::string filledMessage(std::string_view id, Language language, std::span<const std::string_view> args) {
+std::string filledMessage(std::string_view id, Language language, std::span<const MessageArg> args) {
     auto it = index().find(id);
     if (it == index().end()) throw std::out_of_range("unknown message id " + std::string(id));
     const MessageText& entry = *it->second;
@@ -53,7 +53,7 @@ std::string filledMessage(std::string_view id, Language language, std::span<cons
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '{' && i + 2 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9' && text[i + 2] == '}') {
             size_t n = static_cast<size_t>(text[i + 1] - '1');
-            if (n < args.size()) out += cp1252ToUtf8(args[n]);
+            if (n < args.size()) out += args[n].isUtf8() ? std::string(args[n].text()) : cp1252ToUtf8(args[n].text());
             i += 2;
         } else {
             out += text[i];
@@ -69,12 +69,12 @@ MessageId MessageId::fromRunTime(std::string_view id) {
     return MessageId(id, Checked{});
 }
 
-std::string message(MessageId id, Language language, std::initializer_list<std::string_view> cp1252Args) {
-    return filledMessage(id.text(), language, std::span<const std::string_view>(cp1252Args.begin(), cp1252Args.size()));
+std::string message(MessageId id, Language language, std::initializer_list<MessageArg> args) {
+    return filledMessage(id.text(), language, std::span<const MessageArg>(args.begin(), args.size()));
 }
 
 std::string messageWithArgs(MessageId id, Language language, std::span<const std::string> cp1252Args) {
-    const std::vector<std::string_view> args(cp1252Args.begin(), cp1252Args.end());
+    const std::vector<MessageArg> args(cp1252Args.begin(), cp1252Args.end());
     return filledMessage(id.text(), language, args);
 }
 

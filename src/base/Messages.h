@@ -4,8 +4,8 @@
 //
 // Ids: a numbered message is known by its three-digit code ("101", "088"); an unnumbered one by a
 // short camel-case name ("welcome"). Templates hold placeholders {1} … {9} for the pieces that the
-// program fills in (a model name, a count); arguments are Windows-1252 domain strings and are
-// converted to UTF-8 when they are put in.
+// program fills in (a model name, a count). An argument is a Windows-1252 domain string, converted
+// to UTF-8 when it is put in, or a DisplayName, which is UTF-8 already and goes in as it is.
 
 #include <initializer_list>
 #include <ostream>
@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/DisplayName.h"
 #include "base/MessageIds.h"
 
 namespace zw {
@@ -61,11 +62,28 @@ struct MessageText {
 
 enum class Language { German, English };
 
+// One piece put into a message: a Windows-1252 domain string or a DisplayName. It refers to the text
+// it was made from, which lives as long as the call it is made for.
+class MessageArg {
+public:
+    MessageArg(std::string_view cp1252) : text_(cp1252) {}
+    MessageArg(const std::string& cp1252) : text_(cp1252) {}
+    MessageArg(const char* cp1252) : text_(cp1252) {}
+    MessageArg(const DisplayName& name) : text_(name.utf8), utf8_(true) {}
+
+    std::string_view text() const { return text_; }
+    bool isUtf8() const { return utf8_; }
+
+private:
+    std::string_view text_;
+    bool utf8_ = false;
+};
+
 inline Language languageOf(bool useEnglish) { return useEnglish ? Language::English : Language::German; }
 
 // The text of message `id` in `language` with its placeholders filled. A message that exists in one
 // language only is given in that language whatever is asked.
-std::string message(MessageId id, Language language, std::initializer_list<std::string_view> cp1252Args = {});
+std::string message(MessageId id, Language language, std::initializer_list<MessageArg> args = {});
 
 // The same with the arguments in a list made at run time.
 std::string messageWithArgs(MessageId id, Language language, std::span<const std::string> cp1252Args);

@@ -100,7 +100,7 @@ std::optional<fs::path> pathAsFoundOnDisk(const fs::path& path, Dialogs& dialogs
     PathOnDisk found = findPathOnDisk(path);
     if (found.status != PathOnDisk::Status::Ambiguous) return std::move(found.path);
     dialogs.showMessage(message("namesDifferOnlyInCase", language,
-                                {pathForMessage(found.candidates[0]), pathForMessage(found.candidates[1])}));
+                                {displayName(found.candidates[0]), displayName(found.candidates[1])}));
     return std::nullopt;
 }
 

@@ -115,7 +115,7 @@ OptionsStatus loadSettings(Settings& settings, const std::filesystem::path& work
 }
 
 std::string welcomeText(Language language) {
-    return message("welcome", language, {pathForMessage(guideFile(executableFolder()))});
+    return message("welcome", language, {displayName(guideFile(executableFolder()))});
 }
 
 OptionsStatus readSettingsText(Settings& settings, const std::string& text, Dialogs& dialogs) {
@@ -189,7 +189,7 @@ OptionsWriteResult writeOptionsFile(Settings& settings, OptionsChoice& choice,
     // at the next start, which then calls the whole file wrong.
     if (gamePath.find('\'') != std::string::npos) {
         dialogs.showMessage(message("optionsGamePathApostrophe", languageOf(settings.UseEnglish),
-                                    {pathForMessage(pathFromUtf8(gamePath))}));
+                                    {displayName(pathFromUtf8(gamePath))}));
         return OptionsWriteResult::Refused;
     }
 

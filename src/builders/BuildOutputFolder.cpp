@@ -48,7 +48,7 @@ bool BuildOutputFolder::prepare(PairKind building, bool OverwriteWithoutPrompt, 
     if (const std::error_code error = makeFolder(folder, made_)) {
         // Not there and not made (or a file of that name): nothing could be written into it.
         dialogs.showMessage(message("outputFolderNotCreated", language,
-                                    {pathForMessage(folder), asciiOnlyText(error.message())}));
+                                    {displayName(folder), asciiOnlyText(error.message())}));
         return false;
     }
     if (made_) return true;
@@ -57,13 +57,13 @@ bool BuildOutputFolder::prepare(PairKind building, bool OverwriteWithoutPrompt, 
     const PairKind earlier = earlierPairKind(files_.unique);
     if (earlier != PairKind::Unknown && earlier != building) {
         const MessageId id = earlier == PairKind::Ride ? MessageId("buildWouldReplaceRidePair") : MessageId("buildWouldReplaceCarPair");
-        dialogs.showMessage(message(id, language, {pathForMessage(folder)}));
+        dialogs.showMessage(message(id, language, {displayName(folder)}));
         return false;
     }
     if (OverwriteWithoutPrompt) return true;
     const std::filesystem::path& named = hasUnique ? files_.unique : files_.common;
     return dialogs.askYesNo(message("warningCaption", language),
-                            message(overwriteQuestionId(earlier), language, {pathForMessage(named)}));
+                            message(overwriteQuestionId(earlier), language, {displayName(named)}));
 }
 
 void BuildOutputFolder::removeIfMadeAndEmpty(Dialogs* dialogs, Language language) {
@@ -74,7 +74,7 @@ void BuildOutputFolder::removeIfMadeAndEmpty(Dialogs* dialogs, Language language
     error = removeFile(folder);
     if (error && dialogs) {
         dialogs->showMessage(
-            message("outputFolderNotRemoved", language, {pathForMessage(folder), asciiOnlyText(error.message())}));
+            message("outputFolderNotRemoved", language, {displayName(folder), asciiOnlyText(error.message())}));
     }
     made_ = false;
 }

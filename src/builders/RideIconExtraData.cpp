@@ -74,7 +74,7 @@ Outcome readIconFile(std::filesystem::path path, std::string_view BahnIcon, cons
         }
         return Outcome::NotFound;
     } catch (const BinaryReadError& failure) {
-        dialogs.showMessage(message("ovlFileMalformed", language, {pathForMessage(path), asciiOnlyText(failure.what())}));
+        dialogs.showMessage(message("ovlFileMalformed", language, {displayName(path), asciiOnlyText(failure.what())}));
         return Outcome::Stopped;
     }
 }

@@ -74,8 +74,8 @@ public:
     Language language() const { return languageOf(window_.state().settings.UseEnglish); }
 
     // Shows catalogue message `id` in the active language.
-    void showMessage(MessageId id, std::initializer_list<std::string_view> cp1252Args = {}) {
-        dialogs_.showMessage(message(id, language(), cp1252Args));
+    void showMessage(MessageId id, std::initializer_list<MessageArg> args = {}) {
+        dialogs_.showMessage(message(id, language(), args));
     }
 
 private:

@@ -120,7 +120,7 @@ bool writePicture(Context& context, const RgbaPicture& picture, const std::files
     const std::error_code error =
         png ? writeFileAtomically(path, *png) : std::make_error_code(std::errc::not_enough_memory);
     if (error) {
-        context.showMessage("ovlFileNotWritten", {pathForMessage(path), asciiOnlyText(error.message())});
+        context.showMessage("ovlFileNotWritten", {displayName(path), asciiOnlyText(error.message())});
         return false;
     }
     context.out() << shownPath(path) << '\n';
@@ -140,7 +140,7 @@ bool writeTextures(Context& context, const StructureSpace& space, const std::fil
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error) {
-        context.showMessage("outputFolderNotCreated", {pathForMessage(folder), asciiOnlyText(error.message())});
+        context.showMessage("outputFolderNotCreated", {displayName(folder), asciiOnlyText(error.message())});
         return false;
     }
     bool written = true;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <ostream>
 
+#include "base/Encoding.h"
 #include "cli/Commands.h"
 #include "install/GameFolders.h"
 #include "install/InstallCommands.h"
@@ -46,7 +47,7 @@ int uninstall(Context& context, std::span<const std::string> args) {
         return ExitCode::Stopped;
     }
     if (std::find(installed->names.begin(), installed->names.end(), name) == installed->names.end()) {
-        context.showMessage("notInstalled", {nameForMessage(name)});
+        context.showMessage("notInstalled", {displayName(name)});
         return ExitCode::Stopped;
     }
     const UninstallOutcome outcome =

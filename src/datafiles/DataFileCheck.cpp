@@ -126,7 +126,7 @@ public:
     }
 
 private:
-    std::string say(MessageId id, std::initializer_list<std::string_view> args = {}) const {
+    std::string say(MessageId id, std::initializer_list<MessageArg> args = {}) const {
         return message(id, settings_.language, args);
     }
     void error(uint32_t line, std::string text) { findings_.push_back({line, FindingSeverity::Error, std::move(text), std::nullopt}); }
@@ -494,7 +494,7 @@ std::string findingLine(const DataFileFinding& finding, Language language) {
     return line + finding.text;
 }
 
-std::string findingsMessage(const std::string& fileName, const std::vector<DataFileFinding>& findings,
+std::string findingsMessage(MessageArg fileName, const std::vector<DataFileFinding>& findings,
                             Language language, size_t shown) {
     std::string text = message("checkFindingsHeading", language, {fileName});
     for (size_t i = 0; i < findings.size() && i < shown; ++i) text += "\n" + findingLine(findings[i], language);

@@ -55,9 +55,9 @@ std::size_t errorCount(const std::vector<DataFileFinding>& findings);
 // One finding as a line of text ("line 12: ...", a note marked as one).
 std::string findingLine(const DataFileFinding& finding, Language language);
 
-// The findings of the file `fileName` (Windows-1252) as one message: at most `shown` of them,
+// The findings of the file `fileName` as one message: at most `shown` of them,
 // then how many more there are.
-std::string findingsMessage(const std::string& fileName, const std::vector<DataFileFinding>& findings,
+std::string findingsMessage(MessageArg fileName, const std::vector<DataFileFinding>& findings,
                             Language language, size_t shown = 20);
 
 }  // namespace zw

@@ -14,7 +14,7 @@ std::string dataFileNameProblem(const std::filesystem::path& file, DataFileKind 
     const std::string lowerName = lowerAscii(name);
     const std::string prefix(dataFilePrefix(kind));
     if (lowerName.starts_with(lowerAscii(prefix)) && lowerName.ends_with(".txt")) return {};
-    return message("dataFileNameWrong", language, {prefix, name});
+    return message("dataFileNameWrong", language, {prefix, displayName(file.filename())});
 }
 
 }  // namespace zw

@@ -64,7 +64,7 @@ const KindText& textsOf(Kind kind) { return kKindTexts[static_cast<size_t>(kind)
 // machine's memory.
 constexpr uintmax_t kLargestFile = uintmax_t{512} << 20;
 
-std::string utf8Name(const fs::path& name) { return cp1252ToUtf8(nameForMessage(name)); }
+std::string utf8Name(const fs::path& name) { return displayName(name).utf8; }
 
 // A ride's names of other objects, compared once every CTR is read.
 struct RideNeeds {
@@ -102,7 +102,7 @@ public:
         if (!fs::is_directory(gamePath_, error)) {
             CheckedCtr& game = folderItself(CtrKind::Ride, utf8Name(gamePath_.filename()));
             add(game, Kind::FolderNotRead, "", "gameCheckFolderNotRead",
-                {pathForMessage(gamePath_), asciiOnlyText(error ? error.message() : "not a folder")});
+                {displayName(gamePath_), asciiOnlyText(error ? error.message() : "not a folder")});
             return finish();
         }
         for (CtrKind kind : {CtrKind::Ride, CtrKind::Car}) {
@@ -111,14 +111,14 @@ public:
             const std::string shown = utf8Name(wanted.parent_path().filename()) + "/" + utf8Name(wanted.filename());
             if (found.status == PathOnDisk::Status::Ambiguous) {
                 add(folderItself(kind, shown), Kind::NamesDifferInCase, "", "gameCheckNamesDifferInCase",
-                    {pathForMessage(found.candidates[0]), pathForMessage(found.candidates[1])});
+                    {displayName(found.candidates[0]), displayName(found.candidates[1])});
                 continue;
             }
             if (found.status == PathOnDisk::Status::Missing) continue;  // nothing of that kind installed
             std::vector<FolderEntry> entries = listFolder(found.path, error);
             if (error) {
                 add(folderItself(kind, shown), Kind::FolderNotRead, "", "gameCheckFolderNotRead",
-                    {pathForMessage(found.path), asciiOnlyText(error.message())});
+                    {displayName(found.path), asciiOnlyText(error.message())});
                 continue;
             }
             std::sort(entries.begin(), entries.end(),
@@ -160,7 +160,7 @@ private:
     }
 
     void add(CheckedCtr& ctr, Kind kind, std::string file, MessageId id,
-             std::initializer_list<std::string_view> args) {
+             std::initializer_list<MessageArg> args) {
         addText(ctr, kind, std::move(file), message(id, language_, args));
     }
 
@@ -178,18 +178,18 @@ private:
         const bool trackSet = folderKind == CtrKind::Ride && nameStartsWith(entry.name, namePrefixOf(CtrKind::Track));
         const bool pair = nameStartsWith(entry.name, namePrefixOf(folderKind));
         if (isTemporaryName(entry.name)) {
-            add(ctr, Kind::Leftover, "", "gameCheckLeftover", {name});
+            add(ctr, Kind::Leftover, "", "gameCheckLeftover", {displayName(entry.name)});
         } else if (!entry.isFolder) {
-            add(ctr, Kind::LooseFile, "", "gameCheckLooseFile", {name});
+            add(ctr, Kind::LooseFile, "", "gameCheckLooseFile", {displayName(entry.name)});
         } else if (!trackSet && !pair) {
-            add(ctr, Kind::NotACtr, "", "gameCheckNotACtr", {name});
+            add(ctr, Kind::NotACtr, "", "gameCheckNotACtr", {displayName(entry.name)});
         } else {
             std::error_code error;
             const fs::path folder = kindFolder / entry.name;
             const std::vector<FolderEntry> entries = listFolder(folder, error);
             if (error) {
                 add(ctr, Kind::FolderNotRead, "", "gameCheckFolderNotRead",
-                    {pathForMessage(folder), asciiOnlyText(error.message())});
+                    {displayName(folder), asciiOnlyText(error.message())});
             } else {
                 report_.ctrs.push_back(std::move(ctr));
                 const size_t index = report_.ctrs.size() - 1;
@@ -208,7 +208,7 @@ private:
     void noteOthers(CheckedCtr& ctr, const std::vector<FolderEntry>& entries, const CtrFolderLayout& layout) {
         for (size_t i = 0; i < entries.size(); ++i) {
             const std::string file = utf8Name(entries[i].name);
-            const std::string shown = nameForMessage(entries[i].name);
+            const DisplayName shown = displayName(entries[i].name);
             switch (layout.roles[i]) {
                 case EntryRole::Belongs: break;
                 case EntryRole::Leftover: add(ctr, Kind::Leftover, file, "gameCheckLeftover", {shown}); break;
@@ -227,7 +227,7 @@ private:
             const std::string wanted = pairName + suffix;
             if (match->status == EntryMatch::Status::Ambiguous) {
                 add(ctr, Kind::NamesDifferInCase, cp1252ToUtf8(wanted), "gameCheckNamesDifferInCase",
-                    {nameForMessage(entries[match->index].name), nameForMessage(entries[match->other].name)});
+                    {displayName(entries[match->index].name), displayName(entries[match->other].name)});
                 present = false;
             } else if (match->status == EntryMatch::Status::Missing) {
                 present = false;
@@ -246,12 +246,12 @@ private:
         const uintmax_t size = fs::file_size(path, error);
         if (!error && size > kLargestFile) {
             add(ctr, Kind::FileNotRead, utf8Name(path.filename()), "gameCheckFileTooLarge",
-                {nameForMessage(path.filename()), std::to_string(size >> 20)});
+                {displayName(path.filename()), std::to_string(size >> 20)});
             return false;
         }
         if (!readWholeFileInto(path, bytes, &error)) {
             add(ctr, Kind::FileNotRead, utf8Name(path.filename()), "gameCheckFileNotRead",
-                {nameForMessage(path.filename()), asciiOnlyText(error.message())});
+                {displayName(path.filename()), asciiOnlyText(error.message())});
             return false;
         }
         report_.bytesRead += bytes.size();
@@ -314,7 +314,7 @@ private:
         const std::string uniqueFile = utf8Name(entries[layout.unique.index].name);
         const bool wrongFolder = kind != PairKind::Unknown && (kind == PairKind::Car) != (ctr.folderKind == CtrKind::Car);
         if (kind == PairKind::Unknown) {
-            add(ctr, Kind::UnknownContent, uniqueFile, "gameCheckUnknownContent", {nameForMessage(entries[layout.unique.index].name)});
+            add(ctr, Kind::UnknownContent, uniqueFile, "gameCheckUnknownContent", {displayName(entries[layout.unique.index].name)});
         } else if (wrongFolder) {
             add(ctr, Kind::WrongFolder, "", kind == PairKind::Car ? MessageId("gameCheckCarAmongRides") : MessageId("gameCheckRideAmongCars"), {name});
         }
@@ -357,11 +357,11 @@ private:
             TrackSetSections read = readTrackSetSections(commonBytes_, nameForMessage(commonEntry.name));
             if (read.status == TrackSetSections::Status::NotVersion1) {
                 add(ctr, Kind::PairMalformed, utf8Name(commonEntry.name), "gameCheckTrackSetNotVersion1",
-                    {nameForMessage(commonEntry.name)});
+                    {displayName(commonEntry.name)});
                 commonRead = false;
             } else if (read.status == TrackSetSections::Status::Damaged) {
                 add(ctr, Kind::PairMalformed, utf8Name(commonEntry.name), "gameCheckPairMalformed",
-                    {nameForMessage(commonEntry.name) + ": " + read.problem});
+                    {DisplayName{displayName(commonEntry.name).utf8 + ": " + cp1252ToUtf8(read.problem)}});
                 commonRead = false;
             }
             sections = std::move(read.names);
@@ -400,10 +400,10 @@ private:
         for (const auto& [key, same] : byName) {
             if (same.size() < 2) continue;
             for (const ObjectName* o : same) {
-                std::string others;
+                DisplayName others;
                 for (const ObjectName* other : same) {
                     if (other == o) continue;
-                    others += (others.empty() ? "" : ", ") + nameForMessage(report_.ctrs[other->ctr].entry);
+                    others.utf8 += (others.utf8.empty() ? "" : ", ") + displayName(report_.ctrs[other->ctr].entry).utf8;
                 }
                 add(report_.ctrs[o->ctr], Kind::SharedObjectName, "", "gameCheckSharedObjectName", {o->name, others});
             }

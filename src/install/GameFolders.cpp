@@ -66,7 +66,7 @@ std::optional<InstalledObjects> findInstalledObjects(CtrKind kind, const fs::pat
     if (!fs::exists(*folder, error)) {
         const PathOnDisk game = findPathOnDisk(gamePath);
         if (game.status != PathOnDisk::Status::Found || !fs::is_directory(game.path, error)) {
-            problem = message("gameFolderMissing", language, {pathForMessage(gamePath)});
+            problem = message("gameFolderMissing", language, {displayName(gamePath)});
             return std::nullopt;
         }
         // A game without anything of this kind installed yet.
@@ -74,7 +74,7 @@ std::optional<InstalledObjects> findInstalledObjects(CtrKind kind, const fs::pat
     }
     InstalledObjects objects{*folder, listInstalledObjects(kind, *folder, error)};
     if (error) {
-        problem = message("730", language, {pathForMessage(*folder)});
+        problem = message("730", language, {displayName(*folder)});
         return std::nullopt;
     }
     return objects;

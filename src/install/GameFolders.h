@@ -59,8 +59,8 @@ struct InstalledObjects {
 std::optional<InstalledObjects> findInstalledObjects(CtrKind kind, const std::filesystem::path& gamePath,
                                                      Dialogs& dialogs, Language language, std::string& problem);
 
-// An entry name as a Windows-1252 domain string for messages; characters that Windows-1252 cannot
-// hold become "?".
+// An entry name as a Windows-1252 domain string, for comparing it with object names and naming it to
+// the pair readers; characters that Windows-1252 cannot hold become "?". Messages take displayName.
 std::string nameForMessage(const std::filesystem::path& name);
 
 // A folder's text with one separator at its end, the form the install window keeps its folder in.

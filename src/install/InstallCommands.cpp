@@ -73,7 +73,7 @@ TargetFolder prepareTargetFolder(CtrKind kind, const InstallSettings& settings, 
 void removeMadeFolder(const fs::path& folder, Language language, Dialogs& dialogs) {
     if (const std::error_code ec = removeFile(folder)) {
         dialogs.showMessage(message("installedFileNotDeleted", language,
-                                    {nameForMessage(folder.filename()), std::to_string(ec.value())}));
+                                    {displayName(folder.filename()), std::to_string(ec.value())}));
     }
 }
 
@@ -89,7 +89,7 @@ std::string shownAsFound(const std::string& shownName, const fs::path& found) {
 
 // A copy that failed: message `id` about `shownName`, or the in-use message naming `fileName` when
 // another program holds the file open.
-void showCopyFailure(MessageId id, const std::string& shownName, const std::string& fileName,
+void showCopyFailure(MessageId id, const std::string& shownName, MessageArg fileName,
                      const std::error_code& ec, Language language, Dialogs& dialogs) {
     if (!shownAsFileInUse(ec, fileName, language, dialogs)) dialogs.showMessage(message(id, language, {shownName}));
 }
@@ -108,7 +108,7 @@ bool copyPair(const fs::path& source, const fs::path& target, const std::string&
     const bool commonFailed = failure->file == PairFile::Common;
     const fs::path& failed = commonFailed ? toCommon : toUnique;
     showCopyFailure(commonFailed ? commonId : uniqueId, shownAsFound(shownName, commonFailed ? fromCommon : fromUnique),
-                    nameForMessage(failed.filename()), failure->error, language, dialogs);
+                    displayName(failed.filename()), failure->error, language, dialogs);
     return false;
 }
 
@@ -121,7 +121,7 @@ bool stagePair(const fs::path& source, const fs::path& staging, const std::strin
         fs::path from = source / file;
         if (!findPathsOnDisk({&from}, dialogs, language)) return false;
         if (const std::error_code ec = copyFileAtomically(from, staging / file)) {
-            showCopyFailure(id, shownAsFound(shownName, from), nameForMessage(from.filename()), ec, language, dialogs);
+            showCopyFailure(id, shownAsFound(shownName, from), displayName(from.filename()), ec, language, dialogs);
             return false;
         }
     }
@@ -171,7 +171,7 @@ InstallOutcome installTrackSet(const InstallSettings& settings, Dialogs& dialogs
     const auto abandon = [&](InstallOutcome outcome) {
         if (const std::error_code ec = staging.abandon()) {
             dialogs.showMessage(message("installedFileNotDeleted", language,
-                                        {nameForMessage(staging.staging().filename()), std::to_string(ec.value())}));
+                                        {displayName(staging.staging().filename()), std::to_string(ec.value())}));
         }
         return outcome;
     };
@@ -195,18 +195,18 @@ InstallOutcome installTrackSet(const InstallSettings& settings, Dialogs& dialogs
         // A file of the earlier set that the game holds open would stay behind when the folder moves.
         fs::path held;
         if (const std::error_code ec = staging.checkTargetNotHeld(held)) {
-            if (!shownAsFileInUse(ec, nameForMessage(held.filename()), language, dialogs)) folderFailed(ec);
+            if (!shownAsFileInUse(ec, displayName(held.filename()), language, dialogs)) folderFailed(ec);
             return abandon(InstallOutcome::CopyFailed);
         }
     }
     std::error_code formerNotRemoved;
     if (const std::error_code ec = staging.moveIntoPlace(formerNotRemoved)) {
-        if (!shownAsFileInUse(ec, nameForMessage(target.filename()), language, dialogs)) folderFailed(ec);
+        if (!shownAsFileInUse(ec, displayName(target.filename()), language, dialogs)) folderFailed(ec);
         return abandon(InstallOutcome::FolderNotCreated);
     }
     if (formerNotRemoved) {
         dialogs.showMessage(message("installedFileNotDeleted", language,
-                                    {nameForMessage(formerFileName(target).filename()),
+                                    {displayName(formerFileName(target).filename()),
                                      std::to_string(formerNotRemoved.value())}));
     }
     dialogs.showMessage(message(successId(CtrKind::Track), language));

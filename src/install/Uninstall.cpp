@@ -18,16 +18,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string fileName(const fs::path& file) { return nameForMessage(file.filename()); }
+DisplayName fileName(const fs::path& file) { return displayName(file.filename()); }
 
 // The files' names one per line, "-" for none.
-std::string namesOnLines(const std::vector<fs::path>& files) {
-    std::string text;
+DisplayName namesOnLines(const std::vector<fs::path>& files) {
+    DisplayName text;
     for (const fs::path& file : files) {
-        if (!text.empty()) text += "\r\n";
-        text += fileName(file);
+        if (!text.utf8.empty()) text.utf8 += "\r\n";
+        text.utf8 += fileName(file).utf8;
     }
-    return text.empty() ? "-" : text;
+    return text.utf8.empty() ? DisplayName{"-"} : text;
 }
 
 bool existsAsFile(const fs::path& path) {
@@ -42,7 +42,7 @@ enum class Deletion { Done, NothingDeleted, PartlyDeleted };
 // program holds the file open, and only when every file is aside are they deleted. A file that
 // cannot be set aside puts the others back; a deletion that fails puts back the files not yet
 // deleted and names what is gone and what is left.
-Deletion deleteAllOrNothing(const std::vector<fs::path>& files, const std::string& objectName, Language language,
+Deletion deleteAllOrNothing(const std::vector<fs::path>& files, MessageArg objectName, Language language,
                             Dialogs& dialogs) {
     // Puts files[from, to) back under their names; `left` gets the name each is found under after.
     const auto putBack = [&](size_t from, size_t to, std::vector<fs::path>& left) {
@@ -136,7 +136,7 @@ UninstallConfirmation askBeforeUninstalling(const InstallSettings& settings, Dia
         return settings.overwriteWithoutPrompt ||
                dialogs.askYesNo(message("warningCaption", settings.language),
                                 message("uninstallQuestion", settings.language,
-                                        {nameForMessage(name), std::to_string(fileCount)}));
+                                        {displayName(name), std::to_string(fileCount)}));
     };
 }
 
@@ -168,7 +168,7 @@ UninstallOutcome uninstallObject(CtrKind kind, Language language, Dialogs& dialo
         const auto bytes = cpName.empty() ? std::nullopt : readWholeFile(commonFile, &readError);
         if (!bytes) {
             if (!shownAsFileInUse(readError, fileName(commonFile), language, dialogs)) {
-                dialogs.showMessage(message("736", language, {nameForMessage(name)}));
+                dialogs.showMessage(message("736", language, {displayName(name)}));
             }
             return UninstallOutcome::NotRead;
         }
@@ -204,7 +204,7 @@ UninstallOutcome uninstallObject(CtrKind kind, Language language, Dialogs& dialo
         }
     }
     if (confirm && !confirm(files.size())) return UninstallOutcome::Declined;
-    const Deletion deletion = deleteAllOrNothing(files, nameForMessage(name), language, dialogs);
+    const Deletion deletion = deleteAllOrNothing(files, displayName(name), language, dialogs);
     if (deletion != Deletion::Done) return outcomeOf(deletion);
     // What an interrupted install left beside them goes too.
     for (const fs::path& file : known) removeLeftoversOf(file);
@@ -214,7 +214,7 @@ UninstallOutcome uninstallObject(CtrKind kind, Language language, Dialogs& dialo
         dialogs.showMessage(message("735", language));
         return UninstallOutcome::FolderKept;
     }
-    dialogs.showMessage(message("uninstalled", language, {nameForMessage(name), std::to_string(files.size())}));
+    dialogs.showMessage(message("uninstalled", language, {displayName(name), std::to_string(files.size())}));
     return UninstallOutcome::Removed;
 }
 

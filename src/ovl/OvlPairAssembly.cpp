@@ -153,9 +153,9 @@ uint32_t blockCount(const PartFiles& parts, int n) { return static_cast<uint32_t
 // had replaced its own, also what became of the common file.
 void showPairReplaceFailure(const FilePairReplaceFailure& failure, const std::filesystem::path& commonPath,
                             const std::filesystem::path& uniquePath, Dialogs& dialogs, Language language) {
-    const std::string failed = pathForMessage(failure.secondFile ? uniquePath : commonPath);
+    const DisplayName failed = displayName(failure.secondFile ? uniquePath : commonPath);
     const std::string reason = asciiOnlyText(failure.error.message());
-    const std::string common = pathForMessage(commonPath);
+    const DisplayName common = displayName(commonPath);
     const std::string rollbackReason = asciiOnlyText(failure.rollbackError.message());
     switch (failure.rollback) {
         case FirstFileRollback::None:
@@ -167,7 +167,7 @@ void showPairReplaceFailure(const FilePairReplaceFailure& failure, const std::fi
             return;
         case FirstFileRollback::OldFileKept:
             dialogs.showMessage(message("ovlPairOldFileKept", language,
-                                        {failed, reason, common, rollbackReason, pathForMessage(formerFileName(commonPath))}));
+                                        {failed, reason, common, rollbackReason, displayName(formerFileName(commonPath))}));
             return;
         case FirstFileRollback::NewFileKept:
             dialogs.showMessage(message("ovlPairNewFileKept", language, {failed, reason, common, rollbackReason}));
@@ -257,7 +257,7 @@ bool assemblePair(OvlWriter& writer, const OvlPairContents& contents, const std:
                                              std::tuple{&uniquePath, &stagedUnique, &pair.unique}}) {
         if (std::error_code error = writePiecesAtomically(*staged, file->pieces())) {
             dropStaged();
-            dialogs.showMessage(message("ovlFileNotWritten", language, {pathForMessage(*path), asciiOnlyText(error.message())}));
+            dialogs.showMessage(message("ovlFileNotWritten", language, {displayName(*path), asciiOnlyText(error.message())}));
             return false;
         }
     }

@@ -45,7 +45,7 @@ public:
     }
 
 private:
-    void violate(MessageId id, std::initializer_list<std::string_view> args) {
+    void violate(MessageId id, std::initializer_list<MessageArg> args) {
         violations_.push_back(message(id, language_, args));
     }
 

@@ -52,7 +52,7 @@ public:
 
     const GameFolderReport& report() const { return report_; }
     // Catalogue message `id` in the language in force (the tab's captions).
-    std::string caption(MessageId id, std::initializer_list<std::string_view> args = {}) const {
+    std::string caption(MessageId id, std::initializer_list<MessageArg> args = {}) const {
         return message(id, settings_().language, args);
     }
 

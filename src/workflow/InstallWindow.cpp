@@ -117,7 +117,7 @@ void InstallWindow::refreshList(int mode) {
         std::error_code error;
         names = listUndottedEntries(folder, error);
         if (error) {
-            dialogs_.showMessage(message("730", settings.language, {pathForMessage(folder)}));
+            dialogs_.showMessage(message("730", settings.language, {displayName(folder)}));
             return;
         }
     } else {
@@ -167,7 +167,7 @@ void InstallWindow::ListBoxDblClick() {
         std::error_code error;
         const auto inside = listUndottedEntries(candidate, error);
         if (error) {
-            dialogs_.showMessage(message("730", settings_().language, {pathForMessage(candidate)}));
+            dialogs_.showMessage(message("730", settings_().language, {displayName(candidate)}));
         } else if (!inside.empty()) {
             // A CTR folder holds only files with extensions: the user stays where it is listed.
             BrowseFolder = candidate;

@@ -156,7 +156,7 @@ void MainWindow::afterRead(DataFileKind kind, const std::filesystem::path& file,
     readFindings_ = checkReadDataFile(kind, state_, executableFolder_);
     const std::size_t errors = errorCount(readFindings_);
     readErrors_[static_cast<std::size_t>(kind)] = {errors, false};
-    const std::string fileName = pathForMessage(file.filename());
+    const DisplayName fileName = displayName(file.filename());
     if (errors == 0) statusFile_ = message("statusRead", language, {fileName, objectName});
     else if (errors == 1) statusFile_ = message("statusReadWithOneError", language, {fileName, objectName});
     else statusFile_ = message("statusReadWithErrors", language, {std::to_string(errors), fileName, objectName});
@@ -182,12 +182,12 @@ bool MainWindow::goOnDespiteReadErrors(DataFileKind kind) {
 }
 
 void MainWindow::setCommandStatus(MessageId id, const std::filesystem::path& path) {
-    // The path's last two parts after an ellipsis (Windows-1252 0x85), which the line has room for.
+    // The path's last two parts after an ellipsis (U+2026), which the line has room for.
     std::filesystem::path shortened = path.parent_path().filename() / path.filename();
-    const std::string shown = path.parent_path().has_parent_path()
-                                  ? "\x85" + std::string(1, static_cast<char>(std::filesystem::path::preferred_separator)) +
-                                        pathForMessage(shortened)
-                                  : pathForMessage(path);
+    const DisplayName shown = path.parent_path().has_parent_path()
+                                  ? DisplayName{"\xE2\x80\xA6" + std::string(1, static_cast<char>(std::filesystem::path::preferred_separator)) +
+                                                displayName(shortened).utf8}
+                                  : displayName(path);
     statusCommand_ = message(id, languageOf(state_.settings.UseEnglish), {shown});
 }
 

@@ -103,7 +103,7 @@ bool OptionsWindow::gameFolderAccepted() {
     const Language language = languageOf(main_.state().settings.UseEnglish);
     return main_.dialogs().askYesNoDefaultNo(
         message("optionsNoGameCaption", language),
-        message("optionsNoGameQuestion", language, {pathForMessage(pathFromUtf8(gamePath))}));
+        message("optionsNoGameQuestion", language, {displayName(pathFromUtf8(gamePath))}));
 }
 
 OptionsWriteResult OptionsWindow::save() {

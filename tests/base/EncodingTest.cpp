@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "base/Encoding.h"
+#include "base/Messages.h"
 
 namespace zw {
 namespace {
@@ -65,6 +66,30 @@ TEST(Encoding, PathsCarryWindows1252Names) {
     auto path = pathFromCp1252("CTR_BahnDaten_\xDC" "ber.txt");
     EXPECT_EQ(path.u8string(), u8"CTR_BahnDaten_Über.txt");
     EXPECT_EQ(pathToCp1252(path), "CTR_BahnDaten_\xDC" "ber.txt");
+}
+
+// A path the code page holds is shown as its Windows-1252 name always was; any other keeps every
+// character, in a message too, and only bytes that are no UTF-8 become '?'.
+TEST(Encoding, DisplayNamesKeepEveryCharacter) {
+    const struct {
+        std::string utf8, shown;
+        bool codePage;
+    } cases[] = {
+        {"C:/Spiele/RCT3 \xC3\x9C" "ber \xE2\x80\x93 1", "C:/Spiele/RCT3 \xC3\x9C" "ber \xE2\x80\x93 1", true},
+        {"C:/\xD0\x98\xD0\xB3\xD1\x80\xD1\x8B/\xC5\x81\xC3\xB3" "d\xC5\xBA",
+         "C:/\xD0\x98\xD0\xB3\xD1\x80\xD1\x8B/\xC5\x81\xC3\xB3" "d\xC5\xBA", false},
+#ifndef _WIN32
+        {"CTR_\xFF\xC5x", "CTR_??x", false},
+#endif
+    };
+    for (const auto& c : cases) {
+        const std::filesystem::path path = pathFromUtf8(c.utf8);
+        EXPECT_EQ(displayName(path).utf8, c.shown) << c.utf8;
+        if (c.codePage) {
+            EXPECT_EQ(displayName(path).utf8, cp1252ToUtf8(pathForMessage(path)));
+        }
+        EXPECT_NE(message("notInstalled", Language::English, {displayName(path)}).find(c.shown), std::string::npos);
+    }
 }
 
 }  // namespace
