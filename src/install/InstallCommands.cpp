@@ -62,7 +62,7 @@ TargetFolder prepareTargetFolder(CtrKind kind, const InstallSettings& settings, 
     }
     if (!made && !settings.overwriteWithoutPrompt &&
         !dialogs.askYesNo(message("warningCaption", settings.language),
-                          message(overwriteQuestionId(kind), settings.language))) {
+                          message(overwriteQuestionId(kind), settings.language, {displayName(target)}))) {
         return TargetFolder::Declined;
     }
     return TargetFolder::Ready;
@@ -163,7 +163,7 @@ InstallOutcome installTrackSet(const InstallSettings& settings, Dialogs& dialogs
     const bool replacing = fs::is_directory(existing);
     if (fs::exists(existing) && !replacing) return folderFailed(std::make_error_code(std::errc::file_exists));
     if (replacing && !settings.overwriteWithoutPrompt &&
-        !dialogs.askYesNo(message("warningCaption", language), message(overwriteQuestionId(CtrKind::Track), language))) {
+        !dialogs.askYesNo(message("warningCaption", language), message(overwriteQuestionId(CtrKind::Track), language, {displayName(target)}))) {
         return InstallOutcome::Declined;
     }
     if (const std::error_code ec = staging.begin()) return folderFailed(ec);

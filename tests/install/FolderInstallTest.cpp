@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "base/Encoding.h"
 #include "install/InstallCommands.h"
 #include "support/GameFolderFixture.h"
 #include "support/ScriptedDialogs.h"
@@ -75,7 +76,8 @@ TEST_F(FolderInstall, ExistingObjectsAreReplacedOnlyWhenAllowed) {
 
     EXPECT_EQ(install("CTR_Ride"), InstallOutcome::Declined);
     EXPECT_EQ(dialogs.questions(),
-              std::vector<std::string>{"Eine gleichnamige Bahn existiert bereits. Möchten Sie sie überschreiben?"});
+              std::vector<std::string>{message("overwriteInstalledRide", Language::German,
+                                                {displayName(game.ridesFolder() / "CTR_Ride")})});
     EXPECT_TRUE(dialogs.messages().empty());
     EXPECT_EQ(fileContent(installed), older);
 

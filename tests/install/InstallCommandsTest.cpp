@@ -1,3 +1,4 @@
+#include "base/Encoding.h"
 #include "install/InstallCommands.h"
 
 #include <gtest/gtest.h>
@@ -49,7 +50,8 @@ TEST_F(BuiltPairInstall, AsksBeforeReplacingAnInstalledPair) {
     EXPECT_EQ(install(), InstallOutcome::Declined);  // the script answers No
     ASSERT_EQ(dialogs.log.size(), 1u);
     EXPECT_EQ(dialogs.log[0].caption, "Warnung");
-    EXPECT_EQ(dialogs.log[0].text, "Eine gleichnamige Bahn existiert bereits. Möchten Sie sie überschreiben?");
+    EXPECT_EQ(dialogs.log[0].text, message("overwriteInstalledRide", Language::German, {displayName(target())}));
+    EXPECT_NE(dialogs.log[0].text.find("CTR_Blitz"), std::string::npos);  // names what is there
     EXPECT_EQ(fileContent(target() / "CTR_Blitz.common.ovl"), "old common");
 
     dialogs.yesNoAnswers = {true};

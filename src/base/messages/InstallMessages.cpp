@@ -70,15 +70,16 @@ constexpr MessageText kMessages[] = {
      "Fehler 737! Die Datei {1}.common.ovl, welche zum Ermitteln der zu löschenden Dateien geöffnet wurde, ist keine OVL-Version-1 Datei.",
      "Error 737! The file {1}.common.ovl which is needed to determine which files have to be deleted is no OVL-Version-1."},
     // Yes/No questions when the target folder in the game folder exists (caption warningCaption).
+    // {1} the installed CTR's folder in the game folder.
     {"overwriteInstalledRide",
-     "Eine gleichnamige Bahn existiert bereits. Möchten Sie sie überschreiben?",
-     "File already exists. Overwrite?"},
+     "Eine gleichnamige Bahn existiert bereits: {1}. Möchten Sie sie überschreiben?",
+     "A ride of this name is already installed: {1}. Replace it?"},
     {"overwriteInstalledCar",
-     "Ein gleichnamiger Wagen existiert bereits. Möchten Sie ihn überschreiben?",
-     "File already exists. Overwrite?"},
+     "Ein gleichnamiger Wagen existiert bereits: {1}. Möchten Sie ihn überschreiben?",
+     "A car of this name is already installed: {1}. Replace it?"},
     {"overwriteInstalledTracks",
-     "Gleichnamige CTR-Schienen existieren bereits. Möchten Sie sie überschreiben?",
-     "File already exists. Overwrite?"},
+     "Gleichnamige CTR-Schienen existieren bereits: {1}. Möchten Sie sie überschreiben?",
+     "Track sections of this name are already installed: {1}. Replace them?"},
     // Success notices of the folder install.
     {"installedRide",
      "Alles okay! Die ausgewählte CTR-Bahn wurde erfolgreich in RCT3 installiert.",
