@@ -1,8 +1,8 @@
-#include "base/Encoding.h"
 #include "install/InstallCommands.h"
 
 #include <gtest/gtest.h>
 
+#include "base/Encoding.h"
 #include "support/GameFolderFixture.h"
 #include "support/ScriptedDialogs.h"
 
