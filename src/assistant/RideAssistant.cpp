@@ -113,7 +113,7 @@ RideAssistant::RideAssistant(AssistantHost& host, Dialogs& dialogs, const Assist
     lstBahnStartArt.setItems(startOptionItems(false));
     lstPreStart.setItems(startOptionItems(false));
     TrackCatalogue catalogue = buildTrackCatalogue(lists_.catalogue);
-    TrackListe.Items = std::move(catalogue.TrackListe);
+    TrackListe.Items = std::move(catalogue.trackSectionList);
     trackTypeMenu = std::move(catalogue.menu);
 
     // A control that a new ride leaves as it is starts with the value every ride read gets.
@@ -148,7 +148,7 @@ TListBox* RideAssistant::listBox(std::string_view name) {
 
 // ---- window and tool bar -------------------------------------------------------------------------
 
-void RideAssistant::FormCreate() {
+void RideAssistant::onCreate() {
     applyLanguage(host_.useEnglish());
     chkAddOn.Checked = host_.addOnsEnabled();
     // A new ride, but without the main window's restart: creating the window must not change the
@@ -158,7 +158,7 @@ void RideAssistant::FormCreate() {
     newRideValues();
 }
 
-void RideAssistant::FormClose() {
+void RideAssistant::onClose() {
     if (!offerToSaveChanges()) return;  // the window stays open with the changes
     restartWithNewRide();
     Visible = false;
@@ -170,7 +170,7 @@ void RideAssistant::onNewRide() {
 void RideAssistant::onOpenRide() { openRide(); }
 void RideAssistant::onSaveRide() { saveRide(); }
 void RideAssistant::onBuildRide() { buildRide(); }
-void RideAssistant::onCloseAssistant() { FormClose(); }
+void RideAssistant::onCloseAssistant() { onClose(); }
 
 // ---- lists ---------------------------------------------------------------------------------------
 

@@ -113,8 +113,8 @@ public:
     static std::span<const std::string_view> requiredFields();
 
     // Window and tool bar.
-    void FormCreate();
-    void FormClose();
+    void onCreate();
+    void onClose();
     void onNewRide();  // "Neue Bahn beginnen"
     void onOpenRide();  // "Bahn öffnen"
     void onSaveRide();  // "Bahn speichern..."

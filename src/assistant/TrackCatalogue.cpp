@@ -43,10 +43,10 @@ std::map<std::string, std::filesystem::path> indexCommonOvls(const std::filesyst
 TrackCatalogue buildTrackCatalogue(const std::vector<TrackCatalogueType>& types) {
     TrackCatalogue catalogue;
     for (const auto& type : types) {
-        catalogue.TrackListe.push_back(type.trackType);
-        TrackMenuItem item{type.trackType, catalogue.TrackListe.size(), 0};
-        catalogue.TrackListe.insert(catalogue.TrackListe.end(), type.sections.begin(), type.sections.end());
-        item.end = catalogue.TrackListe.size();
+        catalogue.trackSectionList.push_back(type.trackType);
+        TrackMenuItem item{type.trackType, catalogue.trackSectionList.size(), 0};
+        catalogue.trackSectionList.insert(catalogue.trackSectionList.end(), type.sections.begin(), type.sections.end());
+        item.end = catalogue.trackSectionList.size();
         catalogue.menu.push_back(item);
     }
     return catalogue;

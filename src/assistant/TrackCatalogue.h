@@ -1,5 +1,5 @@
 #pragma once
-// The hidden catalogue `TrackListe` behind the "Track auswählen" menu: for every track type a header
+// The hidden catalogue `trackSectionList` behind the "Track auswählen" menu: for every track type a header
 // item with the type's name followed by the names of its sections. Section names that the shipped
 // lists do not know are read from the game folder, from the ":tks" names in the string table of the
 // track type's common OVL; nothing is ever made up.
@@ -26,7 +26,7 @@ struct TrackMenuItem {
 };
 
 struct TrackCatalogue {
-    std::vector<std::string> TrackListe;
+    std::vector<std::string> trackSectionList;
     std::vector<TrackMenuItem> menu;
 };
 

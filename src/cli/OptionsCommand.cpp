@@ -67,7 +67,7 @@ int set(Context& context, std::span<const std::string> args) {
     if (addOns) window.setChecked(*addOns ? "mitAddOnsRadioButton" : "ohneAddOnsRadioButton", true);
     if (overwrite) window.setChecked("UeberschreibenCheckBox", *overwrite);
     if (gamePath) {
-        window.setRCT3PfadEditText(*gamePath);
+        window.setGameFolderText(*gamePath);
     }
 
     // What the window's OK saves, without its note about restarting: each run starts anew.

@@ -347,7 +347,7 @@ void AssistantFrame::bindEvents() {
     // The frame's close box closes the assistant as its own button does; it stays open when the
     // author wanted the changes saved and the save did not complete.
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
-        handle([&] { model_.FormClose(); });
+        handle([&] { model_.onClose(); });
         if (model_.Visible) {
             if (event.CanVeto()) {
                 event.Veto();

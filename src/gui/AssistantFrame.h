@@ -33,7 +33,7 @@ struct TListBox;
 
 namespace zw::gui {
 
-// Creates the assistant's window (hidden) for `model`, whose FormCreate has run. The program opens it
+// Creates the assistant's window (hidden) for `model`, whose onCreate has run. The program opens it
 // with ShowModal each time the main window's assistant button is clicked; the window ends its modal
 // run itself when the model closes it ("Assistent beenden" or the frame's close box). The model asks
 // its questions and reads the clipboard through its own Dialogs, the same as `dialogs`. The window

@@ -29,10 +29,10 @@ struct TabControls {
 
 // In the order of the page control's pages.
 constexpr TabControls kTabs[] = {
-    {Tab::InstallOrdnerTab, "InstallOrdnerTab", "Label1", "OrdnerInstallButton"},
-    {Tab::DeinstallBahnTab, "DeinstallBahnTab", "Label2", "BahnDeinstallButton"},
-    {Tab::DeinstallSchienenTab, "DeinstallSchienenTab", "Label3", "SchienenDeinstallButton"},
-    {Tab::DeinstallWagenTab, "DeinstallWagenTab", "Label4", "WagenDeinstallButton"},
+    {Tab::InstallFolder, "InstallOrdnerTab", "Label1", "OrdnerInstallButton"},
+    {Tab::UninstallRide, "DeinstallBahnTab", "Label2", "BahnDeinstallButton"},
+    {Tab::UninstallTracks, "DeinstallSchienenTab", "Label3", "SchienenDeinstallButton"},
+    {Tab::UninstallCar, "DeinstallWagenTab", "Label4", "WagenDeinstallButton"},
 };
 
 wxString wxName(std::string_view name) { return wxString::FromUTF8(name.data(), name.size()); }
@@ -61,7 +61,7 @@ InstallDialog::InstallDialog(wxWindow* parent, InstallWindow& model)
         button->Bind(wxEVT_BUTTON, [this, which = tab.tab](wxCommandEvent&) { onTabButton(which); });
         pageSizer->Add(label, 0, wxALL, 6);
         pageSizer->Add(button, 0, wxALL, 6);
-        if (tab.tab != Tab::InstallOrdnerTab) {
+        if (tab.tab != Tab::InstallFolder) {
             // Why the list is empty when the tab cannot list its objects (a missing game folder).
             auto* notice = new wxStaticText(page, wxID_ANY, wxEmptyString);
             notice->SetName(noticeName(tab));
@@ -79,7 +79,7 @@ InstallDialog::InstallDialog(wxWindow* parent, InstallWindow& model)
         const bool checkTab = page == static_cast<int>(std::size(kTabs));
         showSharedList(!checkTab);
         if (page < 0 || page >= static_cast<int>(std::size(kTabs))) return;
-        model_.TabSheetKomplettChange(kTabs[page].tab);
+        model_.onTabChosen(kTabs[page].tab);
         afterHandler();
     });
     // Wide enough for all four tabs side by side.
@@ -94,12 +94,12 @@ InstallDialog::InstallDialog(wxWindow* parent, InstallWindow& model)
                                wxLB_SINGLE | wxLB_HSCROLL);
     list->SetName("ListBox");
     list->Bind(wxEVT_LISTBOX, [this](wxCommandEvent& event) {
-        model_.ListBoxClick(event.GetSelection());
+        model_.onListItemClicked(event.GetSelection());
         enableUninstallButtons();
     });
     list->Bind(wxEVT_LISTBOX_DCLICK, [this](wxCommandEvent& event) {
-        model_.ListBoxClick(event.GetSelection());
-        model_.ListBoxDblClick();
+        model_.onListItemClicked(event.GetSelection());
+        model_.onListItemDoubleClicked();
         afterHandler();
     });
     column->Add(list, 1, wxEXPAND | wxLEFT | wxRIGHT, 6);
@@ -107,12 +107,12 @@ InstallDialog::InstallDialog(wxWindow* parent, InstallWindow& model)
     auto* close = new wxButton(this, wxID_ANY, toWx(model_.caption("CloseButton")));
     close->SetName("CloseButton");
     close->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
-        model_.CloseButtonClick();
+        model_.onCloseButton();
         afterHandler();
     });
     column->Add(close, 0, wxALIGN_RIGHT | wxALL, 6);
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) {
-        model_.CloseButtonClick();
+        model_.onCloseButton();
         afterHandler();
     });
 
@@ -129,7 +129,7 @@ void InstallDialog::refreshFromModel() {
     }
     showSharedList(pages->GetSelection() != static_cast<int>(std::size(kTabs)));
     for (const TabControls& tab : kTabs) {
-        if (tab.tab == Tab::InstallOrdnerTab) continue;
+        if (tab.tab == Tab::InstallFolder) continue;
         auto* notice = dynamic_cast<wxStaticText*>(FindWindowByName(noticeName(tab), this));
         const wxString text = tab.tab == model_.ActivePage ? toWx(model_.ListNotice) : wxString();
         if (notice->GetLabel() == text) continue;
@@ -152,7 +152,7 @@ void InstallDialog::refreshFromModel() {
 
 void InstallDialog::enableUninstallButtons() {
     for (const TabControls& tab : kTabs) {
-        if (tab.tab == Tab::InstallOrdnerTab) continue;
+        if (tab.tab == Tab::InstallFolder) continue;
         if (wxWindow* button = FindWindowByName(wxName(tab.button), this)) button->Enable(model_.uninstallEnabled());
     }
 }
@@ -174,10 +174,10 @@ void InstallDialog::checkGameFolder() {
 
 void InstallDialog::onTabButton(InstallWindow::Tab tab) {
     switch (tab) {
-        case Tab::InstallOrdnerTab: model_.installFolder(); break;
-        case Tab::DeinstallBahnTab: model_.uninstallRide(); break;
-        case Tab::DeinstallSchienenTab: model_.uninstallTrackSet(); break;
-        case Tab::DeinstallWagenTab: model_.uninstallCar(); break;
+        case Tab::InstallFolder: model_.installFolder(); break;
+        case Tab::UninstallRide: model_.uninstallRide(); break;
+        case Tab::UninstallTracks: model_.uninstallTrackSet(); break;
+        case Tab::UninstallCar: model_.uninstallCar(); break;
     }
     afterHandler();
 }

@@ -94,23 +94,23 @@ void OptionsDialog::refreshFromModel() {
         }
     }
     if (auto* edit = dynamic_cast<wxTextCtrl*>(FindWindowByName("RCT3PfadEdit", this))) {
-        edit->ChangeValue(toWx(model_.RCT3PfadEditText()));
+        edit->ChangeValue(toWx(model_.gameFolderText()));
     }
 }
 
 void OptionsDialog::onOkay() {
     auto* edit = dynamic_cast<wxTextCtrl*>(FindWindowByName("RCT3PfadEdit", this));
-    model_.setRCT3PfadEditText(fromWx(edit->GetValue()));
-    const bool closes = model_.OkayButtonClick();
+    model_.setGameFolderText(fromWx(edit->GetValue()));
+    const bool closes = model_.onOk();
     refreshFromModel();
     if (closes && IsModal()) EndModal(wxID_OK);
 }
 
 void OptionsDialog::onBrowse() {
     auto* edit = dynamic_cast<wxTextCtrl*>(FindWindowByName("RCT3PfadEdit", this));
-    model_.setRCT3PfadEditText(fromWx(edit->GetValue()));
+    model_.setGameFolderText(fromWx(edit->GetValue()));
     model_.RCT3PfadBrowseButtonClick();
-    edit->ChangeValue(toWx(model_.RCT3PfadEditText()));
+    edit->ChangeValue(toWx(model_.gameFolderText()));
 }
 
 void OptionsDialog::onCancel() {
@@ -120,7 +120,7 @@ void OptionsDialog::onCancel() {
 }
 
 void OptionsDialog::onClose() {
-    model_.FormClose();
+    model_.onClose();
     refreshFromModel();
     if (IsModal()) EndModal(wxID_CANCEL);
     else Hide();

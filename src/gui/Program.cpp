@@ -55,7 +55,7 @@ bool Program::createAssistant() {
     delete assistantWindow_;
     assistantWindow_ = nullptr;
     assistant_ = std::make_unique<RideAssistant>(*host_, dialogs_, *lists);
-    assistant_->FormCreate();
+    assistant_->onCreate();
     assistantGamePath_ = settings.GamePath;
     assistantWindow_ = createAssistantWindow(mainFrame_, *assistant_, dialogs_);
     return true;
@@ -67,7 +67,7 @@ void Program::showOptions() {
 }
 
 void Program::showInstall() {
-    install_->FormActivate();
+    install_->onActivate();
     installDialog_->refreshFromModel();
     installDialog_->ShowModal();
 }

@@ -86,17 +86,17 @@ bool ZorbaltwerkApp::screenshot(const wxString& window, const wxString& file) {
     } else if (window == "options") {
         shown = program_->optionsWindow();
     } else if (window == "install") {
-        program_->installModel().FormActivate();
+        program_->installModel().onActivate();
         program_->installWindow()->refreshFromModel();
         shown = program_->installWindow();
     } else if (window == "uninstall") {
         // The tab of installed rides, as a user opens it.
-        program_->installModel().FormActivate();
-        program_->installModel().TabSheetKomplettChange(InstallWindow::Tab::DeinstallBahnTab);
+        program_->installModel().onActivate();
+        program_->installModel().onTabChosen(InstallWindow::Tab::UninstallRide);
         program_->installWindow()->refreshFromModel();
         shown = program_->installWindow();
     } else if (window == "gamecheck") {
-        program_->installModel().FormActivate();
+        program_->installModel().onActivate();
         program_->installWindow()->refreshFromModel();
         // Shown first, as a user opens the tab in the open window.
         program_->installWindow()->Show();

@@ -41,10 +41,10 @@ constexpr ControlText kControlTexts[] = {
 
 int modeOf(InstallWindow::Tab tab) {
     switch (tab) {
-        case InstallWindow::Tab::InstallOrdnerTab: return 1;
-        case InstallWindow::Tab::DeinstallBahnTab: return 2;
-        case InstallWindow::Tab::DeinstallSchienenTab: return 3;
-        case InstallWindow::Tab::DeinstallWagenTab: return 4;
+        case InstallWindow::Tab::InstallFolder: return 1;
+        case InstallWindow::Tab::UninstallRide: return 2;
+        case InstallWindow::Tab::UninstallTracks: return 3;
+        case InstallWindow::Tab::UninstallCar: return 4;
     }
     return 1;
 }
@@ -89,22 +89,22 @@ const std::string& InstallWindow::caption(std::string_view control) const {
     throw std::out_of_range("no control " + std::string(control) + " in the install window");
 }
 
-void InstallWindow::FormActivate() {
+void InstallWindow::onActivate() {
     ListBox.clear();
     entries_.clear();
     ItemIndex = -1;
     listedMode_ = 0;
-    ActivePage = Tab::InstallOrdnerTab;
+    ActivePage = Tab::InstallFolder;
     BrowseFolder = withTrailingSeparator(startFolder_);
     refreshList(1);
 }
 
-void InstallWindow::TabSheetKomplettChange(Tab newPage) {
+void InstallWindow::onTabChosen(Tab newPage) {
     ActivePage = newPage;
     refreshList(modeOf(newPage));
 }
 
-void InstallWindow::ListBoxClick(int index) {
+void InstallWindow::onListItemClicked(int index) {
     ItemIndex = index >= 0 && index < static_cast<int>(ListBox.size()) ? index : -1;
 }
 
@@ -156,8 +156,8 @@ const InstallWindow::Entry* InstallWindow::selectedEntryListedFor(int mode) {
     return &entries_[static_cast<size_t>(ItemIndex)];
 }
 
-void InstallWindow::ListBoxDblClick() {
-    if (ActivePage != Tab::InstallOrdnerTab) return;
+void InstallWindow::onListItemDoubleClicked() {
+    if (ActivePage != Tab::InstallFolder) return;
     const Entry* entry = selectedEntryListedFor(1);
     if (!entry) return;
     if (entry->levelUp) {
@@ -204,6 +204,6 @@ void InstallWindow::uninstallRide() { uninstallSelected(CtrKind::Ride, 2); }
 void InstallWindow::uninstallTrackSet() { uninstallSelected(CtrKind::Track, 3); }
 void InstallWindow::uninstallCar() { uninstallSelected(CtrKind::Car, 4); }
 
-void InstallWindow::CloseButtonClick() { Closed = true; }
+void InstallWindow::onCloseButton() { Closed = true; }
 
 }  // namespace zw

@@ -20,7 +20,7 @@ class MainWindow;
 
 class InstallWindow {
 public:
-    enum class Tab { InstallOrdnerTab, DeinstallBahnTab, DeinstallSchienenTab, DeinstallWagenTab };
+    enum class Tab { InstallFolder, UninstallRide, UninstallTracks, UninstallCar };
 
     // The first item of the install tab's list.
     static constexpr std::string_view kLevelUpItem = ".. <DIRECTORY LEVEL UP>";
@@ -38,7 +38,7 @@ public:
     const std::string& caption(std::string_view control) const;
 
     // Controls' state.
-    Tab ActivePage = Tab::InstallOrdnerTab;
+    Tab ActivePage = Tab::InstallFolder;
     std::vector<std::string> ListBox;  // the shown items (UTF-8)
     int ItemIndex = -1;                // the selected item, -1 for none
     std::filesystem::path BrowseFolder;  // the install tab's folder, ending with a separator
@@ -53,17 +53,17 @@ public:
     bool uninstallEnabled() const { return ItemIndex >= 0; }
 
     // Event handlers.
-    void FormActivate();
-    void TabSheetKomplettChange(Tab newPage);
-    void ListBoxClick(int index);  // selects an item (-1 for none)
-    void ListBoxDblClick();
+    void onActivate();
+    void onTabChosen(Tab newPage);
+    void onListItemClicked(int index);  // selects an item (-1 for none)
+    void onListItemDoubleClicked();
     void installFolder();
     // Asks once before deleting (unless files are overwritten without asking), then removes the
     // selected object and says what was removed.
     void uninstallRide();
     void uninstallTrackSet();
     void uninstallCar();
-    void CloseButtonClick();
+    void onCloseButton();
 
     // Fills the list: 1 the entries of `BrowseFolder`, 2 installed rides, 3 track sets, 4 cars.
     // A browsed folder that cannot be listed shows message 730 and the list keeps its items; an

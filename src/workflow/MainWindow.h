@@ -76,7 +76,7 @@ std::span<const ControlCaption> mainWindowCaptions();
 
 class MainWindow {
 public:
-    // Creation (FormCreate): the folders from `startFolder`, the settings from its options file
+    // Creation (onCreate): the folders from `startFolder`, the settings from its options file
     // (messages shown on `dialogs`), the captions in the loaded language, and the initial buttons.
     // Until the options are saved the texts are in `untilSaved`, the system's language.
     MainWindow(Dialogs& dialogs, Registry& registry, const std::filesystem::path& startFolder,

@@ -72,9 +72,9 @@ void OptionsWindow::setChecked(std::string_view name, bool value) {
 
 bool OptionsWindow::enabled(std::string_view name) const { return name != "HiddenSettingsCheckBox"; }
 
-std::string OptionsWindow::RCT3PfadEditText() const { return choice_.GamePathText; }
+std::string OptionsWindow::gameFolderText() const { return choice_.GamePathText; }
 
-void OptionsWindow::setRCT3PfadEditText(const std::string& utf8) { choice_.GamePathText = utf8; }
+void OptionsWindow::setGameFolderText(const std::string& utf8) { choice_.GamePathText = utf8; }
 
 void OptionsWindow::RCT3PfadBrowseButtonClick() {
     // The folder dialog cannot start in a folder that does not exist: the nearest one above it.
@@ -116,7 +116,7 @@ OptionsWriteResult OptionsWindow::save() {
     return lastResult_;
 }
 
-bool OptionsWindow::OkayButtonClick() {
+bool OptionsWindow::onOk() {
     const bool englishBefore = main_.state().settings.UseEnglish;
     if (save() == OptionsWriteResult::Refused) return false;
     // The windows keep the captions they were made with: a new language shows after a restart.

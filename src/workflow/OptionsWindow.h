@@ -17,7 +17,7 @@ std::span<const ControlCaption> optionsWindowCaptions();
 
 class OptionsWindow {
 public:
-    // Creation (FormCreate): captions in the language in force, controls from the settings.
+    // Creation (onCreate): captions in the language in force, controls from the settings.
     explicit OptionsWindow(MainWindow& mainWindow);
 
     std::string_view caption(std::string_view controlName) const;
@@ -33,19 +33,19 @@ public:
     bool enabled(std::string_view controlName) const;
 
     // RCT3PfadEdit, UTF-8 as shown: any folder.
-    std::string RCT3PfadEditText() const;
-    void setRCT3PfadEditText(const std::string& utf8);
+    std::string gameFolderText() const;
+    void setGameFolderText(const std::string& utf8);
     // "Browse...": the folder dialog, starting at the folder in the edit (or the nearest one above it
     // that exists); the chosen folder goes into the edit.
     void RCT3PfadBrowseButtonClick();
 
     // Cancel and the close box: the controls show the settings again; nothing is saved.
     void CancelButtonClick() { refreshFromSettings(); }
-    void FormClose() { refreshFromSettings(); }
+    void onClose() { refreshFromSettings(); }
 
     // OK: save(), then the note that a changed language needs a restart. Returns true when the
     // window closes (false when the game folder was refused and nothing was saved).
-    bool OkayButtonClick();
+    bool onOk();
     // Saves the choice (writeOptionsFile) and confirms the options in the main window. A game folder
     // that holds no RCT3.exe is saved only when the author says so (asked when it is new or the
     // options were not confirmed yet); declined, nothing is saved (Refused).

@@ -136,7 +136,7 @@ struct AssistantTest {
     ScriptedDialogs dialogs;
     RideAssistant form{host, dialogs, testLists()};
 
-    AssistantTest() { form.FormCreate(); }
+    AssistantTest() { form.onCreate(); }
 
     std::vector<std::string> inputBoxes() const {
         std::vector<std::string> captions;
@@ -164,7 +164,7 @@ struct AssistantOnMainWindow {
         main = std::make_unique<MainWindow>(dialogs, registry, folder.path());
         host = std::make_unique<MainWindowAssistantHost>(*main, std::move(installWindow));
         form = std::make_unique<RideAssistant>(*host, dialogs, testLists());
-        form->FormCreate();
+        form->onCreate();
     }
 };
 

@@ -101,7 +101,7 @@ TEST(AssistantLists, FoundBesideTheExecutableOrInstalledBeforeTheSourceTree) {
 TEST(TrackCatalogue, HeadersStandBeforeTheirSectionsAndTheMenuCoversEachType) {
     std::vector<TrackCatalogueType> types = {{"Track1", 2, {"a", "b"}}, {"Track2", 0, {}}, {"Track3", 1, {"c"}}};
     TrackCatalogue catalogue = buildTrackCatalogue(types);
-    EXPECT_EQ(catalogue.TrackListe, (std::vector<std::string>{"Track1", "a", "b", "Track2", "Track3", "c"}));
+    EXPECT_EQ(catalogue.trackSectionList, (std::vector<std::string>{"Track1", "a", "b", "Track2", "Track3", "c"}));
     ASSERT_EQ(catalogue.menu.size(), 3u);
     EXPECT_EQ(catalogue.menu[0].first, 1u);
     EXPECT_EQ(catalogue.menu[0].end, 3u);

@@ -33,7 +33,7 @@ TEST(AssistantRoundTrip, ExampleRideSavedThroughTheAssistantReadsBackTheSame) {
     MainWindow window(dialogs, registry, folder.path());
     MainWindowAssistantHost host(window);
     RideAssistant form(host, dialogs, test::testLists());
-    form.FormCreate();
+    form.onCreate();
 
     dialogs.filesToOpen = {original};
     form.onOpenRide();
@@ -99,11 +99,11 @@ TEST(AssistantRoundTrip, BuildWritesThePairInTheWorkingFolderAndOpensTheInstallW
     std::vector<std::string> installListing;
     InstallWindow install(window);
     MainWindowAssistantHost host(window, [&] {
-        install.FormActivate();
+        install.onActivate();
         installListing = install.ListBox;
     });
     RideAssistant form(host, dialogs, test::testLists());
-    form.FormCreate();
+    form.onCreate();
     dialogs.filesToOpen = {ride};
     form.onOpenRide();
     ASSERT_EQ(form.txtBahnName.Text, "Beispielbahn Deluxe");

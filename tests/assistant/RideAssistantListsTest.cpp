@@ -246,7 +246,7 @@ TEST(AssistantLanguage, CaptionsAndItemsFollowTheLanguage) {
     host.addOns = true;
     test::ScriptedDialogs dialogs;
     RideAssistant english(host, dialogs, test::testLists());
-    english.FormCreate();
+    english.onCreate();
     EXPECT_EQ(english.Captions.at("TabUeber"), "About");
     EXPECT_EQ(english.Captions.at("lblKettenSchrittweite"), "lift chain speed step");
     EXPECT_EQ(english.Captions.at("txtNurWasser"), "build on water only");

@@ -55,7 +55,7 @@ struct AssistantWindow {
         main = std::make_unique<MainWindow>(dialogs, registry, folder.path());
         host = std::make_unique<MainWindowAssistantHost>(*main, [this] { ++installWindows; });
         model = std::make_unique<RideAssistant>(*host, dialogs, test::testLists());
-        model->FormCreate();
+        model->onCreate();
         window = gui::createAssistantWindow(nullptr, *model, dialogs);
     }
     ~AssistantWindow() { window->Destroy(); }

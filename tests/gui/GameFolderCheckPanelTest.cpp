@@ -18,7 +18,7 @@ TEST_F(GuiTest, TheCheckTabChecksTheGameFolderAndUninstallsTheSelectedCtr) {
     writeBytes(game.carsFolder() / "notes.txt", "x");
     start();
     gui::InstallDialog* window = program->installWindow();
-    program->installModel().FormActivate();
+    program->installModel().onActivate();
     window->refreshFromModel();
     auto* pages = control<wxNotebook>(window, "TabSheetKomplett");
     pages->SetSelection(4);  // as a click on the tab

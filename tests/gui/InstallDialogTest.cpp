@@ -47,7 +47,7 @@ struct InstallGuiTest : GuiTest {
         start();
         window = program->installWindow();
         // What opening the window does before it is shown.
-        program->installModel().FormActivate();
+        program->installModel().onActivate();
         program->installWindow()->refreshFromModel();
     }
 };

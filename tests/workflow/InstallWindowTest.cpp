@@ -46,7 +46,7 @@ protected:
     void select(const std::string& item) {
         const auto it = std::find(window.ListBox.begin(), window.ListBox.end(), item);
         ASSERT_NE(it, window.ListBox.end()) << item;
-        window.ListBoxClick(static_cast<int>(it - window.ListBox.begin()));
+        window.onListItemClicked(static_cast<int>(it - window.ListBox.begin()));
     }
     static std::string folderText(const fs::path& folder) { return withTrailingSeparator(folder).string(); }
 };
@@ -68,10 +68,10 @@ TEST_F(InstallWindowTest, ActivationListsTheStartFolderWithoutDottedNames) {
     test::writeBytes(game.author() / "CTR_BahnDaten_Ride.txt", "data");
     test::writeBytes(game.author() / "NoExtension", "file");
     fs::create_directories(game.author() / "Sub.Folder");
-    window.TabSheetKomplettChange(Tab::DeinstallWagenTab);
+    window.onTabChosen(Tab::UninstallCar);
 
-    window.FormActivate();
-    EXPECT_EQ(window.ActivePage, Tab::InstallOrdnerTab);
+    window.onActivate();
+    EXPECT_EQ(window.ActivePage, Tab::InstallFolder);
     EXPECT_EQ(window.BrowseFolder.string(), folderText(start));
     ASSERT_FALSE(window.ListBox.empty());
     EXPECT_EQ(window.ListBox.front(), ".. <DIRECTORY LEVEL UP>");
@@ -82,30 +82,30 @@ TEST_F(InstallWindowTest, ActivationListsTheStartFolderWithoutDottedNames) {
 
 TEST_F(InstallWindowTest, DoubleClicksNavigateButStopAtCtrFolders) {
     game.makeRideFolder(game.author() / "Rides", "CTR_Ride");
-    window.FormActivate();
+    window.onActivate();
 
     select("Rides");
-    window.ListBoxDblClick();
+    window.onListItemDoubleClicked();
     EXPECT_EQ(window.BrowseFolder.string(), folderText(start / "Rides"));
     EXPECT_EQ(names(), std::vector<std::string>{"CTR_Ride"});
 
     // A CTR folder holds only files with extensions: the list stays where it is.
     select("CTR_Ride");
-    window.ListBoxDblClick();
+    window.onListItemDoubleClicked();
     EXPECT_EQ(window.BrowseFolder.string(), folderText(start / "Rides"));
     EXPECT_EQ(names(), std::vector<std::string>{"CTR_Ride"});
 
     // Two levels up from two levels below: one level below, with its separator.
-    window.ListBoxClick(0);
-    window.ListBoxDblClick();
+    window.onListItemClicked(0);
+    window.onListItemDoubleClicked();
     EXPECT_EQ(window.BrowseFolder.string(), folderText(start));
-    window.ListBoxClick(0);
-    window.ListBoxDblClick();
+    window.onListItemClicked(0);
+    window.onListItemDoubleClicked();
     EXPECT_EQ(window.BrowseFolder.string(), folderText(game.root()));
     EXPECT_EQ(names(), (std::vector<std::string>{"Author", "RCT3"}));
 
     // Without a selection nothing happens.
-    window.ListBoxDblClick();
+    window.onListItemDoubleClicked();
     EXPECT_EQ(window.BrowseFolder.string(), folderText(game.root()));
     EXPECT_TRUE(dialogs.log.empty());
 }
@@ -113,10 +113,10 @@ TEST_F(InstallWindowTest, DoubleClicksNavigateButStopAtCtrFolders) {
 TEST_F(InstallWindowTest, LevelUpFromTheRootStaysThere) {
     const fs::path root = game.root().root_path();
     InstallWindow atRoot(dialogs, [this] { return settings; }, root);
-    atRoot.FormActivate();
+    atRoot.onActivate();
     EXPECT_EQ(atRoot.BrowseFolder.native(), withTrailingSeparator(root).native());
-    atRoot.ListBoxClick(0);
-    atRoot.ListBoxDblClick();
+    atRoot.onListItemClicked(0);
+    atRoot.onListItemDoubleClicked();
     EXPECT_EQ(atRoot.BrowseFolder.native(), withTrailingSeparator(root).native());
     EXPECT_EQ(atRoot.ListBox.front(), InstallWindow::kLevelUpItem);
     EXPECT_TRUE(dialogs.log.empty());
@@ -124,10 +124,10 @@ TEST_F(InstallWindowTest, LevelUpFromTheRootStaysThere) {
 
 TEST_F(InstallWindowTest, AVanishedFolderGives730AndTheListStays) {
     game.makeRideFolder(game.author() / "Gone", "CTR_Ride");
-    window.FormActivate();
+    window.onActivate();
     fs::remove_all(game.author() / "Gone");
     select("Gone");
-    window.ListBoxDblClick();
+    window.onListItemDoubleClicked();
     EXPECT_EQ(dialogs.messages(),
               std::vector<std::string>{message("730", Language::German,
                                                {pathForMessage(withTrailingSeparator(start / "Gone"))})});
@@ -142,26 +142,26 @@ TEST_F(InstallWindowTest, UninstallTabsKeepRidesTracksAndCarsApart) {
     fs::create_directories(game.ridesFolder() / "CTR_Old.bak");
     fs::create_directories(game.ridesFolder() / "Other");
     fs::create_directories(game.carsFolder() / "TrackCTR_Odd");
-    window.FormActivate();
+    window.onActivate();
 
-    window.TabSheetKomplettChange(Tab::DeinstallBahnTab);
+    window.onTabChosen(Tab::UninstallRide);
     EXPECT_EQ(window.ListBox, std::vector<std::string>{"CTR_Ride"});
-    window.TabSheetKomplettChange(Tab::DeinstallSchienenTab);
+    window.onTabChosen(Tab::UninstallTracks);
     EXPECT_EQ(window.ListBox, std::vector<std::string>{"TrackCTR_Set"});
-    window.TabSheetKomplettChange(Tab::DeinstallWagenTab);
+    window.onTabChosen(Tab::UninstallCar);
     EXPECT_EQ(window.ListBox, std::vector<std::string>{"CTR_Car"});
-    window.TabSheetKomplettChange(Tab::InstallOrdnerTab);
+    window.onTabChosen(Tab::InstallFolder);
     EXPECT_EQ(window.ListBox.front(), InstallWindow::kLevelUpItem);
     EXPECT_TRUE(dialogs.log.empty());
 }
 
 TEST_F(InstallWindowTest, InstallsTheSelectedFolder) {
     game.makeCarFolder(game.author(), "CTR_Car");
-    window.FormActivate();
+    window.onActivate();
     window.installFolder();  // no selection: nothing
     EXPECT_TRUE(dialogs.log.empty());
 
-    window.ListBoxClick(0);  // the level-up item is no CTR folder
+    window.onListItemClicked(0);  // the level-up item is no CTR folder
     window.installFolder();
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("731", Language::German)});
 
@@ -176,8 +176,8 @@ TEST_F(InstallWindowTest, UninstallRefillsItsList) {
     game.makeRideFolder(game.ridesFolder(), "CTR_Gone");
     game.makeRideFolder(game.ridesFolder(), "CTR_Kept");
     test::writeBytes(game.ridesFolder() / "CTR_Kept" / "mine.txt", "user file");
-    window.FormActivate();
-    window.TabSheetKomplettChange(Tab::DeinstallBahnTab);
+    window.onActivate();
+    window.onTabChosen(Tab::UninstallRide);
     window.uninstallRide();  // no selection: nothing
     EXPECT_TRUE(dialogs.log.empty());
 
@@ -195,8 +195,8 @@ TEST_F(InstallWindowTest, UninstallRefillsItsList) {
 TEST_F(InstallWindowTest, UninstallAsksOnceAndSaysWhatWasRemoved) {
     game.makeRideFolder(game.ridesFolder(), "CTR_Ride");
     const fs::path set = game.makeTrackSetFolder(game.ridesFolder(), "TrackCTR_Set", {"Loop", "Drop"});
-    window.FormActivate();
-    window.TabSheetKomplettChange(Tab::DeinstallSchienenTab);
+    window.onActivate();
+    window.onTabChosen(Tab::UninstallTracks);
     EXPECT_FALSE(window.uninstallEnabled());
     select("TrackCTR_Set");
     EXPECT_TRUE(window.uninstallEnabled());
@@ -216,7 +216,7 @@ TEST_F(InstallWindowTest, UninstallAsksOnceAndSaysWhatWasRemoved) {
 
     // Overwriting without asking asks nothing here either.
     settings.overwriteWithoutPrompt = true;
-    window.TabSheetKomplettChange(Tab::DeinstallBahnTab);
+    window.onTabChosen(Tab::UninstallRide);
     select("CTR_Ride");
     dialogs.log.clear();
     window.uninstallRide();
@@ -227,8 +227,8 @@ TEST_F(InstallWindowTest, UninstallAsksOnceAndSaysWhatWasRemoved) {
 TEST_F(InstallWindowTest, AFileTheGameHoldsKeepsTheRideInstalledAndListed) {
     const fs::path ride = game.makeRideFolder(game.ridesFolder(), "CTR_Ride");
     settings.overwriteWithoutPrompt = true;
-    window.FormActivate();
-    window.TabSheetKomplettChange(Tab::DeinstallBahnTab);
+    window.onActivate();
+    window.onTabChosen(Tab::UninstallRide);
     for (const std::string file : {"CTR_Ride.common.ovl", "CTR_Ride.unique.ovl"}) {
         select("CTR_Ride");
         dialogs.log.clear();
@@ -257,8 +257,8 @@ TEST_F(InstallWindowTest, TheTabsFindTheGamesFoldersWhateverTheirCase) {
     const fs::path tracks = game.gamePath() / "Tracks";
     fs::rename(game.gamePath() / "tracks", tracks);
     game.makeRideFolder(tracks / "TrackedRides", "CTR_Ride");
-    window.FormActivate();
-    window.TabSheetKomplettChange(Tab::DeinstallBahnTab);
+    window.onActivate();
+    window.onTabChosen(Tab::UninstallRide);
     EXPECT_EQ(window.ListBox, std::vector<std::string>{"CTR_Ride"});
     select("CTR_Ride");
     dialogs.yesNoAnswers = {true};
@@ -268,7 +268,7 @@ TEST_F(InstallWindowTest, TheTabsFindTheGamesFoldersWhateverTheirCase) {
     dialogs.log.clear();
 
     fs::create_directories(game.gamePath() / "TRACKS" / "TrackedRides");
-    window.TabSheetKomplettChange(Tab::DeinstallSchienenTab);
+    window.onTabChosen(Tab::UninstallTracks);
     EXPECT_EQ(dialogs.messages(),
               std::vector<std::string>{message("namesDifferOnlyInCase", Language::German,
                                                {pathForMessage(game.gamePath() / "TRACKS"), pathForMessage(tracks)})});
@@ -293,17 +293,17 @@ TEST_F(InstallWindowTest, AnUninstallTabWithoutItsObjectsSaysWhyInsteadOfAList) 
         {game.root() / "Fresh", ""},  // a game without custom rides yet: an empty list
     };
     for (const auto& c : cases) {
-        window.FormActivate();
+        window.onActivate();
         settings.gamePath = c.gamePath;
-        window.TabSheetKomplettChange(Tab::DeinstallBahnTab);
+        window.onTabChosen(Tab::UninstallRide);
         EXPECT_EQ(window.ListNotice, c.notice) << c.gamePath;
         EXPECT_TRUE(window.ListBox.empty()) << c.gamePath;
         EXPECT_TRUE(dialogs.log.empty()) << c.gamePath;
-        window.ListBoxClick(0);
+        window.onListItemClicked(0);
         window.uninstallRide();
         EXPECT_TRUE(dialogs.log.empty());
         // The install tab lists again without the notice.
-        window.TabSheetKomplettChange(Tab::InstallOrdnerTab);
+        window.onTabChosen(Tab::InstallFolder);
         EXPECT_EQ(window.ListNotice, "");
     }
     EXPECT_TRUE(fs::exists(game.ridesFolder() / "CTR_Mine" / "CTR_Mine.common.ovl"));
@@ -319,14 +319,14 @@ TEST_F(InstallWindowTest, TheProgramsWindowFollowsTheMainWindowsSettings) {
     MainWindow mainWindow(dialogs, registry, game.root());
     InstallWindow programs(mainWindow);
     EXPECT_EQ(programs.caption("TForm3"), "Install/Uninstall CTRs");
-    programs.FormActivate();
+    programs.onActivate();
     EXPECT_EQ(programs.BrowseFolder.string(), folderText(game.root()));
-    programs.TabSheetKomplettChange(Tab::DeinstallWagenTab);
+    programs.onTabChosen(Tab::UninstallCar);
     EXPECT_EQ(programs.ListBox, std::vector<std::string>{"CTR_Car"});
 
     // A game folder changed in the options later counts from the next command on.
     mainWindow.state().settings.GamePath = (game.root() / "Nowhere").string();
-    programs.TabSheetKomplettChange(Tab::DeinstallBahnTab);
+    programs.onTabChosen(Tab::UninstallRide);
     EXPECT_EQ(programs.ListNotice,
               message("gameFolderMissing", Language::English, {pathForMessage(game.root() / "Nowhere")}));
 }
@@ -343,8 +343,8 @@ TEST_F(InstallWindowTest, AGameFolderWithCyrillicAndPolishLettersWorksThroughOpt
         MainWindow firstStart(dialogs, registry, game.root());
         OptionsWindow options(firstStart);
         const std::u8string typed = unicodeGame.u8string();
-        options.setRCT3PfadEditText(std::string(typed.begin(), typed.end()));
-        ASSERT_TRUE(options.OkayButtonClick()) << ::testing::PrintToString(dialogs.messages());
+        options.setGameFolderText(std::string(typed.begin(), typed.end()));
+        ASSERT_TRUE(options.onOk()) << ::testing::PrintToString(dialogs.messages());
     }
     dialogs.log.clear();
     MainWindow restarted(dialogs, registry, game.root());
@@ -353,17 +353,17 @@ TEST_F(InstallWindowTest, AGameFolderWithCyrillicAndPolishLettersWorksThroughOpt
     EXPECT_TRUE(dialogs.log.empty());
 
     InstallWindow programs(restarted);
-    programs.FormActivate();
-    programs.ListBoxClick(static_cast<int>(
+    programs.onActivate();
+    programs.onListItemClicked(static_cast<int>(
         std::find(programs.ListBox.begin(), programs.ListBox.end(), "CTR_Ride") - programs.ListBox.begin()));
     programs.installFolder();
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("installedRide", languageOf(restarted.state().settings.UseEnglish))});
     const fs::path installed = unicodeGame / "tracks" / "TrackedRides" / "CTR_Ride" / "CTR_Ride.common.ovl";
     EXPECT_TRUE(fs::exists(installed));
 
-    programs.TabSheetKomplettChange(Tab::DeinstallBahnTab);
+    programs.onTabChosen(Tab::UninstallRide);
     ASSERT_EQ(programs.ListBox, std::vector<std::string>{"CTR_Ride"});
-    programs.ListBoxClick(0);
+    programs.onListItemClicked(0);
     dialogs.yesNoAnswers = {true};
     programs.uninstallRide();
     EXPECT_TRUE(programs.ListBox.empty());
@@ -372,7 +372,7 @@ TEST_F(InstallWindowTest, AGameFolderWithCyrillicAndPolishLettersWorksThroughOpt
 
 TEST_F(InstallWindowTest, CloseEndsTheWindow) {
     EXPECT_FALSE(window.Closed);
-    window.CloseButtonClick();
+    window.onCloseButton();
     EXPECT_TRUE(window.Closed);
 }
 

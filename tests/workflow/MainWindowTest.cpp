@@ -137,7 +137,7 @@ TEST_F(Fixture, FirstStartOffersOnlyOptionsUntilOk) {
 
     OptionsWindow options(w);
     dialogs.yesNoAnswers = {true};  // the default game folder holds no RCT3.exe here: saved all the same
-    EXPECT_TRUE(options.OkayButtonClick());
+    EXPECT_TRUE(options.onOk());
     EXPECT_EQ(w.optionsStatus(), OptionsStatus::Fine);
     EXPECT_EQ(enabledButtons(w), (Names{"InstallDeinstallButton", "OptionenButton", "GUIfuerCTRBahnDatenButton",
                                        "CTRBahnDatenLesenButton", "CTRWagenDatenLesenButton"}));
@@ -155,7 +155,7 @@ TEST_F(Fixture, HiddenSettingsOneKeepsReadersDisabledUntilConfirmedAndIsWrittenA
     options.setChecked("HiddenSettingsCheckBox", true);
     EXPECT_FALSE(options.checked("HiddenSettingsCheckBox"));
     dialogs.yesNoAnswers = {true};  // D:/RCT3 without RCT3.exe
-    options.OkayButtonClick();
+    options.onOk();
     EXPECT_TRUE(w.enabled(Command::ReadRideFile));
     std::ifstream in(folder / "Zorbaltwerk_Options.txt", std::ios::binary);
     std::string content((std::istreambuf_iterator<char>(in)), {});
@@ -173,7 +173,7 @@ TEST_F(Fixture, CaptionsFollowTheLanguageAtCreationOnly) {
     EXPECT_EQ(options.caption("TForm2"), "Optionen");
     options.setChecked("EnglischRadioButton", true);
     EXPECT_FALSE(options.checked("DeutschRadioButton"));
-    options.OkayButtonClick();
+    options.onOk();
     EXPECT_EQ(dialogs.messages().back(), message("restartForLanguageEnglish", Language::English));
     EXPECT_EQ(german.caption("NeustartButton"), "Neustart");
     EXPECT_TRUE(german.state().settings.UseEnglish);
@@ -194,19 +194,19 @@ TEST_F(Fixture, OptionsWindowCancelRestoresTheControlsAndDeclinedPromiseSelectsW
     EXPECT_TRUE(options.checked("EnglischRadioButton"));
     EXPECT_TRUE(options.checked("ohneAddOnsRadioButton"));
     options.setChecked("mitAddOnsRadioButton", true);
-    options.setRCT3PfadEditText("E:/Spiele/Achterbahn für RCT3/");
+    options.setGameFolderText("E:/Spiele/Achterbahn für RCT3/");
     options.CancelButtonClick();
     EXPECT_TRUE(options.checked("ohneAddOnsRadioButton"));
-    EXPECT_EQ(options.RCT3PfadEditText(), w.state().settings.GamePath);
+    EXPECT_EQ(options.gameFolderText(), w.state().settings.GamePath);
 
     options.setChecked("mitAddOnsRadioButton", true);
-    options.setRCT3PfadEditText("E:/Spiele/Achterbahn für RCT3/");
+    options.setGameFolderText("E:/Spiele/Achterbahn für RCT3/");
     dialogs.yesNoAnswers = {true, false};  // the folder without RCT3.exe yes, the promise no
-    EXPECT_TRUE(options.OkayButtonClick());
+    EXPECT_TRUE(options.onOk());
     EXPECT_EQ(dialogs.questions().size(), 2u);
     EXPECT_TRUE(options.checked("ohneAddOnsRadioButton"));
     EXPECT_FALSE(w.state().settings.AddOnsEnabled);
-    EXPECT_EQ(options.RCT3PfadEditText(), normaliseGamePath("E:/Spiele/Achterbahn für RCT3"));
+    EXPECT_EQ(options.gameFolderText(), normaliseGamePath("E:/Spiele/Achterbahn für RCT3"));
     EXPECT_EQ(w.state().settings.GamePath, normaliseGamePath("E:/Spiele/Achterbahn für RCT3"));
 }
 

@@ -51,7 +51,7 @@ TEST_F(OptionsWindowTest, TheFirstStartSpeaksTheSystemsLanguage) {
         // Saved in that language: no note about restarting.
         dialogs.log.clear();
         dialogs.yesNoAnswers = {true};  // the default game folder holds no RCT3.exe
-        EXPECT_TRUE(options.OkayButtonClick());
+        EXPECT_TRUE(options.onOk());
         EXPECT_TRUE(dialogs.messages().empty());
         EXPECT_EQ(optionsFile().substr(0, 11), c.system == Language::English ? "'English'\r\n" : "'Deutsch'\r\n");
     }
@@ -63,7 +63,7 @@ TEST_F(OptionsWindowTest, AChangedLanguageAsksForARestartInTheNewLanguage) {
     options.setChecked("EnglischRadioButton", true);
     dialogs.log.clear();
     dialogs.yesNoAnswers = {true};
-    EXPECT_TRUE(options.OkayButtonClick());
+    EXPECT_TRUE(options.onOk());
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("restartForLanguageEnglish", Language::English)});
     // save() (the command line's "options set") says nothing of it.
     options.setChecked("DeutschRadioButton", true);
@@ -101,11 +101,11 @@ TEST_F(OptionsWindowTest, AGameFolderWithoutTheGameIsSavedOnlyWhenTheAuthorSaysS
     };
     for (const auto& c : cases) {
         OptionsWindow options(window);
-        options.setRCT3PfadEditText(utf8(c.gamePath));
+        options.setGameFolderText(utf8(c.gamePath));
         dialogs.log.clear();
         dialogs.yesNoAnswers = {c.answer};
         const std::string before = optionsFile();
-        const bool saved = options.OkayButtonClick();
+        const bool saved = options.onOk();
         EXPECT_EQ(saved, !c.asked || c.answer) << c.gamePath;
         if (c.asked) {
             ASSERT_EQ(dialogs.log.size(), 1u) << c.gamePath;
@@ -140,11 +140,11 @@ TEST_F(OptionsWindowTest, BrowseStartsNearTheEnteredFolderAndFillsTheEdit) {
     EXPECT_EQ(dialogs.log[0].kind, DialogEvent::Kind::ChooseFolder);
     EXPECT_EQ(dialogs.log[0].caption, message("optionsBrowseCaption", Language::English));
     EXPECT_EQ(dialogs.log[0].text, (folder / "Games").string());
-    EXPECT_EQ(options.RCT3PfadEditText(), normaliseGamePath(utf8(folder / "Chosen" / "")));
+    EXPECT_EQ(options.gameFolderText(), normaliseGamePath(utf8(folder / "Chosen" / "")));
 
     options.RCT3PfadBrowseButtonClick();  // cancelled
     EXPECT_EQ(dialogs.log[1].text, folder.path().string());  // "Chosen" does not exist
-    EXPECT_EQ(options.RCT3PfadEditText(), normaliseGamePath(utf8(folder / "Chosen" / "")));
+    EXPECT_EQ(options.gameFolderText(), normaliseGamePath(utf8(folder / "Chosen" / "")));
     EXPECT_EQ(window.state().settings.GamePath, utf8(folder / "Games" / "RCT3" / "Gone"));  // saved only by OK
 }
 
