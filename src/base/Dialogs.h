@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "base/Encoding.h"
+
 namespace zw {
 
 class Dialogs {
@@ -43,10 +45,9 @@ public:
     // dialog exists, the input box asks for the folder.
     virtual std::optional<std::filesystem::path> chooseFolder(const std::string& caption,
                                                              const std::filesystem::path& initialFolder) {
-        const std::u8string initial = initialFolder.u8string();
-        auto answer = askText(caption, caption, std::string(initial.begin(), initial.end()));
+        auto answer = askText(caption, caption, pathToUtf8(initialFolder));
         if (!answer || answer->empty()) return std::nullopt;
-        return std::filesystem::path(std::u8string(answer->begin(), answer->end()));
+        return pathFromUtf8(*answer);
     }
 
     // The save-file dialog, starting in `initialFolder` with `fileName` filled in; nullopt when the

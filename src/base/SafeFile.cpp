@@ -77,25 +77,8 @@ constexpr std::string_view kLeftoverSuffixes[] = {".zwtmp", ".zwtmp.zwtmp", ".zw
 }  // namespace
 
 std::optional<std::string> readWholeFile(const fs::path& path, std::error_code* error) {
-    if (std::error_code held = heldFileFaultFor(path)) {
-        if (error) *error = held;
-        return std::nullopt;
-    }
-    errno = 0;
-    FileHandle file = openFile(path, false);
-    if (!file) {
-        if (error) *error = openError();
-        return std::nullopt;
-    }
     std::string bytes;
-    char buffer[65536];
-    size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, got);
-    if (std::ferror(file.get())) {
-        if (error) *error = lastError();
-        return std::nullopt;
-    }
-    if (error) error->clear();
+    if (!readWholeFileInto(path, bytes, error)) return std::nullopt;
     return bytes;
 }
 
@@ -117,7 +100,10 @@ bool appendWholeFile(const std::filesystem::path& path, std::string& buffer, std
         buffer.resize(start);
         return false;
     };
-    if (!file) return fail();
+    if (!file) {
+        if (error) *error = openError();  // tells a file another program holds from one denied
+        return false;
+    }
     std::error_code sizeError;
     const uintmax_t expected = std::filesystem::file_size(path, sizeError);
     if (!sizeError && expected > buffer.max_size() - start) {

@@ -86,8 +86,7 @@ void OptionsWindow::RCT3PfadBrowseButtonClick() {
     }
     const Language language = languageOf(englishCaptions_);
     if (auto chosen = main_.dialogs().chooseFolder(message("optionsBrowseCaption", language), start)) {
-        const std::u8string text = chosen->u8string();
-        choice_.GamePathText = normaliseGamePath(std::string(text.begin(), text.end()));
+        choice_.GamePathText = normaliseGamePath(pathToUtf8(*chosen));
     }
 }
 
