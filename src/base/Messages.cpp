@@ -73,6 +73,10 @@ std::string message(MessageId id, Language language, std::initializer_list<Messa
     return filledMessage(id.text(), language, std::span<const MessageArg>(args.begin(), args.size()));
 }
 
+std::string message(MessageId id, Language language, std::span<const MessageArg> args) {
+    return filledMessage(id.text(), language, args);
+}
+
 std::string messageWithArgs(MessageId id, Language language, std::span<const std::string> cp1252Args) {
     const std::vector<MessageArg> args(cp1252Args.begin(), cp1252Args.end());
     return filledMessage(id.text(), language, args);

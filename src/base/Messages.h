@@ -70,6 +70,12 @@ public:
     MessageArg(const std::string& cp1252) : text_(cp1252) {}
     MessageArg(const char* cp1252) : text_(cp1252) {}
     MessageArg(const DisplayName& name) : text_(name.utf8), utf8_(true) {}
+    // UTF-8 text kept elsewhere, as a DisplayName's.
+    static MessageArg utf8Text(std::string_view utf8) {
+        MessageArg arg(utf8);
+        arg.utf8_ = true;
+        return arg;
+    }
 
     std::string_view text() const { return text_; }
     bool isUtf8() const { return utf8_; }
@@ -86,6 +92,7 @@ inline Language languageOf(bool useEnglish) { return useEnglish ? Language::Engl
 std::string message(MessageId id, Language language, std::initializer_list<MessageArg> args = {});
 
 // The same with the arguments in a list made at run time.
+std::string message(MessageId id, Language language, std::span<const MessageArg> args);
 std::string messageWithArgs(MessageId id, Language language, std::span<const std::string> cp1252Args);
 
 // True when the catalogue knows `id`.
