@@ -4,6 +4,7 @@
 #include "install/GameFolders.h"
 #include "install/InstallCommands.h"
 #include "workflow/MainWindow.h"
+#include "workflow/ReportShowing.h"
 
 namespace zw {
 
@@ -19,8 +20,10 @@ bool withdrawsInstallButton(InstallOutcome outcome) {
 
 bool MainWindow::installPair(CtrKind kind, const std::filesystem::path& dataFileFolder, const std::string& objectName,
                              ButtonMoment installed) {
-    const InstallOutcome outcome = installBuiltPair(kind, installSettingsOf(state_.settings), dialogs_,
-                                                    dataFileFolder / pathFromCp1252(objectName), objectName);
+    const InstallSettings settings = installSettingsOf(state_.settings);
+    const InstallOutcome outcome = *runAsking(dialogs_, settings.language, [&](const Answers& answers) {
+        return installBuiltPair(kind, settings, dataFileFolder / pathFromCp1252(objectName), objectName, answers);
+    }).value;
     if (withdrawsInstallButton(outcome)) applyMoment(installed);
     if (outcome != InstallOutcome::Installed) {
         clearCommandStatus();
