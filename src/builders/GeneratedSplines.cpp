@@ -20,17 +20,17 @@ constexpr std::array<std::array<double, 9>, 4> kNodes{{
 constexpr std::array<double, 4> kSegmentLengths{0.87, 0.51, 0.87, 0.51};
 
 void writeGeneratedSpline(OvlWriter& writer) {
-    OvlPartWriter out = writer.into(part::CommonStructures);
+    OvlPartWriter out = writer.into(OvlPart::CommonStructures);
     const uint32_t start = out.offset();
     const uint32_t n = static_cast<uint32_t>(kNodes.size());
     const uint32_t m = n;  // closed: as many segments as nodes
     out.word(n);
-    out.pointer(part::CommonStructures, start + spline::HeaderSize);
+    out.pointer(OvlPart::CommonStructures, start + spline::HeaderSize);
     out.word(1);
     out.floatWord(2.76);
     out.floatWord(0.36);
-    out.pointer(part::CommonStructures, start + spline::HeaderSize + spline::NodeSize * n);
-    out.pointer(part::CommonStructures, start + spline::HeaderSize + spline::NodeSize * n + spline::SegmentLengthSize * m);
+    out.pointer(OvlPart::CommonStructures, start + spline::HeaderSize + spline::NodeSize * n);
+    out.pointer(OvlPart::CommonStructures, start + spline::HeaderSize + spline::NodeSize * n + spline::SegmentLengthSize * m);
     out.floatWord(0.0);
     for (const auto& node : kNodes) {
         for (double v : node) out.floatWord(v);
@@ -44,7 +44,7 @@ void writeGeneratedSpline(OvlWriter& writer) {
 }  // namespace
 
 void makeGeneratedSplines(OvlWriter& writer, uint32_t splineLoaderType) {
-    writer.startBlock(part::CommonStructures);
+    writer.startBlock(OvlPart::CommonStructures);
     for (const char* name : {"carcar:spl", "tracktrack:spl"}) {
         writer.makeSymbolAndLoader(OvlFileKind::Common, name, splineLoaderType);
         writeGeneratedSpline(writer);

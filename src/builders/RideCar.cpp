@@ -31,7 +31,7 @@ void writeRideCar(OvlWriter& writer, const CarData& car, CarRole role, bool AddO
     const bool seatingList = seats.size() > 1;
 
     writer.makeSymbolAndLoader(OvlFileKind::Unique, rideCarSymbol(car, role), carLoaderType::RideCar);
-    OvlPartWriter out = writer.into(part::UniqueStructures);
+    OvlPartWriter out = writer.into(OvlPart::UniqueStructures);
     out.at(0).string(car.CarObjectName + std::string(carRoleName(role)));
     out.at(4).string("WagenNameUnknown2totalegal");
     out.at(8);
@@ -69,7 +69,7 @@ void writeRideCar(OvlWriter& writer, const CarData& car, CarRole role, bool AddO
     if (seatingList) {
         out.word(static_cast<uint32_t>(seats.size()));
         // The list goes into a block of part file 5 that starts at its current end.
-        out.at(160).pointer(part::CommonStructures, writer.end(part::CommonStructures));
+        out.at(160).pointer(OvlPart::CommonStructures, writer.end(OvlPart::CommonStructures));
     } else {
         out.word(0);
         out.word(0);
@@ -87,8 +87,8 @@ void writeRideCar(OvlWriter& writer, const CarData& car, CarRole role, bool AddO
     writer.closeUniqueStructure();
 
     if (seatingList) {
-        writer.startBlock(part::CommonStructures);
-        OvlPartWriter list = writer.into(part::CommonStructures);
+        writer.startBlock(OvlPart::CommonStructures);
+        OvlPartWriter list = writer.into(OvlPart::CommonStructures);
         for (int32_t seat : seats) list.signedWord(seat);
     }
 }

@@ -53,10 +53,10 @@ RideDataBlockLayout rideDataBlockLayout(const RideData& ride, bool addOns, uint3
 }
 
 void writeRatingTable(OvlWriter& writer, const RideData& ride) {
-    OvlPartWriter out = writer.into(part::CommonStructures);
+    OvlPartWriter out = writer.into(OvlPart::CommonStructures);
     uint32_t record = out.offset() + 4 * kRatingPointerWords;
     for (uint32_t size : kRatingRecordSizes) {
-        out.pointer(part::CommonStructures, record);
+        out.pointer(OvlPart::CommonStructures, record);
         record += size;
     }
     out.word(0);
@@ -78,7 +78,7 @@ void writeRatingTable(OvlWriter& writer, const RideData& ride) {
 
 bool writeRideDataBlock(OvlWriter& writer, const RideData& ride, bool addOns, const RideDataBlockLayout& layout,
                         Dialogs& dialogs, Language language) {
-    OvlPartWriter out = writer.into(part::CommonStructures);
+    OvlPartWriter out = writer.into(OvlPart::CommonStructures);
     if (out.offset() != layout.carTypeNames) throw std::logic_error("the RideDataBlock does not start where planned");
 
     for (const std::string& name : ride.WagentypName) out.string(name);

@@ -15,31 +15,31 @@ constexpr uint32_t kFlicOffset = 20;
 }  // namespace
 
 void writeRideIconStructures(OvlWriter& writer) {
-    writer.startBlock(part::UniqueStructures);
-    writer.startBlock(part::CommonStructures);
-    const uint32_t common = writer.end(part::CommonStructures);
-    OvlPartWriter unique = writer.into(part::UniqueStructures);
-    OvlPartWriter data = writer.into(part::CommonStructures);
+    writer.startBlock(OvlPart::UniqueStructures);
+    writer.startBlock(OvlPart::CommonStructures);
+    const uint32_t common = writer.end(OvlPart::CommonStructures);
+    OvlPartWriter unique = writer.into(OvlPart::UniqueStructures);
+    OvlPartWriter data = writer.into(OvlPart::CommonStructures);
 
     writer.makeSymbolAndLoader(OvlFileKind::Unique, kStyleIconSymbol, rideLoaderType::GUISkinItem);
     unique.word(0);
     unique.reference(kStyleIconTextureSymbol);
-    unique.pointer(part::CommonStructures, common);  // the icon rectangle
+    unique.pointer(OvlPart::CommonStructures, common);  // the icon rectangle
     unique.word(0);
     data.word(0).word(0).word(kRideIconPixels).word(kRideIconPixels);
     writer.closeUniqueStructure();
 
-    const uint32_t texture = writer.end(part::UniqueStructures);
+    const uint32_t texture = writer.end(OvlPart::UniqueStructures);
     writer.makeSymbolAndLoader(OvlFileKind::Unique, kStyleIconTextureSymbol, rideLoaderType::Texture);
     for (int i = 0; i < 16; ++i) unique.shortWord(7);
     unique.word(1).word(8).word(16);
     unique.reference("GUIIcon:txs");
     unique.word(1);
-    unique.pointer(part::CommonStructures, common + kFlicListOffset);
-    unique.pointer(part::UniqueStructures, texture + 60);
-    unique.pointer(part::UniqueStructures, texture);
-    unique.pointer(part::CommonStructures, common + kFlicOffset);
-    data.pointer(part::CommonStructures, common + kFlicOffset);  // the Flic list's one entry
+    unique.pointer(OvlPart::CommonStructures, common + kFlicListOffset);
+    unique.pointer(OvlPart::UniqueStructures, texture + 60);
+    unique.pointer(OvlPart::UniqueStructures, texture);
+    unique.pointer(OvlPart::CommonStructures, common + kFlicOffset);
+    data.pointer(OvlPart::CommonStructures, common + kFlicOffset);  // the Flic list's one entry
     writer.closeUniqueStructure();
 
     writer.makeLoaderWithoutSymbol(OvlFileKind::Common, rideLoaderType::Flic, true);

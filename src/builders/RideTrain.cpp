@@ -19,7 +19,7 @@ bool namesNoStationType(std::string_view PriorityStationType) {
 
 void writeRideTrain(OvlWriter& writer, const CarData& car) {
     writer.makeSymbolAndLoader(OvlFileKind::Unique, rideTrainSymbol(car), carLoaderType::RideTrain);
-    OvlPartWriter out = writer.into(part::UniqueStructures);
+    OvlPartWriter out = writer.into(OvlPart::UniqueStructures);
     out.at(0).string(car.TrainName);
     out.at(4).string("ZugNameUnknowntotalegal");
     out.at(8);

@@ -47,7 +47,7 @@ void writeIdentity(OvlPartWriter& out, const RideData& ride, uint32_t categoryAd
     if (ride.PeepPathSplineName.empty()) {
         out.word(0);
     } else {
-        out.pointer(part::UniqueStructures, peepPaths);
+        out.pointer(OvlPart::UniqueStructures, peepPaths);
     }
     out.word(ride.RideFlags);
     out.signedWord(ride.BauhoeheMax);
@@ -107,7 +107,7 @@ void writeSectionsAndSpeeds(OvlPartWriter& out, const RideData& ride, uint32_t t
     out.floatWord(ride.liftChainSpeedStep * f);
     out.signedWord(ride.BahnkostenVorschau);
     out.word(count(ride.TrackSectionName));
-    out.pointer(part::CommonStructures, trackSectionList);
+    out.pointer(OvlPart::CommonStructures, trackSectionList);
     out.floatWord(ride.StartgeschwMin * f).floatWord(ride.StartgeschwMax * f).floatWord(ride.launchSpeedStep * f);
     out.reference("tracktrack:spl").reference("trackbigtrackbig:spl");
     out.reference("carcar:spl").reference("carswingcarswing:spl");
@@ -130,10 +130,10 @@ bool writeBaseLayout(OvlPartWriter& out, const RideData& ride, const RideDataBlo
 
     writeIdentity(out, ride, 0, trackSections + 4 * P);
     out.signedWord(ride.PeepAttraktivitaet).word(1);
-    out.pointer(part::CommonStructures, data.ratingTable);
+    out.pointer(OvlPart::CommonStructures, data.ratingTable);
     out.signedWord(ride.RundenanzahlMin).signedWord(ride.RundenanzahlMax).signedWord(ride.entranceFeePreset);
-    out.word(P).pointer(part::UniqueStructures, trackSections);
-    out.word(count(ride.WagentypName)).pointer(part::CommonStructures, data.carTypeNames);
+    out.word(P).pointer(OvlPart::UniqueStructures, trackSections);
+    out.word(count(ride.WagentypName)).pointer(OvlPart::CommonStructures, data.carTypeNames);
     writeCarsAndStation(out, ride, 0);
     writeOperation(out, ride);
     const std::optional<std::string> path = TrackPath(ride.TrackTyp);
@@ -158,17 +158,17 @@ void writeAddOnLayout(OvlPartWriter& out, const RideData& ride, const RideDataBl
     const uint32_t pieceC = pieceB + kTrackedRidePieceSize;
 
     // Head A.
-    out.signedWord(-1).pointer(part::UniqueStructures, trackSections);
-    out.word(count(ride.WagentypName)).pointer(part::CommonStructures, data.carTypeNames);
+    out.signedWord(-1).pointer(OvlPart::UniqueStructures, trackSections);
+    out.word(count(ride.WagentypName)).pointer(OvlPart::CommonStructures, data.carTypeNames);
     writeCarsAndStation(out, ride, 256);
     writeOperation(out, ride);
     out.word(0);
     writeSectionsAndSpeeds(out, ride, data.trackSections);
-    out.pointer(part::UniqueStructures, pieceB).word(P);
+    out.pointer(OvlPart::UniqueStructures, pieceB).word(P);
     out.word(0).word(0).word(0).word(0).floatWord(0.001);
     out.word(0).word(0).word(0).word(0).word(0).signedWord(-1);
     out.floatWord(1.0).floatWord(1.0);
-    out.word(count(ride.ZusatzTrackTyp) + 1).pointer(part::CommonStructures, data.trackPaths);
+    out.word(count(ride.ZusatzTrackTyp) + 1).pointer(OvlPart::CommonStructures, data.trackPaths);
     out.floatWord(-1.0).floatWord(-1.0).word(0).signedWord(-1).word(0).word(1);
     out.floatWord(ride.WaterSectionKonstantgeschw).floatWord(ride.WaterSectionBeschleunigung);
     out.floatWord(ride.WaterSectionAbbremsung).floatWord(4.0);
@@ -184,9 +184,9 @@ void writeAddOnLayout(OvlPartWriter& out, const RideData& ride, const RideDataBl
 
     // Piece B.
     out.at(pieceB - start);
-    out.signedWord(-1).word(1).pointer(part::CommonStructures, data.ratingTable);
+    out.signedWord(-1).word(1).pointer(OvlPart::CommonStructures, data.ratingTable);
     out.signedWord(ride.RundenanzahlMin).signedWord(ride.RundenanzahlMax).signedWord(ride.entranceFeePreset);
-    out.pointer(part::UniqueStructures, pieceC);
+    out.pointer(OvlPart::UniqueStructures, pieceC);
     out.signedWord(ride.PeepAttraktivitaet).word(0).word(0).word(3).word(3);
     out.signedWord(-2).signedWord(-2).signedWord(-2).word(1).word(1);
 
@@ -215,7 +215,7 @@ bool isNoStation(std::string_view Stationstyp) {
 
 bool writeTrackedRide(OvlWriter& writer, const RideData& ride, bool addOns, const RideDataBlockLayout& data,
                       Dialogs& dialogs, Language language) {
-    OvlPartWriter out = writer.into(part::UniqueStructures);
+    OvlPartWriter out = writer.into(OvlPart::UniqueStructures);
     if (addOns) {
         writeAddOnLayout(out, ride, data);
         return true;

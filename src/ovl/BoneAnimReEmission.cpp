@@ -50,11 +50,11 @@ void reEmitBoneAnim(OvlWriter& writer, const ModelReading& model, uint32_t addre
     }
 
     writer.makeSymbolAndLoader(OvlFileKind::Common, symbolName, loaderType);
-    const uint32_t start = writer.end(part::CommonStructures);
+    const uint32_t start = writer.end(OvlPart::CommonStructures);
     fitOffset(model, address, start + size);
-    OvlPartWriter out = writer.into(part::CommonStructures);
+    OvlPartWriter out = writer.into(OvlPart::CommonStructures);
     out.bytes(header.substr(0, 4));
-    out.pointer(part::CommonStructures, start + kHeaderSize);
+    out.pointer(OvlPart::CommonStructures, start + kHeaderSize);
     out.bytes(header.substr(8, 4));
     uint32_t keys = start + kHeaderSize + kBoneSize * count;
     for (const Bone& bone : bones) {
@@ -63,14 +63,14 @@ void reEmitBoneAnim(OvlWriter& writer, const ModelReading& model, uint32_t addre
         if (bone.translations.empty()) {
             out.word(0);
         } else {
-            out.pointer(part::CommonStructures, keys);
+            out.pointer(OvlPart::CommonStructures, keys);
             keys += static_cast<uint32_t>(bone.translations.size());
         }
         out.bytes(model.bytes(bone.record + 12, 4));
         if (bone.rotations.empty()) {
             out.word(0);
         } else {
-            out.pointer(part::CommonStructures, keys);
+            out.pointer(OvlPart::CommonStructures, keys);
             keys += static_cast<uint32_t>(bone.rotations.size());
         }
     }

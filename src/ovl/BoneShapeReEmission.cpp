@@ -55,16 +55,16 @@ void writeMesh(OvlWriter& writer, const ModelReading& model, uint32_t mesh) {
     const std::string_view triples = indices.substr(0, tripleBytes);
     const std::string_view sextuples = indices.substr(tripleBytes);
 
-    const uint32_t e = writer.end(part::CommonStructures);
+    const uint32_t e = writer.end(OvlPart::CommonStructures);
     fitOffset(model, mesh, uint64_t{e} + vertices.size() + triples.size() + sextuples.size());
-    OvlPartWriter record = writer.into(part::UniqueStructures);
+    OvlPartWriter record = writer.into(OvlPart::UniqueStructures);
     record.bytes(raw.substr(0, 4));
     record.reference(model.referenceAt(uint64_t{mesh} + kMeshFirstReference));
     record.reference(model.referenceAt(uint64_t{mesh} + kMeshSecondReference));
     record.bytes(raw.substr(kMeshGroupKind, kMeshVertices - kMeshGroupKind));  // P, 16, 20, V, I
-    record.pointer(part::CommonStructures, e);
-    record.pointer(part::CommonStructures, e + static_cast<uint32_t>(vertices.size()));
-    writer.into(part::CommonStructures).lastingBytes(vertices).lastingBytes(triples).lastingBytes(sextuples);
+    record.pointer(OvlPart::CommonStructures, e);
+    record.pointer(OvlPart::CommonStructures, e + static_cast<uint32_t>(vertices.size()));
+    writer.into(OvlPart::CommonStructures).lastingBytes(vertices).lastingBytes(triples).lastingBytes(sextuples);
 }
 
 }  // namespace
@@ -76,13 +76,13 @@ void reEmitBoneShape(OvlWriter& writer, const ModelReading& model, uint32_t addr
     const uint32_t boneCount = model.word(uint64_t{address} + kBoneCount);
 
     writer.makeSymbolAndLoader(OvlFileKind::Unique, symbolName, loaderType);
-    const uint32_t start = writer.end(part::UniqueStructures);
-    const uint32_t e5 = writer.end(part::CommonStructures);
-    OvlPartWriter out = writer.into(part::UniqueStructures);
+    const uint32_t start = writer.end(OvlPart::UniqueStructures);
+    const uint32_t e5 = writer.end(OvlPart::CommonStructures);
+    OvlPartWriter out = writer.into(OvlPart::UniqueStructures);
     out.bytes(header.substr(0, kMeshCount + 4));
     if (meshCount == 0) throw ModelReEmissionStop{"195", {}, {}};
     out.bytes(header.substr(kMeshCount + 4, 4));
-    out.pointer(part::UniqueStructures, start + kHeaderSize);
+    out.pointer(OvlPart::UniqueStructures, start + kHeaderSize);
     out.bytes(header.substr(kBoneCount, 4));
     if (boneCount == 0) throw ModelReEmissionStop{"196", {}, {}};
 
@@ -95,11 +95,11 @@ void reEmitBoneShape(OvlWriter& writer, const ModelReading& model, uint32_t addr
     fitOffset(model, address, uint64_t{e5} + (kBoneSize + 2 * kMatrixSize) * uint64_t{boneCount});
     fitOffset(model, address, uint64_t{start} + kHeaderSize + (4 + kMeshSize) * uint64_t{meshCount});
 
-    out.pointer(part::CommonStructures, e5);
-    out.pointer(part::CommonStructures, e5 + kBoneSize * boneCount);
-    out.pointer(part::CommonStructures, e5 + (kBoneSize + kMatrixSize) * boneCount);
+    out.pointer(OvlPart::CommonStructures, e5);
+    out.pointer(OvlPart::CommonStructures, e5 + kBoneSize * boneCount);
+    out.pointer(OvlPart::CommonStructures, e5 + (kBoneSize + kMatrixSize) * boneCount);
 
-    OvlPartWriter data = writer.into(part::CommonStructures);
+    OvlPartWriter data = writer.into(OvlPart::CommonStructures);
     for (uint32_t b = 0; b < boneCount; ++b) {
         const uint64_t bone = uint64_t{bones} + kBoneSize * b;
         data.string(model.nameAt(bone));
@@ -108,7 +108,7 @@ void reEmitBoneShape(OvlWriter& writer, const ModelReading& model, uint32_t addr
     data.lastingBytes(first).lastingBytes(second);
 
     const uint32_t records = start + kHeaderSize + 4 * meshCount;
-    for (uint32_t t = 0; t < meshCount; ++t) out.pointer(part::UniqueStructures, records + kMeshSize * t);
+    for (uint32_t t = 0; t < meshCount; ++t) out.pointer(OvlPart::UniqueStructures, records + kMeshSize * t);
     for (uint32_t t = 0; t < meshCount; ++t) {
         const uint64_t pointer = uint64_t{meshPointers} + 4 * t;
         model.follow(pointer, kMeshSize);

@@ -60,37 +60,37 @@ void reEmitFlexiTexture(OvlWriter& writer, const ModelReading& model, uint32_t a
         pictureBytes += frame.pixels.size() + frame.alpha.size();
     }
 
-    writer.startBlock(part::CommonData);
+    writer.startBlock(OvlPart::CommonData);
     writer.makeSymbolAndLoader(OvlFileKind::Common, symbolName, loaderType);
-    const uint32_t start = writer.end(part::CommonStructures);
-    const uint32_t pictures = writer.end(part::CommonData);
+    const uint32_t start = writer.end(OvlPart::CommonStructures);
+    const uint32_t pictures = writer.end(OvlPart::CommonData);
     const uint32_t frameRecords = fitOffset(model, address, uint64_t{start} + kHeaderSize + words.size());
     const uint32_t palettes = fitOffset(model, address, uint64_t{frameRecords} + uint64_t{kFrameSize} * frameCount);
     fitOffset(model, address, uint64_t{palettes} + uint64_t{kPaletteSize} * frameCount);
     fitOffset(model, address, uint64_t{pictures} + pictureBytes);
 
-    OvlPartWriter out = writer.into(part::CommonStructures);
+    OvlPartWriter out = writer.into(OvlPart::CommonStructures);
     out.bytes(header.substr(0, kWords));
-    out.pointer(part::CommonStructures, start + kHeaderSize);
+    out.pointer(OvlPart::CommonStructures, start + kHeaderSize);
     out.bytes(header.substr(kFrameCount, 4));
-    out.pointer(part::CommonStructures, frameRecords);
+    out.pointer(OvlPart::CommonStructures, frameRecords);
     out.bytes(words);
     uint32_t picture = pictures;
     for (uint32_t f = 0; f < frameCount; ++f) {
         const Frame& frame = list[f];
         out.bytes(frame.record.substr(0, kFramePalette));
-        out.pointer(part::CommonStructures, palettes + kPaletteSize * f);
-        out.pointer(part::CommonData, picture);
+        out.pointer(OvlPart::CommonStructures, palettes + kPaletteSize * f);
+        out.pointer(OvlPart::CommonData, picture);
         picture += static_cast<uint32_t>(frame.pixels.size());
         if (frame.hasAlpha) {
-            out.pointer(part::CommonData, picture);
+            out.pointer(OvlPart::CommonData, picture);
             picture += static_cast<uint32_t>(frame.alpha.size());
         } else {
             out.word(0);
         }
     }
     for (const Frame& frame : list) out.bytes(frame.palette);
-    OvlPartWriter data = writer.into(part::CommonData);
+    OvlPartWriter data = writer.into(OvlPart::CommonData);
     for (const Frame& frame : list) data.lastingBytes(frame.pixels).lastingBytes(frame.alpha);
 }
 

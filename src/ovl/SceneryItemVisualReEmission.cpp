@@ -48,11 +48,11 @@ void writeLevel(OvlPartWriter& out, const ModelReading& model, const Level& leve
     out.bytes(raw.substr(56, 12));  // 56, the count A at 60, 64
     const uint32_t a = level.animations;
     if (a > 0) {
-        out.pointer(part::UniqueStructures, start + kLevelSize);
+        out.pointer(OvlPart::UniqueStructures, start + kLevelSize);
     } else {
         out.word(0);
     }
-    for (uint32_t i = 0; i < a; ++i) out.pointer(part::UniqueStructures, start + kLevelSize + 4 * a + 4 * i);
+    for (uint32_t i = 0; i < a; ++i) out.pointer(OvlPart::UniqueStructures, start + kLevelSize + 4 * a + 4 * i);
     for (uint32_t i = 0; i < a; ++i) {
         out.reference(model.referenceAt(model.word(uint64_t{level.animationPointers} + 4 * i)));
     }
@@ -81,15 +81,15 @@ void reEmitSceneryItemVisual(OvlWriter& writer, const ModelReading& model, uint3
     }
 
     writer.makeSymbolAndLoader(OvlFileKind::Unique, symbolName, loaderType);
-    const uint32_t start = writer.end(part::UniqueStructures);
+    const uint32_t start = writer.end(OvlPart::UniqueStructures);
     fitOffset(model, address, start + size);
-    OvlPartWriter out = writer.into(part::UniqueStructures);
+    OvlPartWriter out = writer.into(OvlPart::UniqueStructures);
     out.bytes(header.substr(0, kLevelPointers));
-    out.pointer(part::UniqueStructures, start + kHeaderSize);
+    out.pointer(OvlPart::UniqueStructures, start + kHeaderSize);
     out.bytes(header.substr(kLevelPointers + 4, kHeaderSize - kLevelPointers - 4));
     uint32_t record = start + kHeaderSize + 4 * count;
     for (const Level& level : levels) {
-        out.pointer(part::UniqueStructures, record);
+        out.pointer(OvlPart::UniqueStructures, record);
         record += kLevelSize + 8 * level.animations;
     }
     for (const Level& level : levels) writeLevel(out, model, level);
