@@ -7,6 +7,7 @@
 
 #include "base/LittleEndian.h"
 #include "ovl/LayoutDecoder.h"
+#include "ovl/RideCarLayout.h"
 #include "ovl/StructureDecoders.h"
 #include "ovl/TrackedRideLayout.h"
 
@@ -199,27 +200,11 @@ void decodeTrackedRide(const StructureSpace& space, StructureReport& report, con
 
 void decodeRideCar(const StructureSpace& space, StructureReport& report, const SpaceStructure& s,
                    const std::string& label) {
-    RecordDecoder h(space, report, s.file, label, s.address, 240, 0);
-    h.text(0, "name");
-    h.text(4, "second name");
-    h.i32(8, "PeepSitzposition or seating list marker");
-    h.reference(12, "ModellnameTeilA", false);
-    h.f32(16, "InertiaPartA");
-    h.reference(20, "ModellnameTeilB", false);
-    plain(h, {{24, I, "TurnaxisType"}, {28, F, "InertiaPartB"}, {32, F, "TurnaxisStability"}, {36, U, nullptr},
-              {40, F, nullptr}, {44, F, "TurnaxisMomentum"}, {48, U, nullptr}, {52, F, "TurnaxisUnknown"},
-              {56, F, "TurnaxisStopper"}, {60, U, "swing flag"}, {64, F, "SideSwing"}, {68, F, "HeightSwing"},
-              {72, F, "SideSwing again"}, {76, I, "AnimFeatureStart"}, {80, I, "AnimFeatureLoop"},
-              {84, I, "AnimFeatureStop"}, {88, I, "AnimFeatureIdle"}, {92, I, "AnimRestraintOpening"},
-              {96, I, "AnimRestraintOpenedIdle"}, {100, I, "AnimRestraintClosing"}, {104, I, "AnimRestraintClosedIdle"},
-              {108, I, "AnimDoorOpening"}, {112, I, "AnimDoorOpenedIdle"}, {116, I, "AnimDoorClosing"},
-              {120, I, "AnimDoorClosedIdle"}});
-    for (uint32_t o = 124; o <= 152; o += 4) h.i32(o, "unknown " + std::to_string(o));
-    const uint32_t seats = h.u32(156, "seating list count");
-    const std::optional<uint32_t> list = h.pointer(160, "seating list", seats, 4, true);
-    for (uint32_t o = 164; o <= 212; o += 4) h.u32(o, "unknown " + std::to_string(o));
-    plain(h, {{216, F, nullptr}, {220, I, nullptr}, {224, F, nullptr}, {228, F, nullptr}, {232, F, nullptr},
-              {236, F, nullptr}});
+    RecordDecoder h(space, report, s.file, label, s.address, rideCar::kRideCar.size, 0);
+    LayoutDecoder d(h, rideCar::kRideCar);
+    const uint32_t seats = d.u32("seating list count");
+    const std::optional<uint32_t> list = d.pointer("seating list", seats, 4, true);
+    d.rest();
     if (!list) return;
     std::string shown = "seating list:";
     for (uint32_t i = 0; i < seats; ++i) shown += " " + std::to_string(static_cast<int32_t>(space.word(*list + 4 * i)));
@@ -228,21 +213,8 @@ void decodeRideCar(const StructureSpace& space, StructureReport& report, const S
 
 void decodeRideTrain(const StructureSpace& space, StructureReport& report, const SpaceStructure& s,
                      const std::string& label) {
-    RecordDecoder h(space, report, s.file, label, s.address, 188, 0);
-    h.text(0, "TrainName");
-    h.text(4, "second name");
-    const char* roles[] = {"FrontCar", "SecondCar", "MiddleCar", "PenultimateCar", "RearCar", "LinkCar"};
-    for (uint32_t r = 0; r < 6; ++r) h.reference(8 + 4 * r, roles[r], false);
-    plain(h, {{32, I, "CarCountPerTrainMin"}, {36, I, "CarCountPerTrainMax"}, {40, I, "CarCountPerTrainPreset"},
-              {44, F, nullptr}, {48, F, nullptr}, {52, F, nullptr}, {56, F, "CameraLookahead"}, {60, F, nullptr},
-              {64, F, nullptr}, {68, F, nullptr}, {72, F, nullptr}, {76, F, nullptr}, {80, F, nullptr},
-              {84, F, nullptr}, {88, F, nullptr}, {92, U, nullptr}, {96, F, nullptr}, {100, F, nullptr},
-              {104, F, "CameraLATiltfactor"}, {108, F, nullptr}, {112, F, "WaterUnknownA"}, {116, F, "WaterUnknownB"},
-              {120, F, "WaterUnknownC"}, {124, F, "JetSkiUnknown"}, {128, F, "WaterUnknownD"},
-              {132, F, "WaterUnknownE"}, {136, F, "WaterUnknownF"}, {140, I, "OvertakeFlag"}, {144, F, nullptr},
-              {148, F, nullptr}, {152, F, nullptr}, {156, F, nullptr}, {160, F, nullptr}, {164, F, nullptr},
-              {168, F, nullptr}, {172, F, nullptr}, {176, U, nullptr}, {180, U, nullptr}});
-    h.text(184, "PriorityStationType", true);
+    RecordDecoder h(space, report, s.file, label, s.address, rideCar::kRideTrain.size, 0);
+    LayoutDecoder(h, rideCar::kRideTrain).rest();
 }
 
 void decodeGuiSkinItem(const StructureSpace& space, StructureReport& report, const SpaceStructure& s,
