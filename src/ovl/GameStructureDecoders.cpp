@@ -1,11 +1,12 @@
 // The structures of the ride and car pairs this program makes: the TrackedRide in both layouts
 // with the lists it points to, the RideCar, the RideTrain, and the ride icon's GUISkinItem,
-// Texture and Flic. Fields carry the data-file keys they are written from.
+// Texture and Flic. Their layouts (TrackedRideLayout.h, RideCarLayout.h, IconLayout.h) are the
+// builders' as well; the decoders here add what follows the pointers and the checks.
 
-#include <cstring>
-#include <initializer_list>
+#include <iterator>
 
 #include "base/LittleEndian.h"
+#include "ovl/IconLayout.h"
 #include "ovl/LayoutDecoder.h"
 #include "ovl/RideCarLayout.h"
 #include "ovl/StructureDecoders.h"
@@ -13,29 +14,6 @@
 
 namespace zw {
 namespace {
-
-enum class Kind { Unsigned, Signed, Float };
-
-struct Plain {
-    uint32_t offset;
-    Kind kind;
-    const char* name;  // nullptr: "unknown <offset>"
-};
-
-// Plain number fields, each at `shift` + its offset.
-void plain(RecordDecoder& r, std::initializer_list<Plain> fields, uint32_t shift = 0) {
-    for (const Plain& f : fields) {
-        const uint32_t at = shift + f.offset;
-        const std::string name = f.name ? f.name : "unknown " + std::to_string(at);
-        switch (f.kind) {
-            case Kind::Unsigned: r.u32(at, name); break;
-            case Kind::Signed: r.i32(at, name); break;
-            case Kind::Float: r.f32(at, name); break;
-        }
-    }
-}
-
-constexpr Kind U = Kind::Unsigned, I = Kind::Signed, F = Kind::Float;
 
 void sameCount(RecordDecoder& r, uint32_t offset, const char* field, uint32_t value, const char* other, uint32_t expected) {
     if (value != expected) {
@@ -181,8 +159,8 @@ void decodeAddOnLayout(const StructureSpace& space, StructureReport& report, con
 
 // ---- the icon ----
 
-constexpr uint32_t kPictureHeaderSize = 32;
-constexpr uint32_t kDxt1Format = 18;
+constexpr uint32_t kPictureHeaderSize = icon::kPictureHeader.size;
+using icon::kDxt1Format;
 
 bool isPowerOfTwo(uint32_t v) { return v != 0 && (v & (v - 1)) == 0; }
 
@@ -219,11 +197,10 @@ void decodeRideTrain(const StructureSpace& space, StructureReport& report, const
 
 void decodeGuiSkinItem(const StructureSpace& space, StructureReport& report, const SpaceStructure& s,
                        const std::string& label) {
-    RecordDecoder h(space, report, s.file, label, s.address, 16, 0);
-    h.u32(0, "unknown 0");
-    h.reference(4, "texture", true);
-    const std::optional<uint32_t> rectangle = h.pointer(8, "rectangle", 1, 16);
-    h.u32(12, "unknown 12");
+    RecordDecoder h(space, report, s.file, label, s.address, icon::kGuiSkinItem.size, 0);
+    LayoutDecoder d(h, icon::kGuiSkinItem);
+    const std::optional<uint32_t> rectangle = d.pointer("rectangle", 1, icon::kRectangleSize);
+    d.rest();
     if (!rectangle) return;
     std::string shown = "rectangle:";
     for (uint32_t i = 0; i < 4; ++i) shown += " " + std::to_string(space.word(*rectangle + 4 * i));
@@ -232,22 +209,22 @@ void decodeGuiSkinItem(const StructureSpace& space, StructureReport& report, con
 
 void decodeTexture(const StructureSpace& space, StructureReport& report, const SpaceStructure& s,
                    const std::string& label) {
-    RecordDecoder h(space, report, s.file, label, s.address, 68, 0);
+    RecordDecoder h(space, report, s.file, label, s.address, icon::kTexture.size, 0);
+    LayoutDecoder d(h, icon::kTexture);
+    const uint32_t at = d.special("sixteen unknown shorts");
     std::string shorts;
-    for (uint32_t i = 0; i < 16; ++i) shorts += (i ? " " : "") + std::to_string(h.u16(2 * i));
-    h.line("   0 sixteen unknown shorts: " + shorts);
-    plain(h, {{32, U, nullptr}, {36, U, nullptr}, {40, U, nullptr}});
-    h.reference(44, "texture style", true);
-    const uint32_t flics = h.u32(48, "flic count");
-    h.pointer(52, "flics", flics, 4);
-    h.pointer(56, "unknown 56", 1, 4);
-    h.pointer(60, "unknown 60", 1, 4);
-    h.pointer(64, "flic", 1, 12);
+    for (uint32_t i = 0; i < icon::kTextureShortCount; ++i) shorts += (i ? " " : "") + std::to_string(h.u16(at + 2 * i));
+    h.line("   " + std::to_string(at) + " sixteen unknown shorts: " + shorts);
+    const uint32_t flics = d.u32("flic count");
+    d.pointer("flics", flics, 4);
+    d.pointer("unknown 56", 1, 4);
+    d.pointer("unknown 60", 1, 4);
+    d.pointer("flic", 1, icon::kFlic.size);
 }
 
 void decodeFlic(const StructureSpace& space, StructureReport& report, const SpaceStructure& s, const std::string& label) {
-    RecordDecoder h(space, report, s.file, label, s.address, 12, 0);
-    plain(h, {{0, U, nullptr}, {4, U, nullptr}, {8, F, nullptr}});
+    RecordDecoder h(space, report, s.file, label, s.address, icon::kFlic.size, 0);
+    LayoutDecoder(h, icon::kFlic).rest();
     if (!h.whole() || s.extraDataIndex < 0) return;
     if (static_cast<size_t>(s.extraDataIndex) >= space.extraData().size()) {
         h.finding(StructureSeverity::Error, 0, "extra data", std::to_string(s.extraDataIndex + 1), "structureNoExtraData",
@@ -260,8 +237,11 @@ void decodeFlic(const StructureSpace& space, StructureReport& report, const Spac
                   {std::to_string(kPictureHeaderSize)});
         return;
     }
-    uint32_t words[8];
-    for (uint32_t i = 0; i < 8; ++i) words[i] = loadLittleEndian<uint32_t>(picture.data() + 4 * i);
+    // The header's words in the order of its layout.
+    uint32_t words[icon::kPictureHeader.fields.size()];
+    for (size_t i = 0; i < std::size(words); ++i) {
+        words[i] = loadLittleEndian<uint32_t>(picture.data() + icon::kPictureHeader.fields[i].offset);
+    }
     h.line("picture (extra data " + std::to_string(s.extraDataIndex + 1) + ", " + std::to_string(picture.size()) +
            " bytes): format " + std::to_string(words[0]) + ", " + std::to_string(words[1]) + " x " +
            std::to_string(words[2]) + ", levels " + std::to_string(words[3]) + ", level " + std::to_string(words[4]) +
