@@ -1,4 +1,4 @@
-// The BoneShape as re-emitted. Header, 60 bytes in part file 9 (E5 = the end of part file 5 when it
+// The BoneShape as re-emitted (fields in ModelLayouts.h). Header, 60 bytes in part file 9 (E5 = the end of part file 5 when it
 // is written, B = bone count, T = mesh count):
 //    0 … 28  eight words copied       44  copied: B (0 stops with 196)
 //   32       copied: T (0 stops with 195)   48  pointer to E5, the bones
@@ -14,6 +14,7 @@
 
 #include <vector>
 
+#include "ovl/ModelLayouts.h"
 #include "ovl/ModelReading.h"
 #include "ovl/ModelStructureReEmission.h"
 #include "ovl/OvlWriter.h"
@@ -21,27 +22,29 @@
 namespace zw {
 namespace {
 
-constexpr uint32_t kHeaderSize = 60;
-constexpr uint32_t kMeshCount = 32;
-constexpr uint32_t kMeshPointers = 40;
-constexpr uint32_t kBoneCount = 44;
-constexpr uint32_t kBones = 48;
-constexpr uint32_t kFirstMatrices = 52;
-constexpr uint32_t kSecondMatrices = 56;
-constexpr uint32_t kBoneSize = 8;
-constexpr uint32_t kMatrixSize = 64;
+constexpr auto& S = model::kShape;
+constexpr uint32_t kHeaderSize = S.size;
+constexpr uint32_t kMeshCount = S["meshes without support"];  // the count a car build copies
+constexpr uint32_t kMeshPointers = S["meshes"];
+constexpr uint32_t kBoneCount = S["bone count"];
+constexpr uint32_t kBones = S["bones"];
+constexpr uint32_t kFirstMatrices = S["bone matrices"];
+constexpr uint32_t kSecondMatrices = S["bone rest matrices"];
+constexpr uint32_t kBoneSize = model::kShapeBone.size;
+using model::kMatrixSize;
 
-constexpr uint32_t kMeshSize = 40;
-constexpr uint32_t kMeshFirstReference = 4;
-constexpr uint32_t kMeshSecondReference = 8;
-constexpr uint32_t kMeshGroupKind = 12;
-constexpr uint32_t kMeshVertexCount = 24;
-constexpr uint32_t kMeshIndexCount = 28;
-constexpr uint32_t kMeshVertices = 32;
-constexpr uint32_t kMeshIndices = 36;
-constexpr uint32_t kVertexSize = 44;
-constexpr uint32_t kTripleSize = 6;
-constexpr uint32_t kSextupleSize = 12;
+constexpr auto& M = model::kMesh;
+constexpr uint32_t kMeshSize = M.size;
+constexpr uint32_t kMeshFirstReference = M["texture"];
+constexpr uint32_t kMeshSecondReference = M["texture style"];
+constexpr uint32_t kMeshGroupKind = M["transparency"];
+constexpr uint32_t kMeshVertexCount = M["vertex count"];
+constexpr uint32_t kMeshIndexCount = M["index count"];
+constexpr uint32_t kMeshVertices = M["vertices"];
+constexpr uint32_t kMeshIndices = M["indices"];
+using model::kSextupleSize;
+using model::kTripleSize;
+using model::kVertexSize;
 
 void writeMesh(OvlWriter& writer, const ModelReading& model, uint32_t mesh) {
     const std::string_view raw = model.bytes(mesh, kMeshSize);
@@ -58,12 +61,13 @@ void writeMesh(OvlWriter& writer, const ModelReading& model, uint32_t mesh) {
     const uint32_t e = writer.end(OvlPart::CommonStructures);
     fitOffset(model, mesh, uint64_t{e} + vertices.size() + triples.size() + sextuples.size());
     OvlPartWriter record = writer.into(OvlPart::UniqueStructures);
-    record.bytes(raw.substr(0, 4));
-    record.reference(model.referenceAt(uint64_t{mesh} + kMeshFirstReference));
-    record.reference(model.referenceAt(uint64_t{mesh} + kMeshSecondReference));
-    record.bytes(raw.substr(kMeshGroupKind, kMeshVertices - kMeshGroupKind));  // P, 16, 20, V, I
-    record.pointer(OvlPart::CommonStructures, e);
-    record.pointer(OvlPart::CommonStructures, e + static_cast<uint32_t>(vertices.size()));
+    record.bytes(raw.substr(0, kMeshFirstReference));
+    record.at(kMeshFirstReference).reference(model.referenceAt(uint64_t{mesh} + kMeshFirstReference));
+    record.at(kMeshSecondReference).reference(model.referenceAt(uint64_t{mesh} + kMeshSecondReference));
+    record.at(kMeshGroupKind).bytes(raw.substr(kMeshGroupKind, kMeshVertices - kMeshGroupKind));  // P, 16, 20, V, I
+    record.at(kMeshVertices).pointer(OvlPart::CommonStructures, e);
+    record.at(kMeshIndices).pointer(OvlPart::CommonStructures, e + static_cast<uint32_t>(vertices.size()));
+    record.endsAt(kMeshSize);
     writer.into(OvlPart::CommonStructures).lastingBytes(vertices).lastingBytes(triples).lastingBytes(sextuples);
 }
 
@@ -81,9 +85,9 @@ void reEmitBoneShape(OvlWriter& writer, const ModelReading& model, uint32_t addr
     OvlPartWriter out = writer.into(OvlPart::UniqueStructures);
     out.bytes(header.substr(0, kMeshCount + 4));
     if (meshCount == 0) throw ModelReEmissionStop{"195", {}, {}};
-    out.bytes(header.substr(kMeshCount + 4, 4));
-    out.pointer(OvlPart::UniqueStructures, start + kHeaderSize);
-    out.bytes(header.substr(kBoneCount, 4));
+    out.at(S["mesh count"]).bytes(header.substr(S["mesh count"], 4));
+    out.at(kMeshPointers).pointer(OvlPart::UniqueStructures, start + kHeaderSize);
+    out.at(kBoneCount).bytes(header.substr(kBoneCount, 4));
     if (boneCount == 0) throw ModelReEmissionStop{"196", {}, {}};
 
     model.follow(uint64_t{address} + kBones, uint64_t{kBoneSize} * boneCount);
@@ -95,9 +99,9 @@ void reEmitBoneShape(OvlWriter& writer, const ModelReading& model, uint32_t addr
     fitOffset(model, address, uint64_t{e5} + (kBoneSize + 2 * kMatrixSize) * uint64_t{boneCount});
     fitOffset(model, address, uint64_t{start} + kHeaderSize + (4 + kMeshSize) * uint64_t{meshCount});
 
-    out.pointer(OvlPart::CommonStructures, e5);
-    out.pointer(OvlPart::CommonStructures, e5 + kBoneSize * boneCount);
-    out.pointer(OvlPart::CommonStructures, e5 + (kBoneSize + kMatrixSize) * boneCount);
+    out.at(kBones).pointer(OvlPart::CommonStructures, e5);
+    out.at(kFirstMatrices).pointer(OvlPart::CommonStructures, e5 + kBoneSize * boneCount);
+    out.at(kSecondMatrices).pointer(OvlPart::CommonStructures, e5 + (kBoneSize + kMatrixSize) * boneCount);
 
     OvlPartWriter data = writer.into(OvlPart::CommonStructures);
     for (uint32_t b = 0; b < boneCount; ++b) {
@@ -108,6 +112,7 @@ void reEmitBoneShape(OvlWriter& writer, const ModelReading& model, uint32_t addr
     data.lastingBytes(first).lastingBytes(second);
 
     const uint32_t records = start + kHeaderSize + 4 * meshCount;
+    out.at(kHeaderSize);
     for (uint32_t t = 0; t < meshCount; ++t) out.pointer(OvlPart::UniqueStructures, records + kMeshSize * t);
     for (uint32_t t = 0; t < meshCount; ++t) {
         const uint64_t pointer = uint64_t{meshPointers} + 4 * t;
