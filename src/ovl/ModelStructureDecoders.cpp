@@ -18,8 +18,6 @@ namespace {
 
 constexpr std::array<const char*, 3> kAxes = {"x", "y", "z"};
 
-std::string unknown(uint32_t offset) { return "unknown " + std::to_string(offset); }
-
 float floatFrom(const char* bytes) {
     const uint32_t raw = loadLittleEndian<uint32_t>(bytes);
     float v;
@@ -376,16 +374,15 @@ void decodeFlexiTexture(const StructureSpace& space, StructureReport& report, co
 void decodeSpline(const StructureSpace& space, StructureReport& report, const SpaceStructure& s,
                   const std::string& label) {
     RecordDecoder h(space, report, s.file, label, s.address, spline::HeaderSize, 0);
-    const uint32_t nodes = h.u32(spline::NodeCount, "node count");
-    h.pointer(spline::Nodes, "nodes", nodes, spline::NodeSize);
-    const uint32_t closed = h.u32(spline::Closed, "closed");
-    h.f32(spline::TotalLength, "length");
-    h.f32(spline::Unknown16, unknown(16));
+    LayoutDecoder d(h, spline::kSpline);
+    const uint32_t nodes = d.u32("node count");
+    d.pointer("nodes", nodes, spline::NodeSize);
+    const uint32_t closed = d.u32("closed");
     // m = n + c − 1 segments, as the game counts them.
     const uint64_t segments = uint64_t{nodes} + closed > 0 ? uint64_t{nodes} + closed - 1 : 0;
-    h.pointer(spline::SegmentLengths, "segment lengths", segments, spline::SegmentLengthSize);
-    h.pointer(spline::SegmentRecords, "segments", segments, spline::SegmentRecordSize);
-    h.f32(spline::Unknown28, unknown(28));
+    d.pointer("segment lengths", segments, spline::SegmentLengthSize);
+    d.pointer("segments", segments, spline::SegmentRecordSize);
+    d.rest();
 }
 
 }  // namespace zw
