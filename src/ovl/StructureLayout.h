@@ -67,7 +67,8 @@ struct StructureLayout {
         return found->offset;
     }
 
-    constexpr operator LayoutView() const { return {fields, size}; }  // NOLINT: a view of the same table
+    // Implicit, so that a decoder or a check takes any layout.
+    constexpr operator LayoutView() const { return {fields, size}; }
 };
 
 template <size_t N>
