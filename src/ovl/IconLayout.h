@@ -51,6 +51,7 @@ inline constexpr auto kPictureHeader = structureLayout(32, {
 });
 inline constexpr uint32_t kDxt1Format = 18;
 
-static_assert(isWellFormed(kGuiSkinItem) && isWellFormed(kTexture) && isWellFormed(kFlic) && isWellFormed(kPictureHeader));
+static_assert(isWellFormed(kGuiSkinItem) && isWellFormed(kTexture) && isWellFormed(kFlic) &&
+              isWellFormed(kPictureHeader));
 
 }  // namespace zw::icon

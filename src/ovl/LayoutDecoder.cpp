@@ -11,7 +11,9 @@ std::string fieldName(const StructureField& field) {
 const StructureField& LayoutDecoder::next(std::string_view name, FieldKind kind) {
     size_t i = cursor_;
     while (i < layout_.fields.size() && layout_.fields[i].name != name) ++i;
-    if (i == layout_.fields.size()) throw std::logic_error("no field \"" + std::string(name) + "\" ahead in the layout");
+    if (i == layout_.fields.size()) {
+        throw std::logic_error("no field \"" + std::string(name) + "\" ahead in the layout");
+    }
     const StructureField& field = layout_.fields[i];
     const bool sameKind = field.kind == kind ||
                           (kind == FieldKind::Text && field.kind == FieldKind::OptionalText) ||

@@ -22,8 +22,6 @@ class LayoutDecoder {
 public:
     LayoutDecoder(RecordDecoder& record, LayoutView layout) : r_(record), layout_(layout) {}
 
-    RecordDecoder& record() const { return r_; }
-
     uint32_t u32(std::string_view name);
     int32_t i32(std::string_view name);
     float f32(std::string_view name);

@@ -203,8 +203,8 @@ inline constexpr auto kHeadAEnd = structureLayout(kHeadASize, {
 });
 
 inline constexpr auto kHeadA =
-    joined(kHeadASize, kHeadAStart, placedAt(kHeadACarsAndStation, kCarsAndStation), placedAt(kHeadAOperation, kOperation),
-           kHeadAMiddle, placedAt(kHeadASectionsAndSplines, kSectionsAndSplines), kHeadAEnd);
+    joined(kHeadASize, kHeadAStart, placedAt(kHeadACarsAndStation, kCarsAndStation),
+           placedAt(kHeadAOperation, kOperation), kHeadAMiddle, placedAt(kHeadASectionsAndSplines, kSectionsAndSplines), kHeadAEnd);
 
 inline constexpr auto kPieceB = structureLayout(kPieceSize, {
     {0, Signed, ""},
@@ -227,7 +227,8 @@ inline constexpr auto kPieceB = structureLayout(kPieceSize, {
 });
 
 inline constexpr auto kPieceCCategory = structureLayout(4, {{0, Unsigned, "BahnKategorie + 768"}});
-inline constexpr auto kPieceCEnd = structureLayout(kPieceSize, {{56, Unsigned, ""}, {60, Unsigned, ""}, {64, Unsigned, ""}});
+inline constexpr auto kPieceCEnd =
+    structureLayout(kPieceSize, {{56, Unsigned, ""}, {60, Unsigned, ""}, {64, Unsigned, ""}});
 inline constexpr auto kPieceC = joined(kPieceSize, kPieceCCategory, kIdentity, kPieceCEnd);
 
 // ---- the lists the TrackedRide points to ----
