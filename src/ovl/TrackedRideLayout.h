@@ -204,7 +204,8 @@ inline constexpr auto kHeadAEnd = structureLayout(kHeadASize, {
 
 inline constexpr auto kHeadA =
     joined(kHeadASize, kHeadAStart, placedAt(kHeadACarsAndStation, kCarsAndStation),
-           placedAt(kHeadAOperation, kOperation), kHeadAMiddle, placedAt(kHeadASectionsAndSplines, kSectionsAndSplines), kHeadAEnd);
+           placedAt(kHeadAOperation, kOperation), kHeadAMiddle,
+           placedAt(kHeadASectionsAndSplines, kSectionsAndSplines), kHeadAEnd);
 
 inline constexpr auto kPieceB = structureLayout(kPieceSize, {
     {0, Signed, ""},
