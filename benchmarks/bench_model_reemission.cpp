@@ -86,8 +86,8 @@ int main(int argc, char** argv) {
         }
         zw::OvlWriter writer;
         writer.beginPair(dialogs, zw::Language::English);
-        writer.startBlock(zw::part::UniqueStructures);
-        writer.startBlock(zw::part::CommonStructures);
+        writer.startBlock(zw::OvlPart::UniqueStructures);
+        writer.startBlock(zw::OvlPart::CommonStructures);
         bool done = false;
         bestReEmit = std::min(bestReEmit, millisecondsOf([&] {
             done = zw::reEmitModel(writer, *model, "BenchCar", dialogs, zw::Language::English);

@@ -81,7 +81,7 @@ bool assembleCarPair(const CarData& car, const PairFiles& files, const Settings&
                      OvlWriter& writer, Dialogs& dialogs, const CarBuildSteps& steps) {
     const Language language = languageOf(settings.UseEnglish);
     writer.beginPair(dialogs, language, car.CarObjectName);
-    writer.startBlock(part::UniqueStructures);
+    writer.startBlock(OvlPart::UniqueStructures);
 
     if (const std::optional<CarRoleCheckFailure> failed = failedCarRoleCheck(car)) {
         if (failed->argument.empty()) {
@@ -97,8 +97,8 @@ bool assembleCarPair(const CarData& car, const PairFiles& files, const Settings&
     }
     writeRideTrain(writer, car);
 
-    writer.startBlock(part::UniqueStructures);
-    writer.startBlock(part::CommonStructures);
+    writer.startBlock(OvlPart::UniqueStructures);
+    writer.startBlock(OvlPart::CommonStructures);
     ModelsOfTheBuild models(car, dialogs, language);
     if (!emitModels(car, models, writer, dialogs, language, steps)) return false;
 

@@ -49,7 +49,7 @@ bool copyPeepSplines(OvlWriter& writer, const RideData& ride, uint32_t splineLoa
     if (!ride.PeepLoopSplineName.empty()) splines.push_back({ride.PeepLoopSplineName, "153"});
     for (const std::string& name : ride.PeepPathSplineName) splines.push_back({name, "154"});
 
-    writer.startBlock(part::CommonStructures);
+    writer.startBlock(OvlPart::CommonStructures);
     for (const Wanted& spline : splines) {
         const std::string symbolName = spline.name + ":spl";
         const ModelSymbol* match = nullptr;

@@ -51,11 +51,11 @@ bool assembleRidePair(const RideData& ride, const PairFiles& files, const Settin
     const bool addOns = settings.AddOnsEnabled;
     writer.beginPair(dialogs, language, ride.RideObjectName);
 
-    writer.startBlock(part::UniqueStructures);
-    writer.startBlock(part::CommonStructures);
+    writer.startBlock(OvlPart::UniqueStructures);
+    writer.startBlock(OvlPart::CommonStructures);
     writer.makeSymbolAndLoader(OvlFileKind::Unique, ride.RideObjectName + ":trr", rideLoaderType::TrackedRide);
 
-    const RideDataBlockLayout data = rideDataBlockLayout(ride, addOns, writer.end(part::CommonStructures));
+    const RideDataBlockLayout data = rideDataBlockLayout(ride, addOns, writer.end(OvlPart::CommonStructures));
     if (!writeTrackedRide(writer, ride, addOns, data, dialogs, language)) return false;
     if (!writeRideDataBlock(writer, ride, addOns, data, dialogs, language)) return false;
     writer.closeUniqueStructure();

@@ -18,12 +18,9 @@ struct RideDataBlockLayout {
     uint32_t carTypeNames = 0;   // Q string slots
     uint32_t trackSections = 0;  // P entries of 8 bytes: string slot, cost
     uint32_t trackPaths = 0;     // Z + 1 string slots; add-on layout only
-    uint32_t ratingTable = 0;    // 772 bytes
+    uint32_t ratingTable = 0;    // trackedRide::kRatingTableSize bytes
     uint32_t end = 0;
 };
-
-inline constexpr uint32_t kRatingTableSize = 772;
-inline constexpr int kRatingRecordCount = 30;
 
 // The layout of a RideDataBlock that starts at `start` of part file 5.
 RideDataBlockLayout rideDataBlockLayout(const RideData& ride, bool addOns, uint32_t start);

@@ -27,17 +27,17 @@ bool reEmitModel(OvlWriter& writer, const ModelPair& model, const std::string& m
         for (const ModelSymbol& s : model.symbols()) {
             if (hasTag(s.name, ":bsh")) reEmitBoneShape(writer, reading, s.dataAddress, s.name, loaderTypes.boneShape);
         }
-        writer.startBlock(part::CommonStructures);
+        writer.startBlock(OvlPart::CommonStructures);
         for (const ModelSymbol& s : model.symbols()) {
             if (hasTag(s.name, ":ban") && s.name != kAnimationTemplate) {
                 reEmitBoneAnim(writer, reading, s.dataAddress, s.name, loaderTypes.boneAnim);
             }
         }
-        writer.startBlock(part::CommonStructures);
+        writer.startBlock(OvlPart::CommonStructures);
         for (const ModelSymbol& s : model.symbols()) {
             if (hasTag(s.name, ":ftx")) reEmitFlexiTexture(writer, reading, s.dataAddress, s.name, loaderTypes.flexiTexture);
         }
-        writer.startBlock(part::CommonStructures);
+        writer.startBlock(OvlPart::CommonStructures);
         for (const ModelSymbol& s : model.symbols()) {
             if (hasTag(s.name, ":spl")) {
                 writer.makeSymbolAndLoader(OvlFileKind::Common, s.name, loaderTypes.spline);

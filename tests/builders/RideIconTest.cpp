@@ -41,12 +41,12 @@ struct RideIconPair : ::testing::Test {
 
 TEST_F(RideIconPair, StringTableAndPartFileSizes) {
     EXPECT_EQ(writer.stringTable().text(), std::string("StyleIcon:gsi\0StyleIconTexture:tex\0GUIIcon:txs\0", 47));
-    EXPECT_EQ(writer.end(part::CommonLoaders), 20u);
-    EXPECT_EQ(writer.end(part::CommonStructures), 32u);
-    EXPECT_EQ(writer.end(part::UniqueSymbols), 24u);
-    EXPECT_EQ(writer.end(part::UniqueLoaders), 40u);
-    EXPECT_EQ(writer.end(part::SymbolReferences), 24u);
-    EXPECT_EQ(writer.end(part::UniqueStructures), 84u);
+    EXPECT_EQ(writer.end(OvlPart::CommonLoaders), 20u);
+    EXPECT_EQ(writer.end(OvlPart::CommonStructures), 32u);
+    EXPECT_EQ(writer.end(OvlPart::UniqueSymbols), 24u);
+    EXPECT_EQ(writer.end(OvlPart::UniqueLoaders), 40u);
+    EXPECT_EQ(writer.end(OvlPart::SymbolReferences), 24u);
+    EXPECT_EQ(writer.end(OvlPart::UniqueStructures), 84u);
     EXPECT_EQ(pair->addressSpaceSize(), 271u);
 }
 

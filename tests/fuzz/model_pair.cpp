@@ -22,8 +22,8 @@ ZW_FUZZ_TARGET(model_pair) {
     (void)checkModelStructures(*model, "Bob", dialogs, Language::English);
     OvlWriter writer;
     writer.beginPair(dialogs, Language::English);
-    writer.startBlock(part::UniqueStructures);
-    writer.startBlock(part::CommonStructures);
+    writer.startBlock(OvlPart::UniqueStructures);
+    writer.startBlock(OvlPart::CommonStructures);
     try {
         if (!reEmitModel(writer, *model, "Bob", dialogs, Language::English)) return;
     } catch (const BinaryReadError& fault) {

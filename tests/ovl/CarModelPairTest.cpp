@@ -79,8 +79,8 @@ struct CarPair {
 
     CarPair() {
         writer.beginPair(dialogs, Language::English);
-        writer.startBlock(part::UniqueStructures);
-        writer.startBlock(part::CommonStructures);
+        writer.startBlock(OvlPart::UniqueStructures);
+        writer.startBlock(OvlPart::CommonStructures);
     }
     bool add(const std::string& name, const ModelFixtureOptions& o) {
         test::writeModelPairFixture(folder.path(), name, o);

@@ -89,9 +89,9 @@ TEST_F(OvlPairFixture, WithoutBuilderBlocksTheFilesHoldOnlyTheTables) {
 }
 
 TEST_F(OvlPairFixture, AnEmptyBlockIsASizeWordAlone) {
-    w.startBlock(part::UniqueStructures);
-    w.startBlock(part::UniqueStructures);
-    w.into(part::UniqueStructures).word(5);
+    w.startBlock(OvlPart::UniqueStructures);
+    w.startBlock(OvlPart::UniqueStructures);
+    w.into(OvlPart::UniqueStructures).word(5);
     const OvlPairBytes pair = assemblePairBytes(w, contents);
     EXPECT_EQ(pair.unique.substr(pair.unique.size() - 64),
               W({0, 0, 5, 0, 0, 0, 0, 0, 0}) + W({0, 0, 0}) + W({0, 4, 5}) + W({0}));
@@ -99,11 +99,11 @@ TEST_F(OvlPairFixture, AnEmptyBlockIsASizeWordAlone) {
 
 TEST_F(OvlPairFixture, AddressesOfTheUniqueFileFollowTheWholeCommonFile) {
     // Common part files: the 4-byte name plus a 996-byte data block, 1000 bytes in all.
-    w.startBlock(part::UniqueStructures);
+    w.startBlock(OvlPart::UniqueStructures);
     w.makeSymbolAndLoader(OvlFileKind::Unique, "U:x", 0);  // part files 6 and 7: 12 and 20 bytes
-    w.startBlock(part::CommonData);
-    w.into(part::CommonData).zeros(996);
-    w.into(part::UniqueStructures).word(0).word(0).pointer(part::CommonData, 0);
+    w.startBlock(OvlPart::CommonData);
+    w.into(OvlPart::CommonData).zeros(996);
+    w.into(OvlPart::UniqueStructures).word(0).word(0).pointer(OvlPart::CommonData, 0);
     const OvlPairBytes pair = assemblePairBytes(w, contents);
     // symbol (base 1000): name, structure; loader (base 1012): structure, symbol; part file 9 (base 1032): p = 8.
     EXPECT_EQ(trailingRelocations(pair.unique, 5), (std::vector<uint32_t>{1000, 1004, 1016, 1024, 1040}));
@@ -113,10 +113,10 @@ TEST_F(OvlPairFixture, AddressesOfTheUniqueFileFollowTheWholeCommonFile) {
 // Names in the order they are made, and the order a symbol table must end in.
 std::vector<std::string> symbolNamesAfterAssembly(OvlWriter& w, const OvlPairContents& contents,
                                                   const std::vector<std::string>& names, bool shareAddress) {
-    w.startBlock(part::UniqueStructures);
+    w.startBlock(OvlPart::UniqueStructures);
     for (const std::string& name : names) {
         w.makeSymbolAndLoader(OvlFileKind::Unique, name, 0);
-        if (!shareAddress) w.into(part::UniqueStructures).word(0);
+        if (!shareAddress) w.into(OvlPart::UniqueStructures).word(0);
     }
     const OvlPairBytes pair = assemblePairBytes(w, contents);
     const std::string& u = pair.unique;
@@ -153,7 +153,7 @@ TEST_F(OvlPairFixture, SymbolsOfOneStructureKeepTheirOwnLoaders) {
 }
 
 TEST_F(OvlPairFixture, ALoaderWithoutSymbolKeepsItsZeroWhenSymbolsMove) {
-    w.startBlock(part::CommonStructures);
+    w.startBlock(OvlPart::CommonStructures);
     w.makeSymbolAndLoader(OvlFileKind::Common, "z:x", 0);
     w.makeLoaderWithoutSymbol(OvlFileKind::Common, 1, true);  // the same structure
     w.makeSymbolAndLoader(OvlFileKind::Common, "a:x", 0);
@@ -195,8 +195,8 @@ TEST(OvlPartFile, CopiesBlocksInStepsOfAThousandBytes) {
 
 TEST_F(OvlPairFixture, WritesBothFilesAndReportsAFileItCannotWrite) {
     test::TempFolder folder;
-    w.startBlock(part::UniqueStructures);
-    w.into(part::UniqueStructures).string("s");
+    w.startBlock(OvlPart::UniqueStructures);
+    w.into(OvlPart::UniqueStructures).string("s");
     const OvlPairBytes expected = assemblePairBytes(w, contents);
     ASSERT_TRUE(assemblePair(w, contents, folder / "P.common.ovl", folder / "P.unique.ovl", dialogs, Language::English));
     EXPECT_EQ(readWholeFile(folder / "P.common.ovl"), expected.common);
