@@ -1,8 +1,11 @@
 #include "base/SafeFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <memory>
+
+#include <sys/stat.h>
 
 #include "base/FileFaults.h"
 #include "base/FolderListing.h"
@@ -123,6 +126,64 @@ bool appendWholeFile(const std::filesystem::path& path, std::string& buffer, std
     buffer.resize(end);
     if (std::ferror(file.get())) return fail();
     if (error) error->clear();
+    return true;
+}
+
+void FileBuffer::reserve(size_t size) {
+    if (size <= capacity_) return;
+    const size_t capacity = std::max(size, capacity_ + capacity_ / 2);
+    data_ = std::make_unique_for_overwrite<char[]>(capacity);  // not filled: the read writes it
+    capacity_ = capacity;
+}
+
+bool FileBuffer::read(const fs::path& path, std::error_code& error, uintmax_t largest) {
+    size_ = 0;
+    fileSize_ = 0;
+    error.clear();
+    if (std::error_code held = heldFileFaultFor(path)) {
+        error = held;
+        return false;
+    }
+    errno = 0;
+    FileHandle file = openFile(path, false);
+    if (!file) {
+        error = openError();  // tells a file another program holds from one denied
+        return false;
+    }
+    // The size of the open file (no second look-up of the path).
+#ifdef _WIN32
+    struct _stat64 status {};
+    const bool sized = _fstat64(_fileno(file.get()), &status) == 0;
+#else
+    struct stat status {};
+    const bool sized = fstat(fileno(file.get()), &status) == 0;
+#endif
+    fileSize_ = sized && status.st_size > 0 ? static_cast<uintmax_t>(status.st_size) : 0;
+    if (fileSize_ > largest || fileSize_ >= SIZE_MAX / 2) {
+        error = std::make_error_code(std::errc::file_too_large);
+        return false;
+    }
+    // One byte more than the size, so that a read of the whole file needs no second call to learn
+    // that it ended; a file that grew since is read on to its end.
+    size_t room = static_cast<size_t>(fileSize_) + 1;
+    for (;;) {
+        reserve(size_ + room);
+        errno = 0;
+        const size_t got = std::fread(data_.get() + size_, 1, room, file.get());
+        size_ += got;
+        if (got < room) break;
+        if (size_ > largest) {
+            size_ = 0;
+            error = std::make_error_code(std::errc::file_too_large);
+            return false;
+        }
+        room = 65536;
+    }
+    if (std::ferror(file.get())) {
+        error = lastError();
+        size_ = 0;
+        return false;
+    }
     return true;
 }
 

@@ -23,18 +23,26 @@ std::string hexText(uint32_t value) {
 RecordDecoder::RecordDecoder(const StructureSpace& space, StructureReport& report, OvlFileKind file, std::string label,
                              uint32_t address, uint64_t size, int depth)
     : space_(space), report_(report), file_(file), label_(std::move(label)), address_(address), depth_(depth),
-      whole_(space.inOneBlock(address, size)) {
+      whole_(space.inOneBlock(address, size)), size_(size) {
+    if (whole_) record_ = space.at(address);
     if (!whole_) {
         finding(StructureSeverity::Error, 0, "structure", std::to_string(address), "structureNotInBlock",
                 {std::to_string(size)});
     }
 }
 
-uint32_t RecordDecoder::peek(uint32_t offset) const { return whole_ ? space_.word(uint64_t{address_} + offset) : 0; }
+uint32_t RecordDecoder::peek(uint32_t offset) const {
+    if (!whole_) return 0;
+    // Inside the record from its first byte; past it, as the space reads it.
+    if (uint64_t{offset} + 4 <= size_) return loadLittleEndian<uint32_t>(record_ + offset);
+    return space_.word(uint64_t{address_} + offset);
+}
 
 uint16_t RecordDecoder::u16(uint32_t offset) {
     if (!whole_) return 0;
-    return loadLittleEndian<uint16_t>(space_.bytes().substr(uint64_t{address_} + offset, 2).data());
+    if (uint64_t{offset} + 2 <= size_) return loadLittleEndian<uint16_t>(record_ + offset);
+    const std::string_view rest = space_.blockRest(uint64_t{address_} + offset);
+    return rest.size() >= 2 ? loadLittleEndian<uint16_t>(rest.data()) : 0;
 }
 
 void RecordDecoder::line(std::string_view text) {
@@ -139,8 +147,7 @@ std::optional<std::string> RecordDecoder::text(uint32_t offset, std::string_view
                 {std::to_string(space_.size())});
         return std::nullopt;
     }
-    const SpaceBlock* block = space_.blockAt(target);
-    const std::string_view rest = block ? space_.bytes().substr(target, block->address + block->size - target) : "";
+    const std::string_view rest = space_.blockRest(target);
     const bool ends = rest.find('\0') != std::string_view::npos;
     finding(StructureSeverity::Error, offset, name, std::to_string(target),
             ends ? MessageId("structureTextNotInTable") : MessageId("structureTextUnterminated"));
@@ -157,7 +164,7 @@ void RecordDecoder::wideText(uint32_t offset, std::string_view name) {
                 {std::to_string(space_.size())});
         return;
     }
-    const std::string_view rest = space_.bytes().substr(target, block->address + block->size - target);
+    const std::string_view rest = space_.blockRest(target);
     std::string shown;
     for (size_t i = 0; i + 1 < rest.size(); i += 2) {
         const uint16_t c = loadLittleEndian<uint16_t>(rest.data() + i);
