@@ -3,9 +3,14 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 #include "base/FileFaults.h"
 #include "base/FolderListing.h"
@@ -132,7 +137,9 @@ bool appendWholeFile(const std::filesystem::path& path, std::string& buffer, std
 void FileBuffer::reserve(size_t size) {
     if (size <= capacity_) return;
     const size_t capacity = std::max(size, capacity_ + capacity_ / 2);
-    data_ = std::make_unique_for_overwrite<char[]>(capacity);  // not filled: the read writes it
+    auto grown = std::make_unique_for_overwrite<char[]>(capacity);  // not filled: the read writes it
+    if (size_ > 0) std::memcpy(grown.get(), data_.get(), size_);
+    data_ = std::move(grown);
     capacity_ = capacity;
 }
 
@@ -144,47 +151,66 @@ bool FileBuffer::read(const fs::path& path, std::error_code& error, uintmax_t la
         error = held;
         return false;
     }
+    // The system's own calls where there are such: no stream, no buffer of its own, and a read of
+    // the whole file straight into this memory.
+#ifdef _WIN32
     errno = 0;
     FileHandle file = openFile(path, false);
     if (!file) {
         error = openError();  // tells a file another program holds from one denied
         return false;
     }
-    // The size of the open file (no second look-up of the path).
-#ifdef _WIN32
     struct _stat64 status {};
     const bool sized = _fstat64(_fileno(file.get()), &status) == 0;
+    const auto readSome = [&](char* into, size_t count) -> long long {
+        const size_t got = std::fread(into, 1, count, file.get());
+        return got == 0 && std::ferror(file.get()) ? -1 : static_cast<long long>(got);
+    };
 #else
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    };
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = lastError();
+        return false;
+    }
+    const Closer closer{fd};
     struct stat status {};
-    const bool sized = fstat(fileno(file.get()), &status) == 0;
+    const bool sized = fstat(fd, &status) == 0;
+    const auto readSome = [&](char* into, size_t count) -> long long {
+        for (;;) {
+            const ssize_t got = ::read(fd, into, count);
+            if (got >= 0 || errno != EINTR) return got;
+        }
+    };
 #endif
     fileSize_ = sized && status.st_size > 0 ? static_cast<uintmax_t>(status.st_size) : 0;
     if (fileSize_ > largest || fileSize_ >= SIZE_MAX / 2) {
         error = std::make_error_code(std::errc::file_too_large);
         return false;
     }
-    // One byte more than the size, so that a read of the whole file needs no second call to learn
-    // that it ended; a file that grew since is read on to its end.
-    size_t room = static_cast<size_t>(fileSize_) + 1;
+    // Room for the whole file and one byte more; the file is read to its end (a read that gives
+    // nothing), also when it grew since it was opened.
+    reserve(static_cast<size_t>(fileSize_) + 1);
     for (;;) {
-        reserve(size_ + room);
+        if (size_ == capacity_) reserve(size_ + 65536);
         errno = 0;
-        const size_t got = std::fread(data_.get() + size_, 1, room, file.get());
-        size_ += got;
-        if (got < room) break;
+        const long long got = readSome(data_.get() + size_, capacity_ - size_);
+        if (got < 0) {
+            error = lastError();
+            size_ = 0;
+            return false;
+        }
+        if (got == 0) return true;
+        size_ += static_cast<size_t>(got);
         if (size_ > largest) {
             size_ = 0;
             error = std::make_error_code(std::errc::file_too_large);
             return false;
         }
-        room = 65536;
     }
-    if (std::ferror(file.get())) {
-        error = lastError();
-        size_ = 0;
-        return false;
-    }
-    return true;
 }
 
 fs::path temporarySibling(const fs::path& path) {

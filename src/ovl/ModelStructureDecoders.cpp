@@ -153,7 +153,7 @@ void checkVertices(const StructureSpace& space, RecordDecoder& m, uint32_t at, u
         }
     }
     if (bounds.any) {
-        m.line("vertices from " + point(bounds.min) + " to " + point(bounds.max));
+        if (m.report().listed()) m.line("vertices from " + point(bounds.min) + " to " + point(bounds.max));
         all.add(bounds.min);
         all.add(bounds.max);
     }
