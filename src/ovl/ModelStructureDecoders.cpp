@@ -93,41 +93,82 @@ struct MeshCounts {
     bool arraysInBlock = true;  // false: the error about the arrays says more than the totals would
 };
 
-// The vertices: their extent, and a normal that is not of unit length.
+// The vertices: their extent, and a normal that is not of unit length. Models hold hundreds of
+// thousands of vertices: one pass keeps the extent in registers and only marks that some normal's
+// square lies outside the range, and a second pass, only then, finds the first such normal.
 void checkVertices(const StructureSpace& space, RecordDecoder& m, uint32_t at, uint32_t count, VertexBounds& all) {
+    // Between these squares the length lies within 0.01 of 1: no root needed.
+    constexpr float kLeastSquare = 0.9802f, kMostSquare = 1.02f;
+    const auto square = [](const char* vertex) {
+        const float x = floatFrom(vertex + kVertexNormal), y = floatFrom(vertex + kVertexNormal + 4),
+                    z = floatFrom(vertex + kVertexNormal + 8);
+        return x * x + y * y + z * z;
+    };
+    // The array lies whole in one block (the pointer was checked).
+    const char* const first = space.at(at);
     VertexBounds bounds;
-    bool normalNoted = false;
-    // The array lies whole in one block (the pointer was checked): one pass over its bytes.
-    const char* vertex = space.bytes().data() + at;
+    // One variable each, so that they stay in registers. As std::min and std::max: a NaN leaves the
+    // extent as it is.
+    float leastX = bounds.min[0], leastY = bounds.min[1], leastZ = bounds.min[2];
+    float mostX = bounds.max[0], mostY = bounds.max[1], mostZ = bounds.max[2];
+    const auto extend = [](float p, float& least, float& most) {
+        least = p < least ? p : least;
+        most = most < p ? p : most;
+    };
+    bool odd = false;
+    const char* vertex = first;
     for (uint32_t v = 0; v < count; ++v, vertex += kVertexSize) {
-        std::array<float, 3> p{}, n{};
-        for (int i = 0; i < 3; ++i) {
-            p[i] = floatFrom(vertex + 4 * i);
-            n[i] = floatFrom(vertex + kVertexNormal + 4 * i);
-        }
-        bounds.add(p);
-        if (normalNoted) continue;
-        const float square = n[0] * n[0] + n[1] * n[1] + n[2] * n[2];
-        // Between these squares the length lies within 0.01 of 1: no root needed.
-        if (square >= 0.9802f && square <= 1.02f) continue;
-        const float length = std::sqrt(square);
+        extend(floatFrom(vertex), leastX, mostX);
+        extend(floatFrom(vertex + 4), leastY, mostY);
+        extend(floatFrom(vertex + 8), leastZ, mostZ);
+        const float n = square(vertex);
+        odd |= !(n >= kLeastSquare && n <= kMostSquare);
+    }
+    bounds.min = {leastX, leastY, leastZ};
+    bounds.max = {mostX, mostY, mostZ};
+    bounds.any = count > 0;
+    vertex = first;
+    for (uint32_t v = 0; odd && v < count; ++v, vertex += kVertexSize) {
+        const float n = square(vertex);
+        if (n >= kLeastSquare && n <= kMostSquare) continue;
+        const float length = std::sqrt(n);
         if (!(std::fabs(length - 1.0f) <= 0.01f)) {
             m.finding(StructureSeverity::Note, 32, "vertices", std::to_string(at), "structureNormalNotUnit",
                       {std::to_string(v + 1), floatText(length)});
-            normalNoted = true;
+            break;
         }
     }
     if (bounds.any) {
-        m.line("vertices from " + point(bounds.min) + " to " + point(bounds.max));
+        if (m.report().listed()) m.line("vertices from " + point(bounds.min) + " to " + point(bounds.max));
         all.add(bounds.min);
         all.add(bounds.max);
     }
 }
 
-// The index triples must name vertices of the mesh: the game reads the vertex an index names.
+// True when one of `count` 16-bit values at `bytes` is `limit` or more. Four at a time: each value
+// gets 32 bits of its own and `0x10000 - limit` added, which carries into bit 16 exactly when the
+// value is at least `limit` (a test of hundreds of thousands of indices in a few instructions each).
+bool anyAtLeast(const char* bytes, uint64_t count, uint32_t limit) {
+    if (limit > 0xFFFF) return false;
+    constexpr uint64_t kLowHalves = 0x0000FFFF0000FFFFull, kCarries = 0x0001000000010000ull;
+    const uint64_t add = (uint64_t{0x10000 - limit} << 32) | (0x10000 - limit);
+    uint64_t carries = 0;
+    uint64_t i = 0;
+    for (; i + 4 <= count; i += 4) {
+        const uint64_t four = loadLittleEndian<uint64_t>(bytes + 2 * i);
+        carries |= ((four & kLowHalves) + add) | (((four >> 16) & kLowHalves) + add);
+    }
+    for (; i < count; ++i) carries |= loadLittleEndian<uint16_t>(bytes + 2 * i) >= limit ? kCarries : 0;
+    return (carries & kCarries) != 0;
+}
+
+// The index triples must name vertices of the mesh: the game reads the vertex an index names. The
+// first index that is too large is looked for only when there is one.
 void checkIndices(const StructureSpace& space, RecordDecoder& m, uint32_t at, uint64_t triples, uint32_t vertices) {
-    const char* bytes = space.bytes().data() + at;  // in one block, as for the vertices
-    for (uint64_t i = 0; i < 3 * triples; ++i) {
+    const char* bytes = space.at(at);  // in one block, as for the vertices
+    const uint64_t count = 3 * triples;
+    if (!anyAtLeast(bytes, count, vertices)) return;
+    for (uint64_t i = 0; i < count; ++i) {
         const uint16_t index = loadLittleEndian<uint16_t>(bytes + 2 * i);
         if (index >= vertices) {
             m.finding(StructureSeverity::Error, 36, "indices", std::to_string(at), "structureIndexOutOfRange",
