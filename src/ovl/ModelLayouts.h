@@ -93,8 +93,12 @@ inline constexpr auto kMesh = structureLayout(40, {
     {32, Pointer, "vertices"},
     {36, Pointer, "indices"},
 });
+// A vertex: its position and normal (three floats each), the bone it follows and its texture u and v.
 inline constexpr uint32_t kVertexSize = 44;
 inline constexpr uint32_t kVertexNormal = 12;  // after the position's three floats
+inline constexpr uint32_t kVertexBone = 24;
+inline constexpr uint32_t kVertexU = 36;
+inline constexpr uint32_t kVertexV = 40;
 inline constexpr uint32_t kTripleSize = 6;     // three 16-bit indices
 inline constexpr uint32_t kSextupleSize = 12;  // six 16-bit values
 

@@ -27,7 +27,9 @@ constexpr uint32_t kMeshVertices = model::kMesh["vertices"], kMeshIndices = mode
 // Vertex: position, normal, four bone indices (the first is the one that places it), ..., u, v.
 using model::kVertexNormal;
 using model::kVertexSize;
-constexpr uint32_t kVertexBone = 24, kVertexU = 36, kVertexV = 40;
+using model::kVertexBone;
+using model::kVertexU;
+using model::kVertexV;
 // RideTrain: the six car slots from FrontCar on; RideCar: the visuals' slots of parts A and B.
 constexpr uint32_t kTrainSize = rideCar::kRideTrain.size, kTrainCars = rideCar::kRideTrain["FrontCar"];
 constexpr uint32_t kCarSize = rideCar::kRideCar.size, kCarVisualA = rideCar::kRideCar["ModellnameTeilA"];

@@ -3,16 +3,18 @@
 #include <vector>
 
 #include "base/Dialogs.h"
+#include "ovl/ModelLayouts.h"
 #include "ovl/ModelPair.h"
 #include "ovl/StructureInspection.h"
 
 namespace zw {
 namespace {
 
-constexpr uint32_t kShapeMeshes = 32;       // the meshes without support: the records a copy holds
-constexpr uint32_t kShapeAllMeshes = 36;    // all meshes: what the game reads
-constexpr uint32_t kShapeBones = 44;
-constexpr uint32_t kShapeHeaderSize = 60;
+// A copy holds the meshes without support; the game reads all of them.
+constexpr uint32_t kShapeMeshes = model::kShape["meshes without support"];
+constexpr uint32_t kShapeAllMeshes = model::kShape["mesh count"];
+constexpr uint32_t kShapeBones = model::kShape["bone count"];
+constexpr uint32_t kShapeHeaderSize = model::kShape.size;
 
 // A BoneShape without meshes or bones stops the build with its own message (195, 196) before any
 // other finding about the model, and so do two mesh counts that differ. False after the message.
