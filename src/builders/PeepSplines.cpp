@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "base/Dialogs.h"
+#include "base/Report.h"
 #include "datafiles/RideData.h"
 #include "ovl/ModelPair.h"
 #include "ovl/ModelSplineCopy.h"
@@ -16,27 +16,26 @@ uint32_t PeepSplineCount(const RideData& ride) {
     return static_cast<uint32_t>(ride.PeepPathSplineName.size()) + (ride.PeepLoopSplineName.empty() ? 0 : 1);
 }
 
-bool copyPeepSplines(OvlWriter& writer, const RideData& ride, uint32_t splineLoaderType, Dialogs& dialogs,
-                     Language language) {
+bool copyPeepSplines(OvlWriter& writer, const RideData& ride, uint32_t splineLoaderType, Report& report) {
     const uint32_t wanted = PeepSplineCount(ride);
     if (wanted == 0) return true;
     const std::optional<ModelPair> pair =
-        readModelPair(ride.DataFileFolder, kPeepSplinePairName, kPeepSplineMessageIds, dialogs, language);
+        readModelPair(ride.DataFileFolder, kPeepSplinePairName, kPeepSplineMessageIds, report);
     if (!pair) return false;
 
     if (pair->countSymbolsWithTag(":trr") > 0) {
-        dialogs.showMessage(message("149", language));
+        report.message("149");
         return false;
     }
     const size_t found = pair->countSymbolsWithTag(":spl");
     if (found == 0) {
-        dialogs.showMessage(message("150", language));
+        report.message("150");
         return false;
     }
     if (found != wanted) {
         const std::string have = std::to_string(found);
         const std::string named = std::to_string(wanted);
-        dialogs.showMessage(message(found < wanted ? MessageId("151") : MessageId("152"), language, {have, named}));
+        report.message(found < wanted ? MessageId("151") : MessageId("152"), {have, named});
         return false;
     }
 
@@ -57,7 +56,7 @@ bool copyPeepSplines(OvlWriter& writer, const RideData& ride, uint32_t splineLoa
             if (symbol.name == symbolName) match = &symbol;  // the last match wins
         }
         if (match == nullptr) {
-            dialogs.showMessage(message(spline.missingId, language, {spline.name}));
+            report.message(spline.missingId, {spline.name});
             return false;
         }
         try {
@@ -65,7 +64,7 @@ bool copyPeepSplines(OvlWriter& writer, const RideData& ride, uint32_t splineLoa
             writer.makeSymbolAndLoader(OvlFileKind::Common, match->name, splineLoaderType);
             copyModelSpline(writer, *pair, match->dataAddress, match->file);
         } catch (const BinaryReadError& fault) {
-            showModelPairFault(fault, dialogs, language);
+            reportModelPairFault(fault, report);
             return false;
         }
     }

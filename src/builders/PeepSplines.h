@@ -17,7 +17,7 @@
 
 namespace zw {
 
-class Dialogs;
+class Report;
 class OvlWriter;
 struct RideData;
 
@@ -28,8 +28,7 @@ inline constexpr const char* kPeepSplinePairName = "PeepPathSpline";
 uint32_t PeepSplineCount(const RideData& ride);
 
 // Copies the peep splines from the pair in `ride.DataFileFolder`. Returns false when it stopped the
-// build, its message shown. With no peep splines it does nothing and does not open the pair.
-bool copyPeepSplines(OvlWriter& writer, const RideData& ride, uint32_t splineLoaderType, Dialogs& dialogs,
-                     Language language);
+// build, its message in `report`. With no peep splines it does nothing and does not open the pair.
+bool copyPeepSplines(OvlWriter& writer, const RideData& ride, uint32_t splineLoaderType, Report& report);
 
 }  // namespace zw

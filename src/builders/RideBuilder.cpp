@@ -3,10 +3,10 @@
 #include <optional>
 #include <string>
 
-#include "base/Dialogs.h"
 #include "base/Settings.h"
 #include "builders/BuildOutputFolder.h"
 #include "builders/GeneratedSplines.h"
+#include "builders/PairBuild.h"
 #include "builders/PeepSplines.h"
 #include "builders/RideDataBlock.h"
 #include "builders/RideIcon.h"
@@ -25,11 +25,11 @@ RideBuildSteps defaultRideBuildSteps() {
         return true;
     };
     steps.copyPeepSplines = [](RideBuild& build) {
-        return copyPeepSplines(build.writer, build.ride, rideLoaderType::Spline, build.dialogs, build.language);
+        return copyPeepSplines(build.writer, build.ride, rideLoaderType::Spline, build.report);
     };
     steps.makeRideIcon = [](RideBuild& build) {
         std::optional<std::string> picture =
-            makeRideIcon(build.ride.BahnIcon, build.ride.DataFileFolder, build.writer, build.dialogs, build.language);
+            makeRideIcon(build.ride.BahnIcon, build.ride.DataFileFolder, build.writer, build.report);
         if (!picture) return false;
         build.iconPicture = std::move(*picture);
         return true;
@@ -44,33 +44,30 @@ std::filesystem::path rideUniqueFile(const RideData& ride) { return ridePairFile
 
 namespace {
 
-// Everything after the output folder: true when the pair was written.
-bool assembleRidePair(const RideData& ride, const PairFiles& files, const Settings& settings,
-                      OvlWriter& writer, Dialogs& dialogs, const RideBuildSteps& steps) {
-    const Language language = languageOf(settings.UseEnglish);
+// Steps 3 to 10, into the begun pair: the pair's contents for the assembly.
+std::optional<OvlPairContents> writeRidePair(const RideData& ride, const Settings& settings, OvlWriter& writer,
+                                             Report& report, const RideBuildSteps& steps) {
     const bool addOns = settings.AddOnsEnabled;
-    writer.beginPair(dialogs, language, ride.RideObjectName);
-
     writer.startBlock(OvlPart::UniqueStructures);
     writer.startBlock(OvlPart::CommonStructures);
     writer.makeSymbolAndLoader(OvlFileKind::Unique, ride.RideObjectName + ":trr", rideLoaderType::TrackedRide);
 
     const RideDataBlockLayout data = rideDataBlockLayout(ride, addOns, writer.end(OvlPart::CommonStructures));
-    if (!writeTrackedRide(writer, ride, addOns, data, dialogs, language)) return false;
-    if (!writeRideDataBlock(writer, ride, addOns, data, dialogs, language)) return false;
+    writeTrackedRide(writer, ride, addOns, data);
+    writeRideDataBlock(writer, ride, addOns, data);
     writer.closeUniqueStructure();
 
-    RideBuild build{ride, settings, writer, dialogs, language, {}};
+    RideBuild build{ride, settings, writer, report, {}};
     if (ride.SpezialTrackSectionNameAMitte.empty() && ride.SpezialTrackSectionNameAEnde.empty() &&
         steps.makeGeneratedSplines && !steps.makeGeneratedSplines(build)) {
-        return false;
+        return std::nullopt;
     }
     if ((!ride.PeepLoopSplineName.empty() || !ride.PeepPathSplineName.empty()) && steps.copyPeepSplines &&
         !steps.copyPeepSplines(build)) {
-        return false;
+        return std::nullopt;
     }
     const bool ownIcon = isOwnRideIcon(ride.BahnIcon) && steps.makeRideIcon;
-    if (ownIcon && !steps.makeRideIcon(build)) return false;
+    if (ownIcon && !steps.makeRideIcon(build)) return std::nullopt;
 
     OvlPairContents contents;
     contents.loaderTypes = rideLoaderTypeList();
@@ -79,20 +76,18 @@ bool assembleRidePair(const RideData& ride, const PairFiles& files, const Settin
     } else {
         contents.uniqueReferences.emplace_back(kRideIconsReference);
     }
-    return assemblePair(writer, contents, files.common, files.unique, dialogs, language);
+    return contents;
 }
 
 }  // namespace
 
-bool buildRidePair(const RideData& ride, const Settings& settings, OvlWriter& writer, Dialogs& dialogs, const RideBuildSteps& steps) {
-    const Language language = languageOf(settings.UseEnglish);
-    const PairFiles files = ridePairFiles(ride);
-    BuildOutputFolder output(files);
-    if (!output.prepare(PairKind::Ride, settings.OverwriteWithoutPrompt, dialogs, language)) {
-        return false;
-    }
-    return output.runBuild([&] { return assembleRidePair(ride, files, settings, writer, dialogs, steps); }, dialogs,
-                           language);
+Result<PairFiles> buildRidePair(const RideData& ride, const Settings& settings, OvlWriter& writer,
+                                const Answers& answers, const RideBuildSteps& steps) {
+    const PairBuild build{
+        PairKind::Ride, ride.DataFileFolder, ride.RideObjectName,
+        [&](Report& report) { return checkTrackPaths(ride, settings.AddOnsEnabled, report); },
+        [&](Report& report) { return writeRidePair(ride, settings, writer, report, steps); }};
+    return buildPair(build, settings, writer, answers);
 }
 
 }  // namespace zw

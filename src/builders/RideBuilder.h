@@ -2,8 +2,9 @@
 // The ride builder ("Bahn.ovls erstellen"): turns the ride data record into the ride pair
 // <RideObjectName>.common.ovl / .unique.ovl in the folder <DataFileFolder><RideObjectName>.
 //
-// Build order:
-//   1. the output folder, and the overwrite question when an earlier pair is there;
+// Build order (PairBuild.h runs the steps shared with the car build: 1, 2 and the writing of 10):
+//   1. the output folder, and the overwrite question when an earlier pair is there; the check of
+//      the track types (messages 468, 469: RideDataBlock.h); the folder made;
 //   2. a new pair;
 //   3. a block in part file 9 (the TrackedRide) and one in part file 5 (the RideDataBlock), the
 //      TrackedRide's symbol "<RideObjectName>:trr" and its loader;
@@ -23,11 +24,11 @@
 #include <string>
 
 #include "base/Messages.h"
+#include "base/Report.h"
 #include "builders/BuildOutputFolder.h"
 
 namespace zw {
 
-class Dialogs;
 class OvlWriter;
 struct RideData;
 struct Settings;
@@ -37,13 +38,12 @@ struct RideBuild {
     const RideData& ride;
     const Settings& settings;
     OvlWriter& writer;  // the pair under construction
-    Dialogs& dialogs;
-    Language language;
+    Report& report;
     std::string iconPicture;  // step 9's picture data, appended to the .common file at assembly
 };
 
 // The steps that other parts of the ride pair contribute. Each returns false when it stopped the
-// build, its message already shown; an empty step is not run.
+// build, its message in the build's report; an empty step is not run.
 struct RideBuildSteps {
     // Step 7: "carcar:spl" and "tracktrack:spl" in a new block of part file 5.
     std::function<bool(RideBuild&)> makeGeneratedSplines;
@@ -62,8 +62,9 @@ std::filesystem::path rideOutputFolder(const RideData& ride);
 std::filesystem::path rideCommonFile(const RideData& ride);
 std::filesystem::path rideUniqueFile(const RideData& ride);
 
-// Builds the ride pair. True when both output files were written, false when the build stopped (a
-// refused overwrite, or a message shown).
-bool buildRidePair(const RideData& ride, const Settings& settings, OvlWriter& writer, Dialogs& dialogs, const RideBuildSteps& steps = defaultRideBuildSteps());
+// Builds the ride pair: its files when both were written; otherwise the report tells why (a message,
+// or the overwrite question not yet answered Yes in `answers`).
+Result<PairFiles> buildRidePair(const RideData& ride, const Settings& settings, OvlWriter& writer,
+                                const Answers& answers, const RideBuildSteps& steps = defaultRideBuildSteps());
 
 }  // namespace zw

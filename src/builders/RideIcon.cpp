@@ -57,8 +57,8 @@ void writeRideIconStructures(OvlWriter& writer) {
 }
 
 std::optional<std::string> makeRideIcon(std::string_view BahnIcon, const std::filesystem::path& DataFileFolder,
-                                        OvlWriter& writer, Dialogs& dialogs, Language language) {
-    std::optional<std::string> entry = obtainIconExtraData(BahnIcon, DataFileFolder, dialogs, language);
+                                        OvlWriter& writer, Report& report) {
+    std::optional<std::string> entry = obtainIconExtraData(BahnIcon, DataFileFolder, report);
     if (!entry) return std::nullopt;
     writeRideIconStructures(writer);
     // The entry was read whole from the icon pair, so its size word tells the bytes that follow it.

@@ -16,7 +16,7 @@
 
 namespace zw {
 
-class Dialogs;
+class Report;
 class OvlWriter;
 
 inline constexpr std::string_view kStyleIconTextureSymbol = "StyleIconTexture:tex";
@@ -25,9 +25,9 @@ inline constexpr std::string_view kStyleIconTextureSymbol = "StyleIconTexture:te
 void writeRideIconStructures(OvlWriter& writer);
 
 // The whole icon step of the ride build: the structures, and the picture data (the extra-data
-// entry's bytes after its size word) returned for the assembly. nullopt, with the message shown and
+// entry's bytes after its size word) returned for the assembly. nullopt, with the message in `report` and
 // nothing written into the pair, when the picture data cannot be had.
 std::optional<std::string> makeRideIcon(std::string_view BahnIcon, const std::filesystem::path& DataFileFolder,
-                                        OvlWriter& writer, Dialogs& dialogs, Language language);
+                                        OvlWriter& writer, Report& report);
 
 }  // namespace zw

@@ -42,6 +42,7 @@ TEST_F(RideBuildTest, WrongTrackTypeStopsWith468InBothLayouts) {
     EXPECT_EQ(build(), 0);
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("468", Language::German)});
     EXPECT_TRUE(noOutput(ride));
+    EXPECT_TRUE(writer.pointers().empty());  // checked before anything of the pair was written
 
     settings.AddOnsEnabled = true;
     settings.UseEnglish = true;
