@@ -153,9 +153,9 @@ struct RecordedSteps {
     bool iconSucceeds = true;
     RideBuildSteps steps() {
         RideBuildSteps s;
-        s.makeGeneratedSplines = [this](RideBuild&) { ran.push_back("generated"); return true; };
-        s.copyPeepSplines = [this](RideBuild&) { ran.push_back("peep"); return true; };
-        s.makeRideIcon = [this](RideBuild& build) {
+        s.makeGeneratedSplines = [this](RideBuild&, Report&) { ran.push_back("generated"); return true; };
+        s.copyPeepSplines = [this](RideBuild&, Report&) { ran.push_back("peep"); return true; };
+        s.makeRideIcon = [this](RideBuild& build, Report&) {
             ran.push_back("icon");
             build.iconPicture = "abc";
             return iconSucceeds;
