@@ -17,9 +17,8 @@
 //      (unless step 9 ran), and the icon's picture data after the common file's relocations.
 //
 // Steps 7 to 9, and the reading for steps 8 and 9, come from the splines and the icon of the pair
-// (RideBuildSteps). Both output files
-// are replaced together only after the whole pair was made; a build that stops leaves an earlier
-// pair as it was.
+// (RideBuildSteps). Both output files are replaced together only after the whole pair was made; a
+// build that stops leaves an earlier pair as it was.
 
 #include <filesystem>
 #include <functional>
