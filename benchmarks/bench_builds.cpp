@@ -60,6 +60,7 @@
 #include "support/GameFolderFixture.h"
 #include "support/ModelPairFixture.h"
 #include "support/ScriptedDialogs.h"
+#include "workflow/ReportShowing.h"
 
 #ifndef ZW_SOURCE_DIR
 #error "ZW_SOURCE_DIR must name the source folder (the examples are read from it)"
@@ -390,7 +391,10 @@ void BM_RideBuild(benchmark::State& state) {
     }
     auto work = [&]() -> std::optional<std::string> {
         zw::OvlWriter writer;
-        if (!zw::buildRidePair(ride, settings, writer, dialogs)) return "the ride build stopped: " + firstMessage(dialogs);
+        if (!zw::runAsking(dialogs, zw::Language::English, [&](const zw::Answers& answers) {
+                return zw::buildRidePair(ride, settings, writer, answers);
+            }))
+            return "the ride build stopped: " + firstMessage(dialogs);
         return std::nullopt;
     };
     if (auto failure = work()) {
@@ -411,7 +415,10 @@ void carBuild(benchmark::State& state, uint32_t scale) {
     settings.OverwriteWithoutPrompt = true;
     auto work = [&]() -> std::optional<std::string> {
         zw::OvlWriter writer;
-        if (!zw::buildCarPair(c.car, settings, writer, dialogs)) return "the car build stopped: " + firstMessage(dialogs);
+        if (!zw::runAsking(dialogs, zw::Language::English, [&](const zw::Answers& answers) {
+                return zw::buildCarPair(c.car, settings, writer, answers);
+            }))
+            return "the car build stopped: " + firstMessage(dialogs);
         return std::nullopt;
     };
     if (auto failure = work()) {
@@ -537,7 +544,9 @@ std::vector<fs::path> builtPairs(const fs::path& folder) {
     zw::OvlWriter rideWriter;
     if (!zw::readRideDataFile(rideFolder / "CTR_BahnDaten_Beispielbahn.txt", files, results, ride, dialogs,
                               zw::Language::German) ||
-        !zw::buildRidePair(ride, settings, rideWriter, dialogs)) {
+        !zw::runAsking(dialogs, zw::Language::English, [&](const zw::Answers& answers) {
+            return zw::buildRidePair(ride, settings, rideWriter, answers);
+        })) {
         throw std::runtime_error("the example ride was not built: " + firstMessage(dialogs));
     }
     zw::test::ModelFixtureOptions model;
@@ -549,7 +558,9 @@ std::vector<fs::path> builtPairs(const fs::path& folder) {
     model.textureEdge = 64;
     const zw::CarData car = carCase(folder.parent_path().filename().string() + "-car", model).car;
     zw::OvlWriter carWriter;
-    if (!zw::buildCarPair(car, settings, carWriter, dialogs)) {
+    if (!zw::runAsking(dialogs, zw::Language::English, [&](const zw::Answers& answers) {
+            return zw::buildCarPair(car, settings, carWriter, answers);
+        })) {
         throw std::runtime_error("the car was not built: " + firstMessage(dialogs));
     }
     return {zw::rideCommonFile(ride), zw::rideUniqueFile(ride), zw::carCommonFile(car), zw::carUniqueFile(car)};

@@ -8,6 +8,7 @@
 #include "base/Dialogs.h"
 #include "base/Encoding.h"
 #include "base/FolderListing.h"
+#include "base/Report.h"
 
 namespace zw {
 
@@ -107,6 +108,22 @@ std::optional<fs::path> pathAsFoundOnDisk(const fs::path& path, Dialogs& dialogs
 bool findPathsOnDisk(std::initializer_list<fs::path*> paths, Dialogs& dialogs, Language language) {
     for (fs::path* path : paths) {
         std::optional<fs::path> found = pathAsFoundOnDisk(*path, dialogs, language);
+        if (!found) return false;
+        *path = std::move(*found);
+    }
+    return true;
+}
+
+std::optional<fs::path> pathAsFoundOnDisk(const fs::path& path, Report& report) {
+    PathOnDisk found = findPathOnDisk(path);
+    if (found.status != PathOnDisk::Status::Ambiguous) return std::move(found.path);
+    report.message("namesDifferOnlyInCase", {displayName(found.candidates[0]), displayName(found.candidates[1])});
+    return std::nullopt;
+}
+
+bool findPathsOnDisk(std::initializer_list<fs::path*> paths, Report& report) {
+    for (fs::path* path : paths) {
+        std::optional<fs::path> found = pathAsFoundOnDisk(*path, report);
         if (!found) return false;
         *path = std::move(*found);
     }

@@ -18,6 +18,7 @@
 namespace zw {
 
 class Dialogs;
+class Report;
 
 // True when the Windows-1252 names `a` and `b` are equal ignoring case: A … Z, À … Þ (without ×),
 // Š, Œ, Ž and Ÿ equal their small letters.
@@ -43,5 +44,9 @@ std::optional<std::filesystem::path> pathAsFoundOnDisk(const std::filesystem::pa
 // Each of `paths` replaced by its path as found on disk; false after the message about the first
 // that is ambiguous (the rest are then left as they were).
 bool findPathsOnDisk(std::initializer_list<std::filesystem::path*> paths, Dialogs& dialogs, Language language);
+
+// The same, with the message put in `report`.
+std::optional<std::filesystem::path> pathAsFoundOnDisk(const std::filesystem::path& path, Report& report);
+bool findPathsOnDisk(std::initializer_list<std::filesystem::path*> paths, Report& report);
 
 }  // namespace zw

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "base/AsciiCase.h"
-#include "base/Dialogs.h"
+#include "base/Report.h"
 #include "builders/RideTrackPath.h"
 #include "datafiles/RideData.h"
 #include "ovl/OvlWriter.h"
@@ -70,8 +70,22 @@ void writeRatingTable(OvlWriter& writer, const RideData& ride) {
     out.endsAt(kRatingTableSize);
 }
 
-bool writeRideDataBlock(OvlWriter& writer, const RideData& ride, bool addOns, const RideDataBlockLayout& layout,
-                        Dialogs& dialogs, Language language) {
+bool checkTrackPaths(const RideData& ride, bool addOns, Report& report) {
+    if (!TrackPath(ride.TrackTyp)) {
+        report.message("468");
+        return false;
+    }
+    if (!addOns) return true;
+    for (const std::string& extra : ride.ZusatzTrackTyp) {
+        if (!TrackPath(extra)) {
+            report.message("469");
+            return false;
+        }
+    }
+    return true;
+}
+
+void writeRideDataBlock(OvlWriter& writer, const RideData& ride, bool addOns, const RideDataBlockLayout& layout) {
     OvlPartWriter out = writer.into(OvlPart::CommonStructures);
     if (out.offset() != layout.carTypeNames) throw std::logic_error("the RideDataBlock does not start where planned");
 
@@ -85,24 +99,17 @@ bool writeRideDataBlock(OvlWriter& writer, const RideData& ride, bool addOns, co
 
     if (addOns) {
         const std::optional<std::string> path = TrackPath(ride.TrackTyp);
-        if (!path) {
-            dialogs.showMessage(message("468", language));
-            return false;
-        }
+        if (!path) throw std::logic_error("a RideDataBlock was written although its track type has no path");
         out.string(*path);
         for (const std::string& extra : ride.ZusatzTrackTyp) {
             const std::optional<std::string> extraPath = TrackPath(extra);
-            if (!extraPath) {
-                dialogs.showMessage(message("469", language));
-                return false;
-            }
+            if (!extraPath) throw std::logic_error("a RideDataBlock was written although a track type has no path");
             out.string(*extraPath);
         }
     }
 
     if (out.offset() != layout.ratingTable) throw std::logic_error("the RatingTable does not start where planned");
     writeRatingTable(writer, ride);
-    return true;
 }
 
 }  // namespace zw

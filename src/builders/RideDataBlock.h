@@ -8,7 +8,7 @@
 
 namespace zw {
 
-class Dialogs;
+class Report;
 class OvlWriter;
 struct RideData;
 
@@ -25,10 +25,14 @@ struct RideDataBlockLayout {
 // The layout of a RideDataBlock that starts at `start` of part file 5.
 RideDataBlockLayout rideDataBlockLayout(const RideData& ride, bool addOns, uint32_t start);
 
-// Writes the block at the current end of part file 5 (which must be `layout`'s start). Returns false
-// after message 468 or 469 when a track type of the add-on track path list has no path.
-bool writeRideDataBlock(OvlWriter& writer, const RideData& ride, bool addOns, const RideDataBlockLayout& layout,
-                        Dialogs& dialogs, Language language);
+// The check of the ride's track types, made before anything of the pair is written: false after
+// message 468 when TrackTyp has no track path, or (add-on layout, whose track path list names them
+// all) 469 when one of ZusatzTrackTyp has none.
+bool checkTrackPaths(const RideData& ride, bool addOns, Report& report);
+
+// Writes the block at the current end of part file 5 (which must be `layout`'s start). The track
+// types must have passed `checkTrackPaths`.
+void writeRideDataBlock(OvlWriter& writer, const RideData& ride, bool addOns, const RideDataBlockLayout& layout);
 
 // The RatingTable alone, at the current end of part file 5.
 void writeRatingTable(OvlWriter& writer, const RideData& ride);

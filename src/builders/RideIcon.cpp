@@ -1,6 +1,5 @@
 #include "builders/RideIcon.h"
 
-#include "builders/RideIconExtraData.h"
 #include "builders/RideIconPicture.h"
 #include "builders/RidePairLayout.h"
 #include "ovl/ByteReader.h"
@@ -56,13 +55,10 @@ void writeRideIconStructures(OvlWriter& writer) {
     flic.endsAt(icon::kFlic.size);
 }
 
-std::optional<std::string> makeRideIcon(std::string_view BahnIcon, const std::filesystem::path& DataFileFolder,
-                                        OvlWriter& writer, Dialogs& dialogs, Language language) {
-    std::optional<std::string> entry = obtainIconExtraData(BahnIcon, DataFileFolder, dialogs, language);
-    if (!entry) return std::nullopt;
+std::string makeRideIcon(const std::string& entry, std::string_view BahnIcon, OvlWriter& writer) {
     writeRideIconStructures(writer);
     // The entry was read whole from the icon pair, so its size word tells the bytes that follow it.
-    ByteReader in(*entry, std::string(BahnIcon));
+    ByteReader in(entry, std::string(BahnIcon));
     const uint32_t size = in.u32();
     return std::string(in.bytes(size));
 }

@@ -3,7 +3,6 @@
 #include <optional>
 #include <stdexcept>
 
-#include "base/Dialogs.h"
 #include "builders/RideDataBlock.h"
 #include "builders/RidePairLayout.h"
 #include "builders/RideTrackPath.h"
@@ -155,8 +154,7 @@ void writePeepPathReferences(OvlPartWriter& out, const RideData& ride) {
     for (const std::string& name : ride.PeepPathSplineName) out.reference(name + ":spl");
 }
 
-bool writeBaseLayout(OvlPartWriter& out, const RideData& ride, const RideDataBlockLayout& data, Dialogs& dialogs,
-                     Language language) {
+void writeBaseLayout(OvlPartWriter& out, const RideData& ride, const RideDataBlockLayout& data) {
     constexpr auto& L = tr::kBaseHeader;
     const uint32_t start = out.offset();
     const uint32_t P = count(ride.TrackSectionName);
@@ -176,17 +174,13 @@ bool writeBaseLayout(OvlPartWriter& out, const RideData& ride, const RideDataBlo
     writeCarsAndStation(out, tr::kBaseCarsAndStation, ride, 0);
     writeOperation(out, tr::kBaseOperation, ride);
     const std::optional<std::string> path = TrackPath(ride.TrackTyp);
-    if (!path) {
-        dialogs.showMessage(message("468", language));
-        return false;
-    }
+    if (!path) throw std::logic_error("a TrackedRide was written although its track type has no path");
     out.at(L["TrackPath"]).string(*path);
     writeSectionsAndSplines(out, tr::kBaseSectionsAndSplines, ride, data.trackSections);
     out.at(tr::kBaseHeaderSize);
     writeTrackSectionReferences(out, ride);
     writePeepPathReferences(out, ride);
     out.endsAt(trackedRideSize(ride, false));
-    return true;
 }
 
 void writeAddOnLayout(OvlWriter& writer, const RideData& ride, const RideDataBlockLayout& data) {
@@ -265,14 +259,13 @@ bool isNoStation(std::string_view Stationstyp) {
     return Stationstyp == "none" || Stationstyp == "kein" || Stationstyp == "keine" || Stationstyp == "keiner";
 }
 
-bool writeTrackedRide(OvlWriter& writer, const RideData& ride, bool addOns, const RideDataBlockLayout& data,
-                      Dialogs& dialogs, Language language) {
+void writeTrackedRide(OvlWriter& writer, const RideData& ride, bool addOns, const RideDataBlockLayout& data) {
     if (addOns) {
         writeAddOnLayout(writer, ride, data);
-        return true;
+        return;
     }
     OvlPartWriter out = writer.into(OvlPart::UniqueStructures);
-    return writeBaseLayout(out, ride, data, dialogs, language);
+    writeBaseLayout(out, ride, data);
 }
 
 }  // namespace zw

@@ -11,7 +11,6 @@
 
 namespace zw {
 
-class Dialogs;
 class OvlWriter;
 struct RideData;
 struct RideDataBlockLayout;
@@ -26,8 +25,7 @@ std::string peepLoopSymbol(const RideData& ride);
 bool isNoStation(std::string_view Stationstyp);
 
 // Writes the TrackedRide at the current end of part file 9, pointing into the RideDataBlock at
-// `data`. Returns false after message 468 when the base layout's TrackTyp has no track path.
-bool writeTrackedRide(OvlWriter& writer, const RideData& ride, bool addOns, const RideDataBlockLayout& data,
-                      Dialogs& dialogs, Language language);
+// `data`. The track types must have passed `checkTrackPaths` (RideDataBlock.h).
+void writeTrackedRide(OvlWriter& writer, const RideData& ride, bool addOns, const RideDataBlockLayout& data);
 
 }  // namespace zw

@@ -7,9 +7,9 @@
 #include <stdexcept>
 #include <tuple>
 
-#include "base/Dialogs.h"
 #include "base/Encoding.h"
 #include "base/FilePairReplace.h"
+#include "base/Report.h"
 #include "base/SafeFile.h"
 #include "ovl/ByteWriter.h"
 #include "ovl/OvlSymbolOrder.h"
@@ -154,26 +154,26 @@ uint32_t blockCount(const PartFiles& parts, OvlPart part) {
 
 // A file that could not replace its predecessor; when the unique file failed after the common file
 // had replaced its own, also what became of the common file.
-void showPairReplaceFailure(const FilePairReplaceFailure& failure, const std::filesystem::path& commonPath,
-                            const std::filesystem::path& uniquePath, Dialogs& dialogs, Language language) {
+void reportPairReplaceFailure(const FilePairReplaceFailure& failure, const std::filesystem::path& commonPath,
+                            const std::filesystem::path& uniquePath, Report& report) {
     const DisplayName failed = displayName(failure.secondFile ? uniquePath : commonPath);
     const std::string reason = asciiOnlyText(failure.error.message());
     const DisplayName common = displayName(commonPath);
     const std::string rollbackReason = asciiOnlyText(failure.rollbackError.message());
     switch (failure.rollback) {
         case FirstFileRollback::None:
-            dialogs.showMessage(message("ovlFileNotWritten", language, {failed, reason}));
+            report.message("ovlFileNotWritten", {failed, reason});
             return;
         case FirstFileRollback::OldFilePutBack:
         case FirstFileRollback::NewFileRemoved:
-            dialogs.showMessage(message("ovlPairSetBack", language, {failed, reason, common}));
+            report.message("ovlPairSetBack", {failed, reason, common});
             return;
         case FirstFileRollback::OldFileKept:
-            dialogs.showMessage(message("ovlPairOldFileKept", language,
-                                        {failed, reason, common, rollbackReason, displayName(formerFileName(commonPath))}));
+            report.message("ovlPairOldFileKept",
+                           {failed, reason, common, rollbackReason, displayName(formerFileName(commonPath))});
             return;
         case FirstFileRollback::NewFileKept:
-            dialogs.showMessage(message("ovlPairNewFileKept", language, {failed, reason, common, rollbackReason}));
+            report.message("ovlPairNewFileKept", {failed, reason, common, rollbackReason});
             return;
     }
 }
@@ -240,7 +240,7 @@ OvlPairBytes assemblePairBytes(const OvlWriter& writer, const OvlPairContents& c
 }
 
 bool assemblePair(OvlWriter& writer, const OvlPairContents& contents, const std::filesystem::path& commonPath,
-                  const std::filesystem::path& uniquePath, Dialogs& dialogs, Language language) {
+                  const std::filesystem::path& uniquePath, Report& report) {
     // The writer's tables are resolved where they stand and each file is written from its pieces,
     // so the pair is never copied whole in memory.
     OvlWriter::Tables tables = writer.takeTables();
@@ -259,12 +259,12 @@ bool assemblePair(OvlWriter& writer, const OvlPairContents& contents, const std:
                                              std::tuple{&uniquePath, &stagedUnique, &pair.unique}}) {
         if (std::error_code error = writePiecesAtomically(*staged, file->pieces())) {
             dropStaged();
-            dialogs.showMessage(message("ovlFileNotWritten", language, {displayName(*path), asciiOnlyText(error.message())}));
+            report.message("ovlFileNotWritten", {displayName(*path), asciiOnlyText(error.message())});
             return false;
         }
     }
     if (auto failure = replaceFilePair(stagedCommon, commonPath, stagedUnique, uniquePath)) {
-        showPairReplaceFailure(*failure, commonPath, uniquePath, dialogs, language);
+        reportPairReplaceFailure(*failure, commonPath, uniquePath, report);
         return false;
     }
     return true;

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "base/Dialogs.h"
 #include "base/LittleEndian.h"
+#include "base/Report.h"
 
 namespace zw {
 namespace {
@@ -95,9 +95,8 @@ OvlPartWriter& OvlPartWriter::reference(std::string_view symbolName) {
 
 // ---- OvlWriter ----
 
-void OvlWriter::beginPair(Dialogs& dialogs, Language language, std::string_view objectName) {
-    dialogs_ = &dialogs;
-    language_ = language;
+void OvlWriter::beginPair(Report& report, std::string_view objectName) {
+    report_ = &report;
     objectName_ = objectName;
     clear();
     begun_ = true;
@@ -161,7 +160,7 @@ void OvlWriter::writeWordAt(OvlPart part, uint32_t position, uint32_t value) {
 }
 
 void OvlWriter::warn(MessageId messageId, const std::string& name) {
-    if (dialogs_ != nullptr) dialogs_->showMessage(message(messageId, language_, {name}));
+    if (report_ != nullptr) report_->message(messageId, {name});
 }
 
 void OvlWriter::recordRelocation(OvlPart part, uint32_t position) {

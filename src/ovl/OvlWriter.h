@@ -11,7 +11,7 @@
 // later in part file 5, and a reference to a symbol of another pair:
 //
 //     OvlWriter& w = state.ovlWriter;
-//     w.beginPair(dialogs, language);
+//     w.beginPair(report);
 //     w.startBlock(OvlPart::UniqueStructures);
 //     w.makeSymbolAndLoader(OvlFileKind::Unique, "CTR_BobFrontCar:ric", 3);  // structure at the end of part 9
 //     OvlPartWriter car = w.into(OvlPart::UniqueStructures);
@@ -32,7 +32,7 @@
 // Bytes go to the current block of a part file, which grows by their number. Part files 1, 3, 4,
 // 6, 7 and 8 have one block from the start; 2, 5 and 9 have blocks only as the builder starts them.
 //
-// Messages 931 and 932 are shown, once each per pair, when a part file's relocation count or the
+// Messages 931 and 932 are reported, once each per pair, when a part file's relocation count or the
 // pair's pointer count reaches 6000 or 12000; the tables keep growing beyond, so the pair stays
 // complete. Misuse by a builder (bytes before a block, a part number outside 1 … 9) throws
 // std::logic_error or std::out_of_range.
@@ -50,8 +50,8 @@
 
 namespace zw {
 
-class Dialogs;
 class OvlWriter;
+class Report;
 
 // Writes fields at the end of one part file of the pair under construction. Cheap to copy; valid
 // while its writer lives.
@@ -107,10 +107,10 @@ public:
     static constexpr size_t kRelocationWarningCount = 6000;  // message 931
     static constexpr size_t kPointerWarningCount = 12000;    // message 932
 
-    // Begins a pair: empties every table and part file. Messages during the pair go to `dialogs`
-    // in `language` and name the pair by `objectName` (Windows-1252); `dialogs` must outlive the
-    // pair's construction.
-    void beginPair(Dialogs& dialogs, Language language, std::string_view objectName = {});
+    // Begins a pair: empties every table and part file. Messages during the pair go to `report`, in
+    // order with the build's own, and name the pair by `objectName` (Windows-1252); `report` must
+    // outlive the pair's construction.
+    void beginPair(Report& report, std::string_view objectName = {});
 
     // Starts a new block in part file 2, 5 or 9 (std::logic_error for the others). Beyond 250 blocks
     // of one part file the bytes continue in its last block.
@@ -183,8 +183,7 @@ private:
     uint32_t currentUniqueLoaderPosition_ = 0;
     uint32_t loaderSymbolRefCount_ = 0;
     bool begun_ = false;
-    Dialogs* dialogs_ = nullptr;
-    Language language_ = Language::German;
+    Report* report_ = nullptr;
     std::string objectName_;
 };
 

@@ -7,6 +7,7 @@
 #include "datafiles/RideDataReader.h"
 #include "datafiles/RideDataRewrite.h"
 #include "workflow/ProjectState.h"
+#include "workflow/ReportShowing.h"
 
 namespace zw {
 
@@ -34,11 +35,15 @@ bool rewriteCarFile(const ProjectState& state, Dialogs& dialogs) {
 }
 
 bool buildRidePair(ProjectState& state, Dialogs& dialogs) {
-    return buildRidePair(state.ride, state.settings, state.ovlWriter, dialogs);
+    return bool(runAsking(dialogs, languageOf(state.settings.UseEnglish), [&](const Answers& answers) {
+        return buildRidePair(state.ride, state.settings, state.ovlWriter, answers);
+    }));
 }
 
 bool buildCarPair(ProjectState& state, Dialogs& dialogs) {
-    return buildCarPair(state.car, state.settings, state.ovlWriter, dialogs);
+    return bool(runAsking(dialogs, languageOf(state.settings.UseEnglish), [&](const Answers& answers) {
+        return buildCarPair(state.car, state.settings, state.ovlWriter, answers);
+    }));
 }
 
 }  // namespace zw

@@ -4,10 +4,10 @@
 
 #include <vector>
 
+#include "base/Report.h"
 #include "builders/GeneratedSplines.h"
 #include "ovl/OvlWriter.h"
 #include "support/OvlWriterProbe.h"
-#include "support/ScriptedDialogs.h"
 
 namespace zw {
 namespace {
@@ -15,9 +15,9 @@ namespace {
 using test::floatBits;
 
 TEST(GeneratedSplines, TwoCopiesOfTheFixedSplineWithSymbolsAndLoaders) {
-    test::ScriptedDialogs dialogs;
+    Report report;
     OvlWriter writer;
-    writer.beginPair(dialogs, Language::German);
+    writer.beginPair(report);
     writer.startBlock(OvlPart::CommonStructures);
     writer.into(OvlPart::CommonStructures).word(0xAAAAAAAA);  // an earlier block of part file 5
     makeGeneratedSplines(writer, 2);
@@ -70,7 +70,7 @@ TEST(GeneratedSplines, TwoCopiesOfTheFixedSplineWithSymbolsAndLoaders) {
         EXPECT_EQ(probe.pointer(OvlPart::CommonLoaders, loader + 12).targetOffset, loader == 0 ? 0u : 12u);
         EXPECT_EQ(probe.word(OvlPart::CommonLoaders, loader + 16), 0u);
     }
-    EXPECT_TRUE(dialogs.log.empty());
+    EXPECT_TRUE(report.messages().empty());
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "ovl/OvlWriter.h"
 #include "support/OvlWriterProbe.h"
 #include "support/PeepPathSplinePair.h"
+#include "support/Reported.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
@@ -23,6 +24,7 @@ using File = HandMadeOvlPair::File;
 struct PeepSplineRun {
     test::TempFolder folder;
     test::ScriptedDialogs dialogs;
+    Report writerReport;
     OvlWriter writer;
     RideData ride;
 
@@ -30,14 +32,15 @@ struct PeepSplineRun {
         ride.DataFileFolder = folder.path();
         ride.PeepLoopSplineName = "Loop";
         ride.PeepPathSplineName = {"Path1"};
-        writer.beginPair(dialogs, Language::English);
+        writer.beginPair(writerReport);
     }
     bool run(const HandMadeOvlPair& pair, Language language = Language::English) {
         pair.write(folder.path().string(), "PeepPathSpline");
         return copy(language);
     }
     bool copy(Language language = Language::English) {
-        return copyPeepSplines(writer, ride, 2, dialogs, language);
+        return test::reported(dialogs, language,
+                              [&](Report& report) { return copyPeepSplines(writer, ride, 2, report); });
     }
     std::vector<std::string> messages() const { return dialogs.messages(); }
 };

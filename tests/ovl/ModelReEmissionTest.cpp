@@ -11,6 +11,7 @@
 #include "support/ModelPairFixture.h"
 #include "support/OvlWriterProbe.h"
 #include "support/PeepPathSplinePair.h"
+#include "support/Reported.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
@@ -35,6 +36,7 @@ constexpr uint32_t S5 = 12;
 struct ReEmission {
     test::TempFolder folder;
     test::ScriptedDialogs dialogs;
+    Report writerReport;
     OvlWriter writer;
     std::optional<ModelPair> model;
 
@@ -42,11 +44,12 @@ struct ReEmission {
     bool read(ModelFixtureOptions options, Language language, const std::string& name) {
         options.content = test::FixtureContent::Patterned;
         test::writeModelPairFixture(folder.path(), name, options);
-        model = readCarModelPair(folder.path(), name, dialogs, language);
+        model = test::reported(dialogs, language,
+                               [&](Report& report) { return readCarModelPair(folder.path(), name, report); });
         return model.has_value();
     }
-    void begin(Language language) {
-        writer.beginPair(dialogs, language);
+    void begin() {
+        writer.beginPair(writerReport);
         writer.startBlock(P9);
         writer.into(P9).zeros(S9);
         writer.startBlock(P5);
@@ -60,8 +63,9 @@ struct ReEmission {
             ADD_FAILURE() << "the fixture was refused: " << testing::PrintToString(dialogs.messages());
             return false;
         }
-        begin(language);
-        return reEmitModel(writer, *model, name, dialogs, language);
+        begin();
+        return test::reported(dialogs, language,
+                              [&](Report& report) { return reEmitModel(writer, *model, name, report); });
     }
     test::OvlWriterProbe probe() const { return {writer}; }
 };

@@ -5,6 +5,7 @@
 #include "ovl/OvlSymbolOrder.h"
 #include "ovl/OvlWriter.h"
 #include "support/GameFolderFixture.h"
+#include "support/Reported.h"
 #include "support/SampleOvlPair.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
@@ -43,10 +44,11 @@ std::vector<uint32_t> trailingRelocations(const std::string& file, size_t count)
 
 struct OvlPairFixture : ::testing::Test {
     test::ScriptedDialogs dialogs;
+    Report writerReport;
     OvlWriter w;
     OvlPairContents contents;
     void SetUp() override {
-        w.beginPair(dialogs, Language::German);
+        w.beginPair(writerReport);
         contents.loaderTypes = {{"RCT3", "Ab", 1, "ab"}, {"FGDK", "Cd", 2, "cd"}};
     }
 };
@@ -198,15 +200,19 @@ TEST_F(OvlPairFixture, WritesBothFilesAndReportsAFileItCannotWrite) {
     w.startBlock(OvlPart::UniqueStructures);
     w.into(OvlPart::UniqueStructures).string("s");
     const OvlPairBytes expected = assemblePairBytes(w, contents);
-    ASSERT_TRUE(assemblePair(w, contents, folder / "P.common.ovl", folder / "P.unique.ovl", dialogs, Language::English));
+    ASSERT_TRUE(test::reported(dialogs, Language::English, [&](Report& report) {
+        return assemblePair(w, contents, folder / "P.common.ovl", folder / "P.unique.ovl", report);
+    }));
     EXPECT_EQ(readWholeFile(folder / "P.common.ovl"), expected.common);
     EXPECT_EQ(readWholeFile(folder / "P.unique.ovl"), expected.unique);
     EXPECT_TRUE(w.pointers().empty());
     EXPECT_TRUE(dialogs.messages().empty());
 
-    w.beginPair(dialogs, Language::English);
-    EXPECT_FALSE(assemblePair(w, contents, folder / "missing" / "Q.common.ovl", folder / "missing" / "Q.unique.ovl",
-                              dialogs, Language::English));
+    w.beginPair(writerReport);
+    EXPECT_FALSE(test::reported(dialogs, Language::English, [&](Report& report) {
+        return assemblePair(w, contents, folder / "missing" / "Q.common.ovl", folder / "missing" / "Q.unique.ovl",
+                            report);
+    }));
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0].rfind("The file ", 0), 0u);
     EXPECT_NE(dialogs.messages()[0].find("Q.common.ovl could not be written"), std::string::npos);
@@ -227,8 +233,9 @@ TEST_F(OvlPairFixture, AUniqueFileThatCannotFollowSetsTheCommonFileBack) {
         if (earlierCommon) test::writeBytes(common, "old common");
         test::writeBytes(unique / "in the way", "x");
         dialogs.log.clear();
-        w.beginPair(dialogs, Language::English);
-        EXPECT_FALSE(assemblePair(w, contents, common, unique, dialogs, Language::English));
+        w.beginPair(writerReport);
+        EXPECT_FALSE(test::reported(dialogs, Language::English,
+                                    [&](Report& report) { return assemblePair(w, contents, common, unique, report); }));
         ASSERT_EQ(dialogs.messages().size(), 1u);
         const std::string shown = dialogs.messages()[0];
         EXPECT_EQ(shown.rfind("The file " + unique.string() + " could not be written (", 0), 0u) << shown;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "base/Report.h"
 #include "ovl/OvlWriter.h"
-#include "support/ScriptedDialogs.h"
 
 namespace zw {
 namespace {
@@ -17,9 +17,15 @@ std::string words(std::initializer_list<uint32_t> values) {
 }
 
 struct OvlWriterFixture : ::testing::Test {
-    test::ScriptedDialogs dialogs;
+    Report report;
     OvlWriter w;
-    void SetUp() override { w.beginPair(dialogs, Language::English, "CTR_Big"); }
+    void SetUp() override { w.beginPair(report, "CTR_Big"); }
+    // The messages reported so far, as shown in English.
+    std::vector<std::string> shown() const {
+        std::vector<std::string> texts;
+        for (const ReportMessage& m : report.messages()) texts.push_back(m.text(Language::English));
+        return texts;
+    }
 };
 
 TEST_F(OvlWriterFixture, BeginsWithOneEmptyBlockInTheTablePartFilesAndNoneInTheOthers) {
@@ -147,36 +153,36 @@ TEST_F(OvlWriterFixture, ALoaderWithoutSymbolHasAPlainZeroAndItsExtraDataMark) {
 
 TEST_F(OvlWriterFixture, WarnsOnceAtTheSixThousandthRelocationOfOnePartFileAndStoresOn) {
     for (uint32_t i = 0; i < 5999; ++i) w.addPointer(OvlPart::CommonStructures, 0, 4 * i, OvlPart::CommonStructures);
-    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_TRUE(shown().empty());
     w.addPointer(OvlPart::CommonStructures, 0, 4 * 5999, OvlPart::CommonStructures);
-    ASSERT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_EQ(dialogs.messages()[0], message("931", Language::English, {"CTR_Big.common.ovl"}));
+    ASSERT_EQ(shown().size(), 1u);
+    EXPECT_EQ(shown()[0], message("931", Language::English, {"CTR_Big.common.ovl"}));
     w.addPointer(OvlPart::CommonStructures, 0, 4 * 6000, OvlPart::CommonStructures);
-    EXPECT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(shown().size(), 1u);
     EXPECT_EQ(w.partFile(OvlPart::CommonStructures).relocations().size(), 6001u);
     EXPECT_EQ(w.partFile(OvlPart::CommonStructures).relocations().back(), 24000u);
 
     // Relocations of other part files are counted apart; the 12000th pointer of the pair warns.
     for (uint32_t i = 0; i < 5998; ++i) w.addPointer(OvlPart::CommonStructures, 0, 4 * i, OvlPart::CommonData);
-    EXPECT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(shown().size(), 1u);
     EXPECT_EQ(w.pointers().size(), 11999u);
     w.addPointer(OvlPart::CommonStructures, 0, 0, OvlPart::UniqueStructures);
-    ASSERT_EQ(dialogs.messages().size(), 2u);
-    EXPECT_EQ(dialogs.messages()[1], message("932", Language::English, {"CTR_Big"}));
+    ASSERT_EQ(shown().size(), 2u);
+    EXPECT_EQ(shown()[1], message("932", Language::English, {"CTR_Big"}));
     w.addPointer(OvlPart::CommonStructures, 0, 4, OvlPart::UniqueStructures);
-    EXPECT_EQ(dialogs.messages().size(), 2u);
+    EXPECT_EQ(shown().size(), 2u);
     EXPECT_EQ(w.pointers().size(), 12001u);
 
     // Part files 6 to 9 make up the .unique file.
     for (uint32_t i = 2; i < 6000; ++i) w.addPointer(OvlPart::CommonStructures, 0, 4 * i, OvlPart::UniqueStructures);
-    ASSERT_EQ(dialogs.messages().size(), 3u);
-    EXPECT_EQ(dialogs.messages()[2], message("931", Language::English, {"CTR_Big.unique.ovl"}));
+    ASSERT_EQ(shown().size(), 3u);
+    EXPECT_EQ(shown()[2], message("931", Language::English, {"CTR_Big.unique.ovl"}));
 }
 
 TEST_F(OvlWriterFixture, BeginningAgainForgetsThePairBefore) {
     w.startBlock(OvlPart::UniqueStructures);
     w.into(OvlPart::UniqueStructures).string("Old");
-    w.beginPair(dialogs, Language::German);
+    w.beginPair(report);
     EXPECT_TRUE(w.pointers().empty());
     EXPECT_TRUE(w.stringTable().text().empty());
     EXPECT_TRUE(w.partFile(OvlPart::UniqueStructures).blocks().empty());

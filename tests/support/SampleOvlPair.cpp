@@ -1,14 +1,14 @@
 #include "support/SampleOvlPair.h"
 
+#include "base/Report.h"
 #include "ovl/OvlWriter.h"
-#include "support/ScriptedDialogs.h"
 
 namespace zw::test {
 
 OvlPairBytes sampleOvlPair() {
-    ScriptedDialogs dialogs;
+    Report report;
     OvlWriter w;
-    w.beginPair(dialogs, Language::English);
+    w.beginPair(report);
     w.startBlock(OvlPart::CommonStructures);
     w.makeSymbolAndLoader(OvlFileKind::Common, "zeta:ab", 0);
     w.into(OvlPart::CommonStructures).word(7).string("x").pointer(OvlPart::CommonData, 0);
