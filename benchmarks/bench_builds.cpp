@@ -60,6 +60,7 @@
 #include "support/GameFolderFixture.h"
 #include "support/ModelPairFixture.h"
 #include "support/ScriptedDialogs.h"
+#include "workflow/ReportShowing.h"
 
 #ifndef ZW_SOURCE_DIR
 #error "ZW_SOURCE_DIR must name the source folder (the examples are read from it)"
@@ -68,6 +69,15 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+// A read's fields into `into`, its messages on `dialogs`: false when the read stopped.
+template <typename T>
+bool readInto(zw::Result<T> read, T& into, zw::Dialogs& dialogs) {
+    zw::showReport(dialogs, zw::Language::German, read.report);
+    if (!read) return false;
+    into = std::move(*read.value);
+    return true;
+}
 
 using Clock = std::chrono::steady_clock;
 
@@ -291,7 +301,7 @@ CarCase carCase(const std::string& folderName, const zw::test::ModelFixtureOptio
     zw::test::ScriptedDialogs dialogs;
     zw::Settings settings;
     CarCase c;
-    if (!zw::readCarDataFile(carFile, files, results, c.car, settings, dialogs)) {
+    if (!readInto(zw::readCarDataFile(carFile, files, results, settings), c.car, dialogs)) {
         throw std::runtime_error("the example car file was not read");
     }
     for (zw::CarRoleData& role : c.car.Roles) role = zw::CarRoleData{};
@@ -361,7 +371,7 @@ void BM_RideReadRewrite(benchmark::State& state) {
         zw::LoadedDataFiles files;
         zw::LookupResults results;
         zw::RideData ride;
-        if (!zw::readRideDataFile(file, files, results, ride, dialogs, zw::Language::German)) {
+        if (!readInto(zw::readRideDataFile(file, files, results), ride, dialogs)) {
             return "the ride file was not read: " + firstMessage(dialogs);
         }
         content = zw::rideDataFileContent(ride, settings.UseEnglish, settings.AddOnsEnabled);
@@ -384,7 +394,7 @@ void BM_RideBuild(benchmark::State& state) {
     zw::LoadedDataFiles files;
     zw::LookupResults results;
     zw::RideData ride;
-    if (!zw::readRideDataFile(file, files, results, ride, dialogs, zw::Language::German)) {
+    if (!readInto(zw::readRideDataFile(file, files, results), ride, dialogs)) {
         state.SkipWithError("the ride file was not read");
         return;
     }
@@ -535,8 +545,7 @@ std::vector<fs::path> builtPairs(const fs::path& folder) {
     zw::LookupResults results;
     zw::RideData ride;
     zw::OvlWriter rideWriter;
-    if (!zw::readRideDataFile(rideFolder / "CTR_BahnDaten_Beispielbahn.txt", files, results, ride, dialogs,
-                              zw::Language::German) ||
+    if (!readInto(zw::readRideDataFile(rideFolder / "CTR_BahnDaten_Beispielbahn.txt", files, results), ride, dialogs) ||
         !zw::buildRidePair(ride, settings, rideWriter, dialogs)) {
         throw std::runtime_error("the example ride was not built: " + firstMessage(dialogs));
     }

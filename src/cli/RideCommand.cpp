@@ -10,6 +10,7 @@
 #include "base/Encoding.h"
 #include "builders/RideBuilder.h"
 #include "cli/Commands.h"
+#include "workflow/ProjectCommands.h"
 #include "datafiles/DataFileKeys.h"
 #include "datafiles/RideData.h"
 #include "datafiles/RideDataReader.h"
@@ -82,9 +83,7 @@ const DataFileCommandKind kRideFiles{
     .missingAction = "ride needs read, rewrite or build and a file",
     .kind = DataFileKind::Ride,
     .readForCheck = [](Context& context, const std::filesystem::path& file) {
-        ProjectState& state = context.state();
-        return readRideDataFile(file, state.dataFiles, state.lookupResults, state.ride, context.dialogs(),
-                                context.language());
+        return readRideDataFile(context.state(), context.dialogs(), file);
     },
     .summary = [](std::ostream& out, const ProjectState& state) { summary(out, state.ride); },
     .dump = [](std::ostream& out, const ProjectState& state) { dump(out, state.ride); },

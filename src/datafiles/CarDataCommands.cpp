@@ -3,7 +3,6 @@
 #include <optional>
 #include <string>
 
-#include "base/Dialogs.h"
 #include "base/Encoding.h"
 #include "base/Messages.h"
 #include "base/SafeFile.h"
@@ -37,81 +36,76 @@ std::string shownPath(const std::filesystem::path& target) {
 
 // The object name becomes part of OVL symbol names, which hold Windows-1252 characters only: the
 // file's name in that code page, or nullopt after the message.
-std::optional<std::string> carFileName(const std::filesystem::path& path, Dialogs& dialogs, Language language) {
+std::optional<std::string> carFileName(const std::filesystem::path& path, Report& report) {
     try {
         return pathToCp1252(path.filename());
     } catch (const EncodingError&) {
-        dialogs.showMessage(message("carFileNameNotWindows1252", language));
+        report.message("carFileNameNotWindows1252");
         return std::nullopt;
     }
 }
 
 }  // namespace
 
-bool readCarDataFile(const std::filesystem::path& path, LoadedDataFiles& files, LookupResults& results,
-                     CarData& carFields, const Settings& settings, Dialogs& dialogs) {
-    const Language language = languageOf(settings.UseEnglish);
-    if (!carFileName(path, dialogs, language)) return false;
+Result<CarData> readCarDataFile(const std::filesystem::path& path, LoadedDataFiles& files, LookupResults& results,
+                                const Settings& settings) {
+    Result<CarData> read;
+    if (!carFileName(path, read.report)) return read;
     const auto bytes = readWholeFile(path);
     if (!bytes) {
-        dialogs.showMessage(message("161", language));
-        return false;
+        read.report.message("161");
+        return read;
     }
-    return readCarDataBytes(*bytes, path, files, results, carFields, settings, dialogs);
+    return readCarDataBytes(*bytes, path, files, results, settings);
 }
 
-bool readCarDataBytes(const std::string& bytes, const std::filesystem::path& path, LoadedDataFiles& files,
-                      LookupResults& results, CarData& carFields, const Settings& settings, Dialogs& dialogs) {
-    const Language language = languageOf(settings.UseEnglish);
-    const std::optional<std::string> fileName = carFileName(path, dialogs, language);
-    if (!fileName) return false;
+Result<CarData> readCarDataBytes(const std::string& bytes, const std::filesystem::path& path, LoadedDataFiles& files,
+                                 LookupResults& results, const Settings& settings) {
+    Result<CarData> read;
+    const std::optional<std::string> fileName = carFileName(path, read.report);
+    if (!fileName) return read;
     DecodedDataFile decoded = decodeDataFile(bytes);
     files.CarFileText = makeDataFileText(decoded.text);
     files.CarFileSource = std::move(decoded.source);
 
     switch (checkHeader(files.CarFileText, decoded.text.size(), acceptedCarHeaders())) {
-        case HeaderCheckResult::TooShort:
-            dialogs.showMessage(message("162", language));
-            return false;
-        case HeaderCheckResult::NotAccepted:
-            dialogs.showMessage(message("163", language));
-            return false;
-        case HeaderCheckResult::Accepted:
-            break;
+        case HeaderCheckResult::TooShort: read.report.message("162"); return read;
+        case HeaderCheckResult::NotAccepted: read.report.message("163"); return read;
+        case HeaderCheckResult::Accepted: break;
     }
     if (!buildLineIndex(files.CarFileText, decoded.text.size(), files.Lines)) {
-        dialogs.showMessage(message("167", language));
-        return false;
+        read.report.message("167");
+        return read;
     }
 
     const std::size_t affixes = kCarFilePrefixLength + kCarFileSuffixLength;
     const std::string namePart =
         fileName->size() > affixes ? fileName->substr(kCarFilePrefixLength, fileName->size() - affixes) : std::string();
 
-    Lookups lookups(files, results, dialogs, language);
+    Lookups lookups(files, results, read.report);
     CarFileLookup carLookup(lookups);
-    CarData car = readCarFields(carLookup, settings.HiddenSettings, dialogs, settings.UseEnglish);
+    CarData car = readCarFields(carLookup, settings.HiddenSettings, read.report);
     car.CarFolder = path.parent_path();
     car.CarObjectName = namePart.empty() ? "CTR_UnbenannterWagen" : "CTR_" + namePart;
-    carFields = std::move(car);
-    return true;
+    read.value = std::move(car);
+    return read;
 }
 
-bool rewriteCarDataFile(const CarData& car, const Settings& settings, Dialogs& dialogs) {
-    const Language language = languageOf(settings.UseEnglish);
+Result<std::filesystem::path> rewriteCarDataFile(const CarData& car, const Settings& settings, const Answers& answers) {
+    Result<std::filesystem::path> written;
     const std::filesystem::path target = carDataTargetPath(car);
     std::error_code ignored;
-    if (std::filesystem::exists(target, ignored) && !settings.OverwriteWithoutPrompt) {
-        if (!dialogs.askYesNo(message("warningCaption", language), message("overwriteCarDataFile", language)))
-            return false;
-    }
+    if (std::filesystem::exists(target, ignored) && !settings.OverwriteWithoutPrompt &&
+        !written.report.ask({"warningCaption", "overwriteCarDataFile"}, answers))
+        return written;
     const std::string text = composeCarDataFile(car, settings.UseEnglish, settings.HiddenSettings);
     // Written beside the target and renamed over it, so a failure leaves the old file as it was.
     if (const std::error_code error = writeFileAtomically(target, text)) {
-        dialogs.showMessage(message("carDataFileNotWritten", language, {shownPath(target), error.message()}));
-        return false;
+        written.report.message("carDataFileNotWritten", {shownPath(target), error.message()});
+        return written;
     }
-    return true;
+    written.value = target;
+    return written;
 }
 
 }  // namespace zw

@@ -4,8 +4,6 @@
 #include <type_traits>
 #include <variant>
 
-#include "base/Dialogs.h"
-#include "base/Messages.h"
 #include "datafiles/DataFileKeys.h"
 
 namespace zw {
@@ -140,8 +138,8 @@ void readTrainKey(const DataFileKey& key, FoundValues found, bool used, CarData&
     }
 }
 
-void readRoleKey(const DataFileKey& key, FoundValues found, bool used, Dialogs& dialogs, bool useEnglish,
-                 RoleFound& settled, CarRoleData& data) {
+void readRoleKey(const DataFileKey& key, FoundValues found, bool used, Report& report, RoleFound& settled,
+                 CarRoleData& data) {
     if (const auto* text = std::get_if<std::string CarRoleData::*>(&key.field)) {
         if (auto* target = settledTexts(settled, *text)) *target = std::move(found.texts);
     } else if (const auto* decimal = std::get_if<double CarRoleData::*>(&key.field)) {
@@ -157,9 +155,8 @@ void readRoleKey(const DataFileKey& key, FoundValues found, bool used, Dialogs& 
         if (positions.empty()) positions = {static_cast<std::int32_t>(key.number)};
         if (positions.size() > kMaxPeepSeatingPositions) {
             // The car structure has room for this many; say so rather than drop the rest unseen.
-            dialogs.showMessage(message("peepSeatingPositionsCut", languageOf(useEnglish),
-                                        {carRoleName(*key.role), std::to_string(positions.size()),
-                                         std::to_string(kMaxPeepSeatingPositions)}));
+            report.message("peepSeatingPositionsCut", {carRoleName(*key.role), std::to_string(positions.size()),
+                                                       std::to_string(kMaxPeepSeatingPositions)});
             positions.resize(kMaxPeepSeatingPositions);
         }
     }
@@ -187,14 +184,14 @@ std::vector<std::string> CarFileLookup::textsWithSpaces(std::string_view key) {
     return lookups_.results().FoundTexts;
 }
 
-CarData readCarFields(CarKeyLookup& lookup, bool hiddenSettings, Dialogs& dialogs, bool useEnglish) {
+CarData readCarFields(CarKeyLookup& lookup, bool hiddenSettings, Report& report) {
     CarData car;
     std::array<RoleFound, kCarRoleCount> settled;
     for (const DataFileKey& key : carKeys()) {
         const bool used = key.use != KeyUse::Hidden || hiddenSettings;
         if (key.role) {
             const auto index = static_cast<std::size_t>(*key.role) - 1;
-            readRoleKey(key, lookUp(lookup, key), used, dialogs, useEnglish, settled[index], car.role(*key.role));
+            readRoleKey(key, lookUp(lookup, key), used, report, settled[index], car.role(*key.role));
         } else {
             readTrainKey(key, lookUp(lookup, key), used, car);
         }

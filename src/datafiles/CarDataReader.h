@@ -8,15 +8,14 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Report.h"
 #include "datafiles/CarData.h"
 #include "datafiles/Lookups.h"
 
 namespace zw {
 
-class Dialogs;
-
 // The four car lookups over the loaded car text. Each returns every value found for the key (an
-// empty list when the key is missing); limit and format messages are shown by the lookup itself.
+// empty list when the key is missing); limit and format messages go to the lookup's report.
 class CarKeyLookup {
 public:
     virtual ~CarKeyLookup() = default;
@@ -41,7 +40,7 @@ private:
 
 // Every field but CarFolder and CarObjectName, which come from the file's path. Keys marked hidden
 // are looked up in every case (their lookups may show messages) but used only with
-// `hiddenSettings` on. A seating list longer than the room for it is cut, with a message.
-CarData readCarFields(CarKeyLookup& lookup, bool hiddenSettings, Dialogs& dialogs, bool useEnglish);
+// `hiddenSettings` on. A seating list longer than the room for it is cut, with a message in `report`.
+CarData readCarFields(CarKeyLookup& lookup, bool hiddenSettings, Report& report);
 
 }  // namespace zw

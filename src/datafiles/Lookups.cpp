@@ -116,8 +116,6 @@ size_t Lookups::countOf(ValueKind kind) const {
     }
 }
 
-void Lookups::showMessage(MessageId id) { dialogs_.showMessage(message(id, language_)); }
-
 void Lookups::collect(DataFileKind file, ValueKind kind, std::string_view key) {
     const bool ride = file == DataFileKind::Ride;
     const DataFileText& c = ride ? files_.RideFileText : files_.CarFileText;
@@ -156,11 +154,11 @@ void Lookups::collect(DataFileKind file, ValueKind kind, std::string_view key) {
             return true;
         });
         if (end == LineScanEnd::Hexadecimal) {
-            showMessage("911");
+            report_.message("911");
             return;
         }
         if (limitReached) {
-            showMessage(limitMessage);
+            report_.message(limitMessage);
             return;
         }
     }

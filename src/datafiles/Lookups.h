@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "base/Dialogs.h"
 #include "base/Messages.h"
+#include "base/Report.h"
 #include "datafiles/DataFileDecoding.h"
 #include "datafiles/DataFileText.h"
 #include "datafiles/LineIndex.h"
@@ -81,8 +81,9 @@ double scanDecimalAt(const DataFileText& c, size_t& a);
 
 class Lookups {
 public:
-    Lookups(const LoadedDataFiles& files, LookupResults& results, Dialogs& dialogs, Language language)
-        : files_(files), results_(results), dialogs_(dialogs), language_(language) {}
+    // The lookups' messages (911 and the limit messages) go to `report`.
+    Lookups(const LoadedDataFiles& files, LookupResults& results, Report& report)
+        : files_(files), results_(results), report_(report) {}
 
     // One lookup of `kind` in the file of `file`.
     void collect(DataFileKind file, ValueKind kind, std::string_view key);
@@ -98,12 +99,10 @@ private:
     template <typename Names>
     size_t collectFirst(DataFileKind file, ValueKind kind, const Names& names);
     size_t countOf(ValueKind kind) const;
-    void showMessage(MessageId id);
 
     const LoadedDataFiles& files_;
     LookupResults& results_;
-    Dialogs& dialogs_;
-    Language language_;
+    Report& report_;
 };
 
 }  // namespace zw

@@ -3,7 +3,6 @@
 #include <optional>
 #include <variant>
 
-#include "base/Dialogs.h"
 #include "base/Encoding.h"
 #include "base/SafeFile.h"
 #include "datafiles/DataFileKeys.h"
@@ -182,8 +181,7 @@ RideData rideDataFromKeys(Lookups& lookups, const std::filesystem::path& file) {
     return r;
 }
 
-bool readRideDataFile(const std::filesystem::path& file, LoadedDataFiles& files, LookupResults& results,
-                     RideData& ride, Dialogs& dialogs, Language language) {
+Result<RideData> readRideDataFile(const std::filesystem::path& file, LoadedDataFiles& files, LookupResults& results) {
     // A name that the Windows code page cannot hold cannot become an object name: such a file is
     // treated as one that cannot be opened.
     std::optional<std::string> bytes;
@@ -194,30 +192,31 @@ bool readRideDataFile(const std::filesystem::path& file, LoadedDataFiles& files,
         bytes.reset();
     }
     if (!bytes) {
-        dialogs.showMessage(message("101", language));
-        return false;
+        Result<RideData> stopped;
+        stopped.report.message("101");
+        return stopped;
     }
-    return readRideDataBytes(*bytes, file, files, results, ride, dialogs, language);
+    return readRideDataBytes(*bytes, file, files, results);
 }
 
-bool readRideDataBytes(const std::string& bytes, const std::filesystem::path& file, LoadedDataFiles& files,
-                       LookupResults& results, RideData& ride, Dialogs& dialogs, Language language) {
-    auto show = [&](MessageId id) { dialogs.showMessage(message(id, language)); };
+Result<RideData> readRideDataBytes(const std::string& bytes, const std::filesystem::path& file,
+                                   LoadedDataFiles& files, LookupResults& results) {
+    Result<RideData> read;
     DecodedDataFile decoded = decodeDataFile(bytes);
     files.RideFileText = makeDataFileText(decoded.text);
     files.RideFileSource = std::move(decoded.source);
     switch (checkHeader(files.RideFileText, decoded.text.size(), acceptedRideHeaderSums())) {
-        case HeaderCheckResult::TooShort: show("121"); return false;
-        case HeaderCheckResult::NotAccepted: show("122"); return false;
+        case HeaderCheckResult::TooShort: read.report.message("121"); return read;
+        case HeaderCheckResult::NotAccepted: read.report.message("122"); return read;
         case HeaderCheckResult::Accepted: break;
     }
     if (!buildLineIndex(files.RideFileText, decoded.text.size(), files.Lines)) {
-        show("116");
-        return false;
+        read.report.message("116");
+        return read;
     }
-    Lookups lookups(files, results, dialogs, language);
-    ride = rideDataFromKeys(lookups, file);
-    return true;
+    Lookups lookups(files, results, read.report);
+    read.value = rideDataFromKeys(lookups, file);
+    return read;
 }
 
 }  // namespace zw

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <variant>
 
-#include "base/Dialogs.h"
 #include "base/Encoding.h"
 #include "base/Messages.h"
 #include "base/SafeFile.h"
@@ -90,14 +89,14 @@ std::filesystem::path rideDataRewriteTarget(const RideData& ride) {
     return ride.DataFileFolder / pathFromCp1252("CTR_BahnDaten_" + name + ".txt");
 }
 
-bool rewriteRideDataFile(const RideData& ride, const Settings& settings, Dialogs& dialogs) {
-    const Language language = languageOf(settings.UseEnglish);
+Result<std::filesystem::path> rewriteRideDataFile(const RideData& ride, const Settings& settings,
+                                                  const Answers& answers) {
+    Result<std::filesystem::path> written;
     const std::filesystem::path target = rideDataRewriteTarget(ride);
     std::error_code ignored;
-    if (std::filesystem::exists(target, ignored) && !settings.OverwriteWithoutPrompt) {
-        if (!dialogs.askYesNo(message("warningCaption", language), message("overwriteRideDataFile", language)))
-            return false;
-    }
+    if (std::filesystem::exists(target, ignored) && !settings.OverwriteWithoutPrompt &&
+        !written.report.ask({"warningCaption", "overwriteRideDataFile"}, answers))
+        return written;
     const std::string content = rideDataFileContent(ride, settings.UseEnglish, settings.AddOnsEnabled);
     if (const std::error_code error = writeFileAtomically(target, content)) {
         std::string shownName;
@@ -106,10 +105,11 @@ bool rewriteRideDataFile(const RideData& ride, const Settings& settings, Dialogs
         } catch (const EncodingError&) {
             shownName = pathToCp1252(target.filename());
         }
-        dialogs.showMessage(message("rideDataFileNotWritten", language, {shownName, error.message()}));
-        return false;
+        written.report.message("rideDataFileNotWritten", {shownName, error.message()});
+        return written;
     }
-    return true;
+    written.value = target;
+    return written;
 }
 
 }  // namespace zw

@@ -80,7 +80,7 @@ CarData readCar(const std::string& body) {
     test::LoadedText text(body, DataFileKind::Car);
     Lookups lookups = text.lookups();
     CarFileLookup lookup(lookups);
-    return readCarFields(lookup, true, text.dialogs, false);
+    return readCarFields(lookup, true, text.report);
 }
 
 // The same for every car key, with the hidden settings on (an English rewrite writes no hidden

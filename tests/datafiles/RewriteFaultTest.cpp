@@ -7,6 +7,7 @@
 #include "datafiles/RideDataRewrite.h"
 #include "support/FileFaultSweep.h"
 #include "support/TempFolder.h"
+#include "workflow/ReportShowing.h"
 
 namespace zw {
 namespace {
@@ -28,11 +29,16 @@ TEST(RewriteFaults, EveryFailingFileOperationKeepsTheOldFileAndIsReported) {
 
     const std::vector<FileOperation> kinds = {FileOperation::Create, FileOperation::Write, FileOperation::Flush,
                                               FileOperation::Rename};
-    EXPECT_EQ(test::runFaultSweep({folder.path(), kinds, [&] { return rewriteRideDataFile(ride, settings, dialogs); }},
-                                  dialogs),
+    // A rewrite's report shown on `dialogs`: true when written.
+    auto shown = [&](const auto& written) {
+        showReport(dialogs, Language::German, written.report);
+        return written.value.has_value();
+    };
+    EXPECT_EQ(test::runFaultSweep(
+                  {folder.path(), kinds, [&] { return shown(rewriteRideDataFile(ride, settings, Answers{})); }}, dialogs),
               4);
-    EXPECT_EQ(test::runFaultSweep({folder.path(), kinds, [&] { return rewriteCarDataFile(car, settings, dialogs); }},
-                                  dialogs),
+    EXPECT_EQ(test::runFaultSweep(
+                  {folder.path(), kinds, [&] { return shown(rewriteCarDataFile(car, settings, Answers{})); }}, dialogs),
               4);
 }
 

@@ -12,12 +12,13 @@
 ZW_FUZZ_TARGET(car_data_file) {
     using namespace zw;
     static const Settings settings;
-    fuzz::QuietDialogs dialogs;
     LoadedDataFiles files;
     LookupResults results;
-    CarData car;
     const std::filesystem::path file = std::filesystem::path("cars") / "CTR_WagenDaten_Fuzz.txt";
-    if (!readCarDataBytes(std::string(input), file, files, results, car, settings, dialogs)) return;
+    const Result<CarData> read = readCarDataBytes(std::string(input), file, files, results, settings);
+    for (const ReportMessage& shown : read.report.messages()) (void)shown.text(Language::German);
+    if (!read) return;
+    const CarData& car = *read.value;
     DataFileCheckSettings check;
     (void)findingsMessage("CTR_WagenDaten_Fuzz.txt", checkDataFile(DataFileKind::Car, files, check), Language::German);
     (void)composeCarDataFile(car, false, false);

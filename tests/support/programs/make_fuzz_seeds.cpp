@@ -71,7 +71,7 @@ struct ExampleBuilds {
         state.settings.OverwriteWithoutPrompt = true;
         state.StartFolder = folder.path();
         const fs::path ride = folder / "CTR_BahnDaten_Beispielbahn.txt";
-        if (!readRideDataFile(ride, state.dataFiles, state.lookupResults, state.ride, dialogs, Language::German) ||
+        if (!readRideDataFile(state, dialogs, ride) ||
             !buildRidePair(state, dialogs) || !readCarDataFile(state, dialogs, folder / "CTR_WagenDaten_Beispielzug.txt") ||
             !buildCarPair(state, dialogs)) {
             std::string shown;
