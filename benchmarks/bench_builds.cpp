@@ -46,7 +46,7 @@
 #include "builders/RideBuilder.h"
 #include "install/GameFolderCheck.h"
 #include "datafiles/CarData.h"
-#include "datafiles/CarDataCommands.h"
+#include "datafiles/CarDataReader.h"
 #include "datafiles/Lookups.h"
 #include "datafiles/RideData.h"
 #include "datafiles/RideDataReader.h"

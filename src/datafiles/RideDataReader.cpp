@@ -1,12 +1,12 @@
 #include "datafiles/RideDataReader.h"
 
 #include <optional>
-#include <variant>
 
 #include "base/Encoding.h"
 #include "base/SafeFile.h"
 #include "datafiles/DataFileKeys.h"
 #include "datafiles/Formatters.h"
+#include "datafiles/KeyFieldVisit.h"
 #include "datafiles/RideDataHeader.h"
 
 namespace zw {
@@ -75,46 +75,32 @@ std::vector<std::string> defaultList(const std::string& text) {
     return entries;
 }
 
-template <typename T>
-T& fieldOf(RideData& r, const DataFileKey& key) {
-    return r.*std::get<T RideData::*>(key.field);
-}
-
 void readKey(KeyReader& keys, const DataFileKey& key, RideData& r) {
-    switch (key.values) {
-        case KeyValues::SpeedUnit:
-            r.SpeedUnitFactor = speedUnitFactorOf(keys.text(key, ValueKind::Text));
-            return;
-        case KeyValues::Text: fieldOf<std::string>(r, key) = keys.text(key, ValueKind::Text); return;
-        case KeyValues::TextWithSpaces: fieldOf<std::string>(r, key) = keys.text(key, ValueKind::TextWithSpaces); return;
-        case KeyValues::Integer: fieldOf<int32_t>(r, key) = keys.integer(key); return;
-        case KeyValues::Flag:
-            if (const auto* bit = std::get_if<RideFlagBit>(&key.field)) {
-                if (keys.flag(key)) r.RideFlags += bit->bit;
-            } else {
-                fieldOf<int32_t>(r, key) = keys.flag(key);
-            }
-            return;
-        case KeyValues::Decimal:
-            if (const auto* cell = std::get_if<RatingCell>(&key.field)) {
-                r.RatingCoefficients[cell->row][cell->column] = keys.decimal(key, key.number);
-            } else {
-                fieldOf<double>(r, key) = keys.decimal(key, key.number);
-            }
-            return;
+    if (key.values == KeyValues::SpeedUnit) {
+        r.SpeedUnitFactor = speedUnitFactorOf(keys.text(key, ValueKind::Text));
+        return;
+    }
+    visitKeyField(key.field, r, overloaded{
+        [&](std::string& text) { text = keys.text(key, scanKindOf(key.values)); },
+        [&](int32_t& number) {
+            number = key.values == KeyValues::Money  ? keys.money(key)
+                     : key.values == KeyValues::Flag ? keys.flag(key)
+                                                     : keys.integer(key);
+        },
+        [&](RideFlag flag) {
+            if (keys.flag(key)) flag.set();
+        },
         // Speed defaults are metres per second expressed in the file's unit.
-        case KeyValues::Speed: fieldOf<double>(r, key) = keys.decimal(key, key.number / r.SpeedUnitFactor); return;
-        case KeyValues::Money: fieldOf<int32_t>(r, key) = keys.money(key); return;
-        case KeyValues::MoneyList: {
+        [&](double& value) {
+            value = keys.decimal(key, key.values == KeyValues::Speed ? key.number / r.SpeedUnitFactor : key.number);
+        },
+        [&](std::vector<int32_t>& amounts) {
             // One cost per section: extra costs are ignored, sections without one cost the default.
             const std::vector<double> costs = keys.decimals(key);
-            auto& amounts = fieldOf<std::vector<int32_t>>(r, key);
             for (size_t j = 0; j < r.TrackSectionName.size(); ++j)
                 amounts.push_back(j < costs.size() ? toHundredths(costs[j]) : static_cast<int32_t>(key.number));
-            return;
-        }
-        case KeyValues::TextList: {
-            auto& entries = fieldOf<std::vector<std::string>>(r, key);
+        },
+        [&](std::vector<std::string>& entries) {
             if (&entries == &r.ZusatzTrackTyp) {
                 // Additional track types: none for a CTR track type; otherwise the first ten found,
                 // without the CTR track types among them.
@@ -127,10 +113,8 @@ void readKey(KeyReader& keys, const DataFileKey& key, RideData& r) {
             }
             entries = keys.texts(key);
             if (entries.empty()) entries = defaultList(key.defaultText);
-            return;
-        }
-        case KeyValues::IntegerList: return;  // no ride key
-    }
+        },
+    });
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "datafiles/RideDataRewrite.h"
 
 #include <cmath>
-#include <variant>
 
 #include "base/Encoding.h"
 #include "base/Messages.h"
@@ -9,6 +8,7 @@
 #include "base/Settings.h"
 #include "datafiles/DataFileKeys.h"
 #include "datafiles/Formatters.h"
+#include "datafiles/KeyFieldVisit.h"
 #include "datafiles/RideDataHeader.h"
 
 namespace zw {
@@ -27,18 +27,16 @@ std::string joined(const std::vector<T>& values, Format format) {
 }
 
 std::string valueText(const DataFileKey& key, const RideData& r) {
-    if (const auto* bit = std::get_if<RideFlagBit>(&key.field)) return (r.RideFlags & bit->bit) ? "1" : "0";
-    if (const auto* cell = std::get_if<RatingCell>(&key.field))
-        return formatDecimal(r.RatingCoefficients[cell->row][cell->column]);
-    if (const auto* text = std::get_if<std::string RideData::*>(&key.field)) return r.**text;
-    if (const auto* number = std::get_if<int32_t RideData::*>(&key.field))
-        return key.values == KeyValues::Money ? formatMoney(r.**number) : integerText(r.**number);
-    if (const auto* decimal = std::get_if<double RideData::*>(&key.field)) return formatDecimal(r.**decimal);
-    if (const auto* texts = std::get_if<std::vector<std::string> RideData::*>(&key.field))
-        return joined(r.**texts, [](const std::string& s) { return s; });
-    if (const auto* amounts = std::get_if<std::vector<int32_t> RideData::*>(&key.field))
-        return joined(r.**amounts, formatMoney);
-    return {};
+    std::string text;
+    visitKeyField(key.field, r, overloaded{
+        [&](ConstRideFlag flag) { text = flag.isSet() ? "1" : "0"; },
+        [&](const std::string& value) { text = value; },
+        [&](int32_t number) { text = key.values == KeyValues::Money ? formatMoney(number) : integerText(number); },
+        [&](double decimal) { text = formatDecimal(decimal); },
+        [&](const std::vector<std::string>& texts) { text = joined(texts, [](const std::string& s) { return s; }); },
+        [&](const std::vector<int32_t>& amounts) { text = joined(amounts, formatMoney); },
+    });
+    return text;
 }
 
 // The unit line: exactly one of the three for the factors the reader gives.

@@ -2,7 +2,8 @@
 
 #include "base/Settings.h"
 #include "datafiles/CarData.h"
-#include "datafiles/CarDataCommands.h"
+#include "datafiles/CarDataReader.h"
+#include "datafiles/CarDataRewrite.h"
 #include "datafiles/RideData.h"
 #include "datafiles/RideDataRewrite.h"
 #include "support/FileFaultSweep.h"

@@ -4,7 +4,7 @@
 #include "FuzzTarget.h"
 #include "base/Settings.h"
 #include "datafiles/CarData.h"
-#include "datafiles/CarDataCommands.h"
+#include "datafiles/CarDataReader.h"
 #include "datafiles/CarDataRewrite.h"
 #include "datafiles/DataFileCheck.h"
 #include "datafiles/Lookups.h"
@@ -21,6 +21,6 @@ ZW_FUZZ_TARGET(car_data_file) {
     const CarData& car = *read.value;
     DataFileCheckSettings check;
     (void)findingsMessage("CTR_WagenDaten_Fuzz.txt", checkDataFile(DataFileKind::Car, files, check), Language::German);
-    (void)composeCarDataFile(car, false, false);
-    (void)composeCarDataFile(car, true, true);
+    (void)carDataFileContent(car, false, false);
+    (void)carDataFileContent(car, true, true);
 }

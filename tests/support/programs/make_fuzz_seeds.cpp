@@ -88,8 +88,8 @@ void dataFileSeeds(Seeds& seeds, const fs::path& source, const ExampleBuilds& ex
     seeds.add("ride_data_file", "rewrite-de", rideDataFileContent(examples.state.ride, false, false));
     seeds.add("ride_data_file", "rewrite-en-addons", rideDataFileContent(examples.state.ride, true, true));
     seeds.add("car_data_file", "example", fileBytes(source / "examples" / "CTR_WagenDaten_Beispielzug.txt"));
-    seeds.add("car_data_file", "rewrite-de", composeCarDataFile(examples.state.car, false, false));
-    seeds.add("car_data_file", "rewrite-en-hidden", composeCarDataFile(examples.state.car, true, true));
+    seeds.add("car_data_file", "rewrite-de", carDataFileContent(examples.state.car, false, false));
+    seeds.add("car_data_file", "rewrite-en-hidden", carDataFileContent(examples.state.car, true, true));
 }
 
 // The example ride body as editors save it: LF only; UTF-8 with a byte-order mark holding a letter
