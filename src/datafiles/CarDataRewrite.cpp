@@ -16,7 +16,6 @@ namespace {
 
 constexpr std::size_t kValueColumn = 40;  // 0-based: values start in the 41st column
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::string_view kRoleSeparator = "\r\n// -------------------------------------\r\n\r\n";
 
 template <typename T, typename Format>
 std::string joined(const std::vector<T>& values, Format format) {
@@ -69,7 +68,10 @@ std::string carDataFileContent(const CarData& car, bool useEnglish, bool hiddenS
     std::optional<CarRole> role;
     for (const DataFileKey& key : carKeys()) {
         if (key.role != role) {
-            text += kRoleSeparator;
+            text += kLineEnd;
+            text += kCarRoleSeparatorLine;
+            text += kLineEnd;
+            text += kLineEnd;
             role = key.role;
         }
         if (key.group == GroupStart::Yes || (key.group == GroupStart::InGermanOnly && !useEnglish)) text += kLineEnd;

@@ -14,6 +14,9 @@ namespace zw {
 
 struct Settings;
 
+// The comment line a rewrite puts before each role's keys.
+inline constexpr std::string_view kCarRoleSeparatorLine = "// -------------------------------------";
+
 // One key line: the key, the separator run that puts the value in column 41 (tab stops every eight
 // columns; one space after a key of 40 or more characters; three tabs after the two English
 // PenultimateCar inertia keys), the value and CR LF.

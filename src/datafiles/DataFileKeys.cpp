@@ -29,6 +29,23 @@ bool takesAllValues(KeyValues values) {
     return values == KeyValues::TextList || values == KeyValues::MoneyList || values == KeyValues::IntegerList;
 }
 
+std::vector<std::string> defaultListOf(const DataFileKey& key) {
+    const std::string& text = key.defaultText;
+    std::vector<std::string> entries;
+    for (size_t begin = 0; begin < text.size();) {
+        const size_t comma = text.find(", ", begin);
+        entries.push_back(text.substr(begin, comma == std::string::npos ? std::string::npos : comma - begin));
+        begin = comma == std::string::npos ? text.size() : comma + 2;
+    }
+    return entries;
+}
+
+const DataFileKey* keyFilling(const std::vector<DataFileKey>& keys, const KeyField& field) {
+    for (const DataFileKey& key : keys)
+        if (key.field == field) return &key;
+    return nullptr;
+}
+
 std::string alignedKeyLine(std::string_view key, std::string_view value, size_t valueColumn) {
     std::string line(key);
     if (key.size() >= valueColumn) {

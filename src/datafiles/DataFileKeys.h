@@ -83,6 +83,15 @@ struct DataFileKey {
     bool settledByRule = false;  // a rule over several keys settles the value (the car's names and inertias)
 };
 
+// A list key's default as the reader takes it (its defaultText "a, b, c" as entries).
+std::vector<std::string> defaultListOf(const DataFileKey& key);
+
+// The key of `keys` that fills `field`; null when none does.
+const DataFileKey* keyFilling(const std::vector<DataFileKey>& keys, const KeyField& field);
+
+// A CTR track type, which takes no additional track types and is none itself.
+inline bool isCtrTrackType(std::string_view type) { return type.starts_with("TrackCTR"); }
+
 // The lookup kind that reads a key's values.
 ValueKind scanKindOf(KeyValues values);
 

@@ -62,18 +62,6 @@ double speedUnitFactorOf(const std::string& unit) {
     return 1.0;
 }
 
-bool beginsWithTrackCtr(const std::string& text) { return text.rfind("TrackCTR", 0) == 0; }
-
-// A list default as the table writes it: "a, b, c".
-std::vector<std::string> defaultList(const std::string& text) {
-    std::vector<std::string> entries;
-    for (size_t begin = 0; begin < text.size();) {
-        const size_t comma = text.find(", ", begin);
-        entries.push_back(text.substr(begin, comma == std::string::npos ? std::string::npos : comma - begin));
-        begin = comma == std::string::npos ? text.size() : comma + 2;
-    }
-    return entries;
-}
 
 void readKey(KeyReader& keys, const DataFileKey& key, RideData& r) {
     if (key.values == KeyValues::SpeedUnit) {
@@ -104,15 +92,15 @@ void readKey(KeyReader& keys, const DataFileKey& key, RideData& r) {
             if (&entries == &r.ZusatzTrackTyp) {
                 // Additional track types: none for a CTR track type; otherwise the first ten found,
                 // without the CTR track types among them.
-                if (beginsWithTrackCtr(r.TrackTyp)) return;
+                if (isCtrTrackType(r.TrackTyp)) return;
                 std::vector<std::string> found = keys.texts(key);
                 if (found.size() > kExtraTrackTypeLimit) found.resize(kExtraTrackTypeLimit);
                 for (auto& type : found)
-                    if (!beginsWithTrackCtr(type)) entries.push_back(std::move(type));
+                    if (!isCtrTrackType(type)) entries.push_back(std::move(type));
                 return;
             }
             entries = keys.texts(key);
-            if (entries.empty()) entries = defaultList(key.defaultText);
+            if (entries.empty()) entries = defaultListOf(key);
         },
     });
 }

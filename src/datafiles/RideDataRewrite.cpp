@@ -73,7 +73,7 @@ std::string rideDataFileContent(const RideData& r, bool english, bool addOnsEnab
             writeUnit();
             if (!addOnsEnabled) return text;
             const std::string rule = "// " + std::string(83, '-') + "\r\n";
-            text += "\r\n" + rule + "// BahnDaten mit AddOns\r\n" + rule;
+            text += "\r\n" + rule + std::string(kRideAddOnHeading) + "\r\n" + rule;
         }
         if (key.group != GroupStart::No) text += "\r\n";
         text += alignedKeyLine(english ? key.englishName : key.names.front(), valueText(key, r), kValueColumn);

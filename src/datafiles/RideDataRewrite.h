@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "base/Report.h"
 #include "datafiles/RideData.h"
@@ -13,6 +14,9 @@
 namespace zw {
 
 struct Settings;
+
+// The heading of the add-on keys, a comment line between two hyphen rules.
+inline constexpr std::string_view kRideAddOnHeading = "// BahnDaten mit AddOns";
 
 // The whole file as it is written (Windows-1252 bytes, lines ended by CR LF).
 std::string rideDataFileContent(const RideData& ride, bool english, bool addOnsEnabled);
