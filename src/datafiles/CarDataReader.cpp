@@ -145,7 +145,7 @@ double decimalOf(const DataFileKey& key, const FoundValues& found, bool used) {
 
 std::int32_t integerOf(const DataFileKey& key, const FoundValues& found) {
     const std::int32_t value = firstOr(found.integers, static_cast<std::int32_t>(key.number));
-    if (key.values == KeyValues::Flag) return value == 1 ? 1 : 0;
+    if (key.values == KeyValues::Flag) return flagValue(value);
     return value;
 }
 

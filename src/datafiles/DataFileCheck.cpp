@@ -161,12 +161,12 @@ private:
         switch (key.values) {
             case KeyValues::Integer:
             case KeyValues::IntegerList: return integerText(value.integer);
-            case KeyValues::Flag: return value.integer == 1 ? "1" : "0";
+            case KeyValues::Flag: return integerText(flagValue(value.integer));
             case KeyValues::Decimal:
             case KeyValues::Speed: return formatDecimal(value.decimal);
             case KeyValues::Money:
             case KeyValues::MoneyList: return formatMoney(toHundredths(value.decimal));
-            case KeyValues::SpeedUnit: return unitKnown(value.text) ? value.text : "SI";
+            case KeyValues::SpeedUnit: return isKnownSpeedUnit(value.text) ? value.text : key.defaultText;
             default: return value.text;
         }
     }
@@ -177,13 +177,8 @@ private:
     }
 
     std::string defaultText(const DataFileKey& key) const {
-        if (key.values == KeyValues::Speed) return formatDecimal(key.number / speedUnitFactor_);
+        if (key.values == KeyValues::Speed) return formatDecimal(defaultDecimalOf(key, speedUnitFactor_));
         return key.defaultText;
-    }
-
-    static bool unitKnown(const std::string& unit) {
-        const auto& units = speedUnitNames();
-        return std::any_of(units.begin(), units.end(), [&](const SpeedUnitName& u) { return u.name == unit; });
     }
 
     // Why a value was not read as written, as far as the written text tells.
@@ -245,9 +240,7 @@ private:
             }
         }
         if (key.values == KeyValues::SpeedUnit) {
-            const std::string unit = used.empty() ? std::string() : used.front().text;
-            for (const auto& u : speedUnitNames())
-                if (u.name == unit) speedUnitFactor_ = u.factor;
+            speedUnitFactor_ = speedUnitFactorOf(used.empty() ? std::string() : used.front().text);
         }
         usedByKey_[&key] = usedTexts(key, used);
         const bool all = takesAllValues(key.values);
@@ -310,7 +303,7 @@ private:
         const LineValue& first = s.values.front();
         const std::string used = usedText(key, first);
         if (key.values == KeyValues::SpeedUnit) {
-            if (!unitKnown(first.text)) readAs(key, s, used, say("checkHintSpeedUnit"));
+            if (!isKnownSpeedUnit(first.text)) readAs(key, s, used, say("checkHintSpeedUnit"));
             return;  // the canonical unit line names the unit twice ("SI [m/s]")
         }
         if (!s.fullyRead || s.values.size() > 1 || s.end == LineScanEnd::Hexadecimal) {

@@ -1,6 +1,8 @@
 // What the key tables of both data file kinds share.
 #include "datafiles/DataFileKeys.h"
 
+#include <algorithm>
+
 namespace zw {
 
 const std::vector<SpeedUnitName>& speedUnitNames() {
@@ -9,6 +11,17 @@ const std::vector<SpeedUnitName>& speedUnitNames() {
         {"km/h", 0.277778},    {"Englisch", 0.44704}, {"Imperial", 0.44704},  {"mph", 0.44704},
     };
     return names;
+}
+
+double speedUnitFactorOf(std::string_view unit) {
+    for (const SpeedUnitName& known : speedUnitNames())
+        if (known.name == unit) return known.factor;
+    return 1.0;
+}
+
+bool isKnownSpeedUnit(std::string_view unit) {
+    const auto& units = speedUnitNames();
+    return std::any_of(units.begin(), units.end(), [&](const SpeedUnitName& u) { return u.name == unit; });
 }
 
 ValueKind scanKindOf(KeyValues values) {

@@ -115,4 +115,16 @@ struct SpeedUnitName {
 };
 const std::vector<SpeedUnitName>& speedUnitNames();
 
+// The factor a speed unit name gives; an unknown unit counts as SI.
+double speedUnitFactorOf(std::string_view unit);
+bool isKnownSpeedUnit(std::string_view unit);
+
+// A flag as the readers take it: 1 when the number read is exactly 1, else 0.
+constexpr int32_t flagValue(int32_t read) { return read == 1 ? 1 : 0; }
+
+// A decimal key's default as read: a speed's default is metres per second in the file's unit.
+inline double defaultDecimalOf(const DataFileKey& key, double speedUnitFactor) {
+    return key.values == KeyValues::Speed ? key.number / speedUnitFactor : key.number;
+}
+
 }  // namespace zw

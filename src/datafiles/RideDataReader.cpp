@@ -34,7 +34,7 @@ public:
     int32_t flag(const DataFileKey& key) {
         if (lookups_.collectWithAliases(DataFileKind::Ride, ValueKind::Integer, key.names) == 0)
             return static_cast<int32_t>(key.number);
-        return found_.FoundInts[0] == 1 ? 1 : 0;
+        return flagValue(found_.FoundInts[0]);
     }
     std::vector<double> decimals(const DataFileKey& key) {
         lookups_.collectWithAliases(DataFileKind::Ride, ValueKind::Decimal, key.names);
@@ -55,12 +55,6 @@ private:
     const LookupResults& found_;
 };
 
-// An unknown unit counts as SI.
-double speedUnitFactorOf(const std::string& unit) {
-    for (const SpeedUnitName& known : speedUnitNames())
-        if (known.name == unit) return known.factor;
-    return 1.0;
-}
 
 
 void readKey(KeyReader& keys, const DataFileKey& key, RideData& r) {
@@ -78,10 +72,7 @@ void readKey(KeyReader& keys, const DataFileKey& key, RideData& r) {
         [&](RideFlag flag) {
             if (keys.flag(key)) flag.set();
         },
-        // Speed defaults are metres per second expressed in the file's unit.
-        [&](double& value) {
-            value = keys.decimal(key, key.values == KeyValues::Speed ? key.number / r.SpeedUnitFactor : key.number);
-        },
+        [&](double& value) { value = keys.decimal(key, defaultDecimalOf(key, r.SpeedUnitFactor)); },
         [&](std::vector<int32_t>& amounts) {
             // One cost per section: extra costs are ignored, sections without one cost the default.
             const std::vector<double> costs = keys.decimals(key);
