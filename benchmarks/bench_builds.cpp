@@ -46,7 +46,7 @@
 #include "builders/RideBuilder.h"
 #include "install/GameFolderCheck.h"
 #include "datafiles/CarData.h"
-#include "datafiles/CarDataCommands.h"
+#include "datafiles/CarDataReader.h"
 #include "datafiles/Lookups.h"
 #include "datafiles/RideData.h"
 #include "datafiles/RideDataReader.h"
@@ -69,6 +69,15 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+// A read's fields into `into`, its messages on `dialogs`: false when the read stopped.
+template <typename T>
+bool readInto(zw::Result<T> read, T& into, zw::Dialogs& dialogs) {
+    zw::showReport(dialogs, zw::Language::German, read.report);
+    if (!read) return false;
+    into = std::move(*read.value);
+    return true;
+}
 
 using Clock = std::chrono::steady_clock;
 
@@ -292,7 +301,7 @@ CarCase carCase(const std::string& folderName, const zw::test::ModelFixtureOptio
     zw::test::ScriptedDialogs dialogs;
     zw::Settings settings;
     CarCase c;
-    if (!zw::readCarDataFile(carFile, files, results, c.car, settings, dialogs)) {
+    if (!readInto(zw::readCarDataFile(carFile, files, results, settings), c.car, dialogs)) {
         throw std::runtime_error("the example car file was not read");
     }
     for (zw::CarRoleData& role : c.car.Roles) role = zw::CarRoleData{};
@@ -362,7 +371,7 @@ void BM_RideReadRewrite(benchmark::State& state) {
         zw::LoadedDataFiles files;
         zw::LookupResults results;
         zw::RideData ride;
-        if (!zw::readRideDataFile(file, files, results, ride, dialogs, zw::Language::German)) {
+        if (!readInto(zw::readRideDataFile(file, files, results), ride, dialogs)) {
             return "the ride file was not read: " + firstMessage(dialogs);
         }
         content = zw::rideDataFileContent(ride, settings.UseEnglish, settings.AddOnsEnabled);
@@ -385,7 +394,7 @@ void BM_RideBuild(benchmark::State& state) {
     zw::LoadedDataFiles files;
     zw::LookupResults results;
     zw::RideData ride;
-    if (!zw::readRideDataFile(file, files, results, ride, dialogs, zw::Language::German)) {
+    if (!readInto(zw::readRideDataFile(file, files, results), ride, dialogs)) {
         state.SkipWithError("the ride file was not read");
         return;
     }
@@ -542,8 +551,7 @@ std::vector<fs::path> builtPairs(const fs::path& folder) {
     zw::LookupResults results;
     zw::RideData ride;
     zw::OvlWriter rideWriter;
-    if (!zw::readRideDataFile(rideFolder / "CTR_BahnDaten_Beispielbahn.txt", files, results, ride, dialogs,
-                              zw::Language::German) ||
+    if (!readInto(zw::readRideDataFile(rideFolder / "CTR_BahnDaten_Beispielbahn.txt", files, results), ride, dialogs) ||
         !zw::runAsking(dialogs, zw::Language::English, [&](const zw::Answers& answers) {
             return zw::buildRidePair(ride, settings, rideWriter, answers);
         })) {
