@@ -46,7 +46,7 @@
 #include "builders/RideBuilder.h"
 #include "install/GameFolderCheck.h"
 #include "datafiles/CarData.h"
-#include "datafiles/CarDataCommands.h"
+#include "datafiles/CarDataReader.h"
 #include "datafiles/Lookups.h"
 #include "datafiles/RideData.h"
 #include "datafiles/RideDataReader.h"
@@ -60,6 +60,7 @@
 #include "support/GameFolderFixture.h"
 #include "support/ModelPairFixture.h"
 #include "support/ScriptedDialogs.h"
+#include "workflow/ReportShowing.h"
 
 #ifndef ZW_SOURCE_DIR
 #error "ZW_SOURCE_DIR must name the source folder (the examples are read from it)"
@@ -68,6 +69,15 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+// A read's fields into `into`, its messages on `dialogs`: false when the read stopped.
+template <typename T>
+bool readInto(zw::Result<T> read, T& into, zw::Dialogs& dialogs) {
+    zw::showReport(dialogs, zw::Language::German, read.report);
+    if (!read) return false;
+    into = std::move(*read.value);
+    return true;
+}
 
 using Clock = std::chrono::steady_clock;
 
@@ -291,7 +301,7 @@ CarCase carCase(const std::string& folderName, const zw::test::ModelFixtureOptio
     zw::test::ScriptedDialogs dialogs;
     zw::Settings settings;
     CarCase c;
-    if (!zw::readCarDataFile(carFile, files, results, c.car, settings, dialogs)) {
+    if (!readInto(zw::readCarDataFile(carFile, files, results, settings), c.car, dialogs)) {
         throw std::runtime_error("the example car file was not read");
     }
     for (zw::CarRoleData& role : c.car.Roles) role = zw::CarRoleData{};
@@ -361,7 +371,7 @@ void BM_RideReadRewrite(benchmark::State& state) {
         zw::LoadedDataFiles files;
         zw::LookupResults results;
         zw::RideData ride;
-        if (!zw::readRideDataFile(file, files, results, ride, dialogs, zw::Language::German)) {
+        if (!readInto(zw::readRideDataFile(file, files, results), ride, dialogs)) {
             return "the ride file was not read: " + firstMessage(dialogs);
         }
         content = zw::rideDataFileContent(ride, settings.UseEnglish, settings.AddOnsEnabled);
@@ -384,13 +394,16 @@ void BM_RideBuild(benchmark::State& state) {
     zw::LoadedDataFiles files;
     zw::LookupResults results;
     zw::RideData ride;
-    if (!zw::readRideDataFile(file, files, results, ride, dialogs, zw::Language::German)) {
+    if (!readInto(zw::readRideDataFile(file, files, results), ride, dialogs)) {
         state.SkipWithError("the ride file was not read");
         return;
     }
     auto work = [&]() -> std::optional<std::string> {
         zw::OvlWriter writer;
-        if (!zw::buildRidePair(ride, settings, writer, dialogs)) return "the ride build stopped: " + firstMessage(dialogs);
+        if (!zw::runAsking(dialogs, zw::Language::English, [&](const zw::Answers& answers) {
+                return zw::buildRidePair(ride, settings, writer, answers);
+            }))
+            return "the ride build stopped: " + firstMessage(dialogs);
         return std::nullopt;
     };
     if (auto failure = work()) {
@@ -411,7 +424,10 @@ void carBuild(benchmark::State& state, uint32_t scale) {
     settings.OverwriteWithoutPrompt = true;
     auto work = [&]() -> std::optional<std::string> {
         zw::OvlWriter writer;
-        if (!zw::buildCarPair(c.car, settings, writer, dialogs)) return "the car build stopped: " + firstMessage(dialogs);
+        if (!zw::runAsking(dialogs, zw::Language::English, [&](const zw::Answers& answers) {
+                return zw::buildCarPair(c.car, settings, writer, answers);
+            }))
+            return "the car build stopped: " + firstMessage(dialogs);
         return std::nullopt;
     };
     if (auto failure = work()) {
@@ -535,9 +551,10 @@ std::vector<fs::path> builtPairs(const fs::path& folder) {
     zw::LookupResults results;
     zw::RideData ride;
     zw::OvlWriter rideWriter;
-    if (!zw::readRideDataFile(rideFolder / "CTR_BahnDaten_Beispielbahn.txt", files, results, ride, dialogs,
-                              zw::Language::German) ||
-        !zw::buildRidePair(ride, settings, rideWriter, dialogs)) {
+    if (!readInto(zw::readRideDataFile(rideFolder / "CTR_BahnDaten_Beispielbahn.txt", files, results), ride, dialogs) ||
+        !zw::runAsking(dialogs, zw::Language::English, [&](const zw::Answers& answers) {
+            return zw::buildRidePair(ride, settings, rideWriter, answers);
+        })) {
         throw std::runtime_error("the example ride was not built: " + firstMessage(dialogs));
     }
     zw::test::ModelFixtureOptions model;
@@ -549,7 +566,9 @@ std::vector<fs::path> builtPairs(const fs::path& folder) {
     model.textureEdge = 64;
     const zw::CarData car = carCase(folder.parent_path().filename().string() + "-car", model).car;
     zw::OvlWriter carWriter;
-    if (!zw::buildCarPair(car, settings, carWriter, dialogs)) {
+    if (!zw::runAsking(dialogs, zw::Language::English, [&](const zw::Answers& answers) {
+            return zw::buildCarPair(car, settings, carWriter, answers);
+        })) {
         throw std::runtime_error("the car was not built: " + firstMessage(dialogs));
     }
     return {zw::rideCommonFile(ride), zw::rideUniqueFile(ride), zw::carCommonFile(car), zw::carUniqueFile(car)};

@@ -21,6 +21,7 @@
 #include "ovl/OvlPairAssembly.h"
 #include "ovl/OvlWriter.h"
 #include "support/ModelPairFixture.h"
+#include "support/Reported.h"
 #include "support/ScriptedDialogs.h"
 
 #ifdef _WIN32
@@ -78,19 +79,24 @@ int main(int argc, char** argv) {
         zw::test::ScriptedDialogs dialogs;
         std::optional<zw::ModelPair> model;
         bestRead = std::min(bestRead, millisecondsOf([&] {
-            model = zw::readCarModelPair(folder, "BenchCar", dialogs, zw::Language::English);
+            model = zw::test::reported(dialogs, zw::Language::English, [&](zw::Report& report) {
+                return zw::readCarModelPair(folder, "BenchCar", report);
+            });
         }));
         if (!model) {
             std::fprintf(stderr, "the model was refused: %s\n", dialogs.messages().empty() ? "" : dialogs.messages()[0].c_str());
             return 1;
         }
         zw::OvlWriter writer;
-        writer.beginPair(dialogs, zw::Language::English);
-        writer.startBlock(zw::part::UniqueStructures);
-        writer.startBlock(zw::part::CommonStructures);
+        zw::Report writerReport;
+        writer.beginPair(writerReport);
+        writer.startBlock(zw::OvlPart::UniqueStructures);
+        writer.startBlock(zw::OvlPart::CommonStructures);
         bool done = false;
         bestReEmit = std::min(bestReEmit, millisecondsOf([&] {
-            done = zw::reEmitModel(writer, *model, "BenchCar", dialogs, zw::Language::English);
+            done = zw::test::reported(dialogs, zw::Language::English, [&](zw::Report& report) {
+                return zw::reEmitModel(writer, *model, "BenchCar", report);
+            });
         }));
         if (!done) {
             std::fprintf(stderr, "the re-emission stopped: %s\n", dialogs.messages().empty() ? "" : dialogs.messages()[0].c_str());

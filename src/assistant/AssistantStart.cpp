@@ -1,6 +1,5 @@
 #include "assistant/AssistantStart.h"
 
-#include "base/Dialogs.h"
 #include "base/Encoding.h"
 #include "base/SafeFile.h"
 #include "ovl/TrackSetSections.h"
@@ -31,22 +30,21 @@ std::vector<std::string> readTrackTypeSections(const std::filesystem::path& comm
     throw std::runtime_error(sections.problem);
 }
 
-std::optional<AssistantLists> loadAssistantListsForStart(const std::filesystem::path& executableFolder,
-                                                         const std::filesystem::path& gamePath, Dialogs& dialogs,
-                                                         Language language, const TksNameReader& reader) {
+Result<AssistantLists> loadAssistantListsForStart(const std::filesystem::path& executableFolder,
+                                                  const std::filesystem::path& gamePath, const TksNameReader& reader) {
+    Result<AssistantLists> loaded;
     auto folder = findAssistantDataFolder(executableFolder);
     if (!folder) {
-        dialogs.showMessage(message("assistantListsUnreadable", language,
-                                    {pathText(executableFolder / "data" / "assistant" / kTrackCatalogueFile) +
-                                     ": not found"}));
-        return std::nullopt;
+        loaded.report.message("assistantListsUnreadable",
+                              {pathText(executableFolder / "data" / "assistant" / kTrackCatalogueFile) + ": not found"});
+        return loaded;
     }
     AssistantLists lists;
     try {
         lists = loadAssistantLists(*folder);
     } catch (const AssistantDataError& e) {
-        dialogs.showMessage(message("assistantListsUnreadable", language, {pathText(e.file) + ": " + e.what()}));
-        return std::nullopt;
+        loaded.report.message("assistantListsUnreadable", {pathText(e.file) + ": " + e.what()});
+        return loaded;
     }
     auto failures = readTrackSectionsFromGame(lists, gamePath, reader);
     if (!failures.empty()) {
@@ -54,9 +52,10 @@ std::optional<AssistantLists> loadAssistantListsForStart(const std::filesystem::
         for (const auto& failure : failures) {
             list += "\r\n" + failure.trackType + " (" + pathText(failure.file) + "): " + failure.reason;
         }
-        dialogs.showMessage(message("assistantTrackTypesUnreadable", language, {list}));
+        loaded.report.message("assistantTrackTypesUnreadable", {list});
     }
-    return lists;
+    loaded.value = std::move(lists);
+    return loaded;
 }
 
 }  // namespace zw

@@ -3,6 +3,10 @@
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
+#else
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #endif
 
 namespace zw {
@@ -95,14 +99,42 @@ std::vector<ListedEntry> listFolder(const fs::path& folder, std::error_code& err
 #else
 
 std::vector<ListedEntry> listFolder(const fs::path& folder, std::error_code& error) {
+    // The system's own listing: the kind of most entries comes with their names, and a link is
+    // looked at only to learn what it names (a check walks through thousands of folders).
+    error.clear();
     std::vector<ListedEntry> entries;
-    fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, error);
-    for (; !error && it != fs::directory_iterator(); it.increment(error)) {
-        std::error_code probe;
-        entries.push_back({it->path().filename(), it->is_directory(probe), it->is_regular_file(probe),
-                           it->is_symlink(probe)});
+    DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+    if (dir == nullptr) {
+        error = {errno, std::generic_category()};
+        return entries;
     }
-    if (error) entries.clear();
+    for (;;) {
+        errno = 0;
+        const dirent* e = readdir(dir);
+        if (e == nullptr) {
+            if (errno != 0) {
+                error = {errno, std::generic_category()};
+                entries.clear();
+            }
+            break;
+        }
+        const std::string_view name = e->d_name;
+        if (name == "." || name == "..") continue;
+        ListedEntry entry{fs::path(name), false, false, false};
+        unsigned char type = e->d_type;
+        struct stat status {};
+        if (type == DT_UNKNOWN && fstatat(dirfd(dir), e->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0) {
+            type = S_ISLNK(status.st_mode) ? DT_LNK : S_ISDIR(status.st_mode) ? DT_DIR : S_ISREG(status.st_mode) ? DT_REG : DT_UNKNOWN;
+        }
+        entry.isLink = type == DT_LNK;
+        if (entry.isLink && fstatat(dirfd(dir), e->d_name, &status, 0) == 0) {
+            type = S_ISDIR(status.st_mode) ? DT_DIR : S_ISREG(status.st_mode) ? DT_REG : DT_UNKNOWN;
+        }
+        entry.isFolder = type == DT_DIR;
+        entry.isFile = type == DT_REG;
+        entries.push_back(std::move(entry));
+    }
+    closedir(dir);
     return entries;
 }
 

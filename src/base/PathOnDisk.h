@@ -45,7 +45,7 @@ std::optional<std::filesystem::path> pathAsFoundOnDisk(const std::filesystem::pa
 // that is ambiguous (the rest are then left as they were).
 bool findPathsOnDisk(std::initializer_list<std::filesystem::path*> paths, Dialogs& dialogs, Language language);
 
-// The same for a core command: the message about two names that differ only in case goes to `report`.
+// The same, with the message put in `report`.
 std::optional<std::filesystem::path> pathAsFoundOnDisk(const std::filesystem::path& path, Report& report);
 bool findPathsOnDisk(std::initializer_list<std::filesystem::path*> paths, Report& report);
 

@@ -17,7 +17,9 @@ std::string filled(MessageId id, Language language, const std::vector<HeldArg>& 
 
 }  // namespace
 
-std::string ReportMessage::text(Language language) const { return filled(id, language, args); }
+std::string ReportMessage::text(Language language) const {
+    return composed ? composed(language) : filled(id, language, args);
+}
 
 std::string Question::text(Language language) const { return filled(id, language, args); }
 

@@ -9,6 +9,7 @@
 // its report and returns. The front end asks, adds the answer to the command's Answers and runs the
 // command again, which then gives the same messages up to the question and goes on.
 
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -34,6 +35,9 @@ struct ReportMessage {
     MessageId id;
     std::vector<HeldArg> args;
     bool isError = false;
+    // A message put together from several catalogue texts (a heading and lines below it): rendered by
+    // this in the front end's language instead of `id` and `args`.
+    std::function<std::string(Language)> composed = nullptr;
 
     std::string text(Language language) const;
 };
@@ -65,6 +69,10 @@ public:
     void message(MessageId id, std::initializer_list<MessageArg> args = {});
     void error(MessageId id, std::initializer_list<MessageArg> args = {});
     void add(ReportMessage entry) { messages_.push_back(std::move(entry)); }
+    // A message made of several catalogue texts, rendered in the front end's language.
+    void composed(std::function<std::string(Language)> render) {
+        messages_.push_back({{}, {}, false, std::move(render)});
+    }
     // Adds another report's messages (and its question, when this one has none yet).
     void append(const Report& other);
 

@@ -1,8 +1,16 @@
 #include "base/SafeFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 #include "base/FileFaults.h"
 #include "base/FolderListing.h"
@@ -124,6 +132,85 @@ bool appendWholeFile(const std::filesystem::path& path, std::string& buffer, std
     if (std::ferror(file.get())) return fail();
     if (error) error->clear();
     return true;
+}
+
+void FileBuffer::reserve(size_t size) {
+    if (size <= capacity_) return;
+    const size_t capacity = std::max(size, capacity_ + capacity_ / 2);
+    auto grown = std::make_unique_for_overwrite<char[]>(capacity);  // not filled: the read writes it
+    if (size_ > 0) std::memcpy(grown.get(), data_.get(), size_);
+    data_ = std::move(grown);
+    capacity_ = capacity;
+}
+
+bool FileBuffer::read(const fs::path& path, std::error_code& error, uintmax_t largest) {
+    size_ = 0;
+    fileSize_ = 0;
+    error.clear();
+    if (std::error_code held = heldFileFaultFor(path)) {
+        error = held;
+        return false;
+    }
+    // The system's own calls where there are such: no stream, no buffer of its own, and a read of
+    // the whole file straight into this memory.
+#ifdef _WIN32
+    errno = 0;
+    FileHandle file = openFile(path, false);
+    if (!file) {
+        error = openError();  // tells a file another program holds from one denied
+        return false;
+    }
+    struct _stat64 status {};
+    const bool sized = _fstat64(_fileno(file.get()), &status) == 0;
+    const auto readSome = [&](char* into, size_t count) -> long long {
+        const size_t got = std::fread(into, 1, count, file.get());
+        return got == 0 && std::ferror(file.get()) ? -1 : static_cast<long long>(got);
+    };
+#else
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    };
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = lastError();
+        return false;
+    }
+    const Closer closer{fd};
+    struct stat status {};
+    const bool sized = fstat(fd, &status) == 0;
+    const auto readSome = [&](char* into, size_t count) -> long long {
+        for (;;) {
+            const ssize_t got = ::read(fd, into, count);
+            if (got >= 0 || errno != EINTR) return got;
+        }
+    };
+#endif
+    fileSize_ = sized && status.st_size > 0 ? static_cast<uintmax_t>(status.st_size) : 0;
+    if (fileSize_ > largest || fileSize_ >= SIZE_MAX / 2) {
+        error = std::make_error_code(std::errc::file_too_large);
+        return false;
+    }
+    // Room for the whole file and one byte more; the file is read to its end (a read that gives
+    // nothing), also when it grew since it was opened.
+    reserve(static_cast<size_t>(fileSize_) + 1);
+    for (;;) {
+        if (size_ == capacity_) reserve(size_ + 65536);
+        errno = 0;
+        const long long got = readSome(data_.get() + size_, capacity_ - size_);
+        if (got < 0) {
+            error = lastError();
+            size_ = 0;
+            return false;
+        }
+        if (got == 0) return true;
+        size_ += static_cast<size_t>(got);
+        if (size_ > largest) {
+            size_ = 0;
+            error = std::make_error_code(std::errc::file_too_large);
+            return false;
+        }
+    }
 }
 
 fs::path temporarySibling(const fs::path& path) {

@@ -5,7 +5,9 @@
 // Every create, write, flush, rename and remove of the program's writers goes through the functions
 // here, which consult the test seam of FileFaults.h before each one.
 
+#include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -21,6 +23,27 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path, std:
 // kept from file to file keeps its memory, so reading many files asks the system for no new pages.
 // False (and `error` set) when the file cannot be opened or read; `buffer` is then empty.
 bool readWholeFileInto(const std::filesystem::path& path, std::string& buffer, std::error_code* error = nullptr);
+
+// Memory that file after file is read into: it grows (never shrinks) to the largest file read, and
+// is neither cleared nor filled before a read, so that reading many files costs the reads alone.
+class FileBuffer {
+public:
+    // Replaces the content with the bytes of the whole file at `path`, in one read where the file
+    // is as large as it was when opened. A file of more than `largest` bytes is not read (error:
+    // file too large). False (and `error` set) when the file cannot be opened or read; the buffer is
+    // then empty. `fileSize()` tells the size the file had when it was opened (0 when unknown).
+    bool read(const std::filesystem::path& path, std::error_code& error, uintmax_t largest = UINTMAX_MAX);
+    std::string_view bytes() const { return {data_.get(), size_}; }
+    uintmax_t fileSize() const { return fileSize_; }
+
+private:
+    void reserve(size_t size);
+
+    std::unique_ptr<char[]> data_;
+    size_t capacity_ = 0;
+    size_t size_ = 0;
+    uintmax_t fileSize_ = 0;
+};
 
 // Appends the bytes of a whole file to `buffer`, read straight into it: the buffer grows once, by
 // the file's size, and no other copy is made. False (and `error` set) when the file cannot be

@@ -2,9 +2,9 @@
 
 #include <system_error>
 
-#include "base/Dialogs.h"
 #include "base/Encoding.h"
 #include "base/FolderListing.h"
+#include "base/Report.h"
 #include "base/SafeFile.h"
 
 namespace zw {
@@ -42,39 +42,39 @@ MessageId overwriteQuestionId(PairKind earlier) {
 
 }  // namespace
 
-bool BuildOutputFolder::prepare(PairKind building, bool OverwriteWithoutPrompt, Dialogs& dialogs,
-                                Language language) {
-    const std::filesystem::path& folder = files_.folder;
-    if (const std::error_code error = makeFolder(folder, made_)) {
-        // Not there and not made (or a file of that name): nothing could be written into it.
-        dialogs.showMessage(message("outputFolderNotCreated", language,
-                                    {displayName(folder), asciiOnlyText(error.message())}));
-        return false;
-    }
-    if (made_) return true;
+bool BuildOutputFolder::mayWrite(PairKind building, bool OverwriteWithoutPrompt, Report& report,
+                                 const Answers& answers) const {
     const bool hasUnique = std::filesystem::exists(files_.unique);
     if (!hasUnique && !std::filesystem::exists(files_.common)) return true;
     const PairKind earlier = earlierPairKind(files_.unique);
     if (earlier != PairKind::Unknown && earlier != building) {
         const MessageId id = earlier == PairKind::Ride ? MessageId("buildWouldReplaceRidePair") : MessageId("buildWouldReplaceCarPair");
-        dialogs.showMessage(message(id, language, {displayName(folder)}));
+        report.message(id, {displayName(files_.folder)});
         return false;
     }
     if (OverwriteWithoutPrompt) return true;
     const std::filesystem::path& named = hasUnique ? files_.unique : files_.common;
-    return dialogs.askYesNo(message("warningCaption", language),
-                            message(overwriteQuestionId(earlier), language, {displayName(named)}));
+    return report.ask(Question{"warningCaption", overwriteQuestionId(earlier), {displayName(named)}}, answers);
 }
 
-void BuildOutputFolder::removeIfMadeAndEmpty(Dialogs* dialogs, Language language) {
+bool BuildOutputFolder::make(Report& report) {
+    const std::filesystem::path& folder = files_.folder;
+    if (const std::error_code error = makeFolder(folder, made_)) {
+        // Not there and not made (or a file of that name): nothing could be written into it.
+        report.message("outputFolderNotCreated", {displayName(folder), asciiOnlyText(error.message())});
+        return false;
+    }
+    return true;
+}
+
+void BuildOutputFolder::removeIfMadeAndEmpty(Report* report) {
     if (!made_) return;
     const std::filesystem::path& folder = files_.folder;
     std::error_code error;
     if (!listFolder(folder, error).empty() || error) return;  // whatever stands in it is not ours to drop
     error = removeFile(folder);
-    if (error && dialogs) {
-        dialogs->showMessage(
-            message("outputFolderNotRemoved", language, {displayName(folder), asciiOnlyText(error.message())}));
+    if (error && report) {
+        report->message("outputFolderNotRemoved", {displayName(folder), asciiOnlyText(error.message())});
     }
     made_ = false;
 }

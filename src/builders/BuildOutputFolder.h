@@ -1,7 +1,7 @@
 #pragma once
-// The first step of a pair build: the output folder, and the overwrite question when an earlier
-// pair stands in it (a pair of the other kind is never replaced); and, when the build stops, the
-// folder it made taken away again.
+// The output folder of a pair build: the overwrite question when an earlier pair stands in it (a
+// pair of the other kind is never replaced), asked before anything is written; the folder made;
+// and, when the build stops, the folder it made taken away again.
 
 #include <filesystem>
 #include <string>
@@ -12,7 +12,8 @@
 
 namespace zw {
 
-class Dialogs;
+class Report;
+class Answers;
 
 // Where a pair is written: <folder>/<object name>/<object name>.common.ovl and .unique.ovl. The
 // Windows-1252 object name becomes a path once, at the start of a build.
@@ -27,33 +28,38 @@ class BuildOutputFolder {
 public:
     explicit BuildOutputFolder(const PairFiles& files) : files_(files) {}
 
-    // Makes the folder. When it was there already and holds the pair's common or unique file: a pair
-    // of the other kind than `building` stops the build with a message, whatever
-    // `OverwriteWithoutPrompt` says (a ride and a car of one object name would replace each other);
-    // otherwise the overwrite question naming the file and what it holds is asked (caption
-    // "Warnung"/"Warning") unless `OverwriteWithoutPrompt`. A folder that is neither there nor made
-    // is reported ("outputFolderNotCreated"). True when the build may go on.
-    bool prepare(PairKind building, bool OverwriteWithoutPrompt, Dialogs& dialogs, Language language);
+    // Whether the build may write into the folder, decided without writing: when it holds the pair's
+    // common or unique file, a pair of the other kind than `building` stops the build with a message,
+    // whatever `OverwriteWithoutPrompt` says (a ride and a car of one object name would replace each
+    // other); otherwise the overwrite question naming the file and what it holds (caption
+    // "Warnung"/"Warning") is asked through `report` unless `OverwriteWithoutPrompt` or `answers`
+    // hold Yes for it. True when the build may go on.
+    bool mayWrite(PairKind building, bool OverwriteWithoutPrompt, Report& report, const Answers& answers) const;
 
-    // Runs `build` (true when the pair was written, false when it stopped with a message) and, when it
-    // stopped or threw, removes the folder if `prepare` made it and it is still empty, so a stopped
-    // build leaves nothing behind. A folder that was there before is never removed.
+    // Makes the folder when it is not there; a folder that is neither there nor made is reported
+    // ("outputFolderNotCreated"). True when it stands.
+    bool make(Report& report);
+
+    // Runs `build` (true when the pair was written, false when it stopped with a message in
+    // `report`) and, when it stopped or threw, removes the folder if `make` made it and it is still
+    // empty, so a stopped build leaves nothing behind. A folder that was there before is never
+    // removed.
     template <class Build>
-    bool runBuild(Build&& build, Dialogs& dialogs, Language language) {
+    bool runBuild(Build&& build, Report& report) {
         bool result = false;
         try {
             result = build();
         } catch (...) {
-            removeIfMadeAndEmpty(nullptr, language);
+            removeIfMadeAndEmpty(nullptr);
             throw;
         }
-        if (!result) removeIfMadeAndEmpty(&dialogs, language);
+        if (!result) removeIfMadeAndEmpty(&report);
         return result;
     }
 
 private:
-    // A removal that fails is reported on `dialogs` when given.
-    void removeIfMadeAndEmpty(Dialogs* dialogs, Language language);
+    // A removal that fails is reported in `report` when given.
+    void removeIfMadeAndEmpty(Report* report);
 
     PairFiles files_;
     bool made_ = false;

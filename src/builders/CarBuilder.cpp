@@ -5,13 +5,13 @@
 #include <vector>
 #include <system_error>
 
-#include "base/Dialogs.h"
 #include "base/Encoding.h"
 #include "base/SafeFile.h"
 #include "base/Settings.h"
 #include "builders/BuildOutputFolder.h"
 #include "builders/CarPairLayout.h"
 #include "builders/CarRoleChecks.h"
+#include "builders/PairBuild.h"
 #include "builders/RideCar.h"
 #include "builders/RideTrain.h"
 #include "datafiles/CarData.h"
@@ -23,46 +23,8 @@
 namespace zw {
 namespace {
 
-// The model pairs of one build, each read and checked once however many roles name it (by the same
-// name, as written in the car data), so a model named twice is re-emitted twice from one reading.
-class ModelsOfTheBuild {
-public:
-    ModelsOfTheBuild(const CarData& car, Dialogs& dialogs, Language language)
-        : car_(car), dialogs_(dialogs), language_(language) {}
-
-    // The model read with the car checks and its structures checked, or nullptr after a message.
-    const ModelPair* get(const std::string& modelName) {
-        if (const auto known = models_.find(modelName); known != models_.end()) return &known->second;
-        std::optional<ModelPair> model = readCarModelPair(car_.CarFolder, modelName, dialogs_, language_);
-        if (!model || !checkModelStructures(*model, modelName, dialogs_, language_)) return nullptr;
-        return &models_.emplace(modelName, std::move(*model)).first->second;
-    }
-
-private:
-    const CarData& car_;
-    Dialogs& dialogs_;
-    Language language_;
-    std::map<std::string, ModelPair> models_;
-};
-
-// Step 7 for one naming of a model: re-emitted from its one reading.
-bool emitModel(const std::string& modelName, ModelsOfTheBuild& models, OvlWriter& writer,
-               Dialogs& dialogs, Language language, const CarBuildSteps& steps) {
-    const ModelPair* model = models.get(modelName);
-    if (model == nullptr) return false;
-    try {
-        return steps.reEmitModel(writer, *model, modelName, dialogs, language);
-    } catch (const BinaryReadError& fault) {
-        // An address inside the model that leads outside it.
-        showModelPairFault(fault, dialogs, language);
-        return false;
-    }
-}
-
-// Step 7: for each role in order, part A then part B, the model it names. The part files refer to
-// the models' data, so `models` is kept until the pair has been assembled.
-bool emitModels(const CarData& car, ModelsOfTheBuild& models, OvlWriter& writer, Dialogs& dialogs, Language language,
-                const CarBuildSteps& steps) {
+// The namings of models in build order: for each role, part A then part B.
+std::vector<const std::string*> modelNamings(const CarData& car) {
     std::vector<const std::string*> namings;
     for (CarRole role : kCarRoles) {
         const CarRoleData& r = car.role(role);
@@ -70,42 +32,77 @@ bool emitModels(const CarData& car, ModelsOfTheBuild& models, OvlWriter& writer,
             if (!modelName->empty()) namings.push_back(modelName);
         }
     }
-    for (const std::string* modelName : namings) {
-        if (!emitModel(*modelName, models, writer, dialogs, language, steps)) return false;
-    }
-    return true;
+    return namings;
 }
 
-// Steps 3 to 10, into an output folder that is ready: true when the pair was written.
-bool assembleCarPair(const CarData& car, const PairFiles& files, const Settings& settings,
-                     OvlWriter& writer, Dialogs& dialogs, const CarBuildSteps& steps) {
-    const Language language = languageOf(settings.UseEnglish);
-    writer.beginPair(dialogs, language, car.CarObjectName);
-    writer.startBlock(part::UniqueStructures);
+// The model pairs of one build, each read and checked once however many roles name it (by the same
+// name, as written in the car data), so a model named twice is re-emitted twice from one reading.
+// The part files refer to the models' data, so they are kept until the pair has been assembled.
+class ModelsOfTheBuild {
+public:
+    explicit ModelsOfTheBuild(const CarData& car) : car_(car) {}
 
+    // Reads and checks every model the car names, before anything is written: false after a message.
+    bool read(Report& report) {
+        for (const std::string* modelName : modelNamings(car_)) {
+            if (models_.count(*modelName) > 0) continue;
+            std::optional<ModelPair> model = readCarModelPair(car_.CarFolder, *modelName, report);
+            if (!model || !checkModelStructures(*model, *modelName, report)) return false;
+            models_.emplace(*modelName, std::move(*model));
+        }
+        return true;
+    }
+
+    // Step 7: for each naming in order, the model re-emitted from its one reading.
+    bool emit(OvlWriter& writer, Report& report, const CarBuildSteps& steps) const {
+        for (const std::string* modelName : modelNamings(car_)) {
+            try {
+                if (!steps.reEmitModel(writer, models_.at(*modelName), *modelName, report)) return false;
+            } catch (const BinaryReadError& fault) {
+                // An address inside the model that leads outside it.
+                reportModelPairFault(fault, report);
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    const CarData& car_;
+    std::map<std::string, ModelPair> models_;
+};
+
+// The checks before anything is written: the roles, then the models.
+bool checkCar(const CarData& car, ModelsOfTheBuild& models, Report& report) {
     if (const std::optional<CarRoleCheckFailure> failed = failedCarRoleCheck(car)) {
         if (failed->argument.empty()) {
-            dialogs.showMessage(message(failed->messageId, language));
+            report.message(failed->messageId);
         } else {
-            dialogs.showMessage(message(failed->messageId, language, {failed->argument}));
+            report.message(failed->messageId, {failed->argument});
         }
         return false;
     }
+    return models.read(report);
+}
 
+// Steps 3 to 8, into the begun pair: the pair's contents for the assembly.
+std::optional<OvlPairContents> writeCarPair(const CarData& car, const ModelsOfTheBuild& models,
+                                            const Settings& settings, OvlWriter& writer, Report& report,
+                                            const CarBuildSteps& steps) {
+    writer.startBlock(OvlPart::UniqueStructures);
     for (CarRole role : kCarRoles) {
         if (hasOwnRideCar(car.role(role))) writeRideCar(writer, car, role, settings.AddOnsEnabled);
     }
     writeRideTrain(writer, car);
 
-    writer.startBlock(part::UniqueStructures);
-    writer.startBlock(part::CommonStructures);
-    ModelsOfTheBuild models(car, dialogs, language);
-    if (!emitModels(car, models, writer, dialogs, language, steps)) return false;
+    writer.startBlock(OvlPart::UniqueStructures);
+    writer.startBlock(OvlPart::CommonStructures);
+    if (!models.emit(writer, report, steps)) return std::nullopt;
 
     OvlPairContents contents;
     contents.loaderTypes = carLoaderTypeList();
     contents.uniqueReferences = carUniqueReferences(car);
-    return assemblePair(writer, contents, files.common, files.unique, dialogs, language);
+    return contents;
 }
 
 }  // namespace
@@ -115,16 +112,14 @@ std::filesystem::path carOutputFolder(const CarData& car) { return carPairFiles(
 std::filesystem::path carCommonFile(const CarData& car) { return carPairFiles(car).common; }
 std::filesystem::path carUniqueFile(const CarData& car) { return carPairFiles(car).unique; }
 
-bool buildCarPair(const CarData& car, const Settings& settings,
-                  OvlWriter& writer, Dialogs& dialogs, const CarBuildSteps& steps) {
-    const Language language = languageOf(settings.UseEnglish);
-    const PairFiles files = carPairFiles(car);
-    BuildOutputFolder output(files);
-    if (!output.prepare(PairKind::Car, settings.OverwriteWithoutPrompt, dialogs, language)) {
-        return false;
-    }
-    return output.runBuild([&] { return assembleCarPair(car, files, settings, writer, dialogs, steps); }, dialogs,
-                           language);
+Result<PairFiles> buildCarPair(const CarData& car, const Settings& settings, OvlWriter& writer,
+                               const Answers& answers, const CarBuildSteps& steps) {
+    ModelsOfTheBuild models(car);
+    const PairBuild build{
+        PairKind::Car, car.CarFolder, car.CarObjectName,
+        [&](Report& report) { return checkCar(car, models, report); },
+        [&](Report& report) { return writeCarPair(car, models, settings, writer, report, steps); }};
+    return buildPair(build, settings, writer, answers);
 }
 
 }  // namespace zw

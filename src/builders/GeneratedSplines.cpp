@@ -20,18 +20,20 @@ constexpr std::array<std::array<double, 9>, 4> kNodes{{
 constexpr std::array<double, 4> kSegmentLengths{0.87, 0.51, 0.87, 0.51};
 
 void writeGeneratedSpline(OvlWriter& writer) {
-    OvlPartWriter out = writer.into(part::CommonStructures);
+    OvlPartWriter out = writer.into(OvlPart::CommonStructures);
     const uint32_t start = out.offset();
     const uint32_t n = static_cast<uint32_t>(kNodes.size());
     const uint32_t m = n;  // closed: as many segments as nodes
-    out.word(n);
-    out.pointer(part::CommonStructures, start + spline::HeaderSize);
-    out.word(1);
-    out.floatWord(2.76);
-    out.floatWord(0.36);
-    out.pointer(part::CommonStructures, start + spline::HeaderSize + spline::NodeSize * n);
-    out.pointer(part::CommonStructures, start + spline::HeaderSize + spline::NodeSize * n + spline::SegmentLengthSize * m);
-    out.floatWord(0.0);
+    out.at(spline::NodeCount).word(n);
+    out.at(spline::Nodes).pointer(OvlPart::CommonStructures, start + spline::HeaderSize);
+    out.at(spline::Closed).word(1);
+    out.at(spline::TotalLength).floatWord(2.76);
+    out.at(spline::Unknown16).floatWord(0.36);
+    out.at(spline::SegmentLengths).pointer(OvlPart::CommonStructures, start + spline::HeaderSize + spline::NodeSize * n);
+    out.at(spline::SegmentRecords)
+        .pointer(OvlPart::CommonStructures, start + spline::HeaderSize + spline::NodeSize * n + spline::SegmentLengthSize * m);
+    out.at(spline::Unknown28).floatWord(0.0);
+    out.at(spline::HeaderSize);
     for (const auto& node : kNodes) {
         for (double v : node) out.floatWord(v);
     }
@@ -44,7 +46,7 @@ void writeGeneratedSpline(OvlWriter& writer) {
 }  // namespace
 
 void makeGeneratedSplines(OvlWriter& writer, uint32_t splineLoaderType) {
-    writer.startBlock(part::CommonStructures);
+    writer.startBlock(OvlPart::CommonStructures);
     for (const char* name : {"carcar:spl", "tracktrack:spl"}) {
         writer.makeSymbolAndLoader(OvlFileKind::Common, name, splineLoaderType);
         writeGeneratedSpline(writer);

@@ -12,12 +12,15 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <vector>
 
 #include "base/Messages.h"
+#include "ovl/ModelPair.h"
 
 namespace zw {
 
-class Dialogs;
+class Report;
 class OvlWriter;
 struct RideData;
 
@@ -27,9 +30,23 @@ inline constexpr const char* kPeepSplinePairName = "PeepPathSpline";
 // PeepSplineCount: the path splines, and the loop spline when it is named.
 uint32_t PeepSplineCount(const RideData& ride);
 
-// Copies the peep splines from the pair in `ride.DataFileFolder`. Returns false when it stopped the
-// build, its message shown. With no peep splines it does nothing and does not open the pair.
-bool copyPeepSplines(OvlWriter& writer, const RideData& ride, uint32_t splineLoaderType, Dialogs& dialogs,
-                     Language language);
+// The spline pair read and checked, and the symbol of each peep spline in it: the loop spline first,
+// then the path splines in their order.
+struct PeepSplineSource {
+    ModelPair pair;
+    std::vector<size_t> splines;  // indexes into pair.symbols()
+};
+
+// Reads the spline pair from `ride.DataFileFolder` and finds each peep spline in it, before anything
+// is written: nullopt after its message in `report`.
+std::optional<PeepSplineSource> readPeepSplines(const RideData& ride, Report& report);
+
+// Copies the peep splines into a new block of part file 5: false after a message (a malformed
+// spline) in `report`.
+bool writePeepSplines(OvlWriter& writer, const PeepSplineSource& source, uint32_t splineLoaderType, Report& report);
+
+// Both: copies the peep splines from the pair in `ride.DataFileFolder`. Returns false when it stopped the
+// build, its message in `report`. With no peep splines it does nothing and does not open the pair.
+bool copyPeepSplines(OvlWriter& writer, const RideData& ride, uint32_t splineLoaderType, Report& report);
 
 }  // namespace zw

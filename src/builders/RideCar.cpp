@@ -4,6 +4,7 @@
 
 #include "builders/CarPairLayout.h"
 #include "ovl/OvlWriter.h"
+#include "ovl/RideCarLayout.h"
 
 namespace zw {
 namespace {
@@ -30,65 +31,60 @@ void writeRideCar(OvlWriter& writer, const CarData& car, CarRole role, bool AddO
     const std::vector<int32_t> seats = r.PeepSeatingPositions.empty() ? std::vector<int32_t>{11} : r.PeepSeatingPositions;
     const bool seatingList = seats.size() > 1;
 
+    constexpr auto& L = rideCar::kRideCar;
     writer.makeSymbolAndLoader(OvlFileKind::Unique, rideCarSymbol(car, role), carLoaderType::RideCar);
-    OvlPartWriter out = writer.into(part::UniqueStructures);
-    out.at(0).string(car.CarObjectName + std::string(carRoleName(role)));
-    out.at(4).string("WagenNameUnknown2totalegal");
-    out.at(8);
+    OvlPartWriter out = writer.into(OvlPart::UniqueStructures);
+    out.at(L["name"]).string(car.CarObjectName + std::string(carRoleName(role)));
+    out.at(L["second name"]).string("WagenNameUnknown2totalegal");
+    out.at(L["PeepSitzposition or seating list marker"]);
     if (seatingList) {
         out.signedWord(AddOnsEnabled ? kSeatingListMarkerWithAddOns : kSeatingListMarker);
     } else {
         out.signedWord(seats.front());
     }
-    symbolSlot(out, rideCarModelSymbol(r.ModelNamePartA, r.IncludeSVDPartA));  // 12
-    out.at(16).floatWord(r.InertiaPartA);
-    symbolSlot(out, rideCarModelSymbol(r.ModelNamePartB, r.IncludeSVDPartB));  // 20
-    out.at(24).signedWord(r.TurnaxisType);
-    out.at(28).floatWord(r.InertiaPartB);
-    out.at(32).floatWord(r.TurnaxisStability);
-    out.at(36).word(0);
-    out.at(40).floatWord(-1.0);
-    out.at(44).floatWord(r.TurnaxisMomentum);
-    out.at(48).word(0);
-    out.at(52).floatWord(r.TurnaxisUnknown);
-    out.at(56).floatWord(r.TurnaxisStopper);
-    out.at(60).word(r.SideSwing != 0.0 || r.HeightSwing != 0.0 ? 1 : 0);
-    out.at(64).floatWord(r.SideSwing);
-    out.at(68).floatWord(r.HeightSwing);
-    out.at(72).floatWord(r.SideSwing);
-    out.at(76);
+    out.at(L["ModellnameTeilA"]);
+    symbolSlot(out, rideCarModelSymbol(r.ModelNamePartA, r.IncludeSVDPartA));
+    out.at(L["InertiaPartA"]).floatWord(r.InertiaPartA);
+    out.at(L["ModellnameTeilB"]);
+    symbolSlot(out, rideCarModelSymbol(r.ModelNamePartB, r.IncludeSVDPartB));
+    out.at(L["TurnaxisType"]).signedWord(r.TurnaxisType);
+    out.at(L["InertiaPartB"]).floatWord(r.InertiaPartB);
+    out.at(L["TurnaxisStability"]).floatWord(r.TurnaxisStability).word(0).floatWord(-1.0);
+    out.at(L["TurnaxisMomentum"]).floatWord(r.TurnaxisMomentum).word(0);
+    out.at(L["TurnaxisUnknown"]).floatWord(r.TurnaxisUnknown);
+    out.at(L["TurnaxisStopper"]).floatWord(r.TurnaxisStopper);
+    out.at(L["swing flag"]).word(r.SideSwing != 0.0 || r.HeightSwing != 0.0 ? 1 : 0);
+    out.at(L["SideSwing"]).floatWord(r.SideSwing);
+    out.at(L["HeightSwing"]).floatWord(r.HeightSwing);
+    out.at(L["SideSwing again"]).floatWord(r.SideSwing);
+    out.at(L["AnimFeatureStart"]);
     for (int32_t animation : {r.AnimFeatureStart, r.AnimFeatureLoop, r.AnimFeatureStop, r.AnimFeatureIdle,
                               r.AnimRestraintOpening, r.AnimRestraintOpenedIdle, r.AnimRestraintClosing,
                               r.AnimRestraintClosedIdle, r.AnimDoorOpening, r.AnimDoorOpenedIdle, r.AnimDoorClosing,
                               r.AnimDoorClosedIdle}) {
         out.signedWord(animation);
     }
-    out.at(124);
+    out.at(L["AnimDoorClosedIdle"] + 4);
     for (int i = 0; i < 8; ++i) out.signedWord(-1);
-    out.at(156);
+    out.at(L["seating list count"]);
     if (seatingList) {
         out.word(static_cast<uint32_t>(seats.size()));
         // The list goes into a block of part file 5 that starts at its current end.
-        out.at(160).pointer(part::CommonStructures, writer.end(part::CommonStructures));
+        out.at(L["seating list"]).pointer(OvlPart::CommonStructures, writer.end(OvlPart::CommonStructures));
     } else {
         out.word(0);
         out.word(0);
     }
-    out.at(164);
     for (int i = 0; i < 10; ++i) out.word(0);
-    out.at(204).word(4);
-    out.at(208).word(4);
-    out.at(212).word(0);
-    out.at(216).floatWord(-1.0);
-    out.at(220).signedWord(-1);
-    out.at(224);
+    out.word(4).word(4).word(0);
+    out.floatWord(-1.0).signedWord(-1);
     for (int i = 0; i < 4; ++i) out.floatWord(-1.0);
-    out.endsAt(kRideCarSize);
+    out.endsAt(L.size);
     writer.closeUniqueStructure();
 
     if (seatingList) {
-        writer.startBlock(part::CommonStructures);
-        OvlPartWriter list = writer.into(part::CommonStructures);
+        writer.startBlock(OvlPart::CommonStructures);
+        OvlPartWriter list = writer.into(OvlPart::CommonStructures);
         for (int32_t seat : seats) list.signedWord(seat);
     }
 }

@@ -1,58 +1,64 @@
 #include "builders/RideIcon.h"
 
-#include "builders/RideIconExtraData.h"
 #include "builders/RideIconPicture.h"
 #include "builders/RidePairLayout.h"
 #include "ovl/ByteReader.h"
+#include "ovl/IconLayout.h"
 #include "ovl/OvlWriter.h"
 
 namespace zw {
 namespace {
 
-constexpr uint32_t kFlicListOffset = 16;
-constexpr uint32_t kFlicOffset = 20;
+// The icon's data in part file 5: the rectangle, the Flic list and the Flic.
+constexpr uint32_t kFlicListOffset = icon::kRectangleSize;
+constexpr uint32_t kFlicOffset = kFlicListOffset + 4;
 
 }  // namespace
 
 void writeRideIconStructures(OvlWriter& writer) {
-    writer.startBlock(part::UniqueStructures);
-    writer.startBlock(part::CommonStructures);
-    const uint32_t common = writer.end(part::CommonStructures);
-    OvlPartWriter unique = writer.into(part::UniqueStructures);
-    OvlPartWriter data = writer.into(part::CommonStructures);
+    writer.startBlock(OvlPart::UniqueStructures);
+    writer.startBlock(OvlPart::CommonStructures);
+    const uint32_t common = writer.end(OvlPart::CommonStructures);
+    OvlPartWriter data = writer.into(OvlPart::CommonStructures);
 
+    constexpr auto& G = icon::kGuiSkinItem;
     writer.makeSymbolAndLoader(OvlFileKind::Unique, kStyleIconSymbol, rideLoaderType::GUISkinItem);
-    unique.word(0);
-    unique.reference(kStyleIconTextureSymbol);
-    unique.pointer(part::CommonStructures, common);  // the icon rectangle
-    unique.word(0);
+    OvlPartWriter item = writer.into(OvlPart::UniqueStructures);
+    item.word(0);
+    item.at(G["texture"]).reference(kStyleIconTextureSymbol);
+    item.at(G["rectangle"]).pointer(OvlPart::CommonStructures, common);
+    item.word(0);
+    item.endsAt(G.size);
     data.word(0).word(0).word(kRideIconPixels).word(kRideIconPixels);
     writer.closeUniqueStructure();
 
-    const uint32_t texture = writer.end(part::UniqueStructures);
+    constexpr auto& T = icon::kTexture;
+    const uint32_t texture = writer.end(OvlPart::UniqueStructures);
     writer.makeSymbolAndLoader(OvlFileKind::Unique, kStyleIconTextureSymbol, rideLoaderType::Texture);
-    for (int i = 0; i < 16; ++i) unique.shortWord(7);
-    unique.word(1).word(8).word(16);
-    unique.reference("GUIIcon:txs");
-    unique.word(1);
-    unique.pointer(part::CommonStructures, common + kFlicListOffset);
-    unique.pointer(part::UniqueStructures, texture + 60);
-    unique.pointer(part::UniqueStructures, texture);
-    unique.pointer(part::CommonStructures, common + kFlicOffset);
-    data.pointer(part::CommonStructures, common + kFlicOffset);  // the Flic list's one entry
+    OvlPartWriter tex = writer.into(OvlPart::UniqueStructures);
+    tex.at(T["sixteen unknown shorts"]);
+    for (uint32_t i = 0; i < icon::kTextureShortCount; ++i) tex.shortWord(7);
+    tex.word(1).word(8).word(16);
+    tex.at(T["texture style"]).reference("GUIIcon:txs");
+    tex.at(T["flic count"]).word(1);
+    tex.at(T["flics"]).pointer(OvlPart::CommonStructures, common + kFlicListOffset);
+    tex.at(T["unknown 56"]).pointer(OvlPart::UniqueStructures, texture + T["unknown 60"]);
+    tex.at(T["unknown 60"]).pointer(OvlPart::UniqueStructures, texture);
+    tex.at(T["flic"]).pointer(OvlPart::CommonStructures, common + kFlicOffset);
+    tex.endsAt(T.size);
+    data.pointer(OvlPart::CommonStructures, common + kFlicOffset);  // the Flic list's one entry
     writer.closeUniqueStructure();
 
     writer.makeLoaderWithoutSymbol(OvlFileKind::Common, rideLoaderType::Flic, true);
-    data.word(0).word(1).floatWord(1.0);
+    OvlPartWriter flic = writer.into(OvlPart::CommonStructures);
+    flic.word(0).word(1).floatWord(1.0);
+    flic.endsAt(icon::kFlic.size);
 }
 
-std::optional<std::string> makeRideIcon(std::string_view BahnIcon, const std::filesystem::path& DataFileFolder,
-                                        OvlWriter& writer, Dialogs& dialogs, Language language) {
-    std::optional<std::string> entry = obtainIconExtraData(BahnIcon, DataFileFolder, dialogs, language);
-    if (!entry) return std::nullopt;
+std::string makeRideIcon(const std::string& entry, std::string_view BahnIcon, OvlWriter& writer) {
     writeRideIconStructures(writer);
     // The entry was read whole from the icon pair, so its size word tells the bytes that follow it.
-    ByteReader in(*entry, std::string(BahnIcon));
+    ByteReader in(entry, std::string(BahnIcon));
     const uint32_t size = in.u32();
     return std::string(in.bytes(size));
 }

@@ -7,8 +7,6 @@
 //   part file 9:  0 GUISkinItem (16 bytes)   16 Texture (68 bytes)
 //   part file 5:  0 rectangle 0, 0, 64, 64   16 Flic list (one pointer, to 20)   20 Flic 0, 1, 1.0
 
-#include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,7 +14,6 @@
 
 namespace zw {
 
-class Dialogs;
 class OvlWriter;
 
 inline constexpr std::string_view kStyleIconTextureSymbol = "StyleIconTexture:tex";
@@ -24,10 +21,9 @@ inline constexpr std::string_view kStyleIconTextureSymbol = "StyleIconTexture:te
 // Writes the icon's structures, symbols and loaders into the pair under construction.
 void writeRideIconStructures(OvlWriter& writer);
 
-// The whole icon step of the ride build: the structures, and the picture data (the extra-data
-// entry's bytes after its size word) returned for the assembly. nullopt, with the message shown and
-// nothing written into the pair, when the picture data cannot be had.
-std::optional<std::string> makeRideIcon(std::string_view BahnIcon, const std::filesystem::path& DataFileFolder,
-                                        OvlWriter& writer, Dialogs& dialogs, Language language);
+// The icon step of the ride build, from the extra-data entry that `obtainIconExtraData`
+// (RideIconExtraData.h) read before anything was written: the structures, and the picture data (the
+// entry's bytes after its size word) returned for the assembly.
+std::string makeRideIcon(const std::string& entry, std::string_view BahnIcon, OvlWriter& writer);
 
 }  // namespace zw

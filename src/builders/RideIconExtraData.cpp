@@ -3,9 +3,9 @@
 #include <array>
 #include <system_error>
 
-#include "base/Dialogs.h"
 #include "base/Encoding.h"
 #include "base/PathOnDisk.h"
+#include "base/Report.h"
 #include "base/SafeFile.h"
 #include "builders/RideIconPicture.h"
 #include "builders/RidePairLayout.h"
@@ -33,18 +33,18 @@ enum class Outcome { Found, NotFound, Stopped };
 // Reads one icon file (found whatever the case of its name) up to its extra data and takes the first
 // entry that is not 4 bytes long.
 Outcome readIconFile(std::filesystem::path path, std::string_view BahnIcon, const IconFileMessages& messages,
-                     std::string& entry, Dialogs& dialogs, Language language) {
-    if (!findPathsOnDisk({&path}, dialogs, language)) return Outcome::Stopped;
+                     std::string& entry, Report& report) {
+    if (!findPathsOnDisk({&path}, report)) return Outcome::Stopped;
     const std::optional<std::string> bytes = readWholeFile(path);
     if (!bytes) {
-        dialogs.showMessage(message(messages.notOpened, language, {BahnIcon}));
+        report.message(messages.notOpened, {BahnIcon});
         return Outcome::Stopped;
     }
     try {
         ByteReader in(*bytes, pathForMessage(path));
         OvlFileHeader header = readOvlFileStart(in);
         if (header.version != kOvlVersion) {
-            dialogs.showMessage(message(messages.wrongVersion, language, {BahnIcon}));
+            report.message(messages.wrongVersion, {BahnIcon});
             return Outcome::Stopped;
         }
         readOvlFileHeaderRest(in, header);
@@ -52,7 +52,7 @@ Outcome readIconFile(std::filesystem::path path, std::string_view BahnIcon, cons
         for (uint32_t& count : counts) {
             count = in.u32();
             if (count >= kRefusedBlockCount) {
-                dialogs.showMessage(message(messages.tooManyBlocks, language, {BahnIcon}));
+                report.message(messages.tooManyBlocks, {BahnIcon});
                 return Outcome::Stopped;
             }
         }
@@ -74,7 +74,7 @@ Outcome readIconFile(std::filesystem::path path, std::string_view BahnIcon, cons
         }
         return Outcome::NotFound;
     } catch (const BinaryReadError& failure) {
-        dialogs.showMessage(message("ovlFileMalformed", language, {displayName(path), asciiOnlyText(failure.what())}));
+        report.message("ovlFileMalformed", {displayName(path), asciiOnlyText(failure.what())});
         return Outcome::Stopped;
     }
 }
@@ -82,7 +82,7 @@ Outcome readIconFile(std::filesystem::path path, std::string_view BahnIcon, cons
 }  // namespace
 
 std::optional<std::string> obtainIconExtraData(std::string_view BahnIcon, const std::filesystem::path& DataFileFolder,
-                                               Dialogs& dialogs, Language language) {
+                                               Report& report) {
     if (BahnIcon == "CTR" || BahnIcon == "ctr") {
         ByteWriter out;
         out.u32(kRideIconPictureSize);
@@ -91,12 +91,12 @@ std::optional<std::string> obtainIconExtraData(std::string_view BahnIcon, const 
     }
     std::string entry;
     const std::string name(BahnIcon);
-    Outcome outcome = readIconFile(DataFileFolder / pathFromCp1252(name + ".common.ovl"), BahnIcon, kCommonMessages,
-                                   entry, dialogs, language);
+    Outcome outcome =
+        readIconFile(DataFileFolder / pathFromCp1252(name + ".common.ovl"), BahnIcon, kCommonMessages, entry, report);
     if (outcome == Outcome::NotFound) {
         outcome = readIconFile(DataFileFolder / pathFromCp1252(name + ".unique.ovl"), BahnIcon, kUniqueMessages, entry,
-                               dialogs, language);
-        if (outcome == Outcome::NotFound) dialogs.showMessage(message("456", language, {BahnIcon}));
+                               report);
+        if (outcome == Outcome::NotFound) report.message("456", {BahnIcon});
     }
     if (outcome != Outcome::Found) return std::nullopt;
     return entry;

@@ -17,11 +17,11 @@
 
 namespace zw {
 
-class Dialogs;
+class Report;
 
-// The extra-data entry (size word and bytes) for `BahnIcon`; nullopt after showing a message
+// The extra-data entry (size word and bytes) for `BahnIcon`; nullopt after a message in `report`
 // (450 … 456, or a malformed icon file named). `BahnIcon` must be one of the four own-icon names.
 std::optional<std::string> obtainIconExtraData(std::string_view BahnIcon, const std::filesystem::path& DataFileFolder,
-                                               Dialogs& dialogs, Language language);
+                                               Report& report);
 
 }  // namespace zw

@@ -1,8 +1,10 @@
 #include "builders/RideIconPicture.h"
 
+#include <stdexcept>
 #include <string_view>
 
 #include "ovl/ByteWriter.h"
+#include "ovl/IconLayout.h"
 
 namespace zw {
 namespace {
@@ -56,7 +58,10 @@ std::string encodeRideIconBlock(const std::array<bool, 16>& dark) {
 
 std::string builtInRideIconPicture() {
     ByteWriter out;
-    for (uint32_t word : {18u, 64u, 64u, 1u, 64u, 64u, 128u, 16u}) out.u32(word);
+    // The header (ovl/IconLayout.h): one DXT1 level of 64 × 64 pixels, 16 rows of 128 bytes.
+    constexpr uint32_t side = kRideIconPixels;
+    for (uint32_t word : {icon::kDxt1Format, side, side, 1u, side, side, 2 * side, side / 4}) out.u32(word);
+    if (out.size() != icon::kPictureHeader.size) throw std::logic_error("the icon picture's header is not whole");
     for (int blockY = 0; blockY < kRideIconPixels; blockY += 4) {
         for (int blockX = 0; blockX < kRideIconPixels; blockX += 4) {
             std::array<bool, 16> dark{};

@@ -3,6 +3,7 @@
 #include "builders/CarPairLayout.h"
 #include "builders/TrackedRide.h"
 #include "ovl/OvlWriter.h"
+#include "ovl/RideCarLayout.h"
 
 namespace zw {
 
@@ -18,11 +19,12 @@ bool namesNoStationType(std::string_view PriorityStationType) {
 }
 
 void writeRideTrain(OvlWriter& writer, const CarData& car) {
+    constexpr auto& L = rideCar::kRideTrain;
     writer.makeSymbolAndLoader(OvlFileKind::Unique, rideTrainSymbol(car), carLoaderType::RideTrain);
-    OvlPartWriter out = writer.into(part::UniqueStructures);
-    out.at(0).string(car.TrainName);
-    out.at(4).string("ZugNameUnknowntotalegal");
-    out.at(8);
+    OvlPartWriter out = writer.into(OvlPart::UniqueStructures);
+    out.at(L["TrainName"]).string(car.TrainName);
+    out.at(L["second name"]).string("ZugNameUnknowntotalegal");
+    out.at(L["FrontCar"]);  // the six roles in order, FrontCar … LinkCar
     for (CarRole role : kCarRoles) {
         const std::string symbol = rideTrainCarSymbol(car, role);
         if (symbol.empty()) {
@@ -31,45 +33,31 @@ void writeRideTrain(OvlWriter& writer, const CarData& car) {
             out.reference(symbol);
         }
     }
-    out.at(32).signedWord(car.CarCountPerTrainMin);
-    out.at(36).signedWord(car.CarCountPerTrainMax);
-    out.at(40).signedWord(car.CarCountPerTrainPreset);
-    out.at(44).floatWord(0.04);
-    out.at(48).floatWord(0.06);
-    out.at(52).floatWord(0.02);
-    out.at(56).floatWord(car.CameraLookahead);
-    out.at(60).floatWord(0.5);
-    out.at(64).floatWord(0.4);
-    out.at(68).floatWord(2.0);
-    out.at(72).floatWord(1.0);
-    out.at(76).floatWord(0.00001);
-    out.at(80).floatWord(0.1);
-    out.at(84).floatWord(0.1);
-    out.at(88).floatWord(0.001);
-    out.at(92).word(0);
-    out.at(96).floatWord(0.004);
-    out.at(100).floatWord(0.1);
-    out.at(104).floatWord(car.CameraLATiltfactor);
-    out.at(108).floatWord(1.0);
-    out.at(112).floatWord(car.WaterUnknownA);
-    out.at(116).floatWord(car.WaterUnknownB);
-    out.at(120).floatWord(car.WaterUnknownC);
-    out.at(124).floatWord(car.JetSkiUnknown);
-    out.at(128).floatWord(car.WaterUnknownD);
-    out.at(132).floatWord(car.WaterUnknownE);
-    out.at(136).floatWord(car.WaterUnknownF);
-    out.at(140).signedWord(car.OvertakeFlag);
-    out.at(144);
+    out.at(L["CarCountPerTrainMin"]).signedWord(car.CarCountPerTrainMin);
+    out.at(L["CarCountPerTrainMax"]).signedWord(car.CarCountPerTrainMax);
+    out.at(L["CarCountPerTrainPreset"]).signedWord(car.CarCountPerTrainPreset);
+    out.floatWord(0.04).floatWord(0.06).floatWord(0.02);
+    out.at(L["CameraLookahead"]).floatWord(car.CameraLookahead);
+    out.floatWord(0.5).floatWord(0.4).floatWord(2.0).floatWord(1.0).floatWord(0.00001).floatWord(0.1).floatWord(0.1);
+    out.floatWord(0.001).word(0).floatWord(0.004).floatWord(0.1);
+    out.at(L["CameraLATiltfactor"]).floatWord(car.CameraLATiltfactor).floatWord(1.0);
+    out.at(L["WaterUnknownA"]).floatWord(car.WaterUnknownA);
+    out.at(L["WaterUnknownB"]).floatWord(car.WaterUnknownB);
+    out.at(L["WaterUnknownC"]).floatWord(car.WaterUnknownC);
+    out.at(L["JetSkiUnknown"]).floatWord(car.JetSkiUnknown);
+    out.at(L["WaterUnknownD"]).floatWord(car.WaterUnknownD);
+    out.at(L["WaterUnknownE"]).floatWord(car.WaterUnknownE);
+    out.at(L["WaterUnknownF"]).floatWord(car.WaterUnknownF);
+    out.at(L["OvertakeFlag"]).signedWord(car.OvertakeFlag);
     for (double value : {5.0, 15.0, 5.0, 7.0, 9.0, 11.0, 0.8, 0.32}) out.floatWord(value);
-    out.at(176).word(0);
-    out.at(180).word(0);
-    out.at(184);
+    out.word(0).word(0);
+    out.at(L["PriorityStationType"]);
     if (namesNoStationType(car.PriorityStationType)) {
         out.word(0);
     } else {
         out.string(car.PriorityStationType);
     }
-    out.endsAt(kRideTrainSize);
+    out.endsAt(L.size);
     writer.closeUniqueStructure();
 }
 

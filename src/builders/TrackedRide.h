@@ -1,8 +1,7 @@
 #pragma once
 // The TrackedRide of a ride pair: the structure of the unique file that the game loads as the ride
-// type. Two layouts: the base game's (a 380-byte header, then the track section and peep path
-// references) and the one of the game with both add-ons (head A of 444 bytes, the track section
-// references, pieces B and C of 68 bytes each, the peep path references).
+// type, in the base game's layout or in the one of the game with both add-ons. Its fields are
+// described in ovl/TrackedRideLayout.h.
 
 #include <cstdint>
 #include <string>
@@ -12,14 +11,9 @@
 
 namespace zw {
 
-class Dialogs;
 class OvlWriter;
 struct RideData;
 struct RideDataBlockLayout;
-
-inline constexpr uint32_t kTrackedRideBaseHeaderSize = 380;
-inline constexpr uint32_t kTrackedRideHeadASize = 444;
-inline constexpr uint32_t kTrackedRidePieceSize = 68;  // pieces B and C
 
 // The size of the TrackedRide of `ride` in the chosen layout.
 uint32_t trackedRideSize(const RideData& ride, bool addOns);
@@ -31,8 +25,7 @@ std::string peepLoopSymbol(const RideData& ride);
 bool isNoStation(std::string_view Stationstyp);
 
 // Writes the TrackedRide at the current end of part file 9, pointing into the RideDataBlock at
-// `data`. Returns false after message 468 when the base layout's TrackTyp has no track path.
-bool writeTrackedRide(OvlWriter& writer, const RideData& ride, bool addOns, const RideDataBlockLayout& data,
-                      Dialogs& dialogs, Language language);
+// `data`. The track types must have passed `checkTrackPaths` (RideDataBlock.h).
+void writeTrackedRide(OvlWriter& writer, const RideData& ride, bool addOns, const RideDataBlockLayout& data);
 
 }  // namespace zw

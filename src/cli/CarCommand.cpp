@@ -12,31 +12,28 @@
 #include "builders/CarBuilder.h"
 #include "cli/Commands.h"
 #include "datafiles/CarData.h"
-#include "datafiles/CarDataCommands.h"
+#include "datafiles/CarDataReader.h"
 #include "datafiles/DataFileKeys.h"
+#include "datafiles/KeyFieldVisit.h"
 #include "workflow/ProjectCommands.h"
 
 namespace zw::cli {
 namespace {
 
-template <typename Record>
-std::string dumpFieldOf(const KeyField& field, const Record& record) {
-    if (const auto* text = std::get_if<std::string Record::*>(&field)) return dumpText(record.**text);
-    if (const auto* integer = std::get_if<std::int32_t Record::*>(&field)) return std::to_string(record.**integer);
-    if (const auto* decimal = std::get_if<double Record::*>(&field)) return dumpDecimal(record.**decimal);
-    return {};
-}
-
 std::string dumpValue(const DataFileKey& key, const CarData& car) {
-    if (key.role) {
-        const CarRoleData& role = car.role(*key.role);
-        if (const auto* integers = std::get_if<std::vector<std::int32_t> CarRoleData::*>(&key.field))
-            return dumpList(role.**integers, [](std::int32_t v) { return std::to_string(v); });
-        return dumpFieldOf(key.field, role);
-    }
-    if (const auto* texts = std::get_if<std::vector<std::string> CarData::*>(&key.field))
-        return dumpList(car.**texts, dumpText);
-    return dumpFieldOf(key.field, car);
+    std::string value;
+    auto dumped = overloaded{
+        [&](const std::string& text) { value = dumpText(text); },
+        [&](std::int32_t integer) { value = std::to_string(integer); },
+        [&](double decimal) { value = dumpDecimal(decimal); },
+        [&](const std::vector<std::int32_t>& integers) {
+            value = dumpList(integers, [](std::int32_t v) { return std::to_string(v); });
+        },
+        [&](const std::vector<std::string>& texts) { value = dumpList(texts, dumpText); },
+    };
+    if (key.role) visitKeyField(key.field, car.role(*key.role), dumped);
+    else visitKeyField(key.field, car, dumped);
+    return value;
 }
 
 void dump(std::ostream& out, const CarData& car) {

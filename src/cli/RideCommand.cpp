@@ -10,7 +10,9 @@
 #include "base/Encoding.h"
 #include "builders/RideBuilder.h"
 #include "cli/Commands.h"
+#include "workflow/ProjectCommands.h"
 #include "datafiles/DataFileKeys.h"
+#include "datafiles/KeyFieldVisit.h"
 #include "datafiles/RideData.h"
 #include "datafiles/RideDataReader.h"
 #include "workflow/ProjectCommands.h"
@@ -45,17 +47,20 @@ void dump(std::ostream& out, const RideData& r) {
                 real("Ueb" + stem, values[Nausea]);
                 real("Faktor" + stem, values[Factor]);
             }
-        } else if (const auto* text = std::get_if<std::string RideData::*>(&f)) {
-            field(key.fieldName, dumpText(r.**text));
-        } else if (const auto* number = std::get_if<int32_t RideData::*>(&f)) {
-            integer(key.fieldName, r.**number);
-        } else if (const auto* decimal = std::get_if<double RideData::*>(&f)) {
-            if (key.values != KeyValues::SpeedUnit) real(key.fieldName, r.**decimal);  // the factor stands first
-        } else if (const auto* list = std::get_if<std::vector<std::string> RideData::*>(&f)) {
-            texts(key.fieldName, r.**list);
-        } else if (const auto* amounts = std::get_if<std::vector<int32_t> RideData::*>(&f)) {
-            field(key.fieldName, dumpList(r.**amounts, [](int32_t v) { return std::to_string(v); }));
-        }  // the flags that are bits of RideFlags stand in it
+        } else {
+            visitKeyField(f, r, overloaded{
+                [&](const std::string& text) { field(key.fieldName, dumpText(text)); },
+                [&](int32_t number) { integer(key.fieldName, number); },
+                [&](double decimal) {
+                    if (key.values != KeyValues::SpeedUnit) real(key.fieldName, decimal);  // the factor stands first
+                },
+                [&](const std::vector<std::string>& list) { texts(key.fieldName, list); },
+                [&](const std::vector<int32_t>& amounts) {
+                    field(key.fieldName, dumpList(amounts, [](int32_t v) { return std::to_string(v); }));
+                },
+                [](ConstRideFlag) {},  // the flags that are bits of RideFlags stand in it
+            });
+        }
     }
     integer("StationshoeheueberGleis", r.stationHeightAboveTrack);
     integer("BaunuraufWasserFlag", r.buildOnWaterOnly);
@@ -83,14 +88,12 @@ const DataFileCommandKind kRideFiles{
     .missingAction = "ride needs read, rewrite or build and a file",
     .kind = DataFileKind::Ride,
     .readForCheck = [](Context& context, const std::filesystem::path& file) {
-        ProjectState& state = context.state();
-        return readRideDataFile(file, state.dataFiles, state.lookupResults, state.ride, context.dialogs(),
-                                context.language());
+        return readRideDataFile(context.state(), context.dialogs(), file);
     },
     .summary = [](std::ostream& out, const ProjectState& state) { summary(out, state.ride); },
     .dump = [](std::ostream& out, const ProjectState& state) { dump(out, state.ride); },
     .read = [](ProjectState& state, Dialogs& dialogs, const std::filesystem::path& file) {
-        return readRideFileAt(state, dialogs, file);
+        return readRideDataFile(state, dialogs, file);
     },
     .rewrite = [](const ProjectState& state, Dialogs& dialogs) { return rewriteRideFile(state, dialogs); },
     .build = [](ProjectState& state, Dialogs& dialogs) { return buildRidePair(state, dialogs); },

@@ -1,15 +1,38 @@
 #include "datafiles/CarDataReader.h"
 
 #include <array>
+#include <optional>
 #include <type_traits>
-#include <variant>
 
-#include "base/Dialogs.h"
-#include "base/Messages.h"
+#include "base/Encoding.h"
+#include "base/SafeFile.h"
+#include "base/Settings.h"
+#include "datafiles/CarDataHeader.h"
 #include "datafiles/DataFileKeys.h"
+#include "datafiles/HeaderCheck.h"
+#include "datafiles/KeyFieldVisit.h"
 
 namespace zw {
 namespace {
+
+constexpr std::size_t kCarFilePrefixLength = 15;  // "CTR_WagenDaten_", which the dialog's filter ensures
+constexpr std::size_t kCarFileSuffixLength = 4;   // ".txt"
+
+AcceptedHeaderSums acceptedCarHeaders() {
+    return {headerSums(kCarDataHeader), kCarHeaderFullSumOffsets, kCarHeaderStrideSumOffsets};
+}
+
+// The object name becomes part of OVL symbol names, which hold Windows-1252 characters only: the
+// file's name in that code page, or nullopt after the message.
+std::optional<std::string> carFileName(const std::filesystem::path& path, Report& report) {
+    try {
+        return pathToCp1252(path.filename());
+    } catch (const EncodingError&) {
+        report.message("carFileNameNotWindows1252");
+        return std::nullopt;
+    }
+}
+
 
 // The values of the first key, in lookup order, that gives any value.
 template <typename Lookup>
@@ -100,18 +123,18 @@ FoundValues lookUp(CarKeyLookup& lookup, const DataFileKey& key) {
     return found;
 }
 
-// Where a role's settled field collects what its key gave; null for the fields read directly.
-std::vector<std::string>* settledTexts(RoleFound& found, std::string CarRoleData::*field) {
-    if (field == &CarRoleData::IncludeRIC) return &found.IncludeRIC;
-    if (field == &CarRoleData::IncludeSVDPartA) return &found.IncludeSVDPartA;
-    if (field == &CarRoleData::IncludeSVDPartB) return &found.IncludeSVDPartB;
-    if (field == &CarRoleData::ModelNamePartA) return &found.ModelNamePartA;
-    if (field == &CarRoleData::ModelNamePartB) return &found.ModelNamePartB;
+// Where a role's settled field (of `data`) collects what its key gave; null for the fields read directly.
+std::vector<std::string>* settledTexts(RoleFound& found, const CarRoleData& data, const std::string& field) {
+    if (&field == &data.IncludeRIC) return &found.IncludeRIC;
+    if (&field == &data.IncludeSVDPartA) return &found.IncludeSVDPartA;
+    if (&field == &data.IncludeSVDPartB) return &found.IncludeSVDPartB;
+    if (&field == &data.ModelNamePartA) return &found.ModelNamePartA;
+    if (&field == &data.ModelNamePartB) return &found.ModelNamePartB;
     return nullptr;
 }
-std::vector<double>* settledDecimals(RoleFound& found, double CarRoleData::*field) {
-    if (field == &CarRoleData::InertiaPartA) return &found.InertiaPartA;
-    if (field == &CarRoleData::InertiaPartB) return &found.InertiaPartB;
+std::vector<double>* settledDecimals(RoleFound& found, const CarRoleData& data, const double& field) {
+    if (&field == &data.InertiaPartA) return &found.InertiaPartA;
+    if (&field == &data.InertiaPartB) return &found.InertiaPartB;
     return nullptr;
 }
 
@@ -122,47 +145,47 @@ double decimalOf(const DataFileKey& key, const FoundValues& found, bool used) {
 
 std::int32_t integerOf(const DataFileKey& key, const FoundValues& found) {
     const std::int32_t value = firstOr(found.integers, static_cast<std::int32_t>(key.number));
-    if (key.values == KeyValues::Flag) return value == 1 ? 1 : 0;
+    if (key.values == KeyValues::Flag) return flagValue(value);
     return value;
 }
 
 void readTrainKey(const DataFileKey& key, FoundValues found, bool used, CarData& car) {
-    if (const auto* texts = std::get_if<std::vector<std::string> CarData::*>(&key.field)) {
-        if (!used) return;
-        if (found.texts.size() > kMaxIncludePaths) found.texts.resize(kMaxIncludePaths);
-        car.**texts = std::move(found.texts);
-    } else if (const auto* text = std::get_if<std::string CarData::*>(&key.field)) {
-        car.**text = firstOr(found.texts, key.defaultText);
-    } else if (const auto* integer = std::get_if<std::int32_t CarData::*>(&key.field)) {
-        car.**integer = integerOf(key, found);
-    } else if (const auto* decimal = std::get_if<double CarData::*>(&key.field)) {
-        car.**decimal = decimalOf(key, found, used);
-    }
+    visitKeyField(key.field, car, overloaded{
+        [&](std::vector<std::string>& texts) {
+            if (!used) return;
+            if (found.texts.size() > kMaxIncludePaths) found.texts.resize(kMaxIncludePaths);
+            texts = std::move(found.texts);
+        },
+        [&](std::string& text) { text = firstOr(found.texts, key.defaultText); },
+        [&](std::int32_t& integer) { integer = integerOf(key, found); },
+        [&](double& decimal) { decimal = decimalOf(key, found, used); },
+    });
 }
 
-void readRoleKey(const DataFileKey& key, FoundValues found, bool used, Dialogs& dialogs, bool useEnglish,
-                 RoleFound& settled, CarRoleData& data) {
-    if (const auto* text = std::get_if<std::string CarRoleData::*>(&key.field)) {
-        if (auto* target = settledTexts(settled, *text)) *target = std::move(found.texts);
-    } else if (const auto* decimal = std::get_if<double CarRoleData::*>(&key.field)) {
-        if (auto* target = settledDecimals(settled, *decimal))
-            *target = std::move(found.decimals);
-        else
-            data.**decimal = decimalOf(key, found, used);
-    } else if (const auto* integer = std::get_if<std::int32_t CarRoleData::*>(&key.field)) {
-        data.**integer = integerOf(key, found);
-    } else if (const auto* integers = std::get_if<std::vector<std::int32_t> CarRoleData::*>(&key.field)) {
-        auto& positions = data.**integers;
+void readRoleKey(const DataFileKey& key, FoundValues found, bool used, Report& report, RoleFound& settled,
+                 CarRoleData& data) {
+    visitKeyField(key.field, data, overloaded{
+        [&](std::string& text) {
+            if (auto* target = settledTexts(settled, data, text)) *target = std::move(found.texts);
+        },
+        [&](double& decimal) {
+            if (auto* target = settledDecimals(settled, data, decimal))
+                *target = std::move(found.decimals);
+            else
+                decimal = decimalOf(key, found, used);
+        },
+        [&](std::int32_t& integer) { integer = integerOf(key, found); },
+        [&](std::vector<std::int32_t>& positions) {
         positions = std::move(found.integers);
         if (positions.empty()) positions = {static_cast<std::int32_t>(key.number)};
         if (positions.size() > kMaxPeepSeatingPositions) {
             // The car structure has room for this many; say so rather than drop the rest unseen.
-            dialogs.showMessage(message("peepSeatingPositionsCut", languageOf(useEnglish),
-                                        {carRoleName(*key.role), std::to_string(positions.size()),
-                                         std::to_string(kMaxPeepSeatingPositions)}));
+            report.message("peepSeatingPositionsCut", {carRoleName(*key.role), std::to_string(positions.size()),
+                                                       std::to_string(kMaxPeepSeatingPositions)});
             positions.resize(kMaxPeepSeatingPositions);
         }
-    }
+        },
+    });
 }
 
 }  // namespace
@@ -187,14 +210,14 @@ std::vector<std::string> CarFileLookup::textsWithSpaces(std::string_view key) {
     return lookups_.results().FoundTexts;
 }
 
-CarData readCarFields(CarKeyLookup& lookup, bool hiddenSettings, Dialogs& dialogs, bool useEnglish) {
+CarData readCarFields(CarKeyLookup& lookup, bool hiddenSettings, Report& report) {
     CarData car;
     std::array<RoleFound, kCarRoleCount> settled;
     for (const DataFileKey& key : carKeys()) {
         const bool used = key.use != KeyUse::Hidden || hiddenSettings;
         if (key.role) {
             const auto index = static_cast<std::size_t>(*key.role) - 1;
-            readRoleKey(key, lookUp(lookup, key), used, dialogs, useEnglish, settled[index], car.role(*key.role));
+            readRoleKey(key, lookUp(lookup, key), used, report, settled[index], car.role(*key.role));
         } else {
             readTrainKey(key, lookUp(lookup, key), used, car);
         }
@@ -202,6 +225,50 @@ CarData readCarFields(CarKeyLookup& lookup, bool hiddenSettings, Dialogs& dialog
     for (CarRole role : kCarRoles)
         settleRole(role, settled[static_cast<std::size_t>(role) - 1], hiddenSettings, car.role(role));
     return car;
+}
+
+Result<CarData> readCarDataFile(const std::filesystem::path& path, LoadedDataFiles& files, LookupResults& results,
+                                const Settings& settings) {
+    Result<CarData> read;
+    if (!carFileName(path, read.report)) return read;
+    const auto bytes = readWholeFile(path);
+    if (!bytes) {
+        read.report.message("161");
+        return read;
+    }
+    return readCarDataBytes(*bytes, path, files, results, settings);
+}
+
+Result<CarData> readCarDataBytes(const std::string& bytes, const std::filesystem::path& path, LoadedDataFiles& files,
+                                 LookupResults& results, const Settings& settings) {
+    Result<CarData> read;
+    const std::optional<std::string> fileName = carFileName(path, read.report);
+    if (!fileName) return read;
+    DecodedDataFile decoded = decodeDataFile(bytes);
+    files.CarFileText = makeDataFileText(decoded.text);
+    files.CarFileSource = std::move(decoded.source);
+
+    switch (checkHeader(files.CarFileText, decoded.text.size(), acceptedCarHeaders())) {
+        case HeaderCheckResult::TooShort: read.report.message("162"); return read;
+        case HeaderCheckResult::NotAccepted: read.report.message("163"); return read;
+        case HeaderCheckResult::Accepted: break;
+    }
+    if (!buildLineIndex(files.CarFileText, decoded.text.size(), files.Lines)) {
+        read.report.message("167");
+        return read;
+    }
+
+    const std::size_t affixes = kCarFilePrefixLength + kCarFileSuffixLength;
+    const std::string namePart =
+        fileName->size() > affixes ? fileName->substr(kCarFilePrefixLength, fileName->size() - affixes) : std::string();
+
+    Lookups lookups(files, results, read.report);
+    CarFileLookup carLookup(lookups);
+    CarData car = readCarFields(carLookup, settings.HiddenSettings, read.report);
+    car.CarFolder = path.parent_path();
+    car.CarObjectName = namePart.empty() ? "CTR_UnbenannterWagen" : "CTR_" + namePart;
+    read.value = std::move(car);
+    return read;
 }
 
 }  // namespace zw

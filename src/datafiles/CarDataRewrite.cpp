@@ -2,19 +2,20 @@
 
 #include <optional>
 #include <string>
-#include <variant>
 
 #include "base/Encoding.h"
+#include "base/SafeFile.h"
+#include "base/Settings.h"
 #include "datafiles/CarDataHeader.h"
 #include "datafiles/DataFileKeys.h"
 #include "datafiles/Formatters.h"
+#include "datafiles/KeyFieldVisit.h"
 
 namespace zw {
 namespace {
 
 constexpr std::size_t kValueColumn = 40;  // 0-based: values start in the 41st column
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::string_view kRoleSeparator = "\r\n// -------------------------------------\r\n\r\n";
 
 template <typename T, typename Format>
 std::string joined(const std::vector<T>& values, Format format) {
@@ -26,24 +27,30 @@ std::string joined(const std::vector<T>& values, Format format) {
     return out;
 }
 
-template <typename Record>
-std::optional<std::string> valueOf(const DataFileKey& key, const Record& record) {
-    if (const auto* text = std::get_if<std::string Record::*>(&key.field)) return record.**text;
-    if (const auto* integer = std::get_if<std::int32_t Record::*>(&key.field)) return integerText(record.**integer);
-    if (const auto* decimal = std::get_if<double Record::*>(&key.field)) return formatDecimal(record.**decimal);
-    return std::nullopt;
+std::string valueText(const DataFileKey& key, const CarData& car) {
+    std::string text;
+    auto format = overloaded{
+        [&](const std::string& value) { text = value; },
+        [&](std::int32_t integer) { text = integerText(integer); },
+        [&](double decimal) { text = formatDecimal(decimal); },
+        [&](const std::vector<std::int32_t>& integers) {
+            text = joined(integers, [](std::int32_t v) { return integerText(v); });
+        },
+        [&](const std::vector<std::string>& texts) { text = joined(texts, [](const std::string& s) { return s; }); },
+    };
+    if (key.role) visitKeyField(key.field, car.role(*key.role), format);
+    else visitKeyField(key.field, car, format);
+    return text;
 }
 
-std::string valueText(const DataFileKey& key, const CarData& car) {
-    if (key.role) {
-        const CarRoleData& role = car.role(*key.role);
-        if (const auto* integers = std::get_if<std::vector<std::int32_t> CarRoleData::*>(&key.field))
-            return joined(role.**integers, [](std::int32_t v) { return integerText(v); });
-        return valueOf(key, role).value_or(std::string());
+// The target as a Windows-1252 text for a message; its file name alone (made from the object name,
+// so always in that code page) when the folder holds characters the code page lacks.
+std::string shownPath(const std::filesystem::path& target) {
+    try {
+        return pathToCp1252(target);
+    } catch (const EncodingError&) {
+        return pathToCp1252(target.filename());
     }
-    if (const auto* texts = std::get_if<std::vector<std::string> CarData::*>(&key.field))
-        return joined(car.**texts, [](const std::string& s) { return s; });
-    return valueOf(key, car).value_or(std::string());
 }
 
 }  // namespace
@@ -56,12 +63,15 @@ std::string carKeyLine(std::string_view key, std::string_view value) {
     return alignedKeyLine(key, value, kValueColumn);
 }
 
-std::string composeCarDataFile(const CarData& car, bool useEnglish, bool hiddenSettings) {
+std::string carDataFileContent(const CarData& car, bool useEnglish, bool hiddenSettings) {
     std::string text(kCarDataHeader);
     std::optional<CarRole> role;
     for (const DataFileKey& key : carKeys()) {
         if (key.role != role) {
-            text += kRoleSeparator;
+            text += kLineEnd;
+            text += kCarRoleSeparatorLine;
+            text += kLineEnd;
+            text += kLineEnd;
             role = key.role;
         }
         if (key.group == GroupStart::Yes || (key.group == GroupStart::InGermanOnly && !useEnglish)) text += kLineEnd;
@@ -73,10 +83,27 @@ std::string composeCarDataFile(const CarData& car, bool useEnglish, bool hiddenS
     return text;
 }
 
-std::filesystem::path carDataTargetPath(const CarData& car) {
+std::filesystem::path carDataRewriteTarget(const CarData& car) {
     const std::string_view objectName = car.CarObjectName;
     const std::string_view namePart = objectName.size() > 4 ? objectName.substr(4) : std::string_view{};
     return car.CarFolder / pathFromCp1252("CTR_WagenDaten_" + std::string(namePart) + ".txt");
+}
+
+Result<std::filesystem::path> rewriteCarDataFile(const CarData& car, const Settings& settings, const Answers& answers) {
+    Result<std::filesystem::path> written;
+    const std::filesystem::path target = carDataRewriteTarget(car);
+    std::error_code ignored;
+    if (std::filesystem::exists(target, ignored) && !settings.OverwriteWithoutPrompt &&
+        !written.report.ask({"warningCaption", "overwriteCarDataFile"}, answers))
+        return written;
+    const std::string text = carDataFileContent(car, settings.UseEnglish, settings.HiddenSettings);
+    // Written beside the target and renamed over it, so a failure leaves the old file as it was.
+    if (const std::error_code error = writeFileAtomically(target, text)) {
+        written.report.message("carDataFileNotWritten", {shownPath(target), error.message()});
+        return written;
+    }
+    written.value = target;
+    return written;
 }
 
 }  // namespace zw

@@ -7,19 +7,19 @@
 
 #include "base/Encoding.h"
 #include "datafiles/CarDataHeader.h"
+#include "datafiles/CarDataRewrite.h"
 #include "datafiles/DataFileKeys.h"
 #include "datafiles/Formatters.h"
 #include "datafiles/NearestName.h"
 #include "datafiles/RideData.h"
 #include "datafiles/RideDataHeader.h"
+#include "datafiles/RideDataRewrite.h"
 
 namespace zw {
 namespace {
 
 constexpr int32_t CR = 13, LF = 10;
 
-bool isBlank(int32_t c) { return c == ' ' || c == '\t'; }
-bool isSeparator(int32_t c) { return c == ' ' || c == '\t' || c == ','; }
 bool isDigit(int32_t c) { return c >= '0' && c <= '9'; }
 
 std::string textOf(const DataFileText& c, size_t begin, size_t end) {
@@ -67,7 +67,7 @@ std::vector<FileLine> fileLines(const DataFileText& c, const LineIndex& index) {
         line.blank = first == line.end;
         line.comment = !line.blank && first == line.contentEnd;
         size_t wordEnd = line.start;
-        while (wordEnd < line.contentEnd && !isSeparator(charAt(c, wordEnd))) ++wordEnd;
+        while (wordEnd < line.contentEnd && !isValueSeparator(charAt(c, wordEnd))) ++wordEnd;
         line.word = textOf(c, line.start, wordEnd);
         lines.push_back(std::move(line));
     }
@@ -82,8 +82,8 @@ std::vector<std::string> ownCommentLines() {
         for (size_t end; (end = header.find("\r\n", from)) != std::string_view::npos; from = end + 2)
             own.emplace_back(header.substr(from, end - from));
     }
-    own.push_back("// BahnDaten mit AddOns");
-    own.push_back("// " + std::string(37, '-'));
+    own.emplace_back(kRideAddOnHeading);
+    own.emplace_back(kCarRoleSeparatorLine);
     return own;
 }
 
@@ -105,6 +105,7 @@ public:
           source_(kind == DataFileKind::Ride ? files.RideFileSource : files.CarFileSource),
           keys_(kind == DataFileKind::Ride ? rideKeys() : carKeys()),
           settings_(settings),
+          index_(files.Lines),
           lines_(fileLines(c_, files.Lines)) {
         for (const auto& key : keys_) allNames_.insert(allNames_.end(), key.names.begin(), key.names.end());
     }
@@ -136,20 +137,18 @@ private:
         return std::find(allNames_.begin(), allNames_.end(), word) != allNames_.end();
     }
 
-    ScannedLine scan(const FileLine& line, const DataFileKey& key, size_t nameIndex) const {
+    // A line a lookup matched, with what its scan read and what the check needs beside it.
+    ScannedLine scanned(const FileLine& line, KeyLineMatch match, size_t nameIndex) const {
         ScannedLine s;
         s.line = &line;
         s.nameIndex = nameIndex;
         s.wordIsName = isKnownName(line.word);
-        const size_t nameEnd = line.start + key.names[nameIndex].size();
-        s.end = scanKeyLine(c_, nameEnd, scanKindOf(key.values), [&](const LineValue& value) {
-            s.values.push_back(value);
-            return true;
-        });
+        s.values = std::move(match.values);
+        s.end = match.end;
         const size_t from = line.start + line.word.size();
         s.raw = trimmed(textOf(c_, from, line.contentEnd));
         for (size_t a = from; a < line.contentEnd; ++a) {
-            if (isSeparator(charAt(c_, a))) continue;
+            if (isValueSeparator(charAt(c_, a))) continue;
             const bool covered = std::any_of(s.values.begin(), s.values.end(),
                                              [a](const LineValue& v) { return a >= v.begin && a < v.end; });
             if (!covered) s.fullyRead = false;
@@ -162,12 +161,12 @@ private:
         switch (key.values) {
             case KeyValues::Integer:
             case KeyValues::IntegerList: return integerText(value.integer);
-            case KeyValues::Flag: return value.integer == 1 ? "1" : "0";
+            case KeyValues::Flag: return integerText(flagValue(value.integer));
             case KeyValues::Decimal:
             case KeyValues::Speed: return formatDecimal(value.decimal);
             case KeyValues::Money:
             case KeyValues::MoneyList: return formatMoney(toHundredths(value.decimal));
-            case KeyValues::SpeedUnit: return unitKnown(value.text) ? value.text : "SI";
+            case KeyValues::SpeedUnit: return isKnownSpeedUnit(value.text) ? value.text : key.defaultText;
             default: return value.text;
         }
     }
@@ -178,13 +177,8 @@ private:
     }
 
     std::string defaultText(const DataFileKey& key) const {
-        if (key.values == KeyValues::Speed) return formatDecimal(key.number / speedUnitFactor_);
+        if (key.values == KeyValues::Speed) return formatDecimal(defaultDecimalOf(key, speedUnitFactor_));
         return key.defaultText;
-    }
-
-    static bool unitKnown(const std::string& unit) {
-        const auto& units = speedUnitNames();
-        return std::any_of(units.begin(), units.end(), [&](const SpeedUnitName& u) { return u.name == unit; });
     }
 
     // Why a value was not read as written, as far as the written text tells.
@@ -221,21 +215,22 @@ private:
     void checkKey(const DataFileKey& key, std::vector<bool>& read) {
         // Every line that a lookup of one of the key's names matches, name by name as the reader looks.
         std::vector<ScannedLine> matched;
+        std::vector<size_t> valuesOfName(key.names.size(), 0);
         for (size_t n = 0; n < key.names.size(); ++n) {
-            for (size_t i = 0; i < lines_.size(); ++i) {
-                if (lines_[i].blank || lines_[i].comment || !lineBeginsWithKey(c_, lines_[i].start, key.names[n]))
-                    continue;
+            for (KeyLineMatch& match : matchKeyLines(c_, index_, key.names[n], scanKindOf(key.values))) {
+                const size_t i = match.lineIndex;
+                if (lines_[i].blank || lines_[i].comment) continue;
                 // A line that an earlier name matches ("TrackTyp" for "TrackType") is that name's.
                 if (std::any_of(matched.begin(), matched.end(), [&](const ScannedLine& s) { return s.line == &lines_[i]; }))
                     continue;
                 read[i] = true;
-                matched.push_back(scan(lines_[i], key, n));
+                valuesOfName[n] += match.values.size();
+                matched.push_back(scanned(lines_[i], std::move(match), n));
             }
         }
         // The reader takes the values of the first name that gives any.
-        std::optional<size_t> chosenName;
-        for (const auto& s : matched)
-            if (!s.values.empty() && (!chosenName || s.nameIndex < *chosenName)) chosenName = s.nameIndex;
+        const std::optional<size_t> chosenName =
+            firstNameWithValues(key.names.size(), [&](size_t n) { return valuesOfName[n]; });
         std::vector<const ScannedLine*> counted;
         std::vector<LineValue> used;
         for (const auto& s : matched) {
@@ -245,11 +240,9 @@ private:
             }
         }
         if (key.values == KeyValues::SpeedUnit) {
-            const std::string unit = used.empty() ? std::string() : used.front().text;
-            for (const auto& u : speedUnitNames())
-                if (u.name == unit) speedUnitFactor_ = u.factor;
+            speedUnitFactor_ = speedUnitFactorOf(used.empty() ? std::string() : used.front().text);
         }
-        usedByKey_[key.names.front()] = usedTexts(key, used);
+        usedByKey_[&key] = usedTexts(key, used);
         const bool all = takesAllValues(key.values);
 
         for (const auto& s : matched) {
@@ -301,8 +294,8 @@ private:
                 same ? note(s.line->number, text) : error(s.line->number, text);
             }
         }
-        if (key.names.front() == "TrackSectionKosten") checkCostCount(counted, used);
-        if (key.names.front() == "ZusatzTrackTyp") checkAdditionalTrackTypes(key, counted);
+        if (key.field == KeyField(&RideData::TrackSectionKosten)) checkCostCount(key, counted, used);
+        if (key.field == KeyField(&RideData::ZusatzTrackTyp)) checkAdditionalTrackTypes(key, counted);
         if (key.list != KnownList::None && settings_.known) checkKnown(key, counted);
     }
 
@@ -310,7 +303,7 @@ private:
         const LineValue& first = s.values.front();
         const std::string used = usedText(key, first);
         if (key.values == KeyValues::SpeedUnit) {
-            if (!unitKnown(first.text)) readAs(key, s, used, say("checkHintSpeedUnit"));
+            if (!isKnownSpeedUnit(first.text)) readAs(key, s, used, say("checkHintSpeedUnit"));
             return;  // the canonical unit line names the unit twice ("SI [m/s]")
         }
         if (!s.fullyRead || s.values.size() > 1 || s.end == LineScanEnd::Hexadecimal) {
@@ -338,8 +331,14 @@ private:
         return std::fmod(thousandths, 10.0) == 0.0;
     }
 
-    void checkCostCount(const std::vector<const ScannedLine*>& counted, const std::vector<LineValue>& costs) {
-        const size_t sections = usedByKey_["TrackSectionName"].empty() ? 3 : usedByKey_["TrackSectionName"].size();
+    // What the reader took for the ride key filling `field` (read before the key asking).
+    const std::vector<std::string>& usedFor(const KeyField& field) { return usedByKey_[keyFilling(keys_, field)]; }
+
+    void checkCostCount(const DataFileKey& costKey, const std::vector<const ScannedLine*>& counted,
+                        const std::vector<LineValue>& costs) {
+        const DataFileKey& sectionKey = *keyFilling(keys_, &RideData::TrackSectionName);
+        const std::vector<std::string>& sectionNames = usedFor(sectionKey.field);
+        const size_t sections = sectionNames.empty() ? defaultListOf(sectionKey).size() : sectionNames.size();
         if (counted.empty() || costs.size() == sections) return;
         const uint32_t line = counted.front()->line->number;
         const std::string word = counted.front()->line->word;
@@ -348,17 +347,18 @@ private:
                                                   std::to_string(costs.size() - sections)}));
         } else {
             note(line, say("checkTooFewCosts", {word, std::to_string(costs.size()), std::to_string(sections),
-                                                formatMoney(1000)}));
+                                                formatMoney(static_cast<int32_t>(costKey.number))}));
         }
     }
 
     void checkAdditionalTrackTypes(const DataFileKey& key, const std::vector<const ScannedLine*>& counted) {
         if (counted.empty()) return;
-        const auto& trackType = usedByKey_["TrackTyp"];
-        const std::string type = trackType.empty() ? "Track8" : trackType.front();
+        const DataFileKey& trackTypeKey = *keyFilling(keys_, &RideData::TrackTyp);
+        const auto& trackType = usedFor(trackTypeKey.field);
+        const std::string type = trackType.empty() ? trackTypeKey.defaultText : trackType.front();
         const uint32_t line = counted.front()->line->number;
         const std::string word = counted.front()->line->word;
-        if (type.rfind("TrackCTR", 0) == 0) {
+        if (isCtrTrackType(type)) {
             error(line, say("checkNoAdditionalTrackTypes", {word, type}));
             return;
         }
@@ -368,7 +368,7 @@ private:
         for (const auto* s : counted) {
             for (const auto& value : usedTexts(key, s->values)) {
                 if (index++ >= kExtraTrackTypeLimit) beyondTen.push_back(value);
-                else if (value.rfind("TrackCTR", 0) == 0) ctrTypes.push_back(value);
+                else if (isCtrTrackType(value)) ctrTypes.push_back(value);
             }
         }
         if (!ctrTypes.empty()) error(line, say("checkCtrAdditionalTrackType", {word, joined(ctrTypes)}));
@@ -466,11 +466,12 @@ private:
     const DataFileSource& source_;
     const std::vector<DataFileKey>& keys_;
     const DataFileCheckSettings& settings_;
+    const LineIndex& index_;
     std::vector<FileLine> lines_;
     std::vector<std::string> allNames_;
     std::vector<DataFileFinding> findings_;
     double speedUnitFactor_ = 1.0;
-    std::map<std::string, std::vector<std::string>> usedByKey_;  // by German name: what the reader took
+    std::map<const DataFileKey*, std::vector<std::string>> usedByKey_;  // what the reader took for each key
 };
 
 }  // namespace

@@ -83,6 +83,15 @@ struct DataFileKey {
     bool settledByRule = false;  // a rule over several keys settles the value (the car's names and inertias)
 };
 
+// A list key's default as the reader takes it (its defaultText "a, b, c" as entries).
+std::vector<std::string> defaultListOf(const DataFileKey& key);
+
+// The key of `keys` that fills `field`; null when none does.
+const DataFileKey* keyFilling(const std::vector<DataFileKey>& keys, const KeyField& field);
+
+// A CTR track type, which takes no additional track types and is none itself.
+inline bool isCtrTrackType(std::string_view type) { return type.starts_with("TrackCTR"); }
+
 // The lookup kind that reads a key's values.
 ValueKind scanKindOf(KeyValues values);
 
@@ -105,5 +114,17 @@ struct SpeedUnitName {
     double factor;
 };
 const std::vector<SpeedUnitName>& speedUnitNames();
+
+// The factor a speed unit name gives; an unknown unit counts as SI.
+double speedUnitFactorOf(std::string_view unit);
+bool isKnownSpeedUnit(std::string_view unit);
+
+// A flag as the readers take it: 1 when the number read is exactly 1, else 0.
+constexpr int32_t flagValue(int32_t read) { return read == 1 ? 1 : 0; }
+
+// A decimal key's default as read: a speed's default is metres per second in the file's unit.
+inline double defaultDecimalOf(const DataFileKey& key, double speedUnitFactor) {
+    return key.values == KeyValues::Speed ? key.number / speedUnitFactor : key.number;
+}
 
 }  // namespace zw

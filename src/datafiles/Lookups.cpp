@@ -8,7 +8,6 @@ namespace {
 constexpr int32_t CR = 13, LF = 10;
 
 bool isDigit(int32_t c) { return c >= '0' && c <= '9'; }
-bool isSeparator(int32_t c) { return c == ' ' || c == '\t' || c == ','; }
 bool isCommentStart(const DataFileText& c, size_t a) { return charAt(c, a) == '/' && charAt(c, a + 1) == '/'; }
 bool isLineEnd(const DataFileText& c, size_t a) {
     return charAt(c, a) == CR || charAt(c, a) == LF || isCommentStart(c, a);
@@ -38,6 +37,9 @@ std::string readText(const DataFileText& c, size_t& a, bool withSpaces) {
 }
 
 }  // namespace
+
+bool isValueSeparator(int32_t c) { return c == ' ' || c == '\t' || c == ','; }
+bool isBlank(int32_t c) { return c == ' ' || c == '\t'; }
 
 bool lineBeginsWithKey(const DataFileText& c, size_t lineStart, std::string_view key) {
     for (size_t i = 0; i < key.size(); ++i) {
@@ -82,7 +84,7 @@ LineScanEnd scanKeyLine(const DataFileText& c, size_t afterKey, ValueKind kind,
     while (!isLineEnd(c, a)) {
         // The character the scan stands on is stepped over unexamined, then blanks, tabs, commas.
         ++a;
-        while (isSeparator(charAt(c, a))) ++a;
+        while (isValueSeparator(charAt(c, a))) ++a;
 
         value.begin = a;
         switch (kind) {
@@ -116,8 +118,6 @@ size_t Lookups::countOf(ValueKind kind) const {
     }
 }
 
-void Lookups::showMessage(MessageId id) { dialogs_.showMessage(message(id, language_)); }
-
 void Lookups::collect(DataFileKind file, ValueKind kind, std::string_view key) {
     const bool ride = file == DataFileKind::Ride;
     const DataFileText& c = ride ? files_.RideFileText : files_.CarFileText;
@@ -137,41 +137,50 @@ void Lookups::collect(DataFileKind file, ValueKind kind, std::string_view key) {
             break;
     }
 
-    const auto& lines = files_.Lines;
-    const size_t lineCount = std::min<size_t>(lines.LineCount, lines.LineStart.size());
-    for (size_t line = 0; line < lineCount; ++line) {
-        const size_t start = static_cast<size_t>(lines.LineStart[line]);
-        if (!lineBeginsWithKey(c, start, key)) continue;
-        bool limitReached = false;
-        const LineScanEnd end = scanKeyLine(c, start + key.size(), kind, [&](const LineValue& value) {
+    // The values in line order; a 501st value or a hexadecimal one ends the lookup.
+    for (const KeyLineMatch& match : matchKeyLines(c, files_.Lines, key, kind)) {
+        for (const LineValue& value : match.values) {
             if (countOf(kind) == LookupResults::kValueLimit) {
-                limitReached = true;
-                return false;
+                report_.message(limitMessage);
+                return;
             }
             switch (kind) {
                 case ValueKind::Integer: results_.FoundInts.push_back(value.integer); break;
                 case ValueKind::Decimal: results_.FoundDecimals.push_back(value.decimal); break;
                 default: results_.FoundTexts.push_back(value.text); break;
             }
-            return true;
-        });
-        if (end == LineScanEnd::Hexadecimal) {
-            showMessage("911");
-            return;
         }
-        if (limitReached) {
-            showMessage(limitMessage);
+        if (match.end == LineScanEnd::Hexadecimal) {
+            report_.message("911");
             return;
         }
     }
 }
 
+std::vector<KeyLineMatch> matchKeyLines(const DataFileText& c, const LineIndex& lines, std::string_view key,
+                                        ValueKind kind) {
+    std::vector<KeyLineMatch> matches;
+    const size_t lineCount = std::min<size_t>(lines.LineCount, lines.LineStart.size());
+    for (size_t line = 0; line < lineCount; ++line) {
+        const size_t start = static_cast<size_t>(lines.LineStart[line]);
+        if (!lineBeginsWithKey(c, start, key)) continue;
+        KeyLineMatch match{line, start, {}, LineScanEnd::LineDone};
+        match.end = scanKeyLine(c, start + key.size(), kind, [&](const LineValue& value) {
+            match.values.push_back(value);
+            return true;
+        });
+        matches.push_back(std::move(match));
+    }
+    return matches;
+}
+
 template <typename Names>
 size_t Lookups::collectFirst(DataFileKind file, ValueKind kind, const Names& names) {
-    for (std::string_view name : names) {
-        collect(file, kind, name);
-        if (countOf(kind) != 0) break;
-    }
+    const std::vector<std::string_view> inOrder(names.begin(), names.end());
+    (void)firstNameWithValues(inOrder.size(), [&](size_t i) {
+        collect(file, kind, inOrder[i]);
+        return countOf(kind);
+    });
     return countOf(kind);
 }
 

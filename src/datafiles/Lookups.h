@@ -7,12 +7,13 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "base/Dialogs.h"
 #include "base/Messages.h"
+#include "base/Report.h"
 #include "datafiles/DataFileDecoding.h"
 #include "datafiles/DataFileText.h"
 #include "datafiles/LineIndex.h"
@@ -75,14 +76,42 @@ bool lineBeginsWithKey(const DataFileText& c, size_t lineStart, std::string_view
 // The position of the carriage return, line feed or "//" that ends the line at or after `a`.
 size_t lineContentEnd(const DataFileText& c, size_t a);
 
+// The characters the scans step over between values, and a blank (a separator but the comma).
+bool isValueSeparator(int32_t c);
+bool isBlank(int32_t c);
+
+// One line that a key matched, as a lookup reads it: its index in the line index, where it starts,
+// every value its scan gave and how the scan ended.
+struct KeyLineMatch {
+    size_t lineIndex = 0;
+    size_t lineStart = 0;
+    std::vector<LineValue> values;
+    LineScanEnd end = LineScanEnd::LineDone;
+};
+
+// Every indexed line of `c` that begins with `key`, in line order, each scanned to its end (a lookup
+// takes their values in this order until a hexadecimal value or the value limit stops it).
+std::vector<KeyLineMatch> matchKeyLines(const DataFileText& c, const LineIndex& lines, std::string_view key,
+                                        ValueKind kind);
+
+// The lookups' alias precedence: of the names of a key, in lookup order, the first whose lines give
+// any value; none when no name does. `valuesOf(i)` is the number of values the i-th name gives.
+template <typename ValuesOf>
+std::optional<size_t> firstNameWithValues(size_t nameCount, ValuesOf valuesOf) {
+    for (size_t i = 0; i < nameCount; ++i)
+        if (valuesOf(i) != 0) return i;
+    return std::nullopt;
+}
+
 // The decimal scan of one value starting at `a` (a digit, or "-" and a digit); `a` is left on the
 // last character that belongs to the value (the line scan steps over it).
 double scanDecimalAt(const DataFileText& c, size_t& a);
 
 class Lookups {
 public:
-    Lookups(const LoadedDataFiles& files, LookupResults& results, Dialogs& dialogs, Language language)
-        : files_(files), results_(results), dialogs_(dialogs), language_(language) {}
+    // The lookups' messages (911 and the limit messages) go to `report`.
+    Lookups(const LoadedDataFiles& files, LookupResults& results, Report& report)
+        : files_(files), results_(results), report_(report) {}
 
     // One lookup of `kind` in the file of `file`.
     void collect(DataFileKind file, ValueKind kind, std::string_view key);
@@ -98,12 +127,10 @@ private:
     template <typename Names>
     size_t collectFirst(DataFileKind file, ValueKind kind, const Names& names);
     size_t countOf(ValueKind kind) const;
-    void showMessage(MessageId id);
 
     const LoadedDataFiles& files_;
     LookupResults& results_;
-    Dialogs& dialogs_;
-    Language language_;
+    Report& report_;
 };
 
 }  // namespace zw

@@ -1,13 +1,12 @@
 #include "datafiles/RideDataReader.h"
 
 #include <optional>
-#include <variant>
 
-#include "base/Dialogs.h"
 #include "base/Encoding.h"
 #include "base/SafeFile.h"
 #include "datafiles/DataFileKeys.h"
 #include "datafiles/Formatters.h"
+#include "datafiles/KeyFieldVisit.h"
 #include "datafiles/RideDataHeader.h"
 
 namespace zw {
@@ -35,7 +34,7 @@ public:
     int32_t flag(const DataFileKey& key) {
         if (lookups_.collectWithAliases(DataFileKind::Ride, ValueKind::Integer, key.names) == 0)
             return static_cast<int32_t>(key.number);
-        return found_.FoundInts[0] == 1 ? 1 : 0;
+        return flagValue(found_.FoundInts[0]);
     }
     std::vector<double> decimals(const DataFileKey& key) {
         lookups_.collectWithAliases(DataFileKind::Ride, ValueKind::Decimal, key.names);
@@ -56,82 +55,45 @@ private:
     const LookupResults& found_;
 };
 
-// An unknown unit counts as SI.
-double speedUnitFactorOf(const std::string& unit) {
-    for (const SpeedUnitName& known : speedUnitNames())
-        if (known.name == unit) return known.factor;
-    return 1.0;
-}
 
-bool beginsWithTrackCtr(const std::string& text) { return text.rfind("TrackCTR", 0) == 0; }
-
-// A list default as the table writes it: "a, b, c".
-std::vector<std::string> defaultList(const std::string& text) {
-    std::vector<std::string> entries;
-    for (size_t begin = 0; begin < text.size();) {
-        const size_t comma = text.find(", ", begin);
-        entries.push_back(text.substr(begin, comma == std::string::npos ? std::string::npos : comma - begin));
-        begin = comma == std::string::npos ? text.size() : comma + 2;
-    }
-    return entries;
-}
-
-template <typename T>
-T& fieldOf(RideData& r, const DataFileKey& key) {
-    return r.*std::get<T RideData::*>(key.field);
-}
 
 void readKey(KeyReader& keys, const DataFileKey& key, RideData& r) {
-    switch (key.values) {
-        case KeyValues::SpeedUnit:
-            r.SpeedUnitFactor = speedUnitFactorOf(keys.text(key, ValueKind::Text));
-            return;
-        case KeyValues::Text: fieldOf<std::string>(r, key) = keys.text(key, ValueKind::Text); return;
-        case KeyValues::TextWithSpaces: fieldOf<std::string>(r, key) = keys.text(key, ValueKind::TextWithSpaces); return;
-        case KeyValues::Integer: fieldOf<int32_t>(r, key) = keys.integer(key); return;
-        case KeyValues::Flag:
-            if (const auto* bit = std::get_if<RideFlagBit>(&key.field)) {
-                if (keys.flag(key)) r.RideFlags += bit->bit;
-            } else {
-                fieldOf<int32_t>(r, key) = keys.flag(key);
-            }
-            return;
-        case KeyValues::Decimal:
-            if (const auto* cell = std::get_if<RatingCell>(&key.field)) {
-                r.RatingCoefficients[cell->row][cell->column] = keys.decimal(key, key.number);
-            } else {
-                fieldOf<double>(r, key) = keys.decimal(key, key.number);
-            }
-            return;
-        // Speed defaults are metres per second expressed in the file's unit.
-        case KeyValues::Speed: fieldOf<double>(r, key) = keys.decimal(key, key.number / r.SpeedUnitFactor); return;
-        case KeyValues::Money: fieldOf<int32_t>(r, key) = keys.money(key); return;
-        case KeyValues::MoneyList: {
+    if (key.values == KeyValues::SpeedUnit) {
+        r.SpeedUnitFactor = speedUnitFactorOf(keys.text(key, ValueKind::Text));
+        return;
+    }
+    visitKeyField(key.field, r, overloaded{
+        [&](std::string& text) { text = keys.text(key, scanKindOf(key.values)); },
+        [&](int32_t& number) {
+            number = key.values == KeyValues::Money  ? keys.money(key)
+                     : key.values == KeyValues::Flag ? keys.flag(key)
+                                                     : keys.integer(key);
+        },
+        [&](RideFlag flag) {
+            if (keys.flag(key)) flag.set();
+        },
+        [&](double& value) { value = keys.decimal(key, defaultDecimalOf(key, r.SpeedUnitFactor)); },
+        [&](std::vector<int32_t>& amounts) {
             // One cost per section: extra costs are ignored, sections without one cost the default.
             const std::vector<double> costs = keys.decimals(key);
-            auto& amounts = fieldOf<std::vector<int32_t>>(r, key);
             for (size_t j = 0; j < r.TrackSectionName.size(); ++j)
                 amounts.push_back(j < costs.size() ? toHundredths(costs[j]) : static_cast<int32_t>(key.number));
-            return;
-        }
-        case KeyValues::TextList: {
-            auto& entries = fieldOf<std::vector<std::string>>(r, key);
+        },
+        [&](std::vector<std::string>& entries) {
             if (&entries == &r.ZusatzTrackTyp) {
                 // Additional track types: none for a CTR track type; otherwise the first ten found,
                 // without the CTR track types among them.
-                if (beginsWithTrackCtr(r.TrackTyp)) return;
+                if (isCtrTrackType(r.TrackTyp)) return;
                 std::vector<std::string> found = keys.texts(key);
                 if (found.size() > kExtraTrackTypeLimit) found.resize(kExtraTrackTypeLimit);
                 for (auto& type : found)
-                    if (!beginsWithTrackCtr(type)) entries.push_back(std::move(type));
+                    if (!isCtrTrackType(type)) entries.push_back(std::move(type));
                 return;
             }
             entries = keys.texts(key);
-            if (entries.empty()) entries = defaultList(key.defaultText);
-            return;
-        }
-        case KeyValues::IntegerList: return;  // no ride key
-    }
+            if (entries.empty()) entries = defaultListOf(key);
+        },
+    });
 }
 
 }  // namespace
@@ -182,8 +144,7 @@ RideData rideDataFromKeys(Lookups& lookups, const std::filesystem::path& file) {
     return r;
 }
 
-bool readRideDataFile(const std::filesystem::path& file, LoadedDataFiles& files, LookupResults& results,
-                     RideData& ride, Dialogs& dialogs, Language language) {
+Result<RideData> readRideDataFile(const std::filesystem::path& file, LoadedDataFiles& files, LookupResults& results) {
     // A name that the Windows code page cannot hold cannot become an object name: such a file is
     // treated as one that cannot be opened.
     std::optional<std::string> bytes;
@@ -194,30 +155,31 @@ bool readRideDataFile(const std::filesystem::path& file, LoadedDataFiles& files,
         bytes.reset();
     }
     if (!bytes) {
-        dialogs.showMessage(message("101", language));
-        return false;
+        Result<RideData> stopped;
+        stopped.report.message("101");
+        return stopped;
     }
-    return readRideDataBytes(*bytes, file, files, results, ride, dialogs, language);
+    return readRideDataBytes(*bytes, file, files, results);
 }
 
-bool readRideDataBytes(const std::string& bytes, const std::filesystem::path& file, LoadedDataFiles& files,
-                       LookupResults& results, RideData& ride, Dialogs& dialogs, Language language) {
-    auto show = [&](MessageId id) { dialogs.showMessage(message(id, language)); };
+Result<RideData> readRideDataBytes(const std::string& bytes, const std::filesystem::path& file,
+                                   LoadedDataFiles& files, LookupResults& results) {
+    Result<RideData> read;
     DecodedDataFile decoded = decodeDataFile(bytes);
     files.RideFileText = makeDataFileText(decoded.text);
     files.RideFileSource = std::move(decoded.source);
     switch (checkHeader(files.RideFileText, decoded.text.size(), acceptedRideHeaderSums())) {
-        case HeaderCheckResult::TooShort: show("121"); return false;
-        case HeaderCheckResult::NotAccepted: show("122"); return false;
+        case HeaderCheckResult::TooShort: read.report.message("121"); return read;
+        case HeaderCheckResult::NotAccepted: read.report.message("122"); return read;
         case HeaderCheckResult::Accepted: break;
     }
     if (!buildLineIndex(files.RideFileText, decoded.text.size(), files.Lines)) {
-        show("116");
-        return false;
+        read.report.message("116");
+        return read;
     }
-    Lookups lookups(files, results, dialogs, language);
-    ride = rideDataFromKeys(lookups, file);
-    return true;
+    Lookups lookups(files, results, read.report);
+    read.value = rideDataFromKeys(lookups, file);
+    return read;
 }
 
 }  // namespace zw

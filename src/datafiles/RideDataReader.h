@@ -6,24 +6,21 @@
 #include <filesystem>
 #include <string>
 
-#include "base/Messages.h"
+#include "base/Report.h"
 #include "datafiles/Lookups.h"
 #include "datafiles/RideData.h"
 
 namespace zw {
 
-class Dialogs;
-
 // The open dialog's filter for ride data files.
 inline constexpr const char* kRideDataFileFilter = "CTR_BahnDaten_*.txt|CTR_BahnDaten_*.txt";
 
-// Reads `file` (messages 101, 121, 122, 116 and the lookup messages on `dialogs`). True after a
-// complete read, false when the read stopped with a message.
-bool readRideDataFile(const std::filesystem::path& file, LoadedDataFiles& files, LookupResults& results,
-                     RideData& ride, Dialogs& dialogs, Language language);
+// Reads `file`: the ride's fields after a complete read, none when the read stopped with a message
+// (101, 121, 122, 116); the report holds that message or the lookups' messages.
+Result<RideData> readRideDataFile(const std::filesystem::path& file, LoadedDataFiles& files, LookupResults& results);
 // The same for the bytes of `file`, already loaded (messages 121, 122, 116 and the lookups').
-bool readRideDataBytes(const std::string& bytes, const std::filesystem::path& file, LoadedDataFiles& files,
-                       LookupResults& results, RideData& ride, Dialogs& dialogs, Language language);
+Result<RideData> readRideDataBytes(const std::string& bytes, const std::filesystem::path& file,
+                                   LoadedDataFiles& files, LookupResults& results);
 
 // The ride fields of a file's keys, with `file` naming the folder and the object name. Used by the
 // reader once the text is loaded and indexed.

@@ -1,15 +1,14 @@
 #include "datafiles/RideDataRewrite.h"
 
 #include <cmath>
-#include <variant>
 
-#include "base/Dialogs.h"
 #include "base/Encoding.h"
 #include "base/Messages.h"
 #include "base/SafeFile.h"
 #include "base/Settings.h"
 #include "datafiles/DataFileKeys.h"
 #include "datafiles/Formatters.h"
+#include "datafiles/KeyFieldVisit.h"
 #include "datafiles/RideDataHeader.h"
 
 namespace zw {
@@ -28,18 +27,16 @@ std::string joined(const std::vector<T>& values, Format format) {
 }
 
 std::string valueText(const DataFileKey& key, const RideData& r) {
-    if (const auto* bit = std::get_if<RideFlagBit>(&key.field)) return (r.RideFlags & bit->bit) ? "1" : "0";
-    if (const auto* cell = std::get_if<RatingCell>(&key.field))
-        return formatDecimal(r.RatingCoefficients[cell->row][cell->column]);
-    if (const auto* text = std::get_if<std::string RideData::*>(&key.field)) return r.**text;
-    if (const auto* number = std::get_if<int32_t RideData::*>(&key.field))
-        return key.values == KeyValues::Money ? formatMoney(r.**number) : integerText(r.**number);
-    if (const auto* decimal = std::get_if<double RideData::*>(&key.field)) return formatDecimal(r.**decimal);
-    if (const auto* texts = std::get_if<std::vector<std::string> RideData::*>(&key.field))
-        return joined(r.**texts, [](const std::string& s) { return s; });
-    if (const auto* amounts = std::get_if<std::vector<int32_t> RideData::*>(&key.field))
-        return joined(r.**amounts, formatMoney);
-    return {};
+    std::string text;
+    visitKeyField(key.field, r, overloaded{
+        [&](ConstRideFlag flag) { text = flag.isSet() ? "1" : "0"; },
+        [&](const std::string& value) { text = value; },
+        [&](int32_t number) { text = key.values == KeyValues::Money ? formatMoney(number) : integerText(number); },
+        [&](double decimal) { text = formatDecimal(decimal); },
+        [&](const std::vector<std::string>& texts) { text = joined(texts, [](const std::string& s) { return s; }); },
+        [&](const std::vector<int32_t>& amounts) { text = joined(amounts, formatMoney); },
+    });
+    return text;
 }
 
 // The unit line: exactly one of the three for the factors the reader gives.
@@ -76,7 +73,7 @@ std::string rideDataFileContent(const RideData& r, bool english, bool addOnsEnab
             writeUnit();
             if (!addOnsEnabled) return text;
             const std::string rule = "// " + std::string(83, '-') + "\r\n";
-            text += "\r\n" + rule + "// BahnDaten mit AddOns\r\n" + rule;
+            text += "\r\n" + rule + std::string(kRideAddOnHeading) + "\r\n" + rule;
         }
         if (key.group != GroupStart::No) text += "\r\n";
         text += alignedKeyLine(english ? key.englishName : key.names.front(), valueText(key, r), kValueColumn);
@@ -90,14 +87,14 @@ std::filesystem::path rideDataRewriteTarget(const RideData& ride) {
     return ride.DataFileFolder / pathFromCp1252("CTR_BahnDaten_" + name + ".txt");
 }
 
-bool rewriteRideDataFile(const RideData& ride, const Settings& settings, Dialogs& dialogs) {
-    const Language language = languageOf(settings.UseEnglish);
+Result<std::filesystem::path> rewriteRideDataFile(const RideData& ride, const Settings& settings,
+                                                  const Answers& answers) {
+    Result<std::filesystem::path> written;
     const std::filesystem::path target = rideDataRewriteTarget(ride);
     std::error_code ignored;
-    if (std::filesystem::exists(target, ignored) && !settings.OverwriteWithoutPrompt) {
-        if (!dialogs.askYesNo(message("warningCaption", language), message("overwriteRideDataFile", language)))
-            return false;
-    }
+    if (std::filesystem::exists(target, ignored) && !settings.OverwriteWithoutPrompt &&
+        !written.report.ask({"warningCaption", "overwriteRideDataFile"}, answers))
+        return written;
     const std::string content = rideDataFileContent(ride, settings.UseEnglish, settings.AddOnsEnabled);
     if (const std::error_code error = writeFileAtomically(target, content)) {
         std::string shownName;
@@ -106,10 +103,11 @@ bool rewriteRideDataFile(const RideData& ride, const Settings& settings, Dialogs
         } catch (const EncodingError&) {
             shownName = pathToCp1252(target.filename());
         }
-        dialogs.showMessage(message("rideDataFileNotWritten", language, {shownName, error.message()}));
-        return false;
+        written.report.message("rideDataFileNotWritten", {shownName, error.message()});
+        return written;
     }
-    return true;
+    written.value = target;
+    return written;
 }
 
 }  // namespace zw

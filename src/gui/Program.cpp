@@ -15,6 +15,7 @@
 #include "workflow/MainWindow.h"
 #include "workflow/MainWindowAssistantHost.h"
 #include "workflow/OptionsWindow.h"
+#include "workflow/ReportShowing.h"
 
 namespace zw::gui {
 
@@ -49,12 +50,12 @@ Program::~Program() {
 
 bool Program::createAssistant() {
     const Settings& settings = main_->state().settings;
-    auto lists = loadAssistantListsForStart(executableFolder_, settings.gameFolder(), dialogs_,
-                                            languageOf(settings.UseEnglish));
+    auto lists = loadAssistantListsForStart(executableFolder_, settings.gameFolder());
+    showReport(dialogs_, languageOf(settings.UseEnglish), lists.report);
     if (!lists) return false;
     delete assistantWindow_;
     assistantWindow_ = nullptr;
-    assistant_ = std::make_unique<RideAssistant>(*host_, dialogs_, *lists);
+    assistant_ = std::make_unique<RideAssistant>(*host_, dialogs_, *lists.value);
     assistant_->onCreate();
     assistantGamePath_ = settings.GamePath;
     assistantWindow_ = createAssistantWindow(mainFrame_, *assistant_, dialogs_);

@@ -207,8 +207,9 @@ private:
     // Notes for the entries that are not the CTR's own.
     void noteOthers(CheckedCtr& ctr, const std::vector<FolderEntry>& entries, const CtrFolderLayout& layout) {
         for (size_t i = 0; i < entries.size(); ++i) {
-            const std::string file = utf8Name(entries[i].name);
+            if (layout.roles[i] == EntryRole::Belongs) continue;
             const DisplayName shown = displayName(entries[i].name);
+            const std::string& file = shown.utf8;
             switch (layout.roles[i]) {
                 case EntryRole::Belongs: break;
                 case EntryRole::Leftover: add(ctr, Kind::Leftover, file, "gameCheckLeftover", {shown}); break;
@@ -239,36 +240,36 @@ private:
         return present;
     }
 
-    // Reads a file into `bytes` (the memory of one of the buffers kept from pair to pair); false
-    // after a finding.
-    bool readFile(CheckedCtr& ctr, const fs::path& path, std::string& bytes) {
+    // Reads a file into `buffer` (one of the buffers kept from pair to pair); false after a finding.
+    bool readFile(CheckedCtr& ctr, const fs::path& path, FileBuffer& buffer) {
         std::error_code error;
-        const uintmax_t size = fs::file_size(path, error);
-        if (!error && size > kLargestFile) {
-            add(ctr, Kind::FileNotRead, utf8Name(path.filename()), "gameCheckFileTooLarge",
-                {displayName(path.filename()), std::to_string(size >> 20)});
+        if (!buffer.read(path, error, kLargestFile)) {
+            if (error == std::errc::file_too_large) {
+                add(ctr, Kind::FileNotRead, utf8Name(path.filename()), "gameCheckFileTooLarge",
+                    {displayName(path.filename()), std::to_string(buffer.fileSize() >> 20)});
+            } else {
+                add(ctr, Kind::FileNotRead, utf8Name(path.filename()), "gameCheckFileNotRead",
+                    {displayName(path.filename()), asciiOnlyText(error.message())});
+            }
             return false;
         }
-        if (!readWholeFileInto(path, bytes, &error)) {
-            add(ctr, Kind::FileNotRead, utf8Name(path.filename()), "gameCheckFileNotRead",
-                {displayName(path.filename()), asciiOnlyText(error.message())});
-            return false;
-        }
-        report_.bytesRead += bytes.size();
+        report_.bytesRead += buffer.bytes().size();
         return true;
     }
 
     // Reads a pair whose common file may have been read into `commonBytes_` already; nullopt after
-    // a finding. The pair holds the buffers' memory until `recycle` gives it back.
+    // a finding. The pair reads its files where they lie in the buffers: it must be let go before
+    // the next read.
     std::optional<OvlPairReader> readPair(CheckedCtr& ctr, const fs::path& folder, const FolderEntry& common,
                                           const FolderEntry& unique, bool commonRead, PairKind* kind = nullptr) {
         if (!commonRead) commonRead = readFile(ctr, folder / common.name, commonBytes_);
         const bool uniqueRead = readFile(ctr, folder / unique.name, uniqueBytes_);
         if (!commonRead || !uniqueRead) return std::nullopt;
         const std::string uniqueName = nameForMessage(unique.name);
-        if (kind) *kind = scanPairKind(uniqueBytes_, uniqueName);
+        if (kind) *kind = scanPairKind(uniqueBytes_.bytes(), uniqueName);
         try {
-            OvlPairReader pair(std::move(commonBytes_), nameForMessage(common.name), std::move(uniqueBytes_), uniqueName);
+            OvlPairReader pair = OvlPairReader::ofKeptBytes(commonBytes_.bytes(), nameForMessage(common.name),
+                                                            uniqueBytes_.bytes(), uniqueName);
             ++report_.pairsRead;
             return pair;
         } catch (const BinaryReadError& e) {
@@ -278,10 +279,8 @@ private:
         }
     }
 
-    void recycle(OvlPairReader& pair) { pair.giveBytesTo(commonBytes_, uniqueBytes_); }
-
     void inspect(CheckedCtr& ctr, const OvlPairReader& pair) {
-        const OvlPairInspection inspection = checkOvlPair(pair, language_, addressSpace_);
+        const OvlPairInspection inspection = checkOvlPair(pair, language_);
         // Each line begins with the file it is about; the finding names the file apart.
         const auto addLine = [&](Kind kind, const std::string& line) {
             for (const OvlFile* file : {&pair.unique(), &pair.common()}) {
@@ -320,7 +319,6 @@ private:
         }
         inspect(ctr, *pair);
         PairNames names = pairNamesOf(*pair);
-        recycle(*pair);
         const std::optional<std::string>& objectName = kind == PairKind::Car ? names.trainName : names.rideName;
         if (kind != PairKind::Unknown && objectName) {
             if (*objectName != name) {
@@ -354,7 +352,7 @@ private:
         bool commonRead = readFile(ctr, folder / commonEntry.name, commonBytes_);
         std::vector<std::string> sections;
         if (commonRead) {
-            TrackSetSections read = readTrackSetSections(commonBytes_, nameForMessage(commonEntry.name));
+            TrackSetSections read = readTrackSetSections(commonBytes_.bytes(), nameForMessage(commonEntry.name));
             if (read.status == TrackSetSections::Status::NotVersion1) {
                 add(ctr, Kind::PairMalformed, utf8Name(commonEntry.name), "gameCheckTrackSetNotVersion1",
                     {displayName(commonEntry.name)});
@@ -372,7 +370,6 @@ private:
         if (present && commonRead) {
             if (auto pair = readPair(ctr, folder, commonEntry, entries[layout.unique.index], true)) {
                 inspect(ctr, *pair);
-                recycle(*pair);
             }
         }
         for (const CtrFolderLayout::Section& section : layout.sections) {
@@ -388,7 +385,6 @@ private:
             if (auto pair = readPair(ctr, folder, entries[section.common.index], entries[section.unique.index],
                                      false)) {
                 inspect(ctr, *pair);
-                recycle(*pair);
             }
         }
     }
@@ -403,7 +399,9 @@ private:
                 DisplayName others;
                 for (const ObjectName* other : same) {
                     if (other == o) continue;
-                    others.utf8 += (others.utf8.empty() ? "" : ", ") + displayName(report_.ctrs[other->ctr].entry).utf8;
+                    // The name of a CTR checked in its folder is its entry's display name.
+                    if (!others.utf8.empty()) others.utf8 += ", ";
+                    others.utf8 += report_.ctrs[other->ctr].name;
                 }
                 add(report_.ctrs[o->ctr], Kind::SharedObjectName, "", "gameCheckSharedObjectName", {o->name, others});
             }
@@ -446,7 +444,7 @@ private:
     std::set<std::string> installedSections_;
     // Kept from pair to pair, so that reading a thousand pairs asks the system for memory only as
     // often as a pair is larger than all before it.
-    std::string commonBytes_, uniqueBytes_, addressSpace_;
+    FileBuffer commonBytes_, uniqueBytes_;
 };
 
 }  // namespace

@@ -3,14 +3,19 @@
 #include <algorithm>
 
 #include "ovl/OvlPairReader.h"
+#include "ovl/TrackedRideLayout.h"
 
 namespace zw {
 
 namespace {
 
 // The TrackedRide begins with the word -1 in the layout of the game with both add-ons; the car
-// type count and list pointer stand at 8 and 12 there, at 88 and 92 in the base layout.
-constexpr uint32_t kAddOnLayoutMark = 0xFFFFFFFF;
+// type count and list pointer stand at different offsets in the two layouts.
+using trackedRide::kAddOnLayoutMark;
+constexpr uint32_t kAddOnCarTypeCount = trackedRide::kHeadA["WagentypName count"];
+constexpr uint32_t kBaseCarTypeCount = trackedRide::kBaseHeader["WagentypName count"];
+static_assert(trackedRide::kHeadA["car types"] == kAddOnCarTypeCount + 4 &&
+              trackedRide::kBaseHeader["car types"] == kBaseCarTypeCount + 4);
 
 std::optional<std::string> withoutTag(std::string_view symbol, std::string_view tag) {
     if (symbol.size() <= tag.size() || symbol.substr(symbol.size() - tag.size()) != tag) return std::nullopt;
@@ -20,7 +25,7 @@ std::optional<std::string> withoutTag(std::string_view symbol, std::string_view 
 std::vector<std::string> carTypesAt(const OvlPairReader& pair, uint32_t ride) {
     const std::optional<uint32_t> mark = pair.wordAt(ride);
     if (!mark) return {};
-    const uint32_t countAt = ride + (*mark == kAddOnLayoutMark ? 8 : 88);
+    const uint32_t countAt = ride + (*mark == kAddOnLayoutMark ? kAddOnCarTypeCount : kBaseCarTypeCount);
     const std::optional<uint32_t> count = pair.wordAt(countAt);
     const std::optional<uint32_t> list = pair.wordAt(countAt + 4);
     if (!count || !list) return {};

@@ -1,4 +1,4 @@
-// The BoneShape as re-emitted. Header, 60 bytes in part file 9 (E5 = the end of part file 5 when it
+// The BoneShape as re-emitted (fields in ModelLayouts.h). Header, 60 bytes in part file 9 (E5 = the end of part file 5 when it
 // is written, B = bone count, T = mesh count):
 //    0 … 28  eight words copied       44  copied: B (0 stops with 196)
 //   32       copied: T (0 stops with 195)   48  pointer to E5, the bones
@@ -14,6 +14,7 @@
 
 #include <vector>
 
+#include "ovl/ModelLayouts.h"
 #include "ovl/ModelReading.h"
 #include "ovl/ModelStructureReEmission.h"
 #include "ovl/OvlWriter.h"
@@ -21,27 +22,29 @@
 namespace zw {
 namespace {
 
-constexpr uint32_t kHeaderSize = 60;
-constexpr uint32_t kMeshCount = 32;
-constexpr uint32_t kMeshPointers = 40;
-constexpr uint32_t kBoneCount = 44;
-constexpr uint32_t kBones = 48;
-constexpr uint32_t kFirstMatrices = 52;
-constexpr uint32_t kSecondMatrices = 56;
-constexpr uint32_t kBoneSize = 8;
-constexpr uint32_t kMatrixSize = 64;
+constexpr auto& S = model::kShape;
+constexpr uint32_t kHeaderSize = S.size;
+constexpr uint32_t kMeshCount = S["meshes without support"];  // the count a car build copies
+constexpr uint32_t kMeshPointers = S["meshes"];
+constexpr uint32_t kBoneCount = S["bone count"];
+constexpr uint32_t kBones = S["bones"];
+constexpr uint32_t kFirstMatrices = S["bone matrices"];
+constexpr uint32_t kSecondMatrices = S["bone rest matrices"];
+constexpr uint32_t kBoneSize = model::kShapeBone.size;
+using model::kMatrixSize;
 
-constexpr uint32_t kMeshSize = 40;
-constexpr uint32_t kMeshFirstReference = 4;
-constexpr uint32_t kMeshSecondReference = 8;
-constexpr uint32_t kMeshGroupKind = 12;
-constexpr uint32_t kMeshVertexCount = 24;
-constexpr uint32_t kMeshIndexCount = 28;
-constexpr uint32_t kMeshVertices = 32;
-constexpr uint32_t kMeshIndices = 36;
-constexpr uint32_t kVertexSize = 44;
-constexpr uint32_t kTripleSize = 6;
-constexpr uint32_t kSextupleSize = 12;
+constexpr auto& M = model::kMesh;
+constexpr uint32_t kMeshSize = M.size;
+constexpr uint32_t kMeshFirstReference = M["texture"];
+constexpr uint32_t kMeshSecondReference = M["texture style"];
+constexpr uint32_t kMeshGroupKind = M["transparency"];
+constexpr uint32_t kMeshVertexCount = M["vertex count"];
+constexpr uint32_t kMeshIndexCount = M["index count"];
+constexpr uint32_t kMeshVertices = M["vertices"];
+constexpr uint32_t kMeshIndices = M["indices"];
+using model::kSextupleSize;
+using model::kTripleSize;
+using model::kVertexSize;
 
 void writeMesh(OvlWriter& writer, const ModelReading& model, uint32_t mesh) {
     const std::string_view raw = model.bytes(mesh, kMeshSize);
@@ -55,16 +58,17 @@ void writeMesh(OvlWriter& writer, const ModelReading& model, uint32_t mesh) {
     const std::string_view triples = indices.substr(0, tripleBytes);
     const std::string_view sextuples = indices.substr(tripleBytes);
 
-    const uint32_t e = writer.end(part::CommonStructures);
+    const uint32_t e = writer.end(OvlPart::CommonStructures);
     fitOffset(model, mesh, uint64_t{e} + vertices.size() + triples.size() + sextuples.size());
-    OvlPartWriter record = writer.into(part::UniqueStructures);
-    record.bytes(raw.substr(0, 4));
-    record.reference(model.referenceAt(uint64_t{mesh} + kMeshFirstReference));
-    record.reference(model.referenceAt(uint64_t{mesh} + kMeshSecondReference));
-    record.bytes(raw.substr(kMeshGroupKind, kMeshVertices - kMeshGroupKind));  // P, 16, 20, V, I
-    record.pointer(part::CommonStructures, e);
-    record.pointer(part::CommonStructures, e + static_cast<uint32_t>(vertices.size()));
-    writer.into(part::CommonStructures).lastingBytes(vertices).lastingBytes(triples).lastingBytes(sextuples);
+    OvlPartWriter record = writer.into(OvlPart::UniqueStructures);
+    record.bytes(raw.substr(0, kMeshFirstReference));
+    record.at(kMeshFirstReference).reference(model.referenceAt(uint64_t{mesh} + kMeshFirstReference));
+    record.at(kMeshSecondReference).reference(model.referenceAt(uint64_t{mesh} + kMeshSecondReference));
+    record.at(kMeshGroupKind).bytes(raw.substr(kMeshGroupKind, kMeshVertices - kMeshGroupKind));  // P, 16, 20, V, I
+    record.at(kMeshVertices).pointer(OvlPart::CommonStructures, e);
+    record.at(kMeshIndices).pointer(OvlPart::CommonStructures, e + static_cast<uint32_t>(vertices.size()));
+    record.endsAt(kMeshSize);
+    writer.into(OvlPart::CommonStructures).lastingBytes(vertices).lastingBytes(triples).lastingBytes(sextuples);
 }
 
 }  // namespace
@@ -76,14 +80,14 @@ void reEmitBoneShape(OvlWriter& writer, const ModelReading& model, uint32_t addr
     const uint32_t boneCount = model.word(uint64_t{address} + kBoneCount);
 
     writer.makeSymbolAndLoader(OvlFileKind::Unique, symbolName, loaderType);
-    const uint32_t start = writer.end(part::UniqueStructures);
-    const uint32_t e5 = writer.end(part::CommonStructures);
-    OvlPartWriter out = writer.into(part::UniqueStructures);
+    const uint32_t start = writer.end(OvlPart::UniqueStructures);
+    const uint32_t e5 = writer.end(OvlPart::CommonStructures);
+    OvlPartWriter out = writer.into(OvlPart::UniqueStructures);
     out.bytes(header.substr(0, kMeshCount + 4));
     if (meshCount == 0) throw ModelReEmissionStop{"195", {}, {}};
-    out.bytes(header.substr(kMeshCount + 4, 4));
-    out.pointer(part::UniqueStructures, start + kHeaderSize);
-    out.bytes(header.substr(kBoneCount, 4));
+    out.at(S["mesh count"]).bytes(header.substr(S["mesh count"], 4));
+    out.at(kMeshPointers).pointer(OvlPart::UniqueStructures, start + kHeaderSize);
+    out.at(kBoneCount).bytes(header.substr(kBoneCount, 4));
     if (boneCount == 0) throw ModelReEmissionStop{"196", {}, {}};
 
     model.follow(uint64_t{address} + kBones, uint64_t{kBoneSize} * boneCount);
@@ -95,11 +99,11 @@ void reEmitBoneShape(OvlWriter& writer, const ModelReading& model, uint32_t addr
     fitOffset(model, address, uint64_t{e5} + (kBoneSize + 2 * kMatrixSize) * uint64_t{boneCount});
     fitOffset(model, address, uint64_t{start} + kHeaderSize + (4 + kMeshSize) * uint64_t{meshCount});
 
-    out.pointer(part::CommonStructures, e5);
-    out.pointer(part::CommonStructures, e5 + kBoneSize * boneCount);
-    out.pointer(part::CommonStructures, e5 + (kBoneSize + kMatrixSize) * boneCount);
+    out.at(kBones).pointer(OvlPart::CommonStructures, e5);
+    out.at(kFirstMatrices).pointer(OvlPart::CommonStructures, e5 + kBoneSize * boneCount);
+    out.at(kSecondMatrices).pointer(OvlPart::CommonStructures, e5 + (kBoneSize + kMatrixSize) * boneCount);
 
-    OvlPartWriter data = writer.into(part::CommonStructures);
+    OvlPartWriter data = writer.into(OvlPart::CommonStructures);
     for (uint32_t b = 0; b < boneCount; ++b) {
         const uint64_t bone = uint64_t{bones} + kBoneSize * b;
         data.string(model.nameAt(bone));
@@ -108,7 +112,8 @@ void reEmitBoneShape(OvlWriter& writer, const ModelReading& model, uint32_t addr
     data.lastingBytes(first).lastingBytes(second);
 
     const uint32_t records = start + kHeaderSize + 4 * meshCount;
-    for (uint32_t t = 0; t < meshCount; ++t) out.pointer(part::UniqueStructures, records + kMeshSize * t);
+    out.at(kHeaderSize);
+    for (uint32_t t = 0; t < meshCount; ++t) out.pointer(OvlPart::UniqueStructures, records + kMeshSize * t);
     for (uint32_t t = 0; t < meshCount; ++t) {
         const uint64_t pointer = uint64_t{meshPointers} + 4 * t;
         model.follow(pointer, kMeshSize);

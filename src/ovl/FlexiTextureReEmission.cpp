@@ -1,4 +1,5 @@
-// The FlexiTexture as re-emitted (part file 5; W = edge length, C = the word at 20, F = frames):
+// The FlexiTexture as re-emitted (fields in ModelLayouts.h; part file 5; W = edge length, C = the
+// word at 20, F = frames):
 //    0  copied      20  copied: C                  36           C words copied
 //    4  copied: W   24  pointer to 36              36 + 4·C     F frame records of 28 bytes
 //    8, 12, 16 copied   28  copied: F              36 + 4·C + 28·F  F palettes of 1024 bytes
@@ -9,6 +10,7 @@
 
 #include <vector>
 
+#include "ovl/ModelLayouts.h"
 #include "ovl/ModelReading.h"
 #include "ovl/ModelStructureReEmission.h"
 #include "ovl/OvlWriter.h"
@@ -16,17 +18,19 @@
 namespace zw {
 namespace {
 
-constexpr uint32_t kHeaderSize = 36;
-constexpr uint32_t kEdge = 4;
-constexpr uint32_t kWordCount = 20;
-constexpr uint32_t kWords = 24;
-constexpr uint32_t kFrameCount = 28;
-constexpr uint32_t kFrames = 32;
-constexpr uint32_t kFrameSize = 28;
-constexpr uint32_t kFramePalette = 16;
-constexpr uint32_t kFramePixels = 20;
-constexpr uint32_t kFrameAlpha = 24;
-constexpr uint32_t kPaletteSize = 1024;
+constexpr auto& T = model::kTexture;
+constexpr auto& F = model::kFrame;
+constexpr uint32_t kHeaderSize = T.size;
+constexpr uint32_t kEdge = T["width"];
+constexpr uint32_t kWordCount = T["animation step count"];
+constexpr uint32_t kWords = T["animation steps"];
+constexpr uint32_t kFrameCount = T["frame count"];
+constexpr uint32_t kFrames = T["frames"];
+constexpr uint32_t kFrameSize = F.size;
+constexpr uint32_t kFramePalette = F["palette"];
+constexpr uint32_t kFramePixels = F["pixels"];
+constexpr uint32_t kFrameAlpha = F["alpha"];
+using model::kPaletteSize;
 
 struct Frame {
     std::string_view record;
@@ -60,37 +64,39 @@ void reEmitFlexiTexture(OvlWriter& writer, const ModelReading& model, uint32_t a
         pictureBytes += frame.pixels.size() + frame.alpha.size();
     }
 
-    writer.startBlock(part::CommonData);
+    writer.startBlock(OvlPart::CommonData);
     writer.makeSymbolAndLoader(OvlFileKind::Common, symbolName, loaderType);
-    const uint32_t start = writer.end(part::CommonStructures);
-    const uint32_t pictures = writer.end(part::CommonData);
+    const uint32_t start = writer.end(OvlPart::CommonStructures);
+    const uint32_t pictures = writer.end(OvlPart::CommonData);
     const uint32_t frameRecords = fitOffset(model, address, uint64_t{start} + kHeaderSize + words.size());
     const uint32_t palettes = fitOffset(model, address, uint64_t{frameRecords} + uint64_t{kFrameSize} * frameCount);
     fitOffset(model, address, uint64_t{palettes} + uint64_t{kPaletteSize} * frameCount);
     fitOffset(model, address, uint64_t{pictures} + pictureBytes);
 
-    OvlPartWriter out = writer.into(part::CommonStructures);
+    OvlPartWriter out = writer.into(OvlPart::CommonStructures);
     out.bytes(header.substr(0, kWords));
-    out.pointer(part::CommonStructures, start + kHeaderSize);
-    out.bytes(header.substr(kFrameCount, 4));
-    out.pointer(part::CommonStructures, frameRecords);
-    out.bytes(words);
+    out.at(kWords).pointer(OvlPart::CommonStructures, start + kHeaderSize);
+    out.at(kFrameCount).bytes(header.substr(kFrameCount, 4));
+    out.at(kFrames).pointer(OvlPart::CommonStructures, frameRecords);
+    out.at(kHeaderSize).bytes(words);
     uint32_t picture = pictures;
     for (uint32_t f = 0; f < frameCount; ++f) {
         const Frame& frame = list[f];
-        out.bytes(frame.record.substr(0, kFramePalette));
-        out.pointer(part::CommonStructures, palettes + kPaletteSize * f);
-        out.pointer(part::CommonData, picture);
+        const uint32_t at = frameRecords - start + kFrameSize * f;
+        out.at(at).bytes(frame.record.substr(0, kFramePalette));
+        out.at(at + kFramePalette).pointer(OvlPart::CommonStructures, palettes + kPaletteSize * f);
+        out.at(at + kFramePixels).pointer(OvlPart::CommonData, picture);
         picture += static_cast<uint32_t>(frame.pixels.size());
+        out.at(at + kFrameAlpha);
         if (frame.hasAlpha) {
-            out.pointer(part::CommonData, picture);
+            out.pointer(OvlPart::CommonData, picture);
             picture += static_cast<uint32_t>(frame.alpha.size());
         } else {
             out.word(0);
         }
     }
     for (const Frame& frame : list) out.bytes(frame.palette);
-    OvlPartWriter data = writer.into(part::CommonData);
+    OvlPartWriter data = writer.into(OvlPart::CommonData);
     for (const Frame& frame : list) data.lastingBytes(frame.pixels).lastingBytes(frame.alpha);
 }
 

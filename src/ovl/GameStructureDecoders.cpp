@@ -1,38 +1,19 @@
 // The structures of the ride and car pairs this program makes: the TrackedRide in both layouts
 // with the lists it points to, the RideCar, the RideTrain, and the ride icon's GUISkinItem,
-// Texture and Flic. Fields carry the data-file keys they are written from.
+// Texture and Flic. Their layouts (TrackedRideLayout.h, RideCarLayout.h, IconLayout.h) are the
+// builders' as well; the decoders here add what follows the pointers and the checks.
 
-#include <cstring>
-#include <initializer_list>
+#include <iterator>
 
 #include "base/LittleEndian.h"
+#include "ovl/IconLayout.h"
+#include "ovl/LayoutDecoder.h"
+#include "ovl/RideCarLayout.h"
 #include "ovl/StructureDecoders.h"
+#include "ovl/TrackedRideLayout.h"
 
 namespace zw {
 namespace {
-
-enum class Kind { Unsigned, Signed, Float };
-
-struct Plain {
-    uint32_t offset;
-    Kind kind;
-    const char* name;  // nullptr: "unknown <offset>"
-};
-
-// Plain number fields, each at `shift` + its offset.
-void plain(RecordDecoder& r, std::initializer_list<Plain> fields, uint32_t shift = 0) {
-    for (const Plain& f : fields) {
-        const uint32_t at = shift + f.offset;
-        const std::string name = f.name ? f.name : "unknown " + std::to_string(at);
-        switch (f.kind) {
-            case Kind::Unsigned: r.u32(at, name); break;
-            case Kind::Signed: r.i32(at, name); break;
-            case Kind::Float: r.f32(at, name); break;
-        }
-    }
-}
-
-constexpr Kind U = Kind::Unsigned, I = Kind::Signed, F = Kind::Float;
 
 void sameCount(RecordDecoder& r, uint32_t offset, const char* field, uint32_t value, const char* other, uint32_t expected) {
     if (value != expected) {
@@ -43,76 +24,22 @@ void sameCount(RecordDecoder& r, uint32_t offset, const char* field, uint32_t va
 
 // ---- TrackedRide ----
 
-constexpr uint32_t kBaseHeaderSize = 380;
-constexpr uint32_t kHeadASize = 444;
-constexpr uint32_t kPieceSize = 68;
-constexpr uint32_t kAddOnLayoutMark = 0xFFFFFFFF;
+namespace tr = trackedRide;
 
 struct RideLists {
     std::optional<uint32_t> carTypes, trackSections, trackPaths, trackReferences, peepReferences, ratingTable;
     uint32_t carTypeCount = 0, trackSectionCount = 0, trackPathCount = 0, trackReferenceCount = 0, peepCount = 0;
 };
 
-// Base offsets 0 … 55, piece C offsets 0 … 55.
-void identity(RecordDecoder& r, RideLists& lists, const char* category) {
-    r.u32(0, category);
-    r.wideText(4, "BahnName");
-    r.wideText(8, "BahnDescription");
-    r.reference(12, "BahnIcon", true);
-    plain(r, {{16, I, "TowerRideUnknown1"}, {20, I, "TowerRideUnknown2"}, {24, U, nullptr}, {28, U, nullptr},
-              {32, I, "BetriebskostenBasis"}});
-    r.reference(36, "PeepLoopSplineName", true);
-    lists.peepCount = r.u32(40, "PeepPathSplineName count");
-    lists.peepReferences = r.pointer(44, "peep path references", lists.peepCount, 4, true);
-    r.flags(48, "RideFlags");
-    r.i32(52, "BauhoeheMax");
+// The identity's peep paths, in the base header and in piece C.
+void peepPaths(LayoutDecoder& d, RideLists& lists) {
+    lists.peepCount = d.u32("PeepPathSplineName count");
+    lists.peepReferences = d.pointer("peep path references", lists.peepCount, 4, true);
 }
 
-// Base offsets 96 … 163, head A offsets 16 … 83.
-void carsAndStation(RecordDecoder& r, uint32_t shift) {
-    r.text(shift + 0, "SpezialWagentypAName", true);
-    plain(r, {{4, F, "SpezialWagentypAVersatzWarten"}, {8, F, "SpezialWagentypAVersatzEinhaken"},
-              {12, F, "SpezialWagentypABergaufGeschw"}, {16, F, "SpezialWagentypABergabGeschw"}}, shift);
-    r.text(shift + 20, "SpezialWagentypBName", true);
-    plain(r, {{24, F, nullptr}, {28, F, nullptr}, {32, F, nullptr}, {36, F, nullptr}}, shift);
-    r.text(shift + 40, "Stationstyp", true);
-    plain(r, {{44, I, "StationshoeheueberGleis"}, {48, I, "BaunuraufWasserFlag"}, {52, U, nullptr},
-              {56, I, "BahnstartPreset"}, {60, I, "BahnstartMoeglichkeiten"}, {64, U, "BlockaufteilungsFlag"}},
-          shift);
-}
-
-// Base offsets 164 … 287, head A offsets 84 … 207.
-void operation(RecordDecoder& r, uint32_t shift) {
-    plain(r, {{0, F, "InAusStationRollgeschw"}, {4, F, nullptr}, {8, F, "StartgeschwPreset"}, {12, F, nullptr},
-              {16, F, "LiftkettengeschwPreset"}, {20, F, "LiftkettenEinrastung"}, {24, F, nullptr}, {28, F, nullptr},
-              {32, F, nullptr}, {36, F, nullptr}, {40, F, "KonstantgeschwPreset"}, {44, F, "KonstantgeschwMin"},
-              {48, F, "KonstantgeschwMax"}, {52, F, "KonstantgeschwStep"}, {56, F, "BergaufabAbweichung"},
-              {60, U, nullptr}, {64, U, nullptr}, {68, U, nullptr}, {72, U, nullptr}, {76, U, nullptr},
-              {80, I, "BetriebskostenproZug"}, {84, I, "BetriebskostenproWagen"}, {88, I, "BetriebskostenproStation"},
-              {92, U, "WagenRotationswinkelFlag"}, {96, F, "TowerRideSpitzenDauer"},
-              {100, F, "TowerRideSpitzenAbstand"}, {104, I, "SchleifenUnzulaessigFlag"}, {108, U, nullptr},
-              {112, U, "BahnkostenVorschau / 75"}, {116, U, nullptr}, {120, I, "BaukostenHoehe4H"}},
-          shift);
-}
-
-// Base offsets 292 … 379, head A offsets 212 … 299.
-void sectionsAndSplines(RecordDecoder& r, RideLists& lists, uint32_t shift) {
-    r.reference(shift + 0, "SpezialTrackSectionNameBEnde", false);
-    r.reference(shift + 4, "SpezialTrackSectionNameBMitte", false);
-    r.reference(shift + 8, "SpezialTrackSectionNameAEnde", false);
-    r.reference(shift + 12, "SpezialTrackSectionNameAMitte", false);
-    plain(r, {{16, I, "AutoFertigstellungFlag"}, {20, I, "AnjederStelleabbaubarFlag"},
-              {24, I, "BetriebsmodusanzeigenFlag"}, {28, F, "LiftkettengeschwMin"}, {32, F, "LiftkettengeschwMax"},
-              {36, F, "LiftkettengeschwStep"}, {40, U, "BahnkostenVorschau"}},
-          shift);
-    lists.trackSectionCount = r.u32(shift + 44, "TrackSectionName count");
-    lists.trackSections = r.pointer(shift + 48, "track sections", lists.trackSectionCount, 8);
-    plain(r, {{52, F, "StartgeschwMin"}, {56, F, "StartgeschwMax"}, {60, F, "StartgeschwStep"}}, shift);
-    r.reference(shift + 64, "track spline", true);
-    r.reference(shift + 68, "big track spline", true);
-    r.reference(shift + 72, "car spline", true);
-    r.reference(shift + 76, "swinging car spline", true);
-    plain(r, {{80, F, "LichtraumprofilHoehe"}, {84, F, nullptr}}, shift);
+void trackSections(LayoutDecoder& d, RideLists& lists) {
+    lists.trackSectionCount = d.u32("TrackSectionName count");
+    lists.trackSections = d.pointer("track sections", lists.trackSectionCount, tr::kTrackSectionEntrySize);
 }
 
 // A list the TrackedRide points to, printed entry by entry.
@@ -136,58 +63,48 @@ void trackSectionList(const StructureSpace& space, StructureReport& report, cons
                       std::optional<uint32_t> at, uint32_t count) {
     if (!at || count == 0) return;
     report.listing << "    track sections at " << *at << '\n';
-    RecordDecoder r(space, report, space.fileAt(*at), label + " track sections", *at, uint64_t{8} * count, 1);
+    constexpr uint32_t size = tr::kTrackSectionEntrySize;
+    RecordDecoder r(space, report, space.fileAt(*at), label + " track sections", *at, uint64_t{size} * count, 1);
     for (uint32_t i = 0; i < count; ++i) {
-        r.text(8 * i, "TrackSectionName " + std::to_string(i + 1));
-        r.i32(8 * i + 4, "TrackSectionKosten " + std::to_string(i + 1));
+        r.text(size * i, "TrackSectionName " + std::to_string(i + 1));
+        r.i32(size * i + 4, "TrackSectionKosten " + std::to_string(i + 1));
     }
 }
 
-// The RatingTable: 30 pointers and a 0, then the records they point to.
-constexpr uint32_t kRatingPointers = 30;
-uint32_t ratingRecordSize(uint32_t record) {
-    switch (record) {
-        case 1: return 16;
-        case 2: case 30: return 12;
-        case 3: case 29: return 4;
-        default: return 24;
-    }
-}
+constexpr uint32_t kRatingRecordSize = tr::kRatingRecord.size;
 
 void ratingTable(const StructureSpace& space, StructureReport& report, const std::string& label, std::optional<uint32_t> at) {
     if (!at) return;
     report.listing << "    rating table at " << *at << '\n';
-    RecordDecoder t(space, report, space.fileAt(*at), label + " rating table", *at, 4 * (kRatingPointers + 1), 1);
-    for (uint32_t i = 1; i <= kRatingPointers; ++i) {
-        const std::optional<uint32_t> record = t.pointer(4 * (i - 1), "record " + std::to_string(i), 1, ratingRecordSize(i));
-        if (!record || ratingRecordSize(i) != 24) continue;
-        RecordDecoder r(space, report, space.fileAt(*record), label + " rating record " + std::to_string(i), *record, 24, 2);
-        plain(r, {{0, U, "kind"}, {4, F, "excitement"}, {8, F, "intensity"}, {12, F, "nausea"},
-                  {16, U, "rating number"}, {20, F, "factor"}});
+    RecordDecoder t(space, report, space.fileAt(*at), label + " rating table", *at, 4 * tr::kRatingPointerWords, 1);
+    for (uint32_t i = 1; i <= tr::kRatingRecordCount; ++i) {
+        const uint32_t size = tr::kRatingRecordSizes[i - 1];
+        const std::optional<uint32_t> record = t.pointer(4 * (i - 1), "record " + std::to_string(i), 1, size);
+        if (!record || size != kRatingRecordSize) continue;
+        RecordDecoder r(space, report, space.fileAt(*record), label + " rating record " + std::to_string(i), *record,
+                        kRatingRecordSize, 2);
+        LayoutDecoder(r, tr::kRatingRecord).rest();
     }
-    t.u32(4 * kRatingPointers, "end");
+    t.u32(4 * tr::kRatingRecordCount, "end");
 }
 
 void decodeBaseLayout(const StructureSpace& space, StructureReport& report, const SpaceStructure& s,
                       const std::string& label) {
     report.listing << "    base layout\n";
-    RecordDecoder h(space, report, s.file, label, s.address, kBaseHeaderSize, 0);
+    RecordDecoder h(space, report, s.file, label, s.address, tr::kBaseHeaderSize, 0);
+    LayoutDecoder d(h, tr::kBaseHeader);
     RideLists lists;
-    identity(h, lists, "BahnKategorie");
-    h.i32(56, "PeepAttraktivitaet");
-    h.u32(60, "unknown 60");
-    lists.ratingTable = h.pointer(64, "rating table", 1, 4 * (kRatingPointers + 1));
-    plain(h, {{68, I, "RundenanzahlMin"}, {72, I, "RundenanzahlMax"}, {76, I, "EintrittspreisPreset"}});
-    lists.trackReferenceCount = h.u32(80, "TrackSectionName count");
-    lists.trackReferences = h.pointer(84, "track section references", lists.trackReferenceCount, 4);
-    lists.carTypeCount = h.u32(88, "WagentypName count");
-    lists.carTypes = h.pointer(92, "car types", lists.carTypeCount, 4);
-    carsAndStation(h, 96);
-    operation(h, 164);
-    h.text(288, "TrackPath");
-    sectionsAndSplines(h, lists, 292 - 0);
+    peepPaths(d, lists);
+    lists.ratingTable = d.pointer("rating table", 1, 4 * tr::kRatingPointerWords);
+    lists.trackReferenceCount = d.u32("TrackSectionName count");
+    lists.trackReferences = d.pointer("track section references", lists.trackReferenceCount, 4);
+    lists.carTypeCount = d.u32("WagentypName count");
+    lists.carTypes = d.pointer("car types", lists.carTypeCount, 4);
+    trackSections(d, lists);
+    d.rest();
     if (!h.whole()) return;
-    sameCount(h, 336, "TrackSectionName count", lists.trackSectionCount, "TrackSectionName count", lists.trackReferenceCount);
+    sameCount(h, tr::kBaseSectionsAndSplines + tr::kSectionsAndSplines["TrackSectionName count"],
+              "TrackSectionName count", lists.trackSectionCount, "TrackSectionName count", lists.trackReferenceCount);
     referenceList(space, report, label, "track section references", lists.trackReferences, lists.trackReferenceCount);
     referenceList(space, report, label, "peep path references", lists.peepReferences, lists.peepCount);
     textList(space, report, label, "car types", lists.carTypes, lists.carTypeCount);
@@ -198,52 +115,39 @@ void decodeBaseLayout(const StructureSpace& space, StructureReport& report, cons
 void decodeAddOnLayout(const StructureSpace& space, StructureReport& report, const SpaceStructure& s,
                        const std::string& label) {
     report.listing << "    add-on layout\n";
-    RecordDecoder h(space, report, s.file, label, s.address, kHeadASize, 0);
+    RecordDecoder h(space, report, s.file, label, s.address, tr::kHeadASize, 0);
+    LayoutDecoder d(h, tr::kHeadA);
     RideLists lists;
-    h.flags(0, "layout mark");
-    const uint32_t referenceCount = h.peek(304);
-    lists.trackReferences = h.pointer(4, "track section references", referenceCount, 4);
-    lists.carTypeCount = h.u32(8, "WagentypName count");
-    lists.carTypes = h.pointer(12, "car types", lists.carTypeCount, 4);
-    carsAndStation(h, 16);
-    operation(h, 84);
-    h.u32(208, "unknown 208");
-    sectionsAndSplines(h, lists, 212);
-    const std::optional<uint32_t> pieceB = h.pointer(300, "piece B", 1, kPieceSize);
-    lists.trackReferenceCount = h.u32(304, "TrackSectionName count");
-    plain(h, {{308, U, nullptr}, {312, U, nullptr}, {316, U, nullptr}, {320, U, nullptr}, {324, F, nullptr},
-              {328, U, nullptr}, {332, U, nullptr}, {336, U, nullptr}, {340, U, nullptr}, {344, U, nullptr},
-              {348, I, nullptr}, {352, F, nullptr}, {356, F, nullptr}});
-    lists.trackPathCount = h.u32(360, "track type count");
-    lists.trackPaths = h.pointer(364, "track paths", lists.trackPathCount, 4);
-    plain(h, {{368, F, nullptr}, {372, F, nullptr}, {376, U, nullptr}, {380, I, nullptr}, {384, U, nullptr},
-              {388, U, nullptr}, {392, F, "WaterSectionKonstantgeschw"}, {396, F, "WaterSectionBeschleunigung"},
-              {400, F, "WaterSectionAbbremsung"}, {404, F, nullptr}, {408, U, nullptr}, {412, U, nullptr},
-              {416, I, "VierAchsenRotationswinkelFlag"}, {420, I, "VorRueckFreiRotationFlag"},
-              {424, I, "VertikalInversionswechselFlag"}, {428, U, nullptr}, {432, I, "ZuganzahlPreset"},
-              {436, I, "StationenSyncFlag"}});
-    h.text(440, "WagentypName 1");
+    const uint32_t referenceCount = h.peek(tr::kHeadAEnd["TrackSectionName count"]);
+    d.flags("layout mark");
+    lists.trackReferences = d.pointer("track section references", referenceCount, 4);
+    lists.carTypeCount = d.u32("WagentypName count");
+    lists.carTypes = d.pointer("car types", lists.carTypeCount, 4);
+    trackSections(d, lists);
+    const std::optional<uint32_t> pieceB = d.pointer("piece B", 1, tr::kPieceSize);
+    lists.trackReferenceCount = d.u32("TrackSectionName count");
+    lists.trackPathCount = d.u32("track type count");
+    lists.trackPaths = d.pointer("track paths", lists.trackPathCount, 4);
+    d.rest();
     if (!h.whole()) return;
-    sameCount(h, 304, "TrackSectionName count", lists.trackReferenceCount, "TrackSectionName count",
-              lists.trackSectionCount);
+    sameCount(h, tr::kHeadAEnd["TrackSectionName count"], "TrackSectionName count", lists.trackReferenceCount,
+              "TrackSectionName count", lists.trackSectionCount);
 
     std::optional<uint32_t> pieceC;
     if (pieceB) {
         report.listing << "    piece B at " << *pieceB << '\n';
-        RecordDecoder b(space, report, space.fileAt(*pieceB), label + " piece B", *pieceB, kPieceSize, 1);
-        b.i32(0, "unknown 0");
-        b.u32(4, "unknown 4");
-        lists.ratingTable = b.pointer(8, "rating table", 1, 4 * (kRatingPointers + 1));
-        plain(b, {{12, I, "RundenanzahlMin"}, {16, I, "RundenanzahlMax"}, {20, I, "EintrittspreisPreset"}});
-        pieceC = b.pointer(24, "piece C", 1, kPieceSize);
-        plain(b, {{28, I, "PeepAttraktivitaet"}, {32, U, nullptr}, {36, U, nullptr}, {40, U, nullptr}, {44, U, nullptr},
-                  {48, I, nullptr}, {52, I, nullptr}, {56, I, nullptr}, {60, U, nullptr}, {64, U, nullptr}});
+        RecordDecoder b(space, report, space.fileAt(*pieceB), label + " piece B", *pieceB, tr::kPieceSize, 1);
+        LayoutDecoder db(b, tr::kPieceB);
+        lists.ratingTable = db.pointer("rating table", 1, 4 * tr::kRatingPointerWords);
+        pieceC = db.pointer("piece C", 1, tr::kPieceSize);
+        db.rest();
     }
     if (pieceC) {
         report.listing << "    piece C at " << *pieceC << '\n';
-        RecordDecoder c(space, report, space.fileAt(*pieceC), label + " piece C", *pieceC, kPieceSize, 1);
-        identity(c, lists, "BahnKategorie + 768");
-        plain(c, {{56, U, nullptr}, {60, U, nullptr}, {64, U, nullptr}});
+        RecordDecoder c(space, report, space.fileAt(*pieceC), label + " piece C", *pieceC, tr::kPieceSize, 1);
+        LayoutDecoder dc(c, tr::kPieceC);
+        peepPaths(dc, lists);
+        dc.rest();
     }
     referenceList(space, report, label, "track section references", lists.trackReferences, lists.trackReferenceCount);
     referenceList(space, report, label, "peep path references", lists.peepReferences, lists.peepCount);
@@ -255,8 +159,8 @@ void decodeAddOnLayout(const StructureSpace& space, StructureReport& report, con
 
 // ---- the icon ----
 
-constexpr uint32_t kPictureHeaderSize = 32;
-constexpr uint32_t kDxt1Format = 18;
+constexpr uint32_t kPictureHeaderSize = icon::kPictureHeader.size;
+using icon::kDxt1Format;
 
 bool isPowerOfTwo(uint32_t v) { return v != 0 && (v & (v - 1)) == 0; }
 
@@ -265,7 +169,7 @@ bool isPowerOfTwo(uint32_t v) { return v != 0 && (v & (v - 1)) == 0; }
 void decodeTrackedRide(const StructureSpace& space, StructureReport& report, const SpaceStructure& s,
                        const std::string& label) {
     // The add-on layout begins with the word −1, where the base layout has the ride's category.
-    if (space.inOneBlock(s.address, 4) && space.word(s.address) == kAddOnLayoutMark) {
+    if (space.inOneBlock(s.address, 4) && space.word(s.address) == tr::kAddOnLayoutMark) {
         decodeAddOnLayout(space, report, s, label);
     } else {
         decodeBaseLayout(space, report, s, label);
@@ -274,27 +178,11 @@ void decodeTrackedRide(const StructureSpace& space, StructureReport& report, con
 
 void decodeRideCar(const StructureSpace& space, StructureReport& report, const SpaceStructure& s,
                    const std::string& label) {
-    RecordDecoder h(space, report, s.file, label, s.address, 240, 0);
-    h.text(0, "name");
-    h.text(4, "second name");
-    h.i32(8, "PeepSitzposition or seating list marker");
-    h.reference(12, "ModellnameTeilA", false);
-    h.f32(16, "InertiaPartA");
-    h.reference(20, "ModellnameTeilB", false);
-    plain(h, {{24, I, "TurnaxisType"}, {28, F, "InertiaPartB"}, {32, F, "TurnaxisStability"}, {36, U, nullptr},
-              {40, F, nullptr}, {44, F, "TurnaxisMomentum"}, {48, U, nullptr}, {52, F, "TurnaxisUnknown"},
-              {56, F, "TurnaxisStopper"}, {60, U, "swing flag"}, {64, F, "SideSwing"}, {68, F, "HeightSwing"},
-              {72, F, "SideSwing again"}, {76, I, "AnimFeatureStart"}, {80, I, "AnimFeatureLoop"},
-              {84, I, "AnimFeatureStop"}, {88, I, "AnimFeatureIdle"}, {92, I, "AnimRestraintOpening"},
-              {96, I, "AnimRestraintOpenedIdle"}, {100, I, "AnimRestraintClosing"}, {104, I, "AnimRestraintClosedIdle"},
-              {108, I, "AnimDoorOpening"}, {112, I, "AnimDoorOpenedIdle"}, {116, I, "AnimDoorClosing"},
-              {120, I, "AnimDoorClosedIdle"}});
-    for (uint32_t o = 124; o <= 152; o += 4) h.i32(o, "unknown " + std::to_string(o));
-    const uint32_t seats = h.u32(156, "seating list count");
-    const std::optional<uint32_t> list = h.pointer(160, "seating list", seats, 4, true);
-    for (uint32_t o = 164; o <= 212; o += 4) h.u32(o, "unknown " + std::to_string(o));
-    plain(h, {{216, F, nullptr}, {220, I, nullptr}, {224, F, nullptr}, {228, F, nullptr}, {232, F, nullptr},
-              {236, F, nullptr}});
+    RecordDecoder h(space, report, s.file, label, s.address, rideCar::kRideCar.size, 0);
+    LayoutDecoder d(h, rideCar::kRideCar);
+    const uint32_t seats = d.u32("seating list count");
+    const std::optional<uint32_t> list = d.pointer("seating list", seats, 4, true);
+    d.rest();
     if (!list) return;
     std::string shown = "seating list:";
     for (uint32_t i = 0; i < seats; ++i) shown += " " + std::to_string(static_cast<int32_t>(space.word(*list + 4 * i)));
@@ -303,30 +191,16 @@ void decodeRideCar(const StructureSpace& space, StructureReport& report, const S
 
 void decodeRideTrain(const StructureSpace& space, StructureReport& report, const SpaceStructure& s,
                      const std::string& label) {
-    RecordDecoder h(space, report, s.file, label, s.address, 188, 0);
-    h.text(0, "TrainName");
-    h.text(4, "second name");
-    const char* roles[] = {"FrontCar", "SecondCar", "MiddleCar", "PenultimateCar", "RearCar", "LinkCar"};
-    for (uint32_t r = 0; r < 6; ++r) h.reference(8 + 4 * r, roles[r], false);
-    plain(h, {{32, I, "CarCountPerTrainMin"}, {36, I, "CarCountPerTrainMax"}, {40, I, "CarCountPerTrainPreset"},
-              {44, F, nullptr}, {48, F, nullptr}, {52, F, nullptr}, {56, F, "CameraLookahead"}, {60, F, nullptr},
-              {64, F, nullptr}, {68, F, nullptr}, {72, F, nullptr}, {76, F, nullptr}, {80, F, nullptr},
-              {84, F, nullptr}, {88, F, nullptr}, {92, U, nullptr}, {96, F, nullptr}, {100, F, nullptr},
-              {104, F, "CameraLATiltfactor"}, {108, F, nullptr}, {112, F, "WaterUnknownA"}, {116, F, "WaterUnknownB"},
-              {120, F, "WaterUnknownC"}, {124, F, "JetSkiUnknown"}, {128, F, "WaterUnknownD"},
-              {132, F, "WaterUnknownE"}, {136, F, "WaterUnknownF"}, {140, I, "OvertakeFlag"}, {144, F, nullptr},
-              {148, F, nullptr}, {152, F, nullptr}, {156, F, nullptr}, {160, F, nullptr}, {164, F, nullptr},
-              {168, F, nullptr}, {172, F, nullptr}, {176, U, nullptr}, {180, U, nullptr}});
-    h.text(184, "PriorityStationType", true);
+    RecordDecoder h(space, report, s.file, label, s.address, rideCar::kRideTrain.size, 0);
+    LayoutDecoder(h, rideCar::kRideTrain).rest();
 }
 
 void decodeGuiSkinItem(const StructureSpace& space, StructureReport& report, const SpaceStructure& s,
                        const std::string& label) {
-    RecordDecoder h(space, report, s.file, label, s.address, 16, 0);
-    h.u32(0, "unknown 0");
-    h.reference(4, "texture", true);
-    const std::optional<uint32_t> rectangle = h.pointer(8, "rectangle", 1, 16);
-    h.u32(12, "unknown 12");
+    RecordDecoder h(space, report, s.file, label, s.address, icon::kGuiSkinItem.size, 0);
+    LayoutDecoder d(h, icon::kGuiSkinItem);
+    const std::optional<uint32_t> rectangle = d.pointer("rectangle", 1, icon::kRectangleSize);
+    d.rest();
     if (!rectangle) return;
     std::string shown = "rectangle:";
     for (uint32_t i = 0; i < 4; ++i) shown += " " + std::to_string(space.word(*rectangle + 4 * i));
@@ -335,22 +209,22 @@ void decodeGuiSkinItem(const StructureSpace& space, StructureReport& report, con
 
 void decodeTexture(const StructureSpace& space, StructureReport& report, const SpaceStructure& s,
                    const std::string& label) {
-    RecordDecoder h(space, report, s.file, label, s.address, 68, 0);
+    RecordDecoder h(space, report, s.file, label, s.address, icon::kTexture.size, 0);
+    LayoutDecoder d(h, icon::kTexture);
+    const uint32_t at = d.special("sixteen unknown shorts");
     std::string shorts;
-    for (uint32_t i = 0; i < 16; ++i) shorts += (i ? " " : "") + std::to_string(h.u16(2 * i));
-    h.line("   0 sixteen unknown shorts: " + shorts);
-    plain(h, {{32, U, nullptr}, {36, U, nullptr}, {40, U, nullptr}});
-    h.reference(44, "texture style", true);
-    const uint32_t flics = h.u32(48, "flic count");
-    h.pointer(52, "flics", flics, 4);
-    h.pointer(56, "unknown 56", 1, 4);
-    h.pointer(60, "unknown 60", 1, 4);
-    h.pointer(64, "flic", 1, 12);
+    for (uint32_t i = 0; i < icon::kTextureShortCount; ++i) shorts += (i ? " " : "") + std::to_string(h.u16(at + 2 * i));
+    h.line("   " + std::to_string(at) + " sixteen unknown shorts: " + shorts);
+    const uint32_t flics = d.u32("flic count");
+    d.pointer("flics", flics, 4);
+    d.pointer("unknown 56", 1, 4);
+    d.pointer("unknown 60", 1, 4);
+    d.pointer("flic", 1, icon::kFlic.size);
 }
 
 void decodeFlic(const StructureSpace& space, StructureReport& report, const SpaceStructure& s, const std::string& label) {
-    RecordDecoder h(space, report, s.file, label, s.address, 12, 0);
-    plain(h, {{0, U, nullptr}, {4, U, nullptr}, {8, F, nullptr}});
+    RecordDecoder h(space, report, s.file, label, s.address, icon::kFlic.size, 0);
+    LayoutDecoder(h, icon::kFlic).rest();
     if (!h.whole() || s.extraDataIndex < 0) return;
     if (static_cast<size_t>(s.extraDataIndex) >= space.extraData().size()) {
         h.finding(StructureSeverity::Error, 0, "extra data", std::to_string(s.extraDataIndex + 1), "structureNoExtraData",
@@ -363,8 +237,11 @@ void decodeFlic(const StructureSpace& space, StructureReport& report, const Spac
                   {std::to_string(kPictureHeaderSize)});
         return;
     }
-    uint32_t words[8];
-    for (uint32_t i = 0; i < 8; ++i) words[i] = loadLittleEndian<uint32_t>(picture.data() + 4 * i);
+    // The header's words in the order of its layout.
+    uint32_t words[icon::kPictureHeader.fields.size()];
+    for (size_t i = 0; i < std::size(words); ++i) {
+        words[i] = loadLittleEndian<uint32_t>(picture.data() + icon::kPictureHeader.fields[i].offset);
+    }
     h.line("picture (extra data " + std::to_string(s.extraDataIndex + 1) + ", " + std::to_string(picture.size()) +
            " bytes): format " + std::to_string(words[0]) + ", " + std::to_string(words[1]) + " x " +
            std::to_string(words[2]) + ", levels " + std::to_string(words[3]) + ", level " + std::to_string(words[4]) +

@@ -3,10 +3,10 @@
 #include <cstring>
 #include <limits>
 
-#include "base/Dialogs.h"
 #include "base/Encoding.h"
 #include "base/LittleEndian.h"
 #include "base/PathOnDisk.h"
+#include "base/Report.h"
 #include "base/SafeFile.h"
 #include "ovl/OvlFileReader.h"
 
@@ -223,14 +223,14 @@ private:
     const ModelPairMessageIds& ids_;
 };
 
-void showModelPairFault(const BinaryReadError& fault, Dialogs& dialogs, Language language) {
+void reportModelPairFault(const BinaryReadError& fault, Report& report) {
     std::string detail = fault.what();
     if (detail.rfind(fault.source + ": ", 0) == 0) detail.erase(0, fault.source.size() + 2);
-    dialogs.showMessage(message("ovlFileMalformed", language, {fault.source, detail}));
+    report.message("ovlFileMalformed", {fault.source, detail});
 }
 
 std::optional<ModelPair> readModelPair(const std::filesystem::path& folder, std::string_view modelName,
-                                       const ModelPairMessageIds& ids, Dialogs& dialogs, Language language) {
+                                       const ModelPairMessageIds& ids, Report& report) {
     ModelPair pair;
     ModelPairReading reading(pair, ids, modelName);
     reading.makeRoomForFiles(folder);
@@ -242,7 +242,7 @@ std::optional<ModelPair> readModelPair(const std::filesystem::path& folder, std:
             bool read = false;
             try {
                 // Authors' model files come from Windows: the name is matched whatever its case.
-                const auto found = pathAsFoundOnDisk(folder / pathFromCp1252(pair.fileName(file)), dialogs, language);
+                const auto found = pathAsFoundOnDisk(folder / pathFromCp1252(pair.fileName(file)), report);
                 if (!found) return std::nullopt;
                 read = reading.appendFile(*found);
                 if (read) reading.nameFileAsFound(file, *found);
@@ -258,10 +258,10 @@ std::optional<ModelPair> readModelPair(const std::filesystem::path& folder, std:
         reading.readLoaders(OvlFileKind::Common);
         reading.readLoaders(OvlFileKind::Unique);
     } catch (const Refusal& refusal) {
-        dialogs.showMessage(message(refusal.id, language, {modelName}));
+        report.message(refusal.id, {modelName});
         return std::nullopt;
     } catch (const BinaryReadError& fault) {
-        showModelPairFault(fault, dialogs, language);
+        reportModelPairFault(fault, report);
         return std::nullopt;
     }
     return pair;

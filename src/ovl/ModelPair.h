@@ -21,8 +21,8 @@
 //
 // The car builder's use:
 //
-//     std::optional<ModelPair> model = readCarModelPair(folder, modelName, dialogs, language);
-//     if (!model) return stop;                       // the message was shown
+//     std::optional<ModelPair> model = readCarModelPair(folder, modelName, report);
+//     if (!model) return stop;                       // the message is in the report
 //     for (const ModelSymbol& s : model->symbols())   // common symbols first, then unique
 //         if (hasTag(s.name, ":bsh")) {
 //             uint32_t t = model->word(s.dataAddress + 32, s.file);   // bounds-checked; throws
@@ -31,7 +31,7 @@
 //         }
 //
 // Reads of the help data (`word`, `bytes`, `stringAt`) throw BinaryReadError naming the file that
-// gave the address (`source`), so a builder catches it and shows it with `showModelPairFault`.
+// gave the address (`source`), so a builder catches it and reports it with `reportModelPairFault`.
 
 #include <array>
 #include <cstdint>
@@ -48,7 +48,7 @@
 
 namespace zw {
 
-class Dialogs;
+class Report;
 
 // A block of the model pair: its size and the position of its first byte in the help data.
 struct ModelBlock {
@@ -163,12 +163,12 @@ inline constexpr ModelPairMessageIds kCarModelMessageIds{"171", "172", "176", "1
 inline constexpr ModelPairMessageIds kPeepSplineMessageIds{"141", "142", "146", "143", "144", "147", "155"};
 
 // Reads `<folder>/<modelName>.common.ovl` and `.unique.ovl` (modelName in Windows-1252): help data,
-// block index, string map and symbol list. On the first failed check the message is shown and
+// block index, string map and symbol list. On the first failed check the message is reported and
 // nullopt returned.
 std::optional<ModelPair> readModelPair(const std::filesystem::path& folder, std::string_view modelName,
-                                       const ModelPairMessageIds& ids, Dialogs& dialogs, Language language);
+                                       const ModelPairMessageIds& ids, Report& report);
 
-// Shows a malformation found while reading a model pair's data ("ovlFileMalformed").
-void showModelPairFault(const BinaryReadError& fault, Dialogs& dialogs, Language language);
+// Reports a malformation found while reading a model pair's data ("ovlFileMalformed").
+void reportModelPairFault(const BinaryReadError& fault, Report& report);
 
 }  // namespace zw

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "base/Dialogs.h"
+#include "base/Report.h"
 
 namespace zw {
 
@@ -22,22 +22,22 @@ std::optional<MessageId> failedCarModelTagCheck(const ModelPair& model, std::str
 }
 
 std::optional<ModelPair> readCarModelPair(const std::filesystem::path& folder, std::string_view modelName,
-                                          Dialogs& dialogs, Language language) {
-    std::optional<ModelPair> model = readModelPair(folder, modelName, kCarModelMessageIds, dialogs, language);
+                                          Report& report) {
+    std::optional<ModelPair> model = readModelPair(folder, modelName, kCarModelMessageIds, report);
     if (!model) return std::nullopt;
     if (std::optional<MessageId> failed = failedCarModelTagCheck(*model, modelName)) {
-        dialogs.showMessage(message(*failed, language, {modelName}));
+        report.message(*failed, {modelName});
         return std::nullopt;
     }
     const ModelBlock* references = model->blockIndex().block(OvlFileKind::Unique, 2, 3);
     if (references == nullptr || references->size / kSymbolReferenceEntrySize == 0) {
-        dialogs.showMessage(message("194", language, {modelName}));
+        report.message("194", {modelName});
         return std::nullopt;
     }
     try {
         model->readSymbolReferences();
     } catch (const BinaryReadError& fault) {
-        showModelPairFault(fault, dialogs, language);
+        reportModelPairFault(fault, report);
         return std::nullopt;
     }
     return model;

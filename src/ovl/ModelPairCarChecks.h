@@ -15,14 +15,14 @@
 
 namespace zw {
 
-class Dialogs;
+class Report;
 
 // The first failed tag check's message id, or nullopt when the model passes them all.
 std::optional<MessageId> failedCarModelTagCheck(const ModelPair& model, std::string_view modelName);
 
 // Reads <folder>/<modelName>.common.ovl / .unique.ovl, checks the tags and reads the symbol
-// references. On the first failure the message is shown and nullopt returned.
+// references. On the first failure the message is reported and nullopt returned.
 std::optional<ModelPair> readCarModelPair(const std::filesystem::path& folder, std::string_view modelName,
-                                          Dialogs& dialogs, Language language);
+                                          Report& report);
 
 }  // namespace zw

@@ -1,6 +1,6 @@
 #include "ovl/ModelReEmission.h"
 
-#include "base/Dialogs.h"
+#include "base/Report.h"
 #include "ovl/ModelPair.h"
 #include "ovl/ModelReading.h"
 #include "ovl/ModelSplineCopy.h"
@@ -15,8 +15,8 @@ constexpr std::string_view kAnimationTemplate = "AnimationTemplate:ban";
 
 }  // namespace
 
-bool reEmitModel(OvlWriter& writer, const ModelPair& model, const std::string& modelName, Dialogs& dialogs,
-                 Language language, const ModelLoaderTypes& loaderTypes) {
+bool reEmitModel(OvlWriter& writer, const ModelPair& model, const std::string& modelName, Report& report,
+                 const ModelLoaderTypes& loaderTypes) {
     const ModelReading reading(model);
     try {
         for (const ModelSymbol& s : model.symbols()) {
@@ -27,17 +27,17 @@ bool reEmitModel(OvlWriter& writer, const ModelPair& model, const std::string& m
         for (const ModelSymbol& s : model.symbols()) {
             if (hasTag(s.name, ":bsh")) reEmitBoneShape(writer, reading, s.dataAddress, s.name, loaderTypes.boneShape);
         }
-        writer.startBlock(part::CommonStructures);
+        writer.startBlock(OvlPart::CommonStructures);
         for (const ModelSymbol& s : model.symbols()) {
             if (hasTag(s.name, ":ban") && s.name != kAnimationTemplate) {
                 reEmitBoneAnim(writer, reading, s.dataAddress, s.name, loaderTypes.boneAnim);
             }
         }
-        writer.startBlock(part::CommonStructures);
+        writer.startBlock(OvlPart::CommonStructures);
         for (const ModelSymbol& s : model.symbols()) {
             if (hasTag(s.name, ":ftx")) reEmitFlexiTexture(writer, reading, s.dataAddress, s.name, loaderTypes.flexiTexture);
         }
-        writer.startBlock(part::CommonStructures);
+        writer.startBlock(OvlPart::CommonStructures);
         for (const ModelSymbol& s : model.symbols()) {
             if (hasTag(s.name, ":spl")) {
                 writer.makeSymbolAndLoader(OvlFileKind::Common, s.name, loaderTypes.spline);
@@ -45,10 +45,10 @@ bool reEmitModel(OvlWriter& writer, const ModelPair& model, const std::string& m
             }
         }
     } catch (const ModelReEmissionStop& stop) {
-        dialogs.showMessage(message(stop.id, language, {stop.first, stop.second}));
+        report.message(stop.id, {stop.first, stop.second});
         return false;
     } catch (const BinaryReadError& fault) {
-        showModelPairFault(fault, dialogs, language);
+        reportModelPairFault(fault, report);
         return false;
     }
     return true;

@@ -28,7 +28,7 @@
 // to by the part files rather than copied, so the model must be kept, unchanged, until the pair has
 // been assembled.
 //
-// The build must stop when this returns false; the message has then been shown:
+// The build must stop when this returns false; the message is then in the report:
 //   - 195 (German and English) when a BoneShape has no meshes, 196 when it has no bones;
 //   - "modelReferenceUnmatched" (naming the model file) when a word that must be a symbol reference
 //     is not the slot of any symbol reference of the model;
@@ -42,7 +42,7 @@
 
 namespace zw {
 
-class Dialogs;
+class Report;
 class ModelPair;
 class OvlWriter;
 
@@ -57,8 +57,8 @@ struct ModelLoaderTypes {
 };
 
 // `modelName`: M as written in the car data (Windows-1252), without extension.
-// Returns false when the build must stop; the message has been shown.
-bool reEmitModel(OvlWriter& writer, const ModelPair& model, const std::string& modelName, Dialogs& dialogs,
-                 Language language, const ModelLoaderTypes& loaderTypes = ModelLoaderTypes{});
+// Returns false when the build must stop; the message is in `report`.
+bool reEmitModel(OvlWriter& writer, const ModelPair& model, const std::string& modelName, Report& report,
+                 const ModelLoaderTypes& loaderTypes = ModelLoaderTypes{});
 
 }  // namespace zw

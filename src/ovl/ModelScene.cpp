@@ -3,25 +3,37 @@
 #include <cmath>
 #include <cstring>
 
+#include "ovl/ModelLayouts.h"
 #include "ovl/PairPictures.h"
+#include "ovl/RideCarLayout.h"
 #include "ovl/StructureSpace.h"
 
 namespace zw {
 namespace {
 
-// SceneryItemVisual: 20 level count, 24 level list; level record: 16 the BoneShape's slot.
-constexpr uint32_t kVisualSize = 52, kVisualLevels = 20, kVisualLevelList = 24;
-constexpr uint32_t kLevelSize = 72, kLevelShape = 16;
-// BoneShape: 36 all meshes, 40 mesh list, 44 bones, 48 bone list, 52 and 56 the matrix lists.
-constexpr uint32_t kShapeSize = 60, kShapeMeshes = 36, kShapeMeshList = 40, kShapeBones = 44;
-constexpr uint32_t kShapeFirstMatrices = 52, kShapeSecondMatrices = 56, kMatrixSize = 64;
-// Mesh record: 4 the texture's slot, 20 sides, 24 vertex count, 28 index count, 32 and 36 the lists.
-constexpr uint32_t kMeshSize = 40, kMeshTexture = 4, kMeshSides = 20, kMeshVertexCount = 24, kMeshIndexCount = 28;
-constexpr uint32_t kMeshVertices = 32, kMeshIndices = 36;
+// The fields this reader follows, from the layouts the decoders and the builders share.
+constexpr uint32_t kVisualSize = model::kVisual.size, kVisualLevels = model::kVisual["level count"];
+constexpr uint32_t kVisualLevelList = model::kVisual["levels"];
+constexpr uint32_t kLevelSize = model::kLevel.size, kLevelShape = model::kLevel["bone shape"];
+constexpr uint32_t kShapeSize = model::kShape.size, kShapeMeshes = model::kShape["mesh count"];
+constexpr uint32_t kShapeMeshList = model::kShape["meshes"], kShapeBones = model::kShape["bone count"];
+constexpr uint32_t kShapeFirstMatrices = model::kShape["bone matrices"];
+constexpr uint32_t kShapeSecondMatrices = model::kShape["bone rest matrices"];
+using model::kMatrixSize;
+constexpr uint32_t kMeshSize = model::kMesh.size, kMeshTexture = model::kMesh["texture"];
+constexpr uint32_t kMeshSides = model::kMesh["sides"], kMeshVertexCount = model::kMesh["vertex count"];
+constexpr uint32_t kMeshIndexCount = model::kMesh["index count"];
+constexpr uint32_t kMeshVertices = model::kMesh["vertices"], kMeshIndices = model::kMesh["indices"];
 // Vertex: position, normal, four bone indices (the first is the one that places it), ..., u, v.
-constexpr uint32_t kVertexSize = 44, kVertexNormal = 12, kVertexBone = 24, kVertexU = 36, kVertexV = 40;
-// RideTrain: the six car slots from 8; RideCar: the visuals' slots at 12 and 20.
-constexpr uint32_t kTrainSize = 188, kTrainCars = 8, kCarSize = 240, kCarVisualA = 12, kCarVisualB = 20;
+using model::kVertexNormal;
+using model::kVertexSize;
+using model::kVertexBone;
+using model::kVertexU;
+using model::kVertexV;
+// RideTrain: the six car slots from FrontCar on; RideCar: the visuals' slots of parts A and B.
+constexpr uint32_t kTrainSize = rideCar::kRideTrain.size, kTrainCars = rideCar::kRideTrain["FrontCar"];
+constexpr uint32_t kCarSize = rideCar::kRideCar.size, kCarVisualA = rideCar::kRideCar["ModellnameTeilA"];
+constexpr uint32_t kCarVisualB = rideCar::kRideCar["ModellnameTeilB"];
 
 using Matrix = std::array<float, 16>;  // row by row; a point is a row (x, y, z, 1) multiplied from the left
 

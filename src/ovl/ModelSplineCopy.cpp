@@ -26,23 +26,23 @@ void copyModelSpline(OvlWriter& writer, const ModelPair& model, uint32_t address
     const std::string_view records =
         model.bytes(model.word(address + spline::SegmentRecords, holder), spline::SegmentRecordSize * m, holder);
 
-    const uint64_t start = writer.end(part::CommonStructures);
+    const uint64_t start = writer.end(OvlPart::CommonStructures);
     const uint64_t size = spline::HeaderSize + nodes.size() + lengths.size() + records.size() + 2;
     if (start + size > UINT32_MAX) model.fail(holder, "the spline at address " + std::to_string(address) + " is too large");
     const uint32_t nodesAt = static_cast<uint32_t>(start + spline::HeaderSize);
     const uint32_t lengthsAt = static_cast<uint32_t>(nodesAt + nodes.size());
     const uint32_t recordsAt = static_cast<uint32_t>(lengthsAt + lengths.size());
 
-    OvlPartWriter out = writer.into(part::CommonStructures);
+    OvlPartWriter out = writer.into(OvlPart::CommonStructures);
     out.bytes(header.substr(spline::NodeCount, 4));
-    out.pointer(part::CommonStructures, nodesAt);
+    out.pointer(OvlPart::CommonStructures, nodesAt);
     out.bytes(header.substr(spline::Closed, 8));  // c and the total length
     out.bytes(header.substr(spline::Unknown16, 4));
-    out.pointer(part::CommonStructures, lengthsAt);
-    out.pointer(part::CommonStructures, recordsAt);
+    out.pointer(OvlPart::CommonStructures, lengthsAt);
+    out.pointer(OvlPart::CommonStructures, recordsAt);
     out.bytes(header.substr(spline::Unknown28, 4));
     out.bytes(nodes).bytes(lengths).bytes(records);
-    if (writer.end(part::CommonStructures) % 4 != 0) out.zeros(2);
+    if (writer.end(OvlPart::CommonStructures) % 4 != 0) out.zeros(2);
 }
 
 }  // namespace zw

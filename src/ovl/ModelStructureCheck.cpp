@@ -2,17 +2,19 @@
 
 #include <vector>
 
-#include "base/Dialogs.h"
+#include "base/Report.h"
+#include "ovl/ModelLayouts.h"
 #include "ovl/ModelPair.h"
 #include "ovl/StructureInspection.h"
 
 namespace zw {
 namespace {
 
-constexpr uint32_t kShapeMeshes = 32;       // the meshes without support: the records a copy holds
-constexpr uint32_t kShapeAllMeshes = 36;    // all meshes: what the game reads
-constexpr uint32_t kShapeBones = 44;
-constexpr uint32_t kShapeHeaderSize = 60;
+// A copy holds the meshes without support; the game reads all of them.
+constexpr uint32_t kShapeMeshes = model::kShape["meshes without support"];
+constexpr uint32_t kShapeAllMeshes = model::kShape["mesh count"];
+constexpr uint32_t kShapeBones = model::kShape["bone count"];
+constexpr uint32_t kShapeHeaderSize = model::kShape.size;
 
 // A BoneShape without meshes or bones stops the build with its own message (195, 196) before any
 // other finding about the model, and so do two mesh counts that differ. False after the message.
@@ -34,19 +36,18 @@ std::vector<ShapeCounts> shapeCounts(const ModelPair& model) {
 
 // A BoneShape without meshes or bones stops the build with its own message (195, 196) before any
 // other finding about the model, and so do two mesh counts that differ. False after the message.
-bool checkBoneShapeCounts(const ModelPair& model, std::string_view modelName, Dialogs& dialogs, Language language) {
+bool checkBoneShapeCounts(const ModelPair& model, std::string_view modelName, Report& report) {
     const std::vector<ShapeCounts> shapes = shapeCounts(model);
     for (const ShapeCounts& shape : shapes) {
         if (shape.meshes == 0 || shape.bones == 0) {
-            dialogs.showMessage(message(shape.meshes == 0 ? MessageId("195") : MessageId("196"), language));
+            report.message(shape.meshes == 0 ? MessageId("195") : MessageId("196"));
             return false;
         }
     }
     for (const ShapeCounts& shape : shapes) {
         if (shape.meshes != shape.allMeshes) {
-            dialogs.showMessage(message("modelMeshCountsDiffer", language,
-                                        {modelName, *shape.name, std::to_string(shape.meshes),
-                                         std::to_string(shape.allMeshes)}));
+            report.message("modelMeshCountsDiffer", {modelName, *shape.name, std::to_string(shape.meshes),
+                                                      std::to_string(shape.allMeshes)});
             return false;
         }
     }
@@ -68,10 +69,18 @@ std::string listed(MessageId heading, std::string_view modelName, const std::vec
     return text;
 }
 
+// The heading and the findings as one message, in the language it is shown in.
+void reportListed(Report& report, MessageId heading, std::string_view modelName,
+                  const std::vector<StructureFinding>& findings) {
+    report.composed([heading, name = std::string(modelName), findings](Language language) {
+        return listed(heading, name, findings, language);
+    });
+}
+
 }  // namespace
 
-bool checkModelStructures(const ModelPair& model, std::string_view modelName, Dialogs& dialogs, Language language) {
-    if (!checkBoneShapeCounts(model, modelName, dialogs, language)) return false;
+bool checkModelStructures(const ModelPair& model, std::string_view modelName, Report& report) {
+    if (!checkBoneShapeCounts(model, modelName, report)) return false;
     const StructureInspection inspection = inspectStructures(model);
     std::vector<StructureFinding> stops, warnings;
     for (const StructureFinding& f : inspection.findings) {
@@ -79,10 +88,10 @@ bool checkModelStructures(const ModelPair& model, std::string_view modelName, Di
         (stop ? stops : warnings).push_back(f);
     }
     if (!stops.empty()) {
-        dialogs.showMessage(listed("modelStructureStop", modelName, stops, language));
+        reportListed(report, "modelStructureStop", modelName, stops);
         return false;
     }
-    if (!warnings.empty()) dialogs.showMessage(listed("modelStructureWarning", modelName, warnings, language));
+    if (!warnings.empty()) reportListed(report, "modelStructureWarning", modelName, warnings);
     return true;
 }
 

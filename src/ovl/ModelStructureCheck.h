@@ -6,7 +6,7 @@
 // (StructureInspection.h). What would make the game read outside the model's data
 // stops the build with one message that names the model and lists the findings (structure, field,
 // value); implausible values, and loaders filed under the wrong loader type (the re-emission makes
-// the loaders anew), are shown as one warning, and the build goes on.
+// the loaders anew), are reported as one warning, and the build goes on.
 
 #include <string_view>
 
@@ -14,11 +14,11 @@
 
 namespace zw {
 
-class Dialogs;
+class Report;
 class ModelPair;
 
 // The model must have been read with its symbol references. False when the build must stop; the
-// message has been shown.
-bool checkModelStructures(const ModelPair& model, std::string_view modelName, Dialogs& dialogs, Language language);
+// message is in `report`.
+bool checkModelStructures(const ModelPair& model, std::string_view modelName, Report& report);
 
 }  // namespace zw

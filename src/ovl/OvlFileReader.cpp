@@ -89,17 +89,34 @@ const OvlBlock* OvlFile::block(int type, uint32_t index) const {
     return nullptr;
 }
 
-OvlFile readOvlFile(std::string bytes, std::string name, OvlFileExtent extent) {
-    OvlFile file;
-    file.name = std::move(name);
-    file.bytes = std::move(bytes);
-    ByteReader in(file.bytes, file.name);
+namespace {
+
+void readSteps(OvlFile& file, OvlFileExtent extent) {
+    ByteReader in(file.bytes(), file.name);
     file.header = readOvlFileHeader(in);
     file.blockCounts = readOvlBlockCounts(in);
     file.blocks = readOvlBlocks(in, file.blockCounts);
-    if (extent == OvlFileExtent::UpToBlocks) return file;
+    if (extent == OvlFileExtent::UpToBlocks) return;
     file.relocations = readOvlRelocations(in);
     file.extraData = readOvlExtraData(in);
+}
+
+}  // namespace
+
+OvlFile readOvlFile(std::string bytes, std::string name, OvlFileExtent extent) {
+    OvlFile file;
+    file.name = std::move(name);
+    file.ownedBytes_ = std::move(bytes);
+    readSteps(file, extent);
+    return file;
+}
+
+OvlFile readKeptOvlFile(std::string_view bytes, std::string name, OvlFileExtent extent) {
+    OvlFile file;
+    file.name = std::move(name);
+    file.keptBytes_ = bytes;
+    file.kept_ = true;
+    readSteps(file, extent);
     return file;
 }
 

@@ -57,27 +57,39 @@ std::vector<uint32_t> readOvlRelocations(ByteReader& in);
 // Extra-data entries (a size word and that many bytes each) up to the end of the file.
 std::vector<OvlExtraData> readOvlExtraData(ByteReader& in);
 
-// A whole file, read by all the steps above. `bytes` are owned here.
+// How much of a file to read: all of it, or up to the last block (a model pair's relocations and
+// whatever follows them are not needed and not checked).
+enum class OvlFileExtent { Whole, UpToBlocks };
+
+// A whole file, read by all the steps above. Its bytes are owned here, or lie in memory the caller
+// keeps for as long as the file is used (readKeptOvlFile).
 struct OvlFile {
     std::string name;   // names the file in errors and listings
-    std::string bytes;
     OvlFileHeader header;
     OvlBlockCounts blockCounts{};
     std::vector<OvlBlock> blocks;
     std::vector<uint32_t> relocations;
     std::vector<OvlExtraData> extraData;
 
+    std::string_view bytes() const { return kept_ ? keptBytes_ : std::string_view(ownedBytes_); }
+
     // Block `index` (1-based) of `type`, or nullptr.
     const OvlBlock* block(int type, uint32_t index) const;
     // The bytes of a block or an extra-data entry.
-    std::string_view data(const OvlBlock& block) const { return std::string_view(bytes).substr(block.fileOffset, block.size); }
-    std::string_view data(const OvlExtraData& entry) const { return std::string_view(bytes).substr(entry.fileOffset, entry.size); }
+    std::string_view data(const OvlBlock& block) const { return bytes().substr(block.fileOffset, block.size); }
+    std::string_view data(const OvlExtraData& entry) const { return bytes().substr(entry.fileOffset, entry.size); }
+
+private:
+    friend OvlFile readOvlFile(std::string, std::string, OvlFileExtent);
+    friend OvlFile readKeptOvlFile(std::string_view, std::string, OvlFileExtent);
+    std::string ownedBytes_;
+    std::string_view keptBytes_;
+    bool kept_ = false;
 };
 
-// How much of a file to read: all of it, or up to the last block (a model pair's relocations and
-// whatever follows them are not needed and not checked).
-enum class OvlFileExtent { Whole, UpToBlocks };
-
 OvlFile readOvlFile(std::string bytes, std::string name, OvlFileExtent extent = OvlFileExtent::Whole);
+// The same without a copy of the bytes: they must outlive the file and stay unchanged while it is used.
+OvlFile readKeptOvlFile(std::string_view bytes, std::string name, OvlFileExtent extent = OvlFileExtent::Whole);
+
 
 }  // namespace zw

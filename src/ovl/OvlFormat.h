@@ -14,25 +14,33 @@
 // the pair (pointer values, relocation entries, table fields) is a position in it.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace zw {
 
-// The part files of a pair under construction, numbered as the blocks they become stand in the pair.
-namespace part {
-constexpr int StringTable = 1;        // .common type 0, block 1: NUL-terminated names
-constexpr int CommonData = 2;         // .common type 0, blocks 2 …: e.g. texture pixels
-constexpr int CommonSymbols = 3;      // .common type 2, block 1: 12-byte symbol entries
-constexpr int CommonLoaders = 4;      // .common type 2, block 2: 20-byte loader entries
-constexpr int CommonStructures = 5;   // .common type 4: structures of the common file
-constexpr int UniqueSymbols = 6;      // .unique type 2, block 1
-constexpr int UniqueLoaders = 7;      // .unique type 2, block 2
-constexpr int SymbolReferences = 8;   // .unique type 2, block 3: 12-byte symbol references
-constexpr int UniqueStructures = 9;   // .unique type 2, blocks 4 …: structures of the unique file
-constexpr int Count = 9;
-}  // namespace part
+// The part files of a pair under construction, numbered as the blocks they become stand in the pair
+// (the numbers order the part files in the address space and name them in messages).
+enum class OvlPart {
+    StringTable = 1,        // .common type 0, block 1: NUL-terminated names
+    CommonData = 2,         // .common type 0, blocks 2 …: e.g. texture pixels
+    CommonSymbols = 3,      // .common type 2, block 1: 12-byte symbol entries
+    CommonLoaders = 4,      // .common type 2, block 2: 20-byte loader entries
+    CommonStructures = 5,   // .common type 4: structures of the common file
+    UniqueSymbols = 6,      // .unique type 2, block 1
+    UniqueLoaders = 7,      // .unique type 2, block 2
+    SymbolReferences = 8,   // .unique type 2, block 3: 12-byte symbol references
+    UniqueStructures = 9,   // .unique type 2, blocks 4 …: structures of the unique file
+};
+constexpr int kOvlPartCount = 9;
+
+// The part file's number, 1 … 9, and its 0-based position in a table of all part files.
+constexpr int partNumber(OvlPart part) { return static_cast<int>(part); }
+constexpr size_t partIndex(OvlPart part) { return static_cast<size_t>(partNumber(part) - 1); }
+// The part file numbered `number` (1 … 9).
+constexpr OvlPart partOfNumber(int number) { return static_cast<OvlPart>(number); }
 
 enum class OvlFileKind { Common, Unique };
 

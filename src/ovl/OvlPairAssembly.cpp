@@ -7,9 +7,9 @@
 #include <stdexcept>
 #include <tuple>
 
-#include "base/Dialogs.h"
 #include "base/Encoding.h"
 #include "base/FilePairReplace.h"
+#include "base/Report.h"
 #include "base/SafeFile.h"
 #include "ovl/ByteWriter.h"
 #include "ovl/OvlSymbolOrder.h"
@@ -18,11 +18,11 @@
 namespace zw {
 namespace {
 
-using PartFiles = std::array<OvlPartFile, part::Count>;
-using Bases = std::array<uint32_t, part::Count + 1>;  // index 1 … 9
+using PartFiles = std::array<OvlPartFile, kOvlPartCount>;
+using Bases = std::array<uint32_t, kOvlPartCount>;  // by partIndex
 
 void resolvePointers(PartFiles& parts, const Bases& base, const std::vector<OvlPointer>& pointers) {
-    for (int n = 1; n <= part::Count; ++n) {
+    for (int n = 1; n <= kOvlPartCount; ++n) {
         OvlPartFile& file = parts[n - 1];
         for (uint32_t position : file.relocations()) {
             const uint32_t number = file.wordAt(position);
@@ -31,26 +31,26 @@ void resolvePointers(PartFiles& parts, const Bases& base, const std::vector<OvlP
                                        std::to_string(position));
             }
             const OvlPointer& target = pointers[number - 1];
-            file.patchWord(position, base[target.targetPart] + target.targetOffset);
+            file.patchWord(position, base[partIndex(target.targetPart)] + target.targetOffset);
         }
     }
 }
 
 // Puts one symbol table in name order; each loader whose symbol field is a pointer into the table
 // follows its symbol to the symbol's new place.
-void sortSymbols(PartFiles& parts, const Bases& base, int symbolPart, int loaderPart) {
-    OvlPartFile& symbols = parts[symbolPart - 1];
-    OvlPartFile& loaders = parts[loaderPart - 1];
+void sortSymbols(PartFiles& parts, const Bases& base, OvlPart symbolPart, OvlPart loaderPart) {
+    OvlPartFile& symbols = parts[partIndex(symbolPart)];
+    OvlPartFile& loaders = parts[partIndex(loaderPart)];
     const size_t count = symbols.end() / kSymbolEntrySize;
     if (count < 2) return;
 
-    const std::string strings = parts[part::StringTable - 1].bytes();
+    const std::string strings = parts[partIndex(OvlPart::StringTable)].bytes();
     std::vector<std::string_view> names(count);
     std::vector<std::array<uint32_t, 2>> words(count);
     for (size_t i = 0; i < count; ++i) {
         const uint32_t at = static_cast<uint32_t>(i * kSymbolEntrySize);
         words[i] = {symbols.wordAt(at), symbols.wordAt(at + 4)};
-        const uint32_t nameAt = words[i][0] - base[part::StringTable];
+        const uint32_t nameAt = words[i][0] - base[partIndex(OvlPart::StringTable)];
         if (nameAt >= strings.size()) throw std::logic_error("a symbol name lies outside the string table");
         const size_t nul = strings.find('\0', nameAt);
         names[i] = std::string_view(strings).substr(nameAt, nul - nameAt);
@@ -64,7 +64,7 @@ void sortSymbols(PartFiles& parts, const Bases& base, int symbolPart, int loader
         symbols.patchWord(at + 4, words[order[place]][1]);
     }
 
-    const uint32_t tableStart = base[symbolPart];
+    const uint32_t tableStart = base[partIndex(symbolPart)];
     for (uint32_t position : loaders.relocations()) {
         if (position % kLoaderEntrySize != kLoaderSymbolField) continue;
         const uint32_t symbolAddress = loaders.wordAt(position);
@@ -138,39 +138,42 @@ void blocks(FilePieces& pieces, ByteWriter& out, const OvlPartFile& file) {
     }
 }
 
-void relocations(ByteWriter& out, const PartFiles& parts, const Bases& base, int first, int last) {
+void relocations(ByteWriter& out, const PartFiles& parts, const Bases& base, OvlPart firstPart, OvlPart lastPart) {
+    const size_t first = partIndex(firstPart), last = partIndex(lastPart);
     uint32_t count = 0;
-    for (int n = first; n <= last; ++n) count += static_cast<uint32_t>(parts[n - 1].relocations().size());
+    for (size_t n = first; n <= last; ++n) count += static_cast<uint32_t>(parts[n].relocations().size());
     out.u32(count);
-    for (int n = first; n <= last; ++n) {
-        for (uint32_t position : parts[n - 1].relocations()) out.u32(base[n] + position);
+    for (size_t n = first; n <= last; ++n) {
+        for (uint32_t position : parts[n].relocations()) out.u32(base[n] + position);
     }
 }
 
-uint32_t blockCount(const PartFiles& parts, int n) { return static_cast<uint32_t>(parts[n - 1].blocks().size()); }
+uint32_t blockCount(const PartFiles& parts, OvlPart part) {
+    return static_cast<uint32_t>(parts[partIndex(part)].blocks().size());
+}
 
 // A file that could not replace its predecessor; when the unique file failed after the common file
 // had replaced its own, also what became of the common file.
-void showPairReplaceFailure(const FilePairReplaceFailure& failure, const std::filesystem::path& commonPath,
-                            const std::filesystem::path& uniquePath, Dialogs& dialogs, Language language) {
+void reportPairReplaceFailure(const FilePairReplaceFailure& failure, const std::filesystem::path& commonPath,
+                            const std::filesystem::path& uniquePath, Report& report) {
     const DisplayName failed = displayName(failure.secondFile ? uniquePath : commonPath);
     const std::string reason = asciiOnlyText(failure.error.message());
     const DisplayName common = displayName(commonPath);
     const std::string rollbackReason = asciiOnlyText(failure.rollbackError.message());
     switch (failure.rollback) {
         case FirstFileRollback::None:
-            dialogs.showMessage(message("ovlFileNotWritten", language, {failed, reason}));
+            report.message("ovlFileNotWritten", {failed, reason});
             return;
         case FirstFileRollback::OldFilePutBack:
         case FirstFileRollback::NewFileRemoved:
-            dialogs.showMessage(message("ovlPairSetBack", language, {failed, reason, common}));
+            report.message("ovlPairSetBack", {failed, reason, common});
             return;
         case FirstFileRollback::OldFileKept:
-            dialogs.showMessage(message("ovlPairOldFileKept", language,
-                                        {failed, reason, common, rollbackReason, displayName(formerFileName(commonPath))}));
+            report.message("ovlPairOldFileKept",
+                           {failed, reason, common, rollbackReason, displayName(formerFileName(commonPath))});
             return;
         case FirstFileRollback::NewFileKept:
-            dialogs.showMessage(message("ovlPairNewFileKept", language, {failed, reason, common, rollbackReason}));
+            report.message("ovlPairNewFileKept", {failed, reason, common, rollbackReason});
             return;
     }
 }
@@ -184,27 +187,26 @@ struct PairPieces {
 
 PairPieces layOutPair(PartFiles& parts, const std::vector<OvlPointer>& pointers, const OvlPairContents& contents) {
     Bases base{};
-    base[1] = 0;
-    for (int n = 1; n < part::Count; ++n) base[n + 1] = base[n] + parts[n - 1].end();
+    for (size_t n = 1; n < parts.size(); ++n) base[n] = base[n - 1] + parts[n - 1].end();
 
     resolvePointers(parts, base, pointers);
-    sortSymbols(parts, base, part::CommonSymbols, part::CommonLoaders);
-    sortSymbols(parts, base, part::UniqueSymbols, part::UniqueLoaders);
+    sortSymbols(parts, base, OvlPart::CommonSymbols, OvlPart::CommonLoaders);
+    sortSymbols(parts, base, OvlPart::UniqueSymbols, OvlPart::UniqueLoaders);
 
     PairPieces pair;
     {
         FilePieces& file = pair.common;
         ByteWriter out;
         header(out, contents.commonReferences, contents.loaderTypes);
-        for (uint32_t count : {1 + blockCount(parts, part::CommonData), 0u, 2u, 0u,
-                               blockCount(parts, part::CommonStructures), 0u, 0u, 0u, 0u}) {
+        for (uint32_t count : {1 + blockCount(parts, OvlPart::CommonData), 0u, 2u, 0u,
+                               blockCount(parts, OvlPart::CommonStructures), 0u, 0u, 0u, 0u}) {
             out.u32(count);
         }
-        for (int n : {part::StringTable, part::CommonData, part::CommonSymbols, part::CommonLoaders,
-                      part::CommonStructures}) {
-            blocks(file, out, parts[n - 1]);
+        for (OvlPart n : {OvlPart::StringTable, OvlPart::CommonData, OvlPart::CommonSymbols, OvlPart::CommonLoaders,
+                      OvlPart::CommonStructures}) {
+            blocks(file, out, parts[partIndex(n)]);
         }
-        relocations(out, parts, base, part::StringTable, part::CommonStructures);
+        relocations(out, parts, base, OvlPart::StringTable, OvlPart::CommonStructures);
         for (const std::string& entry : contents.commonExtraData) {
             out.u32(static_cast<uint32_t>(entry.size()));
             file.made(out);
@@ -216,13 +218,13 @@ PairPieces layOutPair(PartFiles& parts, const std::vector<OvlPointer>& pointers,
         FilePieces& file = pair.unique;
         ByteWriter out;
         header(out, contents.uniqueReferences, contents.loaderTypes);
-        for (uint32_t count : {0u, 0u, 3 + blockCount(parts, part::UniqueStructures), 0u, 0u, 0u, 0u, 0u, 0u}) {
+        for (uint32_t count : {0u, 0u, 3 + blockCount(parts, OvlPart::UniqueStructures), 0u, 0u, 0u, 0u, 0u, 0u}) {
             out.u32(count);
         }
-        for (int n : {part::UniqueSymbols, part::UniqueLoaders, part::SymbolReferences, part::UniqueStructures}) {
-            blocks(file, out, parts[n - 1]);
+        for (OvlPart n : {OvlPart::UniqueSymbols, OvlPart::UniqueLoaders, OvlPart::SymbolReferences, OvlPart::UniqueStructures}) {
+            blocks(file, out, parts[partIndex(n)]);
         }
-        relocations(out, parts, base, part::UniqueSymbols, part::UniqueStructures);
+        relocations(out, parts, base, OvlPart::UniqueSymbols, OvlPart::UniqueStructures);
         file.made(out);
     }
     return pair;
@@ -232,13 +234,13 @@ PairPieces layOutPair(PartFiles& parts, const std::vector<OvlPointer>& pointers,
 
 OvlPairBytes assemblePairBytes(const OvlWriter& writer, const OvlPairContents& contents) {
     PartFiles parts;
-    for (int n = 1; n <= part::Count; ++n) parts[n - 1] = writer.partFile(n);
+    for (int n = 1; n <= kOvlPartCount; ++n) parts[n - 1] = writer.partFile(partOfNumber(n));
     const PairPieces pieces = layOutPair(parts, writer.pointers(), contents);
     return OvlPairBytes{pieces.common.joined(), pieces.unique.joined()};
 }
 
 bool assemblePair(OvlWriter& writer, const OvlPairContents& contents, const std::filesystem::path& commonPath,
-                  const std::filesystem::path& uniquePath, Dialogs& dialogs, Language language) {
+                  const std::filesystem::path& uniquePath, Report& report) {
     // The writer's tables are resolved where they stand and each file is written from its pieces,
     // so the pair is never copied whole in memory.
     OvlWriter::Tables tables = writer.takeTables();
@@ -257,12 +259,12 @@ bool assemblePair(OvlWriter& writer, const OvlPairContents& contents, const std:
                                              std::tuple{&uniquePath, &stagedUnique, &pair.unique}}) {
         if (std::error_code error = writePiecesAtomically(*staged, file->pieces())) {
             dropStaged();
-            dialogs.showMessage(message("ovlFileNotWritten", language, {displayName(*path), asciiOnlyText(error.message())}));
+            report.message("ovlFileNotWritten", {displayName(*path), asciiOnlyText(error.message())});
             return false;
         }
     }
     if (auto failure = replaceFilePair(stagedCommon, commonPath, stagedUnique, uniquePath)) {
-        showPairReplaceFailure(*failure, commonPath, uniquePath, dialogs, language);
+        reportPairReplaceFailure(*failure, commonPath, uniquePath, report);
         return false;
     }
     return true;

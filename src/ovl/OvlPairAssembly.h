@@ -24,7 +24,7 @@
 
 namespace zw {
 
-class Dialogs;
+class Report;
 class OvlWriter;
 
 // What the builder gives the assembly besides the writer's tables.
@@ -49,9 +49,9 @@ OvlPairBytes assemblePairBytes(const OvlWriter& writer, const OvlPairContents& c
 // (FilePairReplace.h), so a failed write leaves an earlier pair as it was. The writer's tables are
 // taken over and resolved where they stand, and each file is written from its pieces (header, the
 // part files' blocks, relocations), so the pair is never copied whole; the writer is left empty,
-// whatever the outcome. True on success; on failure a message naming the file, and what became of the common file, is shown and
-// false returned.
+// whatever the outcome. True on success; on failure a message naming the file, and what became of
+// the common file, is reported and false returned.
 bool assemblePair(OvlWriter& writer, const OvlPairContents& contents, const std::filesystem::path& commonPath,
-                  const std::filesystem::path& uniquePath, Dialogs& dialogs, Language language);
+                  const std::filesystem::path& uniquePath, Report& report);
 
 }  // namespace zw

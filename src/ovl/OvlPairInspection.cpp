@@ -15,10 +15,9 @@ using std::to_string;
 
 class Inspector {
 public:
-    Inspector(const OvlPairReader& pair, Language language, std::string* storage)
-        : pair_(pair), language_(language), storage_(storage) {
-        // Checking for a caller with its own buffer: findings only.
-        if (storage_) out_.setstate(std::ios::badbit);
+    Inspector(const OvlPairReader& pair, Language language, bool findingsOnly)
+        : pair_(pair), language_(language), findingsOnly_(findingsOnly) {
+        if (findingsOnly_) out_.setstate(std::ios::badbit);
     }
 
     OvlPairInspection run() {
@@ -36,7 +35,7 @@ public:
         }
         out_ << "address space: " << pair_.addressSpaceSize() << " bytes\n";
         StructureInspection structures =
-            storage_ ? checkStructures(StructureSpace::of(pair_, *storage_)) : inspectStructures(pair_);
+            findingsOnly_ ? checkStructures(StructureSpace::inPlace(pair_)) : inspectStructures(pair_);
         std::vector<std::string> notes;
         for (const StructureFinding& f : structures.findings) {
             (f.severity == StructureSeverity::Error ? violations_ : notes).push_back(structureFindingLine(f, language_));
@@ -56,11 +55,12 @@ private:
 
     void header(OvlFileKind kind, const OvlFile& file) {
         const OvlFileHeader& h = file.header;
-        out_ << cp1252ToUtf8(file.name) << '\n';
-        out_ << "  magic " << cp1252ToUtf8(file.bytes.substr(0, 4)) << ", reserved " << h.reserved << ", version "
-             << h.version << ", spare " << h.spare << '\n';
         if (!h.hasOvlMagic) violate("ovlCheckMagic", {file.name});
         if (h.version != kOvlVersion) violate("ovlCheckVersion", {file.name, to_string(h.version)});
+        if (findingsOnly_) return;
+        out_ << cp1252ToUtf8(file.name) << '\n';
+        out_ << "  magic " << cp1252ToUtf8(file.bytes().substr(0, 4)) << ", reserved " << h.reserved << ", version "
+             << h.version << ", spare " << h.spare << '\n';
         out_ << "  references: " << h.references.size() << '\n';
         for (const std::string& r : h.references) out_ << "    " << cp1252ToUtf8(r) << '\n';
         out_ << "  loader types: " << h.loaderTypes.size() << '\n';
@@ -115,25 +115,27 @@ private:
         }
 
         out_ << "  symbols: " << symbols.size() << '\n';
-        std::optional<std::string> previous;
+        std::optional<std::string_view> previous;  // in the pair's string table
         for (size_t i = 0; i < symbols.size(); ++i) {
             const OvlSymbolEntry& s = symbols[i];
             auto text = pair_.stringAt(s.nameAddress);
-            out_ << "    " << (i + 1) << ": " << (text ? cp1252ToUtf8(*text) : "?") << ", structure " << s.structureAddress;
-            auto type = typeOfSymbol.find(s.entryAddress);
-            if (type == typeOfSymbol.end()) {
-                out_ << ", no loader";
-            } else {
-                out_ << ", loader type " << type->second;
-                if (type->second < types.size()) out_ << " (" << cp1252ToUtf8(types[type->second].type) << ')';
+            if (!findingsOnly_) {
+                out_ << "    " << (i + 1) << ": " << (text ? cp1252ToUtf8(*text) : "?") << ", structure " << s.structureAddress;
+                auto type = typeOfSymbol.find(s.entryAddress);
+                if (type == typeOfSymbol.end()) {
+                    out_ << ", no loader";
+                } else {
+                    out_ << ", loader type " << type->second;
+                    if (type->second < types.size()) out_ << " (" << cp1252ToUtf8(types[type->second].type) << ')';
+                }
+                out_ << '\n';
             }
-            out_ << '\n';
             if (!text) {
                 violate("ovlCheckSymbolName", {file.name, to_string(i + 1), to_string(s.nameAddress)});
                 continue;
             }
             if (previous && symbolNameLess(*text, *previous)) violate("ovlCheckSymbolOrder", {file.name, *previous, *text});
-            previous = std::string(*text);
+            previous = *text;
         }
 
         out_ << "  loaders: " << loaders.size() << '\n';
@@ -151,7 +153,7 @@ private:
                     violate("ovlCheckLoaderSymbol", {file.name, number, to_string(l.symbolAddress)});
                 } else {
                     const OvlSymbolEntry& symbol = symbols[s->second];
-                    out_ << " (" << cp1252ToUtf8(name(symbol.nameAddress)) << ')';
+                    if (!findingsOnly_) out_ << " (" << cp1252ToUtf8(name(symbol.nameAddress)) << ')';
                     if (symbol.structureAddress != l.structureAddress) {
                         violate("ovlCheckLoaderStructure", {file.name, number, to_string(l.structureAddress),
                                                             name(symbol.nameAddress), to_string(symbol.structureAddress)});
@@ -177,8 +179,10 @@ private:
             const std::string number = to_string(i + 1);
             auto text = pair_.stringAt(r.nameAddress);
             const std::string shown = text ? std::string(*text) : "?";
-            out_ << "    " << number << ": slot " << r.slotAddress << " -> " << cp1252ToUtf8(shown) << ", loader "
-                 << r.loaderAddress << '\n';
+            if (!findingsOnly_) {
+                out_ << "    " << number << ": slot " << r.slotAddress << " -> " << cp1252ToUtf8(shown) << ", loader "
+                     << r.loaderAddress << '\n';
+            }
             if (!text) violate("ovlCheckReferenceName", {file.name, number, to_string(r.nameAddress)});
             std::optional<uint32_t> slot = pair_.wordAt(r.slotAddress);
             if (!slot) {
@@ -219,17 +223,17 @@ private:
     Language language_;
     std::ostringstream out_;
     std::vector<std::string> violations_;
-    std::string* storage_;
+    bool findingsOnly_;
 };
 
 }  // namespace
 
 OvlPairInspection inspectOvlPair(const OvlPairReader& pair, Language language) {
-    return Inspector(pair, language, nullptr).run();
+    return Inspector(pair, language, false).run();
 }
 
-OvlPairInspection checkOvlPair(const OvlPairReader& pair, Language language, std::string& storage) {
-    return Inspector(pair, language, &storage).run();
+OvlPairInspection checkOvlPair(const OvlPairReader& pair, Language language) {
+    return Inspector(pair, language, true).run();
 }
 
 }  // namespace zw

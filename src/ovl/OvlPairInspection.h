@@ -27,7 +27,7 @@ struct OvlPairInspection {
 
 OvlPairInspection inspectOvlPair(const OvlPairReader& pair, Language language);
 // The violations and notes alone, the listings left empty, for a caller that checks pair after pair:
-// the pair's address space is laid out in `storage`, whose memory serves the next pair again.
-OvlPairInspection checkOvlPair(const OvlPairReader& pair, Language language, std::string& storage);
+// the structures are read where they lie in the pair's files (StructureSpace::inPlace), nothing copied.
+OvlPairInspection checkOvlPair(const OvlPairReader& pair, Language language);
 
 }  // namespace zw

@@ -1,6 +1,7 @@
 #include "ovl/OvlPairReader.h"
 
 #include <algorithm>
+#include <array>
 
 #include "base/LittleEndian.h"
 
@@ -36,7 +37,7 @@ OvlPairReader::OvlPairReader(OvlFile common, OvlFile unique) : common_(std::move
         const OvlFile& f = file(kind);
         for (size_t b = 0; b < f.blocks.size(); ++b) {
             if (address + f.blocks[b].size > UINT32_MAX) {
-                ByteReader(f.bytes, f.name).fail("the blocks of the pair pass 4 GB");
+                ByteReader(f.bytes(), f.name).fail("the blocks of the pair pass 4 GB");
             }
             placed_.push_back(Placed{kind, b, static_cast<uint32_t>(address)});
             address += f.blocks[b].size;
@@ -45,9 +46,10 @@ OvlPairReader::OvlPairReader(OvlFile common, OvlFile unique) : common_(std::move
     size_ = static_cast<uint32_t>(address);
 }
 
-void OvlPairReader::giveBytesTo(std::string& commonBytes, std::string& uniqueBytes) {
-    commonBytes = std::move(common_.bytes);
-    uniqueBytes = std::move(unique_.bytes);
+OvlPairReader OvlPairReader::ofKeptBytes(std::string_view commonBytes, std::string commonName,
+                                         std::string_view uniqueBytes, std::string uniqueName) {
+    return OvlPairReader(readKeptOvlFile(commonBytes, std::move(commonName)),
+                         readKeptOvlFile(uniqueBytes, std::move(uniqueName)));
 }
 
 std::optional<OvlPairReader::Location> OvlPairReader::locate(uint32_t address) const {
@@ -76,7 +78,7 @@ uint32_t OvlPairReader::blockAddress(OvlFileKind kind, const OvlBlock& block) co
 std::optional<uint32_t> OvlPairReader::wordAt(uint32_t address) const {
     std::optional<Location> at = locate(address);
     if (!at || at->block->size - (address - at->blockAddress) < 4) return std::nullopt;
-    return littleWord(std::string_view(file(at->file).bytes).substr(at->fileOffset, 4));
+    return littleWord(file(at->file).bytes().substr(at->fileOffset, 4));
 }
 
 std::string OvlPairReader::addressSpaceBytes() const {
@@ -102,40 +104,41 @@ std::optional<std::string_view> OvlPairReader::stringAt(uint32_t address) const 
     return data.substr(0, nul);
 }
 
-std::vector<std::vector<uint32_t>> OvlPairReader::entries(OvlFileKind kind, int type, uint32_t index,
-                                                         uint32_t entrySize) const {
-    std::vector<std::vector<uint32_t>> out;
+template <size_t Words, class Entry, class Make>
+std::vector<Entry> OvlPairReader::entries(OvlFileKind kind, int type, uint32_t index, Make make) const {
+    constexpr uint32_t entrySize = 4 * Words;
+    std::vector<Entry> out;
     const OvlFile& f = file(kind);
     const OvlBlock* block = f.block(type, index);
     if (block == nullptr) return out;
     const uint32_t start = blockAddress(kind, *block);
-    std::string_view data = f.data(*block);
+    const std::string_view data = f.data(*block);
+    out.reserve(data.size() / entrySize);
     for (uint32_t at = 0; data.size() - at >= entrySize; at += entrySize) {
-        std::vector<uint32_t> words{start + at};
-        for (uint32_t w = 0; w < entrySize; w += 4) words.push_back(littleWord(data.substr(at + w, 4)));
-        out.push_back(std::move(words));
+        std::array<uint32_t, Words> words;
+        for (size_t w = 0; w < Words; ++w) words[w] = littleWord(data.substr(at + 4 * w, 4));
+        out.push_back(make(start + at, words));
     }
     return out;
 }
 
 std::vector<OvlSymbolEntry> OvlPairReader::symbols(OvlFileKind kind) const {
-    std::vector<OvlSymbolEntry> out;
-    for (const auto& e : entries(kind, 2, 1, kSymbolEntrySize)) out.push_back({e[0], e[1], e[2], e[3]});
-    return out;
+    return entries<kSymbolEntrySize / 4, OvlSymbolEntry>(kind, 2, 1, [](uint32_t address, const auto& e) {
+        return OvlSymbolEntry{address, e[0], e[1], e[2]};
+    });
 }
 
 std::vector<OvlLoaderEntry> OvlPairReader::loaders(OvlFileKind kind) const {
-    std::vector<OvlLoaderEntry> out;
-    for (const auto& e : entries(kind, 2, 2, kLoaderEntrySize)) out.push_back({e[0], e[1], e[2], e[3], e[4], e[5]});
-    return out;
+    return entries<kLoaderEntrySize / 4, OvlLoaderEntry>(kind, 2, 2, [](uint32_t address, const auto& e) {
+        return OvlLoaderEntry{address, e[0], e[1], e[2], e[3], e[4]};
+    });
 }
 
 std::vector<OvlSymbolReferenceEntry> OvlPairReader::symbolReferences() const {
-    std::vector<OvlSymbolReferenceEntry> out;
-    for (const auto& e : entries(OvlFileKind::Unique, 2, 3, kSymbolReferenceEntrySize)) {
-        out.push_back({e[0], e[1], e[2], e[3]});
-    }
-    return out;
+    return entries<kSymbolReferenceEntrySize / 4, OvlSymbolReferenceEntry>(
+        OvlFileKind::Unique, 2, 3, [](uint32_t address, const auto& e) {
+            return OvlSymbolReferenceEntry{address, e[0], e[1], e[2]};
+        });
 }
 
 }  // namespace zw

@@ -55,10 +55,10 @@ public:
     OvlPairReader(std::string commonBytes, std::string commonName, std::string uniqueBytes, std::string uniqueName);
     // A pair of files read already (e.g. step by step, with checks between the steps).
     OvlPairReader(OvlFile common, OvlFile unique);
-
-    // Hands both files' bytes to the caller (e.g. to read the next pair into the same memory); the
-    // reader must not be used after.
-    void giveBytesTo(std::string& commonBytes, std::string& uniqueBytes);
+    // Both files read from bytes the caller keeps, without a copy: they must outlive the reader (a
+    // caller that reads pair after pair into the same memory).
+    static OvlPairReader ofKeptBytes(std::string_view commonBytes, std::string commonName, std::string_view uniqueBytes,
+                                     std::string uniqueName);
 
     const OvlFile& file(OvlFileKind kind) const { return kind == OvlFileKind::Common ? common_ : unique_; }
     const OvlFile& common() const { return common_; }
@@ -96,7 +96,9 @@ private:
         uint32_t address;
     };
     const OvlBlock& blockOf(const Placed& p) const { return file(p.file).blocks[p.block]; }
-    std::vector<std::vector<uint32_t>> entries(OvlFileKind kind, int type, uint32_t index, uint32_t entrySize) const;
+    // The whole entries of `Words` words of a table block, each made by `make` from its address and words.
+    template <size_t Words, class Entry, class Make>
+    std::vector<Entry> entries(OvlFileKind kind, int type, uint32_t index, Make make) const;
 
     OvlFile common_;
     OvlFile unique_;

@@ -3,20 +3,21 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "base/Dialogs.h"
 #include "base/LittleEndian.h"
+#include "base/Report.h"
 
 namespace zw {
 namespace {
 
-void checkPartNumber(int part) {
-    if (part < 1 || part > part::Count) throw std::out_of_range("part file " + std::to_string(part) + " does not exist");
+void checkPartNumber(OvlPart part) {
+    const int n = partNumber(part);
+    if (n < 1 || n > kOvlPartCount) throw std::out_of_range("part file " + std::to_string(n) + " does not exist");
 }
 
-int symbolPart(OvlFileKind file) { return file == OvlFileKind::Common ? part::CommonSymbols : part::UniqueSymbols; }
-int loaderPart(OvlFileKind file) { return file == OvlFileKind::Common ? part::CommonLoaders : part::UniqueLoaders; }
-int structurePart(OvlFileKind file) {
-    return file == OvlFileKind::Common ? part::CommonStructures : part::UniqueStructures;
+OvlPart symbolPart(OvlFileKind file) { return file == OvlFileKind::Common ? OvlPart::CommonSymbols : OvlPart::UniqueSymbols; }
+OvlPart loaderPart(OvlFileKind file) { return file == OvlFileKind::Common ? OvlPart::CommonLoaders : OvlPart::UniqueLoaders; }
+OvlPart structurePart(OvlFileKind file) {
+    return file == OvlFileKind::Common ? OvlPart::CommonStructures : OvlPart::UniqueStructures;
 }
 
 }  // namespace
@@ -82,7 +83,7 @@ OvlPartWriter& OvlPartWriter::freshString(std::string_view text) {
     return word(writer_->placeholder());
 }
 
-OvlPartWriter& OvlPartWriter::pointer(int targetPart, uint32_t targetOffset) {
+OvlPartWriter& OvlPartWriter::pointer(OvlPart targetPart, uint32_t targetOffset) {
     writer_->addPointer(targetPart, targetOffset, offset(), part_);
     return word(writer_->placeholder());
 }
@@ -94,18 +95,19 @@ OvlPartWriter& OvlPartWriter::reference(std::string_view symbolName) {
 
 // ---- OvlWriter ----
 
-void OvlWriter::beginPair(Dialogs& dialogs, Language language, std::string_view objectName) {
-    dialogs_ = &dialogs;
-    language_ = language;
+void OvlWriter::beginPair(Report& report, std::string_view objectName) {
+    report_ = &report;
     objectName_ = objectName;
     clear();
     begun_ = true;
 }
 
 void OvlWriter::clear() {
-    for (int n = 1; n <= part::Count; ++n) {
-        const bool oneBlock = n != part::CommonData && n != part::CommonStructures && n != part::UniqueStructures;
-        parts_[n - 1].reset(oneBlock ? 1 : 0);
+    for (int n = 1; n <= kOvlPartCount; ++n) {
+        const OvlPart part = partOfNumber(n);
+        const bool oneBlock =
+            part != OvlPart::CommonData && part != OvlPart::CommonStructures && part != OvlPart::UniqueStructures;
+        parts_[partIndex(part)].reset(oneBlock ? 1 : 0);
     }
     pointers_.clear();
     strings_.clear();
@@ -123,32 +125,32 @@ OvlWriter::Tables OvlWriter::takeTables() {
     return tables;
 }
 
-OvlPartFile& OvlWriter::partRef(int part) {
+OvlPartFile& OvlWriter::partRef(OvlPart part) {
     checkPartNumber(part);
     if (!begun_) throw std::logic_error("the OVL writer was used before a pair was begun");
-    return parts_[part - 1];
+    return parts_[partIndex(part)];
 }
 
-const OvlPartFile& OvlWriter::partFile(int part) const {
+const OvlPartFile& OvlWriter::partFile(OvlPart part) const {
     checkPartNumber(part);
-    return parts_[part - 1];
+    return parts_[partIndex(part)];
 }
 
-uint32_t OvlWriter::end(int part) const { return partFile(part).end(); }
+uint32_t OvlWriter::end(OvlPart part) const { return partFile(part).end(); }
 
-void OvlWriter::startBlock(int part) {
-    if (part != part::CommonData && part != part::CommonStructures && part != part::UniqueStructures) {
+void OvlWriter::startBlock(OvlPart part) {
+    if (part != OvlPart::CommonData && part != OvlPart::CommonStructures && part != OvlPart::UniqueStructures) {
         throw std::logic_error("only part files 2, 5 and 9 get new blocks");
     }
     partRef(part).startBlock();
 }
 
-OvlPartWriter OvlWriter::into(int part) {
+OvlPartWriter OvlWriter::into(OvlPart part) {
     partRef(part);
     return OvlPartWriter(*this, part, end(part));
 }
 
-void OvlWriter::writeWordAt(int part, uint32_t position, uint32_t value) {
+void OvlWriter::writeWordAt(OvlPart part, uint32_t position, uint32_t value) {
     OvlPartFile& file = partRef(part);
     if (position == file.end()) {
         file.appendWord(value);
@@ -158,67 +160,67 @@ void OvlWriter::writeWordAt(int part, uint32_t position, uint32_t value) {
 }
 
 void OvlWriter::warn(MessageId messageId, const std::string& name) {
-    if (dialogs_ != nullptr) dialogs_->showMessage(message(messageId, language_, {name}));
+    if (report_ != nullptr) report_->message(messageId, {name});
 }
 
-void OvlWriter::recordRelocation(int part, uint32_t position) {
+void OvlWriter::recordRelocation(OvlPart part, uint32_t position) {
     OvlPartFile& file = partRef(part);
     file.addRelocation(position);
     if (file.relocations().size() == kRelocationWarningCount) {
         // Part files 1 to 5 make up the .common file, 6 to 9 the .unique file.
-        warn("931", objectName_ + (part <= part::CommonStructures ? ".common.ovl" : ".unique.ovl"));
+        warn("931", objectName_ + (partNumber(part) <= partNumber(OvlPart::CommonStructures) ? ".common.ovl" : ".unique.ovl"));
     }
 }
 
-void OvlWriter::recordPointer(int targetPart, uint32_t targetOffset) {
+void OvlWriter::recordPointer(OvlPart targetPart, uint32_t targetOffset) {
     checkPartNumber(targetPart);
     pointers_.push_back(OvlPointer{targetPart, targetOffset});
     if (pointers_.size() == kPointerWarningCount) warn("932", objectName_);
 }
 
-void OvlWriter::declare(std::string_view name, int part, uint32_t position, bool alwaysNew) {
-    partRef(part::StringTable);
+void OvlWriter::declare(std::string_view name, OvlPart part, uint32_t position, bool alwaysNew) {
+    partRef(OvlPart::StringTable);
     std::optional<uint32_t> offset = alwaysNew ? std::nullopt : strings_.find(name);
     if (!offset) {
         offset = strings_.append(name);
-        OvlPartFile& table = parts_[part::StringTable - 1];
+        OvlPartFile& table = parts_[partIndex(OvlPart::StringTable)];
         table.append(name);
         table.append(std::string_view("\0", 1));
     }
     recordRelocation(part, position);
-    recordPointer(part::StringTable, *offset);
+    recordPointer(OvlPart::StringTable, *offset);
 }
 
-void OvlWriter::addSharedString(std::string_view name, int part, uint32_t position) {
+void OvlWriter::addSharedString(std::string_view name, OvlPart part, uint32_t position) {
     declare(name, part, position, false);
 }
 
-void OvlWriter::addString(std::string_view name, int part, uint32_t position) {
+void OvlWriter::addString(std::string_view name, OvlPart part, uint32_t position) {
     declare(name, part, position, true);
 }
 
-void OvlWriter::addPointer(int targetPart, uint32_t targetOffset, uint32_t position, int part) {
+void OvlWriter::addPointer(OvlPart targetPart, uint32_t targetOffset, uint32_t position, OvlPart part) {
     recordRelocation(part, position);
     recordPointer(targetPart, targetOffset);
 }
 
-void OvlWriter::addSymbolReference(std::string_view name, int targetPart, uint32_t targetOffset) {
+void OvlWriter::addSymbolReference(std::string_view name, OvlPart targetPart, uint32_t targetOffset) {
     if (!haveUniqueLoader_) throw std::logic_error("a symbol reference was made outside a unique structure");
-    const int refs = part::SymbolReferences;
+    const OvlPart refs = OvlPart::SymbolReferences;
     const uint32_t e = end(refs);
     addPointer(targetPart, targetOffset, e, refs);
     writeWordAt(refs, e, placeholder());
     addSharedString(name, refs, e + 4);
     writeWordAt(refs, e + 4, placeholder());
-    addPointer(part::UniqueLoaders, currentUniqueLoaderPosition_, e + 8, refs);
+    addPointer(OvlPart::UniqueLoaders, currentUniqueLoaderPosition_, e + 8, refs);
     writeWordAt(refs, e + 8, placeholder());
     ++loaderSymbolRefCount_;
 }
 
 void OvlWriter::makeSymbolAndLoader(OvlFileKind file, std::string_view symbolName, uint32_t loaderType) {
-    const int symbols = symbolPart(file);
-    const int loaders = loaderPart(file);
-    const int structures = structurePart(file);
+    const OvlPart symbols = symbolPart(file);
+    const OvlPart loaders = loaderPart(file);
+    const OvlPart structures = structurePart(file);
     const uint32_t structure = end(structures);
 
     currentSymbolPosition_ = end(symbols);
@@ -243,8 +245,8 @@ void OvlWriter::makeSymbolAndLoader(OvlFileKind file, std::string_view symbolNam
 }
 
 void OvlWriter::makeLoaderWithoutSymbol(OvlFileKind file, uint32_t loaderType, bool hasExtraData) {
-    const int loaders = loaderPart(file);
-    const int structures = structurePart(file);
+    const OvlPart loaders = loaderPart(file);
+    const OvlPart structures = structurePart(file);
     currentLoaderPosition_ = end(loaders);
     OvlPartWriter loader = into(loaders);
     loader.word(loaderType);
@@ -260,9 +262,9 @@ void OvlWriter::makeLoaderWithoutSymbol(OvlFileKind file, uint32_t loaderType, b
 }
 
 void OvlWriter::closeUniqueStructure() {
-    const uint32_t loaderEnd = end(part::UniqueLoaders);
+    const uint32_t loaderEnd = end(OvlPart::UniqueLoaders);
     if (loaderEnd < kLoaderEntrySize) throw std::logic_error("a unique structure was closed before any unique loader");
-    writeWordAt(part::UniqueLoaders, loaderEnd - 4, loaderSymbolRefCount_);
+    writeWordAt(OvlPart::UniqueLoaders, loaderEnd - 4, loaderSymbolRefCount_);
 }
 
 }  // namespace zw

@@ -11,18 +11,18 @@
 // later in part file 5, and a reference to a symbol of another pair:
 //
 //     OvlWriter& w = state.ovlWriter;
-//     w.beginPair(dialogs, language);
-//     w.startBlock(part::UniqueStructures);
+//     w.beginPair(report);
+//     w.startBlock(OvlPart::UniqueStructures);
 //     w.makeSymbolAndLoader(OvlFileKind::Unique, "CTR_BobFrontCar:ric", 3);  // structure at the end of part 9
-//     OvlPartWriter car = w.into(part::UniqueStructures);
+//     OvlPartWriter car = w.into(OvlPart::UniqueStructures);
 //     car.word(1);                                    // a plain word
 //     car.floatWord(0.5);                             // IEEE single precision
 //     car.string("BobFront");                         // shared copy in the string table
 //     car.reference("BobFront:svd");                  // symbol reference, slot written as 0
-//     w.startBlock(part::CommonStructures);
-//     car.pointer(part::CommonStructures, w.end(part::CommonStructures));  // data not yet written
+//     w.startBlock(OvlPart::CommonStructures);
+//     car.pointer(OvlPart::CommonStructures, w.end(OvlPart::CommonStructures));  // data not yet written
 //     w.closeUniqueStructure();                       // the loader learns its reference count
-//     w.into(part::CommonStructures).signedWord(-1);  // the data the pointer targets
+//     w.into(OvlPart::CommonStructures).signedWord(-1);  // the data the pointer targets
 //
 // Fields are written in increasing offset, and each string, pointer and reference is recorded when
 // its field is written; that fixes the string table and the order of the relocations. A pointer to
@@ -32,7 +32,7 @@
 // Bytes go to the current block of a part file, which grows by their number. Part files 1, 3, 4,
 // 6, 7 and 8 have one block from the start; 2, 5 and 9 have blocks only as the builder starts them.
 //
-// Messages 931 and 932 are shown, once each per pair, when a part file's relocation count or the
+// Messages 931 and 932 are reported, once each per pair, when a part file's relocation count or the
 // pair's pointer count reaches 6000 or 12000; the tables keep growing beyond, so the pair stays
 // complete. Misuse by a builder (bytes before a block, a part number outside 1 … 9) throws
 // std::logic_error or std::out_of_range.
@@ -50,14 +50,14 @@
 
 namespace zw {
 
-class Dialogs;
 class OvlWriter;
+class Report;
 
 // Writes fields at the end of one part file of the pair under construction. Cheap to copy; valid
 // while its writer lives.
 class OvlPartWriter {
 public:
-    int partNumber() const { return part_; }
+    OvlPart part() const { return part_; }
     // The current end of the part file: the offset the next field gets.
     uint32_t offset() const;
 
@@ -77,7 +77,7 @@ public:
     // A pointer slot to a fresh copy of `text` (`addString`), e.g. for 16-bit texts.
     OvlPartWriter& freshString(std::string_view text);
     // A pointer slot to byte `targetOffset` of part file `targetPart` (`addPointer`).
-    OvlPartWriter& pointer(int targetPart, uint32_t targetOffset);
+    OvlPartWriter& pointer(OvlPart targetPart, uint32_t targetOffset);
     // A symbol reference slot: `addSymbolReference` for this slot, and the slot written as 0.
     OvlPartWriter& reference(std::string_view symbolName);
 
@@ -90,15 +90,15 @@ public:
 
 private:
     friend class OvlWriter;
-    OvlPartWriter(OvlWriter& writer, int part, uint32_t start) : writer_(&writer), part_(part), start_(start) {}
+    OvlPartWriter(OvlWriter& writer, OvlPart part, uint32_t start) : writer_(&writer), part_(part), start_(start) {}
     OvlWriter* writer_;
-    int part_;
+    OvlPart part_;
     uint32_t start_;
 };
 
 // One entry of the PointerTable.
 struct OvlPointer {
-    int targetPart = 0;
+    OvlPart targetPart = OvlPart::StringTable;
     uint32_t targetOffset = 0;
 };
 
@@ -107,24 +107,24 @@ public:
     static constexpr size_t kRelocationWarningCount = 6000;  // message 931
     static constexpr size_t kPointerWarningCount = 12000;    // message 932
 
-    // Begins a pair: empties every table and part file. Messages during the pair go to `dialogs`
-    // in `language` and name the pair by `objectName` (Windows-1252); `dialogs` must outlive the
-    // pair's construction.
-    void beginPair(Dialogs& dialogs, Language language, std::string_view objectName = {});
+    // Begins a pair: empties every table and part file. Messages during the pair go to `report`, in
+    // order with the build's own, and name the pair by `objectName` (Windows-1252); `report` must
+    // outlive the pair's construction.
+    void beginPair(Report& report, std::string_view objectName = {});
 
     // Starts a new block in part file 2, 5 or 9 (std::logic_error for the others). Beyond 250 blocks
     // of one part file the bytes continue in its last block.
-    void startBlock(int part);
+    void startBlock(OvlPart part);
 
     // Emits fields at the end of part file `part`.
-    OvlPartWriter into(int part);
+    OvlPartWriter into(OvlPart part);
 
     // The current end of part file `part`: its last block's offset plus size.
-    uint32_t end(int part) const;
+    uint32_t end(OvlPart part) const;
 
     // Writes a word at `position` of part file `part`: appended when `position` is the end,
     // overwritten when it was written before.
-    void writeWordAt(int part, uint32_t position, uint32_t value);
+    void writeWordAt(OvlPart part, uint32_t position, uint32_t value);
 
     // Makes the symbol entry and the loader entry for a structure about to be written at the
     // current end of part file 5 (common) or 9 (unique); for the unique file the count of symbol
@@ -138,15 +138,15 @@ public:
 
     // The primitives. Each records what its slot needs; the caller then writes the placeholder
     // (`placeholder()`) at `position`, except for addSymbolReference, whose slot the caller writes as 0.
-    void addSharedString(std::string_view name, int part, uint32_t position);
-    void addString(std::string_view name, int part, uint32_t position);
-    void addPointer(int targetPart, uint32_t targetOffset, uint32_t position, int part);
-    void addSymbolReference(std::string_view name, int targetPart, uint32_t targetOffset);
+    void addSharedString(std::string_view name, OvlPart part, uint32_t position);
+    void addString(std::string_view name, OvlPart part, uint32_t position);
+    void addPointer(OvlPart targetPart, uint32_t targetOffset, uint32_t position, OvlPart part);
+    void addSymbolReference(std::string_view name, OvlPart targetPart, uint32_t targetOffset);
     // The placeholder of the slot recorded last: its pointer number.
     uint32_t placeholder() const { return static_cast<uint32_t>(pointers_.size()); }
 
     // The tables, for the assembly and for tests.
-    const OvlPartFile& partFile(int part) const;
+    const OvlPartFile& partFile(OvlPart part) const;
     const std::vector<OvlPointer>& pointers() const { return pointers_; }
     const OvlStringTable& stringTable() const { return strings_; }
     uint32_t CurrentSymbolPosition() const { return currentSymbolPosition_; }
@@ -159,20 +159,20 @@ public:
     // The part files and the pointer table, handed over to the assembly, which resolves the
     // placeholders where they stand; the writer is left empty, as after clear().
     struct Tables {
-        std::array<OvlPartFile, part::Count> parts;
+        std::array<OvlPartFile, kOvlPartCount> parts;
         std::vector<OvlPointer> pointers;
     };
     Tables takeTables();
 
 private:
     friend class OvlPartWriter;
-    OvlPartFile& partRef(int part);
-    void recordRelocation(int part, uint32_t position);
-    void recordPointer(int targetPart, uint32_t targetOffset);
-    void declare(std::string_view name, int part, uint32_t position, bool alwaysNew);
+    OvlPartFile& partRef(OvlPart part);
+    void recordRelocation(OvlPart part, uint32_t position);
+    void recordPointer(OvlPart targetPart, uint32_t targetOffset);
+    void declare(std::string_view name, OvlPart part, uint32_t position, bool alwaysNew);
     void warn(MessageId messageId, const std::string& name);
 
-    std::array<OvlPartFile, part::Count> parts_;
+    std::array<OvlPartFile, kOvlPartCount> parts_;
     std::vector<OvlPointer> pointers_;
     OvlStringTable strings_;
     uint32_t currentSymbolPosition_ = 0;
@@ -183,8 +183,7 @@ private:
     uint32_t currentUniqueLoaderPosition_ = 0;
     uint32_t loaderSymbolRefCount_ = 0;
     bool begun_ = false;
-    Dialogs* dialogs_ = nullptr;
-    Language language_ = Language::German;
+    Report* report_ = nullptr;
     std::string objectName_;
 };
 

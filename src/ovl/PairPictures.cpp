@@ -2,16 +2,17 @@
 
 #include "base/LittleEndian.h"
 #include "ovl/Dxt1.h"
+#include "ovl/IconLayout.h"
+#include "ovl/ModelLayouts.h"
 #include "ovl/StructureSpace.h"
 
 namespace zw {
 namespace {
 
-constexpr uint32_t kPictureHeaderWords = 8;
-constexpr uint32_t kDxt1Format = 18;
-constexpr uint32_t kTextureSize = 36;
-constexpr uint32_t kFrameSize = 28;
-constexpr uint32_t kPaletteSize = 256 * kPaletteEntrySize;
+using icon::kDxt1Format;
+constexpr uint32_t kPictureHeaderSize = icon::kPictureHeader.size;
+constexpr auto& T = model::kTexture;
+constexpr auto& F = model::kFrame;
 
 uint32_t wordOf(std::string_view bytes, size_t at) {
     return loadLittleEndian<uint32_t>(bytes.data() + at);
@@ -34,12 +35,13 @@ std::optional<RgbaPicture> rideIconPicture(const StructureSpace& space) {
             continue;
         }
         const std::string_view data = space.extraData()[static_cast<size_t>(s.extraDataIndex)];
-        if (data.size() < 4 * kPictureHeaderWords || wordOf(data, 0) != kDxt1Format) continue;
-        const uint32_t width = wordOf(data, 4), height = wordOf(data, 8);
+        if (data.size() < kPictureHeaderSize || wordOf(data, icon::kPictureHeader["format"]) != kDxt1Format) continue;
+        const uint32_t width = wordOf(data, icon::kPictureHeader["width"]);
+        const uint32_t height = wordOf(data, icon::kPictureHeader["height"]);
         // In 64 bits: a width near 2^32 must not wrap round to a small picture.
         const uint64_t blocks = (uint64_t{width} + 3) / 4 * ((uint64_t{height} + 3) / 4) * kDxt1BlockSize;
-        if (blocks > data.size() - 4 * kPictureHeaderWords) continue;
-        return decodeDxt1(data.substr(4 * kPictureHeaderWords), width, height);
+        if (blocks > data.size() - kPictureHeaderSize) continue;
+        return decodeDxt1(data.substr(kPictureHeaderSize), width, height);
     }
     return std::nullopt;
 }
@@ -60,15 +62,16 @@ namespace {
 std::optional<RgbaPicture> framePicture(const StructureSpace& space, uint32_t width, uint32_t list, uint32_t f) {
     const std::string_view bytes = space.bytes();
     const uint64_t picture = uint64_t{width} * width;
-    const uint64_t frame = uint64_t{list} + uint64_t{kFrameSize} * f;
-    const uint32_t palette = space.word(frame + 16), pixels = space.word(frame + 20), alpha = space.word(frame + 24);
-    if (!space.inOneBlock(palette, kPaletteSize) || !space.inOneBlock(pixels, picture) ||
+    const uint64_t frame = uint64_t{list} + uint64_t{F.size} * f;
+    const uint32_t palette = space.word(frame + F["palette"]), pixels = space.word(frame + F["pixels"]);
+    const uint32_t alpha = space.word(frame + F["alpha"]);
+    if (!space.inOneBlock(palette, model::kPaletteSize) || !space.inOneBlock(pixels, picture) ||
         (alpha != 0 && !space.inOneBlock(alpha, picture))) {
         return std::nullopt;
     }
     RgbaPicture out{width, width, std::vector<uint8_t>(picture * 4)};
     for (uint64_t i = 0; i < picture; ++i) {
-        const size_t entry = palette + size_t{kPaletteEntrySize} * static_cast<uint8_t>(bytes[pixels + i]);
+        const size_t entry = palette + size_t{model::kPaletteEntrySize} * static_cast<uint8_t>(bytes[pixels + i]);
         uint8_t* p = &out.rgba[i * 4];
         p[0] = static_cast<uint8_t>(bytes[entry + 2]);
         p[1] = static_cast<uint8_t>(bytes[entry + 1]);
@@ -83,11 +86,11 @@ std::optional<RgbaPicture> framePicture(const StructureSpace& space, uint32_t wi
 size_t forEachTextureFrame(const StructureSpace& space, const std::function<bool(TextureFrame)>& visit) {
     size_t count = 0;
     for (const SpaceStructure& s : space.structures()) {
-        if (!isKind(space, s, "FlexiTexture", "ftx") || !space.inOneBlock(s.address, kTextureSize)) continue;
-        const uint32_t width = space.word(s.address + 4);
-        const uint32_t frames = space.word(s.address + 28);
-        const uint32_t list = space.word(s.address + 32);
-        if (!space.inOneBlock(list, uint64_t{frames} * kFrameSize)) continue;
+        if (!isKind(space, s, "FlexiTexture", "ftx") || !space.inOneBlock(s.address, T.size)) continue;
+        const uint32_t width = space.word(s.address + T["width"]);
+        const uint32_t frames = space.word(s.address + T["frame count"]);
+        const uint32_t list = space.word(s.address + T["frames"]);
+        if (!space.inOneBlock(list, uint64_t{frames} * F.size)) continue;
         const std::string name = s.symbol.substr(0, s.symbol.rfind(':'));
         for (uint32_t f = 0; f < frames; ++f) {
             std::optional<RgbaPicture> picture = framePicture(space, width, list, f);
@@ -100,11 +103,11 @@ size_t forEachTextureFrame(const StructureSpace& space, const std::function<bool
 }
 
 std::optional<RgbaPicture> firstTextureFrame(const StructureSpace& space, uint32_t texture) {
-    if (!space.inOneBlock(texture, kTextureSize)) return std::nullopt;
-    const uint32_t width = space.word(uint64_t{texture} + 4);
-    const uint32_t frames = space.word(uint64_t{texture} + 28);
-    const uint32_t list = space.word(uint64_t{texture} + 32);
-    if (frames == 0 || !space.inOneBlock(list, kFrameSize)) return std::nullopt;
+    if (!space.inOneBlock(texture, T.size)) return std::nullopt;
+    const uint32_t width = space.word(uint64_t{texture} + T["width"]);
+    const uint32_t frames = space.word(uint64_t{texture} + T["frame count"]);
+    const uint32_t list = space.word(uint64_t{texture} + T["frames"]);
+    if (frames == 0 || !space.inOneBlock(list, F.size)) return std::nullopt;
     return framePicture(space, width, list, 0);
 }
 

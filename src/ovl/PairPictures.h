@@ -37,7 +37,4 @@ size_t forEachTextureFrame(const StructureSpace& space, const std::function<bool
 // The first frame of the FlexiTexture at `texture`, or nullopt when it does not lie whole in the pair.
 std::optional<RgbaPicture> firstTextureFrame(const StructureSpace& space, uint32_t texture);
 
-// A palette entry is blue, green, red and a byte the game does not read.
-constexpr uint32_t kPaletteEntrySize = 4;
-
 }  // namespace zw

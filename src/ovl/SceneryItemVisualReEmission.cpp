@@ -1,4 +1,4 @@
-// The SceneryItemVisual as re-emitted (part file 9):
+// The SceneryItemVisual as re-emitted (fields in ModelLayouts.h; part file 9):
 //    0 … 20  six words copied; 20 is the level count D
 //   24       pointer to 52, the level pointers
 //   28 … 48  six words copied
@@ -13,6 +13,7 @@
 
 #include <vector>
 
+#include "ovl/ModelLayouts.h"
 #include "ovl/ModelReading.h"
 #include "ovl/ModelStructureReEmission.h"
 #include "ovl/OvlWriter.h"
@@ -20,14 +21,16 @@
 namespace zw {
 namespace {
 
-constexpr uint32_t kHeaderSize = 52;
-constexpr uint32_t kLevelCount = 20;
-constexpr uint32_t kLevelPointers = 24;
-constexpr uint32_t kLevelSize = 72;
-constexpr uint32_t kLevelName = 4;
-constexpr uint32_t kLevelReference = 16;
-constexpr uint32_t kAnimationCount = 60;
-constexpr uint32_t kAnimationPointers = 68;
+constexpr auto& V = model::kVisual;
+constexpr auto& L = model::kLevel;
+constexpr uint32_t kHeaderSize = V.size;
+constexpr uint32_t kLevelCount = V["level count"];
+constexpr uint32_t kLevelPointers = V["levels"];
+constexpr uint32_t kLevelSize = L.size;
+constexpr uint32_t kLevelName = L["name"];
+constexpr uint32_t kLevelReference = L["bone shape"];
+constexpr uint32_t kAnimationCount = L["animation count"];
+constexpr uint32_t kAnimationPointers = L["animations"];
 
 struct Level {
     uint32_t address = 0;
@@ -35,24 +38,26 @@ struct Level {
     uint32_t animationPointers = 0;  // the model's array of slot addresses
 };
 
-void writeLevel(OvlPartWriter& out, const ModelReading& model, const Level& level) {
+// `out` begins where the level record does.
+void writeLevel(OvlPartWriter out, const ModelReading& model, const Level& level) {
     const std::string_view raw = model.bytes(level.address, kLevelSize);
     const uint32_t start = out.offset();
-    out.word(3);
-    out.string(model.nameAt(uint64_t{level.address} + kLevelName));
-    out.word(0);
-    out.bytes(raw.substr(12, 4));
-    out.reference(model.referenceAt(uint64_t{level.address} + kLevelReference));
-    out.bytes(raw.substr(20, 4));
+    out.at(L["mesh kind"]).word(3);
+    out.at(kLevelName).string(model.nameAt(uint64_t{level.address} + kLevelName));
+    out.at(L["static shape"]).word(0);
+    out.bytes(raw.substr(L["static shape"] + 4, 4));
+    out.at(kLevelReference).reference(model.referenceAt(uint64_t{level.address} + kLevelReference));
+    out.bytes(raw.substr(kLevelReference + 4, 4));
     out.word(0).word(0).floatWord(1.0).floatWord(1.0).word(0).floatWord(1.0).word(0).floatWord(1.0);
-    out.bytes(raw.substr(56, 12));  // 56, the count A at 60, 64
+    out.at(L["distance"]).bytes(raw.substr(L["distance"], kAnimationPointers - L["distance"]));  // distance, A, 64
+    out.at(kAnimationPointers);
     const uint32_t a = level.animations;
     if (a > 0) {
-        out.pointer(part::UniqueStructures, start + kLevelSize);
+        out.pointer(OvlPart::UniqueStructures, start + kLevelSize);
     } else {
         out.word(0);
     }
-    for (uint32_t i = 0; i < a; ++i) out.pointer(part::UniqueStructures, start + kLevelSize + 4 * a + 4 * i);
+    for (uint32_t i = 0; i < a; ++i) out.pointer(OvlPart::UniqueStructures, start + kLevelSize + 4 * a + 4 * i);
     for (uint32_t i = 0; i < a; ++i) {
         out.reference(model.referenceAt(model.word(uint64_t{level.animationPointers} + 4 * i)));
     }
@@ -81,18 +86,19 @@ void reEmitSceneryItemVisual(OvlWriter& writer, const ModelReading& model, uint3
     }
 
     writer.makeSymbolAndLoader(OvlFileKind::Unique, symbolName, loaderType);
-    const uint32_t start = writer.end(part::UniqueStructures);
+    const uint32_t start = writer.end(OvlPart::UniqueStructures);
     fitOffset(model, address, start + size);
-    OvlPartWriter out = writer.into(part::UniqueStructures);
+    OvlPartWriter out = writer.into(OvlPart::UniqueStructures);
     out.bytes(header.substr(0, kLevelPointers));
-    out.pointer(part::UniqueStructures, start + kHeaderSize);
+    out.at(kLevelPointers).pointer(OvlPart::UniqueStructures, start + kHeaderSize);
     out.bytes(header.substr(kLevelPointers + 4, kHeaderSize - kLevelPointers - 4));
+    out.at(kHeaderSize);
     uint32_t record = start + kHeaderSize + 4 * count;
     for (const Level& level : levels) {
-        out.pointer(part::UniqueStructures, record);
+        out.pointer(OvlPart::UniqueStructures, record);
         record += kLevelSize + 8 * level.animations;
     }
-    for (const Level& level : levels) writeLevel(out, model, level);
+    for (const Level& level : levels) writeLevel(writer.into(OvlPart::UniqueStructures), model, level);
     writer.closeUniqueStructure();
 }
 

@@ -11,17 +11,31 @@
 
 #include <cstdint>
 
+#include "ovl/StructureLayout.h"
+
 namespace zw::spline {
 
-constexpr uint32_t NodeCount = 0;
-constexpr uint32_t Nodes = 4;
-constexpr uint32_t Closed = 8;
-constexpr uint32_t TotalLength = 12;
+inline constexpr auto kSpline = structureLayout(32, {
+    {0, FieldKind::Unsigned, "node count"},
+    {4, FieldKind::Pointer, "nodes"},
+    {8, FieldKind::Unsigned, "closed"},
+    {12, FieldKind::Float, "length"},
+    {16, FieldKind::Float, ""},
+    {20, FieldKind::Pointer, "segment lengths"},
+    {24, FieldKind::Pointer, "segments"},
+    {28, FieldKind::Float, ""},
+});
+static_assert(isWellFormed(kSpline));
+
+constexpr uint32_t NodeCount = kSpline["node count"];
+constexpr uint32_t Nodes = kSpline["nodes"];
+constexpr uint32_t Closed = kSpline["closed"];
+constexpr uint32_t TotalLength = kSpline["length"];
 constexpr uint32_t Unknown16 = 16;
-constexpr uint32_t SegmentLengths = 20;
-constexpr uint32_t SegmentRecords = 24;
+constexpr uint32_t SegmentLengths = kSpline["segment lengths"];
+constexpr uint32_t SegmentRecords = kSpline["segments"];
 constexpr uint32_t Unknown28 = 28;
-constexpr uint32_t HeaderSize = 32;
+constexpr uint32_t HeaderSize = kSpline.size;
 
 constexpr uint32_t NodeSize = 36;
 constexpr uint32_t SegmentLengthSize = 4;

@@ -23,18 +23,26 @@ std::string hexText(uint32_t value) {
 RecordDecoder::RecordDecoder(const StructureSpace& space, StructureReport& report, OvlFileKind file, std::string label,
                              uint32_t address, uint64_t size, int depth)
     : space_(space), report_(report), file_(file), label_(std::move(label)), address_(address), depth_(depth),
-      whole_(space.inOneBlock(address, size)) {
+      whole_(space.inOneBlock(address, size)), size_(size) {
+    if (whole_) record_ = space.at(address);
     if (!whole_) {
         finding(StructureSeverity::Error, 0, "structure", std::to_string(address), "structureNotInBlock",
                 {std::to_string(size)});
     }
 }
 
-uint32_t RecordDecoder::peek(uint32_t offset) const { return whole_ ? space_.word(uint64_t{address_} + offset) : 0; }
+uint32_t RecordDecoder::peek(uint32_t offset) const {
+    if (!whole_) return 0;
+    // Inside the record from its first byte; past it, as the space reads it.
+    if (uint64_t{offset} + 4 <= size_) return loadLittleEndian<uint32_t>(record_ + offset);
+    return space_.word(uint64_t{address_} + offset);
+}
 
 uint16_t RecordDecoder::u16(uint32_t offset) {
     if (!whole_) return 0;
-    return loadLittleEndian<uint16_t>(space_.bytes().substr(uint64_t{address_} + offset, 2).data());
+    if (uint64_t{offset} + 2 <= size_) return loadLittleEndian<uint16_t>(record_ + offset);
+    const std::string_view rest = space_.blockRest(uint64_t{address_} + offset);
+    return rest.size() >= 2 ? loadLittleEndian<uint16_t>(rest.data()) : 0;
 }
 
 void RecordDecoder::line(std::string_view text) {
@@ -63,15 +71,16 @@ void RecordDecoder::finding(StructureSeverity severity, uint32_t offset, std::st
     report_.findings.push_back(std::move(f));
 }
 
+// The fields' texts are made only for a listing: a check of many pairs lists nothing.
 uint32_t RecordDecoder::u32(uint32_t offset, std::string_view name) {
     const uint32_t v = peek(offset);
-    field(offset, name, std::to_string(v));
+    if (report_.listed()) field(offset, name, std::to_string(v));
     return v;
 }
 
 int32_t RecordDecoder::i32(uint32_t offset, std::string_view name) {
     const int32_t v = static_cast<int32_t>(peek(offset));
-    field(offset, name, std::to_string(v));
+    if (report_.listed()) field(offset, name, std::to_string(v));
     return v;
 }
 
@@ -79,13 +88,13 @@ float RecordDecoder::f32(uint32_t offset, std::string_view name) {
     const uint32_t raw = peek(offset);
     float v;
     std::memcpy(&v, &raw, sizeof v);
-    field(offset, name, floatText(v));
+    if (report_.listed()) field(offset, name, floatText(v));
     return v;
 }
 
 uint32_t RecordDecoder::flags(uint32_t offset, std::string_view name) {
     const uint32_t v = peek(offset);
-    field(offset, name, hexText(v));
+    if (report_.listed()) field(offset, name, hexText(v));
     return v;
 }
 
@@ -115,9 +124,11 @@ std::optional<uint32_t> RecordDecoder::pointer(uint32_t offset, std::string_view
         field(offset, name, "0");
         return std::nullopt;
     }
-    std::string shown = "-> " + std::to_string(target);
-    if (count != 1) shown += " (" + std::to_string(count) + " x " + std::to_string(entrySize) + " bytes)";
-    field(offset, name, shown);
+    if (report_.listed()) {
+        std::string shown = "-> " + std::to_string(target);
+        if (count != 1) shown += " (" + std::to_string(count) + " x " + std::to_string(entrySize) + " bytes)";
+        field(offset, name, shown);
+    }
     if (!checkArray(offset, name, target, count, entrySize)) return std::nullopt;
     return target;
 }
@@ -130,17 +141,16 @@ std::optional<std::string> RecordDecoder::text(uint32_t offset, std::string_view
         return std::nullopt;
     }
     if (std::optional<std::string_view> s = space_.tableString(target)) {
-        field(offset, name, "\"" + std::string(*s) + "\"");
+        if (report_.listed()) field(offset, name, "\"" + std::string(*s) + "\"");
         return std::string(*s);
     }
-    field(offset, name, "-> " + std::to_string(target));
+    if (report_.listed()) field(offset, name, "-> " + std::to_string(target));
     if (target >= space_.size()) {
         finding(StructureSeverity::Error, offset, name, std::to_string(target), "structurePointerOutside",
                 {std::to_string(space_.size())});
         return std::nullopt;
     }
-    const SpaceBlock* block = space_.blockAt(target);
-    const std::string_view rest = block ? space_.bytes().substr(target, block->address + block->size - target) : "";
+    const std::string_view rest = space_.blockRest(target);
     const bool ends = rest.find('\0') != std::string_view::npos;
     finding(StructureSeverity::Error, offset, name, std::to_string(target),
             ends ? MessageId("structureTextNotInTable") : MessageId("structureTextUnterminated"));
@@ -157,12 +167,12 @@ void RecordDecoder::wideText(uint32_t offset, std::string_view name) {
                 {std::to_string(space_.size())});
         return;
     }
-    const std::string_view rest = space_.bytes().substr(target, block->address + block->size - target);
+    const std::string_view rest = space_.blockRest(target);
     std::string shown;
     for (size_t i = 0; i + 1 < rest.size(); i += 2) {
         const uint16_t c = loadLittleEndian<uint16_t>(rest.data() + i);
         if (c == 0) {
-            field(offset, name, "L\"" + shown + "\"");
+            if (report_.listed()) field(offset, name, "L\"" + shown + "\"");
             return;
         }
         shown += c < 256 ? static_cast<char>(c) : '?';
@@ -175,11 +185,11 @@ std::optional<std::string> RecordDecoder::reference(uint32_t offset, std::string
     if (!whole_) return std::nullopt;
     const std::string* referenced = space_.referenceAt(address_ + offset);
     if (referenced != nullptr) {
-        field(offset, name, "reference \"" + *referenced + "\"");
+        if (report_.listed()) field(offset, name, "reference \"" + *referenced + "\"");
         return *referenced;
     }
     const uint32_t value = peek(offset);
-    field(offset, name, std::to_string(value));
+    if (report_.listed()) field(offset, name, std::to_string(value));
     if (required) {
         finding(StructureSeverity::Error, offset, name, std::to_string(value), "structureReferenceMissing");
     }

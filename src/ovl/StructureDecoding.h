@@ -89,6 +89,8 @@ private:
     uint32_t address_;
     int depth_;
     bool whole_;
+    const char* record_ = nullptr;  // its first byte, when whole
+    uint64_t size_ = 0;
 };
 
 }  // namespace zw

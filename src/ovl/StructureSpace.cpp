@@ -22,22 +22,31 @@ void readStringTable(std::string_view table, uint32_t address, std::map<uint32_t
 
 }  // namespace
 
-StructureSpace StructureSpace::of(const OvlPairReader& pair) { return of(pair, nullptr); }
+StructureSpace StructureSpace::of(const OvlPairReader& pair) { return of(pair, false); }
 
-StructureSpace StructureSpace::of(const OvlPairReader& pair, std::string& storage) { return of(pair, &storage); }
+StructureSpace StructureSpace::inPlace(const OvlPairReader& pair) { return of(pair, true); }
 
-StructureSpace StructureSpace::of(const OvlPairReader& pair, std::string* storage) {
+StructureSpace StructureSpace::of(const OvlPairReader& pair, bool inPlace) {
     StructureSpace space;
     space.names_[0] = pair.common().name;
     space.names_[1] = pair.unique().name;
-    std::string& bytes = storage ? *storage : space.ownedBytes_;
-    pair.addressSpaceBytesInto(bytes);
-    space.bytes_ = bytes;
+    space.inPlace_ = inPlace;
+    if (!inPlace) {
+        pair.addressSpaceBytesInto(space.ownedBytes_);
+        space.bytes_ = space.ownedBytes_;
+    }
+    space.size_ = pair.addressSpaceSize();
+    // The blocks lie one after the other, in file order, .common first (as the pair places them).
+    uint32_t address = 0;
     for (OvlFileKind kind : {OvlFileKind::Common, OvlFileKind::Unique}) {
-        for (const OvlBlock& block : pair.file(kind).blocks) {
-            const uint32_t address = pair.blockAddress(kind, block);
-            if (block.size > 0) space.blocks_.push_back({address, block.size, kind});
-            if (kind == OvlFileKind::Common) space.commonSize_ = address + block.size;
+        const OvlFile& file = pair.file(kind);
+        for (const OvlBlock& block : file.blocks) {
+            if (block.size > 0) {
+                const char* data = inPlace ? file.bytes().data() + block.fileOffset : space.bytes_.data() + address;
+                space.blocks_.push_back({address, block.size, kind, data});
+            }
+            address += block.size;
+            if (kind == OvlFileKind::Common) space.commonSize_ = address;
         }
     }
     if (const OvlBlock* table = pair.common().block(0, 1)) {
@@ -81,12 +90,15 @@ StructureSpace StructureSpace::of(const ModelPair& model) {
     space.names_[0] = model.fileName(OvlFileKind::Common);
     space.names_[1] = model.fileName(OvlFileKind::Unique);
     space.bytes_ = model.helpData();
+    space.size_ = static_cast<uint32_t>(space.bytes_.size());
     const ModelBlockIndex& index = model.blockIndex();
     for (OvlFileKind kind : {OvlFileKind::Common, OvlFileKind::Unique}) {
         for (int type = 0; type < kOvlBlockTypeCount; ++type) {
             for (uint32_t b = 1; b <= index.count(kind, type); ++b) {
                 const ModelBlock* block = index.block(kind, type, b);
-                if (block->size > 0) space.blocks_.push_back({block->position, block->size, kind});
+                if (block->size > 0) {
+                    space.blocks_.push_back({block->position, block->size, kind, space.bytes_.data() + block->position});
+                }
             }
         }
     }
@@ -160,8 +172,25 @@ OvlFileKind StructureSpace::fileAt(uint64_t address) const {
 
 bool StructureSpace::inOneBlock(uint64_t address, uint64_t count) const {
     const SpaceBlock* block = blockAt(address);
-    if (block == nullptr) return count == 0 && address <= bytes_.size();
+    if (block == nullptr) return count == 0 && address <= size_;
     return count <= uint64_t{block->address} + block->size - address;
+}
+
+std::string_view StructureSpace::blockRest(uint64_t address) const {
+    const SpaceBlock* block = blockAt(address);
+    if (block == nullptr) return {};
+    const uint64_t offset = address - block->address;
+    return {block->data + offset, block->size - offset};
+}
+
+const char* StructureSpace::atInPlace(uint64_t address) const {
+    const SpaceBlock* block = blockAt(address);
+    return block ? block->data + (address - block->address) : nullptr;
+}
+
+uint32_t StructureSpace::wordInPlace(uint64_t address) const {
+    const std::string_view rest = blockRest(address);
+    return rest.size() >= 4 ? loadLittleEndian<uint32_t>(rest.data()) : 0;
 }
 
 std::optional<std::string_view> StructureSpace::tableString(uint32_t address) const {

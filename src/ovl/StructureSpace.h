@@ -24,6 +24,7 @@ struct SpaceBlock {
     uint32_t address = 0;
     uint32_t size = 0;
     OvlFileKind file = OvlFileKind::Common;
+    const char* data = nullptr;  // its first byte
 };
 
 struct SpaceStructure {
@@ -39,16 +40,19 @@ struct SpaceStructure {
 
 class StructureSpace {
 public:
+    // The address space laid out end to end in memory of its own.
     static StructureSpace of(const OvlPairReader& pair);
-    // The address space laid out in `storage` instead of memory of its own, so that a caller that
-    // looks at pair after pair reuses one piece of memory; `storage` must outlive the view.
-    static StructureSpace of(const OvlPairReader& pair, std::string& storage);
+    // The blocks where they lie in the pair's files, nothing copied, for a caller that checks pair
+    // after pair; the pair must outlive the view. Its bytes are read through at(), blockRest() and
+    // word(): bytes() has no address space laid out end to end to give.
+    static StructureSpace inPlace(const OvlPairReader& pair);
     // The model must outlive the view (its help data is not copied).
     static StructureSpace of(const ModelPair& model);
 
     const std::string& fileName(OvlFileKind file) const { return names_[file == OvlFileKind::Common ? 0 : 1]; }
+    // The whole address space, end to end; empty for a space made inPlace.
     std::string_view bytes() const { return bytes_; }
-    uint32_t size() const { return static_cast<uint32_t>(bytes_.size()); }
+    uint32_t size() const { return size_; }
 
     // The block that holds `address` (empty blocks hold nothing), or nullptr.
     const SpaceBlock* blockAt(uint64_t address) const;
@@ -56,9 +60,20 @@ public:
     OvlFileKind fileAt(uint64_t address) const;
     // True when `count` bytes from `address` lie in one block.
     bool inOneBlock(uint64_t address, uint64_t count) const;
-    // The word at `address`; the caller has made sure it lies in a block. Inline: the checks read
-    // every vertex of a model through it.
-    uint32_t word(uint64_t address) const { return loadLittleEndian<uint32_t>(bytes_.data() + static_cast<size_t>(address)); }
+    // The byte at `address`, the first of as many as its block holds from there (blockRest); the
+    // caller has made sure it lies in a block (nullptr otherwise, in a space made inPlace).
+    const char* at(uint64_t address) const {
+        if (inPlace_) return atInPlace(address);
+        return bytes_.data() + static_cast<size_t>(address);
+    }
+    // The bytes from `address` to the end of its block; empty when no block holds it.
+    std::string_view blockRest(uint64_t address) const;
+    // The word at `address`; the caller has made sure it lies in a block (in a space made inPlace,
+    // a word that does not reads as 0).
+    uint32_t word(uint64_t address) const {
+        if (inPlace_) return wordInPlace(address);
+        return loadLittleEndian<uint32_t>(bytes_.data() + static_cast<size_t>(address));
+    }
 
     // The string of the string table that starts at `address`.
     std::optional<std::string_view> tableString(uint32_t address) const;
@@ -73,12 +88,16 @@ public:
     const std::vector<std::string_view>& extraData() const { return extraData_; }
 
 private:
-    static StructureSpace of(const OvlPairReader& pair, std::string* storage);
+    static StructureSpace of(const OvlPairReader& pair, bool inPlace);
+    const char* atInPlace(uint64_t address) const;
+    uint32_t wordInPlace(uint64_t address) const;
     void addStructuresOf(std::vector<SpaceStructure> loaderStructures, std::vector<SpaceStructure> symbolStructures);
 
     std::string names_[2];
     std::string ownedBytes_;
     std::string_view bytes_;
+    uint32_t size_ = 0;
+    bool inPlace_ = false;
     std::vector<SpaceBlock> blocks_;  // non-empty blocks in address order
     uint32_t commonSize_ = 0;
     std::map<uint32_t, std::string> strings_;

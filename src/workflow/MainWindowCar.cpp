@@ -1,6 +1,6 @@
 // The main window's car data file commands.
 #include "base/Dialogs.h"
-#include "datafiles/CarDataCommands.h"
+#include "datafiles/CarDataReader.h"
 #include "datafiles/CarDataRewrite.h"
 #include "workflow/MainWindow.h"
 #include "workflow/ProjectCommands.h"
@@ -22,7 +22,7 @@ bool MainWindow::rewriteCarFile() {
         clearCommandStatus();
         return false;
     }
-    setCommandStatus("statusRewritten", carDataTargetPath(state_.car));
+    setCommandStatus("statusRewritten", carDataRewriteTarget(state_.car));
     applyMoment(ButtonMoment::CarRewritten);
     return true;
 }

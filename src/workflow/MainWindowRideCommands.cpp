@@ -12,9 +12,7 @@ bool MainWindow::readRideFile() {
         [this] {
             const auto file = dialogs_.chooseFileToOpen(kRideDataFileFilter, state_.StartFolder);
             if (!file || !acceptsDataFileName(*file, DataFileKind::Ride)) return false;
-            if (!readRideDataFile(*file, state_.dataFiles, state_.lookupResults, state_.ride, dialogs_,
-                                  languageOf(state_.settings.UseEnglish)))
-                return false;
+            if (!readRideDataFile(state_, dialogs_, *file)) return false;
             afterRead(DataFileKind::Ride, *file, state_.ride.RideObjectName);
             return true;
         },

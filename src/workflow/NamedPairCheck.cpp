@@ -5,8 +5,8 @@
 #include <set>
 #include <string>
 
-#include "base/AnswerlessDialogs.h"
 #include "base/Encoding.h"
+#include "base/Report.h"
 #include "builders/PeepSplines.h"
 #include "builders/RideIconExtraData.h"
 #include "ovl/ModelPairCarChecks.h"
@@ -77,9 +77,9 @@ std::vector<DataFileFinding> checkCarModels(const CarData& car, const LoadedData
             // The model a car without model names is given is the build's to report.
             const std::optional<Naming> naming = firstNaming(files.CarFileText, files.Lines, modelKeys(role), model);
             if (!naming) continue;
-            AnswerlessDialogs kept;
-            if (readCarModelPair(car.CarFolder, *model, kept, language) || kept.messages.empty()) continue;
-            findings.push_back(findingAt(*naming, kept.messages.front()));
+            Report kept;
+            if (readCarModelPair(car.CarFolder, *model, kept) || kept.messages().empty()) continue;
+            findings.push_back(findingAt(*naming, kept.messages().front().text(language)));
         }
     }
     std::stable_sort(findings.begin(), findings.end(),
@@ -94,12 +94,12 @@ std::optional<DataFileFinding> peepSplinePairFinding(const RideData& ride, const
     if (PeepSplineCount(ride) == 0) return std::nullopt;
     const std::optional<Naming> naming =
         firstNaming(files.RideFileText, files.Lines, {"PeepLoopSplineName", "PeepPathSplineName"}, nullptr);
-    AnswerlessDialogs kept;
-    if (!naming || readModelPair(ride.DataFileFolder, kPeepSplinePairName, kPeepSplineMessageIds, kept, language) ||
-        kept.messages.empty()) {
+    Report kept;
+    if (!naming || readModelPair(ride.DataFileFolder, kPeepSplinePairName, kPeepSplineMessageIds, kept) ||
+        kept.messages().empty()) {
         return std::nullopt;
     }
-    return findingAt(*naming, kept.messages.front());
+    return findingAt(*naming, kept.messages().front().text(language));
 }
 
 // Only "Style" and "style" take the icon from a pair beside the file.
@@ -107,12 +107,11 @@ std::optional<DataFileFinding> iconPairFinding(const RideData& ride, const Loade
                                                Language language) {
     if (ride.BahnIcon != "Style" && ride.BahnIcon != "style") return std::nullopt;
     const std::optional<Naming> naming = firstNaming(files.RideFileText, files.Lines, {"BahnIcon", "RideIcon"}, nullptr);
-    AnswerlessDialogs kept;
-    if (!naming || obtainIconExtraData(ride.BahnIcon, ride.DataFileFolder, kept, language) ||
-        kept.messages.empty()) {
+    Report kept;
+    if (!naming || obtainIconExtraData(ride.BahnIcon, ride.DataFileFolder, kept) || kept.messages().empty()) {
         return std::nullopt;
     }
-    return findingAt(*naming, kept.messages.front());
+    return findingAt(*naming, kept.messages().front().text(language));
 }
 
 }  // namespace

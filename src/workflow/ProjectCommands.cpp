@@ -4,7 +4,8 @@
 #include "base/Encoding.h"
 #include "builders/CarBuilder.h"
 #include "builders/RideBuilder.h"
-#include "datafiles/CarDataCommands.h"
+#include "datafiles/CarDataReader.h"
+#include "datafiles/CarDataRewrite.h"
 #include "datafiles/RideDataReader.h"
 #include "datafiles/RideDataRewrite.h"
 #include "workflow/DataFileChecking.h"
@@ -20,33 +21,47 @@ bool chooseAndReadRideFile(ProjectState& state, Dialogs& dialogs) {
 bool chooseAndReadRideFile(ProjectState& state, Dialogs& dialogs, const std::filesystem::path& initialFolder) {
     const auto file = dialogs.chooseFileToOpen(kRideDataFileFilter, initialFolder);
     if (!file) return false;
-    return readRideDataFile(*file, state.dataFiles, state.lookupResults, state.ride, dialogs,
-                            languageOf(state.settings.UseEnglish));
+    return readRideDataFile(state, dialogs, *file);
+}
+
+bool readRideDataFile(ProjectState& state, Dialogs& dialogs, const std::filesystem::path& file) {
+    Result<RideData> read = readRideDataFile(file, state.dataFiles, state.lookupResults);
+    showReport(dialogs, languageOf(state.settings.UseEnglish), read.report);
+    if (!read) return false;
+    state.ride = std::move(*read.value);
+    return true;
 }
 
 bool rewriteRideFile(const ProjectState& state, Dialogs& dialogs) {
-    return rewriteRideDataFile(state.ride, state.settings, dialogs);
+    return runAsking(dialogs, languageOf(state.settings.UseEnglish), [&](const Answers& answers) {
+        return rewriteRideDataFile(state.ride, state.settings, answers);
+    }).value.has_value();
 }
 
 bool readCarDataFile(ProjectState& state, Dialogs& dialogs, const std::filesystem::path& path) {
-    return readCarDataFile(path, state.dataFiles, state.lookupResults, state.car, state.settings, dialogs);
+    Result<CarData> read = readCarDataFile(path, state.dataFiles, state.lookupResults, state.settings);
+    showReport(dialogs, languageOf(state.settings.UseEnglish), read.report);
+    if (!read) return false;
+    state.car = std::move(*read.value);
+    return true;
 }
 
 bool rewriteCarFile(const ProjectState& state, Dialogs& dialogs) {
-    return rewriteCarDataFile(state.car, state.settings, dialogs);
+    return runAsking(dialogs, languageOf(state.settings.UseEnglish), [&](const Answers& answers) {
+        return rewriteCarDataFile(state.car, state.settings, answers);
+    }).value.has_value();
 }
 
 bool buildRidePair(ProjectState& state, Dialogs& dialogs) {
-    return buildRidePair(state.ride, state.settings, state.ovlWriter, dialogs);
+    return bool(runAsking(dialogs, languageOf(state.settings.UseEnglish), [&](const Answers& answers) {
+        return buildRidePair(state.ride, state.settings, state.ovlWriter, answers);
+    }));
 }
 
 bool buildCarPair(ProjectState& state, Dialogs& dialogs) {
-    return buildCarPair(state.car, state.settings, state.ovlWriter, dialogs);
-}
-
-bool readRideFileAt(ProjectState& state, Dialogs& dialogs, const std::filesystem::path& file) {
-    return readRideDataFile(file, state.dataFiles, state.lookupResults, state.ride, dialogs,
-                            languageOf(state.settings.UseEnglish));
+    return bool(runAsking(dialogs, languageOf(state.settings.UseEnglish), [&](const Answers& answers) {
+        return buildCarPair(state.car, state.settings, state.ovlWriter, answers);
+    }));
 }
 
 std::vector<DataFileFinding> showReadFindings(DataFileKind kind, const ProjectState& state,

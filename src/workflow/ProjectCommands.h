@@ -21,14 +21,18 @@ bool chooseAndReadRideFile(ProjectState& state, Dialogs& dialogs);
 // The same with the open dialog in `initialFolder`.
 bool chooseAndReadRideFile(ProjectState& state, Dialogs& dialogs, const std::filesystem::path& initialFolder);
 
-// The canonical rewrite of the ride read last.
+// Reads the ride data file at `file` into the state, showing the read's messages. False when the
+// read stopped with a message; the ride fields then hold what they held before.
+bool readRideDataFile(ProjectState& state, Dialogs& dialogs, const std::filesystem::path& file);
+
+// The canonical rewrite of the ride read last, asking before an existing file is replaced.
 bool rewriteRideFile(const ProjectState& state, Dialogs& dialogs);
 
-// Reads the car data file at `path` (chosen in the open dialog) into the state. False when the read
-// stopped with a message; the car fields then hold what they held before.
+// Reads the car data file at `path` (chosen in the open dialog) into the state, showing the read's
+// messages. False when the read stopped with a message; the car fields then hold what they held before.
 bool readCarDataFile(ProjectState& state, Dialogs& dialogs, const std::filesystem::path& path);
 
-// The canonical rewrite of the car read last.
+// The canonical rewrite of the car read last, asking before an existing file is replaced.
 bool rewriteCarFile(const ProjectState& state, Dialogs& dialogs);
 
 // The ride and car pairs from the state's records, settings, temporary folder and writer.
@@ -37,10 +41,6 @@ bool buildCarPair(ProjectState& state, Dialogs& dialogs);
 
 // The commands below take the file they work on instead of asking for it, for the command line as
 // well as the main window.
-
-// Reads the ride data file at `file` into the state, as the read command does after its open dialog.
-// True after a complete read.
-bool readRideFileAt(ProjectState& state, Dialogs& dialogs, const std::filesystem::path& file);
 
 // The check after a read of `kind` from `file`: its findings, shown in one message when there are any.
 std::vector<DataFileFinding> showReadFindings(DataFileKind kind, const ProjectState& state,

@@ -9,6 +9,13 @@
 namespace zw {
 namespace {
 
+// A report's messages as they are shown.
+std::vector<std::string> textsOf(const Report& report, Language language) {
+    std::vector<std::string> texts;
+    for (const ReportMessage& m : report.messages()) texts.push_back(m.text(language));
+    return texts;
+}
+
 // A track set's common file with the given strings as its string table (version 1, no references,
 // no loader types, one block of type 0).
 std::string commonOvlWithStrings(const std::vector<std::string>& strings) {
@@ -32,7 +39,6 @@ std::string commonOvlWithStrings(const std::vector<std::string>& strings) {
 }
 
 TEST(AssistantStart, MissingListsStopTheAssistantWithAMessage) {
-    test::ScriptedDialogs dialogs;
     test::TempFolder exe;
     const char* saved = std::getenv("ZW_SOURCE_DIR");
     std::string source = saved ? saved : "";
@@ -41,16 +47,17 @@ TEST(AssistantStart, MissingListsStopTheAssistantWithAMessage) {
 #else
     unsetenv("ZW_SOURCE_DIR");
 #endif
-    auto lists = loadAssistantListsForStart(exe.path(), {}, dialogs, Language::English);
+    const auto loaded = loadAssistantListsForStart(exe.path(), {});
+    const auto messages = textsOf(loaded.report, Language::English);
 #ifdef _WIN32
     _putenv_s("ZW_SOURCE_DIR", source.c_str());
 #else
     setenv("ZW_SOURCE_DIR", source.c_str(), 1);
 #endif
-    EXPECT_FALSE(lists);
-    ASSERT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_EQ(dialogs.messages()[0].rfind("The assistant's lists could not be read: ", 0), 0u);
-    EXPECT_NE(dialogs.messages()[0].find("track_catalogue.txt"), std::string::npos);
+    EXPECT_FALSE(loaded);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].rfind("The assistant's lists could not be read: ", 0), 0u);
+    EXPECT_NE(messages[0].find("track_catalogue.txt"), std::string::npos);
 }
 
 TEST(AssistantStart, SectionsOfTheGamesTrackTypesComeFromTheirStringTables) {
@@ -58,18 +65,19 @@ TEST(AssistantStart, SectionsOfTheGamesTrackTypesComeFromTheirStringTables) {
     test::writeBytes(game / "tracks/Track1/Track1.common.ovl",
                      commonOvlWithStrings({"Track1:trk", "LoopA:tks", "StraightA:tks", "texture:ftx"}));
     test::writeBytes(game / "tracks/Track2/Track2.common.ovl", "short");
-    test::ScriptedDialogs dialogs;
-    auto lists = loadAssistantListsForStart({}, game.path(), dialogs, Language::German);
+    const auto loaded = loadAssistantListsForStart({}, game.path());
+    const auto messages = textsOf(loaded.report, Language::German);
+    const auto& lists = loaded.value;
     ASSERT_TRUE(lists);
     EXPECT_EQ(lists->catalogue[0].sections, (std::vector<std::string>{"LoopA", "StraightA"}));
     EXPECT_TRUE(lists->catalogue[1].sections.empty());
     EXPECT_NE(std::find(lists->trackSections.begin(), lists->trackSections.end(), "LoopA"), lists->trackSections.end());
-    ASSERT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_EQ(dialogs.messages()[0].rfind(
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].rfind(
                   "Die Tracksektionen dieser Streckentypen konnten nicht aus dem RCT3-Ordner gelesen werden:\r\nTrack2 (",
                   0),
               0u)
-        << dialogs.messages()[0];
+        << messages[0];
 }
 
 }  // namespace

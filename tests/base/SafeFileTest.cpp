@@ -20,6 +20,28 @@ TEST(SafeFile, ReplacesAFileAndLeavesNoTemporaryBehind) {
     EXPECT_FALSE(std::filesystem::exists(temporarySibling(file)));
 }
 
+// One buffer for file after file: each read gives exactly that file's bytes, whatever the buffer held.
+TEST(SafeFile, AKeptBufferReadsFileAfterFile) {
+    test::TempFolder dir;
+    const std::string large(200000, 'L');
+    test::writeBytes(dir / "large", large);
+    test::writeBytes(dir / "small", std::string("s\0b", 3));
+    test::writeBytes(dir / "empty", "");
+    FileBuffer buffer;
+    std::error_code error;
+    for (const auto& [name, bytes] : {std::pair<std::string, std::string>{"small", std::string("s\0b", 3)},
+                                      {"large", large}, {"small", std::string("s\0b", 3)}, {"empty", ""}}) {
+        ASSERT_TRUE(buffer.read(dir / name, error)) << name << ": " << error.message();
+        EXPECT_EQ(buffer.bytes(), bytes) << name;
+    }
+    EXPECT_FALSE(buffer.read(dir / "large", error, large.size() - 1));
+    EXPECT_EQ(error, std::errc::file_too_large);
+    EXPECT_EQ(buffer.fileSize(), large.size());
+    EXPECT_EQ(buffer.bytes(), "");
+    EXPECT_FALSE(buffer.read(dir / "missing", error));
+    EXPECT_EQ(error, std::errc::no_such_file_or_directory);
+}
+
 TEST(SafeFile, AFailedWriteReportsAndKeepsTheOldFile) {
     test::TempFolder dir;
     const auto missingFolder = dir / "no such folder" / "data.txt";

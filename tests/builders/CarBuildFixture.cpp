@@ -64,7 +64,7 @@ CarData distinctCar(const std::filesystem::path& folder) {
 
 int CarBuildTest::build() {
     CarBuildSteps steps;
-    steps.reEmitModel = [this](OvlWriter&, const ModelPair&, const std::string& modelName, Dialogs&, Language) {
+    steps.reEmitModel = [this](OvlWriter&, const ModelPair&, const std::string& modelName, Report&) {
         reEmitted.push_back(modelName);
         return true;
     };

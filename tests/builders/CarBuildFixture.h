@@ -15,6 +15,7 @@
 #include "ovl/OvlWriter.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
+#include "workflow/ReportShowing.h"
 
 namespace zw::test {
 
@@ -35,7 +36,9 @@ protected:
     // A build whose re-emission only records the model's name.
     int build();
     int build(const CarBuildSteps& steps) {
-        return buildCarPair(car, settings, writer, dialogs, steps);
+        return bool(runAsking(dialogs, languageOf(settings.UseEnglish), [&](const Answers& answers) {
+            return buildCarPair(car, settings, writer, answers, steps);
+        }));
     }
     // A stopped build leaves nothing: no pair, and not the output folder it made.
     bool noOutput() const;

@@ -129,7 +129,7 @@ TEST_F(CarBuildTest, TheFirstFailingModelStopsTheBuild) {
     settings.UseEnglish = true;
     EXPECT_EQ(build(), 0);
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"Error 177! A block count in Bar.unique.ovl is greater than 51."});
-    EXPECT_EQ(reEmitted, std::vector<std::string>{"Body"});
+    EXPECT_TRUE(reEmitted.empty());  // every model is read and checked before anything is written
     EXPECT_TRUE(noOutput());
 
     // Fifty blocks are read.
@@ -153,15 +153,15 @@ TEST_F(CarBuildTest, ReEmissionThatStopsOrMeetsAMalformedModelEndsTheBuildWithou
     writeModel(temp.path(), "Body");
     car.role(CarRole::FrontCar).ModelNamePartA = "Body";
     CarBuildSteps steps;
-    steps.reEmitModel = [](OvlWriter&, const ModelPair&, const std::string&, Dialogs& d, Language) {
-        d.showMessage("stopped");
+    steps.reEmitModel = [](OvlWriter&, const ModelPair&, const std::string&, Report& report) {
+        report.composed([](Language) { return std::string("stopped"); });
         return false;
     };
     EXPECT_EQ(build(steps), 0);
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"stopped"});
     EXPECT_TRUE(noOutput());
 
-    steps.reEmitModel = [](OvlWriter&, const ModelPair& model, const std::string&, Dialogs&, Language) {
+    steps.reEmitModel = [](OvlWriter&, const ModelPair& model, const std::string&, Report&) {
         model.word(1u << 30, OvlFileKind::Unique);  // an address outside the model
         return true;
     };

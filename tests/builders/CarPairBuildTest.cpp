@@ -101,11 +101,11 @@ TEST_F(CarBuildTest, AModelNamedTwiceIsReadOnceAndCopiedForEachNaming) {
     CarBuildSteps steps = defaultCarBuildSteps();
     std::vector<std::string> copied;
     steps.reEmitModel = [&, copy = steps.reEmitModel](OvlWriter& w, const ModelPair& model, const std::string& name,
-                                                      Dialogs& d, Language language) {
+                                                      Report& report) {
         copied.push_back(name);
         std::filesystem::remove(temp / "Front.common.ovl");
         std::filesystem::remove(temp / "Front.unique.ovl");
-        return copy(w, model, name, d, language);
+        return copy(w, model, name, report);
     };
     ASSERT_EQ(build(steps), 1) << ::testing::PrintToString(dialogs.messages());
     EXPECT_EQ(copied, (std::vector<std::string>{"Front", "Front"}));

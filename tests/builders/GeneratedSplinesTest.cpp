@@ -4,10 +4,10 @@
 
 #include <vector>
 
+#include "base/Report.h"
 #include "builders/GeneratedSplines.h"
 #include "ovl/OvlWriter.h"
 #include "support/OvlWriterProbe.h"
-#include "support/ScriptedDialogs.h"
 
 namespace zw {
 namespace {
@@ -15,15 +15,15 @@ namespace {
 using test::floatBits;
 
 TEST(GeneratedSplines, TwoCopiesOfTheFixedSplineWithSymbolsAndLoaders) {
-    test::ScriptedDialogs dialogs;
+    Report report;
     OvlWriter writer;
-    writer.beginPair(dialogs, Language::German);
-    writer.startBlock(part::CommonStructures);
-    writer.into(part::CommonStructures).word(0xAAAAAAAA);  // an earlier block of part file 5
+    writer.beginPair(report);
+    writer.startBlock(OvlPart::CommonStructures);
+    writer.into(OvlPart::CommonStructures).word(0xAAAAAAAA);  // an earlier block of part file 5
     makeGeneratedSplines(writer, 2);
     const test::OvlWriterProbe probe{writer};
 
-    const OvlPartFile& structures = writer.partFile(part::CommonStructures);
+    const OvlPartFile& structures = writer.partFile(OvlPart::CommonStructures);
     ASSERT_EQ(structures.blocks().size(), 2u);
     EXPECT_EQ(structures.blocks()[1].offset, 4u);
     EXPECT_EQ(structures.blocks()[1].size, 496u);
@@ -35,18 +35,18 @@ TEST(GeneratedSplines, TwoCopiesOfTheFixedSplineWithSymbolsAndLoaders) {
                                       -0.26f, 0, 0.87f, 0, 0, -0.29f, 0.17f, 0, 0};
     for (uint32_t start : {4u, 252u}) {
         SCOPED_TRACE(start);
-        EXPECT_EQ(probe.word(5, start + 0), 4u);
-        EXPECT_EQ(probe.pointer(5, start + 4).targetPart, 5);
-        EXPECT_EQ(probe.pointer(5, start + 4).targetOffset, start + 32);
-        EXPECT_EQ(probe.word(5, start + 8), 1u);
-        EXPECT_EQ(probe.word(5, start + 12), floatBits(2.76f));
-        EXPECT_EQ(probe.word(5, start + 16), floatBits(0.36f));
-        EXPECT_EQ(probe.pointer(5, start + 20).targetOffset, start + 176);
-        EXPECT_EQ(probe.pointer(5, start + 24).targetOffset, start + 192);
-        EXPECT_EQ(probe.word(5, start + 28), 0u);
-        for (uint32_t i = 0; i < nodes.size(); ++i) EXPECT_EQ(probe.word(5, start + 32 + 4 * i), floatBits(nodes[i])) << i;
+        EXPECT_EQ(probe.word(OvlPart::CommonStructures, start + 0), 4u);
+        EXPECT_EQ(probe.pointer(OvlPart::CommonStructures, start + 4).targetPart, OvlPart::CommonStructures);
+        EXPECT_EQ(probe.pointer(OvlPart::CommonStructures, start + 4).targetOffset, start + 32);
+        EXPECT_EQ(probe.word(OvlPart::CommonStructures, start + 8), 1u);
+        EXPECT_EQ(probe.word(OvlPart::CommonStructures, start + 12), floatBits(2.76f));
+        EXPECT_EQ(probe.word(OvlPart::CommonStructures, start + 16), floatBits(0.36f));
+        EXPECT_EQ(probe.pointer(OvlPart::CommonStructures, start + 20).targetOffset, start + 176);
+        EXPECT_EQ(probe.pointer(OvlPart::CommonStructures, start + 24).targetOffset, start + 192);
+        EXPECT_EQ(probe.word(OvlPart::CommonStructures, start + 28), 0u);
+        for (uint32_t i = 0; i < nodes.size(); ++i) EXPECT_EQ(probe.word(OvlPart::CommonStructures, start + 32 + 4 * i), floatBits(nodes[i])) << i;
         const float lengths[] = {0.87f, 0.51f, 0.87f, 0.51f};
-        for (uint32_t k = 0; k < 4; ++k) EXPECT_EQ(probe.word(5, start + 176 + 4 * k), floatBits(lengths[k]));
+        for (uint32_t k = 0; k < 4; ++k) EXPECT_EQ(probe.word(OvlPart::CommonStructures, start + 176 + 4 * k), floatBits(lengths[k]));
         for (uint32_t k = 0; k < 4; ++k) {
             for (uint32_t b = 0; b < 14; ++b) {
                 EXPECT_EQ(static_cast<uint8_t>(structures.bytes()[start + 192 + 14 * k + b]), 17 * (b + 1));
@@ -56,21 +56,21 @@ TEST(GeneratedSplines, TwoCopiesOfTheFixedSplineWithSymbolsAndLoaders) {
     EXPECT_EQ(structures.bytes().size(), 500u);
 
     // Symbols "carcar:spl" then "tracktrack:spl", each with a loader of type 2.
-    EXPECT_EQ(writer.partFile(part::CommonSymbols).end(), 24u);
-    EXPECT_EQ(probe.string(part::CommonSymbols, 0), "carcar:spl");
-    EXPECT_EQ(probe.pointer(part::CommonSymbols, 4).targetOffset, 4u);
-    EXPECT_EQ(probe.word(part::CommonSymbols, 8), 1u);
-    EXPECT_EQ(probe.string(part::CommonSymbols, 12), "tracktrack:spl");
-    EXPECT_EQ(probe.pointer(part::CommonSymbols, 16).targetOffset, 252u);
+    EXPECT_EQ(writer.partFile(OvlPart::CommonSymbols).end(), 24u);
+    EXPECT_EQ(probe.string(OvlPart::CommonSymbols, 0), "carcar:spl");
+    EXPECT_EQ(probe.pointer(OvlPart::CommonSymbols, 4).targetOffset, 4u);
+    EXPECT_EQ(probe.word(OvlPart::CommonSymbols, 8), 1u);
+    EXPECT_EQ(probe.string(OvlPart::CommonSymbols, 12), "tracktrack:spl");
+    EXPECT_EQ(probe.pointer(OvlPart::CommonSymbols, 16).targetOffset, 252u);
     for (uint32_t loader : {0u, 20u}) {
-        EXPECT_EQ(probe.word(part::CommonLoaders, loader), 2u);
-        EXPECT_EQ(probe.pointer(part::CommonLoaders, loader + 4).targetOffset, loader == 0 ? 4u : 252u);
-        EXPECT_EQ(probe.word(part::CommonLoaders, loader + 8), 0u);
-        EXPECT_EQ(probe.pointer(part::CommonLoaders, loader + 12).targetPart, part::CommonSymbols);
-        EXPECT_EQ(probe.pointer(part::CommonLoaders, loader + 12).targetOffset, loader == 0 ? 0u : 12u);
-        EXPECT_EQ(probe.word(part::CommonLoaders, loader + 16), 0u);
+        EXPECT_EQ(probe.word(OvlPart::CommonLoaders, loader), 2u);
+        EXPECT_EQ(probe.pointer(OvlPart::CommonLoaders, loader + 4).targetOffset, loader == 0 ? 4u : 252u);
+        EXPECT_EQ(probe.word(OvlPart::CommonLoaders, loader + 8), 0u);
+        EXPECT_EQ(probe.pointer(OvlPart::CommonLoaders, loader + 12).targetPart, OvlPart::CommonSymbols);
+        EXPECT_EQ(probe.pointer(OvlPart::CommonLoaders, loader + 12).targetOffset, loader == 0 ? 0u : 12u);
+        EXPECT_EQ(probe.word(OvlPart::CommonLoaders, loader + 16), 0u);
     }
-    EXPECT_TRUE(dialogs.log.empty());
+    EXPECT_TRUE(report.messages().empty());
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "ovl/OvlWriter.h"
 #include "support/OvlWriterProbe.h"
 #include "support/PeepPathSplinePair.h"
+#include "support/Reported.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
@@ -23,6 +24,7 @@ using File = HandMadeOvlPair::File;
 struct PeepSplineRun {
     test::TempFolder folder;
     test::ScriptedDialogs dialogs;
+    Report writerReport;
     OvlWriter writer;
     RideData ride;
 
@@ -30,14 +32,15 @@ struct PeepSplineRun {
         ride.DataFileFolder = folder.path();
         ride.PeepLoopSplineName = "Loop";
         ride.PeepPathSplineName = {"Path1"};
-        writer.beginPair(dialogs, Language::English);
+        writer.beginPair(writerReport);
     }
     bool run(const HandMadeOvlPair& pair, Language language = Language::English) {
         pair.write(folder.path().string(), "PeepPathSpline");
         return copy(language);
     }
     bool copy(Language language = Language::English) {
-        return copyPeepSplines(writer, ride, 2, dialogs, language);
+        return test::reported(dialogs, language,
+                              [&](Report& report) { return copyPeepSplines(writer, ride, 2, report); });
     }
     std::vector<std::string> messages() const { return dialogs.messages(); }
 };
@@ -51,7 +54,7 @@ TEST(PeepSplines, CopiesLoopThenPathSplinesFieldByField) {
     ASSERT_TRUE(r.run(test::peepSplinePair(splines))) << testing::PrintToString(r.messages());
     EXPECT_TRUE(r.messages().empty());
     const test::OvlWriterProbe probe{r.writer};
-    const OvlPartFile& part5 = r.writer.partFile(part::CommonStructures);
+    const OvlPartFile& part5 = r.writer.partFile(OvlPart::CommonStructures);
     ASSERT_EQ(part5.blocks().size(), 1u);
     // Loop: n 3, c 1, m 3: 32 + 108 + 12 + 42 = 194, then 2 padding bytes. Path1: n 3, c 0, m 2: 176.
     EXPECT_EQ(part5.blocks()[0].size, 196u + 176u);
@@ -65,13 +68,13 @@ TEST(PeepSplines, CopiesLoopThenPathSplinesFieldByField) {
         SCOPED_TRACE(e.start);
         const FixtureSpline& fs = splines[e.fixtureIndex];
         const std::string& bytes = part5.bytes();
-        EXPECT_EQ(probe.word(5, e.start), 3u);
-        EXPECT_EQ(probe.pointer(5, e.start + 4).targetPart, 5);
-        EXPECT_EQ(probe.pointer(5, e.start + 4).targetOffset, e.start + 32);
-        EXPECT_EQ(probe.word(5, e.start + 8), e.c);
+        EXPECT_EQ(probe.word(OvlPart::CommonStructures, e.start), 3u);
+        EXPECT_EQ(probe.pointer(OvlPart::CommonStructures, e.start + 4).targetPart, OvlPart::CommonStructures);
+        EXPECT_EQ(probe.pointer(OvlPart::CommonStructures, e.start + 4).targetOffset, e.start + 32);
+        EXPECT_EQ(probe.word(OvlPart::CommonStructures, e.start + 8), e.c);
         EXPECT_EQ(bytes.substr(e.start + 12, 8), test::fixtureSplineHead(e.fixtureIndex, fs));
-        EXPECT_EQ(probe.pointer(5, e.start + 20).targetOffset, e.start + 32 + 108);
-        EXPECT_EQ(probe.pointer(5, e.start + 24).targetOffset, e.start + 32 + 108 + 4 * e.m);
+        EXPECT_EQ(probe.pointer(OvlPart::CommonStructures, e.start + 20).targetOffset, e.start + 32 + 108);
+        EXPECT_EQ(probe.pointer(OvlPart::CommonStructures, e.start + 24).targetOffset, e.start + 32 + 108 + 4 * e.m);
         EXPECT_EQ(bytes.substr(e.start + 28, 4), test::fixtureSplineWord28());
         EXPECT_EQ(bytes.substr(e.start + 32, 108), test::fixtureSplineNodes(e.fixtureIndex, fs));
         EXPECT_EQ(bytes.substr(e.start + 140, 4 * e.m), test::fixtureSplineLengths(e.fixtureIndex, fs));
@@ -79,13 +82,13 @@ TEST(PeepSplines, CopiesLoopThenPathSplinesFieldByField) {
     }
     EXPECT_EQ(part5.bytes().substr(194, 2), std::string(2, '\0'));
 
-    EXPECT_EQ(probe.string(part::CommonSymbols, 0), "Loop:spl");
-    EXPECT_EQ(probe.pointer(part::CommonSymbols, 4).targetOffset, 0u);
-    EXPECT_EQ(probe.string(part::CommonSymbols, 12), "Path1:spl");
-    EXPECT_EQ(probe.pointer(part::CommonSymbols, 16).targetOffset, 196u);
-    EXPECT_EQ(probe.word(part::CommonLoaders, 0), 2u);
-    EXPECT_EQ(probe.word(part::CommonLoaders, 20), 2u);
-    EXPECT_EQ(probe.pointer(part::CommonLoaders, 24).targetOffset, 196u);
+    EXPECT_EQ(probe.string(OvlPart::CommonSymbols, 0), "Loop:spl");
+    EXPECT_EQ(probe.pointer(OvlPart::CommonSymbols, 4).targetOffset, 0u);
+    EXPECT_EQ(probe.string(OvlPart::CommonSymbols, 12), "Path1:spl");
+    EXPECT_EQ(probe.pointer(OvlPart::CommonSymbols, 16).targetOffset, 196u);
+    EXPECT_EQ(probe.word(OvlPart::CommonLoaders, 0), 2u);
+    EXPECT_EQ(probe.word(OvlPart::CommonLoaders, 20), 2u);
+    EXPECT_EQ(probe.pointer(OvlPart::CommonLoaders, 24).targetOffset, 196u);
 }
 
 TEST(PeepSplines, PaddingFollowsThePartFilesEnd) {
@@ -95,7 +98,7 @@ TEST(PeepSplines, PaddingFollowsThePartFilesEnd) {
     r.ride.PeepPathSplineName = {"A", "B"};
     ASSERT_TRUE(r.run(test::peepSplinePair({{"A:spl", 3, 1}, {"B:spl", 5, 0}})));
     // A: 194 + 2; B: 32 + 180 + 16 + 56 = 284, on a multiple of 4.
-    EXPECT_EQ(r.writer.partFile(part::CommonStructures).end(), 196u + 284u);
+    EXPECT_EQ(r.writer.partFile(OvlPart::CommonStructures).end(), 196u + 284u);
 }
 
 TEST(PeepSplines, TheLastMatchingSymbolIsCopied) {
@@ -106,7 +109,7 @@ TEST(PeepSplines, TheLastMatchingSymbolIsCopied) {
     r.ride.PeepPathSplineName = {"Loop"};
     const std::vector<FixtureSpline> splines = {{"Loop:spl", 3, 0, File::Common}, {"Loop:spl", 3, 0, File::Unique}};
     ASSERT_TRUE(r.run(test::peepSplinePair(splines)));
-    const std::string& bytes = r.writer.partFile(part::CommonStructures).bytes();
+    const std::string& bytes = r.writer.partFile(OvlPart::CommonStructures).bytes();
     // Both copies are the .unique file's spline (fixture number 1).
     EXPECT_EQ(bytes.substr(32, 108), test::fixtureSplineNodes(1, splines[1]));
     EXPECT_EQ(bytes.substr(176 + 32, 108), test::fixtureSplineNodes(1, splines[1]));
@@ -119,7 +122,7 @@ TEST(PeepSplines, WithoutPeepSplinesThePairIsNeverOpened) {
     EXPECT_EQ(PeepSplineCount(r.ride), 0u);
     EXPECT_TRUE(r.copy());
     EXPECT_TRUE(r.dialogs.log.empty());
-    EXPECT_TRUE(r.writer.partFile(part::CommonStructures).blocks().empty());
+    EXPECT_TRUE(r.writer.partFile(OvlPart::CommonStructures).blocks().empty());
 }
 
 TEST(PeepSplines, MissingFilesFollowTheLanguage) {

@@ -14,6 +14,7 @@
 #include "ovl/OvlWriter.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
+#include "workflow/ReportShowing.h"
 
 namespace zw::test {
 
@@ -29,7 +30,9 @@ protected:
     RideData ride = distinctRide(temp.path());
 
     int build(const RideBuildSteps& steps = {}) {
-        return buildRidePair(ride, settings, writer, dialogs, steps);
+        return bool(runAsking(dialogs, languageOf(settings.UseEnglish), [&](const Answers& answers) {
+            return buildRidePair(ride, settings, writer, answers, steps);
+        }));
     }
     // The pair just built, read back; the pair inspector must find nothing wrong with it.
     ParsedRidePair built() const;

@@ -42,6 +42,7 @@ TEST_F(RideBuildTest, WrongTrackTypeStopsWith468InBothLayouts) {
     EXPECT_EQ(build(), 0);
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message("468", Language::German)});
     EXPECT_TRUE(noOutput(ride));
+    EXPECT_TRUE(writer.pointers().empty());  // checked before anything of the pair was written
 
     settings.AddOnsEnabled = true;
     settings.UseEnglish = true;
@@ -152,9 +153,9 @@ struct RecordedSteps {
     bool iconSucceeds = true;
     RideBuildSteps steps() {
         RideBuildSteps s;
-        s.makeGeneratedSplines = [this](RideBuild&) { ran.push_back("generated"); return true; };
-        s.copyPeepSplines = [this](RideBuild&) { ran.push_back("peep"); return true; };
-        s.makeRideIcon = [this](RideBuild& build) {
+        s.makeGeneratedSplines = [this](RideBuild&, Report&) { ran.push_back("generated"); return true; };
+        s.copyPeepSplines = [this](RideBuild&, Report&) { ran.push_back("peep"); return true; };
+        s.makeRideIcon = [this](RideBuild& build, Report&) {
             ran.push_back("icon");
             build.iconPicture = "abc";
             return iconSucceeds;

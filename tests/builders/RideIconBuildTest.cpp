@@ -60,6 +60,7 @@ TEST_F(RideIconBuild, FaultyIconPairStopsTheBuildWithoutOutput) {
     EXPECT_EQ(build(defaultRideBuildSteps()), 0);
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0].rfind("Fehler 454!", 0), 0u);
+    EXPECT_TRUE(writer.pointers().empty());  // the icon pair is read before anything is written
     EXPECT_FALSE(std::filesystem::exists(rideCommonFile(ride)));
     EXPECT_FALSE(std::filesystem::exists(rideUniqueFile(ride)));
 }

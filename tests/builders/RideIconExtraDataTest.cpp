@@ -5,6 +5,7 @@
 
 #include "builders/RideIconExtraData.h"
 #include "builders/RideIconPicture.h"
+#include "support/Reported.h"
 #include "support/ScriptedDialogs.h"
 #include "support/StyleIconPair.h"
 #include "support/TempFolder.h"
@@ -25,7 +26,8 @@ struct IconExtraData : ::testing::Test {
     test::ScriptedDialogs dialogs;
 
     std::optional<std::string> obtain(std::string_view icon, Language language = Language::English) {
-        return obtainIconExtraData(icon, folder.path(), dialogs, language);
+        return test::reported(dialogs, language,
+                              [&](Report& report) { return obtainIconExtraData(icon, folder.path(), report); });
     }
     std::vector<std::string> messages() const { return dialogs.messages(); }
 };
@@ -108,7 +110,8 @@ TEST_F(IconExtraData, EveryFaultStopsWithItsMessage) {
         test::TempFolder own;
         test::ScriptedDialogs shown;
         test::writeStyleIconPair(own.path(), c.fault);
-        EXPECT_FALSE(obtainIconExtraData("Style", own.path(), shown, Language::English));
+        EXPECT_FALSE(test::reported(shown, Language::English,
+                                    [&](Report& report) { return obtainIconExtraData("Style", own.path(), report); }));
         EXPECT_EQ(shown.messages(), std::vector<std::string>{c.english}) << static_cast<int>(c.fault);
     }
 }

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "base/Report.h"
 #include "builders/RideIcon.h"
 #include "ovl/OvlPairAssembly.h"
 #include "ovl/OvlPairReader.h"
 #include "ovl/OvlWriter.h"
-#include "support/ScriptedDialogs.h"
 
 namespace zw {
 namespace {
@@ -20,13 +20,13 @@ uint32_t wordAt(const std::string& bytes, size_t at) {
 // symbols, one loader (47, 20 bytes), structures at 67 (32 bytes). Unique: symbols 99 (2 x 12),
 // loaders 123 (2 x 20), symbol references 163 (2 x 12), structures 187 (16 + 68).
 struct RideIconPair : ::testing::Test {
-    test::ScriptedDialogs dialogs;
+    Report report;
     OvlWriter writer;
     OvlPairBytes bytes;
     std::unique_ptr<OvlPairReader> pair;
 
     void SetUp() override {
-        writer.beginPair(dialogs, Language::English);
+        writer.beginPair(report);
         writeRideIconStructures(writer);
         OvlPairContents contents;
         contents.loaderTypes = {{"FGDK", "Flic", 1, "flic"}, {"FGDK", "GUISkinItem", 1, "gsi"},
@@ -41,12 +41,12 @@ struct RideIconPair : ::testing::Test {
 
 TEST_F(RideIconPair, StringTableAndPartFileSizes) {
     EXPECT_EQ(writer.stringTable().text(), std::string("StyleIcon:gsi\0StyleIconTexture:tex\0GUIIcon:txs\0", 47));
-    EXPECT_EQ(writer.end(part::CommonLoaders), 20u);
-    EXPECT_EQ(writer.end(part::CommonStructures), 32u);
-    EXPECT_EQ(writer.end(part::UniqueSymbols), 24u);
-    EXPECT_EQ(writer.end(part::UniqueLoaders), 40u);
-    EXPECT_EQ(writer.end(part::SymbolReferences), 24u);
-    EXPECT_EQ(writer.end(part::UniqueStructures), 84u);
+    EXPECT_EQ(writer.end(OvlPart::CommonLoaders), 20u);
+    EXPECT_EQ(writer.end(OvlPart::CommonStructures), 32u);
+    EXPECT_EQ(writer.end(OvlPart::UniqueSymbols), 24u);
+    EXPECT_EQ(writer.end(OvlPart::UniqueLoaders), 40u);
+    EXPECT_EQ(writer.end(OvlPart::SymbolReferences), 24u);
+    EXPECT_EQ(writer.end(OvlPart::UniqueStructures), 84u);
     EXPECT_EQ(pair->addressSpaceSize(), 271u);
 }
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "base/Messages.h"
-#include "datafiles/CarDataCommands.h"
+#include "datafiles/CarDataReader.h"
 #include "datafiles/CarDataHeader.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"

@@ -4,7 +4,7 @@
 
 #include "base/Messages.h"
 #include "base/SafeFile.h"
-#include "datafiles/CarDataCommands.h"
+#include "datafiles/CarDataReader.h"
 #include "datafiles/CarDataHeader.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"

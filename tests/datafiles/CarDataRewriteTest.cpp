@@ -130,7 +130,7 @@ const std::string kGermanFrontCar =
     "FrontCar_AnimNrFeatureIdle\t\t21\r\n";
 
 TEST(CarDataRewrite, GermanFileIsHeaderTrainAndSixRoleBlocks) {
-    const std::string text = composeCarDataFile(sampleCar(), false, false);
+    const std::string text = carDataFileContent(sampleCar(), false, false);
     const std::string start = std::string(kCarDataHeader) + kGermanTrain + kSeparator + kGermanFrontCar + kSeparator +
                               "\r\nSecondCar_ModellnameTeilA\t\tModelA2\r\n"
                               "SecondCar_ModellnameTeilB\t\tModelB2\r\n"
@@ -149,7 +149,7 @@ TEST(CarDataRewrite, GermanFileIsHeaderTrainAndSixRoleBlocks) {
 }
 
 TEST(CarDataRewrite, EnglishPenultimateBlockAsWrittenByHand) {
-    const std::string text = composeCarDataFile(sampleCar(), true, false);
+    const std::string text = carDataFileContent(sampleCar(), true, false);
     const std::string train =
         "\r\n"
         "TrainName\t\t\t\tBob Train\r\n"
@@ -204,13 +204,13 @@ TEST(CarDataRewrite, HiddenKeysOnlyInGermanAndOnlyWhenAskedFor) {
     car.role(CarRole::RearCar).IncludeRIC = "Ric";
     car.JetSkiUnknown = 1.5;
     for (bool english : {false, true}) {
-        const std::string text = composeCarDataFile(car, english, false);
+        const std::string text = carDataFileContent(car, english, false);
         for (const char* hidden : {"Include", "JetSki", "Water", "Unknown"})
             EXPECT_EQ(text.find(hidden), std::string::npos) << hidden << (english ? " in English" : " in German");
     }
-    EXPECT_EQ(composeCarDataFile(car, true, true), composeCarDataFile(car, true, false));
+    EXPECT_EQ(carDataFileContent(car, true, true), carDataFileContent(car, true, false));
 
-    const std::string text = composeCarDataFile(car, false, true);
+    const std::string text = carDataFileContent(car, false, true);
     const std::string start = std::string(kCarDataHeader) + "IncludePfad\t\t\t\ta.ovl, b.ovl\r\n\r\nZugName\t\t\t\t\t";
     EXPECT_EQ(text.substr(0, start.size()), start);
     EXPECT_NE(text.find("KameraLATiltfactor\t\t\t0.750\r\n"
@@ -240,9 +240,9 @@ TEST(CarDataRewrite, TargetIsBesideTheFileThatWasRead) {
     CarData car;
     car.CarFolder = std::filesystem::path("rides");
     car.CarObjectName = "CTR_Bobsled";
-    EXPECT_EQ(carDataTargetPath(car), std::filesystem::path("rides") / "CTR_WagenDaten_Bobsled.txt");
+    EXPECT_EQ(carDataRewriteTarget(car), std::filesystem::path("rides") / "CTR_WagenDaten_Bobsled.txt");
     car.CarObjectName = "CTR_UnbenannterWagen";
-    EXPECT_EQ(carDataTargetPath(car), std::filesystem::path("rides") / "CTR_WagenDaten_UnbenannterWagen.txt");
+    EXPECT_EQ(carDataRewriteTarget(car), std::filesystem::path("rides") / "CTR_WagenDaten_UnbenannterWagen.txt");
 }
 
 }  // namespace

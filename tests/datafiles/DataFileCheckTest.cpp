@@ -7,7 +7,7 @@
 
 #include "base/Encoding.h"
 #include "base/SafeFile.h"
-#include "datafiles/CarDataCommands.h"
+#include "datafiles/CarDataReader.h"
 #include "datafiles/CarDataHeader.h"
 #include "datafiles/CarDataRewrite.h"
 #include "datafiles/DataFileCheck.h"
@@ -200,7 +200,7 @@ TEST_F(Check, WhatTheCheckSaysIsUsedIsWhatTheRewriteWrites) {
         for (const std::string raw : kSampleValues) {
             const auto findings = car(key.names.front() + "\t" + raw + "\r\n");
             expectCheckAgreesWithRewrite(
-                key, raw, findings, rewrittenValue(composeCarDataFile(state.car, false, false), key.names.front()));
+                key, raw, findings, rewrittenValue(carDataFileContent(state.car, false, false), key.names.front()));
         }
     }
 }
@@ -248,7 +248,7 @@ TEST_F(Check, ARewrittenFileHasNoFindings) {
         const auto carPath = folder / "CTR_WagenDaten_Sled.txt";
         test::writeBytes(carPath, car);
         ASSERT_TRUE(readCarDataFile(state, dialogs, carPath));
-        test::writeBytes(carPath, composeCarDataFile(state.car, english, false));
+        test::writeBytes(carPath, carDataFileContent(state.car, english, false));
         ASSERT_TRUE(readCarDataFile(state, dialogs, carPath));
         EXPECT_EQ(lines(checkDataFile(DataFileKind::Car, state.dataFiles, settings)), std::vector<std::string>{})
             << english;
@@ -314,7 +314,7 @@ TEST_F(Check, FilesAsEditorsSaveThemReadAsTheFileTheyWereMadeFrom) {
     auto readCar = [&](const std::string& bytes) {
         test::writeBytes(carPath, bytes);
         EXPECT_TRUE(readCarDataFile(state, dialogs, carPath));
-        return std::pair(composeCarDataFile(state.car, false, false),
+        return std::pair(carDataFileContent(state.car, false, false),
                          lines(checkDataFile(DataFileKind::Car, state.dataFiles, settings)));
     };
     const auto rideAsMade = readRide(rideText);

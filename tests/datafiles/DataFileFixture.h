@@ -4,14 +4,15 @@
 #include <string>
 
 #include "datafiles/Lookups.h"
-#include "support/ScriptedDialogs.h"
+#include <vector>
 
 namespace zw::test {
 
 struct LoadedText {
     LoadedDataFiles files;
     LookupResults results;
-    ScriptedDialogs dialogs;
+    Report report;  // the lookups' messages
+    Language language = Language::English;
 
     // `body` follows a first line that is never searched.
     explicit LoadedText(const std::string& body, DataFileKind kind = DataFileKind::Ride) {
@@ -20,7 +21,17 @@ struct LoadedText {
         buildLineIndex(kind == DataFileKind::Ride ? files.RideFileText : files.CarFileText, bytes.size(), files.Lines);
     }
 
-    Lookups lookups(Language language = Language::English) { return Lookups(files, results, dialogs, language); }
+    // Lookups whose messages are read in `shownIn`.
+    Lookups lookups(Language shownIn = Language::English) {
+        language = shownIn;
+        return Lookups(files, results, report);
+    }
+
+    std::vector<std::string> messages() const {
+        std::vector<std::string> texts;
+        for (const ReportMessage& m : report.messages()) texts.push_back(m.text(language));
+        return texts;
+    }
 };
 
 }  // namespace zw::test

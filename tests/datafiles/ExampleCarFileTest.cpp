@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "base/SafeFile.h"
-#include "datafiles/CarDataCommands.h"
+#include "datafiles/CarDataReader.h"
 #include "datafiles/CarDataRewrite.h"
 #include "support/ScriptedDialogs.h"
 #include "workflow/ProjectCommands.h"
@@ -31,7 +31,7 @@ TEST(ExampleCarFile, HasAFrontCarATwoPartMiddleCarAndARearCarInCanonicalForm) {
     for (CarRole role : {CarRole::SecondCar, CarRole::PenultimateCar, CarRole::LinkCar})
         EXPECT_FALSE(car.role(role).isDefined()) << carRoleName(role);
     // Rewriting it in German changes nothing.
-    EXPECT_EQ(composeCarDataFile(car, false, false), readWholeFile(exampleFile()));
+    EXPECT_EQ(carDataFileContent(car, false, false), readWholeFile(exampleFile()));
 }
 
 }  // namespace

@@ -80,19 +80,19 @@ CarData readCar(const std::string& body) {
     test::LoadedText text(body, DataFileKind::Car);
     Lookups lookups = text.lookups();
     CarFileLookup lookup(lookups);
-    return readCarFields(lookup, true, text.dialogs, false);
+    return readCarFields(lookup, true, text.report);
 }
 
 // The same for every car key, with the hidden settings on (an English rewrite writes no hidden
 // key). The names and inertias that rules settle are left to the reader's tests.
 TEST(KeyTables, EachCarKeyFillsItsOwnFieldWhichTheRewriteWritesBack) {
     for (const bool english : {false, true}) {
-        const std::string defaults = composeCarDataFile(readCar(""), english, true);
+        const std::string defaults = carDataFileContent(readCar(""), english, true);
         for (const DataFileKey& key : carKeys()) {
             if (key.settledByRule || (english && key.use == KeyUse::Hidden)) continue;
             const std::string name = english ? key.englishName : key.names.front();
             const std::string sample = sampleFor(key);
-            const auto changed = changedLines(defaults, composeCarDataFile(readCar(name + "\t" + sample + "\r\n"), english, true));
+            const auto changed = changedLines(defaults, carDataFileContent(readCar(name + "\t" + sample + "\r\n"), english, true));
             ASSERT_FALSE(changed.empty()) << name;
             EXPECT_TRUE(isLineOf(changed.front(), name, sample)) << name << ": " << changed.front();
             // A car structure taken from elsewhere needs no model of its own: the front car's

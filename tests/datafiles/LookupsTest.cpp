@@ -14,14 +14,14 @@ using Decimals = std::vector<double>;
 Ints ints(const std::string& body, const std::string& key) {
     LoadedText t(body);
     t.lookups().collect(DataFileKind::Ride, ValueKind::Integer, key);
-    EXPECT_TRUE(t.dialogs.log.empty());
+    EXPECT_TRUE(t.report.messages().empty());
     return t.results.FoundInts;
 }
 
 Decimals decimals(const std::string& body, const std::string& key) {
     LoadedText t(body);
     t.lookups().collect(DataFileKind::Ride, ValueKind::Decimal, key);
-    EXPECT_TRUE(t.dialogs.log.empty());
+    EXPECT_TRUE(t.report.messages().empty());
     return t.results.FoundDecimals;
 }
 
@@ -31,7 +31,7 @@ Strings texts(const std::string& body, const std::string& key, bool withSpaces) 
         t.lookups().collect(DataFileKind::Ride, ValueKind::TextWithSpaces, key);
     else
         t.lookups().collect(DataFileKind::Ride, ValueKind::Text, key);
-    EXPECT_TRUE(t.dialogs.log.empty());
+    EXPECT_TRUE(t.report.messages().empty());
     return t.results.FoundTexts;
 }
 
@@ -79,11 +79,11 @@ TEST(IntegerScan, HexadecimalValueEndsTheLookupWithMessage911) {
     LoadedText t("K\t5 $1F 6\r\nK\t7\r\n");
     t.lookups(Language::German).collect(DataFileKind::Ride, ValueKind::Integer, "K");
     EXPECT_EQ(t.results.FoundInts, Ints{5});
-    EXPECT_EQ(t.dialogs.messages(), Strings{"Fehler 911! Hexadezimale Zahlenangabe noch nicht unterstützt."});
+    EXPECT_EQ(t.messages(), Strings{"Fehler 911! Hexadezimale Zahlenangabe noch nicht unterstützt."});
 
     LoadedText car("K\t$1F\r\n", DataFileKind::Car);
     car.lookups(Language::English).collect(DataFileKind::Car, ValueKind::Integer, "K");
-    EXPECT_EQ(car.dialogs.messages(), Strings{"Error 911! Hexadecimal values are not supported yet."});
+    EXPECT_EQ(car.messages(), Strings{"Error 911! Hexadecimal values are not supported yet."});
 }
 
 TEST(DecimalScan, AtMostThreeDecimalsAndTheScanStandsOnTheLastOne) {
@@ -131,7 +131,7 @@ TEST(ValueLimit, FiveHundredValuesAreKeptTheFiveHundredAndFirstGivesTheMessage) 
         LoadedText t(line500 + "\r\n");
         t.lookups().collect(DataFileKind::Ride, ValueKind::Integer, "K");
         EXPECT_EQ(t.results.FoundInts.size(), 500u);
-        EXPECT_TRUE(t.dialogs.log.empty());
+        EXPECT_TRUE(t.report.messages().empty());
     }
     struct Case {
         DataFileKind file;
@@ -161,7 +161,7 @@ TEST(ValueLimit, FiveHundredValuesAreKeptTheFiveHundredAndFirstGivesTheMessage) 
                              : c.kind == ValueKind::Decimal ? t.results.FoundDecimals.size()
                                                             : t.results.FoundTexts.size();
         EXPECT_EQ(count, 500u) << c.english;
-        EXPECT_EQ(t.dialogs.messages(), Strings{c.english});
+        EXPECT_EQ(t.messages(), Strings{c.english});
     }
 }
 
@@ -183,7 +183,7 @@ TEST(ValueLimit, GermanLimitTexts) {
     for (size_t i = 0; i < std::size(kinds); ++i) {
         LoadedText t(line + "\r\n", kinds[i].second);
         t.lookups(Language::German).collect(kinds[i].second, kinds[i].first, "K");
-        EXPECT_EQ(t.dialogs.messages(), Strings{german[i]});
+        EXPECT_EQ(t.messages(), Strings{german[i]});
     }
 }
 

@@ -2,11 +2,13 @@
 
 #include "base/Settings.h"
 #include "datafiles/CarData.h"
-#include "datafiles/CarDataCommands.h"
+#include "datafiles/CarDataReader.h"
+#include "datafiles/CarDataRewrite.h"
 #include "datafiles/RideData.h"
 #include "datafiles/RideDataRewrite.h"
 #include "support/FileFaultSweep.h"
 #include "support/TempFolder.h"
+#include "workflow/ReportShowing.h"
 
 namespace zw {
 namespace {
@@ -28,11 +30,16 @@ TEST(RewriteFaults, EveryFailingFileOperationKeepsTheOldFileAndIsReported) {
 
     const std::vector<FileOperation> kinds = {FileOperation::Create, FileOperation::Write, FileOperation::Flush,
                                               FileOperation::Rename};
-    EXPECT_EQ(test::runFaultSweep({folder.path(), kinds, [&] { return rewriteRideDataFile(ride, settings, dialogs); }},
-                                  dialogs),
+    // A rewrite's report shown on `dialogs`: true when written.
+    auto shown = [&](const auto& written) {
+        showReport(dialogs, Language::German, written.report);
+        return written.value.has_value();
+    };
+    EXPECT_EQ(test::runFaultSweep(
+                  {folder.path(), kinds, [&] { return shown(rewriteRideDataFile(ride, settings, Answers{})); }}, dialogs),
               4);
-    EXPECT_EQ(test::runFaultSweep({folder.path(), kinds, [&] { return rewriteCarDataFile(car, settings, dialogs); }},
-                                  dialogs),
+    EXPECT_EQ(test::runFaultSweep(
+                  {folder.path(), kinds, [&] { return shown(rewriteCarDataFile(car, settings, Answers{})); }}, dialogs),
               4);
 }
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "base/SafeFile.h"
-#include "datafiles/CarDataCommands.h"
+#include "datafiles/CarDataReader.h"
 #include "datafiles/CarDataHeader.h"
 #include "datafiles/CarDataRewrite.h"
 #include "datafiles/RideDataRewrite.h"
@@ -26,7 +26,7 @@ struct FixedPoint : test::RideFixture, ::testing::Test {
         const auto path = folder / "CTR_WagenDaten_Sled.txt";
         test::writeBytes(path, text);
         if (!readCarDataFile(state, dialogs, path)) throw std::runtime_error("car read failed");
-        return composeCarDataFile(state.car, english, false);
+        return carDataFileContent(state.car, english, false);
     }
 };
 

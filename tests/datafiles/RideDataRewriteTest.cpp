@@ -270,7 +270,7 @@ struct RideRewrite : ::testing::Test, RideFixture {
         settings.UseEnglish = english;
         settings.AddOnsEnabled = addOns;
         settings.OverwriteWithoutPrompt = true;
-        EXPECT_EQ(rewriteRideDataFile(state.ride, settings, dialogs), 1);
+        EXPECT_EQ(rewrite(settings), 1);
         return fileText(path);
     }
 };
@@ -409,7 +409,7 @@ TEST_F(RideRewrite, OverwriteQuestionDeclinedLeavesTheFileAsItWas) {
     ASSERT_EQ(read(path), 1);
     Settings settings;
     dialogs.yesNoAnswers = {false};
-    EXPECT_EQ(rewriteRideDataFile(state.ride, settings, dialogs), 0);
+    EXPECT_EQ(rewrite(settings), 0);
     EXPECT_EQ(fileText(path), original);
     ASSERT_EQ(dialogs.log.size(), 1u);
     EXPECT_EQ(dialogs.log[0].caption, "Warnung");
@@ -419,7 +419,7 @@ TEST_F(RideRewrite, OverwriteQuestionDeclinedLeavesTheFileAsItWas) {
 
     settings.UseEnglish = true;
     dialogs.yesNoAnswers = {true};
-    EXPECT_EQ(rewriteRideDataFile(state.ride, settings, dialogs), 1);
+    EXPECT_EQ(rewrite(settings), 1);
     EXPECT_EQ(dialogs.log[1].caption, "Warning");
     EXPECT_EQ(dialogs.log[1].text,
               "The file is written anew: values that could not be read as written are replaced by the values read, and "
@@ -429,7 +429,7 @@ TEST_F(RideRewrite, OverwriteQuestionDeclinedLeavesTheFileAsItWas) {
     // No question for a new file.
     std::filesystem::remove(path);
     dialogs.log.clear();
-    EXPECT_EQ(rewriteRideDataFile(state.ride, settings, dialogs), 1);
+    EXPECT_EQ(rewrite(settings), 1);
     EXPECT_TRUE(dialogs.log.empty());
 }
 
@@ -439,7 +439,7 @@ TEST_F(RideRewrite, AFailedWriteIsReportedAndLeavesTheFileAsItWas) {
     state.ride.DataFileFolder = folder / "gone";
     Settings settings;
     settings.UseEnglish = true;
-    EXPECT_EQ(rewriteRideDataFile(state.ride, settings, dialogs), 0);
+    EXPECT_EQ(rewrite(settings), 0);
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_TRUE(dialogs.messages()[0].starts_with("The CTR_BahnDaten file "));
     EXPECT_NE(dialogs.messages()[0].find("CTR_BahnDaten_Zipper.txt"), std::string::npos);
@@ -450,7 +450,7 @@ TEST_F(RideRewrite, AFailedWriteIsReportedAndLeavesTheFileAsItWas) {
     std::filesystem::create_directory(path);
     test::writeBytes(path / "inside.txt", "x");
     dialogs.yesNoAnswers = {true};
-    EXPECT_EQ(rewriteRideDataFile(state.ride, settings, dialogs), 0);
+    EXPECT_EQ(rewrite(settings), 0);
     EXPECT_TRUE(std::filesystem::is_directory(path));
     EXPECT_EQ(dialogs.messages().size(), 2u);
 }

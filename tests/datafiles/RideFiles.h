@@ -5,9 +5,11 @@
 #include <string>
 
 #include "datafiles/RideDataReader.h"
+#include "datafiles/RideDataRewrite.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 #include "workflow/ProjectState.h"
+#include "workflow/ReportShowing.h"
 
 namespace zw::test {
 
@@ -33,7 +35,18 @@ struct RideFixture {
     }
 
     int read(const std::filesystem::path& path, Language language = Language::German) {
-        return readRideDataFile(path, state.dataFiles, state.lookupResults, state.ride, dialogs, language);
+        Result<RideData> read = readRideDataFile(path, state.dataFiles, state.lookupResults);
+        showReport(dialogs, language, read.report);
+        if (!read) return 0;
+        state.ride = std::move(*read.value);
+        return 1;
+    }
+
+    // The rewrite of the ride read last, its messages and question on `dialogs`: 1 when written.
+    int rewrite(const Settings& settings) {
+        return runAsking(dialogs, languageOf(settings.UseEnglish), [&](const Answers& answers) {
+            return rewriteRideDataFile(state.ride, settings, answers);
+        }).value.has_value();
     }
 
     // The fields of `body` read from a fresh file.

@@ -20,6 +20,7 @@
 #include <string_view>
 
 #include "base/AnswerlessDialogs.h"
+#include "base/Report.h"
 
 namespace zw::fuzz {
 
@@ -41,6 +42,14 @@ class QuietDialogs : public AnswerlessDialogs {
 public:
     size_t messagesShown = 0;
     void showMessage(const std::string&) override { ++messagesShown; }
+};
+
+// A core function's report, its messages composed when it goes, as a front end would show them.
+class ComposedReport : public Report {
+public:
+    ~ComposedReport() {
+        for (const ReportMessage& m : messages()) (void)m.text(Language::English);
+    }
 };
 
 // The two files of a pair in one input: a little-endian 32-bit length n, then n bytes of the

@@ -4,7 +4,7 @@
 #include "FuzzTarget.h"
 #include "base/Settings.h"
 #include "datafiles/CarData.h"
-#include "datafiles/CarDataCommands.h"
+#include "datafiles/CarDataReader.h"
 #include "datafiles/CarDataRewrite.h"
 #include "datafiles/DataFileCheck.h"
 #include "datafiles/Lookups.h"
@@ -12,14 +12,15 @@
 ZW_FUZZ_TARGET(car_data_file) {
     using namespace zw;
     static const Settings settings;
-    fuzz::QuietDialogs dialogs;
     LoadedDataFiles files;
     LookupResults results;
-    CarData car;
     const std::filesystem::path file = std::filesystem::path("cars") / "CTR_WagenDaten_Fuzz.txt";
-    if (!readCarDataBytes(std::string(input), file, files, results, car, settings, dialogs)) return;
+    const Result<CarData> read = readCarDataBytes(std::string(input), file, files, results, settings);
+    for (const ReportMessage& shown : read.report.messages()) (void)shown.text(Language::German);
+    if (!read) return;
+    const CarData& car = *read.value;
     DataFileCheckSettings check;
     (void)findingsMessage("CTR_WagenDaten_Fuzz.txt", checkDataFile(DataFileKind::Car, files, check), Language::German);
-    (void)composeCarDataFile(car, false, false);
-    (void)composeCarDataFile(car, true, true);
+    (void)carDataFileContent(car, false, false);
+    (void)carDataFileContent(car, true, true);
 }

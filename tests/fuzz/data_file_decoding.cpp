@@ -42,13 +42,10 @@ ZW_FUZZ_TARGET(data_file_decoding) {
         require(again.text == text && again.source.lfOnlyLines == 0, "the text made is not taken as it is");
     }
 
-    fuzz::QuietDialogs dialogs;
     LoadedDataFiles files;
     LookupResults results;
-    RideData ride;
     const std::filesystem::path file = std::filesystem::path("rides") / "CTR_BahnDaten_Fuzz.txt";
-    if (!readRideDataBytes(rideDataHeader() + std::string(input), file, files, results, ride, dialogs, Language::German))
-        return;
+    if (!readRideDataBytes(rideDataHeader() + std::string(input), file, files, results)) return;
     DataFileCheckSettings check;
     (void)findingsMessage("CTR_BahnDaten_Fuzz.txt", checkDataFile(DataFileKind::Ride, files, check), Language::German);
 }

@@ -8,6 +8,6 @@
 ZW_FUZZ_TARGET(icon_pair) {
     using namespace zw;
     fuzz::writeScratchPair("Style", fuzz::splitPairInput(input));
-    fuzz::QuietDialogs dialogs;
-    (void)obtainIconExtraData("Style", fuzz::scratchFolder(), dialogs, Language::English);
+    fuzz::ComposedReport report;
+    (void)obtainIconExtraData("Style", fuzz::scratchFolder(), report);
 }

@@ -16,18 +16,18 @@
 ZW_FUZZ_TARGET(model_pair) {
     using namespace zw;
     fuzz::writeScratchPair("Bob", fuzz::splitPairInput(input));
-    fuzz::QuietDialogs dialogs;
-    const std::optional<ModelPair> model = readCarModelPair(fuzz::scratchFolder(), "Bob", dialogs, Language::English);
+    fuzz::ComposedReport report;
+    const std::optional<ModelPair> model = readCarModelPair(fuzz::scratchFolder(), "Bob", report);
     if (!model) return;
-    (void)checkModelStructures(*model, "Bob", dialogs, Language::English);
+    (void)checkModelStructures(*model, "Bob", report);
     OvlWriter writer;
-    writer.beginPair(dialogs, Language::English);
-    writer.startBlock(part::UniqueStructures);
-    writer.startBlock(part::CommonStructures);
+    writer.beginPair(report);
+    writer.startBlock(OvlPart::UniqueStructures);
+    writer.startBlock(OvlPart::CommonStructures);
     try {
-        if (!reEmitModel(writer, *model, "Bob", dialogs, Language::English)) return;
+        if (!reEmitModel(writer, *model, "Bob", report)) return;
     } catch (const BinaryReadError& fault) {
-        showModelPairFault(fault, dialogs, Language::English);
+        reportModelPairFault(fault, report);
         return;
     }
     OvlPairContents contents;

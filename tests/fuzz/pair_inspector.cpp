@@ -3,6 +3,9 @@
 //
 // Input: the pair (FuzzTarget.h, splitPairInput).
 
+#include <algorithm>
+#include <memory>
+
 #include "FuzzTarget.h"
 #include "ovl/OvlPairInspection.h"
 #include "ovl/OvlPairReader.h"
@@ -15,9 +18,15 @@ ZW_FUZZ_TARGET(pair_inspector) {
     try {
         const OvlPairReader pair(std::move(files.common), "Fuzz.common.ovl", std::move(files.unique), "Fuzz.unique.ovl");
         (void)inspectOvlPair(pair, Language::English);
-        // The game folder's check: findings only, in a buffer kept from pair to pair.
-        static std::string storage;
-        (void)checkOvlPair(pair, Language::English, storage);
+        // The game folder's check: findings only, the structures read where they lie in the files,
+        // here copies of exactly their size, so that a read past a file's end is seen.
+        const std::string_view commonBytes = pair.common().bytes(), uniqueBytes = pair.unique().bytes();
+        const std::unique_ptr<char[]> common(new char[commonBytes.size()]), unique(new char[uniqueBytes.size()]);
+        std::copy(commonBytes.begin(), commonBytes.end(), common.get());
+        std::copy(uniqueBytes.begin(), uniqueBytes.end(), unique.get());
+        (void)checkOvlPair(OvlPairReader::ofKeptBytes({common.get(), commonBytes.size()}, "Fuzz.common.ovl",
+                                                      {unique.get(), uniqueBytes.size()}, "Fuzz.unique.ovl"),
+                           Language::English);
         const StructureSpace space = StructureSpace::of(pair);
         (void)rideIconPicture(space);
         size_t frames = 0;

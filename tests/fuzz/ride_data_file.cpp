@@ -8,12 +8,13 @@
 
 ZW_FUZZ_TARGET(ride_data_file) {
     using namespace zw;
-    fuzz::QuietDialogs dialogs;
     LoadedDataFiles files;
     LookupResults results;
-    RideData ride;
     const std::filesystem::path file = std::filesystem::path("rides") / "CTR_BahnDaten_Fuzz.txt";
-    if (!readRideDataBytes(std::string(input), file, files, results, ride, dialogs, Language::English)) return;
+    const Result<RideData> read = readRideDataBytes(std::string(input), file, files, results);
+    for (const ReportMessage& shown : read.report.messages()) (void)shown.text(Language::English);
+    if (!read) return;
+    const RideData& ride = *read.value;
     DataFileCheckSettings check;
     check.language = Language::English;
     (void)findingsMessage("CTR_BahnDaten_Fuzz.txt", checkDataFile(DataFileKind::Ride, files, check), Language::English);

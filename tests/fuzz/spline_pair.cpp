@@ -14,14 +14,14 @@
 ZW_FUZZ_TARGET(spline_pair) {
     using namespace zw;
     fuzz::writeScratchPair(kPeepSplinePairName, fuzz::splitPairInput(input));
-    fuzz::QuietDialogs dialogs;
+    fuzz::ComposedReport report;
     RideData ride;
     ride.DataFileFolder = fuzz::scratchFolder();
     ride.PeepLoopSplineName = "Loop";
     ride.PeepPathSplineName = {"Path1", "Path2"};
     OvlWriter writer;
-    writer.beginPair(dialogs, Language::English);
-    if (!copyPeepSplines(writer, ride, rideLoaderType::Spline, dialogs, Language::English)) return;
+    writer.beginPair(report);
+    if (!copyPeepSplines(writer, ride, rideLoaderType::Spline, report)) return;
     OvlPairContents contents;
     contents.loaderTypes = rideLoaderTypeList();
     (void)assemblePairBytes(writer, contents);

@@ -16,6 +16,7 @@
 #include "ovl/OvlPairReader.h"
 #include "ovl/OvlWriter.h"
 #include "support/ModelPairFixture.h"
+#include "support/Reported.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
@@ -31,7 +32,8 @@ std::vector<std::string> refusal(ModelFault fault, Language language) {
     ModelFixtureOptions o;
     o.fault = fault;
     test::writeModelPairFixture(folder.path(), "Bob", o);
-    const std::optional<ModelPair> model = readCarModelPair(folder.path(), "Bob", dialogs, language);
+    const std::optional<ModelPair> model = test::reported(
+        dialogs, language, [&](Report& report) { return readCarModelPair(folder.path(), "Bob", report); });
     EXPECT_EQ(model.has_value(), dialogs.messages().empty());
     return dialogs.messages();
 }
@@ -74,20 +76,23 @@ TEST(CarModelPair, FiftyBlocksOfATypeAreAcceptedAndReEmitted) {
 struct CarPair {
     test::TempFolder folder;
     test::ScriptedDialogs dialogs;
+    Report writerReport;
     std::list<ModelPair> models;  // kept until the pair is assembled: its part files refer to them
     OvlWriter writer;
 
     CarPair() {
-        writer.beginPair(dialogs, Language::English);
-        writer.startBlock(part::UniqueStructures);
-        writer.startBlock(part::CommonStructures);
+        writer.beginPair(writerReport);
+        writer.startBlock(OvlPart::UniqueStructures);
+        writer.startBlock(OvlPart::CommonStructures);
     }
     bool add(const std::string& name, const ModelFixtureOptions& o) {
         test::writeModelPairFixture(folder.path(), name, o);
-        std::optional<ModelPair> model = readCarModelPair(folder.path(), name, dialogs, Language::English);
+        std::optional<ModelPair> model = test::reported(
+            dialogs, Language::English, [&](Report& report) { return readCarModelPair(folder.path(), name, report); });
         if (!model) return false;
         models.push_back(std::move(*model));
-        return reEmitModel(writer, models.back(), name, dialogs, Language::English);
+        return test::reported(dialogs, Language::English,
+                              [&](Report& report) { return reEmitModel(writer, models.back(), name, report); });
     }
     OvlPairInspection inspect() const {
         OvlPairContents contents;
@@ -127,7 +132,8 @@ TEST(CarModelPair, ScatteredModelsKeepNoPartBehindItsStructure) {
     ModelFixtureOptions o;
     o.scattered = true;
     test::writeModelPairFixture(folder.path(), "Bob", o);
-    const std::optional<ModelPair> model = readCarModelPair(folder.path(), "Bob", dialogs, Language::English);
+    const std::optional<ModelPair> model = test::reported(
+        dialogs, Language::English, [&](Report& report) { return readCarModelPair(folder.path(), "Bob", report); });
     ASSERT_TRUE(model);
     const auto found = std::find_if(model->symbols().begin(), model->symbols().end(),
                                     [](const ModelSymbol& s) { return s.name == "Bob:svd"; });

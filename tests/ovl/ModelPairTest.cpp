@@ -6,6 +6,7 @@
 #include "ovl/ModelPair.h"
 #include "ovl/ModelPairCarChecks.h"
 #include "support/HandMadeOvlPair.h"
+#include "support/Reported.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
@@ -41,13 +42,16 @@ struct Reading {
 
     std::optional<ModelPair> car(const HandMadeOvlPair& pair, Language language = Language::English) {
         pair.write(folder.path().string(), "Bob");
-        return readCarModelPair(folder.path(), "Bob", dialogs, language);
+        return test::reported(dialogs, language,
+                              [&](Report& report) { return readCarModelPair(folder.path(), "Bob", report); });
     }
     std::optional<ModelPair> raw(const std::string& common, const std::string& unique,
                                  Language language = Language::English) {
         test::writeBytes(folder / "Bob.common.ovl", common);
         test::writeBytes(folder / "Bob.unique.ovl", unique);
-        return readModelPair(folder.path(), "Bob", kCarModelMessageIds, dialogs, language);
+        return test::reported(dialogs, language, [&](Report& report) {
+            return readModelPair(folder.path(), "Bob", kCarModelMessageIds, report);
+        });
     }
 };
 
@@ -123,10 +127,12 @@ TEST(ModelPair, HelpDataReadsOutsideThePairAreRefusedNamingTheFile) {
 
 TEST(ModelPair, MissingFilesAreRefusedInReadingOrder) {
     Reading r;
-    EXPECT_FALSE(readCarModelPair(r.folder.path(), "Bob", r.dialogs, Language::English));
+    EXPECT_FALSE(test::reported(r.dialogs, Language::English,
+                                [&](Report& report) { return readCarModelPair(r.folder.path(), "Bob", report); }));
     carModel().write(r.folder.path().string(), "Bob");
     std::filesystem::remove(r.folder / "Bob.unique.ovl");
-    EXPECT_FALSE(readCarModelPair(r.folder.path(), "Bob", r.dialogs, Language::German));
+    EXPECT_FALSE(test::reported(r.dialogs, Language::German,
+                                [&](Report& report) { return readCarModelPair(r.folder.path(), "Bob", report); }));
     EXPECT_EQ(r.dialogs.messages(),
               (std::vector<std::string>{
                   "Error 171! Bob.common.ovl file not found.\r\nMaybe the model is in another folder than the WagenDaten.txt file?",
@@ -323,7 +329,8 @@ TEST(ModelPairCarChecks, AReferenceNameOutsideTheStringTableIsRefused) {
     Reading r;
     test::writeBytes(r.folder / "Bob.common.ovl", pair.commonBytes());
     test::writeBytes(r.folder / "Bob.unique.ovl", unique);
-    EXPECT_FALSE(readCarModelPair(r.folder.path(), "Bob", r.dialogs, Language::English));
+    EXPECT_FALSE(test::reported(r.dialogs, Language::English,
+                                [&](Report& report) { return readCarModelPair(r.folder.path(), "Bob", report); }));
     EXPECT_EQ(r.dialogs.messages(),
               std::vector<std::string>{"Bob.unique.ovl is no readable OVL file: the name address 25 leads to no string of the string table"});
 }

@@ -11,6 +11,7 @@
 #include "support/ModelPairFixture.h"
 #include "support/OvlWriterProbe.h"
 #include "support/PeepPathSplinePair.h"
+#include "support/Reported.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
@@ -25,7 +26,7 @@ using test::ModelFault;
 using test::ModelFixtureOptions;
 
 constexpr uint32_t kOne = 0x3F800000;  // 1.0f
-constexpr int P2 = part::CommonData, P5 = part::CommonStructures, P9 = part::UniqueStructures;
+constexpr OvlPart P2 = OvlPart::CommonData, P5 = OvlPart::CommonStructures, P9 = OvlPart::UniqueStructures;
 
 // The car builder's state when the models begin: 188 bytes of RideCar/RideTrain in part file 9 and
 // 12 bytes of seating lists in part file 5, then a new block in each.
@@ -35,6 +36,7 @@ constexpr uint32_t S5 = 12;
 struct ReEmission {
     test::TempFolder folder;
     test::ScriptedDialogs dialogs;
+    Report writerReport;
     OvlWriter writer;
     std::optional<ModelPair> model;
 
@@ -42,11 +44,12 @@ struct ReEmission {
     bool read(ModelFixtureOptions options, Language language, const std::string& name) {
         options.content = test::FixtureContent::Patterned;
         test::writeModelPairFixture(folder.path(), name, options);
-        model = readCarModelPair(folder.path(), name, dialogs, language);
+        model = test::reported(dialogs, language,
+                               [&](Report& report) { return readCarModelPair(folder.path(), name, report); });
         return model.has_value();
     }
-    void begin(Language language) {
-        writer.beginPair(dialogs, language);
+    void begin() {
+        writer.beginPair(writerReport);
         writer.startBlock(P9);
         writer.into(P9).zeros(S9);
         writer.startBlock(P5);
@@ -60,8 +63,9 @@ struct ReEmission {
             ADD_FAILURE() << "the fixture was refused: " << testing::PrintToString(dialogs.messages());
             return false;
         }
-        begin(language);
-        return reEmitModel(writer, *model, name, dialogs, language);
+        begin();
+        return test::reported(dialogs, language,
+                              [&](Report& report) { return reEmitModel(writer, *model, name, report); });
     }
     test::OvlWriterProbe probe() const { return {writer}; }
 };
@@ -119,7 +123,7 @@ TEST_P(ReEmittedLayout, SceneryItemVisualHeaderLevelsAndAnimationArrays) {
     EXPECT_EQ(p.word(P9, l2 + 68), 0u);
     EXPECT_FALSE(p.relocated(P9, l2 + 68));
     // The BoneShape begins right after it.
-    EXPECT_TRUE(p.pointsTo(part::UniqueSymbols, 16, P9, v + 220));
+    EXPECT_TRUE(p.pointsTo(OvlPart::UniqueSymbols, 16, P9, v + 220));
 }
 
 // bsh at 408: header 60, two mesh pointers, two records of 40. Part file 5 from 12: bones 16,
@@ -268,44 +272,44 @@ TEST_P(ReEmittedLayout, SymbolsLoadersAndReferences) {
     ASSERT_TRUE(r.run(scatteredOr(GetParam())));
     const test::OvlWriterProbe p = r.probe();
 
-    const auto unique = p.symbols(part::UniqueSymbols);
+    const auto unique = p.symbols(OvlPart::UniqueSymbols);
     ASSERT_EQ(unique.size(), 2u);
     EXPECT_EQ(unique[0].name, "Bob:svd");
     EXPECT_EQ(unique[1].name, "BobShape1:bsh");
     EXPECT_EQ(unique[1].structure.targetOffset, S9 + 220u);
-    const auto uniqueLoaders = p.loaders(part::UniqueLoaders);
+    const auto uniqueLoaders = p.loaders(OvlPart::UniqueLoaders);
     ASSERT_EQ(uniqueLoaders.size(), 2u);
     EXPECT_EQ(uniqueLoaders[0].type, 6u);
     EXPECT_EQ(uniqueLoaders[0].references, 4u);  // two level slots, two animation slots
-    EXPECT_TRUE(p.pointsTo(part::UniqueLoaders, 12, part::UniqueSymbols, 0));
+    EXPECT_TRUE(p.pointsTo(OvlPart::UniqueLoaders, 12, OvlPart::UniqueSymbols, 0));
     EXPECT_EQ(uniqueLoaders[1].type, 1u);
     EXPECT_EQ(uniqueLoaders[1].references, 4u);  // two slots in each of two meshes
-    EXPECT_TRUE(p.pointsTo(part::UniqueLoaders, 24, P9, S9 + 220));
+    EXPECT_TRUE(p.pointsTo(OvlPart::UniqueLoaders, 24, P9, S9 + 220));
 
-    const auto common = p.symbols(part::CommonSymbols);
+    const auto common = p.symbols(OvlPart::CommonSymbols);
     ASSERT_EQ(common.size(), 3u);
     const std::vector<std::tuple<std::string, uint32_t, uint32_t>> expected = {
         {"BobAnim1:ban", 0, 596}, {"BobTexture1:ftx", 2, 712}, {"BobSpline1:spl", 5, 2860}};
-    const auto commonLoaders = p.loaders(part::CommonLoaders);
+    const auto commonLoaders = p.loaders(OvlPart::CommonLoaders);
     ASSERT_EQ(commonLoaders.size(), 3u);
     for (size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(common[i].name, std::get<0>(expected[i]));
         EXPECT_EQ(common[i].third, 1u);
-        EXPECT_TRUE(p.pointsTo(part::CommonSymbols, 12 * static_cast<uint32_t>(i) + 4, P5, std::get<2>(expected[i])));
+        EXPECT_TRUE(p.pointsTo(OvlPart::CommonSymbols, 12 * static_cast<uint32_t>(i) + 4, P5, std::get<2>(expected[i])));
         EXPECT_EQ(commonLoaders[i].type, std::get<1>(expected[i]));
-        EXPECT_TRUE(p.pointsTo(part::CommonLoaders, 20 * static_cast<uint32_t>(i) + 4, P5, std::get<2>(expected[i])));
+        EXPECT_TRUE(p.pointsTo(OvlPart::CommonLoaders, 20 * static_cast<uint32_t>(i) + 4, P5, std::get<2>(expected[i])));
         EXPECT_EQ(commonLoaders[i].references, 0u);
     }
 
     // Eight references, each naming the loader of the structure that holds its slot.
-    ASSERT_EQ(r.writer.end(part::SymbolReferences), 8u * 12);
+    ASSERT_EQ(r.writer.end(OvlPart::SymbolReferences), 8u * 12);
     for (uint32_t e = 0; e < 8 * 12; e += 12) {
-        EXPECT_TRUE(p.pointsTo(part::SymbolReferences, e + 8, part::UniqueLoaders, e < 48 ? 0 : 20)) << e;
+        EXPECT_TRUE(p.pointsTo(OvlPart::SymbolReferences, e + 8, OvlPart::UniqueLoaders, e < 48 ? 0 : 20)) << e;
     }
     // No address of the model is written: every relocated slot holds a pointer number.
-    for (int n = 1; n <= part::Count; ++n) {
-        for (uint32_t position : r.writer.partFile(n).relocations()) {
-            EXPECT_LE(p.word(n, position), r.writer.pointers().size());
+    for (int n = 1; n <= kOvlPartCount; ++n) {
+        for (uint32_t position : r.writer.partFile(partOfNumber(n)).relocations()) {
+            EXPECT_LE(p.word(partOfNumber(n), position), r.writer.pointers().size());
         }
     }
 }
@@ -321,14 +325,14 @@ TEST(ModelReEmission, TwoBoneShapesInSymbolOrderEachWithItsSymbolAndLoader) {
     ASSERT_TRUE(r.run(o));
     const test::OvlWriterProbe p = r.probe();
     // svd 52 + 8 + 72 + 72 = 204; each bsh 60 + 4 + 40 = 104.
-    const auto symbols = p.symbols(part::UniqueSymbols);
+    const auto symbols = p.symbols(OvlPart::UniqueSymbols);
     ASSERT_EQ(symbols.size(), 3u);
     EXPECT_EQ(symbols[1].name, "BobShape1:bsh");
     EXPECT_EQ(symbols[1].structure.targetOffset, S9 + 204);
     EXPECT_EQ(symbols[2].name, "BobShape2:bsh");
     EXPECT_EQ(symbols[2].structure.targetOffset, S9 + 308);
     EXPECT_EQ(p.word(P9, S9 + 308), fixtureWord(0xB502, 0));
-    const auto loaders = p.loaders(part::UniqueLoaders);
+    const auto loaders = p.loaders(OvlPart::UniqueLoaders);
     ASSERT_EQ(loaders.size(), 3u);
     EXPECT_EQ(loaders[1].type, 1u);
     EXPECT_EQ(loaders[2].type, 1u);
@@ -347,7 +351,7 @@ TEST(ModelReEmission, OnlyTheAnimationTemplateGivesNoBoneAnim) {
     ReEmission r;
     ASSERT_TRUE(r.run(o));
     const test::OvlWriterProbe p = r.probe();
-    for (const auto& symbol : p.symbols(part::CommonSymbols)) EXPECT_FALSE(symbol.name.ends_with(":ban")) << symbol.name;
+    for (const auto& symbol : p.symbols(OvlPart::CommonSymbols)) EXPECT_FALSE(symbol.name.ends_with(":ban")) << symbol.name;
     EXPECT_EQ(p.reference(P9, S9 + 56 + 76), "AnimationTemplate:ban");
     // The BoneAnim block is there, but empty.
     const auto& blocks = r.writer.partFile(P5).blocks();
@@ -439,7 +443,7 @@ TEST(ModelReEmission, BoneShapeWithoutBonesStopsWith196InBothLanguages) {
         EXPECT_FALSE(r.run(o, language));
         EXPECT_EQ(r.dialogs.messages(), std::vector<std::string>{text});
         // Nothing after the BoneShape was begun: no BoneAnim, FlexiTexture or Spline.
-        EXPECT_EQ(r.writer.end(part::CommonSymbols), 0u);
+        EXPECT_EQ(r.writer.end(OvlPart::CommonSymbols), 0u);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "ovl/OvlSymbolOrder.h"
 #include "ovl/OvlWriter.h"
 #include "support/GameFolderFixture.h"
+#include "support/Reported.h"
 #include "support/SampleOvlPair.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
@@ -43,10 +44,11 @@ std::vector<uint32_t> trailingRelocations(const std::string& file, size_t count)
 
 struct OvlPairFixture : ::testing::Test {
     test::ScriptedDialogs dialogs;
+    Report writerReport;
     OvlWriter w;
     OvlPairContents contents;
     void SetUp() override {
-        w.beginPair(dialogs, Language::German);
+        w.beginPair(writerReport);
         contents.loaderTypes = {{"RCT3", "Ab", 1, "ab"}, {"FGDK", "Cd", 2, "cd"}};
     }
 };
@@ -89,9 +91,9 @@ TEST_F(OvlPairFixture, WithoutBuilderBlocksTheFilesHoldOnlyTheTables) {
 }
 
 TEST_F(OvlPairFixture, AnEmptyBlockIsASizeWordAlone) {
-    w.startBlock(part::UniqueStructures);
-    w.startBlock(part::UniqueStructures);
-    w.into(part::UniqueStructures).word(5);
+    w.startBlock(OvlPart::UniqueStructures);
+    w.startBlock(OvlPart::UniqueStructures);
+    w.into(OvlPart::UniqueStructures).word(5);
     const OvlPairBytes pair = assemblePairBytes(w, contents);
     EXPECT_EQ(pair.unique.substr(pair.unique.size() - 64),
               W({0, 0, 5, 0, 0, 0, 0, 0, 0}) + W({0, 0, 0}) + W({0, 4, 5}) + W({0}));
@@ -99,11 +101,11 @@ TEST_F(OvlPairFixture, AnEmptyBlockIsASizeWordAlone) {
 
 TEST_F(OvlPairFixture, AddressesOfTheUniqueFileFollowTheWholeCommonFile) {
     // Common part files: the 4-byte name plus a 996-byte data block, 1000 bytes in all.
-    w.startBlock(part::UniqueStructures);
+    w.startBlock(OvlPart::UniqueStructures);
     w.makeSymbolAndLoader(OvlFileKind::Unique, "U:x", 0);  // part files 6 and 7: 12 and 20 bytes
-    w.startBlock(part::CommonData);
-    w.into(part::CommonData).zeros(996);
-    w.into(part::UniqueStructures).word(0).word(0).pointer(part::CommonData, 0);
+    w.startBlock(OvlPart::CommonData);
+    w.into(OvlPart::CommonData).zeros(996);
+    w.into(OvlPart::UniqueStructures).word(0).word(0).pointer(OvlPart::CommonData, 0);
     const OvlPairBytes pair = assemblePairBytes(w, contents);
     // symbol (base 1000): name, structure; loader (base 1012): structure, symbol; part file 9 (base 1032): p = 8.
     EXPECT_EQ(trailingRelocations(pair.unique, 5), (std::vector<uint32_t>{1000, 1004, 1016, 1024, 1040}));
@@ -113,10 +115,10 @@ TEST_F(OvlPairFixture, AddressesOfTheUniqueFileFollowTheWholeCommonFile) {
 // Names in the order they are made, and the order a symbol table must end in.
 std::vector<std::string> symbolNamesAfterAssembly(OvlWriter& w, const OvlPairContents& contents,
                                                   const std::vector<std::string>& names, bool shareAddress) {
-    w.startBlock(part::UniqueStructures);
+    w.startBlock(OvlPart::UniqueStructures);
     for (const std::string& name : names) {
         w.makeSymbolAndLoader(OvlFileKind::Unique, name, 0);
-        if (!shareAddress) w.into(part::UniqueStructures).word(0);
+        if (!shareAddress) w.into(OvlPart::UniqueStructures).word(0);
     }
     const OvlPairBytes pair = assemblePairBytes(w, contents);
     const std::string& u = pair.unique;
@@ -153,7 +155,7 @@ TEST_F(OvlPairFixture, SymbolsOfOneStructureKeepTheirOwnLoaders) {
 }
 
 TEST_F(OvlPairFixture, ALoaderWithoutSymbolKeepsItsZeroWhenSymbolsMove) {
-    w.startBlock(part::CommonStructures);
+    w.startBlock(OvlPart::CommonStructures);
     w.makeSymbolAndLoader(OvlFileKind::Common, "z:x", 0);
     w.makeLoaderWithoutSymbol(OvlFileKind::Common, 1, true);  // the same structure
     w.makeSymbolAndLoader(OvlFileKind::Common, "a:x", 0);
@@ -195,18 +197,22 @@ TEST(OvlPartFile, CopiesBlocksInStepsOfAThousandBytes) {
 
 TEST_F(OvlPairFixture, WritesBothFilesAndReportsAFileItCannotWrite) {
     test::TempFolder folder;
-    w.startBlock(part::UniqueStructures);
-    w.into(part::UniqueStructures).string("s");
+    w.startBlock(OvlPart::UniqueStructures);
+    w.into(OvlPart::UniqueStructures).string("s");
     const OvlPairBytes expected = assemblePairBytes(w, contents);
-    ASSERT_TRUE(assemblePair(w, contents, folder / "P.common.ovl", folder / "P.unique.ovl", dialogs, Language::English));
+    ASSERT_TRUE(test::reported(dialogs, Language::English, [&](Report& report) {
+        return assemblePair(w, contents, folder / "P.common.ovl", folder / "P.unique.ovl", report);
+    }));
     EXPECT_EQ(readWholeFile(folder / "P.common.ovl"), expected.common);
     EXPECT_EQ(readWholeFile(folder / "P.unique.ovl"), expected.unique);
     EXPECT_TRUE(w.pointers().empty());
     EXPECT_TRUE(dialogs.messages().empty());
 
-    w.beginPair(dialogs, Language::English);
-    EXPECT_FALSE(assemblePair(w, contents, folder / "missing" / "Q.common.ovl", folder / "missing" / "Q.unique.ovl",
-                              dialogs, Language::English));
+    w.beginPair(writerReport);
+    EXPECT_FALSE(test::reported(dialogs, Language::English, [&](Report& report) {
+        return assemblePair(w, contents, folder / "missing" / "Q.common.ovl", folder / "missing" / "Q.unique.ovl",
+                            report);
+    }));
     ASSERT_EQ(dialogs.messages().size(), 1u);
     EXPECT_EQ(dialogs.messages()[0].rfind("The file ", 0), 0u);
     EXPECT_NE(dialogs.messages()[0].find("Q.common.ovl could not be written"), std::string::npos);
@@ -227,8 +233,9 @@ TEST_F(OvlPairFixture, AUniqueFileThatCannotFollowSetsTheCommonFileBack) {
         if (earlierCommon) test::writeBytes(common, "old common");
         test::writeBytes(unique / "in the way", "x");
         dialogs.log.clear();
-        w.beginPair(dialogs, Language::English);
-        EXPECT_FALSE(assemblePair(w, contents, common, unique, dialogs, Language::English));
+        w.beginPair(writerReport);
+        EXPECT_FALSE(test::reported(dialogs, Language::English,
+                                    [&](Report& report) { return assemblePair(w, contents, common, unique, report); }));
         ASSERT_EQ(dialogs.messages().size(), 1u);
         const std::string shown = dialogs.messages()[0];
         EXPECT_EQ(shown.rfind("The file " + unique.string() + " could not be written (", 0), 0u) << shown;

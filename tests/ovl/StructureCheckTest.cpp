@@ -153,19 +153,20 @@ TEST(StructureCheck, ThePairInspectorStopsOnErrorsOnly) {
     }
 }
 
-// The check of many pairs (one buffer for all of them, no listings) finds what the inspection finds.
+// The check of many pairs (no listings, the structures read where they lie in the files the
+// caller keeps) finds what the inspection finds.
 TEST(StructureCheck, TheCheckWithoutListingsFindsWhatTheInspectionFinds) {
-    std::string storage;
     for (int fault = static_cast<int>(ModelFault::UnmatchedReference); fault <= static_cast<int>(ModelFault::NoIndices);
          ++fault) {
         for (const bool large : {false, true}) {
             ModelFixtureOptions options;
             options.fault = fault == static_cast<int>(ModelFault::Truncated) ? ModelFault::None : static_cast<ModelFault>(fault);
-            if (large) options.vertices = options.indices = 3000;  // the buffer grows, then serves smaller pairs
+            if (large) options.vertices = options.indices = 3000;
             const test::HandMadeOvlPair made = test::modelPairFixture("Bob", options);
-            const OvlPairReader pair(made.commonBytes(), "Bob.common.ovl", made.uniqueBytes(), "Bob.unique.ovl");
+            const std::string common = made.commonBytes(), unique = made.uniqueBytes();
+            const OvlPairReader pair = OvlPairReader::ofKeptBytes(common, "Bob.common.ovl", unique, "Bob.unique.ovl");
             const OvlPairInspection inspected = inspectOvlPair(pair, Language::English);
-            const OvlPairInspection checked = checkOvlPair(pair, Language::English, storage);
+            const OvlPairInspection checked = checkOvlPair(pair, Language::English);
             EXPECT_EQ(checked.violations, inspected.violations) << fault;
             EXPECT_EQ(checked.notes, inspected.notes) << fault;
             EXPECT_EQ(checked.listing + checked.structures, "");

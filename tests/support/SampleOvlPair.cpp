@@ -1,26 +1,26 @@
 #include "support/SampleOvlPair.h"
 
+#include "base/Report.h"
 #include "ovl/OvlWriter.h"
-#include "support/ScriptedDialogs.h"
 
 namespace zw::test {
 
 OvlPairBytes sampleOvlPair() {
-    ScriptedDialogs dialogs;
+    Report report;
     OvlWriter w;
-    w.beginPair(dialogs, Language::English);
-    w.startBlock(part::CommonStructures);
+    w.beginPair(report);
+    w.startBlock(OvlPart::CommonStructures);
     w.makeSymbolAndLoader(OvlFileKind::Common, "zeta:ab", 0);
-    w.into(part::CommonStructures).word(7).string("x").pointer(part::CommonData, 0);
+    w.into(OvlPart::CommonStructures).word(7).string("x").pointer(OvlPart::CommonData, 0);
     w.makeSymbolAndLoader(OvlFileKind::Common, "beta:ab", 0);
-    w.into(part::CommonStructures).word(9);
-    w.startBlock(part::CommonData);
-    w.into(part::CommonData).bytes("PIX1");
-    w.startBlock(part::CommonData);
-    w.into(part::CommonData).bytes("QQ");
-    w.startBlock(part::UniqueStructures);
+    w.into(OvlPart::CommonStructures).word(9);
+    w.startBlock(OvlPart::CommonData);
+    w.into(OvlPart::CommonData).bytes("PIX1");
+    w.startBlock(OvlPart::CommonData);
+    w.into(OvlPart::CommonData).bytes("QQ");
+    w.startBlock(OvlPart::UniqueStructures);
     w.makeSymbolAndLoader(OvlFileKind::Unique, "Alpha:cd", 1);
-    w.into(part::UniqueStructures).string("x").reference("zeta:ab").pointer(part::UniqueStructures, 0);
+    w.into(OvlPart::UniqueStructures).string("x").reference("zeta:ab").pointer(OvlPart::UniqueStructures, 0);
     w.closeUniqueStructure();
 
     OvlPairContents contents;

@@ -71,7 +71,7 @@ struct ExampleBuilds {
         state.settings.OverwriteWithoutPrompt = true;
         state.StartFolder = folder.path();
         const fs::path ride = folder / "CTR_BahnDaten_Beispielbahn.txt";
-        if (!readRideDataFile(ride, state.dataFiles, state.lookupResults, state.ride, dialogs, Language::German) ||
+        if (!readRideDataFile(state, dialogs, ride) ||
             !buildRidePair(state, dialogs) || !readCarDataFile(state, dialogs, folder / "CTR_WagenDaten_Beispielzug.txt") ||
             !buildCarPair(state, dialogs)) {
             std::string shown;
@@ -88,8 +88,8 @@ void dataFileSeeds(Seeds& seeds, const fs::path& source, const ExampleBuilds& ex
     seeds.add("ride_data_file", "rewrite-de", rideDataFileContent(examples.state.ride, false, false));
     seeds.add("ride_data_file", "rewrite-en-addons", rideDataFileContent(examples.state.ride, true, true));
     seeds.add("car_data_file", "example", fileBytes(source / "examples" / "CTR_WagenDaten_Beispielzug.txt"));
-    seeds.add("car_data_file", "rewrite-de", composeCarDataFile(examples.state.car, false, false));
-    seeds.add("car_data_file", "rewrite-en-hidden", composeCarDataFile(examples.state.car, true, true));
+    seeds.add("car_data_file", "rewrite-de", carDataFileContent(examples.state.car, false, false));
+    seeds.add("car_data_file", "rewrite-en-hidden", carDataFileContent(examples.state.car, true, true));
 }
 
 // The example ride body as editors save it: LF only; UTF-8 with a byte-order mark holding a letter
