@@ -82,4 +82,10 @@ bool shownAsFileInUse(const std::error_code& error, MessageArg name, Language la
     return true;
 }
 
+bool reportedAsFileInUse(const std::error_code& error, MessageArg name, Report& report) {
+    if (!isFileInUse(error)) return false;
+    report.error("fileInUse", {name, systemReasonOf(error)});
+    return true;
+}
+
 }  // namespace zw

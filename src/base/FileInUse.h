@@ -8,6 +8,7 @@
 
 #include "base/Dialogs.h"
 #include "base/Messages.h"
+#include "base/Report.h"
 
 namespace zw {
 
@@ -27,5 +28,8 @@ std::string fileInUseMessage(MessageArg name, const std::error_code& error, Lang
 // When another program holding the file caused `error`: shows that message as an error and returns
 // true. Otherwise shows nothing and returns false, for the caller's own message.
 bool shownAsFileInUse(const std::error_code& error, MessageArg name, Language language, Dialogs& dialogs);
+
+// The same for a core command: the message goes to `report` as an error.
+bool reportedAsFileInUse(const std::error_code& error, MessageArg name, Report& report);
 
 }  // namespace zw

@@ -71,10 +71,12 @@ const DataFileCommandKind kCarFiles{
     },
     .summary = [](std::ostream& out, const ProjectState& state) { summary(out, state.car); },
     .dump = [](std::ostream& out, const ProjectState& state) { dump(out, state.car); },
-    .read = &MainWindow::readCarFile,
-    .rewrite = &MainWindow::rewriteCarFile,
-    .build = &MainWindow::buildCarPair,
-    .install = &MainWindow::installCarPair,
+    .read = [](ProjectState& state, Dialogs& dialogs, const std::filesystem::path& file) {
+        return readCarDataFile(state, dialogs, file);
+    },
+    .rewrite = [](const ProjectState& state, Dialogs& dialogs) { return rewriteCarFile(state, dialogs); },
+    .build = [](ProjectState& state, Dialogs& dialogs) { return buildCarPair(state, dialogs); },
+    .installKind = CtrKind::Car,
     .commonFile = [](const ProjectState& state) { return carCommonFile(state.car); },
     .uniqueFile = [](const ProjectState& state) { return carUniqueFile(state.car); },
 };

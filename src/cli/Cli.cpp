@@ -7,8 +7,10 @@
 
 #include "base/ConsoleDialogs.h"
 #include "base/Encoding.h"
+#include "base/Settings.h"
+#include "base/SystemLanguage.h"
 #include "cli/Commands.h"
-#include "workflow/MainWindow.h"
+#include "workflow/ProjectState.h"
 
 namespace zw::cli {
 namespace {
@@ -81,8 +83,8 @@ GlobalFlags readGlobalFlags(std::span<const std::string> args, std::size_t& next
     return flags;
 }
 
-// Says nothing while the main window starts (its start-up messages are about the options and the
-// game), then passes everything on.
+// Says nothing while the options load (their start-up messages are about the options and the game),
+// then passes everything on.
 class QuietStartDialogs : public Dialogs {
 public:
     explicit QuietStartDialogs(Dialogs& inner) : inner_(inner) {}
@@ -173,16 +175,19 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     QuietStartDialogs windowDialogs(dialogs);
     if (!touchesNoGame && !group->quietStart) windowDialogs.started();
     try {
-        MainWindow window(windowDialogs, registry, flags.workFolder);
+        ProjectState state;
+        state.StartFolder = flags.workFolder;
+        // Until the options are saved the messages are in the system's language, as in the desktop program.
+        const OptionsStatus optionsStatus =
+            loadSettings(state.settings, state.StartFolder, windowDialogs, registry, systemLanguage());
         windowDialogs.started();
-        window.setExecutableFolder(executableFolder);
-        Context context(window, dialogs, flags, out);
+        Context context(state, optionsStatus, dialogs, flags, out);
         context.setExecutableFolder(executableFolder);
         if (touchesNoGame) {
-            applyOverrides(window.state().settings, flags);
+            applyOverrides(state.settings, flags);
         } else if (!group->allowedWithoutConfirmedOptions) {
-            applyOverrides(window.state().settings, flags);
-            if (window.optionsStatus() != OptionsStatus::Fine) {
+            applyOverrides(state.settings, flags);
+            if (optionsStatus != OptionsStatus::Fine) {
                 context.showMessage("cliOptionsNotConfirmed");
                 return ExitCode::Stopped;
             }
@@ -191,7 +196,7 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     } catch (const UsageProblem& problem) {
         return usageError(err, problem.what());
     } catch (const std::exception& error) {
-        // As the main window does with an exception that escapes a command: show it, stop the command.
+        // As the desktop program does with an exception that escapes a command: show it, stop the command.
         dialogs.showMessage(error.what());
         return ExitCode::Stopped;
     }

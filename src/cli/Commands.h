@@ -14,9 +14,9 @@
 //     }  // namespace
 //
 // Nothing else needs an edit: the build picks the file up, and the dispatcher (Cli.cpp) has already
-// read the global flags, created the main window (which loads the options and shows the start-up
-// messages), applied the one-run overrides to the settings, and refused the command when the options
-// are missing or wrong (unless the group sets `allowedWithoutConfirmedOptions`). `run` gets the words
+// read the global flags, loaded the options into the project state (showing the start-up messages),
+// applied the one-run overrides to the settings, and refused the command when the options are
+// missing or wrong (unless the group sets `allowedWithoutConfirmedOptions`). `run` gets the words
 // after the group's name and returns an ExitCode; it may throw UsageError for wrong arguments.
 // Messages go through context.dialogs(), in the language of context.language().
 
@@ -31,8 +31,10 @@
 
 #include "base/ConsoleDialogs.h"
 #include "base/Messages.h"
+#include "base/Settings.h"
 #include "datafiles/DataFileCheck.h"
-#include "workflow/MainWindow.h"
+#include "install/GameFolders.h"
+#include "workflow/ProjectState.h"
 
 namespace zw::cli {
 
@@ -59,19 +61,21 @@ struct GlobalFlags {
 
 class Context {
 public:
-    Context(MainWindow& window, ConsoleDialogs& dialogs, const GlobalFlags& flags, std::ostream& out)
-        : window_(window), dialogs_(dialogs), flags_(flags), out_(out) {}
+    Context(ProjectState& state, OptionsStatus optionsStatus, ConsoleDialogs& dialogs, const GlobalFlags& flags,
+            std::ostream& out)
+        : state_(state), optionsStatus_(optionsStatus), dialogs_(dialogs), flags_(flags), out_(out) {}
 
-    MainWindow& window() { return window_; }
+    // How the options file was found when the run started.
+    OptionsStatus optionsStatus() const { return optionsStatus_; }
     // The folder of the program, where the assistant's lists (the game's catalogue) lie.
     const std::filesystem::path& executableFolder() const { return executableFolder_; }
     void setExecutableFolder(std::filesystem::path folder) { executableFolder_ = std::move(folder); }
-    ProjectState& state() { return window_.state(); }
+    ProjectState& state() { return state_; }
     ConsoleDialogs& dialogs() { return dialogs_; }
     const GlobalFlags& flags() const { return flags_; }
     // Standard output, for what a command prints as its result (lists, settings).
     std::ostream& out() { return out_; }
-    Language language() const { return languageOf(window_.state().settings.UseEnglish); }
+    Language language() const { return languageOf(state_.settings.UseEnglish); }
 
     // Shows catalogue message `id` in the active language.
     void showMessage(MessageId id, std::initializer_list<MessageArg> args = {}) {
@@ -79,7 +83,8 @@ public:
     }
 
 private:
-    MainWindow& window_;
+    ProjectState& state_;
+    OptionsStatus optionsStatus_;
     ConsoleDialogs& dialogs_;
     const GlobalFlags& flags_;
     std::ostream& out_;
@@ -133,11 +138,12 @@ struct DataFileCommandKind {
     bool (*readForCheck)(Context& context, const std::filesystem::path& file);
     void (*summary)(std::ostream& out, const ProjectState& state);
     void (*dump)(std::ostream& out, const ProjectState& state);
-    // The window's commands; the read takes the file named on the command line for its open dialog.
-    bool (MainWindow::*read)();
-    bool (MainWindow::*rewrite)();
-    bool (MainWindow::*build)();
-    bool (MainWindow::*install)();
+    // The main window's commands below the window (workflow/ProjectCommands.h): the read of the
+    // file named on the command line, the rewrite and build of what was read; the install's kind.
+    bool (*read)(ProjectState& state, Dialogs& dialogs, const std::filesystem::path& file);
+    bool (*rewrite)(const ProjectState& state, Dialogs& dialogs);
+    bool (*build)(ProjectState& state, Dialogs& dialogs);
+    CtrKind installKind;
     // The common and unique file of the pair built from the state.
     std::filesystem::path (*commonFile)(const ProjectState& state);
     std::filesystem::path (*uniqueFile)(const ProjectState& state);

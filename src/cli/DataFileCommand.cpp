@@ -8,6 +8,7 @@
 #include "cli/Commands.h"
 #include "datafiles/DataFileName.h"
 #include "workflow/DataFileChecking.h"
+#include "workflow/ProjectCommands.h"
 
 namespace zw::cli {
 
@@ -44,11 +45,18 @@ int runDataFileCommand(const DataFileCommandKind& kind, Context& context, std::s
     const std::string group(kind.group);
     const std::string_view prefix = dataFilePrefix(kind.kind);
     const std::string fileKind(prefix.substr(0, prefix.size() - 1));  // "CTR_BahnDaten"
-    MainWindow& window = context.window();
-    // Reads FILE through the window's read command (the file stands in for the open dialog).
+    ProjectState& state = context.state();
+    // Reads FILE as the window's read button does, its findings shown in one message; then, before
+    // the file is written, built or installed from, asks once whether to go on despite errors found.
+    std::size_t readErrors = 0;
     auto read = [&](const std::string& file) {
-        context.dialogs().setFileToOpen(dataFileArgument(file, kind.kind, kind.group));
-        return (window.*kind.read)();
+        const auto path = dataFileArgument(file, kind.kind, kind.group);
+        if (!kind.read(state, context.dialogs(), path)) return false;
+        readErrors = errorCount(showReadFindings(kind.kind, state, path, context.executableFolder(), context.dialogs()));
+        return true;
+    };
+    auto readAndGoOn = [&](const std::string& file) {
+        return read(file) && goOnDespiteReadErrors(readErrors, context.language(), context.dialogs());
     };
     auto oneFile = [&] {
         if (args.size() != 2) throw UsageProblem(group + " " + action + " needs one " + fileKind + " file");
@@ -67,21 +75,21 @@ int runDataFileCommand(const DataFileCommandKind& kind, Context& context, std::s
         return printFindings(context, checkReadDataFile(kind.kind, context.state(), context.executableFolder()));
     }
     if (action == "rewrite") {
-        if (!read(oneFile())) return ExitCode::Stopped;
-        return (window.*kind.rewrite)() ? ExitCode::Done : ExitCode::Stopped;
+        if (!readAndGoOn(oneFile())) return ExitCode::Stopped;
+        return kind.rewrite(state, context.dialogs()) ? ExitCode::Done : ExitCode::Stopped;
     }
     if (action == "build") {
-        if (!read(oneFile())) return ExitCode::Stopped;
-        if (!(window.*kind.build)()) return ExitCode::Stopped;
+        if (!readAndGoOn(oneFile()) || !kind.build(state, context.dialogs())) return ExitCode::Stopped;
         for (const auto& file : {kind.commonFile(context.state()), kind.uniqueFile(context.state())})
             context.out() << shownPath(file) << '\n';
         return ExitCode::Done;
     }
     if (action == "install") {
         // Read, build and install, as the window's buttons do one after the other.
-        if (!read(oneFile())) return ExitCode::Stopped;
-        if (!(window.*kind.build)()) return ExitCode::Stopped;
-        return (window.*kind.install)() ? ExitCode::Done : ExitCode::Stopped;
+        if (!readAndGoOn(oneFile()) || !kind.build(state, context.dialogs())) return ExitCode::Stopped;
+        return installBuiltPairOf(kind.installKind, state, context.dialogs()) == InstallOutcome::Installed
+                   ? ExitCode::Done
+                   : ExitCode::Stopped;
     }
     throw UsageProblem(group + " needs read, check, rewrite, build or install, not " + action);
 }

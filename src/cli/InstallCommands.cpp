@@ -9,6 +9,7 @@
 #include "install/GameFolders.h"
 #include "install/InstallCommands.h"
 #include "install/Uninstall.h"
+#include "workflow/ReportShowing.h"
 
 namespace zw::cli {
 namespace {
@@ -23,13 +24,23 @@ CtrKind kindFromWord(const std::string& word, const char* ride, const char* trac
     throw UsageProblem(std::string(group) + " needs " + ride + ", " + track + " or " + car + ", not " + word);
 }
 
+// The installed objects of `kind`, or nothing after the message saying why they cannot be listed.
+std::optional<InstalledObjects> installedObjects(Context& context, CtrKind kind, const fs::path& gamePath) {
+    std::optional<ReportMessage> problem;
+    auto installed = findInstalledObjects(kind, gamePath, problem);
+    showReport(context.dialogs(), context.language(), installed.report);
+    if (problem) context.dialogs().showMessage(problem->text(context.language()));
+    return std::move(installed.value);
+}
+
 int install(Context& context, std::span<const std::string> args) {
     if (args.size() != 1) throw UsageProblem("install needs one FOLDER");
     fs::path folder = fs::absolute(pathFromArgument(args[0])).lexically_normal();
     if (!folder.has_filename()) folder = folder.parent_path();
-    const InstallOutcome outcome =
-        installCtrFolder(installSettingsOf(context.state().settings), context.dialogs(), folder.parent_path(),
-                         folder.filename());
+    const InstallSettings settings = installSettingsOf(context.state().settings);
+    const InstallOutcome outcome = *runAsking(context.dialogs(), settings.language, [&](const Answers& answers) {
+        return installCtrFolder(settings, folder.parent_path(), folder.filename(), answers);
+    }).value;
     return outcome == InstallOutcome::Installed ? ExitCode::Done : ExitCode::Stopped;
 }
 
@@ -40,18 +51,15 @@ int uninstall(Context& context, std::span<const std::string> args) {
     const fs::path name = pathFromArgument(args[1]);
 
     // Only a name that the kind's list shows is uninstalled, as in the window.
-    std::string problem;
-    const auto installed = findInstalledObjects(kind, settings.gamePath, context.dialogs(), settings.language, problem);
-    if (!installed) {
-        if (!problem.empty()) context.dialogs().showMessage(problem);
-        return ExitCode::Stopped;
-    }
+    const auto installed = installedObjects(context, kind, settings.gamePath);
+    if (!installed) return ExitCode::Stopped;
     if (std::find(installed->names.begin(), installed->names.end(), name) == installed->names.end()) {
         context.showMessage("notInstalled", {displayName(name)});
         return ExitCode::Stopped;
     }
-    const UninstallOutcome outcome =
-        uninstallObject(kind, settings.language, context.dialogs(), installed->folder, name);
+    const auto uninstalled = uninstallObject(kind, installed->folder, name);
+    showReport(context.dialogs(), settings.language, uninstalled.report);
+    const UninstallOutcome outcome = *uninstalled.value;
     return outcome == UninstallOutcome::Removed ? ExitCode::Done : ExitCode::Stopped;
 }
 
@@ -59,12 +67,8 @@ int list(Context& context, std::span<const std::string> args) {
     if (args.size() != 1) throw UsageProblem("list needs rides, tracks or cars");
     const CtrKind kind = kindFromWord(args[0], "rides", "tracks", "cars", "list");
     const InstallSettings settings = installSettingsOf(context.state().settings);
-    std::string problem;
-    auto installed = findInstalledObjects(kind, settings.gamePath, context.dialogs(), settings.language, problem);
-    if (!installed) {
-        if (!problem.empty()) context.dialogs().showMessage(problem);
-        return ExitCode::Stopped;
-    }
+    auto installed = installedObjects(context, kind, settings.gamePath);
+    if (!installed) return ExitCode::Stopped;
     std::sort(installed->names.begin(), installed->names.end());
     for (const auto& name : installed->names) context.out() << shownPath(name) << '\n';
     return ExitCode::Done;

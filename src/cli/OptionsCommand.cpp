@@ -6,7 +6,7 @@
 
 #include "base/Encoding.h"
 #include "cli/Commands.h"
-#include "workflow/OptionsWindow.h"
+#include "workflow/OptionsSaving.h"
 
 namespace zw::cli {
 namespace {
@@ -34,17 +34,17 @@ int show(Context& context, std::span<const std::string> args) {
     if (flags.gamePath) settings.GamePath = normaliseGamePath(*flags.gamePath);
 
     const char* status = "confirmed";
-    if (context.window().optionsStatus() == OptionsStatus::Missing) status = "missing";
-    if (context.window().optionsStatus() == OptionsStatus::Wrong) status = "wrong";
+    if (context.optionsStatus() == OptionsStatus::Missing) status = "missing";
+    if (context.optionsStatus() == OptionsStatus::Wrong) status = "wrong";
     context.out() << "options file: " << optionsFile(context) << " (" << status << ")\n";
     printSettings(context.out(), settings);
     return ExitCode::Done;
 }
 
 int set(Context& context, std::span<const std::string> args) {
-    // The options window opens with the loaded settings; the global value flags and then the words
-    // after "set" choose in it.
-    OptionsWindow window(context.window());
+    // The choice starts from the loaded settings, as the options window does; the global value flags
+    // and then the words after "set" change it.
+    OptionsChoice choice = choiceFromSettings(context.state().settings);
     const GlobalFlags& flags = context.flags();
     std::optional<bool> english = flags.english, addOns = flags.addOns, overwrite = flags.overwrite;
     std::optional<std::string> gamePath = flags.gamePath;
@@ -63,15 +63,17 @@ int set(Context& context, std::span<const std::string> args) {
             throw UsageProblem("options set: unknown word " + word);
         }
     }
-    if (english) window.setChecked(*english ? "EnglischRadioButton" : "DeutschRadioButton", true);
-    if (addOns) window.setChecked(*addOns ? "mitAddOnsRadioButton" : "ohneAddOnsRadioButton", true);
-    if (overwrite) window.setChecked("UeberschreibenCheckBox", *overwrite);
-    if (gamePath) {
-        window.setGameFolderText(*gamePath);
-    }
+    if (english) choice.English = *english;
+    if (addOns) choice.WithAddOns = *addOns;
+    if (overwrite) choice.Overwrite = *overwrite;
+    if (gamePath) choice.GamePathText = *gamePath;
 
     // What the window's OK saves, without its note about restarting: each run starts anew.
-    if (window.save() != OptionsWriteResult::Written) return ExitCode::Stopped;
+    ProjectState& state = context.state();
+    if (saveOptions(state.settings, choice, state.StartFolder, context.optionsStatus(), context.dialogs()) !=
+        OptionsWriteResult::Written) {
+        return ExitCode::Stopped;
+    }
     context.out() << "saved to " << optionsFile(context) << ":\n";
     printSettings(context.out(), context.state().settings);
     return ExitCode::Done;

@@ -15,6 +15,7 @@
 #include "datafiles/KeyFieldVisit.h"
 #include "datafiles/RideData.h"
 #include "datafiles/RideDataReader.h"
+#include "workflow/ProjectCommands.h"
 
 namespace zw::cli {
 namespace {
@@ -91,10 +92,12 @@ const DataFileCommandKind kRideFiles{
     },
     .summary = [](std::ostream& out, const ProjectState& state) { summary(out, state.ride); },
     .dump = [](std::ostream& out, const ProjectState& state) { dump(out, state.ride); },
-    .read = &MainWindow::readRideFile,
-    .rewrite = &MainWindow::rewriteRideFile,
-    .build = &MainWindow::buildRidePair,
-    .install = &MainWindow::installRidePair,
+    .read = [](ProjectState& state, Dialogs& dialogs, const std::filesystem::path& file) {
+        return readRideDataFile(state, dialogs, file);
+    },
+    .rewrite = [](const ProjectState& state, Dialogs& dialogs) { return rewriteRideFile(state, dialogs); },
+    .build = [](ProjectState& state, Dialogs& dialogs) { return buildRidePair(state, dialogs); },
+    .installKind = CtrKind::Ride,
     .commonFile = [](const ProjectState& state) { return rideCommonFile(state.ride); },
     .uniqueFile = [](const ProjectState& state) { return rideUniqueFile(state.ride); },
 };

@@ -66,6 +66,10 @@ std::error_code checkTreeNotHeld(const fs::path& folder, fs::path& heldFile) {
 FolderStaging::FolderStaging(fs::path target)
     : target_(std::move(target)), staging_(temporarySibling(target_)), former_(formerFileName(target_)) {}
 
+bool FolderStaging::earlierFolderExists() const {
+    return existsAtAll(target_) ? isFolder(target_) : isFolder(former_);
+}
+
 void FolderStaging::tidyEarlierRun() {
     if (!existsAtAll(target_) && isFolder(former_)) replaceFile(former_, target_);
     removeFolderTree(staging_);

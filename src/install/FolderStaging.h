@@ -18,6 +18,10 @@ public:
     const std::filesystem::path& target() const { return target_; }
     const std::filesystem::path& staging() const { return staging_; }
 
+    // True when the target is a folder, or is missing while an earlier folder is set aside that
+    // tidyEarlierRun will put back: an earlier set is then replaced.
+    bool earlierFolderExists() const;
+
     // Tidies what an earlier run stopped half-way left: an earlier folder still set aside while the
     // target is missing is put back, then a stale staging folder and a former folder are removed.
     void tidyEarlierRun();

@@ -13,8 +13,8 @@ fs::path gameFolderOf(CtrKind kind, const fs::path& gamePath) {
     return gamePath / "tracks" / "TrackedRides";
 }
 
-std::optional<fs::path> findGameFolder(CtrKind kind, const fs::path& gamePath, Dialogs& dialogs, Language language) {
-    return pathAsFoundOnDisk(gameFolderOf(kind, gamePath), dialogs, language);
+std::optional<fs::path> findGameFolder(CtrKind kind, const fs::path& gamePath, Report& report) {
+    return pathAsFoundOnDisk(gameFolderOf(kind, gamePath), report);
 }
 
 std::string_view namePrefixOf(CtrKind kind) { return kind == CtrKind::Track ? "TrackCTR_" : "CTR_"; }
@@ -57,27 +57,30 @@ std::vector<fs::path> listInstalledObjects(CtrKind kind, const fs::path& kindFol
     return objects;
 }
 
-std::optional<InstalledObjects> findInstalledObjects(CtrKind kind, const fs::path& gamePath, Dialogs& dialogs,
-                                                     Language language, std::string& problem) {
-    problem.clear();
-    const auto folder = findGameFolder(kind, gamePath, dialogs, language);
-    if (!folder) return std::nullopt;
+Result<InstalledObjects> findInstalledObjects(CtrKind kind, const fs::path& gamePath,
+                                              std::optional<ReportMessage>& problem) {
+    problem.reset();
+    Result<InstalledObjects> result;
+    const auto folder = findGameFolder(kind, gamePath, result.report);
+    if (!folder) return result;
     std::error_code error;
     if (!fs::exists(*folder, error)) {
         const PathOnDisk game = findPathOnDisk(gamePath);
         if (game.status != PathOnDisk::Status::Found || !fs::is_directory(game.path, error)) {
-            problem = message("gameFolderMissing", language, {displayName(gamePath)});
-            return std::nullopt;
+            problem = ReportMessage{"gameFolderMissing", {displayName(gamePath)}};
+            return result;
         }
         // A game without anything of this kind installed yet.
-        return InstalledObjects{*folder, {}};
+        result.value = InstalledObjects{*folder, {}};
+        return result;
     }
     InstalledObjects objects{*folder, listInstalledObjects(kind, *folder, error)};
     if (error) {
-        problem = message("730", language, {displayName(*folder)});
-        return std::nullopt;
+        problem = ReportMessage{"730", {displayName(*folder)}};
+        return result;
     }
-    return objects;
+    result.value = std::move(objects);
+    return result;
 }
 
 std::string nameForMessage(const fs::path& name) {

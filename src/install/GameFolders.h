@@ -10,10 +10,9 @@
 #include <vector>
 
 #include "base/Messages.h"
+#include "base/Report.h"
 
 namespace zw {
-
-class Dialogs;
 
 enum class CtrKind { Ride, Track, Car };
 
@@ -21,9 +20,9 @@ enum class CtrKind { Ride, Track, Car };
 std::filesystem::path gameFolderOf(CtrKind kind, const std::filesystem::path& gamePath);
 
 // That folder as found on disk, names matched as Windows matches them ("Tracks" for "tracks"), whether
-// or not it exists; nullopt after the message when two entries differ only in case.
+// or not it exists; nullopt after the report's message when two entries differ only in case.
 std::optional<std::filesystem::path> findGameFolder(CtrKind kind, const std::filesystem::path& gamePath,
-                                                    Dialogs& dialogs, Language language);
+                                                    Report& report);
 
 // "CTR_" for rides and cars, "TrackCTR_" for track sets.
 std::string_view namePrefixOf(CtrKind kind);
@@ -53,11 +52,12 @@ struct InstalledObjects {
 };
 
 // The installed objects of `kind` in the game folder `gamePath`; a kind folder that does not exist yet
-// holds none. nullopt when they cannot be listed: `problem` is then the text saying why (the game
-// folder does not exist, or message 730 naming the folder that cannot be read), or empty after the
-// message about two names that differ only in case.
-std::optional<InstalledObjects> findInstalledObjects(CtrKind kind, const std::filesystem::path& gamePath,
-                                                     Dialogs& dialogs, Language language, std::string& problem);
+// holds none. No value when they cannot be listed: `problem` is then the message saying why (the
+// game folder does not exist, or message 730 naming the folder that cannot be read; the install
+// window shows it in place of the list), or none after the report's message about two names that
+// differ only in case.
+Result<InstalledObjects> findInstalledObjects(CtrKind kind, const std::filesystem::path& gamePath,
+                                              std::optional<ReportMessage>& problem);
 
 // An entry name as a Windows-1252 domain string, for comparing it with object names and naming it to
 // the pair readers; characters that Windows-1252 cannot hold become "?". Messages take displayName.

@@ -42,8 +42,7 @@ enum class Deletion { Done, NothingDeleted, PartlyDeleted };
 // program holds the file open, and only when every file is aside are they deleted. A file that
 // cannot be set aside puts the others back; a deletion that fails puts back the files not yet
 // deleted and names what is gone and what is left.
-Deletion deleteAllOrNothing(const std::vector<fs::path>& files, MessageArg objectName, Language language,
-                            Dialogs& dialogs) {
+Deletion deleteAllOrNothing(const std::vector<fs::path>& files, MessageArg objectName, Report& report) {
     // Puts files[from, to) back under their names; `left` gets the name each is found under after.
     const auto putBack = [&](size_t from, size_t to, std::vector<fs::path>& left) {
         bool all = true;
@@ -57,9 +56,8 @@ Deletion deleteAllOrNothing(const std::vector<fs::path>& files, MessageArg objec
     };
     const auto incomplete = [&](const fs::path& failed, const std::error_code& ec,
                                 const std::vector<fs::path>& deleted, const std::vector<fs::path>& left) {
-        dialogs.showError(message("uninstallIncomplete", language,
-                                  {objectName, fileName(failed), systemReasonOf(ec), namesOnLines(deleted),
-                                   namesOnLines(left)}));
+        report.error("uninstallIncomplete", {objectName, fileName(failed), systemReasonOf(ec), namesOnLines(deleted),
+                                             namesOnLines(left)});
         return Deletion::PartlyDeleted;
     };
 
@@ -71,9 +69,8 @@ Deletion deleteAllOrNothing(const std::vector<fs::path>& files, MessageArg objec
             left.insert(left.end(), files.begin() + static_cast<std::ptrdiff_t>(i), files.end());
             return incomplete(files[i], ec, {}, left);
         }
-        if (!shownAsFileInUse(ec, fileName(files[i]), language, dialogs)) {
-            dialogs.showMessage(
-                message("installedFileNotDeleted", language, {fileName(files[i]), std::to_string(ec.value())}));
+        if (!reportedAsFileInUse(ec, fileName(files[i]), report)) {
+            report.message("installedFileNotDeleted", {fileName(files[i]), std::to_string(ec.value())});
         }
         return Deletion::NothingDeleted;
     }
@@ -97,11 +94,17 @@ bool endsWithIgnoringCase(const std::string& text, std::string_view ending) {
            equalIgnoringWindowsCase(std::string_view(text).substr(text.size() - ending.size()), ending);
 }
 
+// The confirmation before the `fileCount` files of `name` are deleted; true when the uninstall may go on.
+bool confirmed(bool askFirst, const Answers& answers, Report& report, const fs::path& name, std::size_t fileCount) {
+    return !askFirst ||
+           report.ask({"warningCaption", "uninstallQuestion", {displayName(name), std::to_string(fileCount)}}, answers);
+}
+
 // A track set's folder that an interrupted install left without the set's common file (its section
 // pairs, perhaps its unique file, temporary files, or nothing): what an install puts there is
 // deleted, then the folder; the files deleted are named. Other files stay, with 735.
-UninstallOutcome removePartialTrackSet(const fs::path& folder, const std::string& name, Language language,
-                                       Dialogs& dialogs, const UninstallConfirmation& confirm) {
+UninstallOutcome removePartialTrackSet(const fs::path& folder, const fs::path& shownName, const std::string& name,
+                                       bool askFirst, const Answers& answers, Report& report) {
     std::vector<fs::path> installFiles;
     std::error_code error;
     for (const ListedEntry& listed : listFolder(folder, error)) {
@@ -113,35 +116,23 @@ UninstallOutcome removePartialTrackSet(const fs::path& folder, const std::string
         }
     }
     std::sort(installFiles.begin(), installFiles.end());
-    if (confirm && !confirm(installFiles.size())) return UninstallOutcome::Declined;
-    const Deletion deletion = deleteAllOrNothing(installFiles, name, language, dialogs);
+    if (!confirmed(askFirst, answers, report, shownName, installFiles.size())) return UninstallOutcome::Declined;
+    const Deletion deletion = deleteAllOrNothing(installFiles, name, report);
     if (deletion != Deletion::Done) return outcomeOf(deletion);
     if (!installFiles.empty()) {
-        dialogs.showMessage(message("partialTrackSetRemoved", language, {name, namesOnLines(installFiles)}));
+        report.message("partialTrackSetRemoved", {name, namesOnLines(installFiles)});
     }
     const bool wasEmpty = installFiles.empty() && !error && listFolder(folder, error).empty() && !error;
     if (error || removeFile(folder)) {
-        dialogs.showMessage(message("735", language));
+        report.message("735");
         return UninstallOutcome::FolderKept;
     }
-    if (wasEmpty) dialogs.showMessage(message("emptyTrackFolderRemoved", language, {name}));
+    if (wasEmpty) report.message("emptyTrackFolderRemoved", {name});
     return UninstallOutcome::Removed;
 }
 
-}  // namespace
-
-UninstallConfirmation askBeforeUninstalling(const InstallSettings& settings, Dialogs& dialogs,
-                                            const fs::path& name) {
-    return [settings, &dialogs, name](std::size_t fileCount) {
-        return settings.overwriteWithoutPrompt ||
-               dialogs.askYesNo(message("warningCaption", settings.language),
-                                message("uninstallQuestion", settings.language,
-                                        {displayName(name), std::to_string(fileCount)}));
-    };
-}
-
-UninstallOutcome uninstallObject(CtrKind kind, Language language, Dialogs& dialogs, const fs::path& kindFolder,
-                                 const fs::path& name, const UninstallConfirmation& confirm) {
+UninstallOutcome uninstall(CtrKind kind, const fs::path& kindFolder, const fs::path& name, bool askFirst,
+                           const Answers& answers, Report& report) {
     if (!isPlainEntryName(name) || nameHasDot(name) || !nameStartsWith(name, namePrefixOf(kind))) {
         return UninstallOutcome::NotAnObject;
     }
@@ -153,32 +144,32 @@ UninstallOutcome uninstallObject(CtrKind kind, Language language, Dialogs& dialo
         cpName.clear();
     }
     fs::path folder = kindFolder / name;
-    if (!findPathsOnDisk({&folder}, dialogs, language)) return UninstallOutcome::NotRead;
+    if (!findPathsOnDisk({&folder}, report)) return UninstallOutcome::NotRead;
 
     std::vector<std::string> sections;
     if (kind == CtrKind::Track) {
         fs::path commonFile = cpName.empty() ? fs::path() : folder / pathFromCp1252(cpName + ".common.ovl");
-        if (!findPathsOnDisk({&commonFile}, dialogs, language)) return UninstallOutcome::NotRead;
+        if (!findPathsOnDisk({&commonFile}, report)) return UninstallOutcome::NotRead;
         std::error_code probe;
         if (!cpName.empty() && !fs::exists(fs::symlink_status(commonFile, probe)) &&
             fs::is_directory(fs::symlink_status(folder, probe))) {
-            return removePartialTrackSet(folder, cpName, language, dialogs, confirm);
+            return removePartialTrackSet(folder, name, cpName, askFirst, answers, report);
         }
         std::error_code readError;
         const auto bytes = cpName.empty() ? std::nullopt : readWholeFile(commonFile, &readError);
         if (!bytes) {
-            if (!shownAsFileInUse(readError, fileName(commonFile), language, dialogs)) {
-                dialogs.showMessage(message("736", language, {displayName(name)}));
+            if (!reportedAsFileInUse(readError, fileName(commonFile), report)) {
+                report.message("736", {displayName(name)});
             }
             return UninstallOutcome::NotRead;
         }
         TrackSetSections read = readTrackSetSections(*bytes, cpName + ".common.ovl");
         if (read.status == TrackSetSections::Status::NotVersion1) {
-            dialogs.showMessage(message("737", language, {cpName}));
+            report.message("737", {cpName});
             return UninstallOutcome::NotRead;
         }
         if (read.status == TrackSetSections::Status::Damaged) {
-            dialogs.showMessage(message("trackSetDamagedUninstall", language, {cpName, read.problem}));
+            report.message("trackSetDamagedUninstall", {cpName, read.problem});
             return UninstallOutcome::NotRead;
         }
         sections = std::move(read.names);
@@ -187,7 +178,7 @@ UninstallOutcome uninstallObject(CtrKind kind, Language language, Dialogs& dialo
     // A file that merely carries an object's name is not an installed object: it is never removed.
     std::error_code probe;
     if (!fs::is_directory(fs::symlink_status(folder, probe))) {
-        dialogs.showMessage(message("735", language));
+        report.message("735");
         return UninstallOutcome::FolderKept;
     }
     // The files this program installs there, as found on disk whatever their case.
@@ -198,24 +189,33 @@ UninstallOutcome uninstallObject(CtrKind kind, Language language, Dialogs& dialo
     for (const std::string& pair : pairNames) {
         for (const char* extension : {".common.ovl", ".unique.ovl"}) {
             fs::path file = folder / pathFromCp1252(pair + extension);
-            if (!findPathsOnDisk({&file}, dialogs, language)) return UninstallOutcome::NotRead;
+            if (!findPathsOnDisk({&file}, report)) return UninstallOutcome::NotRead;
             known.push_back(file);
             if (existsAsFile(file)) files.push_back(file);
         }
     }
-    if (confirm && !confirm(files.size())) return UninstallOutcome::Declined;
-    const Deletion deletion = deleteAllOrNothing(files, displayName(name), language, dialogs);
+    if (!confirmed(askFirst, answers, report, name, files.size())) return UninstallOutcome::Declined;
+    const Deletion deletion = deleteAllOrNothing(files, displayName(name), report);
     if (deletion != Deletion::Done) return outcomeOf(deletion);
     // What an interrupted install left beside them goes too.
     for (const fs::path& file : known) removeLeftoversOf(file);
 
     std::error_code ec = removeFile(folder);
     if (ec || fs::exists(fs::symlink_status(folder, probe))) {
-        dialogs.showMessage(message("735", language));
+        report.message("735");
         return UninstallOutcome::FolderKept;
     }
-    dialogs.showMessage(message("uninstalled", language, {displayName(name), std::to_string(files.size())}));
+    report.message("uninstalled", {displayName(name), std::to_string(files.size())});
     return UninstallOutcome::Removed;
+}
+
+}  // namespace
+
+UninstallResult uninstallObject(CtrKind kind, const fs::path& kindFolder, const fs::path& name, bool askFirst,
+                                const Answers& answers) {
+    UninstallResult result;
+    result.value = uninstall(kind, kindFolder, name, askFirst, answers, result.report);
+    return result;
 }
 
 }  // namespace zw

@@ -5,10 +5,8 @@
 
 #include <cstddef>
 #include <filesystem>
-#include <functional>
 
-#include "base/Dialogs.h"
-#include "base/Messages.h"
+#include "base/Report.h"
 #include "install/GameFolders.h"
 #include "install/InstallSettings.h"
 
@@ -20,23 +18,22 @@ enum class UninstallOutcome {
     NotRead,     // a track set whose common file cannot be read, or a name two entries share in another
                  // case: nothing was deleted (736, 737, damaged, namesDifferOnlyInCase, in use)
     NotAnObject, // the name is not an installable object's plain name: nothing was touched
-    Declined,    // the confirmation said No: nothing was touched
+    Declined,    // stopped at the confirmation (the report holds it), or answered No: nothing was touched
     NotRemoved,  // a file is held open by another program or could not be set aside: nothing was deleted
     PartlyRemoved,  // a deletion failed after others had succeeded: the rest was put back and named
 };
 
-// Asked once the files to delete are counted, before any is touched; false keeps everything.
-using UninstallConfirmation = std::function<bool(std::size_t fileCount)>;
+// An uninstall's outcome (always set) and what it has to say.
+using UninstallResult = Result<UninstallOutcome>;
 
-// The window's question before `name` is removed ("Remove CTR_X from the game? ..."), skipped when
-// overwriting without asking is set.
-UninstallConfirmation askBeforeUninstalling(const InstallSettings& settings, Dialogs& dialogs,
-                                            const std::filesystem::path& name);
+// Whether the windows ask before removing an object: not when overwriting without asking is set.
+inline bool asksBeforeUninstalling(const InstallSettings& settings) { return !settings.overwriteWithoutPrompt; }
 
 // Uninstalls `name` of `kind` from `kindFolder`, the game folder the name was listed from, and says
-// what was removed.
-UninstallOutcome uninstallObject(CtrKind kind, Language language, Dialogs& dialogs,
-                                 const std::filesystem::path& kindFolder, const std::filesystem::path& name,
-                                 const UninstallConfirmation& confirm = {});
+// what was removed. With `askFirst` it stops, once the files to delete are counted and before any
+// is touched, at the question "Remove CTR_X from the game? ..." unless `answers` say Yes.
+UninstallResult uninstallObject(CtrKind kind, const std::filesystem::path& kindFolder,
+                                const std::filesystem::path& name, bool askFirst = false,
+                                const Answers& answers = {});
 
 }  // namespace zw

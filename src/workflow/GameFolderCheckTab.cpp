@@ -4,6 +4,7 @@
 
 #include "install/Uninstall.h"
 #include "workflow/GameFolderChecking.h"
+#include "workflow/ReportShowing.h"
 
 namespace zw {
 
@@ -89,8 +90,10 @@ bool GameFolderCheckTab::uninstallSelected() {
     if (!canUninstallSelected()) return false;
     const CheckedCtr& ctr = report_.ctrs[static_cast<size_t>(CtrIndex)];
     const InstallSettings settings = settings_();
-    (void)uninstallObject(*uninstallKindOf(ctr), settings.language, dialogs_, ctr.kindFolder, ctr.entry,
-                          askBeforeUninstalling(settings, dialogs_, ctr.entry));
+    runAsking(dialogs_, settings.language, [&](const Answers& answers) {
+        return uninstallObject(*uninstallKindOf(ctr), ctr.kindFolder, ctr.entry, asksBeforeUninstalling(settings),
+                               answers);
+    });
     check();
     return true;
 }

@@ -9,6 +9,7 @@
 #include "install/InstallCommands.h"
 #include "install/Uninstall.h"
 #include "workflow/MainWindow.h"
+#include "workflow/ReportShowing.h"
 
 namespace zw {
 
@@ -122,13 +123,14 @@ void InstallWindow::refreshList(int mode) {
         }
     } else {
         // An uninstall tab never keeps what another tab listed: without its objects it lists nothing.
-        std::string problem;
-        auto installed = findInstalledObjects(kindOfMode(mode), settings.gamePath, dialogs_, settings.language, problem);
+        std::optional<ReportMessage> problem;
+        auto installed = findInstalledObjects(kindOfMode(mode), settings.gamePath, problem);
+        showReport(dialogs_, settings.language, installed.report);
         if (installed) {
-            folder = std::move(installed->folder);
-            names = std::move(installed->names);
+            folder = std::move(installed.value->folder);
+            names = std::move(installed.value->names);
         }
-        ListNotice = problem;
+        ListNotice = problem ? problem->text(settings.language) : std::string();
     }
     if (mode == 1) ListNotice.clear();
     entries_.clear();
@@ -184,16 +186,17 @@ void InstallWindow::installFolder() {
         dialogs_.showMessage(message("731", settings.language));
         return;
     }
-    installCtrFolder(settings, dialogs_, listedFolder_, entry->name);
+    runAsking(dialogs_, settings.language,
+              [&](const Answers& answers) { return installCtrFolder(settings, listedFolder_, entry->name, answers); });
 }
 
 void InstallWindow::uninstallSelected(CtrKind kind, int mode) {
     const Entry* entry = selectedEntryListedFor(mode);
     if (!entry) return;
     const InstallSettings settings = settings_();
-    const UninstallOutcome outcome =
-        uninstallObject(kind, settings.language, dialogs_, listedFolder_, entry->name,
-                        askBeforeUninstalling(settings, dialogs_, entry->name));
+    const UninstallOutcome outcome = *runAsking(dialogs_, settings.language, [&](const Answers& answers) {
+        return uninstallObject(kind, listedFolder_, entry->name, asksBeforeUninstalling(settings), answers);
+    }).value;
     if (outcome == UninstallOutcome::Removed || outcome == UninstallOutcome::FolderKept ||
         outcome == UninstallOutcome::PartlyRemoved) {
         refreshList(mode);

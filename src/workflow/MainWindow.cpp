@@ -8,6 +8,7 @@
 #include "base/Registry.h"
 #include "datafiles/DataFileName.h"
 #include "workflow/DataFileChecking.h"
+#include "workflow/ProjectCommands.h"
 
 namespace zw {
 namespace {
@@ -153,15 +154,13 @@ std::string MainWindow::statusText() const {
 void MainWindow::afterRead(DataFileKind kind, const std::filesystem::path& file, const std::string& objectName) {
     const Language language = languageOf(state_.settings.UseEnglish);
     statusCommand_.clear();
-    readFindings_ = checkReadDataFile(kind, state_, executableFolder_);
+    readFindings_ = showReadFindings(kind, state_, file, executableFolder_, dialogs_);
     const std::size_t errors = errorCount(readFindings_);
     readErrors_[static_cast<std::size_t>(kind)] = {errors, false};
     const DisplayName fileName = displayName(file.filename());
     if (errors == 0) statusFile_ = message("statusRead", language, {fileName, objectName});
     else if (errors == 1) statusFile_ = message("statusReadWithOneError", language, {fileName, objectName});
     else statusFile_ = message("statusReadWithErrors", language, {std::to_string(errors), fileName, objectName});
-    if (!readFindings_.empty())
-        dialogs_.showMessage(findingsMessage(fileName, readFindings_, language));
 }
 
 bool MainWindow::acceptsDataFileName(const std::filesystem::path& file, DataFileKind kind) {
@@ -173,10 +172,7 @@ bool MainWindow::acceptsDataFileName(const std::filesystem::path& file, DataFile
 bool MainWindow::goOnDespiteReadErrors(DataFileKind kind) {
     ReadErrors& read = readErrors_[static_cast<std::size_t>(kind)];
     if (read.count == 0 || read.accepted) return true;
-    const Language language = languageOf(state_.settings.UseEnglish);
-    const std::string question = read.count == 1 ? message("readErrorGoOn", language)
-                                                 : message("readErrorsGoOn", language, {std::to_string(read.count)});
-    read.accepted = dialogs_.askYesNoDefaultNo(message("warningCaption", language), question);
+    read.accepted = zw::goOnDespiteReadErrors(read.count, languageOf(state_.settings.UseEnglish), dialogs_);
     if (!read.accepted) clearCommandStatus();
     return read.accepted;
 }

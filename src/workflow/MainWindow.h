@@ -165,10 +165,9 @@ private:
     // Before writing, building or installing from the file of `kind` read last: when its read found
     // errors, asks once whether to go on (No by default). True to go on.
     bool goOnDespiteReadErrors(DataFileKind kind);
-    // Installs the pair <dataFileFolder>/<objectName>/ of `kind`, then the buttons of `installed` and
+    // Installs the pair of `kind` built last (installBuiltPairOf), then the buttons of `installed` and
     // "Installed into ..." after an install, nothing after one that failed.
-    bool installPair(CtrKind kind, const std::filesystem::path& dataFileFolder, const std::string& objectName,
-                     ButtonMoment installed);
+    bool installPair(CtrKind kind, ButtonMoment installed);
 
     Dialogs& dialogs_;
     ProjectState state_;

@@ -4,6 +4,7 @@
 #include "install/GameFolders.h"
 #include "install/InstallCommands.h"
 #include "workflow/MainWindow.h"
+#include "workflow/ProjectCommands.h"
 
 namespace zw {
 
@@ -17,15 +18,14 @@ bool withdrawsInstallButton(InstallOutcome outcome) {
 
 }  // namespace
 
-bool MainWindow::installPair(CtrKind kind, const std::filesystem::path& dataFileFolder, const std::string& objectName,
-                             ButtonMoment installed) {
-    const InstallOutcome outcome = installBuiltPair(kind, installSettingsOf(state_.settings), dialogs_,
-                                                    dataFileFolder / pathFromCp1252(objectName), objectName);
+bool MainWindow::installPair(CtrKind kind, ButtonMoment installed) {
+    const InstallOutcome outcome = installBuiltPairOf(kind, state_, dialogs_);
     if (withdrawsInstallButton(outcome)) applyMoment(installed);
     if (outcome != InstallOutcome::Installed) {
         clearCommandStatus();
         return false;
     }
+    const std::string& objectName = kind == CtrKind::Car ? state_.car.CarObjectName : state_.ride.RideObjectName;
     setCommandStatus("statusInstalled",
                      findPathOnDisk(gameFolderOf(kind, state_.settings.gameFolder()) / pathFromCp1252(objectName)).path);
     return true;
@@ -33,13 +33,12 @@ bool MainWindow::installPair(CtrKind kind, const std::filesystem::path& dataFile
 
 bool MainWindow::installRidePair() {
     if (!goOnDespiteReadErrors(DataFileKind::Ride)) return false;
-    return installPair(CtrKind::Ride, state_.ride.DataFileFolder, state_.ride.RideObjectName,
-                       ButtonMoment::RideInstalled);
+    return installPair(CtrKind::Ride, ButtonMoment::RideInstalled);
 }
 
 bool MainWindow::installCarPair() {
     if (!goOnDespiteReadErrors(DataFileKind::Car)) return false;
-    return installPair(CtrKind::Car, state_.car.CarFolder, state_.car.CarObjectName, ButtonMoment::CarInstalled);
+    return installPair(CtrKind::Car, ButtonMoment::CarInstalled);
 }
 
 }  // namespace zw

@@ -4,7 +4,7 @@
 
 #include "base/Dialogs.h"
 #include "base/Encoding.h"
-#include "base/PathOnDisk.h"
+#include "workflow/OptionsSaving.h"
 
 namespace zw {
 namespace {
@@ -90,27 +90,9 @@ void OptionsWindow::RCT3PfadBrowseButtonClick() {
     }
 }
 
-bool OptionsWindow::gameFolderAccepted() {
-    const std::string gamePath = normaliseGamePath(choice_.GamePathText);
-    // An empty folder or one with a quote is refused by the writer with its own message.
-    if (gamePath.empty() || gamePath.find('\'') != std::string::npos) return true;
-    const bool known = main_.optionsStatus() == OptionsStatus::Fine && gamePath == main_.state().settings.GamePath;
-    if (known) return true;
-    const PathOnDisk exe = findPathOnDisk(pathFromUtf8(gamePath) / "RCT3.exe");
-    std::error_code error;
-    if (exe.status == PathOnDisk::Status::Found && std::filesystem::is_regular_file(exe.path, error)) return true;
-    const Language language = languageOf(main_.state().settings.UseEnglish);
-    return main_.dialogs().askYesNoDefaultNo(
-        message("optionsNoGameCaption", language),
-        message("optionsNoGameQuestion", language, {displayName(pathFromUtf8(gamePath))}));
-}
-
 OptionsWriteResult OptionsWindow::save() {
-    if (!gameFolderAccepted()) {
-        lastResult_ = OptionsWriteResult::Refused;
-        return lastResult_;
-    }
-    lastResult_ = writeOptionsFile(main_.state().settings, choice_, main_.state().StartFolder, main_.dialogs());
+    lastResult_ = saveOptions(main_.state().settings, choice_, main_.state().StartFolder, main_.optionsStatus(),
+                              main_.dialogs());
     if (lastResult_ != OptionsWriteResult::Refused) main_.optionsConfirmed();
     return lastResult_;
 }

@@ -46,16 +46,13 @@ public:
     // OK: save(), then the note that a changed language needs a restart. Returns true when the
     // window closes (false when the game folder was refused and nothing was saved).
     bool onOk();
-    // Saves the choice (writeOptionsFile) and confirms the options in the main window. A game folder
-    // that holds no RCT3.exe is saved only when the author says so (asked when it is new or the
-    // options were not confirmed yet); declined, nothing is saved (Refused).
+    // Saves the choice (saveOptions: a game folder without RCT3.exe only when the author says so) and
+    // confirms the options in the main window; declined, nothing is saved (Refused).
     OptionsWriteResult save();
     OptionsWriteResult lastWriteResult() const { return lastResult_; }
 
 private:
     void refreshFromSettings();
-    // False when the author declined a game folder without RCT3.exe.
-    bool gameFolderAccepted();
 
     MainWindow& main_;
     bool englishCaptions_;

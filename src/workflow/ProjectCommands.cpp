@@ -1,12 +1,14 @@
 #include "workflow/ProjectCommands.h"
 
 #include "base/Dialogs.h"
+#include "base/Encoding.h"
 #include "builders/CarBuilder.h"
 #include "builders/RideBuilder.h"
 #include "datafiles/CarDataReader.h"
 #include "datafiles/CarDataRewrite.h"
 #include "datafiles/RideDataReader.h"
 #include "datafiles/RideDataRewrite.h"
+#include "workflow/DataFileChecking.h"
 #include "workflow/ProjectState.h"
 #include "workflow/ReportShowing.h"
 
@@ -60,6 +62,35 @@ bool buildCarPair(ProjectState& state, Dialogs& dialogs) {
     return bool(runAsking(dialogs, languageOf(state.settings.UseEnglish), [&](const Answers& answers) {
         return buildCarPair(state.car, state.settings, state.ovlWriter, answers);
     }));
+}
+
+std::vector<DataFileFinding> showReadFindings(DataFileKind kind, const ProjectState& state,
+                                              const std::filesystem::path& file,
+                                              const std::filesystem::path& executableFolder, Dialogs& dialogs) {
+    std::vector<DataFileFinding> findings = checkReadDataFile(kind, state, executableFolder);
+    if (!findings.empty()) {
+        dialogs.showMessage(
+            findingsMessage(displayName(file.filename()), findings, languageOf(state.settings.UseEnglish)));
+    }
+    return findings;
+}
+
+bool goOnDespiteReadErrors(std::size_t errors, Language language, Dialogs& dialogs) {
+    if (errors == 0) return true;
+    const std::string question = errors == 1 ? message("readErrorGoOn", language)
+                                             : message("readErrorsGoOn", language, {std::to_string(errors)});
+    return dialogs.askYesNoDefaultNo(message("warningCaption", language), question);
+}
+
+InstallOutcome installBuiltPairOf(CtrKind kind, const ProjectState& state, Dialogs& dialogs) {
+    const bool car = kind == CtrKind::Car;
+    const std::filesystem::path& dataFileFolder = car ? state.car.CarFolder : state.ride.DataFileFolder;
+    const std::string& objectName = car ? state.car.CarObjectName : state.ride.RideObjectName;
+    const InstallSettings settings = installSettingsOf(state.settings);
+    return *runAsking(dialogs, settings.language, [&](const Answers& answers) {
+                return installBuiltPair(kind, settings, dataFileFolder / pathFromCp1252(objectName), objectName,
+                                        answers);
+            }).value;
 }
 
 }  // namespace zw

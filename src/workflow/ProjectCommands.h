@@ -2,7 +2,13 @@
 // The commands of the main window on its state record: each ties a reader, rewrite or builder of
 // the layers below to the state's settings, records and writer.
 
+#include <cstddef>
 #include <filesystem>
+#include <vector>
+
+#include "base/Messages.h"
+#include "datafiles/DataFileCheck.h"
+#include "install/InstallCommands.h"
 
 namespace zw {
 
@@ -32,5 +38,21 @@ bool rewriteCarFile(const ProjectState& state, Dialogs& dialogs);
 // The ride and car pairs from the state's records, settings, temporary folder and writer.
 bool buildRidePair(ProjectState& state, Dialogs& dialogs);
 bool buildCarPair(ProjectState& state, Dialogs& dialogs);
+
+// The commands below take the file they work on instead of asking for it, for the command line as
+// well as the main window.
+
+// The check after a read of `kind` from `file`: its findings, shown in one message when there are any.
+std::vector<DataFileFinding> showReadFindings(DataFileKind kind, const ProjectState& state,
+                                              const std::filesystem::path& file,
+                                              const std::filesystem::path& executableFolder, Dialogs& dialogs);
+
+// Asked before writing, building or installing from a data file whose read found `errors` errors
+// (none: not asked): whether to go on, No by default. True to go on.
+bool goOnDespiteReadErrors(std::size_t errors, Language language, Dialogs& dialogs);
+
+// Installs the pair built last from the data file of `kind` (Ride or Car) read last into the game
+// folder, asking before an installed one is replaced.
+InstallOutcome installBuiltPairOf(CtrKind kind, const ProjectState& state, Dialogs& dialogs);
 
 }  // namespace zw

@@ -116,6 +116,21 @@ TEST_F(RideCli, CheckListsTheFindingsAndStopsOnErrorsWhileReadStillSucceeds) {
     EXPECT_EQ(out.str(), "0 errors, 0 notes\n");
 }
 
+// A file whose read found errors is written, built or installed from only after the question whether
+// to go on, asked before the command's own.
+TEST_F(RideCli, ReadErrorsAskBeforeTheFileIsWrittenFrom) {
+    const std::string original = rideDataHeader() + kMistypedRide;
+    test::writeBytes(file, original);
+    EXPECT_EQ(run({"ride", "rewrite", file.string()}), ExitCode::Stopped);
+    EXPECT_EQ(readWholeFile(file), original);
+    const std::string question = message("readErrorsGoOn", Language::English, {"2"});
+    EXPECT_NE(err.str().find(question), std::string::npos) << err.str();
+    EXPECT_EQ(err.str().find("The file is written anew"), std::string::npos);
+
+    EXPECT_EQ(run({"--yes", "ride", "rewrite", file.string()}), ExitCode::Done);
+    EXPECT_NE(readWholeFile(file), original);
+}
+
 // Checking a file touches nothing of the game: no options, no greeting; the system's language without
 // options, else the options' language.
 TEST_F(RideCli, CheckAndInspectNeedNoConfirmedOptions) {

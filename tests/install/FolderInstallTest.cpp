@@ -3,6 +3,7 @@
 #include "base/Encoding.h"
 #include "install/InstallCommands.h"
 #include "support/GameFolderFixture.h"
+#include "support/InstallRuns.h"
 #include "support/ScriptedDialogs.h"
 
 namespace zw {
@@ -18,7 +19,7 @@ protected:
     test::ScriptedDialogs dialogs;
     InstallSettings settings{game.gamePath(), false, Language::German};
 
-    InstallOutcome install(const std::string& item) { return installCtrFolder(settings, dialogs, game.author(), item); }
+    InstallOutcome install(const std::string& item) { return test::installCtrFolder(settings, dialogs, game.author(), item); }
     std::string only731() { return message("731", settings.language); }
 };
 

@@ -12,6 +12,7 @@
 #include "support/FileFaultSweep.h"
 #include "support/GameFolderFixture.h"
 #include "support/HeldFile.h"
+#include "support/InstallRuns.h"
 
 namespace zw {
 namespace {
@@ -59,7 +60,7 @@ protected:
 
     std::function<bool()> uninstalling(CtrKind kind, const std::string& name) {
         return [this, kind, name] {
-            return uninstallObject(kind, Language::English, dialogs, gameFolderOf(kind, game.gamePath()), name) ==
+            return test::uninstallObject(kind, Language::English, dialogs, gameFolderOf(kind, game.gamePath()), name) ==
                    UninstallOutcome::Removed;
         };
     }
@@ -69,7 +70,7 @@ TEST_F(HeldFiles, InstallingOverARideCarOrTrackSetWaitsForTheGame) {
     game.makeRideFolder(game.author(), "CTR_Ride", "new ride");
     const fs::path ride = game.makeRideFolder(game.ridesFolder(), "CTR_Ride", "earlier ride");
     eachFileHeldInTurn(ride, [&] {
-        return installCtrFolder(settings, dialogs, game.author(), "CTR_Ride") == InstallOutcome::Installed;
+        return test::installCtrFolder(settings, dialogs, game.author(), "CTR_Ride") == InstallOutcome::Installed;
     });
     EXPECT_EQ(test::fileContent(ride / "CTR_Ride.common.ovl"), test::fileContent(game.author() / "CTR_Ride" / "CTR_Ride.common.ovl"));
 
@@ -77,7 +78,7 @@ TEST_F(HeldFiles, InstallingOverARideCarOrTrackSetWaitsForTheGame) {
     game.makeCarFolder(game.author(), "CTR_Car", "new car");
     const fs::path car = game.makeCarFolder(game.carsFolder(), "CTR_Car", "earlier car");
     eachFileHeldInTurn(car, [&] {
-        return installBuiltPair(CtrKind::Car, settings, dialogs, game.author() / "CTR_Car", "CTR_Car") ==
+        return test::installBuiltPair(CtrKind::Car, settings, dialogs, game.author() / "CTR_Car", "CTR_Car") ==
                InstallOutcome::Installed;
     });
     EXPECT_EQ(test::fileContent(car / "CTR_Car.common.ovl"), test::fileContent(game.author() / "CTR_Car" / "CTR_Car.common.ovl"));
@@ -86,7 +87,7 @@ TEST_F(HeldFiles, InstallingOverARideCarOrTrackSetWaitsForTheGame) {
     test::writeBytes(newSet / "Loop_data.unique.ovl", "new Loop");
     const fs::path set = game.makeTrackSetFolder(game.ridesFolder(), "TrackCTR_Set", {"Loop", "Drop"});
     eachFileHeldInTurn(set, [&] {
-        return installCtrFolder(settings, dialogs, game.author(), "TrackCTR_Set") == InstallOutcome::Installed;
+        return test::installCtrFolder(settings, dialogs, game.author(), "TrackCTR_Set") == InstallOutcome::Installed;
     });
     EXPECT_EQ(test::fileContent(set / "Loop_data.unique.ovl"), "new Loop");
 }

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "base/Encoding.h"
+#include "install/Uninstall.h"
+#include "support/FileFaultSweep.h"
 #include "support/GameFolderFixture.h"
+#include "support/InstallRuns.h"
 #include "support/ScriptedDialogs.h"
 
 namespace zw {
@@ -20,7 +23,7 @@ protected:
     fs::path built = game.makeRideFolder(game.author(), "CTR_Blitz", "new");
 
     InstallOutcome install(CtrKind kind = CtrKind::Ride) {
-        return installBuiltPair(kind, settings, dialogs, built, "CTR_Blitz");
+        return test::installBuiltPair(kind, settings, dialogs, built, "CTR_Blitz");
     }
     fs::path target() const { return gameFolderOf(CtrKind::Ride, settings.gamePath) / "CTR_Blitz"; }
     void installOldPair() {
@@ -126,6 +129,31 @@ TEST_F(BuiltPairInstall, AFailedCopyIsReportedAndLeavesTheOldPair) {
     fs::remove(target() / "CTR_Blitz.common.ovl");
     EXPECT_EQ(install(), InstallOutcome::CopyFailed);
     EXPECT_EQ(test::entryNames(target()), std::vector<std::string>{"CTR_Blitz.unique.ovl"});
+}
+
+// Each command asks before it makes, tidies or sets aside anything: stopped at its question (a No),
+// it has said nothing and the game folder is exactly as it was, even what an interrupted install left.
+TEST(AskingFirst, StoppedAtTheQuestionTheGameFolderIsUnchanged) {
+    test::GameFolderFixture game;
+    const InstallSettings settings{game.gamePath(), false, Language::English};
+    game.makeRideFolder(game.author(), "CTR_Ride", "new");
+    game.makeRideFolder(game.ridesFolder(), "CTR_Ride", "earlier");
+    game.makeTrackSetFolder(game.author(), "TrackCTR_Set", {"Loop"});
+    game.makeTrackSetFolder(game.ridesFolder(), "TrackCTR_Set", {"Loop"});
+    test::writeBytes(game.ridesFolder() / "TrackCTR_Set.zwtmp" / "Loop_data.common.ovl", "stale staging");
+    const test::FolderSnapshot before = test::snapshotOf(game.gamePath());
+
+    const Report reports[] = {
+        installCtrFolder(settings, game.author(), "CTR_Ride").report,
+        installCtrFolder(settings, game.author(), "TrackCTR_Set").report,
+        installBuiltPair(CtrKind::Ride, settings, game.author() / "CTR_Ride", "CTR_Ride").report,
+        uninstallObject(CtrKind::Track, game.ridesFolder(), "TrackCTR_Set", true).report,
+    };
+    for (const Report& report : reports) {
+        EXPECT_TRUE(report.question().has_value());
+        EXPECT_TRUE(report.messages().empty());
+    }
+    EXPECT_EQ(test::snapshotOf(game.gamePath()), before);
 }
 
 }  // namespace

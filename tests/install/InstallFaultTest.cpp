@@ -4,6 +4,7 @@
 #include "install/Uninstall.h"
 #include "support/FileFaultSweep.h"
 #include "support/GameFolderFixture.h"
+#include "support/InstallRuns.h"
 
 namespace zw {
 namespace {
@@ -21,7 +22,7 @@ protected:
     int sweepInstall(const std::string& item) {
         return test::runFaultSweep(
             {game.gamePath(), writes,
-             [&] { return installCtrFolder(settings, dialogs, game.author(), item) == InstallOutcome::Installed; }},
+             [&] { return test::installCtrFolder(settings, dialogs, game.author(), item) == InstallOutcome::Installed; }},
             dialogs);
     }
 };
@@ -44,7 +45,7 @@ TEST_F(InstallFaults, EveryFailingCopyLeavesTheGameFolderAsItWas) {
     EXPECT_GE(sweepInstall("TrackCTR_Fresh"), 8);
     EXPECT_GE(test::runFaultSweep({game.gamePath(), writes,
                                    [&] {
-                                       return installBuiltPair(CtrKind::Car, settings, dialogs, game.author() / "CTR_Car",
+                                       return test::installBuiltPair(CtrKind::Car, settings, dialogs, game.author() / "CTR_Car",
                                                                "CTR_Car") == InstallOutcome::Installed;
                                    }},
                                   dialogs),
@@ -60,7 +61,7 @@ TEST_F(InstallFaults, EveryFailingDeletionIsReportedAndTheNextUninstallFinishes)
         const CtrKind kind = object.first;
         const std::string name = object.second;
         const fs::path kindFolder = gameFolderOf(kind, game.gamePath());
-        const auto uninstall = [&] { return uninstallObject(kind, Language::German, dialogs, kindFolder, name); };
+        const auto uninstall = [&] { return test::uninstallObject(kind, Language::German, dialogs, kindFolder, name); };
         const int failures = test::runFaultSweep(
             {game.gamePath(),
              {FileOperation::Remove},
@@ -100,7 +101,7 @@ TEST_F(InstallFaults, AFileInUseAtAnyStepChangesNothing) {
     };
     for (const char* item : {"CTR_Ride", "CTR_Car", "TrackCTR_Set"}) {
         EXPECT_GE(inUse([&] {
-                      return installCtrFolder(settings, dialogs, game.author(), item) == InstallOutcome::Installed;
+                      return test::installCtrFolder(settings, dialogs, game.author(), item) == InstallOutcome::Installed;
                   }),
                   3)
             << item;
@@ -108,7 +109,7 @@ TEST_F(InstallFaults, AFileInUseAtAnyStepChangesNothing) {
     for (const auto& [kind, name] : {std::pair{CtrKind::Ride, "CTR_Ride"}, std::pair{CtrKind::Car, "CTR_Car"},
                                      std::pair{CtrKind::Track, "TrackCTR_Set"}}) {
         EXPECT_GE(inUse([&, kind = kind, name = name] {
-                      return uninstallObject(kind, Language::German, dialogs, gameFolderOf(kind, game.gamePath()),
+                      return test::uninstallObject(kind, Language::German, dialogs, gameFolderOf(kind, game.gamePath()),
                                              name) == UninstallOutcome::Removed;
                   }),
                   2)

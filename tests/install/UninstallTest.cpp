@@ -5,6 +5,7 @@
 #include "base/FileFaults.h"
 #include "base/FileInUse.h"
 #include "support/GameFolderFixture.h"
+#include "support/InstallRuns.h"
 #include "support/ScriptedDialogs.h"
 
 namespace zw {
@@ -19,7 +20,7 @@ protected:
     test::ScriptedDialogs dialogs;
 
     UninstallOutcome uninstall(CtrKind kind, const fs::path& name) {
-        return uninstallObject(kind, Language::German, dialogs, gameFolderOf(kind, game.gamePath()), name);
+        return test::uninstallObject(kind, Language::German, dialogs, gameFolderOf(kind, game.gamePath()), name);
     }
     const std::string k735 = "Fehler 735! Der Ordner kann nicht gelöscht werden, da er entweder CTR-fremde Dateien "
                              "beinhaltet oder gerade benutzt wird.";
