@@ -70,10 +70,14 @@ bool FolderStaging::earlierFolderExists() const {
     return existsAtAll(target_) ? isFolder(target_) : isFolder(former_);
 }
 
-void FolderStaging::tidyEarlierRun() {
-    if (!existsAtAll(target_) && isFolder(former_)) replaceFile(former_, target_);
+std::error_code FolderStaging::tidyEarlierRun() {
+    if (!existsAtAll(target_) && isFolder(former_)) {
+        // The earlier set is the only copy left: it stays set aside when it cannot be put back.
+        if (std::error_code error = replaceFile(former_, target_)) return error;
+    }
     removeFolderTree(staging_);
     removeFolderTree(former_);
+    return {};
 }
 
 std::error_code FolderStaging::begin() {

@@ -24,7 +24,8 @@ public:
 
     // Tidies what an earlier run stopped half-way left: an earlier folder still set aside while the
     // target is missing is put back, then a stale staging folder and a former folder are removed.
-    void tidyEarlierRun();
+    // An error, and nothing removed, when the earlier folder cannot be put back.
+    std::error_code tidyEarlierRun();
 
     // Makes the empty staging folder.
     std::error_code begin();

@@ -171,7 +171,7 @@ InstallOutcome installTrackSet(const InstallSettings& settings, const Answers& a
         !report.ask(overwriteQuestion(CtrKind::Track, target), answers)) {
         return InstallOutcome::Declined;
     }
-    staging.tidyEarlierRun();
+    if (const std::error_code ec = staging.tidyEarlierRun()) return folderFailed(ec);
     const bool replacing = fs::is_directory(fs::symlink_status(target, probe));
     if (const std::error_code ec = staging.begin()) return folderFailed(ec);
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "base/Encoding.h"
+#include "base/FileFaults.h"
 #include "install/InstallCommands.h"
 #include "support/GameFolderFixture.h"
 #include "support/InstallRuns.h"
@@ -181,6 +182,18 @@ TEST_F(FolderInstall, TheNextInstallOfASetClearsWhatAKilledRunLeft) {
     EXPECT_EQ(install("TrackCTR_Set"), InstallOutcome::CopyFailed);
     EXPECT_EQ(entryNames(game.ridesFolder()), std::vector<std::string>{"TrackCTR_Set"});
     EXPECT_EQ(entryNames(game.ridesFolder() / "TrackCTR_Set").size(), 4u);
+
+    // The earlier set cannot be put back: it stays set aside, and the install stops before it.
+    fs::rename(game.ridesFolder() / "TrackCTR_Set", game.ridesFolder() / "TrackCTR_Set.zwold");
+    dialogs.log.clear();
+    {
+        ScopedFileFault failing(FileOperation::Rename, 1);
+        EXPECT_EQ(install("TrackCTR_Set"), InstallOutcome::FolderNotCreated);
+        EXPECT_TRUE(failing.fired());
+    }
+    EXPECT_EQ(entryNames(game.ridesFolder()), std::vector<std::string>{"TrackCTR_Set.zwold"});
+    EXPECT_EQ(entryNames(game.ridesFolder() / "TrackCTR_Set.zwold").size(), 4u);
+    EXPECT_EQ(dialogs.messages().size(), 1u);
 }
 
 TEST_F(FolderInstall, AFailedFreshRideInstallTakesItsFolderAway) {
