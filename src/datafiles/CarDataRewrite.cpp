@@ -7,6 +7,7 @@
 #include "base/SafeFile.h"
 #include "base/Settings.h"
 #include "datafiles/CarDataHeader.h"
+#include "datafiles/DataFileWrite.h"
 #include "datafiles/DataFileKeys.h"
 #include "datafiles/Formatters.h"
 #include "datafiles/KeyFieldVisit.h"
@@ -41,16 +42,6 @@ std::string valueText(const DataFileKey& key, const CarData& car) {
     if (key.role) visitKeyField(key.field, car.role(*key.role), format);
     else visitKeyField(key.field, car, format);
     return text;
-}
-
-// The target as a Windows-1252 text for a message; its file name alone (made from the object name,
-// so always in that code page) when the folder holds characters the code page lacks.
-std::string shownPath(const std::filesystem::path& target) {
-    try {
-        return pathToCp1252(target);
-    } catch (const EncodingError&) {
-        return pathToCp1252(target.filename());
-    }
 }
 
 }  // namespace
@@ -90,20 +81,8 @@ std::filesystem::path carDataRewriteTarget(const CarData& car) {
 }
 
 Result<std::filesystem::path> rewriteCarDataFile(const CarData& car, const Settings& settings, const Answers& answers) {
-    Result<std::filesystem::path> written;
-    const std::filesystem::path target = carDataRewriteTarget(car);
-    std::error_code ignored;
-    if (std::filesystem::exists(target, ignored) && !settings.OverwriteWithoutPrompt &&
-        !written.report.ask({"warningCaption", "overwriteCarDataFile"}, answers))
-        return written;
-    const std::string text = carDataFileContent(car, settings.UseEnglish, settings.HiddenSettings);
-    // Written beside the target and renamed over it, so a failure leaves the old file as it was.
-    if (const std::error_code error = writeFileAtomically(target, text)) {
-        written.report.message("carDataFileNotWritten", {shownPath(target), error.message()});
-        return written;
-    }
-    written.value = target;
-    return written;
+    return writeDataFile(carDataRewriteTarget(car), carDataFileContent(car, settings.UseEnglish, settings.HiddenSettings),
+                         "overwriteCarDataFile", "carDataFileNotWritten", settings.OverwriteWithoutPrompt, answers);
 }
 
 }  // namespace zw

@@ -7,6 +7,7 @@
 #include "base/SafeFile.h"
 #include "base/Settings.h"
 #include "datafiles/DataFileKeys.h"
+#include "datafiles/DataFileWrite.h"
 #include "datafiles/Formatters.h"
 #include "datafiles/KeyFieldVisit.h"
 #include "datafiles/RideDataHeader.h"
@@ -89,25 +90,8 @@ std::filesystem::path rideDataRewriteTarget(const RideData& ride) {
 
 Result<std::filesystem::path> rewriteRideDataFile(const RideData& ride, const Settings& settings,
                                                   const Answers& answers) {
-    Result<std::filesystem::path> written;
-    const std::filesystem::path target = rideDataRewriteTarget(ride);
-    std::error_code ignored;
-    if (std::filesystem::exists(target, ignored) && !settings.OverwriteWithoutPrompt &&
-        !written.report.ask({"warningCaption", "overwriteRideDataFile"}, answers))
-        return written;
-    const std::string content = rideDataFileContent(ride, settings.UseEnglish, settings.AddOnsEnabled);
-    if (const std::error_code error = writeFileAtomically(target, content)) {
-        std::string shownName;
-        try {
-            shownName = pathToCp1252(target);
-        } catch (const EncodingError&) {
-            shownName = pathToCp1252(target.filename());
-        }
-        written.report.message("rideDataFileNotWritten", {shownName, error.message()});
-        return written;
-    }
-    written.value = target;
-    return written;
+    return writeDataFile(rideDataRewriteTarget(ride), rideDataFileContent(ride, settings.UseEnglish, settings.AddOnsEnabled),
+                         "overwriteRideDataFile", "rideDataFileNotWritten", settings.OverwriteWithoutPrompt, answers);
 }
 
 }  // namespace zw

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "base/Encoding.h"
+#include "base/FileFaults.h"
 #include "base/Settings.h"
 #include "datafiles/CarData.h"
 #include "datafiles/CarDataReader.h"
@@ -41,6 +43,28 @@ TEST(RewriteFaults, EveryFailingFileOperationKeepsTheOldFileAndIsReported) {
     EXPECT_EQ(test::runFaultSweep(
                   {folder.path(), kinds, [&] { return shown(rewriteCarDataFile(car, settings, Answers{})); }}, dialogs),
               4);
+}
+
+// A rewrite that fails names the whole target, also in a folder whose name the code page cannot hold.
+TEST(RewriteFaults, TheMessageNamesTheWholeTargetInAnyScript) {
+    test::TempFolder top;
+    const std::filesystem::path folder = top / std::filesystem::path(u8"Игры Łódź");
+    std::filesystem::create_directories(folder);
+    RideData ride;
+    ride.DataFileFolder = folder;
+    ride.RideObjectName = "CTR_Zipper";
+    CarData car;
+    car.CarFolder = folder;
+    car.CarObjectName = "CTR_Zipper";
+    // The path in the message (its first argument) when the rewrite's first file cannot be made.
+    const auto shownTarget = [](auto rewrite) {
+        ScopedFileFault failing(FileOperation::Create, 1);
+        return rewrite().report.messages().at(0).args.at(0).text;
+    };
+    EXPECT_EQ(shownTarget([&] { return rewriteRideDataFile(ride, Settings{}, Answers{}); }),
+              pathToUtf8(folder / "CTR_BahnDaten_Zipper.txt"));
+    EXPECT_EQ(shownTarget([&] { return rewriteCarDataFile(car, Settings{}, Answers{}); }),
+              pathToUtf8(folder / "CTR_WagenDaten_Zipper.txt"));
 }
 
 }  // namespace
