@@ -57,14 +57,15 @@ struct StructureLayout {
     // The offset of the one field named `name`; does not compile when no field or more than one
     // has that name.
     consteval uint32_t operator[](std::string_view name) const {
-        const StructureField* found = nullptr;
-        for (const StructureField& f : fields) {
-            if (f.name != name) continue;
-            if (found) throw "two fields have this name";
-            found = &f;
+        // An index, not a pointer: the sanitizers' checks of pointers are no constant expressions.
+        size_t found = N;
+        for (size_t i = 0; i < N; ++i) {
+            if (fields[i].name != name) continue;
+            if (found != N) throw "two fields have this name";
+            found = i;
         }
-        if (!found) throw "no field has this name";
-        return found->offset;
+        if (found == N) throw "no field has this name";
+        return fields[found].offset;
     }
 
     // Implicit, so that a decoder or a check takes any layout.
