@@ -11,6 +11,7 @@
 #include "datafiles/DataFileKeys.h"
 #include "datafiles/HeaderCheck.h"
 #include "datafiles/KeyFieldVisit.h"
+#include "datafiles/ReadTrace.h"
 
 namespace zw {
 namespace {
@@ -105,6 +106,7 @@ struct FoundValues {
 };
 
 FoundValues lookUp(CarKeyLookup& lookup, const DataFileKey& key) {
+    lookup.trace(key);
     FoundValues found;
     switch (scanKindOf(key.values)) {
         case ValueKind::Integer:
@@ -208,6 +210,10 @@ std::vector<std::string> CarFileLookup::texts(std::string_view key) {
 std::vector<std::string> CarFileLookup::textsWithSpaces(std::string_view key) {
     lookups_.collect(DataFileKind::Car, ValueKind::TextWithSpaces, key);
     return lookups_.results().FoundTexts;
+}
+
+void CarFileLookup::trace(const DataFileKey& key) {
+    if (ReadTrace* trace = lookups_.trace()) traceKey(*trace, lookups_.files(), DataFileKind::Car, key);
 }
 
 CarData readCarFields(CarKeyLookup& lookup, bool hiddenSettings, Report& report) {

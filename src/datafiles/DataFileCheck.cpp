@@ -7,12 +7,15 @@
 
 #include "base/Encoding.h"
 #include "datafiles/CarDataHeader.h"
+#include "datafiles/CarDataReader.h"
 #include "datafiles/CarDataRewrite.h"
 #include "datafiles/DataFileKeys.h"
 #include "datafiles/Formatters.h"
 #include "datafiles/NearestName.h"
 #include "datafiles/RideData.h"
+#include "datafiles/ReadTrace.h"
 #include "datafiles/RideDataHeader.h"
+#include "datafiles/RideDataReader.h"
 #include "datafiles/RideDataRewrite.h"
 
 namespace zw {
@@ -87,12 +90,26 @@ std::vector<std::string> ownCommentLines() {
     return own;
 }
 
-// A key line's values as the reader scans them for the name the line was matched by.
+// The reader's trace of the keys of `kind` in `files`: the reader's own pass over the keys, run
+// again with a trace (its messages are the reader's to show, not the check's).
+ReadTrace readTrace(DataFileKind kind, const LoadedDataFiles& files, bool hiddenSettings) {
+    ReadTrace trace;
+    LookupResults results;
+    Report report;
+    Lookups lookups(files, results, report, &trace);
+    if (kind == DataFileKind::Ride) {
+        (void)rideDataFromKeys(lookups, {});
+    } else {
+        CarFileLookup carLookup(lookups);
+        (void)readCarFields(carLookup, hiddenSettings, report);
+    }
+    return trace;
+}
+
+// A key line as the reader traced it, with what the check needs beside it.
 struct ScannedLine {
     const FileLine* line = nullptr;
-    size_t nameIndex = 0;
-    std::vector<LineValue> values;
-    LineScanEnd end = LineScanEnd::LineDone;
+    const TracedLine* traced = nullptr;
     bool wordIsName = false;  // the line's word is a known name (else the name is only its beginning)
     std::string raw;          // what follows the word, up to the line's end or comment
     bool fullyRead = true;    // every character after the word but separators belongs to a value
@@ -105,8 +122,8 @@ public:
           source_(kind == DataFileKind::Ride ? files.RideFileSource : files.CarFileSource),
           keys_(kind == DataFileKind::Ride ? rideKeys() : carKeys()),
           settings_(settings),
-          index_(files.Lines),
-          lines_(fileLines(c_, files.Lines)) {
+          lines_(fileLines(c_, files.Lines)),
+          trace_(readTrace(kind, files, settings.hiddenSettings)) {
         for (const auto& key : keys_) allNames_.insert(allNames_.end(), key.names.begin(), key.names.end());
     }
 
@@ -138,47 +155,21 @@ private:
     }
 
     // A line a lookup matched, with what its scan read and what the check needs beside it.
-    ScannedLine scanned(const FileLine& line, KeyLineMatch match, size_t nameIndex) const {
+    ScannedLine scanned(const TracedLine& traced) const {
+        const FileLine& line = lines_[traced.lineIndex];
         ScannedLine s;
         s.line = &line;
-        s.nameIndex = nameIndex;
+        s.traced = &traced;
         s.wordIsName = isKnownName(line.word);
-        s.values = std::move(match.values);
-        s.end = match.end;
         const size_t from = line.start + line.word.size();
         s.raw = trimmed(textOf(c_, from, line.contentEnd));
         for (size_t a = from; a < line.contentEnd; ++a) {
             if (isValueSeparator(charAt(c_, a))) continue;
-            const bool covered = std::any_of(s.values.begin(), s.values.end(),
+            const bool covered = std::any_of(traced.values.begin(), traced.values.end(),
                                              [a](const LineValue& v) { return a >= v.begin && a < v.end; });
             if (!covered) s.fullyRead = false;
         }
         return s;
-    }
-
-    // A value as the rewrite writes what the reader made of it.
-    std::string usedText(const DataFileKey& key, const LineValue& value) const {
-        switch (key.values) {
-            case KeyValues::Integer:
-            case KeyValues::IntegerList: return integerText(value.integer);
-            case KeyValues::Flag: return integerText(flagValue(value.integer));
-            case KeyValues::Decimal:
-            case KeyValues::Speed: return formatDecimal(value.decimal);
-            case KeyValues::Money:
-            case KeyValues::MoneyList: return formatMoney(toHundredths(value.decimal));
-            case KeyValues::SpeedUnit: return isKnownSpeedUnit(value.text) ? value.text : key.defaultText;
-            default: return value.text;
-        }
-    }
-    std::vector<std::string> usedTexts(const DataFileKey& key, const std::vector<LineValue>& values) const {
-        std::vector<std::string> out;
-        for (const auto& v : values) out.push_back(usedText(key, v));
-        return out;
-    }
-
-    std::string defaultText(const DataFileKey& key) const {
-        if (key.values == KeyValues::Speed) return formatDecimal(defaultDecimalOf(key, speedUnitFactor_));
-        return key.defaultText;
     }
 
     // Why a value was not read as written, as far as the written text tells.
@@ -192,7 +183,7 @@ private:
             return false;
         };
         const ValueKind kind = scanKindOf(key.values);
-        if (s.end == LineScanEnd::Hexadecimal) return say("checkHintHexadecimal");
+        if (s.traced->end == LineScanEnd::Hexadecimal) return say("checkHintHexadecimal");
         if (kind == ValueKind::Decimal && between(',')) return say("checkHintDecimalComma");
         if (kind == ValueKind::Integer && (between('.') || between(','))) return say("checkHintWholeNumbers");
         if (kind == ValueKind::Decimal) {
@@ -202,7 +193,7 @@ private:
                             [](char ch) { return isDigit(static_cast<unsigned char>(ch)); }))
                 return say("checkHintThreeDecimals");
         }
-        if (!takesAllValues(key.values) && s.values.size() > 1 && s.fullyRead) return say("checkHintOneValue");
+        if (!takesAllValues(key.values) && s.traced->values.size() > 1 && s.fullyRead) return say("checkHintOneValue");
         return {};
     }
 
@@ -213,42 +204,29 @@ private:
     }
 
     void checkKey(const DataFileKey& key, std::vector<bool>& read) {
-        // Every line that a lookup of one of the key's names matches, name by name as the reader looks.
+        // Every line that one of the key's names matches, and the name whose values the reader took.
+        const KeyTrace& traced = trace_.keys.at(&key);
         std::vector<ScannedLine> matched;
-        std::vector<size_t> valuesOfName(key.names.size(), 0);
-        for (size_t n = 0; n < key.names.size(); ++n) {
-            for (KeyLineMatch& match : matchKeyLines(c_, index_, key.names[n], scanKindOf(key.values))) {
-                const size_t i = match.lineIndex;
-                if (lines_[i].blank || lines_[i].comment) continue;
-                // A line that an earlier name matches ("TrackTyp" for "TrackType") is that name's.
-                if (std::any_of(matched.begin(), matched.end(), [&](const ScannedLine& s) { return s.line == &lines_[i]; }))
-                    continue;
-                read[i] = true;
-                valuesOfName[n] += match.values.size();
-                matched.push_back(scanned(lines_[i], std::move(match), n));
-            }
+        for (const TracedLine& line : traced.lines) {
+            read[line.lineIndex] = true;
+            matched.push_back(scanned(line));
         }
-        // The reader takes the values of the first name that gives any.
-        const std::optional<size_t> chosenName =
-            firstNameWithValues(key.names.size(), [&](size_t n) { return valuesOfName[n]; });
+        const std::optional<size_t> chosenName = traced.nameUsed;
         std::vector<const ScannedLine*> counted;
-        std::vector<LineValue> used;
+        std::vector<std::string> used;
         for (const auto& s : matched) {
-            if (chosenName && s.nameIndex == *chosenName && !s.values.empty()) {
+            if (chosenName && s.traced->nameIndex == *chosenName && !s.traced->values.empty()) {
                 counted.push_back(&s);
-                used.insert(used.end(), s.values.begin(), s.values.end());
+                used.insert(used.end(), s.traced->texts.begin(), s.traced->texts.end());
             }
         }
-        if (key.values == KeyValues::SpeedUnit) {
-            speedUnitFactor_ = speedUnitFactorOf(used.empty() ? std::string() : used.front().text);
-        }
-        usedByKey_[&key] = usedTexts(key, used);
+        usedByKey_[&key] = used;
         const bool all = takesAllValues(key.values);
 
         for (const auto& s : matched) {
             if (!s.wordIsName) {
-                const std::string values = joined(usedTexts(key, s.values));
-                error(s.line->number, say("checkKeyReadAs", {s.line->word, key.names[s.nameIndex], values}));
+                const std::string values = joined(s.traced->texts);
+                error(s.line->number, say("checkKeyReadAs", {s.line->word, key.names[s.traced->nameIndex], values}));
             }
         }
         if (key.use == KeyUse::Hidden && !settings_.hiddenSettings) {
@@ -263,7 +241,7 @@ private:
             if (!s.wordIsName) continue;  // reported with what it is read as
             if (used.empty()) {
                 // Nothing found anywhere: the default is used.
-                const std::string fallback = defaultText(key);
+                const std::string& fallback = traced.defaultText;
                 const bool emptyAllowed = s.raw.empty() && fallback.empty() && scanKindOf(key.values) != ValueKind::Integer &&
                                           scanKindOf(key.values) != ValueKind::Decimal;
                 if (emptyAllowed) continue;
@@ -275,9 +253,9 @@ private:
                 }
                 continue;
             }
-            if (!isCounted && !(all && chosenName && s.nameIndex == *chosenName)) {
+            if (!isCounted && !(all && chosenName && s.traced->nameIndex == *chosenName)) {
                 const uint32_t countingLine = counted.front()->line->number;
-                const bool same = !s.values.empty() && usedTexts(key, s.values) == usedTexts(key, counted.front()->values);
+                const bool same = !s.traced->values.empty() && s.traced->texts == counted.front()->traced->texts;
                 const std::string text = say("checkGivenAgain", {s.line->word, std::to_string(countingLine)});
                 same ? note(s.line->number, text) : error(s.line->number, text);
                 continue;
@@ -288,25 +266,25 @@ private:
                 checkSingleValue(key, s);
             } else {
                 // A later line of the same key: its values follow the first line's and are not used.
-                const bool same = usedTexts(key, s.values) == usedTexts(key, counted.front()->values);
+                const bool same = s.traced->texts == counted.front()->traced->texts;
                 const std::string text =
                     say("checkGivenAgain", {s.line->word, std::to_string(counted.front()->line->number)});
                 same ? note(s.line->number, text) : error(s.line->number, text);
             }
         }
         if (key.field == KeyField(&RideData::TrackSectionKosten)) checkCostCount(key, counted, used);
-        if (key.field == KeyField(&RideData::ZusatzTrackTyp)) checkAdditionalTrackTypes(key, counted);
+        if (key.field == KeyField(&RideData::ZusatzTrackTyp)) checkAdditionalTrackTypes(counted);
         if (key.list != KnownList::None && settings_.known) checkKnown(key, counted);
     }
 
     void checkSingleValue(const DataFileKey& key, const ScannedLine& s) {
-        const LineValue& first = s.values.front();
-        const std::string used = usedText(key, first);
+        const LineValue& first = s.traced->values.front();
+        const std::string& used = s.traced->texts.front();
         if (key.values == KeyValues::SpeedUnit) {
             if (!isKnownSpeedUnit(first.text)) readAs(key, s, used, say("checkHintSpeedUnit"));
             return;  // the canonical unit line names the unit twice ("SI [m/s]")
         }
-        if (!s.fullyRead || s.values.size() > 1 || s.end == LineScanEnd::Hexadecimal) {
+        if (!s.fullyRead || s.traced->values.size() > 1 || s.traced->end == LineScanEnd::Hexadecimal) {
             readAs(key, s, used);
         } else if (key.values == KeyValues::Flag && first.integer != 0 && first.integer != 1) {
             readAs(key, s, used, say("checkHintFlag"));
@@ -317,12 +295,12 @@ private:
 
     void checkListLine(const DataFileKey& key, const ScannedLine& s) {
         const bool truncated = key.values == KeyValues::MoneyList &&
-                               std::any_of(s.values.begin(), s.values.end(),
+                               std::any_of(s.traced->values.begin(), s.traced->values.end(),
                                            [](const LineValue& v) { return !wholeHundredths(v.decimal); });
-        if (!s.fullyRead || s.end == LineScanEnd::Hexadecimal) {
-            readAs(key, s, s.values.empty() ? std::string() : joined(usedTexts(key, s.values)));
+        if (!s.fullyRead || s.traced->end == LineScanEnd::Hexadecimal) {
+            readAs(key, s, joined(s.traced->texts));
         } else if (truncated) {
-            readAs(key, s, joined(usedTexts(key, s.values)), say("checkHintMoney"));
+            readAs(key, s, joined(s.traced->texts), say("checkHintMoney"));
         }
     }
 
@@ -335,7 +313,7 @@ private:
     const std::vector<std::string>& usedFor(const KeyField& field) { return usedByKey_[keyFilling(keys_, field)]; }
 
     void checkCostCount(const DataFileKey& costKey, const std::vector<const ScannedLine*>& counted,
-                        const std::vector<LineValue>& costs) {
+                        const std::vector<std::string>& costs) {
         const DataFileKey& sectionKey = *keyFilling(keys_, &RideData::TrackSectionName);
         const std::vector<std::string>& sectionNames = usedFor(sectionKey.field);
         const size_t sections = sectionNames.empty() ? defaultListOf(sectionKey).size() : sectionNames.size();
@@ -351,7 +329,7 @@ private:
         }
     }
 
-    void checkAdditionalTrackTypes(const DataFileKey& key, const std::vector<const ScannedLine*>& counted) {
+    void checkAdditionalTrackTypes(const std::vector<const ScannedLine*>& counted) {
         if (counted.empty()) return;
         const DataFileKey& trackTypeKey = *keyFilling(keys_, &RideData::TrackTyp);
         const auto& trackType = usedFor(trackTypeKey.field);
@@ -366,7 +344,7 @@ private:
         std::vector<std::string> beyondTen, ctrTypes;
         size_t index = 0;
         for (const auto* s : counted) {
-            for (const auto& value : usedTexts(key, s->values)) {
+            for (const auto& value : s->traced->texts) {
                 if (index++ >= kExtraTrackTypeLimit) beyondTen.push_back(value);
                 else if (isCtrTrackType(value)) ctrTypes.push_back(value);
             }
@@ -383,7 +361,7 @@ private:
                                                                                       : known.stations;
         const bool all = takesAllValues(key.values);
         for (const auto* s : counted) {
-            for (const auto& value : usedTexts(key, s->values)) {
+            for (const auto& value : s->traced->texts) {
                 const auto known = [&](const std::string& name) { return sameNameIgnoringCase(name, value); };
                 if (value.empty() || std::any_of(list.begin(), list.end(), known)) continue;
                 const auto suggestion = nearestName(value, list);
@@ -466,11 +444,10 @@ private:
     const DataFileSource& source_;
     const std::vector<DataFileKey>& keys_;
     const DataFileCheckSettings& settings_;
-    const LineIndex& index_;
     std::vector<FileLine> lines_;
+    ReadTrace trace_;
     std::vector<std::string> allNames_;
     std::vector<DataFileFinding> findings_;
-    double speedUnitFactor_ = 1.0;
     std::map<const DataFileKey*, std::vector<std::string>> usedByKey_;  // what the reader took for each key
 };
 

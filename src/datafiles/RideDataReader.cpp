@@ -7,6 +7,7 @@
 #include "datafiles/DataFileKeys.h"
 #include "datafiles/Formatters.h"
 #include "datafiles/KeyFieldVisit.h"
+#include "datafiles/ReadTrace.h"
 #include "datafiles/RideDataHeader.h"
 
 namespace zw {
@@ -50,14 +51,19 @@ public:
         return toHundredths(found_.FoundDecimals[0]);
     }
 
+    // Records the key's lookup when the read is traced.
+    void trace(const DataFileKey& key, double speedUnitFactor) {
+        if (ReadTrace* trace = lookups_.trace())
+            traceKey(*trace, lookups_.files(), DataFileKind::Ride, key, speedUnitFactor);
+    }
+
 private:
     Lookups& lookups_;
     const LookupResults& found_;
 };
 
-
-
 void readKey(KeyReader& keys, const DataFileKey& key, RideData& r) {
+    keys.trace(key, r.SpeedUnitFactor);
     if (key.values == KeyValues::SpeedUnit) {
         r.SpeedUnitFactor = speedUnitFactorOf(keys.text(key, ValueKind::Text));
         return;
