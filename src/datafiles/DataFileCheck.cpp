@@ -31,13 +31,6 @@ std::string textOf(const DataFileText& c, size_t begin, size_t end) {
     return out;
 }
 
-std::string trimmed(std::string text) {
-    while (!text.empty() && isBlank(static_cast<unsigned char>(text.back()))) text.pop_back();
-    size_t first = 0;
-    while (first < text.size() && isBlank(static_cast<unsigned char>(text[first]))) ++first;
-    return text.substr(first);
-}
-
 std::string joined(const std::vector<std::string>& parts) {
     std::string out;
     for (size_t i = 0; i < parts.size(); ++i) out += (i ? ", " : "") + parts[i];
@@ -108,11 +101,9 @@ ReadTrace readTrace(DataFileKind kind, const LoadedDataFiles& files, bool hidden
 
 // A key line as the reader traced it, with what the check needs beside it.
 struct ScannedLine {
-    const FileLine* line = nullptr;
     const TracedLine* traced = nullptr;
+    uint32_t number = 0;  // the file's line number
     bool wordIsName = false;  // the line's word is a known name (else the name is only its beginning)
-    std::string raw;          // what follows the word, up to the line's end or comment
-    bool fullyRead = true;    // every character after the word but separators belongs to a value
 };
 
 class Checker {
@@ -154,27 +145,14 @@ private:
         return std::find(allNames_.begin(), allNames_.end(), word) != allNames_.end();
     }
 
-    // A line a lookup matched, with what its scan read and what the check needs beside it.
+    // A line a lookup matched, as the reader traced it.
     ScannedLine scanned(const TracedLine& traced) const {
-        const FileLine& line = lines_[traced.lineIndex];
-        ScannedLine s;
-        s.line = &line;
-        s.traced = &traced;
-        s.wordIsName = isKnownName(line.word);
-        const size_t from = line.start + line.word.size();
-        s.raw = trimmed(textOf(c_, from, line.contentEnd));
-        for (size_t a = from; a < line.contentEnd; ++a) {
-            if (isValueSeparator(charAt(c_, a))) continue;
-            const bool covered = std::any_of(traced.values.begin(), traced.values.end(),
-                                             [a](const LineValue& v) { return a >= v.begin && a < v.end; });
-            if (!covered) s.fullyRead = false;
-        }
-        return s;
+        return {&traced, lines_[traced.lineIndex].number, isKnownName(traced.word)};
     }
 
     // Why a value was not read as written, as far as the written text tells.
     std::string hint(const DataFileKey& key, const ScannedLine& s) const {
-        const std::string& raw = s.raw;
+        const std::string& raw = s.traced->written;
         auto between = [&](char mark) {
             for (size_t i = 1; i + 1 < raw.size(); ++i)
                 if (raw[i] == mark && isDigit(static_cast<unsigned char>(raw[i - 1])) &&
@@ -193,13 +171,13 @@ private:
                             [](char ch) { return isDigit(static_cast<unsigned char>(ch)); }))
                 return say("checkHintThreeDecimals");
         }
-        if (!takesAllValues(key.values) && s.traced->values.size() > 1 && s.fullyRead) return say("checkHintOneValue");
+        if (!takesAllValues(key.values) && s.traced->values.size() > 1 && s.traced->everythingRead) return say("checkHintOneValue");
         return {};
     }
 
     void readAs(const DataFileKey& key, const ScannedLine& s, const std::string& used, const std::string& extra = {}) {
         std::string why = extra.empty() ? hint(key, s) : extra;
-        error(s.line->number, say("checkValueReadAs", {s.line->word, s.raw, used}) + why);
+        error(s.number, say("checkValueReadAs", {s.traced->word, s.traced->written, used}) + why);
         if (!key.settledByRule) findings_.back().usedValue = used;
     }
 
@@ -226,15 +204,15 @@ private:
         for (const auto& s : matched) {
             if (!s.wordIsName) {
                 const std::string values = joined(s.traced->texts);
-                error(s.line->number, say("checkKeyReadAs", {s.line->word, key.names[s.traced->nameIndex], values}));
+                error(s.number, say("checkKeyReadAs", {s.traced->word, key.names[s.traced->nameIndex], values}));
             }
         }
         if (key.use == KeyUse::Hidden && !settings_.hiddenSettings) {
-            if (!counted.empty()) error(counted.front()->line->number, say("checkHiddenKey", {counted.front()->line->word}));
+            if (!counted.empty()) error(counted.front()->number, say("checkHiddenKey", {counted.front()->traced->word}));
             return;
         }
         if (key.use == KeyUse::AddOn && !settings_.addOnsEnabled && !counted.empty())
-            note(counted.front()->line->number, say("checkAddOnKeyDropped", {counted.front()->line->word}));
+            note(counted.front()->number, say("checkAddOnKeyDropped", {counted.front()->traced->word}));
 
         for (const auto& s : matched) {
             const bool isCounted = std::find(counted.begin(), counted.end(), &s) != counted.end();
@@ -242,22 +220,22 @@ private:
             if (used.empty()) {
                 // Nothing found anywhere: the default is used.
                 const std::string& fallback = traced.defaultText;
-                const bool emptyAllowed = s.raw.empty() && fallback.empty() && scanKindOf(key.values) != ValueKind::Integer &&
+                const bool emptyAllowed = s.traced->written.empty() && fallback.empty() && scanKindOf(key.values) != ValueKind::Integer &&
                                           scanKindOf(key.values) != ValueKind::Decimal;
                 if (emptyAllowed) continue;
                 if (key.settledByRule) {
-                    error(s.line->number, say("checkNothingReadByRule", {s.line->word, s.raw}) + hint(key, s));
+                    error(s.number, say("checkNothingReadByRule", {s.traced->word, s.traced->written}) + hint(key, s));
                 } else {
-                    error(s.line->number, say("checkNothingRead", {s.line->word, s.raw, fallback}) + hint(key, s));
+                    error(s.number, say("checkNothingRead", {s.traced->word, s.traced->written, fallback}) + hint(key, s));
                     findings_.back().usedValue = fallback;
                 }
                 continue;
             }
             if (!isCounted && !(all && chosenName && s.traced->nameIndex == *chosenName)) {
-                const uint32_t countingLine = counted.front()->line->number;
+                const uint32_t countingLine = counted.front()->number;
                 const bool same = !s.traced->values.empty() && s.traced->texts == counted.front()->traced->texts;
-                const std::string text = say("checkGivenAgain", {s.line->word, std::to_string(countingLine)});
-                same ? note(s.line->number, text) : error(s.line->number, text);
+                const std::string text = say("checkGivenAgain", {s.traced->word, std::to_string(countingLine)});
+                same ? note(s.number, text) : error(s.number, text);
                 continue;
             }
             if (all) {
@@ -268,8 +246,8 @@ private:
                 // A later line of the same key: its values follow the first line's and are not used.
                 const bool same = s.traced->texts == counted.front()->traced->texts;
                 const std::string text =
-                    say("checkGivenAgain", {s.line->word, std::to_string(counted.front()->line->number)});
-                same ? note(s.line->number, text) : error(s.line->number, text);
+                    say("checkGivenAgain", {s.traced->word, std::to_string(counted.front()->number)});
+                same ? note(s.number, text) : error(s.number, text);
             }
         }
         if (key.field == KeyField(&RideData::TrackSectionKosten)) checkCostCount(key, counted, used);
@@ -284,7 +262,7 @@ private:
             if (!isKnownSpeedUnit(first.text)) readAs(key, s, used, say("checkHintSpeedUnit"));
             return;  // the canonical unit line names the unit twice ("SI [m/s]")
         }
-        if (!s.fullyRead || s.traced->values.size() > 1 || s.traced->end == LineScanEnd::Hexadecimal) {
+        if (!s.traced->everythingRead || s.traced->values.size() > 1 || s.traced->end == LineScanEnd::Hexadecimal) {
             readAs(key, s, used);
         } else if (key.values == KeyValues::Flag && first.integer != 0 && first.integer != 1) {
             readAs(key, s, used, say("checkHintFlag"));
@@ -297,7 +275,7 @@ private:
         const bool truncated = key.values == KeyValues::MoneyList &&
                                std::any_of(s.traced->values.begin(), s.traced->values.end(),
                                            [](const LineValue& v) { return !wholeHundredths(v.decimal); });
-        if (!s.fullyRead || s.traced->end == LineScanEnd::Hexadecimal) {
+        if (!s.traced->everythingRead || s.traced->end == LineScanEnd::Hexadecimal) {
             readAs(key, s, joined(s.traced->texts));
         } else if (truncated) {
             readAs(key, s, joined(s.traced->texts), say("checkHintMoney"));
@@ -318,8 +296,8 @@ private:
         const std::vector<std::string>& sectionNames = usedFor(sectionKey.field);
         const size_t sections = sectionNames.empty() ? defaultListOf(sectionKey).size() : sectionNames.size();
         if (counted.empty() || costs.size() == sections) return;
-        const uint32_t line = counted.front()->line->number;
-        const std::string word = counted.front()->line->word;
+        const uint32_t line = counted.front()->number;
+        const std::string word = counted.front()->traced->word;
         if (costs.size() > sections) {
             error(line, say("checkTooManyCosts", {word, std::to_string(costs.size()), std::to_string(sections),
                                                   std::to_string(costs.size() - sections)}));
@@ -334,8 +312,8 @@ private:
         const DataFileKey& trackTypeKey = *keyFilling(keys_, &RideData::TrackTyp);
         const auto& trackType = usedFor(trackTypeKey.field);
         const std::string type = trackType.empty() ? trackTypeKey.defaultText : trackType.front();
-        const uint32_t line = counted.front()->line->number;
-        const std::string word = counted.front()->line->word;
+        const uint32_t line = counted.front()->number;
+        const std::string word = counted.front()->traced->word;
         if (isCtrTrackType(type)) {
             error(line, say("checkNoAdditionalTrackTypes", {word, type}));
             return;
@@ -365,8 +343,8 @@ private:
                 const auto known = [&](const std::string& name) { return sameNameIgnoringCase(name, value); };
                 if (value.empty() || std::any_of(list.begin(), list.end(), known)) continue;
                 const auto suggestion = nearestName(value, list);
-                note(s->line->number, suggestion ? say("checkNotInCatalogueSuggest", {s->line->word, value, *suggestion})
-                                                 : say("checkNotInCatalogue", {s->line->word, value}));
+                note(s->number, suggestion ? say("checkNotInCatalogueSuggest", {s->traced->word, value, *suggestion})
+                                                 : say("checkNotInCatalogue", {s->traced->word, value}));
                 if (!all) break;
             }
             if (!all) break;

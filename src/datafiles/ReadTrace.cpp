@@ -6,6 +6,36 @@
 #include "datafiles/Formatters.h"
 
 namespace zw {
+namespace {
+
+std::string textOf(const DataFileText& c, size_t begin, size_t end) {
+    std::string out;
+    for (size_t a = begin; a < end && a < c.size(); ++a) out.push_back(static_cast<char>(charAt(c, a)));
+    return out;
+}
+
+std::string withoutOuterBlanks(std::string text) {
+    while (!text.empty() && isBlank(static_cast<unsigned char>(text.back()))) text.pop_back();
+    size_t first = 0;
+    while (first < text.size() && isBlank(static_cast<unsigned char>(text[first]))) ++first;
+    return text.substr(first);
+}
+
+// The line's first word, what follows it and whether the scan took all of that.
+void describeLine(const DataFileText& c, size_t lineStart, TracedLine& line) {
+    const size_t contentEnd = lineContentEnd(c, lineStart);
+    size_t wordEnd = lineStart;
+    while (wordEnd < contentEnd && !isValueSeparator(charAt(c, wordEnd))) ++wordEnd;
+    line.word = textOf(c, lineStart, wordEnd);
+    line.written = withoutOuterBlanks(textOf(c, wordEnd, contentEnd));
+    for (size_t a = wordEnd; a < contentEnd && line.everythingRead; ++a) {
+        if (isValueSeparator(charAt(c, a))) continue;
+        line.everythingRead = std::any_of(line.values.begin(), line.values.end(),
+                                          [a](const LineValue& v) { return a >= v.begin && a < v.end; });
+    }
+}
+
+}  // namespace
 
 std::string readValueText(const DataFileKey& key, const LineValue& value) {
     switch (key.values) {
@@ -44,8 +74,13 @@ void traceKey(ReadTrace& trace, const LoadedDataFiles& files, DataFileKind file,
             // A line that an earlier name matches ("TrackTyp" for "TrackType") is that name's.
             const auto same = [&](const TracedLine& t) { return t.lineIndex == match.lineIndex; };
             if (std::any_of(traced.lines.begin(), traced.lines.end(), same)) continue;
-            TracedLine line{match.lineIndex, n, std::move(match.values), {}, match.end};
+            TracedLine line;
+            line.lineIndex = match.lineIndex;
+            line.nameIndex = n;
+            line.values = std::move(match.values);
+            line.end = match.end;
             for (const LineValue& value : line.values) line.texts.push_back(readValueText(key, value));
+            describeLine(c, match.lineStart, line);
             traced.lines.push_back(std::move(line));
         }
         if (!traced.nameUsed && counted != 0) {

@@ -20,9 +20,12 @@ struct DataFileKey;
 struct TracedLine {
     size_t lineIndex = 0;             // in the line index
     size_t nameIndex = 0;             // the key's name that matched it (the first of its names that does)
+    std::string word;                 // the line's first word (up to a separator, the line end or "//")
+    std::string written;              // what follows the word up to the line end or "//", without outer blanks
     std::vector<LineValue> values;    // every value the line's scan gives
     std::vector<std::string> texts;   // each value as the reader takes it, as a rewrite writes it
     LineScanEnd end = LineScanEnd::LineDone;
+    bool everythingRead = true;       // every character after the word but separators belongs to a value
 };
 
 // Why the lookup of a key stopped before its last line.
