@@ -250,8 +250,8 @@ private:
                 same ? note(s.number, text) : error(s.number, text);
             }
         }
-        if (key.field == KeyField(&RideData::TrackSectionKosten)) checkCostCount(key, counted, used);
-        if (key.field == KeyField(&RideData::ZusatzTrackTyp)) checkAdditionalTrackTypes(counted);
+        if (key.field == KeyField(&RideData::TrackSectionKosten)) checkCostCount(key, traced, counted, used);
+        if (key.field == KeyField(&RideData::ZusatzTrackTyp)) checkAdditionalTrackTypes(traced, counted);
         if (key.list != KnownList::None && settings_.known) checkKnown(key, counted);
     }
 
@@ -290,45 +290,37 @@ private:
     // What the reader took for the ride key filling `field` (read before the key asking).
     const std::vector<std::string>& usedFor(const KeyField& field) { return usedByKey_[keyFilling(keys_, field)]; }
 
-    void checkCostCount(const DataFileKey& costKey, const std::vector<const ScannedLine*>& counted,
+    // One cost per track section: the reader says how many sections there are and which costs it left.
+    void checkCostCount(const DataFileKey& costKey, const KeyTrace& traced, const std::vector<const ScannedLine*>& counted,
                         const std::vector<std::string>& costs) {
-        const DataFileKey& sectionKey = *keyFilling(keys_, &RideData::TrackSectionName);
-        const std::vector<std::string>& sectionNames = usedFor(sectionKey.field);
-        const size_t sections = sectionNames.empty() ? defaultListOf(sectionKey).size() : sectionNames.size();
+        const size_t sections = traced.entriesWanted.value_or(costs.size());
         if (counted.empty() || costs.size() == sections) return;
         const uint32_t line = counted.front()->number;
         const std::string word = counted.front()->traced->word;
-        if (costs.size() > sections) {
+        if (!traced.beyondLimit.empty()) {
             error(line, say("checkTooManyCosts", {word, std::to_string(costs.size()), std::to_string(sections),
-                                                  std::to_string(costs.size() - sections)}));
-        } else {
+                                                  std::to_string(traced.beyondLimit.size())}));
+        } else if (costs.size() < sections) {
             note(line, say("checkTooFewCosts", {word, std::to_string(costs.size()), std::to_string(sections),
                                                 formatMoney(static_cast<int32_t>(costKey.number))}));
         }
     }
 
-    void checkAdditionalTrackTypes(const std::vector<const ScannedLine*>& counted) {
+    // The additional track types the reader did not keep.
+    void checkAdditionalTrackTypes(const KeyTrace& traced, const std::vector<const ScannedLine*>& counted) {
         if (counted.empty()) return;
-        const DataFileKey& trackTypeKey = *keyFilling(keys_, &RideData::TrackTyp);
-        const auto& trackType = usedFor(trackTypeKey.field);
-        const std::string type = trackType.empty() ? trackTypeKey.defaultText : trackType.front();
         const uint32_t line = counted.front()->number;
         const std::string word = counted.front()->traced->word;
-        if (isCtrTrackType(type)) {
+        if (traced.notUsed) {
+            const DataFileKey& trackTypeKey = *keyFilling(keys_, &RideData::TrackTyp);
+            const auto& trackType = usedFor(trackTypeKey.field);
+            const std::string type = trackType.empty() ? trackTypeKey.defaultText : trackType.front();
             error(line, say("checkNoAdditionalTrackTypes", {word, type}));
             return;
         }
-        // The reader keeps the first ten and drops the TrackCTR types among them.
-        std::vector<std::string> beyondTen, ctrTypes;
-        size_t index = 0;
-        for (const auto* s : counted) {
-            for (const auto& value : s->traced->texts) {
-                if (index++ >= kExtraTrackTypeLimit) beyondTen.push_back(value);
-                else if (isCtrTrackType(value)) ctrTypes.push_back(value);
-            }
-        }
-        if (!ctrTypes.empty()) error(line, say("checkCtrAdditionalTrackType", {word, joined(ctrTypes)}));
-        if (!beyondTen.empty()) error(line, say("checkAdditionalTrackTypesBeyondTen", {word, joined(beyondTen)}));
+        if (!traced.leftOut.empty()) error(line, say("checkCtrAdditionalTrackType", {word, joined(traced.leftOut)}));
+        if (!traced.beyondLimit.empty())
+            error(line, say("checkAdditionalTrackTypesBeyondTen", {word, joined(traced.beyondLimit)}));
     }
 
     void checkKnown(const DataFileKey& key, const std::vector<const ScannedLine*>& counted) {

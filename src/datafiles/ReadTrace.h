@@ -44,6 +44,12 @@ struct KeyTrace {
     std::string defaultText;         // the default as the reader takes it, as a rewrite writes it
     LookupCut cut = LookupCut::None;
     size_t cutLine = 0;  // the line index the cut came on
+
+    // What a rule of the reader did with the values taken (the ride's lists).
+    bool notUsed = false;                  // none of them is used (additional track types of a TrackCTR type)
+    std::optional<size_t> entriesWanted;   // a list of one value per entry of another list: how many it takes
+    std::vector<std::string> beyondLimit;  // taken but beyond the number the field keeps
+    std::vector<std::string> leftOut;      // within that number but not kept (TrackCTR types as additional ones)
 };
 
 // The keys of one read, by their entry in the key table.
