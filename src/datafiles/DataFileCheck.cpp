@@ -192,8 +192,12 @@ private:
         const std::optional<size_t> chosenName = traced.nameUsed;
         std::vector<const ScannedLine*> counted;
         std::vector<std::string> used;
+        // The reader takes nothing after a hexadecimal value that ended its lookup.
+        const auto afterCut = [&](const ScannedLine& s) {
+            return traced.cut == LookupCut::Hexadecimal && s.traced->lineIndex > traced.cutLine;
+        };
         for (const auto& s : matched) {
-            if (chosenName && s.traced->nameIndex == *chosenName && !s.traced->values.empty()) {
+            if (chosenName && s.traced->nameIndex == *chosenName && !s.traced->values.empty() && !afterCut(s)) {
                 counted.push_back(&s);
                 used.insert(used.end(), s.traced->texts.begin(), s.traced->texts.end());
             }
@@ -229,6 +233,11 @@ private:
                     error(s.number, say("checkNothingRead", {s.traced->word, s.traced->written, fallback}) + hint(key, s));
                     findings_.back().usedValue = fallback;
                 }
+                continue;
+            }
+            if (all && !isCounted && chosenName && s.traced->nameIndex == *chosenName && afterCut(s)) {
+                error(s.number, say("checkAfterHexadecimal", {s.traced->word, s.traced->written,
+                                                              std::to_string(lines_[traced.cutLine].number)}));
                 continue;
             }
             if (!isCounted && !(all && chosenName && s.traced->nameIndex == *chosenName)) {
