@@ -25,49 +25,10 @@ constexpr int32_t CR = 13, LF = 10;
 
 bool isDigit(int32_t c) { return c >= '0' && c <= '9'; }
 
-std::string textOf(const DataFileText& c, size_t begin, size_t end) {
-    std::string out;
-    for (size_t a = begin; a < end && a < c.size(); ++a) out.push_back(static_cast<char>(charAt(c, a)));
-    return out;
-}
-
 std::string joined(const std::vector<std::string>& parts) {
     std::string out;
     for (size_t i = 0; i < parts.size(); ++i) out += (i ? ", " : "") + parts[i];
     return out;
-}
-
-// One indexed line of the file.
-struct FileLine {
-    uint32_t number = 0;  // the file's line number
-    size_t start = 0;
-    size_t end = 0;         // the line break that ends it
-    size_t contentEnd = 0;  // the line break or the "//" of a comment
-    std::string word;       // the first word: up to a blank, tab, comma, line end or "//"
-    bool blank = false;
-    bool comment = false;  // nothing but a comment
-};
-
-std::vector<FileLine> fileLines(const DataFileText& c, const LineIndex& index) {
-    std::vector<FileLine> lines;
-    const size_t count = std::min<size_t>(index.LineCount, index.LineStart.size());
-    for (size_t i = 0; i < count; ++i) {
-        FileLine line;
-        line.number = static_cast<uint32_t>(i + 2);  // the first line is never indexed
-        line.start = static_cast<size_t>(index.LineStart[i]);
-        line.end = line.start;
-        while (charAt(c, line.end) != CR && charAt(c, line.end) != LF) ++line.end;
-        line.contentEnd = lineContentEnd(c, line.start);
-        size_t first = line.start;
-        while (isBlank(charAt(c, first))) ++first;
-        line.blank = first == line.end;
-        line.comment = !line.blank && first == line.contentEnd;
-        size_t wordEnd = line.start;
-        while (wordEnd < line.contentEnd && !isValueSeparator(charAt(c, wordEnd))) ++wordEnd;
-        line.word = textOf(c, line.start, wordEnd);
-        lines.push_back(std::move(line));
-    }
-    return lines;
 }
 
 // The comment lines that a rewrite writes itself: the header's and the dividing lines.
@@ -90,6 +51,7 @@ ReadTrace readTrace(DataFileKind kind, const LoadedDataFiles& files, bool hidden
     LookupResults results;
     Report report;
     Lookups lookups(files, results, report, &trace);
+    traceLines(trace, files, kind);
     if (kind == DataFileKind::Ride) {
         (void)rideDataFromKeys(lookups, {});
     } else {
@@ -113,8 +75,8 @@ public:
           source_(kind == DataFileKind::Ride ? files.RideFileSource : files.CarFileSource),
           keys_(kind == DataFileKind::Ride ? rideKeys() : carKeys()),
           settings_(settings),
-          lines_(fileLines(c_, files.Lines)),
-          trace_(readTrace(kind, files, settings.hiddenSettings)) {
+          trace_(readTrace(kind, files, settings.hiddenSettings)),
+          lines_(trace_.lines) {
         for (const auto& key : keys_) allNames_.insert(allNames_.end(), key.names.begin(), key.names.end());
     }
 
@@ -367,13 +329,8 @@ private:
         static const std::vector<std::string> own = ownCommentLines();
         std::vector<uint32_t> dropped;
         for (const auto& line : lines_) {
-            if (line.contentEnd == line.end) continue;
-            if (line.comment) {
-                size_t first = line.start;
-                while (isBlank(charAt(c_, first))) ++first;
-                const std::string text = textOf(c_, first, line.end);
-                if (std::find(own.begin(), own.end(), text) != own.end()) continue;
-            }
+            if (!line.hasComment) continue;
+            if (line.comment && std::find(own.begin(), own.end(), line.commentLine) != own.end()) continue;
             dropped.push_back(line.number);
         }
         if (dropped.empty()) return;
@@ -423,8 +380,8 @@ private:
     const DataFileSource& source_;
     const std::vector<DataFileKey>& keys_;
     const DataFileCheckSettings& settings_;
-    std::vector<FileLine> lines_;
     ReadTrace trace_;
+    const std::vector<FileLine>& lines_;
     std::vector<std::string> allNames_;
     std::vector<DataFileFinding> findings_;
     std::map<const DataFileKey*, std::vector<std::string>> usedByKey_;  // what the reader took for each key

@@ -21,11 +21,17 @@ std::string withoutOuterBlanks(std::string text) {
     return text.substr(first);
 }
 
+// Where the first word of the line at `lineStart` ends: at a separator, the line end or "//".
+size_t wordEndOf(const DataFileText& c, size_t lineStart, size_t contentEnd) {
+    size_t wordEnd = lineStart;
+    while (wordEnd < contentEnd && !isValueSeparator(charAt(c, wordEnd))) ++wordEnd;
+    return wordEnd;
+}
+
 // The line's first word, what follows it and whether the scan took all of that.
 void describeLine(const DataFileText& c, size_t lineStart, TracedLine& line) {
     const size_t contentEnd = lineContentEnd(c, lineStart);
-    size_t wordEnd = lineStart;
-    while (wordEnd < contentEnd && !isValueSeparator(charAt(c, wordEnd))) ++wordEnd;
+    const size_t wordEnd = wordEndOf(c, lineStart, contentEnd);
     line.word = textOf(c, lineStart, wordEnd);
     line.written = withoutOuterBlanks(textOf(c, wordEnd, contentEnd));
     for (size_t a = wordEnd; a < contentEnd && line.everythingRead; ++a) {
@@ -36,6 +42,29 @@ void describeLine(const DataFileText& c, size_t lineStart, TracedLine& line) {
 }
 
 }  // namespace
+
+void traceLines(ReadTrace& trace, const LoadedDataFiles& files, DataFileKind file) {
+    constexpr int32_t CR = 13, LF = 10;
+    const DataFileText& c = file == DataFileKind::Ride ? files.RideFileText : files.CarFileText;
+    const size_t count = std::min<size_t>(files.Lines.LineCount, files.Lines.LineStart.size());
+    trace.lines.clear();
+    for (size_t i = 0; i < count; ++i) {
+        FileLine line;
+        line.number = static_cast<uint32_t>(i + 2);
+        const size_t start = static_cast<size_t>(files.Lines.LineStart[i]);
+        size_t end = start;
+        while (charAt(c, end) != CR && charAt(c, end) != LF) ++end;
+        const size_t contentEnd = lineContentEnd(c, start);
+        size_t first = start;
+        while (isBlank(charAt(c, first))) ++first;
+        line.blank = first == end;
+        line.comment = !line.blank && first == contentEnd;
+        line.hasComment = contentEnd != end;
+        if (line.comment) line.commentLine = textOf(c, first, end);
+        line.word = textOf(c, start, wordEndOf(c, start, contentEnd));
+        trace.lines.push_back(std::move(line));
+    }
+}
 
 std::string readValueText(const DataFileKey& key, const LineValue& value) {
     switch (key.values) {

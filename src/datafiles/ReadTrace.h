@@ -5,6 +5,7 @@
 // asks for one); a read without a trace scans nothing more.
 
 #include <cstddef>
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -52,10 +53,25 @@ struct KeyTrace {
     std::vector<std::string> leftOut;      // within that number but not kept (TrackCTR types as additional ones)
 };
 
-// The keys of one read, by their entry in the key table.
+// An indexed line of the file, for what the reader never looks at: the lines no key name matches and
+// the comments.
+struct FileLine {
+    uint32_t number = 0;      // the file's line number, the first line (never indexed) being 1
+    std::string word;         // the first word: up to a blank, tab, comma, line end or "//"
+    bool blank = false;
+    bool comment = false;     // nothing but a comment
+    bool hasComment = false;  // a "//" ends what is read of it
+    std::string commentLine;  // a comment-only line without its leading blanks
+};
+
+// The keys of one read, by their entry in the key table, and the file's indexed lines.
 struct ReadTrace {
     std::map<const DataFileKey*, KeyTrace> keys;
+    std::vector<FileLine> lines;
 };
+
+// Records every indexed line of the text of `file` into `trace`.
+void traceLines(ReadTrace& trace, const LoadedDataFiles& files, DataFileKind file);
 
 // Records the lookup of `key` in the text of `file` into `trace`: its lines and values, the name the
 // lookups' alias precedence takes, and the default (a speed's in the file's speed unit).
