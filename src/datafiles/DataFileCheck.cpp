@@ -285,7 +285,7 @@ private:
         if (traced.notUsed) {
             const DataFileKey& trackTypeKey = *keyFilling(keys_, &RideData::TrackTyp);
             const auto& trackType = usedFor(trackTypeKey.field);
-            const std::string type = trackType.empty() ? trackTypeKey.defaultText : trackType.front();
+            const std::string type = trackType.empty() ? trace_.keys.at(&trackTypeKey).defaultText : trackType.front();
             error(line, say("checkNoAdditionalTrackTypes", {word, type}));
             return;
         }
