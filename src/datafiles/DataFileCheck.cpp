@@ -221,8 +221,16 @@ private:
                 same ? note(s.number, text) : error(s.number, text);
             }
         }
-        if (key.field == KeyField(&RideData::TrackSectionKosten)) checkCostCount(key, traced, counted, used);
-        if (key.field == KeyField(&RideData::ZusatzTrackTyp)) checkAdditionalTrackTypes(traced, counted);
+        if (key.field == KeyField(&RideData::TrackSectionKosten)) {
+            checkCostCount(key, traced, counted, used);
+        } else if (key.field == KeyField(&RideData::ZusatzTrackTyp)) {
+            checkAdditionalTrackTypes(traced, counted);
+        } else if (!traced.beyondLimit.empty() && !counted.empty()) {
+            // A list longer than the room for it: the reader kept the first ones.
+            error(counted.front()->number,
+                  say("checkValuesBeyondLimit", {counted.front()->traced->word, std::to_string(used.size()),
+                                                 std::to_string(used.size() - traced.beyondLimit.size())}));
+        }
         if (key.list != KnownList::None && settings_.known) checkKnown(key, counted);
     }
 

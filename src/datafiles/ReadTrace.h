@@ -46,7 +46,7 @@ struct KeyTrace {
     LookupCut cut = LookupCut::None;
     size_t cutLine = 0;  // the line index the cut came on
 
-    // What a rule of the reader did with the values taken (the ride's lists).
+    // What a rule of the reader did with the values taken (lists).
     bool notUsed = false;                  // none of them is used (additional track types of a TrackCTR type)
     std::optional<size_t> entriesWanted;   // a list of one value per entry of another list: how many it takes
     std::vector<std::string> beyondLimit;  // taken but beyond the number the field keeps

@@ -115,6 +115,11 @@ TEST_F(Check, CarFindingsFollowTheSameRules) {
           "hexadecimal value"}},
     };
     for (const Case& c : cases) EXPECT_EQ(lines(car(c.body)), c.findings) << c.body;
+
+    std::string positions;
+    for (int i = 0; i < 102; ++i) positions += " 1";
+    EXPECT_EQ(lines(car("FrontCar_PeepSitzposition\t" + positions + "\r\n")),
+              std::vector<std::string>{"line 7: FrontCar_PeepSitzposition gives 102 values; only the first 100 are used"});
 }
 
 TEST_F(Check, ListEntriesAreComparedWithTheGamesCatalogue) {
