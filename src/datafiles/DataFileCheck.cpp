@@ -12,8 +12,8 @@
 #include "datafiles/DataFileKeys.h"
 #include "datafiles/Formatters.h"
 #include "datafiles/NearestName.h"
-#include "datafiles/RideData.h"
 #include "datafiles/ReadTrace.h"
+#include "datafiles/RideData.h"
 #include "datafiles/RideDataHeader.h"
 #include "datafiles/RideDataReader.h"
 #include "datafiles/RideDataRewrite.h"
@@ -186,13 +186,15 @@ private:
             if (used.empty()) {
                 // Nothing found anywhere: the default is used.
                 const std::string& fallback = traced.defaultText;
-                const bool emptyAllowed = s.traced->written.empty() && fallback.empty() && scanKindOf(key.values) != ValueKind::Integer &&
+                const bool emptyAllowed = s.traced->written.empty() && fallback.empty() &&
+                                          scanKindOf(key.values) != ValueKind::Integer &&
                                           scanKindOf(key.values) != ValueKind::Decimal;
                 if (emptyAllowed) continue;
                 if (key.settledByRule) {
                     error(s.number, say("checkNothingReadByRule", {s.traced->word, s.traced->written}) + hint(key, s));
                 } else {
-                    error(s.number, say("checkNothingRead", {s.traced->word, s.traced->written, fallback}) + hint(key, s));
+                    error(s.number,
+                          say("checkNothingRead", {s.traced->word, s.traced->written, fallback}) + hint(key, s));
                     findings_.back().usedValue = fallback;
                 }
                 continue;
