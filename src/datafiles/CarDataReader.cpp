@@ -11,6 +11,7 @@
 #include "datafiles/DataFileKeys.h"
 #include "datafiles/HeaderCheck.h"
 #include "datafiles/KeyFieldVisit.h"
+#include "datafiles/ReadTrace.h"
 
 namespace zw {
 namespace {
@@ -149,11 +150,14 @@ std::int32_t integerOf(const DataFileKey& key, const FoundValues& found) {
     return value;
 }
 
-void readTrainKey(const DataFileKey& key, FoundValues found, bool used, CarData& car) {
+void readTrainKey(const DataFileKey& key, FoundValues found, bool used, KeyTrace* traced, CarData& car) {
     visitKeyField(key.field, car, overloaded{
         [&](std::vector<std::string>& texts) {
             if (!used) return;
-            if (found.texts.size() > kMaxIncludePaths) found.texts.resize(kMaxIncludePaths);
+            if (found.texts.size() > kMaxIncludePaths) {
+                if (traced) traced->beyondLimit.assign(found.texts.begin() + kMaxIncludePaths, found.texts.end());
+                found.texts.resize(kMaxIncludePaths);
+            }
             texts = std::move(found.texts);
         },
         [&](std::string& text) { text = firstOr(found.texts, key.defaultText); },
@@ -162,8 +166,8 @@ void readTrainKey(const DataFileKey& key, FoundValues found, bool used, CarData&
     });
 }
 
-void readRoleKey(const DataFileKey& key, FoundValues found, bool used, Report& report, RoleFound& settled,
-                 CarRoleData& data) {
+void readRoleKey(const DataFileKey& key, FoundValues found, bool used, KeyTrace* traced, Report& report,
+                 RoleFound& settled, CarRoleData& data) {
     visitKeyField(key.field, data, overloaded{
         [&](std::string& text) {
             if (auto* target = settledTexts(settled, data, text)) *target = std::move(found.texts);
@@ -182,6 +186,9 @@ void readRoleKey(const DataFileKey& key, FoundValues found, bool used, Report& r
             // The car structure has room for this many; say so rather than drop the rest unseen.
             report.message("peepSeatingPositionsCut", {carRoleName(*key.role), std::to_string(positions.size()),
                                                        std::to_string(kMaxPeepSeatingPositions)});
+            if (traced)
+                for (size_t i = kMaxPeepSeatingPositions; i < positions.size(); ++i)
+                    traced->beyondLimit.push_back(std::to_string(positions[i]));
             positions.resize(kMaxPeepSeatingPositions);
         }
         },
@@ -210,6 +217,13 @@ std::vector<std::string> CarFileLookup::textsWithSpaces(std::string_view key) {
     return lookups_.results().FoundTexts;
 }
 
+KeyTrace* CarFileLookup::trace(const DataFileKey& key) {
+    ReadTrace* trace = lookups_.trace();
+    if (!trace) return nullptr;
+    traceKey(*trace, lookups_.files(), DataFileKind::Car, key);
+    return &trace->keys[&key];
+}
+
 CarData readCarFields(CarKeyLookup& lookup, bool hiddenSettings, Report& report) {
     CarData car;
     std::array<RoleFound, kCarRoleCount> settled;
@@ -217,9 +231,11 @@ CarData readCarFields(CarKeyLookup& lookup, bool hiddenSettings, Report& report)
         const bool used = key.use != KeyUse::Hidden || hiddenSettings;
         if (key.role) {
             const auto index = static_cast<std::size_t>(*key.role) - 1;
-            readRoleKey(key, lookUp(lookup, key), used, report, settled[index], car.role(*key.role));
+            KeyTrace* traced = lookup.trace(key);
+            readRoleKey(key, lookUp(lookup, key), used, traced, report, settled[index], car.role(*key.role));
         } else {
-            readTrainKey(key, lookUp(lookup, key), used, car);
+            KeyTrace* traced = lookup.trace(key);
+            readTrainKey(key, lookUp(lookup, key), used, traced, car);
         }
     }
     for (CarRole role : kCarRoles)

@@ -16,6 +16,8 @@
 namespace zw {
 
 struct Settings;
+struct DataFileKey;
+struct KeyTrace;
 
 // The open dialog's filter for car data files.
 inline constexpr const char* kCarDataFileFilter = "CTR_WagenDaten_*.txt|CTR_WagenDaten_*.txt";
@@ -39,6 +41,8 @@ public:
     virtual std::vector<double> decimals(std::string_view key) = 0;
     virtual std::vector<std::string> texts(std::string_view key) = 0;
     virtual std::vector<std::string> textsWithSpaces(std::string_view key) = 0;
+    // Records the lookup of `key` when the read is traced: the key's trace, null when it is not.
+    virtual KeyTrace* trace(const DataFileKey&) { return nullptr; }
 };
 
 // The car lookups of the loaded car text, handing back the result areas of `lookups`.
@@ -49,6 +53,7 @@ public:
     std::vector<double> decimals(std::string_view key) override;
     std::vector<std::string> texts(std::string_view key) override;
     std::vector<std::string> textsWithSpaces(std::string_view key) override;
+    KeyTrace* trace(const DataFileKey& key) override;
 
 private:
     Lookups& lookups_;

@@ -7,12 +7,15 @@
 
 #include "base/Encoding.h"
 #include "datafiles/CarDataHeader.h"
+#include "datafiles/CarDataReader.h"
 #include "datafiles/CarDataRewrite.h"
 #include "datafiles/DataFileKeys.h"
 #include "datafiles/Formatters.h"
 #include "datafiles/NearestName.h"
+#include "datafiles/ReadTrace.h"
 #include "datafiles/RideData.h"
 #include "datafiles/RideDataHeader.h"
+#include "datafiles/RideDataReader.h"
 #include "datafiles/RideDataRewrite.h"
 
 namespace zw {
@@ -22,56 +25,10 @@ constexpr int32_t CR = 13, LF = 10;
 
 bool isDigit(int32_t c) { return c >= '0' && c <= '9'; }
 
-std::string textOf(const DataFileText& c, size_t begin, size_t end) {
-    std::string out;
-    for (size_t a = begin; a < end && a < c.size(); ++a) out.push_back(static_cast<char>(charAt(c, a)));
-    return out;
-}
-
-std::string trimmed(std::string text) {
-    while (!text.empty() && isBlank(static_cast<unsigned char>(text.back()))) text.pop_back();
-    size_t first = 0;
-    while (first < text.size() && isBlank(static_cast<unsigned char>(text[first]))) ++first;
-    return text.substr(first);
-}
-
 std::string joined(const std::vector<std::string>& parts) {
     std::string out;
     for (size_t i = 0; i < parts.size(); ++i) out += (i ? ", " : "") + parts[i];
     return out;
-}
-
-// One indexed line of the file.
-struct FileLine {
-    uint32_t number = 0;  // the file's line number
-    size_t start = 0;
-    size_t end = 0;         // the line break that ends it
-    size_t contentEnd = 0;  // the line break or the "//" of a comment
-    std::string word;       // the first word: up to a blank, tab, comma, line end or "//"
-    bool blank = false;
-    bool comment = false;  // nothing but a comment
-};
-
-std::vector<FileLine> fileLines(const DataFileText& c, const LineIndex& index) {
-    std::vector<FileLine> lines;
-    const size_t count = std::min<size_t>(index.LineCount, index.LineStart.size());
-    for (size_t i = 0; i < count; ++i) {
-        FileLine line;
-        line.number = static_cast<uint32_t>(i + 2);  // the first line is never indexed
-        line.start = static_cast<size_t>(index.LineStart[i]);
-        line.end = line.start;
-        while (charAt(c, line.end) != CR && charAt(c, line.end) != LF) ++line.end;
-        line.contentEnd = lineContentEnd(c, line.start);
-        size_t first = line.start;
-        while (isBlank(charAt(c, first))) ++first;
-        line.blank = first == line.end;
-        line.comment = !line.blank && first == line.contentEnd;
-        size_t wordEnd = line.start;
-        while (wordEnd < line.contentEnd && !isValueSeparator(charAt(c, wordEnd))) ++wordEnd;
-        line.word = textOf(c, line.start, wordEnd);
-        lines.push_back(std::move(line));
-    }
-    return lines;
 }
 
 // The comment lines that a rewrite writes itself: the header's and the dividing lines.
@@ -87,15 +44,28 @@ std::vector<std::string> ownCommentLines() {
     return own;
 }
 
-// A key line's values as the reader scans them for the name the line was matched by.
+// The reader's trace of the keys of `kind` in `files`: the reader's own pass over the keys, run
+// again with a trace (its messages are the reader's to show, not the check's).
+ReadTrace readTrace(DataFileKind kind, const LoadedDataFiles& files, bool hiddenSettings) {
+    ReadTrace trace;
+    LookupResults results;
+    Report report;
+    Lookups lookups(files, results, report, &trace);
+    traceLines(trace, files, kind);
+    if (kind == DataFileKind::Ride) {
+        (void)rideDataFromKeys(lookups, {});
+    } else {
+        CarFileLookup carLookup(lookups);
+        (void)readCarFields(carLookup, hiddenSettings, report);
+    }
+    return trace;
+}
+
+// A key line as the reader traced it, with what the check needs beside it.
 struct ScannedLine {
-    const FileLine* line = nullptr;
-    size_t nameIndex = 0;
-    std::vector<LineValue> values;
-    LineScanEnd end = LineScanEnd::LineDone;
+    const TracedLine* traced = nullptr;
+    uint32_t number = 0;  // the file's line number
     bool wordIsName = false;  // the line's word is a known name (else the name is only its beginning)
-    std::string raw;          // what follows the word, up to the line's end or comment
-    bool fullyRead = true;    // every character after the word but separators belongs to a value
 };
 
 class Checker {
@@ -105,8 +75,8 @@ public:
           source_(kind == DataFileKind::Ride ? files.RideFileSource : files.CarFileSource),
           keys_(kind == DataFileKind::Ride ? rideKeys() : carKeys()),
           settings_(settings),
-          index_(files.Lines),
-          lines_(fileLines(c_, files.Lines)) {
+          trace_(readTrace(kind, files, settings.hiddenSettings)),
+          lines_(trace_.lines) {
         for (const auto& key : keys_) allNames_.insert(allNames_.end(), key.names.begin(), key.names.end());
     }
 
@@ -137,53 +107,14 @@ private:
         return std::find(allNames_.begin(), allNames_.end(), word) != allNames_.end();
     }
 
-    // A line a lookup matched, with what its scan read and what the check needs beside it.
-    ScannedLine scanned(const FileLine& line, KeyLineMatch match, size_t nameIndex) const {
-        ScannedLine s;
-        s.line = &line;
-        s.nameIndex = nameIndex;
-        s.wordIsName = isKnownName(line.word);
-        s.values = std::move(match.values);
-        s.end = match.end;
-        const size_t from = line.start + line.word.size();
-        s.raw = trimmed(textOf(c_, from, line.contentEnd));
-        for (size_t a = from; a < line.contentEnd; ++a) {
-            if (isValueSeparator(charAt(c_, a))) continue;
-            const bool covered = std::any_of(s.values.begin(), s.values.end(),
-                                             [a](const LineValue& v) { return a >= v.begin && a < v.end; });
-            if (!covered) s.fullyRead = false;
-        }
-        return s;
-    }
-
-    // A value as the rewrite writes what the reader made of it.
-    std::string usedText(const DataFileKey& key, const LineValue& value) const {
-        switch (key.values) {
-            case KeyValues::Integer:
-            case KeyValues::IntegerList: return integerText(value.integer);
-            case KeyValues::Flag: return integerText(flagValue(value.integer));
-            case KeyValues::Decimal:
-            case KeyValues::Speed: return formatDecimal(value.decimal);
-            case KeyValues::Money:
-            case KeyValues::MoneyList: return formatMoney(toHundredths(value.decimal));
-            case KeyValues::SpeedUnit: return isKnownSpeedUnit(value.text) ? value.text : key.defaultText;
-            default: return value.text;
-        }
-    }
-    std::vector<std::string> usedTexts(const DataFileKey& key, const std::vector<LineValue>& values) const {
-        std::vector<std::string> out;
-        for (const auto& v : values) out.push_back(usedText(key, v));
-        return out;
-    }
-
-    std::string defaultText(const DataFileKey& key) const {
-        if (key.values == KeyValues::Speed) return formatDecimal(defaultDecimalOf(key, speedUnitFactor_));
-        return key.defaultText;
+    // A line a lookup matched, as the reader traced it.
+    ScannedLine scanned(const TracedLine& traced) const {
+        return {&traced, lines_[traced.lineIndex].number, isKnownName(traced.word)};
     }
 
     // Why a value was not read as written, as far as the written text tells.
     std::string hint(const DataFileKey& key, const ScannedLine& s) const {
-        const std::string& raw = s.raw;
+        const std::string& raw = s.traced->written;
         auto between = [&](char mark) {
             for (size_t i = 1; i + 1 < raw.size(); ++i)
                 if (raw[i] == mark && isDigit(static_cast<unsigned char>(raw[i - 1])) &&
@@ -192,7 +123,7 @@ private:
             return false;
         };
         const ValueKind kind = scanKindOf(key.values);
-        if (s.end == LineScanEnd::Hexadecimal) return say("checkHintHexadecimal");
+        if (s.traced->end == LineScanEnd::Hexadecimal) return say("checkHintHexadecimal");
         if (kind == ValueKind::Decimal && between(',')) return say("checkHintDecimalComma");
         if (kind == ValueKind::Integer && (between('.') || between(','))) return say("checkHintWholeNumbers");
         if (kind == ValueKind::Decimal) {
@@ -202,84 +133,82 @@ private:
                             [](char ch) { return isDigit(static_cast<unsigned char>(ch)); }))
                 return say("checkHintThreeDecimals");
         }
-        if (!takesAllValues(key.values) && s.values.size() > 1 && s.fullyRead) return say("checkHintOneValue");
+        if (!takesAllValues(key.values) && s.traced->values.size() > 1 && s.traced->everythingRead) return say("checkHintOneValue");
         return {};
     }
 
     void readAs(const DataFileKey& key, const ScannedLine& s, const std::string& used, const std::string& extra = {}) {
         std::string why = extra.empty() ? hint(key, s) : extra;
-        error(s.line->number, say("checkValueReadAs", {s.line->word, s.raw, used}) + why);
+        error(s.number, say("checkValueReadAs", {s.traced->word, s.traced->written, used}) + why);
         if (!key.settledByRule) findings_.back().usedValue = used;
     }
 
     void checkKey(const DataFileKey& key, std::vector<bool>& read) {
-        // Every line that a lookup of one of the key's names matches, name by name as the reader looks.
+        // Every line that one of the key's names matches, and the name whose values the reader took.
+        const KeyTrace& traced = trace_.keys.at(&key);
         std::vector<ScannedLine> matched;
-        std::vector<size_t> valuesOfName(key.names.size(), 0);
-        for (size_t n = 0; n < key.names.size(); ++n) {
-            for (KeyLineMatch& match : matchKeyLines(c_, index_, key.names[n], scanKindOf(key.values))) {
-                const size_t i = match.lineIndex;
-                if (lines_[i].blank || lines_[i].comment) continue;
-                // A line that an earlier name matches ("TrackTyp" for "TrackType") is that name's.
-                if (std::any_of(matched.begin(), matched.end(), [&](const ScannedLine& s) { return s.line == &lines_[i]; }))
-                    continue;
-                read[i] = true;
-                valuesOfName[n] += match.values.size();
-                matched.push_back(scanned(lines_[i], std::move(match), n));
-            }
+        for (const TracedLine& line : traced.lines) {
+            read[line.lineIndex] = true;
+            matched.push_back(scanned(line));
         }
-        // The reader takes the values of the first name that gives any.
-        const std::optional<size_t> chosenName =
-            firstNameWithValues(key.names.size(), [&](size_t n) { return valuesOfName[n]; });
+        const std::optional<size_t> chosenName = traced.nameUsed;
         std::vector<const ScannedLine*> counted;
-        std::vector<LineValue> used;
+        std::vector<std::string> used;
+        // The reader takes nothing after a hexadecimal value that ended its lookup.
+        const auto afterCut = [&](const ScannedLine& s) {
+            return traced.cut == LookupCut::Hexadecimal && s.traced->lineIndex > traced.cutLine;
+        };
         for (const auto& s : matched) {
-            if (chosenName && s.nameIndex == *chosenName && !s.values.empty()) {
+            if (chosenName && s.traced->nameIndex == *chosenName && !s.traced->values.empty() && !afterCut(s)) {
                 counted.push_back(&s);
-                used.insert(used.end(), s.values.begin(), s.values.end());
+                used.insert(used.end(), s.traced->texts.begin(), s.traced->texts.end());
             }
         }
-        if (key.values == KeyValues::SpeedUnit) {
-            speedUnitFactor_ = speedUnitFactorOf(used.empty() ? std::string() : used.front().text);
-        }
-        usedByKey_[&key] = usedTexts(key, used);
+        usedByKey_[&key] = used;
         const bool all = takesAllValues(key.values);
 
         for (const auto& s : matched) {
             if (!s.wordIsName) {
-                const std::string values = joined(usedTexts(key, s.values));
-                error(s.line->number, say("checkKeyReadAs", {s.line->word, key.names[s.nameIndex], values}));
+                const std::string values = joined(s.traced->texts);
+                error(s.number, say("checkKeyReadAs", {s.traced->word, key.names[s.traced->nameIndex], values}));
             }
         }
         if (key.use == KeyUse::Hidden && !settings_.hiddenSettings) {
-            if (!counted.empty()) error(counted.front()->line->number, say("checkHiddenKey", {counted.front()->line->word}));
+            if (!counted.empty()) error(counted.front()->number, say("checkHiddenKey", {counted.front()->traced->word}));
             return;
         }
         if (key.use == KeyUse::AddOn && !settings_.addOnsEnabled && !counted.empty())
-            note(counted.front()->line->number, say("checkAddOnKeyDropped", {counted.front()->line->word}));
+            note(counted.front()->number, say("checkAddOnKeyDropped", {counted.front()->traced->word}));
 
         for (const auto& s : matched) {
             const bool isCounted = std::find(counted.begin(), counted.end(), &s) != counted.end();
             if (!s.wordIsName) continue;  // reported with what it is read as
             if (used.empty()) {
                 // Nothing found anywhere: the default is used.
-                const std::string fallback = defaultText(key);
-                const bool emptyAllowed = s.raw.empty() && fallback.empty() && scanKindOf(key.values) != ValueKind::Integer &&
+                const std::string& fallback = traced.defaultText;
+                const bool emptyAllowed = s.traced->written.empty() && fallback.empty() &&
+                                          scanKindOf(key.values) != ValueKind::Integer &&
                                           scanKindOf(key.values) != ValueKind::Decimal;
                 if (emptyAllowed) continue;
                 if (key.settledByRule) {
-                    error(s.line->number, say("checkNothingReadByRule", {s.line->word, s.raw}) + hint(key, s));
+                    error(s.number, say("checkNothingReadByRule", {s.traced->word, s.traced->written}) + hint(key, s));
                 } else {
-                    error(s.line->number, say("checkNothingRead", {s.line->word, s.raw, fallback}) + hint(key, s));
+                    error(s.number,
+                          say("checkNothingRead", {s.traced->word, s.traced->written, fallback}) + hint(key, s));
                     findings_.back().usedValue = fallback;
                 }
                 continue;
             }
-            if (!isCounted && !(all && chosenName && s.nameIndex == *chosenName)) {
-                const uint32_t countingLine = counted.front()->line->number;
-                const bool same = !s.values.empty() && usedTexts(key, s.values) == usedTexts(key, counted.front()->values);
-                const std::string text = say("checkGivenAgain", {s.line->word, std::to_string(countingLine)});
-                same ? note(s.line->number, text) : error(s.line->number, text);
+            if (all && !isCounted && chosenName && s.traced->nameIndex == *chosenName && afterCut(s)) {
+                error(s.number, say("checkAfterHexadecimal", {s.traced->word, s.traced->written,
+                                                              std::to_string(lines_[traced.cutLine].number)}));
+                continue;
+            }
+            if (!isCounted && !(all && chosenName && s.traced->nameIndex == *chosenName)) {
+                const uint32_t countingLine = counted.front()->number;
+                const bool same = !s.traced->values.empty() && s.traced->texts == counted.front()->traced->texts;
+                const std::string text = say("checkGivenAgain", {s.traced->word, std::to_string(countingLine)});
+                same ? note(s.number, text) : error(s.number, text);
                 continue;
             }
             if (all) {
@@ -288,25 +217,33 @@ private:
                 checkSingleValue(key, s);
             } else {
                 // A later line of the same key: its values follow the first line's and are not used.
-                const bool same = usedTexts(key, s.values) == usedTexts(key, counted.front()->values);
+                const bool same = s.traced->texts == counted.front()->traced->texts;
                 const std::string text =
-                    say("checkGivenAgain", {s.line->word, std::to_string(counted.front()->line->number)});
-                same ? note(s.line->number, text) : error(s.line->number, text);
+                    say("checkGivenAgain", {s.traced->word, std::to_string(counted.front()->number)});
+                same ? note(s.number, text) : error(s.number, text);
             }
         }
-        if (key.field == KeyField(&RideData::TrackSectionKosten)) checkCostCount(key, counted, used);
-        if (key.field == KeyField(&RideData::ZusatzTrackTyp)) checkAdditionalTrackTypes(key, counted);
+        if (key.field == KeyField(&RideData::TrackSectionKosten)) {
+            checkCostCount(key, traced, counted, used);
+        } else if (key.field == KeyField(&RideData::ZusatzTrackTyp)) {
+            checkAdditionalTrackTypes(traced, counted);
+        } else if (!traced.beyondLimit.empty() && !counted.empty()) {
+            // A list longer than the room for it: the reader kept the first ones.
+            error(counted.front()->number,
+                  say("checkValuesBeyondLimit", {counted.front()->traced->word, std::to_string(used.size()),
+                                                 std::to_string(used.size() - traced.beyondLimit.size())}));
+        }
         if (key.list != KnownList::None && settings_.known) checkKnown(key, counted);
     }
 
     void checkSingleValue(const DataFileKey& key, const ScannedLine& s) {
-        const LineValue& first = s.values.front();
-        const std::string used = usedText(key, first);
+        const LineValue& first = s.traced->values.front();
+        const std::string& used = s.traced->texts.front();
         if (key.values == KeyValues::SpeedUnit) {
             if (!isKnownSpeedUnit(first.text)) readAs(key, s, used, say("checkHintSpeedUnit"));
             return;  // the canonical unit line names the unit twice ("SI [m/s]")
         }
-        if (!s.fullyRead || s.values.size() > 1 || s.end == LineScanEnd::Hexadecimal) {
+        if (!s.traced->everythingRead || s.traced->values.size() > 1 || s.traced->end == LineScanEnd::Hexadecimal) {
             readAs(key, s, used);
         } else if (key.values == KeyValues::Flag && first.integer != 0 && first.integer != 1) {
             readAs(key, s, used, say("checkHintFlag"));
@@ -317,12 +254,12 @@ private:
 
     void checkListLine(const DataFileKey& key, const ScannedLine& s) {
         const bool truncated = key.values == KeyValues::MoneyList &&
-                               std::any_of(s.values.begin(), s.values.end(),
+                               std::any_of(s.traced->values.begin(), s.traced->values.end(),
                                            [](const LineValue& v) { return !wholeHundredths(v.decimal); });
-        if (!s.fullyRead || s.end == LineScanEnd::Hexadecimal) {
-            readAs(key, s, s.values.empty() ? std::string() : joined(usedTexts(key, s.values)));
+        if (!s.traced->everythingRead || s.traced->end == LineScanEnd::Hexadecimal) {
+            readAs(key, s, joined(s.traced->texts));
         } else if (truncated) {
-            readAs(key, s, joined(usedTexts(key, s.values)), say("checkHintMoney"));
+            readAs(key, s, joined(s.traced->texts), say("checkHintMoney"));
         }
     }
 
@@ -334,45 +271,37 @@ private:
     // What the reader took for the ride key filling `field` (read before the key asking).
     const std::vector<std::string>& usedFor(const KeyField& field) { return usedByKey_[keyFilling(keys_, field)]; }
 
-    void checkCostCount(const DataFileKey& costKey, const std::vector<const ScannedLine*>& counted,
-                        const std::vector<LineValue>& costs) {
-        const DataFileKey& sectionKey = *keyFilling(keys_, &RideData::TrackSectionName);
-        const std::vector<std::string>& sectionNames = usedFor(sectionKey.field);
-        const size_t sections = sectionNames.empty() ? defaultListOf(sectionKey).size() : sectionNames.size();
+    // One cost per track section: the reader says how many sections there are and which costs it left.
+    void checkCostCount(const DataFileKey& costKey, const KeyTrace& traced, const std::vector<const ScannedLine*>& counted,
+                        const std::vector<std::string>& costs) {
+        const size_t sections = traced.entriesWanted.value_or(costs.size());
         if (counted.empty() || costs.size() == sections) return;
-        const uint32_t line = counted.front()->line->number;
-        const std::string word = counted.front()->line->word;
-        if (costs.size() > sections) {
+        const uint32_t line = counted.front()->number;
+        const std::string word = counted.front()->traced->word;
+        if (!traced.beyondLimit.empty()) {
             error(line, say("checkTooManyCosts", {word, std::to_string(costs.size()), std::to_string(sections),
-                                                  std::to_string(costs.size() - sections)}));
-        } else {
+                                                  std::to_string(traced.beyondLimit.size())}));
+        } else if (costs.size() < sections) {
             note(line, say("checkTooFewCosts", {word, std::to_string(costs.size()), std::to_string(sections),
                                                 formatMoney(static_cast<int32_t>(costKey.number))}));
         }
     }
 
-    void checkAdditionalTrackTypes(const DataFileKey& key, const std::vector<const ScannedLine*>& counted) {
+    // The additional track types the reader did not keep.
+    void checkAdditionalTrackTypes(const KeyTrace& traced, const std::vector<const ScannedLine*>& counted) {
         if (counted.empty()) return;
-        const DataFileKey& trackTypeKey = *keyFilling(keys_, &RideData::TrackTyp);
-        const auto& trackType = usedFor(trackTypeKey.field);
-        const std::string type = trackType.empty() ? trackTypeKey.defaultText : trackType.front();
-        const uint32_t line = counted.front()->line->number;
-        const std::string word = counted.front()->line->word;
-        if (isCtrTrackType(type)) {
+        const uint32_t line = counted.front()->number;
+        const std::string word = counted.front()->traced->word;
+        if (traced.notUsed) {
+            const DataFileKey& trackTypeKey = *keyFilling(keys_, &RideData::TrackTyp);
+            const auto& trackType = usedFor(trackTypeKey.field);
+            const std::string type = trackType.empty() ? trace_.keys.at(&trackTypeKey).defaultText : trackType.front();
             error(line, say("checkNoAdditionalTrackTypes", {word, type}));
             return;
         }
-        // The reader keeps the first ten and drops the TrackCTR types among them.
-        std::vector<std::string> beyondTen, ctrTypes;
-        size_t index = 0;
-        for (const auto* s : counted) {
-            for (const auto& value : usedTexts(key, s->values)) {
-                if (index++ >= kExtraTrackTypeLimit) beyondTen.push_back(value);
-                else if (isCtrTrackType(value)) ctrTypes.push_back(value);
-            }
-        }
-        if (!ctrTypes.empty()) error(line, say("checkCtrAdditionalTrackType", {word, joined(ctrTypes)}));
-        if (!beyondTen.empty()) error(line, say("checkAdditionalTrackTypesBeyondTen", {word, joined(beyondTen)}));
+        if (!traced.leftOut.empty()) error(line, say("checkCtrAdditionalTrackType", {word, joined(traced.leftOut)}));
+        if (!traced.beyondLimit.empty())
+            error(line, say("checkAdditionalTrackTypesBeyondTen", {word, joined(traced.beyondLimit)}));
     }
 
     void checkKnown(const DataFileKey& key, const std::vector<const ScannedLine*>& counted) {
@@ -383,12 +312,12 @@ private:
                                                                                       : known.stations;
         const bool all = takesAllValues(key.values);
         for (const auto* s : counted) {
-            for (const auto& value : usedTexts(key, s->values)) {
+            for (const auto& value : s->traced->texts) {
                 const auto known = [&](const std::string& name) { return sameNameIgnoringCase(name, value); };
                 if (value.empty() || std::any_of(list.begin(), list.end(), known)) continue;
                 const auto suggestion = nearestName(value, list);
-                note(s->line->number, suggestion ? say("checkNotInCatalogueSuggest", {s->line->word, value, *suggestion})
-                                                 : say("checkNotInCatalogue", {s->line->word, value}));
+                note(s->number, suggestion ? say("checkNotInCatalogueSuggest", {s->traced->word, value, *suggestion})
+                                                 : say("checkNotInCatalogue", {s->traced->word, value}));
                 if (!all) break;
             }
             if (!all) break;
@@ -410,13 +339,8 @@ private:
         static const std::vector<std::string> own = ownCommentLines();
         std::vector<uint32_t> dropped;
         for (const auto& line : lines_) {
-            if (line.contentEnd == line.end) continue;
-            if (line.comment) {
-                size_t first = line.start;
-                while (isBlank(charAt(c_, first))) ++first;
-                const std::string text = textOf(c_, first, line.end);
-                if (std::find(own.begin(), own.end(), text) != own.end()) continue;
-            }
+            if (!line.hasComment) continue;
+            if (line.comment && std::find(own.begin(), own.end(), line.commentLine) != own.end()) continue;
             dropped.push_back(line.number);
         }
         if (dropped.empty()) return;
@@ -466,11 +390,10 @@ private:
     const DataFileSource& source_;
     const std::vector<DataFileKey>& keys_;
     const DataFileCheckSettings& settings_;
-    const LineIndex& index_;
-    std::vector<FileLine> lines_;
+    ReadTrace trace_;
+    const std::vector<FileLine>& lines_;
     std::vector<std::string> allNames_;
     std::vector<DataFileFinding> findings_;
-    double speedUnitFactor_ = 1.0;
     std::map<const DataFileKey*, std::vector<std::string>> usedByKey_;  // what the reader took for each key
 };
 

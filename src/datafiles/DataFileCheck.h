@@ -1,7 +1,7 @@
 #pragma once
 // The check of a data file that was read: where what the reader takes differs from what the author
-// wrote, and what a canonical rewrite would drop, each with its line number. It reads the file the
-// way the readers do (the same key match and value scan) from the key tables of DataFileKeys.h.
+// wrote, and what a canonical rewrite would drop, each with its line number. It runs the reader's key
+// pass with a ReadTrace and formats what the reader recorded for each key and line.
 
 #include <cstdint>
 #include <optional>

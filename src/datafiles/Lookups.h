@@ -20,6 +20,8 @@
 
 namespace zw {
 
+struct ReadTrace;
+
 // The loaded texts of both file kinds, what each was made from, and the line index of the file
 // loaded last.
 struct LoadedDataFiles {
@@ -109,9 +111,10 @@ double scanDecimalAt(const DataFileText& c, size_t& a);
 
 class Lookups {
 public:
-    // The lookups' messages (911 and the limit messages) go to `report`.
-    Lookups(const LoadedDataFiles& files, LookupResults& results, Report& report)
-        : files_(files), results_(results), report_(report) {}
+    // The lookups' messages (911 and the limit messages) go to `report`. With a `trace` the readers
+    // record what they did for each key into it (see ReadTrace.h).
+    Lookups(const LoadedDataFiles& files, LookupResults& results, Report& report, ReadTrace* trace = nullptr)
+        : files_(files), results_(results), report_(report), trace_(trace) {}
 
     // One lookup of `kind` in the file of `file`.
     void collect(DataFileKind file, ValueKind kind, std::string_view key);
@@ -122,6 +125,8 @@ public:
     size_t collectWithAliases(DataFileKind file, ValueKind kind, const std::vector<std::string>& names);
 
     const LookupResults& results() const { return results_; }
+    const LoadedDataFiles& files() const { return files_; }
+    ReadTrace* trace() const { return trace_; }
 
 private:
     template <typename Names>
@@ -131,6 +136,7 @@ private:
     const LoadedDataFiles& files_;
     LookupResults& results_;
     Report& report_;
+    ReadTrace* trace_;
 };
 
 }  // namespace zw

@@ -7,6 +7,7 @@
 #include "datafiles/DataFileKeys.h"
 #include "datafiles/Formatters.h"
 #include "datafiles/KeyFieldVisit.h"
+#include "datafiles/ReadTrace.h"
 #include "datafiles/RideDataHeader.h"
 
 namespace zw {
@@ -50,14 +51,21 @@ public:
         return toHundredths(found_.FoundDecimals[0]);
     }
 
+    // Records the key's lookup when the read is traced; the key's trace, null when the read is not.
+    KeyTrace* trace(const DataFileKey& key, double speedUnitFactor) {
+        ReadTrace* trace = lookups_.trace();
+        if (!trace) return nullptr;
+        traceKey(*trace, lookups_.files(), DataFileKind::Ride, key, speedUnitFactor);
+        return &trace->keys[&key];
+    }
+
 private:
     Lookups& lookups_;
     const LookupResults& found_;
 };
 
-
-
 void readKey(KeyReader& keys, const DataFileKey& key, RideData& r) {
+    KeyTrace* traced = keys.trace(key, r.SpeedUnitFactor);
     if (key.values == KeyValues::SpeedUnit) {
         r.SpeedUnitFactor = speedUnitFactorOf(keys.text(key, ValueKind::Text));
         return;
@@ -78,16 +86,29 @@ void readKey(KeyReader& keys, const DataFileKey& key, RideData& r) {
             const std::vector<double> costs = keys.decimals(key);
             for (size_t j = 0; j < r.TrackSectionName.size(); ++j)
                 amounts.push_back(j < costs.size() ? toHundredths(costs[j]) : static_cast<int32_t>(key.number));
+            if (traced) {
+                traced->entriesWanted = r.TrackSectionName.size();
+                for (size_t j = r.TrackSectionName.size(); j < costs.size(); ++j)
+                    traced->beyondLimit.push_back(formatMoney(toHundredths(costs[j])));
+            }
         },
         [&](std::vector<std::string>& entries) {
             if (&entries == &r.ZusatzTrackTyp) {
                 // Additional track types: none for a CTR track type; otherwise the first ten found,
                 // without the CTR track types among them.
-                if (isCtrTrackType(r.TrackTyp)) return;
+                if (isCtrTrackType(r.TrackTyp)) {
+                    if (traced) traced->notUsed = true;
+                    return;
+                }
                 std::vector<std::string> found = keys.texts(key);
-                if (found.size() > kExtraTrackTypeLimit) found.resize(kExtraTrackTypeLimit);
-                for (auto& type : found)
+                if (found.size() > kExtraTrackTypeLimit) {
+                    if (traced) traced->beyondLimit.assign(found.begin() + kExtraTrackTypeLimit, found.end());
+                    found.resize(kExtraTrackTypeLimit);
+                }
+                for (auto& type : found) {
                     if (!isCtrTrackType(type)) entries.push_back(std::move(type));
+                    else if (traced) traced->leftOut.push_back(type);
+                }
                 return;
             }
             entries = keys.texts(key);

@@ -108,8 +108,18 @@ TEST_F(Check, CarFindingsFollowTheSameRules) {
           "line 9: FrontCar_TraegheitTeilB \"\": no value read; the default is used"}},
         {"FrontCar_ModelNamePartA\tA\r\nFrontCar_ModellnameTeilA\tB\r\n",
          {"line 7: FrontCar_ModelNamePartA is given more than once; line 8 counts"}},
+        // Reading stops at a hexadecimal value: what follows it is not taken.
+        {"FrontCar_PeepSitzposition\t1 2\r\nFrontCar_PeepSitzposition\t3 $4\r\nFrontCar_PeepSitzposition\t5\r\n",
+         {"line 8: FrontCar_PeepSitzposition \"3 $4\": read as 3; hexadecimal values are not read",
+          "line 9: FrontCar_PeepSitzposition \"5\": not read; reading FrontCar_PeepSitzposition ended on line 8 at a "
+          "hexadecimal value"}},
     };
     for (const Case& c : cases) EXPECT_EQ(lines(car(c.body)), c.findings) << c.body;
+
+    std::string positions;
+    for (int i = 0; i < 102; ++i) positions += " 1";
+    EXPECT_EQ(lines(car("FrontCar_PeepSitzposition\t" + positions + "\r\n")),
+              std::vector<std::string>{"line 7: FrontCar_PeepSitzposition gives 102 values; only the first 100 are used"});
 }
 
 TEST_F(Check, ListEntriesAreComparedWithTheGamesCatalogue) {
