@@ -37,11 +37,6 @@ void Report::message(MessageId id, std::initializer_list<MessageArg> args) { mes
 
 void Report::error(MessageId id, std::initializer_list<MessageArg> args) { messages_.push_back({id, held(args), true}); }
 
-void Report::append(const Report& other) {
-    messages_.insert(messages_.end(), other.messages_.begin(), other.messages_.end());
-    if (!question_) question_ = other.question_;
-}
-
 bool Report::ask(Question question, const Answers& answers) {
     if (answers.saidYes(question)) return true;
     question_ = std::move(question);

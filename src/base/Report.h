@@ -68,13 +68,10 @@ class Report {
 public:
     void message(MessageId id, std::initializer_list<MessageArg> args = {});
     void error(MessageId id, std::initializer_list<MessageArg> args = {});
-    void add(ReportMessage entry) { messages_.push_back(std::move(entry)); }
     // A message made of several catalogue texts, rendered in the front end's language.
     void composed(std::function<std::string(Language)> render) {
         messages_.push_back({{}, {}, false, std::move(render)});
     }
-    // Adds another report's messages (and its question, when this one has none yet).
-    void append(const Report& other);
 
     // Stops the command at `question` unless `answers` hold Yes for it: true when the command may go on.
     bool ask(Question question, const Answers& answers);
