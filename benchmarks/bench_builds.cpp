@@ -647,8 +647,9 @@ BENCHMARK(BM_RideReadRewrite)->Unit(benchmark::kMillisecond)->MinTime(0.5);
 BENCHMARK(BM_RideBuild)->Unit(benchmark::kMillisecond)->MinTime(0.5);
 BENCHMARK(BM_CarBuildLargeModel)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_CarBuildTwiceTheModel)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(BM_GameFolderCheck250)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BM_GameFolderCheck1000)->Unit(benchmark::kMillisecond)->Iterations(3);
+// The check works on two threads: the processor time is that of the whole process.
+BENCHMARK(BM_GameFolderCheck250)->Unit(benchmark::kMillisecond)->Iterations(3)->MeasureProcessCPUTime()->UseRealTime();
+BENCHMARK(BM_GameFolderCheck1000)->Unit(benchmark::kMillisecond)->Iterations(3)->MeasureProcessCPUTime()->UseRealTime();
 BENCHMARK(BM_RenderLargeModel)->Unit(benchmark::kMillisecond)->MinTime(0.5);
 BENCHMARK(BM_RenderPreviewCars)->Unit(benchmark::kMillisecond)->MinTime(0.5);
 

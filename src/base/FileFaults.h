@@ -2,7 +2,9 @@
 // A test seam in the safe-file layer: every create, write, flush, rename and remove that the
 // program's writers make goes through SafeFile, which asks here first. A test arms one fault ("fail
 // the nth write from now"), or holds one file as another program would; the program itself never
-// arms one, so for it every answer is "go on".
+// arms one, so for it every answer is "go on". A test arms it before the work starts. Counting is
+// for work on one thread; the game folder's check, which reads on two, only asks whether a file is
+// held, which changes nothing.
 
 #include <filesystem>
 #include <system_error>

@@ -1,7 +1,7 @@
 #pragma once
 // The check of a whole game folder: every entry of the rides' and the cars' folder (found in any
-// letter case), one after the other, each pair read once and put through the structure checks of
-// the pair inspector; then what the CTRs say of each other (two with one object name, a ride naming
+// letter case), each pair read once and put through the structure checks of the pair inspector
+// (CtrCheck); then what the CTRs say of each other (two with one object name, a ride naming
 // a car type or track section that is nowhere). Nothing is written; nothing is asked.
 
 #include <cstddef>
@@ -93,10 +93,13 @@ struct GameFolderReport {
     size_t notes() const;
 };
 
-// Called before each entry is checked: how many were checked, of how many, and the entry's name.
+// Called on the calling thread before each entry's findings are taken: how many were taken, of how
+// many, and the entry's name.
 using CheckProgress = std::function<void(size_t done, size_t total, const std::string& name)>;
 
+// `threads`: how many entries are checked at once (0: as the machine allows, at most two). The report
+// is the same for any number.
 GameFolderReport checkGameFolder(const std::filesystem::path& gamePath, const GameNames& names, Language language,
-                                 const CheckProgress& progress = {});
+                                 const CheckProgress& progress = {}, unsigned threads = 0);
 
 }  // namespace zw

@@ -12,6 +12,7 @@
 #include "ovl/ModelLayouts.h"
 #include "ovl/SplineLayout.h"
 #include "ovl/StructureDecoders.h"
+#include "ovl/VertexExtent.h"
 
 namespace zw {
 namespace {
@@ -93,43 +94,17 @@ struct MeshCounts {
     bool arraysInBlock = true;  // false: the error about the arrays says more than the totals would
 };
 
-// The vertices: their extent, and a normal that is not of unit length. Models hold hundreds of
-// thousands of vertices: one pass keeps the extent in registers and only marks that some normal's
-// square lies outside the range, and a second pass, only then, finds the first such normal.
+// The vertices: their extent, and the first normal that is not of unit length, looked for only when
+// the one pass over them saw a square length outside the range.
 void checkVertices(const StructureSpace& space, RecordDecoder& m, uint32_t at, uint32_t count, VertexBounds& all) {
-    // Between these squares the length lies within 0.01 of 1: no root needed.
-    constexpr float kLeastSquare = 0.9802f, kMostSquare = 1.02f;
-    const auto square = [](const char* vertex) {
-        const float x = floatFrom(vertex + kVertexNormal), y = floatFrom(vertex + kVertexNormal + 4),
-                    z = floatFrom(vertex + kVertexNormal + 8);
-        return x * x + y * y + z * z;
-    };
     // The array lies whole in one block (the pointer was checked).
     const char* const first = space.at(at);
-    VertexBounds bounds;
-    // One variable each, so that they stay in registers. As std::min and std::max: a NaN leaves the
-    // extent as it is.
-    float leastX = bounds.min[0], leastY = bounds.min[1], leastZ = bounds.min[2];
-    float mostX = bounds.max[0], mostY = bounds.max[1], mostZ = bounds.max[2];
-    const auto extend = [](float p, float& least, float& most) {
-        least = p < least ? p : least;
-        most = most < p ? p : most;
-    };
-    bool odd = false;
+    const VertexExtent extent = vertexExtent(first, count);
     const char* vertex = first;
-    for (uint32_t v = 0; v < count; ++v, vertex += kVertexSize) {
-        extend(floatFrom(vertex), leastX, mostX);
-        extend(floatFrom(vertex + 4), leastY, mostY);
-        extend(floatFrom(vertex + 8), leastZ, mostZ);
-        const float n = square(vertex);
-        odd |= !(n >= kLeastSquare && n <= kMostSquare);
-    }
-    bounds.min = {leastX, leastY, leastZ};
-    bounds.max = {mostX, mostY, mostZ};
-    bounds.any = count > 0;
-    vertex = first;
-    for (uint32_t v = 0; odd && v < count; ++v, vertex += kVertexSize) {
-        const float n = square(vertex);
+    for (uint32_t v = 0; extent.oddNormal && v < count; ++v, vertex += kVertexSize) {
+        const float x = floatFrom(vertex + kVertexNormal), y = floatFrom(vertex + kVertexNormal + 4),
+                    z = floatFrom(vertex + kVertexNormal + 8);
+        const float n = x * x + y * y + z * z;
         if (n >= kLeastSquare && n <= kMostSquare) continue;
         const float length = std::sqrt(n);
         if (!(std::fabs(length - 1.0f) <= 0.01f)) {
@@ -138,10 +113,10 @@ void checkVertices(const StructureSpace& space, RecordDecoder& m, uint32_t at, u
             break;
         }
     }
-    if (bounds.any) {
-        if (m.report().listed()) m.line("vertices from " + point(bounds.min) + " to " + point(bounds.max));
-        all.add(bounds.min);
-        all.add(bounds.max);
+    if (count > 0) {
+        if (m.report().listed()) m.line("vertices from " + point(extent.min) + " to " + point(extent.max));
+        all.add(extent.min);
+        all.add(extent.max);
     }
 }
 

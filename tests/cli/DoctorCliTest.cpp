@@ -48,6 +48,18 @@ std::string describe(const std::set<Row>& rows) {
     return out;
 }
 
+// The whole report in its order: every CTR, kind and finding with its text, and the totals.
+std::string wholeReport(const GameFolderReport& report) {
+    std::string out = std::to_string(report.pairsRead) + " pairs, " + std::to_string(report.bytesRead) + " bytes\n";
+    for (const CheckedCtr& ctr : report.ctrs) {
+        out += ctr.name + " (" + std::string(checkedKindName(ctr.kind)) + ")\n";
+        for (const GameFolderFinding& f : ctr.findings) {
+            out += "  " + std::string(findingKindName(f.kind)) + " " + f.file + ": " + f.text + "\n";
+        }
+    }
+    return out;
+}
+
 struct DoctorCli : ::testing::Test {
     test::GameFolderFixture game;
     test::FakeRegistry registry;
@@ -205,14 +217,22 @@ TEST_F(DoctorCli, AGameFolderWithOneFaultOfEachKind) {
         game.gamePath(), names, Language::English,
         [&](size_t done, size_t total, const std::string& name) {
             progress.push_back(std::to_string(done) + "/" + std::to_string(total) + " " + name);
-        });
+        },
+        2);
+    // Checked one entry at a time, the report is the same, finding for finding.
+    EXPECT_EQ(wholeReport(checkGameFolder(game.gamePath(), names, Language::English, {}, 1)), wholeReport(report));
 #ifndef _WIN32
     if (geteuid() != 0) fs::permissions(rides / "CTR_Gesperrt", fs::perms::owner_all);
 #endif
     EXPECT_EQ(describe(rowsOf(report)), describe(expected));
     EXPECT_EQ(everythingBelow(game.gamePath()), before);
-    EXPECT_EQ(progress.front().rfind("0/", 0), 0u);
-    EXPECT_EQ(progress.back(), std::to_string(report.ctrs.size()) + "/" + std::to_string(report.ctrs.size()) + " ");
+    // Before each entry in turn, then at the end.
+    const std::string total = std::to_string(report.ctrs.size());
+    ASSERT_EQ(progress.size(), report.ctrs.size() + 1);
+    for (size_t i = 0; i < report.ctrs.size(); ++i) {
+        EXPECT_EQ(progress[i], std::to_string(i) + "/" + total + " " + report.ctrs[i].name);
+    }
+    EXPECT_EQ(progress.back(), total + "/" + total + " ");
 
     // Every finding has its texts; the pointer's finding is the inspector's own line.
     for (const CheckedCtr& ctr : report.ctrs) {
