@@ -66,7 +66,7 @@ bool ConsoleDialogs::askYesNo(const std::string& caption, const std::string& tex
 
 std::optional<std::filesystem::path> ConsoleDialogs::chooseFileToOpen(const std::string&,
                                                                      const std::filesystem::path&) {
-    return fileToOpen_;
+    return std::nullopt;
 }
 
 std::optional<std::string> ConsoleDialogs::askText(const std::string& caption, const std::string& prompt,

@@ -1,7 +1,7 @@
 #pragma once
 // Dialogs for the command line: messages go to a text stream (stderr in the program), questions are
-// answered by a forced answer (--yes / --no) or asked on the terminal, and the file to open is the
-// one named on the command line. Without a terminal a question is answered No and an input box is
+// answered by a forced answer (--yes / --no) or asked on the terminal. There is no file to choose:
+// the command line names its files. Without a terminal a question is answered No and an input box is
 // cancelled, so a run in a script never waits.
 
 #include <filesystem>
@@ -19,7 +19,6 @@ public:
     ConsoleDialogs(std::ostream& out, std::istream* terminal);
 
     void setForcedAnswer(std::optional<bool> answer) { forcedAnswer_ = answer; }
-    void setFileToOpen(std::optional<std::filesystem::path> file) { fileToOpen_ = std::move(file); }
 
     void showMessage(const std::string& text) override;
     bool askYesNo(const std::string& caption, const std::string& text) override;
@@ -38,7 +37,6 @@ private:
     std::ostream& out_;
     std::istream* terminal_;
     std::optional<bool> forcedAnswer_;
-    std::optional<std::filesystem::path> fileToOpen_;
     int messagesShown_ = 0;
 };
 

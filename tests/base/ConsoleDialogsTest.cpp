@@ -34,13 +34,10 @@ TEST(ConsoleDialogs, QuestionsTakeTheForcedAnswerElseTheTerminalElseNo) {
     EXPECT_FALSE(forced.askYesNo("Warning", "Overwrite?"));
 }
 
-TEST(ConsoleDialogs, OpenFileIsTheFileOfTheCommandLineAndInputNeedsATerminal) {
+TEST(ConsoleDialogs, NoFileIsChosenAndInputNeedsATerminal) {
     std::ostringstream out;
     ConsoleDialogs dialogs(out, nullptr);
     EXPECT_EQ(dialogs.chooseFileToOpen("CTR_BahnDaten_*.txt|CTR_BahnDaten_*.txt", "."), std::nullopt);
-    dialogs.setFileToOpen(std::filesystem::path("CTR_BahnDaten_X.txt"));
-    EXPECT_EQ(dialogs.chooseFileToOpen("CTR_BahnDaten_*.txt|CTR_BahnDaten_*.txt", "."),
-              std::filesystem::path("CTR_BahnDaten_X.txt"));
     EXPECT_EQ(dialogs.askText("Name", "Name?", "Bahn"), std::nullopt);
 
     std::istringstream typed("\nAchterbahn\n");
