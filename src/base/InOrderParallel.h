@@ -11,6 +11,7 @@
 #include <exception>
 #include <mutex>
 #include <optional>
+#include <system_error>
 #include <thread>
 #include <type_traits>
 #include <vector>
@@ -69,7 +70,13 @@ void runInOrder(size_t count, unsigned threads, const MakeWorker& makeWorker, co
         size_t count;
         ~StopTaking() { next = count; }
     } stopTaking{next, count};
-    for (unsigned t = 1; t < threads; ++t) pool.emplace_back(work);
+    for (unsigned t = 1; t < threads; ++t) {
+        try {
+            pool.emplace_back(work);
+        } catch (const std::system_error&) {
+            break;  // no thread to be had: the ones there are, this one at least, do the work
+        }
+    }
     Worker worker = makeWorker();
     size_t taken = 0;
     // Takes the results that are ready, in order; with `wait`, waits for the next one first.
