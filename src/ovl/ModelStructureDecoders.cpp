@@ -5,7 +5,6 @@
 #include <array>
 #include <cmath>
 #include <cstring>
-#include <limits>
 
 #include "base/LittleEndian.h"
 #include "ovl/LayoutDecoder.h"
@@ -67,11 +66,8 @@ using model::kTripleSize;
 using model::kVertexNormal;
 using model::kVertexSize;
 
-struct VertexBounds {
-    std::array<float, 3> min{std::numeric_limits<float>::max(), std::numeric_limits<float>::max(),
-                             std::numeric_limits<float>::max()};
-    std::array<float, 3> max{std::numeric_limits<float>::lowest(), std::numeric_limits<float>::lowest(),
-                             std::numeric_limits<float>::lowest()};
+// The extent of a shape's meshes together (the normals are not looked at here).
+struct VertexBounds : VertexExtent {
     bool any = false;
     void add(const std::array<float, 3>& p) {
         any = true;
