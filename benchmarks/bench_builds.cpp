@@ -70,15 +70,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A read's fields into `into`, its messages on `dialogs`: false when the read stopped.
-template <typename T>
-bool readInto(zw::Result<T> read, T& into, zw::Dialogs& dialogs) {
-    zw::showReport(dialogs, zw::Language::German, read.report);
-    if (!read) return false;
-    into = std::move(*read.value);
-    return true;
-}
-
 using Clock = std::chrono::steady_clock;
 
 // ---- memory ----
@@ -301,7 +292,8 @@ CarCase carCase(const std::string& folderName, const zw::test::ModelFixtureOptio
     zw::test::ScriptedDialogs dialogs;
     zw::Settings settings;
     CarCase c;
-    if (!readInto(zw::readCarDataFile(carFile, files, results, settings), c.car, dialogs)) {
+    if (!zw::showAndTake(dialogs, zw::Language::German, zw::readCarDataFile(carFile, files, results, settings),
+                         c.car)) {
         throw std::runtime_error("the example car file was not read");
     }
     for (zw::CarRoleData& role : c.car.Roles) role = zw::CarRoleData{};
@@ -371,7 +363,7 @@ void BM_RideReadRewrite(benchmark::State& state) {
         zw::LoadedDataFiles files;
         zw::LookupResults results;
         zw::RideData ride;
-        if (!readInto(zw::readRideDataFile(file, files, results), ride, dialogs)) {
+        if (!zw::showAndTake(dialogs, zw::Language::German, zw::readRideDataFile(file, files, results), ride)) {
             return "the ride file was not read: " + firstMessage(dialogs);
         }
         content = zw::rideDataFileContent(ride, settings.UseEnglish, settings.AddOnsEnabled);
@@ -394,7 +386,7 @@ void BM_RideBuild(benchmark::State& state) {
     zw::LoadedDataFiles files;
     zw::LookupResults results;
     zw::RideData ride;
-    if (!readInto(zw::readRideDataFile(file, files, results), ride, dialogs)) {
+    if (!zw::showAndTake(dialogs, zw::Language::German, zw::readRideDataFile(file, files, results), ride)) {
         state.SkipWithError("the ride file was not read");
         return;
     }
@@ -551,7 +543,8 @@ std::vector<fs::path> builtPairs(const fs::path& folder) {
     zw::LookupResults results;
     zw::RideData ride;
     zw::OvlWriter rideWriter;
-    if (!readInto(zw::readRideDataFile(rideFolder / "CTR_BahnDaten_Beispielbahn.txt", files, results), ride, dialogs) ||
+    if (!zw::showAndTake(dialogs, zw::Language::German,
+                         zw::readRideDataFile(rideFolder / "CTR_BahnDaten_Beispielbahn.txt", files, results), ride) ||
         !zw::runAsking(dialogs, zw::Language::English, [&](const zw::Answers& answers) {
             return zw::buildRidePair(ride, settings, rideWriter, answers);
         })) {

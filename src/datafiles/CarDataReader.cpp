@@ -9,6 +9,7 @@
 #include "base/Settings.h"
 #include "datafiles/CarDataHeader.h"
 #include "datafiles/DataFileKeys.h"
+#include "datafiles/DataFileOpening.h"
 #include "datafiles/HeaderCheck.h"
 #include "datafiles/KeyFieldVisit.h"
 #include "datafiles/ReadTrace.h"
@@ -260,17 +261,8 @@ Result<CarData> readCarDataBytes(const std::string& bytes, const std::filesystem
     Result<CarData> read;
     const std::optional<std::string> fileName = carFileName(path, read.report);
     if (!fileName) return read;
-    DecodedDataFile decoded = decodeDataFile(bytes);
-    files.CarFileText = makeDataFileText(decoded.text);
-    files.CarFileSource = std::move(decoded.source);
-
-    switch (checkHeader(files.CarFileText, decoded.text.size(), acceptedCarHeaders())) {
-        case HeaderCheckResult::TooShort: read.report.message("162"); return read;
-        case HeaderCheckResult::NotAccepted: read.report.message("163"); return read;
-        case HeaderCheckResult::Accepted: break;
-    }
-    if (!buildLineIndex(files.CarFileText, decoded.text.size(), files.Lines)) {
-        read.report.message("167");
+    if (!openDataFileText(bytes, acceptedCarHeaders(), {"162", "163", "167"}, files.CarFileText, files.CarFileSource,
+                          files.Lines, read.report)) {
         return read;
     }
 

@@ -5,6 +5,7 @@
 #include "base/Encoding.h"
 #include "base/SafeFile.h"
 #include "datafiles/DataFileKeys.h"
+#include "datafiles/DataFileOpening.h"
 #include "datafiles/Formatters.h"
 #include "datafiles/KeyFieldVisit.h"
 #include "datafiles/ReadTrace.h"
@@ -186,16 +187,8 @@ Result<RideData> readRideDataFile(const std::filesystem::path& file, LoadedDataF
 Result<RideData> readRideDataBytes(const std::string& bytes, const std::filesystem::path& file,
                                    LoadedDataFiles& files, LookupResults& results) {
     Result<RideData> read;
-    DecodedDataFile decoded = decodeDataFile(bytes);
-    files.RideFileText = makeDataFileText(decoded.text);
-    files.RideFileSource = std::move(decoded.source);
-    switch (checkHeader(files.RideFileText, decoded.text.size(), acceptedRideHeaderSums())) {
-        case HeaderCheckResult::TooShort: read.report.message("121"); return read;
-        case HeaderCheckResult::NotAccepted: read.report.message("122"); return read;
-        case HeaderCheckResult::Accepted: break;
-    }
-    if (!buildLineIndex(files.RideFileText, decoded.text.size(), files.Lines)) {
-        read.report.message("116");
+    if (!openDataFileText(bytes, acceptedRideHeaderSums(), {"121", "122", "116"}, files.RideFileText,
+                          files.RideFileSource, files.Lines, read.report)) {
         return read;
     }
     Lookups lookups(files, results, read.report);

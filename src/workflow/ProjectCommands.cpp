@@ -25,11 +25,8 @@ bool chooseAndReadRideFile(ProjectState& state, Dialogs& dialogs, const std::fil
 }
 
 bool readRideDataFile(ProjectState& state, Dialogs& dialogs, const std::filesystem::path& file) {
-    Result<RideData> read = readRideDataFile(file, state.dataFiles, state.lookupResults);
-    showReport(dialogs, languageOf(state.settings.UseEnglish), read.report);
-    if (!read) return false;
-    state.ride = std::move(*read.value);
-    return true;
+    return showAndTake(dialogs, languageOf(state.settings.UseEnglish),
+                       readRideDataFile(file, state.dataFiles, state.lookupResults), state.ride);
 }
 
 bool rewriteRideFile(const ProjectState& state, Dialogs& dialogs) {
@@ -39,11 +36,8 @@ bool rewriteRideFile(const ProjectState& state, Dialogs& dialogs) {
 }
 
 bool readCarDataFile(ProjectState& state, Dialogs& dialogs, const std::filesystem::path& path) {
-    Result<CarData> read = readCarDataFile(path, state.dataFiles, state.lookupResults, state.settings);
-    showReport(dialogs, languageOf(state.settings.UseEnglish), read.report);
-    if (!read) return false;
-    state.car = std::move(*read.value);
-    return true;
+    return showAndTake(dialogs, languageOf(state.settings.UseEnglish),
+                       readCarDataFile(path, state.dataFiles, state.lookupResults, state.settings), state.car);
 }
 
 bool rewriteCarFile(const ProjectState& state, Dialogs& dialogs) {

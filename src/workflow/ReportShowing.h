@@ -17,6 +17,16 @@ void showReport(Dialogs& dialogs, Language language, const Report& report, std::
 // Asks `question`: true for Yes.
 bool askQuestion(Dialogs& dialogs, Language language, const Question& question);
 
+// Shows a read's messages and, when it gave a value, moves that into `into`. False when it gave
+// none; `into` then holds what it held before.
+template <typename T>
+bool showAndTake(Dialogs& dialogs, Language language, Result<T>&& result, T& into) {
+    showReport(dialogs, language, result.report);
+    if (!result) return false;
+    into = std::move(*result.value);
+    return true;
+}
+
 inline const Report& reportOf(const Report& report) { return report; }
 template <typename T>
 const Report& reportOf(const Result<T>& result) { return result.report; }
